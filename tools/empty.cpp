@@ -1,0 +1,1 @@
+// Placeholder so a folder without sources still makes a library.

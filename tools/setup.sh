@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Safe to run again: when everything is present it only checks and returns.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config git
+  # Qt 5
+  qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
+  libqt5svg5-dev libqt5x11extras5-dev qttranslations5-l10n
+  # X11 layers: hotkeys, mouse hook, window lists, screen capture
+  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-shm0-dev libxcb-xfixes0-dev
+  libxcb-keysyms1-dev libxcb-randr0-dev libxi-dev libxext-dev libxfixes-dev
+  # recording engine
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
+  libx264-dev libyuv-dev libva-dev libpulse-dev libturbojpeg0-dev libjpeg-dev
+  # tests and benchmarks: a virtual X server, input injection, media tools,
+  # a sound server of our own
+  xvfb xauth x11-utils xdotool ffmpeg pulseaudio pulseaudio-utils dbus
+  # archiver for bug-report attachments
+  p7zip-full
+  # free fonts behind the Windows font names
+  fonts-dejavu-core fonts-noto-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
