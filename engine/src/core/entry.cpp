@@ -1,0 +1,78 @@
+// The engine's one exported symbol and its life cycle: initialise and shut down.
+#include "core/events.h"
+#include "core/module.h"
+
+#include <mutex>
+
+namespace mirelo {
+namespace {
+
+std::mutex g_mutex; // guards the three values below
+EngineEventCallback g_callback = nullptr;
+void *g_context = nullptr;
+std::string g_dataFolder;
+
+int initialize(const char *folder, EngineEventCallback callback, void *context)
+{
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        g_callback = callback;
+        g_context = context;
+        g_dataFolder = folder ? folder : "";
+    }
+    audioModuleStart();
+    cameraModuleStart();
+    return MIRELO_OK;
+}
+
+int shutdown()
+{
+    auto stop = reinterpret_cast<MireloStopRecordingFn>(videoModuleEntry(MIRELO_OP_STOP_RECORDING));
+    if (stop)
+        stop();
+    cameraModuleStop();
+    audioModuleStop();
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_callback = nullptr;
+    g_context = nullptr;
+    return MIRELO_OK;
+}
+
+} // namespace
+
+void emitEvent(int event, int data)
+{
+    // Called without holding the lock so a callback may call back into
+    // the engine's query operations.
+    EngineEventCallback callback;
+    void *context;
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        callback = g_callback;
+        context = g_context;
+    }
+    if (callback)
+        callback(event, &data, context);
+}
+
+std::string dataFolder()
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    return g_dataFolder;
+}
+
+} // namespace mirelo
+
+extern "C" __attribute__((visibility("default"))) void *mireloEngineEntry(int ordinal)
+{
+    switch (ordinal) {
+    case MIRELO_OP_INITIALIZE: return reinterpret_cast<void *>(&mirelo::initialize);
+    case MIRELO_OP_SHUTDOWN: return reinterpret_cast<void *>(&mirelo::shutdown);
+    default: break;
+    }
+    if (void *p = mirelo::videoModuleEntry(ordinal))
+        return p;
+    if (void *p = mirelo::audioModuleEntry(ordinal))
+        return p;
+    return mirelo::cameraModuleEntry(ordinal);
+}
