@@ -1,0 +1,37 @@
+#pragma once
+// The engine's events as Qt signals.
+//
+// Hand engineEventCallback and an EngineEvents object to engineInitialize.
+// The engine may raise events from a thread of its own; the signals are
+// emitted on that thread, so receivers living on the GUI thread get them
+// queued (the default connection) and their slots run on the GUI thread.
+// Keep the object alive until engineShutdown has returned.
+#include <mirelo/engine_api.h>
+
+#include <QObject>
+
+class EngineEvents : public QObject
+{
+    Q_OBJECT
+public:
+    explicit EngineEvents(QObject *parent = nullptr);
+
+    // Emits the signal of one event; numbers above 6 (and below 0) are ignored.
+    void dispatch(int event, int data);
+
+signals:
+    void systemSoundLevel(int level);     // 0: level 0..100
+    void microphoneLevel(int level);      // 1: level 0..100
+    void cameraOpenFailed();              // 2
+    void currentAudioDeviceLost(int type); // 3: device type 4 or 8
+    void audioDevicesChanged();           // 4
+    void cameraBlocked();                 // 5
+    void microphoneBlocked();             // 6
+};
+
+// The callback for engineInitialize; `context` is the EngineEvents object.
+extern "C" int engineEventCallback(int event, int *data, void *context);
+
+// Starts the engine with the built-in callback delivering to `events`.
+class QString;
+int engineInitialize(const QString &dataFolder, EngineEvents *events);
