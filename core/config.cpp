@@ -1,0 +1,212 @@
+#include "config.h"
+
+#include "fileutils.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextStream>
+
+static const char SECTION[] = "Options";
+
+static QString withSeparator(QString folder)
+{
+    folder = nativePath(folder);
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+
+// The base of the per-user data folder. Never the file-system root: a data
+// folder there would scatter the user's files outside the home folder.
+static QString userDataBase()
+{
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty() || QDir(base).isRoot())
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return base;
+}
+
+Config::Config(QObject *parent)
+    : QObject(parent)
+{
+    m_userDataPath = withSeparator(userDataBase());
+    const QString program = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                         : QDir::currentPath();
+    m_applicationDirPath = withSeparator(QDir(program).absolutePath());
+}
+
+void Config::setFilePath(const QString &path)
+{
+    m_filePath = nativePath(path);
+}
+
+QString Config::getValue(const QString &key) const
+{
+    QFile file(m_filePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    CXmlReader reader(&file, QString::fromLatin1(SECTION));
+    return reader.readValue(key);
+}
+
+bool Config::setValue(const QString &key, const QString &value)
+{
+    CXmlWriter writer(m_filePath);
+    writer.setValue(key, value);
+    return true;
+}
+
+// --- reading ---------------------------------------------------------------
+
+CXmlReader::CXmlReader(QIODevice *device, const QString &sectionPath)
+    : QXmlStreamReader(device)
+    , m_parts(sectionPath.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+{
+}
+
+static bool sameName(const QStringRef &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool CXmlReader::searchInside(const QString &endName)
+{
+    while (!atEnd()) {
+        readNext();
+        if (isEndElement() && name() == endName)
+            return false;
+        if (isStartElement() && sameName(name(), m_parts.first())) {
+            const QString part = m_parts.takeFirst();
+            if (m_parts.isEmpty())
+                return true;
+            if (searchInside(name().toString()))
+                return true;
+            m_parts.prepend(part);
+        }
+    }
+    return false;
+}
+
+bool CXmlReader::findSection()
+{
+    while (!atEnd()) {
+        readNext();
+        if (isStartElement() && sameName(name(), m_parts.first())) {
+            const QString part = m_parts.takeFirst();
+            if (m_parts.isEmpty())
+                return true;
+            if (searchInside(name().toString()))
+                return true;
+            m_parts.prepend(part);
+        }
+    }
+    return false;
+}
+
+QString CXmlReader::readValue(const QString &key)
+{
+    if (m_parts.isEmpty() || key.isEmpty() || !findSection())
+        return QString();
+    int depth = 0;
+    while (!atEnd()) {
+        readNext();
+        if (isStartElement()) {
+            if (sameName(name(), key))
+                return readElementText(); // stops at a nested element
+            ++depth;
+        } else if (isEndElement()) {
+            if (depth == 0)
+                return QString(); // the section ended first
+            --depth;
+        }
+    }
+    return QString();
+}
+
+// --- writing ---------------------------------------------------------------
+
+CXmlWriter::CXmlWriter(const QString &filePath)
+    : m_filePath(filePath)
+    , m_baseName(QFileInfo(filePath).completeBaseName())
+{
+}
+
+bool CXmlWriter::parse()
+{
+    QFile file(m_filePath);
+    m_valid = file.open(QIODevice::ReadOnly) && m_document.setContent(&file, false)
+              && m_document.documentElement().tagName().compare(m_baseName, Qt::CaseInsensitive) == 0;
+    return m_valid;
+}
+
+void CXmlWriter::startNewDocument()
+{
+    m_document = QDomDocument();
+    m_document.appendChild(m_document.createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    m_document.appendChild(m_document.createElement(m_baseName));
+    m_valid = true;
+}
+
+// The first element below the parent whose name matches without regard to
+// case, as the reader finds it.
+static QDomElement findElement(const QDomElement &parent, const QString &name)
+{
+    for (QDomElement child = parent.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        if (child.tagName().compare(name, Qt::CaseInsensitive) == 0)
+            return child;
+        const QDomElement inner = findElement(child, name);
+        if (!inner.isNull())
+            return inner;
+    }
+    return QDomElement();
+}
+
+bool CXmlWriter::write()
+{
+    if (!makeDirIfMissing(QFileInfo(m_filePath).absolutePath()))
+        return false;
+    // Through a temporary file: a crash or a full disk leaves the old file.
+    QSaveFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    m_document.save(stream, 4);
+    stream.flush();
+    return file.commit();
+}
+
+bool CXmlWriter::setValue(const QString &key, const QString &value)
+{
+    if (key.isEmpty() || m_baseName.isEmpty())
+        return false;
+    if (!QFile::exists(m_filePath)) {
+        startNewDocument();
+    } else if (!parse()) {
+        // Keep what could not be read, for the user or a later repair.
+        const QString backup = m_filePath + QStringLiteral(".bak");
+        QFile::remove(backup);
+        if (!QFile::rename(m_filePath, backup))
+            removeFileOrFolder(m_filePath);
+        startNewDocument();
+    }
+    QDomElement root = m_document.documentElement();
+    QDomElement section = findElement(root, QString::fromLatin1(SECTION));
+    if (section.isNull())
+        section = root.appendChild(m_document.createElement(QString::fromLatin1(SECTION))).toElement();
+    QDomElement element = findElement(section, key);
+    if (element.isNull())
+        element = section.appendChild(m_document.createElement(key)).toElement();
+    QDomNode first = element.firstChild();
+    if (first.isText())
+        first.setNodeValue(value);
+    else
+        element.insertBefore(m_document.createTextNode(value), first);
+    return write();
+}

@@ -1,0 +1,69 @@
+#pragma once
+// A small XML options file: text values, one element per key, under the
+// section element "Options" inside a root named after the file.
+
+#include <QDomDocument>
+#include <QObject>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+class Config : public QObject
+{
+public:
+    explicit Config(QObject *parent = nullptr);
+
+    void setFilePath(const QString &path);
+    QString filePath() const { return m_filePath; }
+    // The key's text under "Options"; empty when missing or unreadable.
+    // Section and key are matched without regard to case.
+    QString getValue(const QString &key) const;
+    // Sets the key and rewrites the file at once.
+    bool setValue(const QString &key, const QString &value);
+
+    // The program folder, ending with a separator.
+    QString applicationDirPath() const { return m_applicationDirPath; }
+    // The per-user data folder, ending with a separator (with the edition's
+    // sub-folder once MyConfig has loaded).
+    QString userDataPath() const { return m_userDataPath; }
+    QString dataPath() const { return m_userDataPath; }
+
+protected:
+    QString m_applicationDirPath;
+    QString m_userDataPath;
+    QString m_filePath;
+};
+
+// Streams the file to the first key below a "/"-separated section path.
+class CXmlReader : public QXmlStreamReader
+{
+public:
+    CXmlReader(QIODevice *device, const QString &sectionPath);
+    QString readValue(const QString &key);
+
+private:
+    bool findSection();
+    bool searchInside(const QString &endName);
+
+    QStringList m_parts;
+};
+
+// Updates one key of the options file through its document object model.
+class CXmlWriter
+{
+public:
+    explicit CXmlWriter(const QString &filePath);
+    // Finds or makes "Options" and the key, sets the value and writes the
+    // file. A file that does not parse, or whose root is not named after the
+    // file, is kept as "<file>.bak" and a new document is started.
+    bool setValue(const QString &key, const QString &value);
+
+private:
+    bool parse();
+    void startNewDocument();
+    bool write();
+
+    QString m_filePath;
+    QString m_baseName;
+    QDomDocument m_document;
+    bool m_valid = false;
+};

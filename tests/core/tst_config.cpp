@@ -1,0 +1,213 @@
+// The options file seen from outside: what lands in config.xml, and what a
+// damaged or hand-edited file gives back.
+#include <QDir>
+#include <QDomDocument>
+#include <QtTest>
+
+#include "myconfig.h"
+
+static QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+static void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// The text of every element of that name (exact case) in the file.
+static QStringList elementTexts(const QString &path, const QString &name)
+{
+    QDomDocument doc;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
+        return {QStringLiteral("<unparsable>")};
+    QStringList texts;
+    const QDomNodeList nodes = doc.elementsByTagName(name);
+    for (int i = 0; i < nodes.size(); ++i)
+        texts << nodes.item(i).toElement().text();
+    return texts;
+}
+
+class TestConfig : public QObject
+{
+    Q_OBJECT
+
+    QString dataFolder() const
+    {
+        return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Olvex/Free Mirelo/");
+    }
+    QString configPath() const { return dataFolder() + QStringLiteral("config.xml"); }
+
+private slots:
+    void init() { QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively(); }
+
+    void firstStartMakesTheFile()
+    {
+        {
+            MyConfig config;
+            QVERIFY(config.isFirstRun());
+            QCOMPARE(config.userDataPath(), dataFolder());
+            QCOMPARE(config.filePath(), configPath());
+            QVERIFY(config.applicationPath().endsWith(QLatin1Char('/')));
+            QCOMPARE(config.width(), 0);
+            QCOMPARE(config.lastCameraFormatIndex(), -1);
+            QCOMPARE(config.lastCameraPosition(), -1);
+            QVERIFY(config.updateUrl().endsWith(QLatin1String("/update/update_Mirelo.xml")));
+            QVERIFY(!config.language().isEmpty());
+            const QByteArray text = readAll(configPath());
+            QVERIFY2(QString::fromUtf8(text).contains(QRegularExpression(
+                         QStringLiteral("^<\\?xml version=.1\\.0. encoding=.UTF-8.\\?>\n"))),
+                     text.constData());
+            QVERIFY2(text.contains("\n<config>\n    <Options>\n"
+                                     "        <IsFirstRun>0</IsFirstRun>\n"
+                                     "        <isIsDeleteFile>0</isIsDeleteFile>\n"),
+                     text.constData());
+        }
+        MyConfig again;
+        QVERIFY(!again.isFirstRun());
+    }
+
+    void exitWritesOnlyTheLastingKeys()
+    {
+        {
+            MyConfig config;
+            config.setLanguage(QStringLiteral("de"), false);
+            config.setCustomName(QStringLiteral("Ann"), false);
+            config.setSkipVersion(QStringLiteral("2.0.0.0"), false);
+            QCOMPARE(elementTexts(configPath(), QStringLiteral("Language")), QStringList());
+            config.setValue(QStringLiteral("UpdateUrl"), QStringLiteral("http://127.0.0.1:9/u.xml"));
+        }
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("Language")), QStringList{"de"});
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("SkipVersion")), QStringList{"2.0.0.0"});
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("LastCameraPosition")), QStringList{"-1"});
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("CustomName")), QStringList());
+        MyConfig config;
+        QCOMPARE(config.language(), QStringLiteral("de"));
+        QCOMPARE(config.updateUrl(), QStringLiteral("http://127.0.0.1:9/u.xml"));
+        QCOMPARE(config.customName(), QString());
+    }
+
+    void settersThatWriteAtOnce()
+    {
+        MyConfig config;
+        config.setWidth(1280);
+        config.setLastCameraFormatIndex(-1);
+        config.setCustomEmail(QString(), true);
+        config.setLastCameraName(QStringLiteral("Cam A"));
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("Width")), QStringList{"1280"});
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("LastCameraFormatIndex")), QStringList{"-1"});
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("CustomEmail")), QStringList{""});
+        QCOMPARE(config.getValue(QStringLiteral("LastCameraName")), QStringLiteral("Cam A"));
+        // An empty stored text reads as its default.
+        QCOMPARE(config.readValue(QStringLiteral("CustomEmail"), QStringLiteral("d")), QStringLiteral("d"));
+    }
+
+    void nonNumericNumbersReadAsZero()
+    {
+        writeAll(configPath(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config><Options>"
+                               "<IsFirstRun>0</IsFirstRun><Width>wide</Width><Height>480</Height>"
+                               "</Options></config>");
+        MyConfig config;
+        QVERIFY(!config.isFirstRun());
+        QCOMPARE(config.width(), 0);
+        QCOMPARE(config.height(), 480);
+    }
+
+    void specialAndNonAsciiValuesRoundTrip()
+    {
+        MyConfig config;
+        const QString value = QStringLiteral("日本語 <a> & \"b\" 'c' é");
+        config.setCustomName(value, true);
+        QCOMPARE(config.getValue(QStringLiteral("CustomName")), value);
+        QVERIFY(readAll(configPath()).contains(QStringLiteral("日本語").toUtf8()));
+        config.setCustomName(QStringLiteral("second"), true);
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("CustomName")), QStringList{"second"});
+    }
+
+    void caseShadowedKeyIsUpdatedNotDuplicated()
+    {
+        writeAll(configPath(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config><options>"
+                               "<IsFirstRun>0</IsFirstRun><language>de</language></options></config>");
+        MyConfig config;
+        QCOMPARE(config.language(), QStringLiteral("de"));
+        config.setLanguage(QStringLiteral("fr"), true);
+        QCOMPARE(config.getValue(QStringLiteral("Language")), QStringLiteral("fr"));
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("language")), QStringList{"fr"});
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("Language")), QStringList());
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("Options")), QStringList());
+    }
+
+    void fileRootedAtOptionsIsReadThenReplacedWithBackup()
+    {
+        const QByteArray old = "<?xml version=\"1.0\"?><Options><IsFirstRun>0</IsFirstRun>"
+                               "<Language>jp</Language><Width>640</Width></Options>";
+        writeAll(configPath(), old);
+        Config reader;
+        reader.setFilePath(configPath());
+        QCOMPARE(reader.getValue(QStringLiteral("Language")), QStringLiteral("jp"));
+        QCOMPARE(reader.getValue(QStringLiteral("width")), QStringLiteral("640"));
+        QVERIFY(reader.setValue(QStringLiteral("Height"), QStringLiteral("10")));
+        QCOMPARE(readAll(configPath() + QStringLiteral(".bak")), old);
+        QDomDocument doc;
+        QVERIFY(doc.setContent(readAll(configPath())));
+        QCOMPARE(doc.documentElement().tagName(), QStringLiteral("config"));
+        QCOMPARE(reader.getValue(QStringLiteral("Height")), QStringLiteral("10"));
+        QCOMPARE(reader.getValue(QStringLiteral("Language")), QString());
+    }
+
+    void damagedFileStartsWithDefaultsAndIsKept()
+    {
+        for (const QByteArray &damaged :
+             {QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config>\n    <Options>\n        <IsFirst"),
+              QByteArray("\x00\x01\xff garbage", 12), QByteArray()}) {
+            QDir(dataFolder()).removeRecursively();
+            writeAll(configPath(), damaged);
+            {
+                MyConfig config;
+                QVERIFY(config.isFirstRun());
+                QCOMPARE(config.width(), 0);
+                config.setWidth(800);
+            }
+            QCOMPARE(readAll(configPath() + QStringLiteral(".bak")), damaged);
+            QCOMPARE(elementTexts(configPath(), QStringLiteral("Width")), QStringList{"800"});
+            QCOMPARE(elementTexts(configPath(), QStringLiteral("IsFirstRun")), QStringList{"0"});
+        }
+    }
+
+    void readerStaysInsideTheSection()
+    {
+        writeAll(configPath(), "<config><Other><Language>xx</Language></Other>"
+                               "<Options><Deep><Language>de<b/>rest</Language></Deep></Options>"
+                               "<Width>5</Width></config>");
+        Config reader;
+        reader.setFilePath(configPath());
+        // Found at any depth inside, text up to a nested element.
+        QCOMPARE(reader.getValue(QStringLiteral("LANGUAGE")), QStringLiteral("de"));
+        QCOMPARE(reader.getValue(QStringLiteral("Width")), QString());
+        QCOMPARE(reader.getValue(QString()), QString());
+        reader.setFilePath(dataFolder() + QStringLiteral("missing.xml"));
+        QCOMPARE(reader.getValue(QStringLiteral("Language")), QString());
+    }
+
+    void newFileForAnotherBaseName()
+    {
+        Config other;
+        other.setFilePath(dataFolder() + QStringLiteral("sub/prefs.xml"));
+        QVERIFY(other.setValue(QStringLiteral("Key"), QStringLiteral("v")));
+        QDomDocument doc;
+        QVERIFY(doc.setContent(readAll(dataFolder() + QStringLiteral("sub/prefs.xml"))));
+        QCOMPARE(doc.documentElement().tagName(), QStringLiteral("prefs"));
+        QCOMPARE(other.getValue(QStringLiteral("key")), QStringLiteral("v"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfig)
+#include "tst_config.moc"
