@@ -1,10 +1,349 @@
-// Webcams: list, formats, preview, photo.
+// Webcams: the list, formats, selection, preview, mirror and photos.
+#include "camera/camera_registry.h"
+#include "camera/jpeg.h"
+#include "core/events.h"
 #include "core/module.h"
+
+#include <cerrno>
+#include <cstring>
+#include <thread>
 
 namespace mirelo {
 
-void *cameraModuleEntry(int) { return nullptr; }
-void cameraModuleStart() {}
-void cameraModuleStop() {}
+using namespace camera;
+
+namespace camera {
+
+Registry &registry()
+{
+    static Registry r;
+    return r;
+}
+
+void emitFromEngineThread(int event)
+{
+    std::thread t([event] { emitEvent(event); });
+    t.join();
+}
+
+int openFailureEvent(int err)
+{
+    return err == EACCES || err == EPERM ? MIRELO_EVENT_CAMERA_BLOCKED : MIRELO_EVENT_CAMERA_OPEN_FAILED;
+}
+
+} // namespace camera
+
+namespace {
+
+// UTF-8 to UTF-16 into a caller buffer of MIRELO_NAME_BUFFER_UNITS units,
+// truncated between characters; bytes that are not UTF-8 become U+FFFD.
+void copyName(const std::string &s, char16_t *out)
+{
+    const size_t limit = MIRELO_NAME_BUFFER_UNITS - 1;
+    size_t n = 0, i = 0;
+    while (i < s.size()) {
+        const auto c = uint8_t(s[i]);
+        uint32_t cp = 0xfffd;
+        size_t len = 1;
+        if (c < 0x80) {
+            cp = c;
+        } else if ((c & 0xe0) == 0xc0 || (c & 0xf0) == 0xe0 || (c & 0xf8) == 0xf0) {
+            const size_t want = (c & 0xe0) == 0xc0 ? 2 : (c & 0xf0) == 0xe0 ? 3 : 4;
+            uint32_t v = c & (want == 2 ? 0x1f : want == 3 ? 0x0f : 0x07);
+            size_t k = 1;
+            for (; k < want && i + k < s.size() && (uint8_t(s[i + k]) & 0xc0) == 0x80; ++k)
+                v = (v << 6) | (uint8_t(s[i + k]) & 0x3f);
+            if (k == want && v <= 0x10ffff && !(v >= 0xd800 && v <= 0xdfff)
+                && v >= (want == 2 ? 0x80u : want == 3 ? 0x800u : 0x10000u)) {
+                cp = v;
+                len = want;
+            } else {
+                len = k;
+            }
+        }
+        i += len;
+        if (cp >= 0x10000) {
+            if (n + 2 > limit)
+                break;
+            cp -= 0x10000;
+            out[n++] = char16_t(0xd800 + (cp >> 10));
+            out[n++] = char16_t(0xdc00 + (cp & 0x3ff));
+        } else {
+            if (n + 1 > limit)
+                break;
+            out[n++] = char16_t(cp);
+        }
+    }
+    out[n] = 0;
+}
+
+bool sameDevice(const CameraInfo &a, const CameraInfo &b)
+{
+    if (a.id.empty() || a.id != b.id || a.path != b.path || a.name != b.name
+        || a.formats.size() != b.formats.size() || a.openError != b.openError)
+        return false;
+    return std::memcmp(a.formats.data(), b.formats.data(), a.formats.size() * sizeof(CameraFormat)) == 0;
+}
+
+int getCameraCount()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    return int(r.cameras.size());
+}
+
+int getCameraName(int index, char16_t *buffer)
+{
+    if (!buffer)
+        return MIRELO_E_INVALID_ARGUMENT;
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (index < 0 || size_t(index) >= r.cameras.size())
+        return MIRELO_E_INVALID_ARGUMENT;
+    copyName(r.cameras[size_t(index)]->name, buffer);
+    return MIRELO_OK;
+}
+
+int getCameraId(int index, char16_t *buffer)
+{
+    if (!buffer)
+        return MIRELO_E_INVALID_ARGUMENT;
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (index < 0 || size_t(index) >= r.cameras.size())
+        return MIRELO_E_INVALID_ARGUMENT;
+    copyName(r.cameras[size_t(index)]->id, buffer);
+    return MIRELO_OK;
+}
+
+int selectCamera(int index)
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (index < 0 || size_t(index) >= r.cameras.size())
+        return MIRELO_E_INVALID_ARGUMENT;
+    r.selected = index;
+    return MIRELO_OK;
+}
+
+int refreshDevices(int type)
+{
+    if (type != MIRELO_DEVICE_WEBCAM)
+        return MIRELO_E_INVALID_ARGUMENT;
+    std::vector<CameraPtr> found = enumerateCameras(); // slow: outside the lock
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    const CameraPtr selected = r.selectedCamera();
+    // A camera found again keeps its record, and with it the format chosen,
+    // the mirroring and a running preview.
+    for (CameraPtr &cam : found) {
+        for (const CameraPtr &old : r.cameras) {
+            if (sameDevice(*old, *cam)) {
+                cam = old;
+                break;
+            }
+        }
+    }
+    r.previous = std::move(r.cameras);
+    r.cameras = std::move(found);
+    r.selected = -1;
+    for (size_t i = 0; selected && i < r.cameras.size(); ++i) {
+        if (r.cameras[i]->id == selected->id) {
+            r.selected = int(i);
+            break;
+        }
+    }
+    return int(r.cameras.size());
+}
+
+int getCameraFormats(const CameraFormat **list)
+{
+    if (!list)
+        return MIRELO_E_INVALID_ARGUMENT;
+    *list = nullptr;
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    const CameraPtr cam = r.selectedCamera();
+    if (!cam)
+        return MIRELO_E_NO_DEVICE;
+    if (!cam->formats.empty())
+        *list = cam->formats.data();
+    return int(cam->formats.size());
+}
+
+int getCameraFormat()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    const CameraPtr cam = r.selectedCamera();
+    if (!cam || cam->formats.empty())
+        return MIRELO_E_NO_DEVICE;
+    return cam->chosenFormat.load();
+}
+
+// Restarts the streaming camera (after a format change), keeping its window
+// and recording. Returns the errno of a failed reopen, 0 otherwise.
+int restartSession(Registry &r)
+{
+    std::unique_ptr<PreviewWindow> window = r.session->takeWindow();
+    CameraSession::FrameSink sink = r.session->takeSink();
+    const CameraPtr cam = r.session->camera();
+    r.session.reset();
+    auto session = std::make_unique<CameraSession>(cam, cam->chosenFormat.load());
+    const int err = session->start();
+    if (err != 0)
+        return err;
+    session->setWindow(std::move(window));
+    session->setSink(std::move(sink));
+    r.session = std::move(session);
+    return 0;
+}
+
+int setCameraFormat(int index)
+{
+    Registry &r = registry();
+    int event = -1;
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        const CameraPtr cam = r.selectedCamera();
+        if (!cam)
+            return MIRELO_E_NO_DEVICE;
+        // The stored choice may be anything: only a format of this camera is taken.
+        if (index < 0 || size_t(index) >= cam->formats.size())
+            return MIRELO_E_INVALID_ARGUMENT;
+        if (cam->chosenFormat.exchange(index) == index)
+            return MIRELO_OK;
+        if (!r.session || r.session->camera() != cam)
+            return MIRELO_OK;
+        const int err = restartSession(r);
+        if (err == 0)
+            return MIRELO_OK;
+        event = openFailureEvent(err);
+    }
+    emitFromEngineThread(event);
+    return MIRELO_E_NO_DEVICE;
+}
+
+int openCamera(uint64_t nativeWindow)
+{
+    Registry &r = registry();
+    int event = MIRELO_EVENT_CAMERA_OPEN_FAILED;
+    int result = MIRELO_E_NO_DEVICE;
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        const CameraPtr cam = r.selectedCamera();
+        if (cam && !cam->formats.empty() && cam->openError == 0) {
+            const int format = cam->chosenFormat.load();
+            const bool reuse = r.session && r.session->camera() == cam && r.session->formatIndex() == format
+                               && r.session->isStreaming();
+            int err = 0;
+            if (!reuse) {
+                r.session.reset(); // one device streams at a time
+                auto session = std::make_unique<CameraSession>(cam, format);
+                err = session->start();
+                if (err == 0)
+                    r.session = std::move(session);
+            }
+            if (err != 0) {
+                event = openFailureEvent(err);
+            } else if (auto window = PreviewWindow::attach(nativeWindow)) {
+                r.session->setWindow(std::move(window));
+                return MIRELO_OK;
+            } else {
+                result = MIRELO_E_INVALID_ARGUMENT;
+                if (!r.session->hasSink())
+                    r.session.reset();
+            }
+        } else if (cam && cam->openError != 0) {
+            // Listed without access (so without formats): say why it cannot open.
+            event = openFailureEvent(cam->openError);
+        }
+    }
+    emitFromEngineThread(event);
+    return result;
+}
+
+int closeCamera()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (!r.session)
+        return MIRELO_OK;
+    r.session->setWindow(nullptr);
+    if (!r.session->hasSink())
+        r.session.reset();
+    return MIRELO_OK;
+}
+
+int setCameraFlip(int flip)
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    const CameraPtr cam = r.selectedCamera();
+    if (!cam)
+        return MIRELO_E_NO_DEVICE;
+    cam->flip.store(flip != 0);
+    return MIRELO_OK;
+}
+
+int takeCameraPhoto(const char *path)
+{
+    if (!path || !*path)
+        return MIRELO_E_INVALID_ARGUMENT;
+    Registry &r = registry();
+    Frame frame;
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        // The picture the user sees: the streaming camera's, else the selected one's.
+        if (r.session && r.session->isStreaming()) {
+            if (!r.session->latestFrame(frame, 3000))
+                return MIRELO_E_FAILED;
+        } else {
+            const CameraPtr cam = r.selectedCamera();
+            if (!cam || cam->formats.empty())
+                return MIRELO_E_NO_DEVICE;
+            r.session.reset();
+            CameraSession once(cam, cam->chosenFormat.load());
+            if (once.start() != 0)
+                return MIRELO_E_NO_DEVICE;
+            if (!once.latestFrame(frame, 3000))
+                return MIRELO_E_FAILED;
+        }
+    }
+    return writeJpegFile(frame, path);
+}
+
+} // namespace
+
+void *cameraModuleEntry(int ordinal)
+{
+    switch (ordinal) {
+    case MIRELO_OP_GET_CAMERA_COUNT: return reinterpret_cast<void *>(&getCameraCount);
+    case MIRELO_OP_GET_CAMERA_NAME: return reinterpret_cast<void *>(&getCameraName);
+    case MIRELO_OP_SELECT_CAMERA: return reinterpret_cast<void *>(&selectCamera);
+    case MIRELO_OP_OPEN_CAMERA: return reinterpret_cast<void *>(&openCamera);
+    case MIRELO_OP_CLOSE_CAMERA: return reinterpret_cast<void *>(&closeCamera);
+    case MIRELO_OP_TAKE_CAMERA_PHOTO: return reinterpret_cast<void *>(&takeCameraPhoto);
+    case MIRELO_OP_GET_CAMERA_FORMATS: return reinterpret_cast<void *>(&getCameraFormats);
+    case MIRELO_OP_GET_CAMERA_FORMAT: return reinterpret_cast<void *>(&getCameraFormat);
+    case MIRELO_OP_SET_CAMERA_FORMAT: return reinterpret_cast<void *>(&setCameraFormat);
+    case MIRELO_OP_REFRESH_DEVICES: return reinterpret_cast<void *>(&refreshDevices);
+    case MIRELO_OP_GET_CAMERA_ID: return reinterpret_cast<void *>(&getCameraId);
+    case MIRELO_OP_SET_CAMERA_FLIP: return reinterpret_cast<void *>(&setCameraFlip);
+    default: return nullptr;
+    }
+}
+
+void cameraModuleStart()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    r.session.reset();
+    r.cameras.clear();
+    r.previous.clear();
+    r.selected = -1;
+}
+
+void cameraModuleStop() { cameraModuleStart(); }
 
 } // namespace mirelo

@@ -38,6 +38,18 @@ int shutdown()
     return MIRELO_OK;
 }
 
+// Refreshing is one operation for every device type: webcams belong to the
+// camera module, sound devices to the audio module. Each module answers the
+// operation number with its own refresh for its types.
+int refreshDevices(int type)
+{
+    void *p = type == MIRELO_DEVICE_WEBCAM ? cameraModuleEntry(MIRELO_OP_REFRESH_DEVICES)
+                                           : audioModuleEntry(MIRELO_OP_REFRESH_DEVICES);
+    if (!p)
+        return MIRELO_E_UNSUPPORTED;
+    return reinterpret_cast<MireloRefreshDevicesFn>(p)(type);
+}
+
 } // namespace
 
 void emitEvent(int event, int data)
@@ -68,6 +80,7 @@ extern "C" __attribute__((visibility("default"))) void *mireloEngineEntry(int or
     switch (ordinal) {
     case MIRELO_OP_INITIALIZE: return reinterpret_cast<void *>(&mirelo::initialize);
     case MIRELO_OP_SHUTDOWN: return reinterpret_cast<void *>(&mirelo::shutdown);
+    case MIRELO_OP_REFRESH_DEVICES: return reinterpret_cast<void *>(&mirelo::refreshDevices);
     default: break;
     }
     if (void *p = mirelo::videoModuleEntry(ordinal))

@@ -9,7 +9,9 @@
 namespace mirelo {
 
 // Each module's lookup: the entry point for an operation number it owns,
-// or null.
+// or null. MIRELO_OP_REFRESH_DEVICES is answered by the entry itself, which
+// calls the camera module's refresh for webcams and the audio module's for
+// the sound types: both modules return their own refresh for that number.
 void *videoModuleEntry(int ordinal);
 void *audioModuleEntry(int ordinal);
 void *cameraModuleEntry(int ordinal);
