@@ -31,6 +31,25 @@ int openFailureEvent(int err)
     return err == EACCES || err == EPERM ? MIRELO_EVENT_CAMERA_BLOCKED : MIRELO_EVENT_CAMERA_OPEN_FAILED;
 }
 
+int startSession(Registry &r, const CameraPtr &camera, int formatIndex)
+{
+    r.session.reset();
+    auto session = std::make_unique<CameraSession>(camera, formatIndex);
+    const int err = session->start();
+    if (err != 0)
+        return err;
+    if (std::shared_ptr<FrameMailbox> mailbox = r.recording)
+        session->setSink([mailbox](const Frame &f) { mailbox->put(f); });
+    r.session = std::move(session);
+    return 0;
+}
+
+void releaseSession(Registry &r)
+{
+    if (r.session && !r.recording && !r.session->hasWindow())
+        r.session.reset();
+}
+
 } // namespace camera
 
 namespace {
@@ -181,22 +200,16 @@ int getCameraFormat()
     return cam->chosenFormat.load();
 }
 
-// Restarts the streaming camera (after a format change), keeping its window
-// and recording. Returns the errno of a failed reopen, 0 otherwise.
+// Restarts the streaming camera in its newly chosen format, keeping its
+// window. Returns the errno of a failed reopen, 0 otherwise.
 int restartSession(Registry &r)
 {
     std::unique_ptr<PreviewWindow> window = r.session->takeWindow();
-    CameraSession::FrameSink sink = r.session->takeSink();
     const CameraPtr cam = r.session->camera();
-    r.session.reset();
-    auto session = std::make_unique<CameraSession>(cam, cam->chosenFormat.load());
-    const int err = session->start();
-    if (err != 0)
-        return err;
-    session->setWindow(std::move(window));
-    session->setSink(std::move(sink));
-    r.session = std::move(session);
-    return 0;
+    const int err = startSession(r, cam, cam->chosenFormat.load());
+    if (err == 0)
+        r.session->setWindow(std::move(window));
+    return err;
 }
 
 int setCameraFormat(int index)
@@ -236,14 +249,7 @@ int openCamera(uint64_t nativeWindow)
             const int format = cam->chosenFormat.load();
             const bool reuse = r.session && r.session->camera() == cam && r.session->formatIndex() == format
                                && r.session->isStreaming();
-            int err = 0;
-            if (!reuse) {
-                r.session.reset(); // one device streams at a time
-                auto session = std::make_unique<CameraSession>(cam, format);
-                err = session->start();
-                if (err == 0)
-                    r.session = std::move(session);
-            }
+            const int err = reuse ? 0 : startSession(r, cam, format);
             if (err != 0) {
                 event = openFailureEvent(err);
             } else if (auto window = PreviewWindow::attach(nativeWindow)) {
@@ -251,8 +257,8 @@ int openCamera(uint64_t nativeWindow)
                 return MIRELO_OK;
             } else {
                 result = MIRELO_E_INVALID_ARGUMENT;
-                if (!r.session->hasSink())
-                    r.session.reset();
+                r.session->setWindow(nullptr);
+                releaseSession(r);
             }
         } else if (cam && cam->openError != 0) {
             // Listed without access (so without formats): say why it cannot open.
@@ -270,8 +276,7 @@ int closeCamera()
     if (!r.session)
         return MIRELO_OK;
     r.session->setWindow(nullptr);
-    if (!r.session->hasSink())
-        r.session.reset();
+    releaseSession(r);
     return MIRELO_OK;
 }
 
@@ -339,6 +344,7 @@ void cameraModuleStart()
     Registry &r = registry();
     std::lock_guard<std::mutex> lock(r.mutex);
     r.session.reset();
+    r.recording.reset();
     r.cameras.clear();
     r.previous.clear();
     r.selected = -1;

@@ -10,6 +10,21 @@
 
 namespace mirelo::camera {
 
+// Where the streaming camera leaves its pictures for a recording: the
+// latest one and how many came so far.
+struct FrameMailbox {
+    std::mutex mutex;
+    Frame frame;
+    uint64_t count = 0;
+
+    void put(const Frame &f)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        frame = f;
+        ++count;
+    }
+};
+
 struct Registry {
     std::mutex mutex;
     std::vector<CameraPtr> cameras;
@@ -18,6 +33,10 @@ struct Registry {
     std::vector<CameraPtr> previous;
     int selected = -1;
     std::unique_ptr<CameraSession> session; // at most one camera streams
+    // The running webcam recording's mailbox: every session started while
+    // it is set feeds it, so a preview reopened or a format changed during
+    // the recording keeps the recording supplied.
+    std::shared_ptr<FrameMailbox> recording;
 
     CameraPtr selectedCamera() const
     {
@@ -26,6 +45,16 @@ struct Registry {
 };
 
 Registry &registry();
+
+// Replaces the streaming camera (the old one is closed first: a device
+// streams to one reader) and feeds the recording from it, if one runs.
+// 0 or the errno that kept the device from opening; on failure nothing
+// streams. Called with the registry locked.
+int startSession(Registry &r, const CameraPtr &camera, int formatIndex);
+
+// Closes the streaming camera unless a recording or a preview still uses it.
+// Called with the registry locked.
+void releaseSession(Registry &r);
 
 // Raises an event from a thread of the engine and waits until the program's
 // callback has returned, so it never runs inside the program's own call.

@@ -70,20 +70,6 @@ void CameraSession::setSink(FrameSink sink)
     m_sink = std::move(sink);
 }
 
-bool CameraSession::hasSink() const
-{
-    std::lock_guard<std::mutex> lock(m_sinkMutex);
-    return bool(m_sink);
-}
-
-CameraSession::FrameSink CameraSession::takeSink()
-{
-    std::lock_guard<std::mutex> lock(m_sinkMutex);
-    FrameSink s = std::move(m_sink);
-    m_sink = nullptr;
-    return s;
-}
-
 std::unique_ptr<PreviewWindow> CameraSession::takeWindow()
 {
     std::lock_guard<std::mutex> lock(m_windowMutex);

@@ -41,8 +41,6 @@ public:
     // thread; null ends it, and once setSink returns the old one is not
     // called any more.
     void setSink(FrameSink sink);
-    bool hasSink() const;
-    FrameSink takeSink();
     std::unique_ptr<PreviewWindow> takeWindow();
 
     // Copies the latest picture, waiting up to waitMs for a first one.
@@ -63,7 +61,7 @@ private:
     Frame m_latest;
     uint64_t m_frameCount = 0;
 
-    mutable std::mutex m_sinkMutex; // held while the sink runs, so clearing it waits for that
+    std::mutex m_sinkMutex; // held while the sink runs, so clearing it waits for that
     FrameSink m_sink;
 
     mutable std::mutex m_windowMutex; // held while drawing and while swapping
