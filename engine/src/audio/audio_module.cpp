@@ -1,10 +1,224 @@
-// Audio devices, levels and volume.
+// Audio devices, levels and volume: the operations the program calls for
+// the two audio types, on top of the engine's own sound-server connection.
+#include "audio/audio_module.h"
+
+#include "audio/device_registry.h"
+#include "audio/event_dispatch.h"
+#include "audio/level_meter.h"
+#include "audio/pulse_client.h"
+#include "audio/text16.h"
+#include "core/events.h"
 #include "core/module.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
 
 namespace mirelo {
 
-void *audioModuleEntry(int) { return nullptr; }
-void audioModuleStart() {}
-void audioModuleStop() {}
+namespace audio {
+
+struct AudioEngine
+{
+    PulseClient client;
+    EventDispatch events;
+    DeviceRegistry registry{client};
+    std::atomic<int> gains[2] = {{100}, {100}};
+    std::unique_ptr<LevelMeter> meters[2];
+    // With the client's lock held: whether a recording captures the source.
+    std::function<bool(int slot, uint32_t sourceIndex)> recordingUses;
+
+    AudioEngine()
+    {
+        meters[0].reset(new LevelMeter(client, events, MIRELO_EVENT_SYSTEM_SOUND_LEVEL, gains[0]));
+        meters[1].reset(new LevelMeter(client, events, MIRELO_EVENT_MICROPHONE_LEVEL, gains[1]));
+    }
+
+    // The loop's thread, lock held.
+    void onSourceEvent(const SourceInfo &s, bool removed)
+    {
+        if (removed) {
+            for (int slot = 0; slot < 2; ++slot) {
+                const bool inUse = meters[slot]->isOn(s.index) || (recordingUses && recordingUses(slot, s.index));
+                if (inUse)
+                    events.post(MIRELO_EVENT_AUDIO_DEVICE_LOST, slot == 0 ? MIRELO_DEVICE_SYSTEM_SOUND
+                                                                          : MIRELO_DEVICE_MICROPHONE);
+            }
+        }
+        events.post(MIRELO_EVENT_AUDIO_DEVICES_CHANGED, 0);
+    }
+};
+
+namespace {
+
+std::mutex g_lifeMutex; // start and stop against each other
+std::shared_ptr<AudioEngine> g_engine;
+
+// The running engine, or null before initialise and after shut-down.
+std::shared_ptr<AudioEngine> engine()
+{
+    std::lock_guard<std::mutex> lock(g_lifeMutex);
+    return g_engine;
+}
+
+int getDeviceCount(int type)
+{
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0)
+        return MIRELO_E_INVALID_ARGUMENT;
+    return e ? e->registry.count(slot) : 0;
+}
+
+int copyText(int type, int index, char16_t *buffer, bool wantId)
+{
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0 || !buffer)
+        return MIRELO_E_INVALID_ARGUMENT;
+    if (!e)
+        return MIRELO_E_BAD_STATE;
+    std::string text;
+    const bool ok = wantId ? e->registry.id(slot, index, text) : e->registry.name(slot, index, text);
+    if (!ok)
+        return MIRELO_E_INVALID_ARGUMENT;
+    copyToUtf16(text, buffer, MIRELO_NAME_BUFFER_UNITS);
+    return MIRELO_OK;
+}
+
+int getDeviceName(int type, int index, char16_t *buffer) { return copyText(type, index, buffer, false); }
+int getDeviceId(int type, int index, char16_t *buffer) { return copyText(type, index, buffer, true); }
+
+int getCurrentDevice(int type)
+{
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0)
+        return MIRELO_E_INVALID_ARGUMENT;
+    return e ? e->registry.current(slot) : -1;
+}
+
+int selectDevice(int type, int index)
+{
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0)
+        return MIRELO_E_INVALID_ARGUMENT;
+    if (!e)
+        return MIRELO_E_BAD_STATE;
+    return e->registry.select(slot, index) ? MIRELO_OK : MIRELO_E_INVALID_ARGUMENT;
+}
+
+int setVolume(int type, int volume)
+{
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0 || volume < 0 || volume > 200)
+        return MIRELO_E_INVALID_ARGUMENT;
+    if (!e)
+        return MIRELO_E_BAD_STATE;
+    e->gains[slot].store(volume);
+    return MIRELO_OK;
+}
+
+int openDevice(int type)
+{
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0)
+        return MIRELO_E_INVALID_ARGUMENT;
+    if (!e)
+        return MIRELO_E_BAD_STATE;
+    SourceInfo source;
+    if (!e->registry.resolve(slot, source))
+        return MIRELO_E_NO_DEVICE;
+    PulseClient::Lock lock(e->client);
+    return e->meters[slot]->open(source) ? MIRELO_OK : MIRELO_E_NO_DEVICE;
+}
+
+int closeDevice(int type)
+{
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0)
+        return MIRELO_E_INVALID_ARGUMENT;
+    if (!e)
+        return MIRELO_E_BAD_STATE;
+    PulseClient::Lock lock(e->client);
+    e->meters[slot]->close();
+    return MIRELO_OK;
+}
+
+int refreshDevices(int type)
+{
+    // The webcam shares this operation: its type goes to the camera module.
+    if (type == MIRELO_DEVICE_WEBCAM) {
+        auto camera = reinterpret_cast<MireloRefreshDevicesFn>(cameraModuleEntry(MIRELO_OP_REFRESH_DEVICES));
+        return camera ? camera(type) : MIRELO_E_UNSUPPORTED;
+    }
+    const int slot = typeSlot(type);
+    auto e = engine();
+    if (slot < 0)
+        return MIRELO_E_INVALID_ARGUMENT;
+    if (!e)
+        return MIRELO_E_BAD_STATE;
+    e->registry.refresh(slot);
+    return MIRELO_OK;
+}
+
+} // namespace
+
+std::shared_ptr<AudioEngine> runningEngine() { return engine(); }
+
+} // namespace audio
+
+void *audioModuleEntry(int ordinal)
+{
+    using namespace audio;
+    switch (ordinal) {
+    case MIRELO_OP_GET_AUDIO_DEVICE_COUNT: return reinterpret_cast<void *>(&getDeviceCount);
+    case MIRELO_OP_GET_AUDIO_DEVICE_NAME: return reinterpret_cast<void *>(&getDeviceName);
+    case MIRELO_OP_GET_CURRENT_AUDIO_DEVICE: return reinterpret_cast<void *>(&getCurrentDevice);
+    case MIRELO_OP_SELECT_AUDIO_DEVICE: return reinterpret_cast<void *>(&selectDevice);
+    case MIRELO_OP_SET_AUDIO_VOLUME: return reinterpret_cast<void *>(&setVolume);
+    case MIRELO_OP_OPEN_AUDIO_DEVICE: return reinterpret_cast<void *>(&openDevice);
+    case MIRELO_OP_REFRESH_DEVICES: return reinterpret_cast<void *>(&refreshDevices);
+    case MIRELO_OP_GET_AUDIO_DEVICE_ID: return reinterpret_cast<void *>(&getDeviceId);
+    case MIRELO_OP_CLOSE_AUDIO_DEVICE: return reinterpret_cast<void *>(&closeDevice);
+    default: return nullptr;
+    }
+}
+
+void audioModuleStart()
+{
+    using namespace audio;
+    audioModuleStop();
+    auto e = std::make_shared<AudioEngine>();
+    e->registry.load(dataFolder());
+    AudioEngine *raw = e.get();
+    e->client.start([raw](const SourceInfo &s, bool removed) { raw->onSourceEvent(s, removed); }, 3000);
+    e->registry.refresh(0);
+    e->registry.refresh(1);
+    std::lock_guard<std::mutex> lock(g_lifeMutex);
+    g_engine = std::move(e);
+}
+
+void audioModuleStop()
+{
+    using namespace audio;
+    std::shared_ptr<AudioEngine> e;
+    {
+        std::lock_guard<std::mutex> lock(g_lifeMutex);
+        e.swap(g_engine);
+    }
+    if (!e)
+        return;
+    {
+        PulseClient::Lock lock(e->client);
+        e->meters[0]->close();
+        e->meters[1]->close();
+    }
+    e->client.stop();
+}
 
 } // namespace mirelo
