@@ -42,7 +42,7 @@ void PulseClient::start(SourceEvent onSourceEvent, int waitMs)
     while (std::chrono::steady_clock::now() < until) {
         {
             Lock lock(*this);
-            if (m_everReady)
+            if (m_everReady || m_firstTryFailed)
                 break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -74,6 +74,7 @@ void PulseClient::stop()
     pa_threaded_mainloop_free(m_loop);
     m_loop = nullptr;
     m_everReady = false;
+    m_firstTryFailed = false;
 }
 
 bool PulseClient::isReady() const
@@ -103,12 +104,10 @@ void PulseClient::connect()
     }
     pa_context_set_state_callback(m_context, &PulseClient::onState, this);
     pa_context_set_subscribe_callback(m_context, &PulseClient::onSubscribe, this);
-    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
-        pa_context_unref(m_context);
-        m_context = nullptr;
+    // A failure is also reported to onState, which plans the next try;
+    // the failed context is released by that try, never inside libpulse.
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
         scheduleReconnect();
-    }
 }
 
 void PulseClient::scheduleReconnect()
@@ -127,8 +126,15 @@ void PulseClient::onReconnectTimer(pa_mainloop_api *api, pa_time_event *e, const
     auto *c = static_cast<PulseClient *>(self);
     api->time_free(e);
     c->m_reconnect = nullptr;
-    if (!c->m_stopping && !c->m_context)
-        c->connect();
+    if (c->m_stopping)
+        return;
+    if (c->m_context) {
+        pa_context_set_state_callback(c->m_context, nullptr, nullptr);
+        pa_context_set_subscribe_callback(c->m_context, nullptr, nullptr);
+        pa_context_unref(c->m_context);
+        c->m_context = nullptr;
+    }
+    c->connect();
 }
 
 void PulseClient::fetchAll()
@@ -165,12 +171,9 @@ void PulseClient::onState(pa_context *ctx, void *self)
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED: {
         // Every device went with the server.
+        c->m_firstTryFailed = true;
         std::map<uint32_t, SourceInfo> gone;
         gone.swap(c->m_known);
-        pa_context_set_state_callback(ctx, nullptr, nullptr);
-        pa_context_set_subscribe_callback(ctx, nullptr, nullptr);
-        pa_context_unref(ctx);
-        c->m_context = nullptr;
         if (c->m_onSourceEvent && !c->m_stopping)
             for (const auto &s : gone)
                 c->m_onSourceEvent(s.second, true);

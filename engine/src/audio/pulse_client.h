@@ -88,6 +88,7 @@ private:
     std::map<uint32_t, SourceInfo> m_known;
     bool m_stopping = false;
     bool m_everReady = false;
+    bool m_firstTryFailed = false; // no server at start: do not wait for one
 };
 
 SourceInfo toSourceInfo(const pa_source_info *i);
