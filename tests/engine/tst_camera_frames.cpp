@@ -7,6 +7,7 @@
 
 #include "camera/camera_device.h"
 #include "camera/jpeg.h"
+#include "camera/name_buffer.h"
 #include "camera/pixel_formats.h"
 
 #include <libyuv.h>
@@ -154,6 +155,31 @@ private slots:
         }
         QVERIFY(enumerateV4l2(dir.path().toStdString()).empty());
         QVERIFY(enumerateV4l2(dir.filePath("missing").toStdString()).empty());
+    }
+
+    void namesFitTheProgramsBuffer()
+    {
+        std::vector<char16_t> buf(MIRELO_NAME_BUFFER_UNITS + 8, u'#');
+        copyName("Caméra \xF0\x9F\x93\xB7", buf.data()); // e-acute and a four-byte character
+        QCOMPARE(QString::fromUtf16(buf.data()), QString::fromUtf8("Caméra \xF0\x9F\x93\xB7"));
+
+        // Cut at 1023 units, and never between the halves of a surrogate pair.
+        std::fill(buf.begin(), buf.end(), u'#');
+        std::string longName(1022, 'a');
+        longName += "\xF0\x9F\x93\xB7";
+        copyName(longName, buf.data());
+        QCOMPARE(int(std::char_traits<char16_t>::length(buf.data())), 1022);
+        QCOMPARE(buf[MIRELO_NAME_BUFFER_UNITS], u'#'); // nothing written past the buffer
+        copyName(std::string(5000, 'b'), buf.data());
+        QCOMPARE(int(std::char_traits<char16_t>::length(buf.data())), MIRELO_NAME_BUFFER_UNITS - 1);
+        QCOMPARE(buf[MIRELO_NAME_BUFFER_UNITS], u'#');
+
+        // Bytes that are not UTF-8 (a lone continuation, a cut sequence, an
+        // overlong form) become replacement characters, never lost text.
+        copyName("a\x80" "b\xE2\x82" "z\xC0\xAF" "c", buf.data());
+        const QString got = QString::fromUtf16(buf.data());
+        QVERIFY(got.startsWith(QStringLiteral("a\uFFFDb\uFFFDz")));
+        QVERIFY(got.endsWith(QLatin1Char('c')));
     }
 
     void photoFileReplacesAtomically()
