@@ -1,0 +1,422 @@
+#include "skinmanager.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMovie>
+#include <QRegularExpression>
+#include <QScreen>
+
+#include <cmath>
+
+double g_dscale = 1.0;
+
+SkinManager *SkinManager::s_instance = nullptr;
+
+namespace {
+
+// Two logo redirects that point at each other would otherwise restart the
+// walk forever.
+constexpr int kMaxLogoRedirects = 8;
+
+// Loads an XML description. A file that cannot be opened leaves the document
+// as it was; a malformed one leaves it empty.
+void loadDocument(QDomDocument *doc, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QDomDocument fresh;
+    if (fresh.setContent(&file, true))
+        *doc = fresh;
+    else
+        *doc = QDomDocument();
+}
+
+int roundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+IMAGE_TYPE stateOf(const QString &name, bool *ok)
+{
+    static const QMap<QString, IMAGE_TYPE> states = {
+        {QStringLiteral("Normal"), IMAGE_NORMAL}, {QStringLiteral("On"), IMAGE_ON},
+        {QStringLiteral("Down"), IMAGE_DOWN},     {QStringLiteral("Disable"), IMAGE_DISABLE},
+        {QStringLiteral("Hover"), IMAGE_HOVER},
+    };
+    *ok = states.contains(name);
+    return states.value(name, IMAGE_NORMAL);
+}
+
+QRect rectOf(const QDomElement &e)
+{
+    auto num = [&e](const char *name) { return e.attribute(QLatin1String(name)).toInt(nullptr, 10); };
+    return QRect(num("x"), num("y"), num("width"), num("height"));
+}
+
+} // namespace
+
+SkinManager *SkinManager::instance()
+{
+    if (!s_instance)
+        s_instance = new SkinManager;
+    return s_instance;
+}
+
+void SkinManager::destroyInstance()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+SkinManager::SkinManager()
+    : m_root(QCoreApplication::applicationDirPath() + QStringLiteral("/Skin"))
+{
+}
+
+SkinManager::~SkinManager() = default;
+
+int SkinManager::init(int index, const QStringList &knownNames, const QString &system,
+                      const QString &brand, const QString &language, const QString &edition,
+                      const QString &root)
+{
+    if (!root.isEmpty())
+        m_root = root;
+    if (index < 0) {
+        m_status = StatusNoSkin;
+        return m_status;
+    }
+    if (m_status == StatusNone)
+        scanSkins(index, knownNames);
+    if (m_status == StatusNoSkin)
+        return m_status;
+
+    loadSkinFiles();
+    if (!findLogoNode({system, brand, language, edition}))
+        m_status = (m_status == StatusFallback) ? StatusFallbackLogoMissing : StatusLogoMissing;
+    return m_status;
+}
+
+void SkinManager::scanSkins(int wanted, const QStringList &knownNames)
+{
+    m_knownNames = knownNames;
+    m_existing.clear();
+    for (const QString &name : knownNames) {
+        if (!name.isEmpty() && QFileInfo::exists(m_root + QLatin1Char('/') + name))
+            m_existing << name;
+    }
+    std::sort(m_existing.begin(), m_existing.end());
+    if (m_existing.isEmpty()) {
+        m_status = StatusNoSkin;
+        return;
+    }
+    const QString wantedName = knownNames.value(wanted);
+    int index;
+    if (!wantedName.isEmpty() && m_existing.contains(wantedName)) {
+        m_status = StatusWanted;
+        index = wanted;
+    } else {
+        m_status = StatusFallback;
+        index = knownNames.indexOf(m_existing.first());
+    }
+    selectSkin(index);
+}
+
+void SkinManager::selectSkin(int index)
+{
+    m_skinPath = m_root + QLatin1Char('/') + m_knownNames.value(index) + QLatin1Char('/');
+    m_index = index;
+}
+
+void SkinManager::loadSkinFiles()
+{
+    m_logoSheet = QPixmap(QStringLiteral(":/Olvex/Resources/Edition/win/Skin_logo.png"));
+    loadDocument(&m_logoDoc, QStringLiteral(":/Olvex/Resources/Edition/win/Logo.xml"));
+    loadSkinImages();
+    m_iconQssPath = m_root + QStringLiteral("/Icon.qss");
+}
+
+// What changes with the skin: its sheet, the shared description, its colours.
+void SkinManager::loadSkinImages()
+{
+    m_sheet = QPixmap(m_skinPath + QStringLiteral("AllImage.png"));
+    loadDocument(&m_images, m_root + QStringLiteral("/AllImage.xml"));
+    loadDocument(&m_colors, m_skinPath + QStringLiteral("Color.xml"));
+    m_colorQssPath = m_skinPath + QStringLiteral("Color.qss");
+}
+
+bool SkinManager::findLogoNode(const QStringList &names)
+{
+    const QDomNode node = walkLogo(m_logoDoc, names);
+    if (node.isNull())
+        return false;
+    m_logoNode = node;
+    return true;
+}
+
+QDomNode SkinManager::walkLogo(const QDomDocument &doc, const QStringList &names, int depth)
+{
+    QDomNode node = doc.documentElement();
+    if (node.isNull())
+        return QDomNode();
+    for (const QString &name : names) {
+        if (name.isEmpty())
+            continue;
+        QDomElement found;
+        for (QDomElement c = node.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+            if (c.attribute(QStringLiteral("name")) == name) {
+                found = c;
+                break;
+            }
+        }
+        if (found.isNull())
+            return QDomNode();
+        node = found;
+        if (found.firstChildElement().isNull())
+            break;
+    }
+    if (!node.firstChildElement().isNull())
+        return node;
+
+    // A leaf redirects: its "path" names replace the walk's names.
+    const QStringList parts = node.toElement().attribute(QStringLiteral("path"))
+                                  .split(QLatin1Char('\\'), Qt::KeepEmptyParts);
+    QStringList next = names;
+    bool replaced = false;
+    for (int i = 0; i < parts.size() && i < next.size(); ++i) {
+        if (!parts[i].isEmpty() && parts[i] != next[i]) {
+            next[i] = parts[i];
+            replaced = true;
+        }
+    }
+    if (!replaced || depth >= kMaxLogoRedirects)
+        return QDomNode();
+    return walkLogo(doc, next, depth + 1);
+}
+
+QPixmap SkinManager::logoPixmap(const QString &name) const
+{
+    QDomElement e = m_logoNode.firstChildElement(name);
+    if (e.isNull()) {
+        for (QDomElement c = m_logoNode.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
+            if (c.attribute(QStringLiteral("name")) == name) {
+                e = c;
+                break;
+            }
+        }
+    }
+    if (e.isNull() || m_logoSheet.isNull())
+        return QPixmap();
+    return m_logoSheet.copy(rectOf(e));
+}
+
+void SkinManager::setBaseWidth(double width)
+{
+    if (width > 0)
+        m_baseWidth = width;
+}
+
+double SkinManager::computeScale(int width, int height, double referenceWidth)
+{
+    if (width <= 0 || height <= 0 || referenceWidth <= 0)
+        return SCALE_MIN;
+    int w = width;
+    if (width / height >= 2)
+        w = width / 2;
+    return qBound(SCALE_MIN, w / referenceWidth, SCALE_MAX);
+}
+
+void SkinManager::detectDpiScale(double *out)
+{
+    int dpi = 96, w = 0, h = 0;
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize size = screen->geometry().size() * screen->devicePixelRatio();
+        w = size.width();
+        h = size.height();
+        dpi = qRound(screen->logicalDotsPerInchX());
+    }
+    m_scale = computeScale(w, h, m_baseWidth);
+    qDebug() << "idpix=" << dpi << "pixelx=" << w << "pixely=" << h << "m_Dscale=" << m_scale;
+    if (out)
+        *out = m_scale;
+}
+
+void SkinManager::setScale(double scale)
+{
+    m_scale = qBound(SCALE_MIN, scale, SCALE_MAX);
+    g_dscale = m_scale;
+}
+
+QString SkinManager::rewriteSizeMarkers(const QString &source, double scale)
+{
+    static const QRegularExpression digits(QStringLiteral("[0-9]+"));
+    static const QRegularExpression whiteSpace(QStringLiteral("\\s"));
+    static const QLatin1String font("FONT_"), sizeChange("SIZECHANGE_");
+    QString text = source;
+    int i = 0;
+    while (i < text.size()) {
+        int markerLength = 0;
+        if (text.midRef(i, font.size()) == font)
+            markerLength = font.size();
+        else if (text.midRef(i, sizeChange.size()) == sizeChange)
+            markerLength = sizeChange.size();
+        if (markerLength == 0) {
+            ++i;
+            continue;
+        }
+        const int d = text.indexOf(digits, i);
+        const int p = text.indexOf(QLatin1String("px"), i);
+        // Only "marker [spaces] [-] digits [spaces] px" is a size. Anything
+        // else is left alone rather than cutting text that belongs to the
+        // rules around it (or looping on a marker without a number).
+        bool ok = d >= 0 && p > d;
+        if (ok) {
+            QString lead = text.mid(i + markerLength, d - i - markerLength);
+            lead.remove(whiteSpace);
+            ok = lead.isEmpty() || lead == QLatin1String("-");
+        }
+        QString number = ok ? text.mid(d, p - d) : QString();
+        number.remove(whiteSpace);
+        const int value = number.toInt(&ok, 10);
+        if (!ok || value < 0) {
+            i += markerLength;
+            continue;
+        }
+        const QString sign = (d > 0 && text.at(d - 1) == QLatin1Char('-')) ? QStringLiteral("-") : QString();
+        text.remove(i, p - i);
+        text.insert(i, sign + QString::number(roundHalfUp(value * scale)));
+        i = text.indexOf(QLatin1String("px"), i);
+    }
+    return text;
+}
+
+void SkinManager::loadStyleSheet()
+{
+    QFile file(m_root + QStringLiteral("/style.qss"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    m_styleSheet = rewriteSizeMarkers(QString::fromUtf8(file.readAll()), m_scale);
+}
+
+QString SkinManager::currentPartName() const
+{
+    return m_part.isNull() ? QString() : m_part.nodeName();
+}
+
+void SkinManager::ChangePart(const QString &name)
+{
+    const QDomElement part = m_images.documentElement().firstChildElement(name);
+    if (!part.isNull())
+        m_part = part;
+}
+
+void SkinManager::ChangeSkin(int index)
+{
+    // Only a skin that is offered and present on disk can be switched to.
+    const QString name = m_knownNames.value(index);
+    if (index < 0 || name.isEmpty() || !m_existing.contains(name))
+        return;
+    selectSkin(index);
+    loadSkinImages();
+    emit AllImageUpdate();
+}
+
+void SkinManager::notifyImagesChanged()
+{
+    emit AllImageUpdate();
+}
+
+QDomElement SkinManager::imageElement(const QString &key) const
+{
+    if (m_part.isNull() || key.isEmpty())
+        return QDomElement();
+    return m_part.firstChildElement(key);
+}
+
+QPixmap SkinManager::cutSprite(const QPixmap &sheet, const QRect &rect, double scale, bool half)
+{
+    const QPixmap piece = sheet.copy(rect);
+    if (piece.isNull())
+        return piece;
+    const double factor = scale * (half ? 0.5 : 1.0);
+    const QSize size(static_cast<int>(piece.width() * factor), static_cast<int>(piece.height() * factor));
+    if (size.isEmpty())
+        return QPixmap();
+    if (size == piece.size())
+        return piece;
+    return piece.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+void SkinManager::imageMap(ImageStateMap *map, const QString &key, bool half)
+{
+    const QDomElement element = imageElement(key);
+    if (!map || element.isNull())
+        return;
+    for (QDomElement s = element.firstChildElement(); !s.isNull(); s = s.nextSiblingElement()) {
+        bool ok = false;
+        const IMAGE_TYPE type = stateOf(s.nodeName(), &ok);
+        if (ok)
+            map->insert(type, cutSprite(m_sheet, rectOf(s), m_scale, half));
+    }
+}
+
+QPixmap SkinManager::pixmap(const QString &key) const
+{
+    const QDomElement first = imageElement(key).firstChildElement();
+    if (first.isNull())
+        return QPixmap();
+    return cutSprite(m_sheet, rectOf(first), m_scale, m_half);
+}
+
+void SkinManager::colorMap(QMap<QString, QString> *map, const QString &group) const
+{
+    const QDomElement g = m_colors.documentElement().firstChildElement(group);
+    if (!map || g.isNull() || g.firstChildElement().isNull())
+        return;
+    map->clear();
+    for (QDomElement c = g.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
+        map->insert(c.nodeName(), c.attribute(QStringLiteral("color")));
+}
+
+QMap<QString, QString> SkinManager::colorMap(const QString &group) const
+{
+    QMap<QString, QString> map;
+    colorMap(&map, group);
+    return map;
+}
+
+QColor SkinManager::color(const QString &group, const QString &name, const QColor &fallback) const
+{
+    const QString text = colorMap(group).value(name);
+    const QColor c(text);
+    return c.isValid() ? c : fallback;
+}
+
+QFont SkinManager::scaledFont(int pixelSize, bool bold) const
+{
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(qMax(1, static_cast<int>(pixelSize * m_scale)));
+    font.setWeight(bold ? 75 : 50);
+    return font;
+}
+
+void SkinManager::scaledMovie(QMovie *movie, bool half) const
+{
+    if (!movie)
+        return;
+    QImageReader reader(movie->fileName());
+    QSize size = reader.size();
+    if (!size.isValid())
+        size = reader.read().size();
+    if (!size.isValid())
+        return;
+    int w = roundHalfUp(size.width() * m_scale);
+    int h = roundHalfUp(size.height() * m_scale);
+    if (half) {
+        w = roundHalfUp(w / 2.0);
+        h = roundHalfUp(h / 2.0);
+    }
+    movie->setScaledSize(QSize(w, h));
+}
