@@ -2,7 +2,12 @@
 #include "core/events.h"
 #include "core/module.h"
 
+#include <cstdlib>
 #include <mutex>
+
+extern "C" {
+#include <libavutil/log.h>
+}
 
 namespace mirelo {
 namespace {
@@ -20,6 +25,9 @@ int initialize(const char *folder, EngineEventCallback callback, void *context)
         g_context = context;
         g_dataFolder = folder ? folder : "";
     }
+    // FFmpeg's own chatter goes to standard error unless diagnostics are on.
+    if (!getenv("MIRELO_ENGINE_LOG"))
+        av_log_set_level(AV_LOG_QUIET);
     audioModuleStart();
     cameraModuleStart();
     return MIRELO_OK;
@@ -27,9 +35,7 @@ int initialize(const char *folder, EngineEventCallback callback, void *context)
 
 int shutdown()
 {
-    auto stop = reinterpret_cast<MireloStopRecordingFn>(videoModuleEntry(MIRELO_OP_STOP_RECORDING));
-    if (stop)
-        stop();
+    videoModuleStop();
     cameraModuleStop();
     audioModuleStop();
     std::lock_guard<std::mutex> lock(g_mutex);

@@ -23,5 +23,8 @@ void audioModuleStart();
 void audioModuleStop();
 void cameraModuleStart();
 void cameraModuleStop();
+// Called by engineShutdown first: stops any recording and waits for files
+// still being finished.
+void videoModuleStop();
 
 } // namespace mirelo

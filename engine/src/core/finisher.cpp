@@ -1,0 +1,96 @@
+// Turns a fragmented recording into a normal MP4 with its index at the front.
+#include "core/log.h"
+#include "core/muxer.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace mirelo {
+
+namespace {
+
+bool remux(const std::string &from, const std::string &to)
+{
+    AVFormatContext *in = nullptr;
+    if (avformat_open_input(&in, from.c_str(), nullptr, nullptr) < 0)
+        return false;
+    AVFormatContext *out = nullptr;
+    bool ok = avformat_alloc_output_context2(&out, nullptr, "mp4", to.c_str()) >= 0 && out;
+    for (unsigned i = 0; ok && i < in->nb_streams; ++i) {
+        AVStream *st = avformat_new_stream(out, nullptr);
+        ok = st && avcodec_parameters_copy(st->codecpar, in->streams[i]->codecpar) >= 0;
+        if (ok) {
+            st->codecpar->codec_tag = 0;
+            st->time_base = in->streams[i]->time_base;
+            st->avg_frame_rate = in->streams[i]->avg_frame_rate;
+        }
+    }
+    ok = ok && avio_open(&out->pb, to.c_str(), AVIO_FLAG_WRITE) >= 0;
+    AVDictionary *opts = nullptr;
+    av_dict_set(&opts, "movflags", "faststart", 0);
+    ok = ok && avformat_write_header(out, &opts) >= 0;
+    av_dict_free(&opts);
+    AVPacket *pkt = av_packet_alloc();
+    while (ok && pkt) {
+        const int r = av_read_frame(in, pkt);
+        if (r == AVERROR_EOF)
+            break;
+        if (r < 0) {
+            ok = false;
+            break;
+        }
+        const AVStream *src = in->streams[pkt->stream_index];
+        av_packet_rescale_ts(pkt, src->time_base, out->streams[pkt->stream_index]->time_base);
+        pkt->pos = -1;
+        ok = av_interleaved_write_frame(out, pkt) >= 0;
+        av_packet_unref(pkt);
+    }
+    av_packet_free(&pkt);
+    ok = ok && av_write_trailer(out) >= 0;
+    if (out) {
+        if (out->pb)
+            ok = avio_closep(&out->pb) >= 0 && ok;
+        avformat_free_context(out);
+    }
+    avformat_close_input(&in);
+    return ok;
+}
+
+} // namespace
+
+bool finishMp4(const std::string &path)
+{
+    struct stat before;
+    if (stat(path.c_str(), &before) != 0)
+        return false;
+    // The rewrite needs a second copy for a moment; without the room the
+    // fragmented file, which plays, is kept as it is.
+    struct statvfs fs;
+    const std::string dir = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
+    if (statvfs(dir.c_str(), &fs) == 0
+        && double(fs.f_bavail) * fs.f_frsize < double(before.st_size) * 1.05 + 4 * 1024 * 1024) {
+        logLine("not enough room to finish %s; kept fragmented", path.c_str());
+        return false;
+    }
+    const size_t slash = path.rfind('/');
+    const std::string tmp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1))
+        + "." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".finishing";
+    if (!remux(path, tmp)) {
+        unlink(tmp.c_str());
+        logLine("could not finish %s; kept fragmented", path.c_str());
+        return false;
+    }
+    // Replace only the very file we finished: the program may have moved or
+    // deleted it meanwhile.
+    struct stat now;
+    if (stat(path.c_str(), &now) != 0 || now.st_ino != before.st_ino || now.st_dev != before.st_dev
+        || now.st_size != before.st_size || rename(tmp.c_str(), path.c_str()) != 0) {
+        unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace mirelo

@@ -1,0 +1,200 @@
+#include "core/muxer.h"
+
+#include "core/clock.h"
+#include "core/log.h"
+
+#include <mirelo/engine_api.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+namespace mirelo {
+
+namespace {
+constexpr int kIoBufferSize = 256 * 1024;
+constexpr size_t kQueuePackets = 512;
+constexpr int64_t kFlushIntervalUs = 500000;
+} // namespace
+
+Muxer::Muxer() : m_queue(kQueuePackets) {}
+
+Muxer::~Muxer()
+{
+    if (m_started && !m_finished)
+        finish();
+    if (m_format) {
+        avformat_free_context(m_format);
+        m_format = nullptr;
+    }
+    if (m_io) {
+        av_freep(&m_io->buffer);
+        avio_context_free(&m_io);
+    }
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int Muxer::writePacket(void *opaque, uint8_t *buf, int size)
+{
+    auto *self = static_cast<Muxer *>(opaque);
+    int done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(self->m_fd, buf + done, size_t(size - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return AVERROR(errno);
+        }
+        done += int(n);
+    }
+    self->m_pos += size;
+    if (self->m_pos > self->m_bytes.load())
+        self->m_bytes.store(self->m_pos);
+    return size;
+}
+
+int64_t Muxer::seek(void *opaque, int64_t offset, int whence)
+{
+    auto *self = static_cast<Muxer *>(opaque);
+    if (whence == AVSEEK_SIZE) {
+        struct stat st;
+        return fstat(self->m_fd, &st) == 0 ? int64_t(st.st_size) : AVERROR(errno);
+    }
+    const off_t r = lseek(self->m_fd, offset, whence & ~AVSEEK_FORCE);
+    if (r < 0)
+        return AVERROR(errno);
+    self->m_pos = r;
+    return r;
+}
+
+int Muxer::create(const std::string &path, Container container)
+{
+    if (path.empty())
+        return MIRELO_E_INVALID_ARGUMENT;
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (m_fd < 0) {
+        logLine("cannot create %s: %s", path.c_str(), strerror(errno));
+        return MIRELO_E_IO;
+    }
+    const char *name = container == Container::Mp4 ? "mp4" : "mp3";
+    if (avformat_alloc_output_context2(&m_format, nullptr, name, nullptr) < 0 || !m_format)
+        return MIRELO_E_FAILED;
+    auto *buffer = static_cast<unsigned char *>(av_malloc(kIoBufferSize));
+    m_io = avio_alloc_context(buffer, kIoBufferSize, 1, this, nullptr, &Muxer::writePacket, &Muxer::seek);
+    if (!m_io)
+        return MIRELO_E_FAILED;
+    m_format->pb = m_io;
+    m_format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    // Interleave within a second even if one stream stalls, so what reaches
+    // the disk is never far behind.
+    m_format->max_interleave_delta = 1000000;
+    return MIRELO_OK;
+}
+
+int Muxer::addStream(const AVCodecContext *encoder)
+{
+    AVStream *st = avformat_new_stream(m_format, nullptr);
+    if (!st)
+        return MIRELO_E_FAILED;
+    if (avcodec_parameters_from_context(st->codecpar, encoder) < 0)
+        return MIRELO_E_FAILED;
+    st->time_base = encoder->time_base;
+    if (encoder->codec_type == AVMEDIA_TYPE_VIDEO)
+        st->avg_frame_rate = encoder->framerate;
+    return st->index;
+}
+
+int Muxer::start()
+{
+    AVDictionary *opts = nullptr;
+    if (std::string(m_format->oformat->name) == "mp4") {
+        av_dict_set(&opts, "movflags", "empty_moov+default_base_moof+frag_keyframe", 0);
+        av_dict_set(&opts, "frag_duration", "1000000", 0);
+    }
+    const int r = avformat_write_header(m_format, &opts);
+    av_dict_free(&opts);
+    if (r < 0) {
+        logLine("cannot write the header: %d", r);
+        return MIRELO_E_IO;
+    }
+    avio_flush(m_io);
+    if (m_io->error < 0)
+        return MIRELO_E_IO;
+    m_started = true;
+    m_thread = std::thread(&Muxer::run, this);
+    return MIRELO_OK;
+}
+
+bool Muxer::submit(AVPacket *packet, int index, AVRational encoderTimeBase)
+{
+    if (m_failed.load() || !m_started) {
+        av_packet_free(&packet);
+        return false;
+    }
+    packet->stream_index = index;
+    av_packet_rescale_ts(packet, encoderTimeBase, m_format->streams[index]->time_base);
+    if (!m_queue.push(packet)) {
+        av_packet_free(&packet);
+        return false;
+    }
+    return true;
+}
+
+void Muxer::fail()
+{
+    if (m_failed.exchange(true))
+        return;
+    if (m_onFailure)
+        m_onFailure();
+}
+
+void Muxer::run()
+{
+    AVPacket *packet = nullptr;
+    int64_t lastFlush = monotonicMicros();
+    while (m_queue.pop(packet)) {
+        if (!m_failed.load()) {
+            const int r = av_interleaved_write_frame(m_format, packet);
+            if (r < 0 || m_io->error < 0) {
+                logLine("write failed: %d", r < 0 ? r : m_io->error);
+                fail();
+            } else {
+                const int64_t now = monotonicMicros();
+                if (now - lastFlush >= kFlushIntervalUs) {
+                    avio_flush(m_io);
+                    lastFlush = now;
+                    if (m_io->error < 0)
+                        fail();
+                }
+            }
+        }
+        av_packet_free(&packet);
+    }
+}
+
+int Muxer::finish()
+{
+    if (!m_started || m_finished)
+        return m_failed.load() ? MIRELO_E_IO : MIRELO_OK;
+    m_finished = true;
+    m_queue.close();
+    if (m_thread.joinable())
+        m_thread.join();
+    if (!m_failed.load()) {
+        if (av_write_trailer(m_format) < 0 || (avio_flush(m_io), m_io->error < 0))
+            m_failed.store(true);
+    }
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    return m_failed.load() ? MIRELO_E_IO : MIRELO_OK;
+}
+
+} // namespace mirelo

@@ -1,0 +1,81 @@
+#pragma once
+// The file stage of a recording: takes encoded packets from any number of
+// encoder threads through one bounded queue and writes them on its own
+// thread. An MP4 is written fragmented (a fragment at least every second,
+// flushed to the kernel), so a killed process leaves a playable file that
+// lacks at most the last two seconds; finishMp4() later turns it into a
+// normal MP4 with its index at the front. An audio-only job writes MP3.
+#include "core/bounded_queue.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+namespace mirelo {
+
+class Muxer
+{
+public:
+    enum class Container { Mp4, Mp3 };
+
+    Muxer();
+    ~Muxer();
+    Muxer(const Muxer &) = delete;
+    Muxer &operator=(const Muxer &) = delete;
+
+    // Creates the file (truncating). MIRELO_E_IO when it cannot be written.
+    int create(const std::string &path, Container container);
+    // Adds a stream for an opened encoder; returns its index or a negative
+    // result. Before start() only.
+    int addStream(const AVCodecContext *encoder);
+    // Writes the header and starts the writing thread.
+    int start();
+
+    // Queues one packet of stream `index` (timestamps in `encoderTimeBase`);
+    // takes the packet. Waits while the queue is full, so a slow disk holds
+    // the encoders back. False once writing failed or finish() ran.
+    bool submit(AVPacket *packet, int index, AVRational encoderTimeBase);
+
+    // After every producer is done: writes what is queued and the trailer,
+    // closes the file. Returns MIRELO_OK or MIRELO_E_IO when a write failed.
+    int finish();
+
+    // Bytes in the file so far.
+    int64_t bytesWritten() const { return m_bytes.load(); }
+    bool failed() const { return m_failed.load(); }
+    // Called once, on the writing thread, at the first write error.
+    void setFailureHandler(std::function<void()> handler) { m_onFailure = std::move(handler); }
+
+private:
+    static int writePacket(void *opaque, uint8_t *buf, int size);
+    static int64_t seek(void *opaque, int64_t offset, int whence);
+    void run();
+    void fail();
+
+    AVFormatContext *m_format = nullptr;
+    AVIOContext *m_io = nullptr;
+    int m_fd = -1;
+    int64_t m_pos = 0;
+    std::atomic<int64_t> m_bytes{0};
+    std::atomic<bool> m_failed{false};
+    std::function<void()> m_onFailure;
+    BoundedQueue<AVPacket *> m_queue;
+    std::thread m_thread;
+    bool m_started = false;
+    bool m_finished = false;
+};
+
+// Rewrites a finished fragmented MP4 at `path` as a normal MP4 with its index
+// at the front, through a temporary file beside it that replaces `path` only
+// when complete (and only if `path` is still the file we wrote). Returns
+// true when the file was replaced.
+bool finishMp4(const std::string &path);
+
+} // namespace mirelo

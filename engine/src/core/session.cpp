@@ -1,0 +1,147 @@
+#include "core/session.h"
+
+#include "core/log.h"
+
+#include <unistd.h>
+
+namespace mirelo {
+
+RecordingSession::RecordingSession() = default;
+
+RecordingSession::~RecordingSession()
+{
+    if (m_running)
+        stop();
+}
+
+int RecordingSession::start(SessionConfig config)
+{
+    const RecordParams &p = config.params;
+    const bool audioOnly = p.audioOnly != 0 || !config.source;
+    const bool wantAudio = audioOnly || p.audioSources != 0;
+    m_provider = wantAudio ? audioProvider() : nullptr;
+    if (audioOnly && !m_provider)
+        return MIRELO_E_NO_DEVICE;
+
+    m_path = config.path;
+    m_mp4 = !audioOnly;
+    m_muxer = std::make_unique<Muxer>();
+    int r = m_muxer->create(m_path, audioOnly ? Muxer::Container::Mp3 : Muxer::Container::Mp4);
+    auto fail = [&](int result) {
+        m_video.reset();
+        m_audio.reset();
+        m_muxer.reset();
+        unlink(m_path.c_str());
+        return result;
+    };
+    if (r != MIRELO_OK) {
+        m_muxer.reset(); // nothing was created
+        return r;
+    }
+
+    int videoStream = -1, audioStream = -1;
+    if (!audioOnly) {
+        m_video = std::make_unique<VideoPipeline>(m_clock, *m_muxer);
+        r = m_video->open(std::move(config.source), config.video);
+        if (r != MIRELO_OK)
+            return fail(r);
+        for (auto &o : config.overlays)
+            m_video->addOverlay(o);
+        videoStream = m_muxer->addStream(m_video->encoder().context());
+        if (videoStream < 0)
+            return fail(videoStream);
+    }
+    if (m_provider) {
+        AudioFormat format;
+        format.sampleRate = p.sampleRate > 0 ? p.sampleRate : 48000;
+        m_audio = std::make_unique<AudioPipeline>(m_clock, *m_muxer);
+        r = m_audio->open(format, p.audioQuality, audioOnly);
+        if (r != MIRELO_OK)
+            return fail(r);
+        audioStream = m_muxer->addStream(m_audio->context());
+        if (audioStream < 0)
+            return fail(audioStream);
+    }
+    m_muxer->setFailureHandler([this] { onWriteFailure(); });
+    r = m_muxer->start();
+    if (r != MIRELO_OK)
+        return fail(r);
+
+    m_clock.start();
+    if (m_audio) {
+        m_audio->start(audioStream);
+        r = m_provider->startAudio(p, m_audio->format(), m_audio.get());
+        if (r < 0) {
+            m_audio->stop();
+            m_muxer->finish();
+            return fail(r);
+        }
+    }
+    if (m_video)
+        m_video->start(videoStream);
+    m_running = true;
+    return MIRELO_OK;
+}
+
+void RecordingSession::onWriteFailure()
+{
+    // The disk refused a write: the recording ends here, and what reached
+    // the file stays playable.
+    m_clock.freeze();
+    if (m_video)
+        m_video->requestStop();
+}
+
+int RecordingSession::stop()
+{
+    if (!m_running)
+        return MIRELO_E_BAD_STATE;
+    m_running = false;
+    if (m_provider && m_audio)
+        m_provider->stopAudio();
+    m_clock.freeze();
+    if (m_video)
+        m_video->stop();
+    if (m_audio)
+        m_audio->stop();
+    const int r = m_muxer->finish();
+    const SessionStats s = stats();
+    logLine("recorded %s: %.3f s, %lld frames, %lld dropped, %lld bytes%s", m_path.c_str(),
+            s.recordedUs / 1e6, (long long)s.video.captured, (long long)s.video.dropped,
+            (long long)s.bytes, r == MIRELO_OK ? "" : ", write failed");
+    return r;
+}
+
+int RecordingSession::pause()
+{
+    if (!m_running || failed())
+        return failed() ? MIRELO_E_IO : MIRELO_E_BAD_STATE;
+    m_clock.pause();
+    if (m_video)
+        m_video->clockChanged();
+    return MIRELO_OK;
+}
+
+int RecordingSession::resume()
+{
+    if (!m_running || failed())
+        return failed() ? MIRELO_E_IO : MIRELO_E_BAD_STATE;
+    m_clock.resume();
+    if (m_video)
+        m_video->clockChanged();
+    return MIRELO_OK;
+}
+
+SessionStats RecordingSession::stats() const
+{
+    SessionStats s;
+    if (m_video)
+        s.video = m_video->stats();
+    if (m_audio)
+        s.audioDropped = m_audio->droppedFrames();
+    s.bytes = recordedSize();
+    s.recordedUs = recordedTime();
+    return s;
+}
+
+} // namespace mirelo

@@ -1,0 +1,183 @@
+#include "core/video_pipeline.h"
+
+#include "core/log.h"
+#include "core/muxer.h"
+
+#include <mirelo/engine_api.h>
+
+#include <chrono>
+#include <cmath>
+
+#include <libyuv.h>
+
+namespace mirelo {
+
+namespace {
+// Frames between capture and encoder: enough to ride out an encoder hiccup
+// of a few frames, small enough to bound memory at any size.
+constexpr int kPoolFrames = 6;
+} // namespace
+
+VideoPipeline::VideoPipeline(RecordingClock &clock, Muxer &muxer)
+    : m_clock(clock), m_muxer(muxer), m_free(kPoolFrames), m_ready(kPoolFrames)
+{
+}
+
+VideoPipeline::~VideoPipeline()
+{
+    stop();
+    for (AVFrame *f : m_frames)
+        av_frame_free(&f);
+}
+
+int VideoPipeline::open(std::unique_ptr<VideoSource> source, const VideoEncoderConfig &config)
+{
+    m_config = config;
+    int r = m_encoder.open(config);
+    if (r != MIRELO_OK)
+        return r;
+    for (int i = 0; i < kPoolFrames; ++i) {
+        AVFrame *f = av_frame_alloc();
+        if (!f)
+            return MIRELO_E_FAILED;
+        f->format = m_encoder.inputFormat();
+        f->width = config.width;
+        f->height = config.height;
+        if (av_frame_get_buffer(f, 64) < 0) {
+            av_frame_free(&f);
+            return MIRELO_E_FAILED;
+        }
+        m_frames.push_back(f);
+        m_free.tryPush(f);
+    }
+    m_source = std::move(source);
+    r = m_source->open(config.width, config.height);
+    if (r != MIRELO_OK)
+        m_source.reset();
+    return r;
+}
+
+void VideoPipeline::start(int streamIndex)
+{
+    m_stream = streamIndex;
+    m_encode = std::thread(&VideoPipeline::encodeLoop, this);
+    m_capture = std::thread(&VideoPipeline::captureLoop, this);
+}
+
+void VideoPipeline::clockChanged()
+{
+    std::lock_guard<std::mutex> lock(m_wakeMutex);
+    m_wake.notify_all();
+}
+
+void VideoPipeline::requestStop()
+{
+    std::lock_guard<std::mutex> lock(m_wakeMutex);
+    m_stop = true;
+    m_wake.notify_all();
+}
+
+void VideoPipeline::stop()
+{
+    requestStop();
+    if (m_capture.joinable())
+        m_capture.join();
+    m_ready.close();
+    if (m_encode.joinable())
+        m_encode.join();
+}
+
+VideoStats VideoPipeline::stats() const
+{
+    return {m_captured.load(), m_dropped.load(), m_encoded.load()};
+}
+
+// Sleeps until the running recording reaches `recordingUs`; false when the
+// pipeline stops. A pause holds the wait until the resume.
+bool VideoPipeline::waitForTick(int64_t recordingUs)
+{
+    std::unique_lock<std::mutex> lock(m_wakeMutex);
+    for (;;) {
+        if (m_stop)
+            return false;
+        if (m_clock.isPaused()) {
+            m_wake.wait_for(lock, std::chrono::milliseconds(100));
+            continue;
+        }
+        const int64_t due = m_clock.monotonicFor(recordingUs);
+        const int64_t now = monotonicMicros();
+        if (now >= due)
+            return true;
+        const auto deadline = std::chrono::steady_clock::time_point(std::chrono::microseconds(due));
+        m_wake.wait_until(lock, deadline);
+    }
+}
+
+void VideoPipeline::captureLoop()
+{
+    const double fps = m_config.frameRate;
+    const AVPixelFormat format = m_encoder.inputFormat();
+    int64_t n = 0; // the next frame's index: its time is n / fps
+    while (waitForTick(llround(n * 1e6 / fps))) {
+        const int64_t now = monotonicMicros();
+        const int64_t rec = m_clock.toRecordingTime(now);
+        if (rec < 0)
+            continue; // paused meanwhile
+        // Ticks missed while this thread was held up are dropped frames.
+        const int64_t due = int64_t(std::floor(rec * fps / 1e6 + 1e-6));
+        if (due > n) {
+            m_dropped += due - n;
+            n = due;
+        }
+        VideoPicture picture;
+        AVFrame *frame = nullptr;
+        if (!m_source->grab(picture, now) || !picture.data || picture.width != m_config.width
+            || picture.height != m_config.height) {
+            ++m_dropped;
+            ++n;
+            continue;
+        }
+        for (auto &overlay : m_overlays)
+            overlay->draw(picture, rec);
+        if (!m_free.tryPop(frame)) {
+            ++m_dropped; // the encoder is behind
+            ++n;
+            continue;
+        }
+        if (!av_frame_is_writable(frame))
+            av_frame_make_writable(frame);
+        if (format == AV_PIX_FMT_NV12)
+            libyuv::ARGBToNV12(picture.data, picture.stride, frame->data[0], frame->linesize[0],
+                               frame->data[1], frame->linesize[1], m_config.width, m_config.height);
+        else
+            libyuv::ARGBToI420(picture.data, picture.stride, frame->data[0], frame->linesize[0],
+                               frame->data[1], frame->linesize[1], frame->data[2], frame->linesize[2],
+                               m_config.width, m_config.height);
+        frame->pts = n++;
+        ++m_captured;
+        m_ready.tryPush(frame); // cannot fail: the pool is no larger than the queue
+    }
+    m_source->close();
+}
+
+void VideoPipeline::encodeLoop()
+{
+    const AVRational tb = m_encoder.timeBase();
+    auto sink = [&](AVPacket *packet) {
+        ++m_encoded;
+        return m_muxer.submit(packet, m_stream, tb);
+    };
+    AVFrame *frame = nullptr;
+    bool ok = true;
+    while (m_ready.pop(frame)) {
+        if (ok && m_encoder.encode(frame, sink) < 0) {
+            logLine("video encoder failed");
+            ok = false;
+        }
+        m_free.tryPush(frame);
+    }
+    if (ok)
+        m_encoder.encode(nullptr, sink);
+}
+
+} // namespace mirelo

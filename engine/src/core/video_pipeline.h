@@ -1,0 +1,79 @@
+#pragma once
+// The video road of a recording, on two threads of its own:
+//   capture thread: paces frame ticks on the recording clock, grabs a
+//     picture from the VideoSource, draws the overlays, converts it to the
+//     encoder's YUV layout (libyuv) into a pooled frame;
+//   encode thread:  encodes the frames and hands packets to the Muxer.
+// The frame pool is small and fixed: when the encoder falls behind, ticks
+// find no free frame and are dropped (and counted), never queued without
+// bound.
+#include "core/bounded_queue.h"
+#include "core/clock.h"
+#include "core/video_encoder.h"
+#include "core/video_source.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace mirelo {
+
+class Muxer;
+
+struct VideoStats
+{
+    int64_t captured = 0;  // frames handed to the encoder
+    int64_t dropped = 0;   // ticks that produced no frame
+    int64_t encoded = 0;   // packets written out
+};
+
+class VideoPipeline
+{
+public:
+    VideoPipeline(RecordingClock &clock, Muxer &muxer);
+    ~VideoPipeline();
+
+    // Opens the source and the encoder; MIRELO_E_ENCODER when the encoder
+    // does not open. `streamIndex` is set by the caller after addStream.
+    int open(std::unique_ptr<VideoSource> source, const VideoEncoderConfig &config);
+    void addOverlay(std::shared_ptr<Overlay> overlay) { m_overlays.push_back(std::move(overlay)); }
+    const VideoEncoder &encoder() const { return m_encoder; }
+
+    void start(int streamIndex);
+    // Wakes the capture thread after a pause or resume.
+    void clockChanged();
+    // Ends capture, encodes what is queued and the encoder's delayed frames.
+    void stop();
+    // Asks the capture thread to end, without waiting (any thread).
+    void requestStop();
+
+    VideoStats stats() const;
+
+private:
+    void captureLoop();
+    void encodeLoop();
+    bool waitForTick(int64_t recordingUs);
+
+    RecordingClock &m_clock;
+    Muxer &m_muxer;
+    std::unique_ptr<VideoSource> m_source;
+    std::vector<std::shared_ptr<Overlay>> m_overlays;
+    VideoEncoder m_encoder;
+    VideoEncoderConfig m_config;
+    int m_stream = -1;
+
+    BoundedQueue<AVFrame *> m_free;
+    BoundedQueue<AVFrame *> m_ready;
+    std::vector<AVFrame *> m_frames;
+
+    std::thread m_capture, m_encode;
+    std::mutex m_wakeMutex;
+    std::condition_variable m_wake;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int64_t> m_captured{0}, m_dropped{0}, m_encoded{0};
+};
+
+} // namespace mirelo

@@ -1,0 +1,45 @@
+#pragma once
+// What the screen road draws over its pictures: click marks and the
+// watermark.
+#include "core/video_source.h"
+
+#include <mutex>
+#include <vector>
+
+namespace mirelo {
+
+// A circle at each left-button press that fades out.
+class ClickMarks : public Overlay
+{
+public:
+    static constexpr int64_t kFadeUs = 600000;
+
+    // colour 0x00BBGGRR, radius in pixels.
+    ClickMarks(int colour, int radius);
+    // A press at (x, y) in capture-area pixels at recording time `atUs`.
+    void add(int x, int y, int64_t atUs);
+    void draw(VideoPicture &picture, int64_t recordingUs) override;
+
+private:
+    struct Click { int x, y; int64_t at; };
+    std::mutex m_mutex;
+    std::vector<Click> m_clicks;
+    uint8_t m_b, m_g, m_r;
+    int m_radius;
+};
+
+// A premultiplied BGRA image blended at a place of the capture area.
+class ImageOverlay : public Overlay
+{
+public:
+    ImageOverlay(std::vector<uint8_t> bgra, int width, int height, int left, int top);
+    void draw(VideoPicture &picture, int64_t recordingUs) override;
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+private:
+    std::vector<uint8_t> m_pixels;
+    int m_width, m_height, m_left, m_top;
+};
+
+} // namespace mirelo

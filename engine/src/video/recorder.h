@@ -1,0 +1,22 @@
+#pragma once
+// The screen-video road's operations: capture rectangle, recording control,
+// click marks and watermark. Called on the program's thread.
+#include <mirelo/engine_api.h>
+
+namespace mirelo {
+
+int setCaptureRect(const MireloCaptureRect *rect);
+int startRecording(const RecordParams *params);
+int stopRecording();
+int getRecordedTime(int64_t *microseconds);
+int addMouseClick(int x, int y);
+int pauseRecording();
+int resumeRecording();
+int getRecordedSize(int64_t *bytes);
+int setWatermark(const WatermarkParams *params);
+
+// At shut-down: stops any recording and waits for files still being
+// finished.
+void recorderShutdown();
+
+} // namespace mirelo

@@ -1,0 +1,175 @@
+#include "engine_harness.h"
+
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <xcb/xcb.h>
+
+namespace enginetest {
+
+namespace {
+int callback(int, int *, void *) { return 0; }
+} // namespace
+
+bool Engine::load(QString *error)
+{
+    m_lib.setFileName(testsupport::binDir() + QStringLiteral("/libMirelo.so"));
+    if (!m_lib.load()) {
+        if (error)
+            *error = m_lib.errorString();
+        return false;
+    }
+    m_entry = reinterpret_cast<MireloEngineEntryFn>(m_lib.resolve(MIRELO_ENGINE_ENTRY_SYMBOL));
+    if (!m_entry)
+        return false;
+    return op<MireloInitializeFn>(MIRELO_OP_INITIALIZE)("", callback, nullptr) == MIRELO_OK;
+}
+
+void Engine::shutdown()
+{
+    if (m_entry)
+        op<MireloShutdownFn>(MIRELO_OP_SHUTDOWN)();
+}
+
+int Engine::setRect(int x, int y, int w, int h) const
+{
+    const MireloCaptureRect r{x, y, x + w, y + h};
+    return op<MireloSetCaptureRectFn>(MIRELO_OP_SET_CAPTURE_RECT)(&r);
+}
+
+int64_t Engine::time() const
+{
+    int64_t v = -1;
+    op<MireloGetRecordedTimeFn>(MIRELO_OP_GET_RECORDED_TIME)(&v);
+    return v;
+}
+
+int64_t Engine::size() const
+{
+    int64_t v = -1;
+    op<MireloGetRecordedSizeFn>(MIRELO_OP_GET_RECORDED_SIZE)(&v);
+    return v;
+}
+
+RecordParams screenJob(const QByteArray &path, int w, int h, float fps)
+{
+    RecordParams p{};
+    p.filePath = const_cast<char *>(path.constData());
+    p.width = w;
+    p.height = h;
+    p.frameRate = fps;
+    p.videoQuality = 1;
+    p.streamCode = 3;
+    p.fixedCode = 2;
+    p.sampleRate = 48000;
+    p.sourceKind = 1;
+    p.clickRadius = 15;
+    return p;
+}
+
+QJsonObject probeVideo(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {"-v", "error", "-print_format", "json", "-show_format", "-show_streams",
+                                        "-select_streams", "v:0", "-count_packets", file});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    const QJsonObject all = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    const QJsonArray streams = all.value("streams").toArray();
+    if (streams.isEmpty())
+        return {};
+    QJsonObject o = streams.first().toObject();
+    o.insert("format", all.value("format"));
+    return o;
+}
+
+int countFrames(const QString &file, bool *clean)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"), {"-v", "error", "-i", file, "-map", "0:v:0", "-f", "framemd5", "-"});
+    if (!p.waitForFinished(60000))
+        return -1;
+    const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+    int n = 0;
+    for (const QByteArray &l : lines)
+        if (!l.isEmpty() && !l.startsWith('#'))
+            ++n;
+    if (clean)
+        *clean = p.exitCode() == 0 && p.readAllStandardError().trimmed().isEmpty();
+    return n;
+}
+
+QByteArray frameAt(const QString &file, double seconds, int w, int h)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"), {"-v", "error", "-ss", QString::number(seconds), "-i", file, "-frames:v", "1",
+                                       "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    if (!p.waitForFinished(30000))
+        return {};
+    QByteArray out = p.readAllStandardOutput();
+    return out.size() == w * h * 3 ? out : QByteArray();
+}
+
+Rgb pixel(const QByteArray &rgb, int w, int x, int y)
+{
+    const auto *d = reinterpret_cast<const unsigned char *>(rgb.constData()) + (y * w + x) * 3;
+    return {d[0], d[1], d[2]};
+}
+
+bool indexAtFront(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    // Walk the top-level boxes: size (32-bit big-endian), type.
+    qint64 pos = 0;
+    while (pos + 8 <= f.size()) {
+        f.seek(pos);
+        const QByteArray head = f.read(16);
+        quint64 size = (quint8(head[0]) << 24) | (quint8(head[1]) << 16) | (quint8(head[2]) << 8) | quint8(head[3]);
+        const QByteArray type = head.mid(4, 4);
+        if (size == 1) {
+            size = 0;
+            for (int i = 8; i < 16; ++i)
+                size = (size << 8) | quint8(head[i]);
+        }
+        if (type == "moov")
+            return true;
+        if (type == "mdat" || type == "moof" || size < 8)
+            return false;
+        pos += qint64(size);
+    }
+    return false;
+}
+
+bool paintRoot(unsigned rgb)
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return false;
+    }
+    xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const uint32_t pixel = rgb; // 24-bit TrueColor: 0xRRGGBB
+    xcb_change_window_attributes(c, s->root, XCB_CW_BACK_PIXEL, &pixel);
+    xcb_clear_area(c, 0, s->root, 0, 0, 0, 0);
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); // round trip: done
+    xcb_disconnect(c);
+    return true;
+}
+
+QString outDir()
+{
+    const QString root = qEnvironmentVariable("MIRELO_TEST_ROOT", QDir::tempPath());
+    const QString dir = root + QStringLiteral("/out");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+} // namespace enginetest
