@@ -8,3 +8,10 @@ mirelo_add_qtest(engine_tst_audio_text16
   SOURCES tst_audio_text16.cpp ${CMAKE_SOURCE_DIR}/engine/src/audio/text16.cpp
   LIBS Qt5::Core)
 target_include_directories(engine_tst_audio_text16 PRIVATE ${CMAKE_SOURCE_DIR}/engine/src)
+
+pkg_check_modules(MIRELO_TEST_SWR REQUIRED IMPORTED_TARGET libswresample libavutil)
+mirelo_add_qtest(engine_tst_audio_mixing
+  SOURCES tst_audio_mixing.cpp ${CMAKE_SOURCE_DIR}/engine/src/audio/source_aligner.cpp
+    ${CMAKE_SOURCE_DIR}/engine/src/audio/audio_mixer.cpp
+  LIBS Qt5::Core PkgConfig::MIRELO_TEST_SWR)
+target_include_directories(engine_tst_audio_mixing PRIVATE ${CMAKE_SOURCE_DIR}/engine/src)
