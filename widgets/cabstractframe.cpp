@@ -1,0 +1,74 @@
+#include "cabstractframe.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+CAbstractFrame::CAbstractFrame(QWidget *content, QWidget *parent, FrameTypes types)
+    : QDialog(parent), m_parent(parent), m_content(content), m_types(types)
+{
+    if (m_content)
+        m_content->installEventFilter(this);
+}
+
+void CAbstractFrame::setCloseCallback(CloseCallback callback, void *argument)
+{
+    m_closeCallback = callback;
+    m_closeArgument = argument;
+}
+
+QWidget *CAbstractFrame::frameWidget() { return this; }
+void CAbstractFrame::setTitleAnimation(bool) {}
+void CAbstractFrame::setGpuButtonsEnabled(bool) {}
+void CAbstractFrame::setFrameTypes(FrameTypes) {}
+void CAbstractFrame::enableIntelOnly(bool) {}
+void CAbstractFrame::enableAmdOnly(bool) {}
+void CAbstractFrame::enableNvidiaOnly(bool) {}
+
+void CAbstractFrame::retranslateTitle()
+{
+    if (m_content)
+        setWindowTitle(m_content->windowTitle());
+}
+
+void CAbstractFrame::reloadTitleSkin() {}
+void CAbstractFrame::fitToContent() {}
+void CAbstractFrame::addTitleLeftWidget(QWidget *, int) {}
+void CAbstractFrame::addTitleMiddleWidget(QWidget *, int) {}
+void CAbstractFrame::addTitleRightWidget(QWidget *, int) {}
+void CAbstractFrame::setDragWidget(QWidget *) {}
+void CAbstractFrame::reserved() {}
+
+bool CAbstractFrame::closeFrame() { return close(); }
+
+void CAbstractFrame::CloseSlot() { closeFrame(); }
+
+bool CAbstractFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_content && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        if (!hasType(MainFrame))
+            closeFrame();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CAbstractFrame::closeEvent(QCloseEvent *event)
+{
+    // The callback is asked first: a refused close keeps the frame whole,
+    // content included.
+    if (m_closeCallback) {
+        if (!m_closeCallback(m_closeArgument)) {
+            event->ignore();
+            return;
+        }
+        m_closeCallback = nullptr;
+        m_closeArgument = nullptr;
+    }
+    // A view shown in a passing frame goes back to its owner.
+    if (m_content && !hasType(MainFrame) && !m_content->testAttribute(Qt::WA_DeleteOnClose)) {
+        m_content->removeEventFilter(this);
+        m_content->setParent(m_parent, m_content->windowFlags() & ~Qt::WindowType_Mask);
+    }
+    event->accept();
+}
