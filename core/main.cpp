@@ -1,12 +1,130 @@
-#include <QApplication>
-#include <QWidget>
+// The program's start: edition data, the installers' count mode, one
+// instance per user, options file, translations, skin, splash, and the main
+// window in its frame.
+#include "edition.h"
+#include "enginebinding.h"
+#include "fileutils.h"
+#include "languages.h"
+#include "myapplication.h"
+#include "myconfig.h"
+#include "startup.h"
+#include "vocabulary.h"
+
+#include "mainwindow/mirelo.h"
+#include "mainwindow/myframe.h"
+#include "widgets/mysplashscreen.h"
+#include "widgets/skinmanager.h"
+
+#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace {
+
+// A start-up message: there is no skinned window yet. It also goes to the
+// error output, for whoever started the program from a script.
+void startupMessage(const char *text)
+{
+    const QString translated = QCoreApplication::translate("MyApplication", text);
+    std::fprintf(stderr, "mirelo: %s\n", qPrintable(translated));
+    QMessageBox::information(nullptr, QString(), translated, QMessageBox::Ok);
+}
+
+void showStartupError(const QString &text)
+{
+    std::fprintf(stderr, "mirelo: %s\n", qPrintable(text));
+    QMessageBox::information(nullptr, QString(), text, QMessageBox::Ok);
+}
+
+bool initApplication(MyApplication &app)
+{
+    const QString appId = app.id();
+    if (appId.isEmpty()) {
+        startupMessage(QT_TRANSLATE_NOOP("MyApplication", "Initiating failed!"));
+        return false;
+    }
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Olvex/Resources/Edition/win/exe_logo/mirelo.png")));
+    createNamedMutex(appId);
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+
+    g_myConfig = new MyConfig;
+    g_mireloData->setLanguage(g_myConfig->language());
+    const QString language = g_mireloData->language();
+    loadTranslators(language, g_myConfig->applicationPath() + QStringLiteral("Language"), QStringLiteral("Mirelo"));
+
+    SkinManager *skin = SkinManager::instance();
+    const QString logoLanguage = g_mireloData->languages().size() < 2 ? language : QStringLiteral("ml");
+    const int status = skin->init(0, skinNames(), platformName(), g_mireloData->company(), logoLanguage,
+                                  productName());
+    if (status == SkinManager::StatusNoSkin) {
+        startupMessage(QT_TRANSLATE_NOOP("MyApplication", "Skin initialization failed!"));
+        return false;
+    }
+    if (status & 4)
+        startupMessage(QT_TRANSLATE_NOOP("MyApplication", "Partial skin files initialing failed!"));
+
+    skin->setBaseWidth(2560.0);
+    skin->detectDpiScale(&g_dscale);
+    skin->setHalfSize(true);
+    skin->loadStyleSheet();
+    applyLanguageFont(skin->styleSheet(), language);
+
+    // Without its engine the program can record nothing.
+    QString engineError;
+    if (!engineLoad(&engineError)) {
+        showStartupError(engineError);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Mirelo"));
-    window.resize(800, 500);
-    window.show();
-    return app.exec();
+    createApplicationData();
+    if (runCountMode(argc, argv))
+        return 0;
+
+    MyApplication app(g_mireloData ? g_mireloData->regName() : QString(), argc, argv);
+    if (app.isRunning()) {
+        // The running instance comes to the front; this one is done.
+        app.sendMessage(QString(), 5000);
+        return 0;
+    }
+    // A failed start tells its caller so (a scheduled start, a script).
+    if (!initApplication(app))
+        return 1;
+    // Closing the frame may only hide it to the tray; leaving is explicit.
+    app.setQuitOnLastWindowClosed(false);
+
+    const QString task = taskArgument(argc, argv);
+
+    MySplashScreen splash(nullptr, Qt::FramelessWindowHint);
+    splash.move(MySplashScreen::centeredPosition(splash.size()));
+    splash.show();
+    QCoreApplication::processEvents();
+
+    auto *mirelo = new Mirelo(nullptr, task);
+    const QPixmap logo = MyFrame::logoPixmap();
+    int exitCode = 0;
+    {
+        MyFrame frame(mirelo, nullptr, CAbstractFrame::MinimizeButton | CAbstractFrame::CloseButton
+                                           | CAbstractFrame::MainFrame, logo, 0, 0);
+        frame.setMainTitle(1);
+        mirelo->setTitleBar(frame.titleBar());
+        SkinManager::instance()->notifyImagesChanged();
+
+        app.setActivationWindow(&frame, true);
+        mirelo->setFrame(&frame);
+        frame.show();
+        splash.finish();
+        mirelo->startDeferredTasks();
+
+        exitCode = QApplication::exec();
+        app.setActivationWindow(nullptr, false);
+    } // the frame takes the main window with it
+    return exitCode;
 }

@@ -1,5 +1,6 @@
 #include "cwindowsframe.h"
 
+#include "core/fileutils.h"
 #include "core/globaldefs.h"
 #include "framelessdrag.h"
 #include "mybutton.h"
@@ -132,12 +133,7 @@ void CWindowsFrame::placeWindow()
     if (screens.isEmpty())
         return;
     if (!m_parent) {
-        QScreen *screen = screens.value(m_screenIndex, screens.first());
-        if (m_screenIndex < 0)
-            screen = screens.first();
-        const QRect area = screen->geometry();
-        setGeometry(QRect(area.left() + (area.width() - size.width()) / 2,
-                          area.top() + (area.height() - size.height()) / 2, size.width(), size.height()));
+        setGeometry(centeredRect(size.width(), size.height(), m_screenIndex));
         return;
     }
     const QPoint p = m_parent->mapToGlobal(QPoint(0, 0));

@@ -1,20 +1,13 @@
 #include "mysplashscreen.h"
 #include "ui_mysplashscreen.h"
 
+#include "core/edition.h"
 #include "skinmanager.h"
 
 #include <QGuiApplication>
 #include <QMovie>
 #include <QScreen>
 
-// ---------------------------------------------------------------------------
-// LOCAL STAND-IN until the edition data land in main: the version and the
-// copyright years the splash shows. Replace with the edition data.
-namespace {
-QString editionVersion() { return QString(); }
-QString editionYears() { return QString(); }
-} // namespace
-// ---------------------------------------------------------------------------
 
 namespace {
 int scaled(int size) { return int(size * g_dscale); }
@@ -72,8 +65,8 @@ void MySplashScreen::init()
     ui->lblBrand->setPixmap(fitted(brand, scaled(84), scaled(21)));
     ui->lblProductName->setPixmap(title);
 
-    ui->lblVersion->setText(tr("Version %1").arg(editionVersion()));
-    ui->label_2->setText(tr("Copyright \u00a9 %1 Olvex. All rights reserved.").arg(editionYears()));
+    ui->lblVersion->setText(tr("Version %1").arg(productVersion()));
+    ui->label_2->setText(tr("Copyright \u00a9 %1 Olvex. All rights reserved.").arg(g_mireloData ? g_mireloData->copyrightTime() : QString()));
 }
 
 void MySplashScreen::finish()

@@ -1,0 +1,104 @@
+#include "startup.h"
+
+#include "edition.h"
+#include "languages.h"
+#include "myconfig.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+
+// The page is only visited: its answer is ignored, and a page that never
+// answers ends the visit after this long.
+constexpr int kStatisticsTimeoutMs = 30000;
+
+const char *eventWord(int event)
+{
+    switch (event) {
+    case 0: return "open";
+    case 1: return "first";
+    case 2: return "install";
+    case 3: return "uninstall";
+    default: return nullptr;
+    }
+}
+
+void visitStatisticsPage(const QString &address)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request{QUrl(address)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(kStatisticsTimeoutMs);
+    QNetworkReply *reply = network.get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kStatisticsTimeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    reply->abort();
+    delete reply;
+}
+
+} // namespace
+
+QString taskArgument(int argc, char **argv)
+{
+    QString task;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-Task") == 0 && i + 1 < argc) {
+            task = QString::fromUtf8(argv[i + 1]);
+            ++i;
+        }
+    }
+    return task;
+}
+
+int countModeEvent(int argc, char **argv)
+{
+    if (argc != 3)
+        return -1;
+    if (QString::fromLocal8Bit(argv[1]).compare(QLatin1String("--count--url--"), Qt::CaseInsensitive) != 0)
+        return -1;
+    if (qstrcmp(argv[2], "install") == 0)
+        return 2;
+    if (qstrcmp(argv[2], "uninstall") == 0)
+        return 3;
+    return -1;
+}
+
+QString statisticsAddress(const QString &link, int event)
+{
+    QUrl url = QUrl::fromUserInput(link);
+    if (const char *word = eventWord(event)) {
+        QUrlQuery query(url);
+        query.addQueryItem(QString::fromLatin1(word), QString());
+        url.setQuery(query);
+    }
+    return url.toString(QUrl::FullyEncoded);
+}
+
+bool runCountMode(int argc, char **argv)
+{
+    const int event = countModeEvent(argc, argv);
+    if (event < 0)
+        return false;
+    // Nothing is shown (no single-instance check, no splash, no skin), so no
+    // display is needed either.
+    auto *app = new QCoreApplication(argc, argv);
+    g_myConfig = new MyConfig;
+    QNetworkProxy::setApplicationProxy(configProxy());
+    const QString link = g_mireloData ? g_mireloData->statisticsLink() : QString();
+    if (!link.isEmpty())
+        visitStatisticsPage(statisticsAddress(link, event));
+    delete g_myConfig;
+    g_myConfig = nullptr;
+    delete app;
+    return true;
+}

@@ -1,0 +1,105 @@
+#include "mirelo.h"
+
+#include "core/edition.h"
+#include "core/enginebinding.h"
+#include "core/engineevents.h"
+#include "core/fileutils.h"
+#include "core/languages.h"
+#include "core/logfile.h"
+#include "core/myconfig.h"
+#include "myframe.h"
+#include "skinmanager.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+// The designed size of the main window's form.
+constexpr int kDesignWidth = 1179;
+constexpr int kDesignHeight = 262;
+
+void stateLog(const QString &text)
+{
+    if (g_runStateLog)
+        g_runStateLog->write(0, text, true);
+}
+} // namespace
+
+Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), m_taskName(taskName)
+{
+    setObjectName(QStringLiteral("MirelonClass"));
+    setCentralWidget(new QWidget(this));
+    centralWidget()->setObjectName(QStringLiteral("centralWidget"));
+    resize(int(kDesignWidth * g_dscale), int(kDesignHeight * g_dscale));
+
+    initLogs();
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+    QCoreApplication::setApplicationName(QStringLiteral("Olvex Free Mirelo"));
+    setWindowTitle(QCoreApplication::translate("MirelonClass", "Olvex Free Mirelo"));
+
+    if (g_runStateLog)
+        g_runStateLog->open();
+    stateLog(QStringLiteral("core init"));
+    m_engineEvents = new EngineEvents(this);
+    engineInitialize(g_myConfig ? g_myConfig->userDataPath() : QString(), m_engineEvents);
+
+    if (g_runStateLog)
+        g_runStateLog->close();
+}
+
+Mirelo::~Mirelo()
+{
+    engineShutdown();
+    SkinManager::destroyInstance();
+}
+
+void Mirelo::initLogs()
+{
+    const QString folder = (g_myConfig ? g_myConfig->userDataPath() : QString()) + QStringLiteral("Log");
+    makeDirIfMissing(folder);
+    delete g_runLog;
+    delete g_runStateLog;
+    g_runLog = new LogFile(QDir(folder).filePath(QStringLiteral("myrun.log")));
+    g_runStateLog = new LogFile(QDir(folder).filePath(QStringLiteral("Runstate.log")));
+    g_runLog->open();
+    g_runLog->write(0, QStringLiteral("Startup begin!!! QS:") + platformName() + QStringLiteral(" Edition:") + productVersion(),
+                    true);
+    g_runLog->write(0, QStringLiteral("g_dscale: %1").arg(g_dscale, 0, 'g'), true);
+}
+
+void Mirelo::setFrame(MyFrame *frame)
+{
+    m_frame = frame;
+    if (m_frame)
+        m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
+}
+
+void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
+
+void Mirelo::startDeferredTasks() {}
+
+void Mirelo::setFrameVisible(bool visible)
+{
+    if (m_frame)
+        m_frame->setVisible(visible);
+}
+
+bool Mirelo::frameCloseCallback(void *context)
+{
+    return context ? static_cast<Mirelo *>(context)->confirmClose() : true;
+}
+
+bool Mirelo::confirmClose()
+{
+    m_exitRequested = true;
+    SkinManager::destroyInstance();
+    delete g_runLog;
+    g_runLog = nullptr;
+    // Closing a window never ends the program by itself (it may live on in
+    // the tray): leaving is asked for here.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+    return true;
+}
+
+void Mirelo::newInstanceMessage(const QString &) {}

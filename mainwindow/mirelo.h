@@ -1,0 +1,48 @@
+#pragma once
+// The program's main window. It builds and owns the program-wide
+// components in a fixed order (logs, engine, settings, ...) and decides
+// what closing its frame means.
+
+#include <QMainWindow>
+
+class EngineEvents;
+class MyFrame;
+class TitleBar;
+
+class Mirelo : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // taskName: the scheduled job this start was made for (empty for a
+    // start by hand).
+    Mirelo(QWidget *parent, const QString &taskName);
+    ~Mirelo() override;
+
+    void setFrame(MyFrame *frame);
+    void setTitleBar(TitleBar *titleBar);
+    MyFrame *frame() const { return m_frame; }
+    TitleBar *titleBar() const { return m_titleBar; }
+    QString taskName() const { return m_taskName; }
+    EngineEvents *engineEvents() const { return m_engineEvents; }
+
+    // Work started once the frame shows (update checks).
+    void startDeferredTasks();
+    void setFrameVisible(bool visible);
+
+    // Whether the frame may close now; hiding to the tray refuses.
+    bool confirmClose();
+    // The frame's close callback; context is the window.
+    static bool frameCloseCallback(void *context);
+
+public slots:
+    void newInstanceMessage(const QString &message);
+
+private:
+    void initLogs();
+
+    QString m_taskName;
+    MyFrame *m_frame = nullptr;
+    TitleBar *m_titleBar = nullptr;
+    EngineEvents *m_engineEvents = nullptr;
+    bool m_exitRequested = false;
+};
