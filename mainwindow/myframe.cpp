@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QVariant>
 
 namespace {
 int scaled(double size) { return int(size * g_dscale); }

@@ -336,11 +336,10 @@ bool CommonDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CommonDialog::paintEvent(QPaintEvent *)
+QBitmap CommonDialog::roundedShape(const QSize &size)
 {
-    // The window takes the shape of a rectangle with rounded corners.
-    const int w = width(), h = height(), r = kCornerRadius, d = 2 * kCornerRadius;
-    QBitmap shape(size());
+    const int w = size.width(), h = size.height(), r = kCornerRadius, d = 2 * kCornerRadius;
+    QBitmap shape(size);
     shape.fill(Qt::color0);
     QPainter painter(&shape);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -357,6 +356,11 @@ void CommonDialog::paintEvent(QPaintEvent *)
     painter.setPen(Qt::color1);
     painter.setBrush(Qt::color1);
     painter.drawPath(path);
-    painter.end();
-    setMask(shape);
+    return shape;
+}
+
+void CommonDialog::paintEvent(QPaintEvent *)
+{
+    // The window takes the shape of a rectangle with rounded corners.
+    setMask(roundedShape(size()));
 }

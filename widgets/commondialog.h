@@ -3,6 +3,7 @@
 // Callers use only the static factories: each creates one dialog, runs it,
 // reads the answer and deletes it.
 
+#include <QBitmap>
 #include <QDialog>
 #include <QTime>
 
@@ -49,6 +50,9 @@ public:
     // the dialog's result. Empty restores exec().
     using RunHook = std::function<int(CommonDialog *)>;
     static void setRunHook(RunHook hook);
+
+    // The window's shape: its rectangle with rounded corners.
+    static QBitmap roundedShape(const QSize &size);
 
     // The characters a file name cannot hold.
     static bool isForbiddenInFileName(QChar c);

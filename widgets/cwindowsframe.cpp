@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopWidget>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QMovie>
@@ -29,7 +28,14 @@ CWindowsFrame::CWindowsFrame(QWidget *content, QWidget *parent, FrameTypes types
       m_titlePosition(titlePosition)
 {
     CWindowsFrame::init();
-    connect(QApplication::desktop(), &QDesktopWidget::workAreaResized, this, &CWindowsFrame::workAreaResizedSlot);
+    // A work area that changes (a panel appears) keeps a maximised frame in it.
+    auto watch = [this](QScreen *screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this,
+                [this, screen] { workAreaResizedSlot(QGuiApplication::screens().indexOf(screen)); });
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, watch);
 }
 
 void CWindowsFrame::init()

@@ -1,0 +1,307 @@
+// The common dialog's factories, driven as a user would.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimeEdit>
+#include <QtTest>
+
+#include <functional>
+
+#include "commondialog.h"
+#include "skinmanager.h"
+#include "ui_commondialog.h"
+
+namespace {
+
+// Runs `act` on the dialog once the factory has it on screen.
+void whenShown(std::function<void(CommonDialog *)> act)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [act, poll] {
+        if (auto *d = qobject_cast<CommonDialog *>(QApplication::activeModalWidget())) {
+            QPointer<CommonDialog> guard(d);
+            act(d);
+            // A failed check leaves the dialog open: end it, not the test run.
+            QTimer::singleShot(1000, [guard] {
+                if (guard)
+                    guard->reject();
+            });
+            return;
+        }
+        QTimer::singleShot(10, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+void clickOk(CommonDialog *d) { QTest::mouseClick(d->form()->btnOK, Qt::LeftButton); }
+void clickClose(CommonDialog *d) { QTest::mouseClick(d->form()->btnClose, Qt::LeftButton); }
+void clickCancel(CommonDialog *d) { QTest::mouseClick(d->form()->btnCancel, Qt::LeftButton); }
+
+} // namespace
+
+class TestCommonDialog : public QObject
+{
+    Q_OBJECT
+
+    QPointer<CommonDialog> seen;
+
+private slots:
+    void init() { g_dscale = 1.0; }
+
+    void warningHasOneOkButton()
+    {
+        whenShown([this](CommonDialog *d) {
+            seen = d;
+            QCOMPARE(d->size(), QSize(483, 184));
+            QCOMPARE(d->form()->lblPrompt->text(), QStringLiteral("Disk full"));
+            QCOMPARE(d->form()->btnOK->text(), QStringLiteral("Ok"));
+            QVERIFY(d->form()->btnCancel->isHidden());
+            QVERIFY(d->form()->chxDeleteLocalFile->isHidden());
+            QVERIFY(d->form()->lineEdit->isHidden());
+            QCOMPARE(d->form()->lblCaption->text(), QCoreApplication::applicationName());
+            clickOk(d);
+        });
+        QVERIFY(CommonDialog::showWarning(nullptr, "Disk full"));
+        QVERIFY(seen.isNull()); // deleted before the factory returned
+
+        whenShown(clickClose);
+        QVERIFY(!CommonDialog::showWarning(nullptr, "x"));
+        whenShown([](CommonDialog *d) { QTest::keyClick(d, Qt::Key_Escape); });
+        QVERIFY(!CommonDialog::showWarning(nullptr, "x"));
+    }
+
+    void tipTellsWhetherToShowAgain()
+    {
+        bool showAgain = false;
+        whenShown([](CommonDialog *d) {
+            QVERIFY(d->form()->btnCancel->isVisible());
+            QCOMPARE(d->form()->chxDeleteLocalFile->text(), QStringLiteral("No longer tips"));
+            QVERIFY(!d->form()->chxDeleteLocalFile->isChecked()); // the tip is on by default
+            clickOk(d);
+        });
+        QVERIFY(CommonDialog::showTip(nullptr, "tip", &showAgain));
+        QCOMPARE(showAgain, true);
+
+        whenShown([](CommonDialog *d) {
+            d->form()->chxDeleteLocalFile->setChecked(true);
+            clickOk(d);
+        });
+        QVERIFY(CommonDialog::showTip(nullptr, "tip", &showAgain));
+        QCOMPARE(showAgain, false);
+
+        showAgain = true;
+        whenShown([](CommonDialog *d) {
+            d->form()->chxDeleteLocalFile->setChecked(true);
+            clickCancel(d);
+        });
+        QVERIFY(!CommonDialog::showTip(nullptr, "tip", &showAgain));
+        QCOMPARE(showAgain, true); // untouched when not answered
+    }
+
+    void closeQuestion()
+    {
+        bool askAgain = false;
+        whenShown([](CommonDialog *d) {
+            QVERIFY(d->form()->rdoMinimize->isVisible());
+            QVERIFY(d->form()->rdoExitProgram->isVisible());
+            QVERIFY(d->form()->lblPrompt->isHidden());
+            QVERIFY(d->form()->btnCancel->isHidden());
+            QVERIFY(d->form()->rdoMinimize->isChecked()); // ExitWhenClose is off by default
+            clickOk(d);
+        });
+        QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), 0);
+        QCOMPARE(askAgain, true);
+
+        // Switching to "Exit program" and closing the dialog cancels, and
+        // the earlier choice stays stored: the next question starts from it.
+        askAgain = false;
+        whenShown([](CommonDialog *d) {
+            d->form()->rdoExitProgram->setChecked(true);
+            clickClose(d);
+        });
+        QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), -1);
+        QCOMPARE(askAgain, false);
+        whenShown([](CommonDialog *d) {
+            QVERIFY(d->form()->rdoMinimize->isChecked());
+            d->form()->rdoExitProgram->setChecked(true);
+            d->form()->chxDeleteLocalFile->setChecked(true);
+            clickOk(d);
+        });
+        QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), 1);
+        QCOMPARE(askAgain, false);
+        // An answered question keeps what it stored.
+        whenShown([](CommonDialog *d) {
+            QVERIFY(d->form()->rdoExitProgram->isChecked());
+            d->form()->rdoMinimize->setChecked(true);
+            clickOk(d);
+        });
+        QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), 0);
+    }
+
+    void confirmations()
+    {
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->form()->btnOK->text(), QStringLiteral("Remove"));
+            QVERIFY(d->form()->btnCancel->isHidden());
+            clickOk(d);
+        });
+        QVERIFY(CommonDialog::confirmRemove(nullptr, "Remove it?"));
+
+        bool deleteLocal = false;
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->form()->lblPrompt->text(),
+                     QStringLiteral("Are you sure to remove the history recording from the list?"));
+            QVERIFY(d->form()->chxDeleteLocalFile->isVisible());
+            clickOk(d); // the box is checked from the start
+        });
+        QVERIFY(CommonDialog::confirmRemoveHistory(nullptr, &deleteLocal));
+        QCOMPARE(deleteLocal, true);
+        whenShown([](CommonDialog *d) {
+            d->form()->chxDeleteLocalFile->setChecked(false);
+            clickCancel(d);
+        });
+        QVERIFY(!CommonDialog::confirmRemoveHistory(nullptr, &deleteLocal));
+        QCOMPARE(deleteLocal, true);
+
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->form()->btnOK->text(), QStringLiteral("Ok"));
+            QCOMPARE(d->form()->btnCancel->text(), QStringLiteral("No"));
+            clickCancel(d);
+        });
+        QVERIFY(!CommonDialog::confirmDeleteTask(nullptr));
+    }
+
+    void renameRefusesWhatAFileNameCannotHold()
+    {
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->size(), QSize(382, 223));
+            QVERIFY(d->form()->lblCaption->isHidden());
+            QVERIFY(d->form()->lblIcon->isHidden());
+            QLineEdit *edit = d->form()->lineEdit;
+            QCOMPARE(edit->text(), QStringLiteral("Video_old"));
+            edit->clear();
+            QTest::keyClicks(edit, "a:b");
+            QCOMPARE(edit->text(), QStringLiteral("ab"));
+            // Pasted text is held to the same rule.
+            QApplication::clipboard()->setText("x/../y");
+            edit->paste();
+            QCOMPARE(edit->text(), QStringLiteral("ab"));
+            QApplication::clipboard()->setText("_c");
+            edit->paste();
+            QCOMPARE(edit->text(), QStringLiteral("ab_c"));
+            clickOk(d);
+        });
+        QCOMPARE(CommonDialog::inputFileName(nullptr, "Video_old"), QStringLiteral("ab_c"));
+
+        // A folder name is no file name.
+        whenShown([](CommonDialog *d) {
+            d->form()->lineEdit->setText("..");
+            QVERIFY(!d->form()->btnOK->isEnabled());
+            d->accept();
+        });
+        QCOMPARE(CommonDialog::inputFileName(nullptr, "a"), QString());
+
+        whenShown(clickCancel);
+        QCOMPARE(CommonDialog::inputFileName(nullptr, "keep"), QString());
+    }
+
+    void taskNameTakesAnyText()
+    {
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->size(), QSize(483, 184));
+            QTest::keyClick(d->form()->lineEdit, Qt::Key_End);
+            QTest::keyClicks(d->form()->lineEdit, ":2");
+            clickOk(d);
+        });
+        QCOMPARE(CommonDialog::inputTaskName(nullptr, "Job"), QStringLiteral("Job:2"));
+        whenShown(clickClose);
+        QCOMPARE(CommonDialog::inputTaskName(nullptr, "Job"), QString());
+    }
+
+    void timeInput()
+    {
+        whenShown([](CommonDialog *d) {
+            QVERIFY(d->form()->timeEdit->isVisible());
+            QVERIFY(d->form()->lineEdit->isHidden());
+            QCOMPARE(d->form()->timeEdit->time(), QTime(10, 20, 30));
+            d->form()->timeEdit->setTime(QTime(11, 0, 5));
+            clickOk(d);
+        });
+        QCOMPARE(CommonDialog::inputTime(nullptr, QTime(10, 20, 30)), QTime(11, 0, 5));
+        whenShown(clickCancel);
+        QVERIFY(!CommonDialog::inputTime(nullptr, QTime(1, 2, 3)).isValid());
+    }
+
+    void resultTexts()
+    {
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->form()->lblPrompt->text(), QStringLiteral("Operation successfully done."));
+            clickOk(d);
+        });
+        CommonDialog::showResult(nullptr, true);
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->form()->lblPrompt->text(), QStringLiteral("Operation failed."));
+            clickOk(d);
+        });
+        CommonDialog::showResult(nullptr, false);
+    }
+
+    void sizesFollowTheDisplayScale()
+    {
+        g_dscale = 1.25;
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->size(), QSize(603, 230));
+            QCOMPARE(d->form()->wdtCaption->height(), 45);
+            clickOk(d);
+        });
+        CommonDialog::showResult(nullptr, true);
+        whenShown([](CommonDialog *d) {
+            QCOMPARE(d->size(), QSize(477, 278));
+            clickCancel(d);
+        });
+        CommonDialog::inputFileName(nullptr, "a");
+    }
+
+    void roundedCornersAndCaptionColour()
+    {
+        whenShown([](CommonDialog *d) {
+            const QRegion mask = CommonDialog::roundedShape(d->size());
+            QVERIFY(!mask.isEmpty());
+            QVERIFY(!mask.contains(QPoint(0, 0)));
+            QVERIFY(!mask.contains(QPoint(d->width() - 1, d->height() - 1)));
+            QVERIFY(mask.contains(QPoint(d->width() / 2, d->height() / 2)));
+            QVERIFY(mask.contains(QPoint(10, 0)));
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QApplication::sendEvent(d, &deactivate);
+            QCOMPARE(d->form()->lblCaption->styleSheet(), QStringLiteral("color:gray"));
+            QEvent activate(QEvent::WindowActivate);
+            QApplication::sendEvent(d, &activate);
+            QCOMPARE(d->form()->lblCaption->styleSheet(), QStringLiteral("color:white"));
+            clickOk(d);
+        });
+        CommonDialog::showWarning(nullptr, "x");
+    }
+
+    void captionDragsTheDialog()
+    {
+        whenShown([](CommonDialog *d) {
+            QWidget *caption = d->form()->wdtCaption;
+            const QPoint start = d->pos();
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(caption->mapToGlobal(QPoint(5, 5))),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(caption, &press);
+            QMouseEvent move(QEvent::MouseMove, QPointF(35, 25), QPointF(caption->mapToGlobal(QPoint(35, 25))),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(caption, &move);
+            QCOMPARE(d->pos(), start + QPoint(30, 20));
+            clickOk(d);
+        });
+        CommonDialog::showWarning(nullptr, "x");
+    }
+};
+
+QTEST_MAIN(TestCommonDialog)
+#include "tst_commondialog.moc"
