@@ -12,7 +12,6 @@
 #include <QNetworkRequest>
 #include <QTimer>
 #include <QUrl>
-#include <QUrlQuery>
 
 namespace {
 
@@ -77,9 +76,10 @@ QString statisticsAddress(const QString &link, int event)
 {
     QUrl url = QUrl::fromUserInput(link);
     if (const char *word = eventWord(event)) {
-        QUrlQuery query(url);
-        query.addQueryItem(QString::fromLatin1(word), QString());
-        url.setQuery(query);
+        // The item has an empty value, written with its "=".
+        const QString item = QString::fromLatin1(word) + QLatin1Char('=');
+        const QString query = url.query(QUrl::FullyEncoded);
+        url.setQuery(query.isEmpty() ? item : query + QLatin1Char('&') + item, QUrl::StrictMode);
     }
     return url.toString(QUrl::FullyEncoded);
 }
