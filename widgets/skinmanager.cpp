@@ -297,7 +297,13 @@ void SkinManager::loadStyleSheet()
     QFile file(m_root + QStringLiteral("/style.qss"));
     if (!file.open(QIODevice::ReadOnly))
         return;
-    m_styleSheet = rewriteSizeMarkers(QString::fromUtf8(file.readAll()), m_scale);
+    QString text = QString::fromUtf8(file.readAll());
+    // The shared sheet gives every window its shape; the skin's own colour
+    // sheet, after it, gives the colours, so that each skin is a whole look.
+    QFile colors(m_colorQssPath);
+    if (!m_colorQssPath.isEmpty() && colors.open(QIODevice::ReadOnly))
+        text += QLatin1Char('\n') + QString::fromUtf8(colors.readAll());
+    m_styleSheet = rewriteSizeMarkers(text, m_scale);
 }
 
 QString SkinManager::currentPartName() const

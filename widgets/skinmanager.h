@@ -55,6 +55,8 @@ public:
     void setHalfSize(bool on) { m_half = on; }
     bool halfSize() const { return m_half; }
 
+    // Reads "style.qss" of the skin root followed by the current skin's
+    // "Color.qss" and scales their size markers.
     void loadStyleSheet();
     QString styleSheet() const { return m_styleSheet; }
 

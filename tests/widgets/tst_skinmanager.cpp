@@ -277,11 +277,12 @@ private slots:
         SkinManager *skin = SkinManager::instance();
         skin->setScale(1.5);
         skin->loadStyleSheet();
-        QCOMPARE(skin->styleSheet(), QString("QLabel{font-size:18px;}\nQPushButton{height:38px;}"));
+        const QString expected("QLabel{font-size:18px;}\nQPushButton{height:38px;}\nQWidget{}");
+        QCOMPARE(skin->styleSheet(), expected);
         // A style sheet that cannot be read leaves the text as it was.
         QFile::remove(root.path() + "/style.qss");
         skin->loadStyleSheet();
-        QCOMPARE(skin->styleSheet(), QString("QLabel{font-size:18px;}\nQPushButton{height:38px;}"));
+        QCOMPARE(skin->styleSheet(), expected);
     }
 
     void readsColours()

@@ -219,6 +219,32 @@ QByteArray describeSheet(const QList<Entry> &entries, const QMap<int, QList<Cell
     return doc.toByteArray(2);
 }
 
+// A skin's colour file: the shared template NAME.in with every @colour
+// token replaced from the skin's palette, followed by the skin's own NAME
+// when it has one.
+QByteArray colourSheet(const QString &sourceDir, const QString &skin, const char *name, const Palette &palette)
+{
+    static const QRegularExpression token(QStringLiteral("@([A-Za-z]+)"));
+    const QString templ = readText(sourceDir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".in"));
+    QString out;
+    int last = 0;
+    QRegularExpressionMatchIterator it = token.globalMatch(templ);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        if (!palette.has(m.captured(1)))
+            fail(QStringLiteral("%1.in: the palette of %2 has no colour \"%3\"").arg(QLatin1String(name), skin, m.captured(1)));
+        const QColor c = palette.color(m.captured(1));
+        out += templ.mid(last, m.capturedStart() - last);
+        out += c.name(c.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
+        last = m.capturedEnd();
+    }
+    out += templ.mid(last);
+    const QString own = sourceDir + QLatin1Char('/') + skin + QLatin1Char('/') + QLatin1String(name);
+    if (QFileInfo::exists(own))
+        out += readText(own);
+    return out.toUtf8();
+}
+
 void buildSkin(const QString &sourceDir, const QString &outDir)
 {
     const QList<Entry> entries = readManifest(sourceDir);
@@ -245,8 +271,7 @@ void buildSkin(const QString &sourceDir, const QString &outDir)
         if (!palette.load(src + QStringLiteral("/palette.ini"), &error))
             fail(error);
         for (const char *own : {"Color.xml", "Color.qss"})
-            writeBytes(out + QLatin1Char('/') + QLatin1String(own),
-                       readText(src + QLatin1Char('/') + QLatin1String(own)).toUtf8());
+            writeBytes(out + QLatin1Char('/') + QLatin1String(own), colourSheet(sourceDir, skin, own, palette));
 
         QImage sheet(sheetSize, QImage::Format_ARGB32_Premultiplied);
         sheet.fill(Qt::transparent);

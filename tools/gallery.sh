@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds, then renders every gallery entry (tools/gallery/entries.cpp) in both
+# skins at scales 1.0 and 1.5 into build/gallery/<skin>/<scale>/<entry>.png.
+# Give entry names to render only those.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+bash "$here/tools/build.sh"
+rm -rf "$here/build/gallery"
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
+  "$here/build/tools/mirelo_gallery" "$here/build/bin/Skin" "$here/build/gallery" "$@"

@@ -1,0 +1,149 @@
+// The toolkit's own gallery pictures: the skinned controls in every state,
+// and a contact sheet of the skin's loose images.
+
+#include "gallery.h"
+
+#include "ccombobox.h"
+#include "mybutton.h"
+#include "mytoolbutton.h"
+#include "skinmanager.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace gallery {
+namespace {
+
+int px(int n) { return int(n * g_dscale); }
+
+// A title-bar style button with its sprite images.
+std::function<QWidget *()> spriteButton(const QString &part, const QString &key, const char *styleKey)
+{
+    return [=] {
+        SkinManager::instance()->ChangePart(part);
+        auto *b = new MyButton;
+        b->setProperty("STYLE_KEY", styleKey);
+        b->changeIcon(key);
+        b->setFixedSize(px(32), px(28));
+        return b;
+    };
+}
+
+std::function<QWidget *()> textButton(const QString &text, const char *styleKey, int w, int h)
+{
+    return [=] {
+        auto *b = new QPushButton(text);
+        b->setProperty("STYLE_KEY", styleKey);
+        b->setFixedSize(px(w), px(h));
+        return b;
+    };
+}
+
+} // namespace
+
+QWidget *makeSkinnedControls()
+{
+    QList<StateRow> rows;
+    rows << StateRow{"Minimise  (Common/min)", spriteButton("Common", "min", "MINIMIZE_BTN")};
+    rows << StateRow{"Maximise  (Common/max)", spriteButton("Common", "max", "MAXIMIZE_BTN")};
+    rows << StateRow{"Restore  (Common/restore)", spriteButton("Common", "restore", "RESTORE_BTN")};
+    rows << StateRow{"Close  (Common/exit)", spriteButton("Common", "exit", "CLOSE_BTN")};
+    rows << StateRow{"Settings  (title/settings)", spriteButton("title", "settings", "SETTING_BTN")};
+    rows << StateRow{"Help  (title/help)", spriteButton("title", "help", "HELP_BTN")};
+    rows << StateRow{"Feedback  (title/feedback)", spriteButton("title", "feedback", "FEEDBACK_BTN")};
+    rows << StateRow{"Intel  (title/intel)", spriteButton("title", "intel", "INTEL_BTN")};
+    rows << StateRow{"AMD  (title/amd)", spriteButton("title", "amd", "AMD_BTN")};
+    rows << StateRow{"NVIDIA  (title/nvidia)", spriteButton("title", "nvidia", "NVIDIA_BTN")};
+    rows << StateRow{"Image left of text (type 0)", [] {
+                         SkinManager::instance()->ChangePart("title");
+                         auto *b = new MyButton(QStringLiteral("Settings and more"));
+                         b->changeIcon("settings");
+                         b->setButtonType(0);
+                         b->setIconMargin(px(4));
+                         b->setTextMargin(px(4));
+                         b->setProperty("STYLE_KEY", "BTN_STATUS");
+                         b->setFixedSize(px(150), px(28));
+                         return b;
+                     }};
+    rows << StateRow{"BLUE_BTN", textButton("OK", "BLUE_BTN", 80, 32)};
+    rows << StateRow{"BORDER_BTN", textButton("Cancel", "BORDER_BTN", 80, 32)};
+    rows << StateRow{"SETTING_DEFAULTBTN", textButton("Restore defaults", "SETTING_DEFAULTBTN", 130, 32)};
+    rows << StateRow{"Tool button (text under)", [] {
+                         SkinManager::instance()->ChangePart("title");
+                         auto *t = new MyToolButton;
+                         t->changeIcon("help");
+                         t->setText(QStringLiteral("Help"));
+                         t->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+                         t->setProperty("STYLE_KEY", "CAPTURE_PANEL_MENUBTN");
+                         t->setFixedSize(px(64), px(56));
+                         return t;
+                     }};
+    rows << StateRow{"DARK_COMBOBOX", [] {
+                         auto *c = new CComBobox;
+                         c->setProperty("STYLE_KEY", "DARK_COMBOBOX");
+                         c->addItems({QStringLiteral("MP4"), QStringLiteral("MP3")});
+                         c->setFixedSize(px(150), px(26));
+                         return c;
+                     }, {CellState::Normal, CellState::Hover, CellState::Disabled}};
+    rows << StateRow{"DARK_CHECKBOX", [] {
+                         auto *c = new QCheckBox(QStringLiteral("Show cursor"));
+                         c->setProperty("STYLE_KEY", "DARK_CHECKBOX");
+                         return c;
+                     }};
+    rows << StateRow{"MAINFUN_CHECKBOX (radio)", [] {
+                         auto *r = new QRadioButton(QStringLiteral("Each time"));
+                         r->setProperty("STYLE_KEY", "MAINFUN_CHECKBOX");
+                         return r;
+                     }};
+    rows << StateRow{"Line edit", [] {
+                         auto *e = new QLineEdit(QStringLiteral("Video_26-12-08"));
+                         e->setFixedSize(px(150), px(26));
+                         return e;
+                     }, {CellState::Normal, CellState::Hover, CellState::Disabled}};
+    return stateSheet(QStringLiteral("Skinned controls"), rows);
+}
+
+QWidget *makeSkinImages()
+{
+    SkinManager *skin = SkinManager::instance();
+    const QString base = skin->skinPath();
+    QStringList files;
+    QDirIterator it(base, {"*.png", "*.PNG", "*.gif"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next().mid(base.size());
+    files.sort(Qt::CaseInsensitive);
+    files.removeAll(QStringLiteral("AllImage.png"));
+
+    const int cell = px(120), thumb = px(72), cols = 8;
+    const int rows = (files.size() + cols - 1) / cols;
+    QPixmap sheet(cols * cell, qMax(1, rows) * (cell + px(10)) + px(50));
+    sheet.fill(skin->color("Common", "Background", Qt::white));
+    QPainter p(&sheet);
+    p.setPen(skin->color("Common", "Text", Qt::black));
+    p.setFont(skin->scaledFont(18, true));
+    p.drawText(QRect(px(12), 0, sheet.width(), px(40)), Qt::AlignVCenter,
+               QStringLiteral("Loose images - %1, scale %2")
+                   .arg(skin->knownSkins().value(skin->currentSkinIndex()))
+                   .arg(g_dscale, 0, 'f', 1));
+    p.setFont(skin->scaledFont(9, false));
+    for (int i = 0; i < files.size(); ++i) {
+        const QRect r((i % cols) * cell, px(50) + (i / cols) * (cell + px(10)), cell, cell + px(10));
+        QPixmap img(base + files[i]);
+        if (img.width() > thumb || img.height() > thumb)
+            img = img.scaled(thumb, thumb, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawPixmap(r.x() + (cell - img.width()) / 2, r.y() + (thumb - img.height()) / 2 + px(4), img);
+        p.drawText(QRect(r.x() + 2, r.y() + thumb + px(8), cell - 4, px(34)),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, files[i].section('/', -1));
+    }
+    p.end();
+    auto *label = new QLabel;
+    label->setPixmap(sheet);
+    label->setFixedSize(sheet.size());
+    return label;
+}
+
+} // namespace gallery

@@ -1,0 +1,42 @@
+#pragma once
+// The gallery: every registered window or control sheet is rendered in both
+// skins at scales 1.0 and 1.5 to PNG files, so anyone can look at the skins.
+// A new window registers itself with one line in entries.cpp.
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+struct GalleryEntry {
+    QString name;                    // file name of the picture, without ".png"
+    std::function<QWidget *()> make; // builds the window after the skin and scale are set
+};
+
+// The registry (entries.cpp).
+const QList<GalleryEntry> &galleryEntries();
+
+namespace gallery {
+
+// The states a control is shown in, one column each.
+enum class CellState { Normal, Hover, Pressed, Checked, Disabled };
+
+struct StateRow {
+    QString label;
+    std::function<QWidget *()> make; // one fresh control per cell
+    QList<CellState> states = {CellState::Normal, CellState::Hover, CellState::Pressed,
+                               CellState::Checked, CellState::Disabled};
+};
+
+// A picture of each row's control in each of its states, on the skin's page
+// background, returned as a window showing it.
+QWidget *stateSheet(const QString &title, const QList<StateRow> &rows);
+
+// Entries of the skinned toolkit (controlsgallery.cpp).
+QWidget *makeSkinnedControls();
+QWidget *makeSkinImages();
+
+} // namespace gallery
