@@ -192,6 +192,11 @@ bool QxtGlobalShortcut::setShortcut(const QKeySequence &sequence)
     return ok;
 }
 
+bool QxtGlobalShortcut::unsetShortcut()
+{
+    return d->key == 0 || d->unsetShortcut();
+}
+
 bool QxtGlobalShortcut::isEnabled() const
 {
     return d->enabled;

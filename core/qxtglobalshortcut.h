@@ -21,6 +21,9 @@ public:
     // either way.
     bool setShortcut(const QKeySequence &shortcut);
     bool isEnabled() const;
+    // Releases the registered key, if any, so another shortcut can take it;
+    // false when a set key could not be released (it is cleared anyway).
+    bool unsetShortcut();
 
 public slots:
     void setEnabled(bool enabled = true);
