@@ -1,0 +1,378 @@
+// The settings holder: defaults, the store's keys, load corrections, the
+// state signals, revert, restore and the hotkeys group. No engine is loaded,
+// so the machine has no hardware encoder.
+#include <QDir>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "enviroment.h"
+#include "fakehotkeybackend.h"
+
+namespace {
+
+QString storePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Olvex/Free Mirelo.conf");
+}
+
+QString documents()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// Writes keys into the store as an earlier run (or a hand edit) left them.
+void prewrite(const QVariantMap &values)
+{
+    QSettings store(QStringLiteral("Olvex"), QStringLiteral("Free Mirelo"));
+    for (auto it = values.begin(); it != values.end(); ++it)
+        store.setValue(it.key(), it.value());
+}
+
+} // namespace
+
+class TestEnviroment : public QObject
+{
+    Q_OBJECT
+private:
+    FakeHotkeyBackend *m_hotkeys = nullptr;
+
+private slots:
+    void init()
+    {
+        QFile::remove(storePath());
+        QDir(documents() + QStringLiteral("/Olvex")).removeRecursively();
+        m_hotkeys = new FakeHotkeyBackend;
+    }
+    void cleanup()
+    {
+        delete m_hotkeys;
+        m_hotkeys = nullptr;
+    }
+
+    void emptyStoreGivesDefaults()
+    {
+        Enviroment env;
+        QVERIFY(env.isDefault());
+        QVERIFY(!env.isModified());
+        QCOMPARE(env.recording()->ShowCountdown, true);
+        QCOMPARE(env.recording()->HideMainWhenScreenshot, true);
+        QCOMPARE(env.recording()->Beep, false);
+        const QString base = documents() + QStringLiteral("/Olvex/Free Mirelo");
+        QCOMPARE(env.output()->VideoFolder, base + QStringLiteral("/Video"));
+        QCOMPARE(env.output()->ScreenshotsFolder, base + QStringLiteral("/Snapshot"));
+        QVERIFY(QFileInfo(env.output()->ScreenshotsFolder).isDir());
+        QVERIFY(!QFileInfo::exists(env.output()->VideoFolder));
+        QCOMPARE(env.output()->VideoFrameRate, 6);
+        QCOMPARE(env.output()->AudioSampleRate, 1);
+        QCOMPARE(env.output()->VideoQuality, 1);
+        QCOMPARE(env.output()->VideoEncoder, 0);
+        QCOMPARE(env.mouse()->MouseClickColor, qlonglong(0xff0000));
+        QCOMPARE(env.mouse()->MouseAreaRadius, 15);
+        QCOMPARE(env.hotkeys()->HotkeyStop, QStringLiteral("Ctrl+Alt+S"));
+        QCOMPARE(env.hotkeys()->HotkeyPanel, QStringLiteral("Ctrl+Alt+H"));
+        QCOMPARE(env.others()->AutoCheckUpdate, true);
+        QCOMPARE(env.others()->ExitWhenCloseTip, true);
+        const DataGroupPrivate *p = env.privateData;
+        QCOMPARE(p->RecordLength, quint64(180));
+        QCOMPARE(p->ScreenIndex, -1);
+        QCOMPARE(p->SystemsoundVolume, 100);
+        QCOMPARE(p->MicrophoneEnabled, true);
+        QCOMPARE(p->CameraEnabled, false);
+        QVERIFY(p->SelectedRect.isNull());
+        QCOMPARE(p->historyFilePath(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                           + QStringLiteral("/Olvex/Free Mirelo/History.xml"));
+        // Every hotkey was registered at load.
+        for (bool ok : env.hotkeys()->registered)
+            QVERIFY(ok);
+        QVERIFY(m_hotkeys->isGrabbed('S', 3));
+    }
+
+    void saveWritesTheStoreKeysAtOnce()
+    {
+        Enviroment env;
+        env.recording()->setHideFloatBar(true);
+        env.output()->setAudioSampleRate(2);
+        env.privateData->RecordLength = 600;
+        env.privateData->SelectedRect = QRect(10, 20, 300, 200);
+        env.save();
+        env.savePrivate();
+        // On disk while the holder still lives (read as bytes: another
+        // QSettings in this process would see unwritten values too).
+        QFile file(storePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("[Output]") && text.contains("\nAutioSampleRate=2\n"), text.constData());
+        QVERIFY(text.contains("[Recording]") && text.contains("\nHideFlatBar=true\n"));
+        QVERIFY(text.contains("[Private]") && text.contains("\nRecordLength=600\n"));
+        QSettings disk(storePath(), QSettings::IniFormat);
+        QCOMPARE(disk.value(QStringLiteral("Recording/HideFlatBar")).toBool(), true);
+        QCOMPARE(disk.value(QStringLiteral("Output/AutioSampleRate")).toInt(), 2);
+        QVERIFY(!disk.contains(QStringLiteral("Output/AudioSampleRate")));
+        QCOMPARE(disk.value(QStringLiteral("Hotkeys/HotkeyShot")).toString(), QStringLiteral("Ctrl+Alt+C"));
+        QCOMPARE(disk.value(QStringLiteral("Others/IsShowToAudioTips")).toBool(), true);
+        QCOMPARE(disk.value(QStringLiteral("Private/RecordLength")).toULongLong(), 600ull);
+        QCOMPARE(disk.value(QStringLiteral("Private/SelectedRect")).toRect(), QRect(10, 20, 300, 200));
+        QVERIFY(!env.isModified());
+        QVERIFY(!env.isDefault());
+    }
+
+    void roundTrip()
+    {
+        {
+            Enviroment env;
+            env.mouse()->setMouseClickColor(0x00ff00);
+            env.output()->setOutputFolder(QStringLiteral("/data/Rec"));
+            env.hotkeys()->setHotkeyPause(QStringLiteral("Ctrl+Shift+P"));
+            env.others()->setExitWhenCloseTip(false);
+            env.privateData->WatermarkType = 2;
+            env.privateData->TextWatermark = QVariant(QByteArray("\x01\x02", 2));
+            env.privateData->CameraRect = QRect(1, 2, 3, 4);
+            env.save();
+            env.savePrivate();
+        }
+        Enviroment env;
+        QCOMPARE(env.mouse()->MouseClickColor, qlonglong(0x00ff00));
+        QCOMPARE(env.output()->VideoFolder, QStringLiteral("/data/Rec"));
+        QCOMPARE(env.hotkeys()->HotkeyPause, QStringLiteral("Ctrl+Shift+P"));
+        QCOMPARE(env.others()->ExitWhenCloseTip, false);
+        QCOMPARE(env.privateData->WatermarkType, 2u);
+        QCOMPARE(env.privateData->TextWatermark.toByteArray(), QByteArray("\x01\x02", 2));
+        QCOMPARE(env.privateData->CameraRect, QRect(1, 2, 3, 4));
+        QVERIFY(!env.isModified());
+    }
+
+    void loadCorrections_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("frame rate 12") << "Output/VideoFrameRate" << QVariant(12) << 6;
+        QTest::newRow("frame rate -1") << "Output/VideoFrameRate" << QVariant(-1) << 6;
+        QTest::newRow("frame rate 11") << "Output/VideoFrameRate" << QVariant(11) << 11;
+        QTest::newRow("video format 12") << "Output/VideoFormat" << QVariant(12) << 0;
+        QTest::newRow("video format 9") << "Output/VideoFormat" << QVariant(9) << 9;
+        QTest::newRow("audio format 11") << "Output/AudioFormat" << QVariant(11) << 0;
+        QTest::newRow("image format 3") << "Output/ImageFormat" << QVariant(3) << 0;
+        QTest::newRow("video quality 5") << "Output/VideoQuality" << QVariant(5) << 1;
+        QTest::newRow("video quality text") << "Output/VideoQuality" << QVariant(QStringLiteral("high")) << 0;
+        QTest::newRow("audio quality -3") << "Output/AudioQuality" << QVariant(-3) << 1;
+        QTest::newRow("sample rate 3") << "Output/AutioSampleRate" << QVariant(3) << 1;
+        QTest::newRow("sample rate 0") << "Output/AutioSampleRate" << QVariant(0) << 0;
+        QTest::newRow("unusable encoder") << "Output/VideoEncoder" << QVariant(3) << 0;
+        QTest::newRow("screen 1 of 1") << "Private/ScreenIndex" << QVariant(1) << -1;
+        QTest::newRow("screen -2") << "Private/ScreenIndex" << QVariant(-2) << -1;
+        QTest::newRow("screen 0") << "Private/ScreenIndex" << QVariant(0) << 0;
+    }
+
+    void loadCorrections()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(int, expected);
+        prewrite({{key, stored}});
+        Enviroment env;
+        const QMap<QString, int> read = {
+            {QStringLiteral("Output/VideoFrameRate"), env.output()->VideoFrameRate},
+            {QStringLiteral("Output/VideoFormat"), env.output()->VideoFormat},
+            {QStringLiteral("Output/AudioFormat"), env.output()->AudioFormat},
+            {QStringLiteral("Output/ImageFormat"), env.output()->ImageFormat},
+            {QStringLiteral("Output/VideoQuality"), env.output()->VideoQuality},
+            {QStringLiteral("Output/AudioQuality"), env.output()->AudioQuality},
+            {QStringLiteral("Output/AutioSampleRate"), env.output()->AudioSampleRate},
+            {QStringLiteral("Output/VideoEncoder"), env.output()->VideoEncoder},
+            {QStringLiteral("Private/ScreenIndex"), env.privateData->ScreenIndex},
+        };
+        QCOMPARE(read.value(key, -99), expected);
+        QCOMPARE(env.output()->VideoEncoderIndex, 0);
+    }
+
+    void screenshotsFolderAtLoad()
+    {
+        const QString chosen = QDir::tempPath() + QStringLiteral("/mirelo-not-made/Snapshot");
+        prewrite({{QStringLiteral("Output/ScreenshotsFolder"), chosen}});
+        Enviroment env;
+        QCOMPARE(env.output()->ScreenshotsFolder, chosen);
+        QVERIFY(!QFileInfo::exists(chosen));
+        // The built-in folder is made all the same.
+        QVERIFY(QFileInfo(DataGroupOutput::defaultScreenshotsFolder()).isDir());
+    }
+
+    void settersRefuseOutOfRangeSilently()
+    {
+        Enviroment env;
+        QSignalSpy changed(env.current, &DataGroups::valueChanged);
+        QSignalSpy modified(&env, &Enviroment::valueStateChanged);
+        DataGroupOutput *o = env.output();
+        o->setVideoFrameRate(12);
+        o->setVideoFrameRate(-1);
+        o->setImageFormat(1);
+        o->setVideoFormat(12);
+        o->setAudioFormat(11);
+        o->setVideoQuality(3);
+        o->setAudioQuality(-1);
+        o->setAudioSampleRate(3);
+        o->setVideoEncoderIndex(1); // the list is [0] here
+        QCOMPARE(changed.size(), 0);
+        QCOMPARE(modified.size(), 0);
+        QCOMPARE(o->VideoFrameRate, 6);
+        QVERIFY(!env.isModified());
+
+        o->setVideoFrameRate(11);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(modified.size(), 1);
+        QCOMPARE(modified.last().first().toBool(), true);
+        o->setScreenshotsFolder(QStringLiteral("/a/b"));
+        QCOMPARE(o->ScreenshotsFolder, QStringLiteral("/a/b"));
+    }
+
+    void stateSignalsRevertAndRestore()
+    {
+        Enviroment env;
+        QSignalSpy defaults(&env, &Enviroment::defaultStateChanged);
+        QSignalSpy values(&env, &Enviroment::valueStateChanged);
+
+        env.recording()->setBeep(true);
+        QCOMPARE(defaults.last().first().toBool(), true);
+        QCOMPARE(values.last().first().toBool(), true);
+        QVERIFY(env.isModified());
+        env.recording()->setBeep(false);
+        QCOMPARE(defaults.last().first().toBool(), false);
+        QCOMPARE(values.last().first().toBool(), false);
+
+        // A no-signal setter changes the field; the next change tells.
+        env.others()->setExitWhenCloseTip(false);
+        QCOMPARE(values.size(), 2);
+        QVERIFY(env.isModified());
+        env.mouse()->setMouseAreaRadius(15);
+        QCOMPARE(values.last().first().toBool(), true);
+
+        env.revert();
+        QVERIFY(!env.isModified());
+        QCOMPARE(env.others()->ExitWhenCloseTip, true);
+        QCOMPARE(values.size(), 3); // revert says nothing
+
+        env.output()->setOutputFolder(QStringLiteral("/x"));
+        env.save();
+        QVERIFY(!env.isModified());
+        QVERIFY(!env.isDefault());
+        env.restoreDefaults();
+        QVERIFY(env.isDefault());
+        QVERIFY(env.isModified());
+        QCOMPARE(values.size(), 4); // restore says nothing either
+        env.revert();
+        QCOMPARE(env.output()->VideoFolder, QStringLiteral("/x"));
+    }
+
+    void foldersCompareCaseSensitively()
+    {
+        Enviroment env;
+        const QString folder = env.output()->VideoFolder;
+        env.output()->setOutputFolder(folder.toUpper());
+        QVERIFY(env.isModified());
+        QVERIFY(!env.isDefault());
+    }
+
+    void copyCarriesTheEncoderIndex()
+    {
+        DataGroups a(nullptr, true, 2), b(nullptr, true, 2);
+        a.output->setVideoEncoderIndex(0);
+        QCOMPARE(b.output->VideoEncoderIndex, 1);
+        b.copyFrom(&a);
+        QCOMPARE(b.output->VideoEncoderIndex, 0);
+        QCOMPARE(b.output->VideoEncoder, 0);
+        QVERIFY(b.equals(&a));
+        b.mouse->setColorButtonIndex(3);
+        QVERIFY(!b.equals(&a));
+    }
+
+    void hotkeyTextsNamingTheSameKeyAreRefused()
+    {
+        Enviroment env;
+        DataGroupHotkeys *h = env.hotkeys();
+        QSignalSpy spy(h, &DataGroupHotkeys::valueChanged);
+        h->setHotkeyPause(QStringLiteral("Ctrl+Alt+S"));
+        h->setHotkeyPause(QStringLiteral("ctrl+alt+s"));
+        h->setHotkeyPause(QStringLiteral("Alt+Ctrl+S"));
+        QCOMPARE(spy.size(), 0);
+        QCOMPARE(h->HotkeyPause, QStringLiteral("Ctrl+Alt+R"));
+        h->setHotkeyPause(QStringLiteral("Ctrl+Alt+R")); // its own key again
+        h->setHotkeyPause(QStringLiteral("Ctrl+Alt+P"));
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(h->HotkeyPause, QStringLiteral("Ctrl+Alt+P"));
+        QVERIFY(env.isModified());
+        // Texts in another letter case are the same hotkeys.
+        h->setHotkeyPause(QStringLiteral("Ctrl+Alt+R"));
+        h->setHotkeyStop(QStringLiteral("ctrl+alt+s"));
+        QCOMPARE(h->HotkeyStop, QStringLiteral("ctrl+alt+s"));
+        QVERIFY(!env.isModified());
+    }
+
+    void movedKeyIsNotLostOnSave()
+    {
+        Enviroment env;
+        DataGroupHotkeys *h = env.hotkeys();
+        h->setHotkeyPause(QStringLiteral("Ctrl+Alt+P"));
+        h->setHotkeyStop(QStringLiteral("Ctrl+Alt+R")); // the old pause key
+        env.save();
+        for (int i = 0; i < DataGroupHotkeys::COUNT; ++i)
+            QVERIFY2(h->registered[i], qPrintable(QString::number(i)));
+        QVERIFY(m_hotkeys->isGrabbed('R', 3));
+        QVERIFY(m_hotkeys->isGrabbed('P', 3));
+        QVERIFY(!m_hotkeys->isGrabbed('S', 3));
+
+        QSignalSpy activated(h, &DataGroupHotkeys::shortcutActivated);
+        FakeHotkeyBackend::press('R', 3);
+        FakeHotkeyBackend::press('W', 3);
+        QCOMPARE(activated.size(), 2);
+        QCOMPARE(activated[0].first().value<MRShortcut>(), MR_SHORTCUT_STOP);
+        QCOMPARE(activated[1].first().value<MRShortcut>(), MR_SHORTCUT_WEBCAM);
+    }
+
+    void saveRegistersAgainAndKeepsRefusals()
+    {
+        m_hotkeys->holdByOtherProgram('C', 3);
+        QTest::ignoreMessage(QtWarningMsg, "QxtGlobalShortcut failed to register: Ctrl+Alt+C");
+        Enviroment env;
+        QVERIFY(!env.hotkeys()->registered[MR_SHORTCUT_SCREENSHOT]);
+        QVERIFY(env.hotkeys()->registered[MR_SHORTCUT_STOP]);
+        m_hotkeys->holdByOtherProgram('C', 3, false);
+        m_hotkeys->calls.clear();
+        QTest::ignoreMessage(QtWarningMsg, "QxtGlobalShortcut failed to unregister: Ctrl+Alt+C");
+        env.save(); // nothing changed: registered all the same
+        QCOMPARE(m_hotkeys->calls.filter(QRegularExpression(QStringLiteral("^grab "))).size(), 5);
+        QVERIFY(env.hotkeys()->registered[MR_SHORTCUT_SCREENSHOT]);
+        QCOMPARE(env.hotkeys()->text(MR_SHORTCUT_SCREENSHOT), QStringLiteral("Ctrl+Alt+C"));
+    }
+
+    void screenCountChanges()
+    {
+        Enviroment env;
+        DataGroupPrivate *p = env.privateData;
+        QCOMPARE(p->screenCount(), 1);
+        p->ScreenIndex = 0;
+        int indexSeen = 99;
+        connect(p, &DataGroupPrivate::screenCountChanged, this, [&](int) { indexSeen = p->ScreenIndex; });
+        p->doScreenCountChanged(2);
+        QCOMPARE(indexSeen, 0);
+        p->ScreenIndex = 1;
+        p->doScreenCountChanged(1);
+        QCOMPARE(indexSeen, -1);
+        QCOMPARE(p->screenCount(), 1);
+
+        QVERIFY(p->screenGeometry(-2).isNull());
+        QVERIFY(p->screenGeometry(1).isNull());
+        QVERIFY(!p->screenGeometry(0).isNull());
+        QCOMPARE(p->screenGeometry(-1), QGuiApplication::primaryScreen()->virtualGeometry());
+        p->ScreenIndex = 5;
+        QVERIFY(p->grabSelectedScreen().isNull());
+    }
+};
+
+QTEST_MAIN(TestEnviroment)
+#include "tst_enviroment.moc"
