@@ -1,5 +1,7 @@
 #include "enginerecords.h"
 
+#include "datagroupmouse.h"
+#include "datagroupoutput.h"
 #include "globaldefs.h"
 
 #include <cstring>
@@ -26,6 +28,20 @@ int engineColor(qlonglong rgb)
 int engineColor(const QColor &color)
 {
     return engineColor(qlonglong(color.rgb() & 0xffffff));
+}
+
+void fillRecordSettings(RecordSettings *s, const DataGroupOutput *output, const DataGroupMouse *mouse)
+{
+    s->videoFormat = output->VideoFormat;
+    s->hardwareEncoder = output->videoEncoderFlag();
+    s->frameRate = output->frameRateValue();
+    s->videoQuality = output->VideoQuality;
+    s->sampleRate = output->sampleRateValue();
+    s->audioQuality = output->AudioQuality;
+    s->captureCursor = mouse->CaptureMouseCursor;
+    s->recordClicks = mouse->RecordMouseClicks;
+    s->clickColor = mouse->MouseClickColor;
+    s->clickRadius = mouse->MouseAreaRadius;
 }
 
 RecordParamsBlock::RecordParamsBlock()

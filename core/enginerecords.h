@@ -47,6 +47,14 @@ struct RecordSettings {
     bool imageWatermark = false;
 };
 
+class DataGroupOutput;
+class DataGroupMouse;
+
+// Takes the settings' part of a recording from the output and mouse groups:
+// format, encoder family, frame rate, qualities, sample rate, cursor and
+// click marks. The job fills in the rest (path, size, sources, kind).
+void fillRecordSettings(RecordSettings *settings, const DataGroupOutput *output, const DataGroupMouse *mouse);
+
 // The parameter block of engineStartRecording.
 class RecordParamsBlock
 {

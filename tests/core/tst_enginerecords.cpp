@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "datagroupmouse.h"
+#include "datagroupoutput.h"
 #include "enginerecords.h"
 #include "globaldefs.h"
 
@@ -113,6 +115,29 @@ private slots:
         QCOMPARE(p->reserved76, 0);
         QCOMPARE(p->textWatermark, 1);
         QCOMPARE(p->imageWatermark, 0);
+    }
+
+    void settingsPartFromTheGroups()
+    {
+        DataGroupOutput output(nullptr, true, 4); // AMD usable
+        DataGroupMouse mouse;
+        output.setVideoFrameRate(7);
+        output.setAudioSampleRate(2);
+        output.setVideoQuality(2);
+        mouse.setMouseClickColor(0x0000ff);
+        mouse.setRecordMouseClicks(true);
+        RecordSettings s;
+        fillRecordSettings(&s, &output, &mouse);
+        RecordParamsBlock block;
+        block.fill(s);
+        QCOMPARE(block.params()->hardwareEncoder, 4); // family, not type 3
+        QCOMPARE(block.params()->frameRate, 29.97f);
+        QCOMPARE(block.params()->sampleRate, 32000);
+        QCOMPARE(block.params()->videoQuality, 2);
+        QCOMPARE(block.params()->audioQuality, 1);
+        QCOMPARE(block.params()->clickColor, 0xff0000);
+        QCOMPARE(block.params()->recordClicks, 1);
+        QCOMPARE(block.params()->clickRadius, 15);
     }
 
     void alternativeFormatCodes()
