@@ -157,6 +157,40 @@ private slots:
         QCOMPARE(engineGetAudioDeviceCount(8), 2);
     }
 
+    void scriptAndTraceFiles()
+    {
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("engine.script"));
+        const QString trace = dir.filePath(QStringLiteral("engine.trace"));
+        QFile f(script);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("# a webcam that fails to open\ncameras \"USB \\\"Cam\\\"\"\nevent 2 0 after 5 on openCamera\n");
+        f.close();
+        qputenv("MIRELO_TEST_ENGINE_SCRIPT", script.toUtf8());
+        qputenv("MIRELO_TEST_ENGINE_TRACE", trace.toUtf8());
+        QVERIFY(engineLoadFrom(QStringLiteral(MIRELO_TEST_ENGINE_PATH)));
+        EngineEvents events;
+        QSignalSpy failed(&events, &EngineEvents::cameraOpenFailed);
+        QCOMPARE(engineInitialize(QString(), &events), 0);
+        QCOMPARE(engineGetCameraCount(), 1);
+        QString name;
+        QCOMPARE(engineGetCameraName(0, &name), 0);
+        QCOMPARE(name, QStringLiteral("USB \"Cam\""));
+        QTest::qWait(50);
+        QCOMPARE(failed.size(), 0); // only after the call it is tied to
+        QCOMPARE(engineOpenCamera(0x2a), 0);
+        QTRY_COMPARE(failed.size(), 1);
+        engineShutdown();
+        qunsetenv("MIRELO_TEST_ENGINE_SCRIPT");
+        qunsetenv("MIRELO_TEST_ENGINE_TRACE");
+        QFile t(trace);
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(t.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(lines.contains(QStringLiteral("openCamera window=42 -> 0")));
+        QVERIFY(lines.contains(QStringLiteral("getCameraCount -> 1")));
+        QCOMPARE(lines.last(), QStringLiteral("shutdown -> 0"));
+    }
+
     void callbackFromEngineThreadReachesGuiThreadSlots()
     {
         QVERIFY(engineLoadFrom(QStringLiteral(MIRELO_TEST_ENGINE_PATH)));
