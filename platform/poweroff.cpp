@@ -9,8 +9,9 @@ namespace PowerOff {
 
 bool request()
 {
-    const QByteArray hook = qgetenv("MIRELO_POWEROFF_COMMAND");
-    if (!hook.isEmpty()) {
+    // Set but empty still counts as the hook: nothing is switched off.
+    if (qEnvironmentVariableIsSet("MIRELO_POWEROFF_COMMAND")) {
+        const QByteArray hook = qgetenv("MIRELO_POWEROFF_COMMAND");
         QStringList args = QProcess::splitCommand(QString::fromLocal8Bit(hook));
         if (args.isEmpty())
             return false;
