@@ -1,0 +1,188 @@
+// The program's start seen from outside: real starts of the built program
+// on a private X server, each test with users of its own.
+#include <QDomDocument>
+#include <QtTest>
+
+#include <csignal>
+
+#include "mirelo_test_engine.h"
+#include "programrun.h"
+#include "testsupport.h"
+
+using namespace testsupport;
+
+namespace {
+const QString kFrameTitle = QStringLiteral("Olvex Free Mirelo");
+const QString kEngine = QStringLiteral(MIRELO_TEST_ENGINE_PATH);
+constexpr int kStartTimeout = 15000;
+
+QString configValue(const QString &file, const QString &key)
+{
+    QFile f(file);
+    QDomDocument doc;
+    if (!f.open(QIODevice::ReadOnly) || !doc.setContent(&f))
+        return QStringLiteral("<unreadable>");
+    return doc.documentElement().firstChildElement("Options").firstChildElement(key).text();
+}
+} // namespace
+
+class TestStartupProcess : public QObject
+{
+    Q_OBJECT
+
+    // Starts the program for `user` and waits for its frame.
+    QString startToFrame(QProcess &p, const ProgramUser &user, const QStringList &args = {})
+    {
+        if (!startProgram(p, user, args, kEngine))
+            return {};
+        return waitForWindow(p.processId(), kFrameTitle, kStartTimeout);
+    }
+
+    // Presses Return on a message box until the program ends (a key that
+    // comes before the box is ready is lost).
+    bool dismissWithReturn(QProcess &p, const QString &box)
+    {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            xdotool({"windowfocus", "--sync", box});
+            xdotool({"key", "--clearmodifiers", "Return"});
+            if (p.waitForFinished(1000))
+                return true;
+        }
+        return false;
+    }
+
+private slots:
+    void secondStartHandsOverAndEnds()
+    {
+        ProgramUser user;
+        QProcess first;
+        QVERIFY(!startToFrame(first, user).isEmpty());
+
+        QProcess second;
+        QVERIFY(startProgram(second, user, {}, kEngine));
+        QVERIFY2(waitForExit(second, 8000), "a second start must end within its time-out");
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+
+        // The first one still runs and still shows its frame.
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(visibleWindows(first.processId(), kFrameTitle).size(), 1);
+        stopProgram(first);
+    }
+
+    void otherUsersAreOtherInstances()
+    {
+        ProgramUser a, b;
+        QProcess first, second;
+        QVERIFY(!startToFrame(first, a).isEmpty());
+        QVERIFY(!startToFrame(second, b).isEmpty());
+        stopProgram(first);
+        stopProgram(second);
+    }
+
+    void killedInstanceDoesNotBlockTheNext()
+    {
+        ProgramUser user;
+        QProcess first;
+        QVERIFY(!startToFrame(first, user).isEmpty());
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(5000));
+
+        QProcess next;
+        QVERIFY2(!startToFrame(next, user).isEmpty(), "the start after a killed one must show its frame");
+        stopProgram(next);
+    }
+
+    void countMode()
+    {
+        ProgramUser user;
+        QProcess count;
+        QVERIFY(startProgram(count, user, {"--COUNT--url--", "install"}, kEngine));
+        QVERIFY(waitForExit(count, 10000));
+        QCOMPARE(count.exitCode(), 0);
+        // It made the options file and showed nothing.
+        QVERIFY(QFile::exists(user.dataFolder() + "config.xml"));
+        QVERIFY(!QFile::exists(user.dataFolder() + "Log/myrun.log"));
+
+        QProcess uninstall;
+        QVERIFY(startProgram(uninstall, user, {"--count--url--", "uninstall"}, kEngine));
+        QVERIFY(waitForExit(uninstall, 10000));
+        QCOMPARE(uninstall.exitCode(), 0);
+    }
+
+    void notACountRequestStartsNormally_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("mode word capitalised") << QStringList{"--count--url--", "Install"};
+        QTest::newRow("extra word") << QStringList{"--count--url--", "install", "now"};
+        QTest::newRow("mode word missing") << QStringList{"--count--url--"};
+        QTest::newRow("trailing -Task") << QStringList{"-Task"};
+        QTest::newRow("lower-case -task") << QStringList{"-task", "job"};
+        QTest::newRow("task pair") << QStringList{"-Task", "job-1"};
+    }
+    void notACountRequestStartsNormally()
+    {
+        QFETCH(QStringList, args);
+        ProgramUser user;
+        QProcess p;
+        QVERIFY(!startToFrame(p, user, args).isEmpty());
+        stopProgram(p);
+    }
+
+    void missingSkinFolderEndsWithCodeOne()
+    {
+        // A program folder of its own, without "Skin".
+        QTemporaryDir folder;
+        const QString program = folder.filePath("mirelo");
+        QVERIFY(QFile::copy(programPath(), program));
+        ProgramUser user;
+        QProcess p;
+        QVERIFY(startProgram(p, user, {}, kEngine, program));
+        const QString box = waitForWindow(p.processId(), QString(), kStartTimeout);
+        QVERIFY2(!box.isEmpty(), "the message must show");
+        QVERIFY(visibleWindows(p.processId(), kFrameTitle).isEmpty());
+        QVERIFY(dismissWithReturn(p, box));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("Skin initialization failed!"));
+    }
+
+    void missingEngineEndsWithCodeOne()
+    {
+        ProgramUser user;
+        QProcess p;
+        QVERIFY(startProgram(p, user, {}, "/nonexistent/libMirelo.so"));
+        const QString box = waitForWindow(p.processId(), QString(), kStartTimeout);
+        QVERIFY(!box.isEmpty());
+        QVERIFY(dismissWithReturn(p, box));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("/nonexistent/libMirelo.so"));
+    }
+
+    void optionsFileSavedAtExit()
+    {
+        ProgramUser user;
+        QProcess p;
+        const QString frame = startToFrame(p, user);
+        QVERIFY(!frame.isEmpty());
+        const QRect g = windowGeometry(frame);
+        QVERIFY(g.width() > 100);
+        // The title bar's close button sits at its right end.
+        QVERIFY(xdotool({"mousemove", "--sync", QString::number(g.right() - 24), QString::number(g.top() + 26)}));
+        QVERIFY(xdotool({"click", "1"}));
+        QVERIFY2(waitForExit(p, 10000), "closing the frame must end the program");
+        QCOMPARE(p.exitCode(), 0);
+        const QString config = user.dataFolder() + "config.xml";
+        QCOMPARE(configValue(config, "Width"), QString::number(g.width()));
+        QCOMPARE(configValue(config, "Height"), QString::number(g.height()));
+        QVERIFY(!configValue(config, "Language").isEmpty());
+        QVERIFY(QFile(user.dataFolder() + "Log/myrun.log").size() > 0);
+
+        // Its single-instance channel is free again.
+        QProcess again;
+        QVERIFY(!startToFrame(again, user).isEmpty());
+        stopProgram(again);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartupProcess)
+#include "tst_x11_startup.moc"

@@ -1,0 +1,117 @@
+#include "programrun.h"
+
+#include "testsupport.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QElapsedTimer>
+#include <QRect>
+#include <QThread>
+
+namespace testsupport {
+
+ProgramUser::ProgramUser()
+{
+    for (const char *sub : {"home", "config", "data", "cache", "runtime"})
+        QDir(m_root.path()).mkpath(QString::fromLatin1(sub));
+    QFile::setPermissions(m_root.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString ProgramUser::dataFolder() const { return root() + QStringLiteral("/data/Olvex/Free Mirelo/"); }
+
+QProcessEnvironment ProgramUser::environment(const QString &engine) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), root() + QStringLiteral("/home"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), root() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), root() + QStringLiteral("/cache"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root() + QStringLiteral("/runtime"));
+    if (!engine.isEmpty())
+        env.insert(QStringLiteral("MIRELO_ENGINE"), engine);
+    return env;
+}
+
+QString programPath() { return binDir() + QStringLiteral("/mirelo"); }
+
+bool startProgram(QProcess &process, const ProgramUser &user, const QStringList &arguments, const QString &engine,
+                  const QString &program)
+{
+    process.setProcessEnvironment(user.environment(engine));
+    process.start(program, arguments);
+    return process.waitForStarted(10000);
+}
+
+bool waitForExit(QProcess &process, int timeoutMs)
+{
+    if (process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs))
+        return true;
+    process.kill();
+    process.waitForFinished(5000);
+    return false;
+}
+
+void stopProgram(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
+
+static QString runXdotool(const QStringList &arguments, bool *ok = nullptr)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), arguments);
+    const bool done = p.waitForFinished(10000);
+    if (ok)
+        *ok = done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+QStringList visibleWindows(qint64 pid, const QString &name)
+{
+    QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                     QString::number(pid)};
+    args << QStringLiteral("--name") << (name.isEmpty() ? QStringLiteral(".*") : QRegularExpression::escape(name));
+    return runXdotool(args).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString waitForWindow(qint64 pid, const QString &name, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        const QStringList ids = visibleWindows(pid, name);
+        if (!ids.isEmpty())
+            return ids.first();
+        QThread::msleep(100);
+    }
+    return QString();
+}
+
+QRect windowGeometry(const QString &windowId)
+{
+    const QString out = runXdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
+    QMap<QString, int> values;
+    for (const QString &line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            values.insert(line.left(eq), line.mid(eq + 1).toInt());
+    }
+    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
+}
+
+bool xdotool(const QStringList &arguments)
+{
+    bool ok = false;
+    runXdotool(arguments, &ok);
+    return ok;
+}
+
+} // namespace testsupport
