@@ -197,6 +197,15 @@ private slots:
         QCOMPARE(reader.getValue(QStringLiteral("Language")), QString());
     }
 
+    void dataFolderIsNeverTheFileSystemRoot()
+    {
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", "/");
+        Config config;
+        qputenv("XDG_DATA_HOME", saved);
+        QCOMPARE(config.userDataPath(), QDir::homePath() + QStringLiteral("/.local/share/"));
+    }
+
     void newFileForAnotherBaseName()
     {
         Config other;
