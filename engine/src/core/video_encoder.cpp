@@ -84,6 +84,7 @@ int VideoEncoder::openSoftware(const VideoEncoderConfig &config)
     m_ctx->pix_fmt = m_swFormat;
     av_opt_set(m_ctx->priv_data, "preset", x264Preset(), 0);
     av_opt_set_double(m_ctx->priv_data, "crf", x264RateFactor(config.quality), 0);
+    m_ctx->max_b_frames = 0;
     const int r = avcodec_open2(m_ctx, codec, nullptr);
     if (r < 0) {
         logLine("libx264 did not open: %d", r);
