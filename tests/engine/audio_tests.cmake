@@ -15,3 +15,8 @@ mirelo_add_qtest(engine_tst_audio_mixing
     ${CMAKE_SOURCE_DIR}/engine/src/audio/audio_mixer.cpp
   LIBS Qt5::Core PkgConfig::MIRELO_TEST_SWR)
 target_include_directories(engine_tst_audio_mixing PRIVATE ${CMAKE_SOURCE_DIR}/engine/src)
+
+mirelo_add_qtest(engine_tst_pulse_engine_audio
+  SOURCES tst_pulse_engine_audio.cpp audio_test_engine.h
+  LIBS mirelo_engine_harness PULSE TIMEOUT 90)
+add_dependencies(engine_tst_pulse_engine_audio Mirelo)

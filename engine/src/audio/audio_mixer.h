@@ -32,10 +32,10 @@ public:
     void pump(int64_t nowUs, bool flush = false);
     // Frames handed on so far.
     int64_t mixed() const { return m_mixed; }
-
-private:
+    // The timeline position of a monotonic instant.
     int64_t positionAt(int64_t us) const;
 
+private:
     struct Source
     {
         std::unique_ptr<SourceAligner> aligner;

@@ -2,11 +2,9 @@
 // the two audio types, on top of the engine's own sound-server connection.
 #include "audio/audio_module.h"
 
-#include "audio/device_registry.h"
-#include "audio/event_dispatch.h"
-#include "audio/level_meter.h"
-#include "audio/pulse_client.h"
+#include "audio/recording_capture.h"
 #include "audio/text16.h"
+#include "core/audio_input.h"
 #include "core/events.h"
 #include "core/module.h"
 
@@ -18,36 +16,26 @@ namespace mirelo {
 
 namespace audio {
 
-struct AudioEngine
+AudioEngine::AudioEngine()
 {
-    PulseClient client;
-    EventDispatch events;
-    DeviceRegistry registry{client};
-    std::atomic<int> gains[2] = {{100}, {100}};
-    std::unique_ptr<LevelMeter> meters[2];
-    // With the client's lock held: whether a recording captures the source.
-    std::function<bool(int slot, uint32_t sourceIndex)> recordingUses;
+    meters[0].reset(new LevelMeter(client, events, MIRELO_EVENT_SYSTEM_SOUND_LEVEL, gains[0]));
+    meters[1].reset(new LevelMeter(client, events, MIRELO_EVENT_MICROPHONE_LEVEL, gains[1]));
+    capture.reset(new RecordingCapture(*this));
+}
 
-    AudioEngine()
-    {
-        meters[0].reset(new LevelMeter(client, events, MIRELO_EVENT_SYSTEM_SOUND_LEVEL, gains[0]));
-        meters[1].reset(new LevelMeter(client, events, MIRELO_EVENT_MICROPHONE_LEVEL, gains[1]));
-    }
+AudioEngine::~AudioEngine() = default;
 
-    // The loop's thread, lock held.
-    void onSourceEvent(const SourceInfo &s, bool removed)
-    {
-        if (removed) {
-            for (int slot = 0; slot < 2; ++slot) {
-                const bool inUse = meters[slot]->isOn(s.index) || (recordingUses && recordingUses(slot, s.index));
-                if (inUse)
-                    events.post(MIRELO_EVENT_AUDIO_DEVICE_LOST, slot == 0 ? MIRELO_DEVICE_SYSTEM_SOUND
-                                                                          : MIRELO_DEVICE_MICROPHONE);
-            }
+void AudioEngine::onSourceEvent(const SourceInfo &s, bool removed)
+{
+    if (removed) {
+        for (int slot = 0; slot < 2; ++slot) {
+            if (meters[slot]->isOn(s.index) || capture->uses(slot, s.index))
+                events.post(MIRELO_EVENT_AUDIO_DEVICE_LOST,
+                            slot == 0 ? MIRELO_DEVICE_SYSTEM_SOUND : MIRELO_DEVICE_MICROPHONE);
         }
-        events.post(MIRELO_EVENT_AUDIO_DEVICES_CHANGED, 0);
     }
-};
+    events.post(MIRELO_EVENT_AUDIO_DEVICES_CHANGED, 0);
+}
 
 namespace {
 
@@ -151,11 +139,6 @@ int closeDevice(int type)
 
 int refreshDevices(int type)
 {
-    // The webcam shares this operation: its type goes to the camera module.
-    if (type == MIRELO_DEVICE_WEBCAM) {
-        auto camera = reinterpret_cast<MireloRefreshDevicesFn>(cameraModuleEntry(MIRELO_OP_REFRESH_DEVICES));
-        return camera ? camera(type) : MIRELO_E_UNSUPPORTED;
-    }
     const int slot = typeSlot(type);
     auto e = engine();
     if (slot < 0)
@@ -167,8 +150,6 @@ int refreshDevices(int type)
 }
 
 } // namespace
-
-std::shared_ptr<AudioEngine> runningEngine() { return engine(); }
 
 } // namespace audio
 
@@ -201,6 +182,7 @@ void audioModuleStart()
     e->registry.refresh(1);
     std::lock_guard<std::mutex> lock(g_lifeMutex);
     g_engine = std::move(e);
+    registerAudioProvider(g_engine->capture.get());
 }
 
 void audioModuleStop()
@@ -213,6 +195,8 @@ void audioModuleStop()
     }
     if (!e)
         return;
+    registerAudioProvider(nullptr);
+    e->capture->stopAudio();
     {
         PulseClient::Lock lock(e->client);
         e->meters[0]->close();
