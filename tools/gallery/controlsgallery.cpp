@@ -14,6 +14,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace gallery {
 namespace {
@@ -117,6 +120,14 @@ QWidget *makeSkinImages()
         files << it.next().mid(base.size());
     files.sort(Qt::CaseInsensitive);
     files.removeAll(QStringLiteral("AllImage.png"));
+    // A few countdown frames stand for the whole sequence.
+    static const QRegularExpression countdown(QStringLiteral("^image/countdown/(\\d+)\\.png$"));
+    files.erase(std::remove_if(files.begin(), files.end(),
+                               [](const QString &f) {
+                                   const QRegularExpressionMatch m = countdown.match(f);
+                                   return m.hasMatch() && !QStringList{"2", "30", "60"}.contains(m.captured(1));
+                               }),
+                files.end());
 
     const int cell = px(120), thumb = px(72), cols = 8;
     const int rows = (files.size() + cols - 1) / cols;
@@ -136,8 +147,9 @@ QWidget *makeSkinImages()
         if (img.width() > thumb || img.height() > thumb)
             img = img.scaled(thumb, thumb, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         p.drawPixmap(r.x() + (cell - img.width()) / 2, r.y() + (thumb - img.height()) / 2 + px(4), img);
+        const QString name = files[i].startsWith(QLatin1String("image/")) ? files[i].mid(6) : files[i];
         p.drawText(QRect(r.x() + 2, r.y() + thumb + px(8), cell - 4, px(34)),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, files[i].section('/', -1));
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, name);
     }
     p.end();
     auto *label = new QLabel;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -28,6 +29,9 @@ int main(int argc, char **argv)
     const QString root = args[1], outDir = args[2];
     const QStringList only = args.mid(3);
 
+    // Style sheets name their pictures relative to the program folder, as
+    // the program itself sees them.
+    QDir::setCurrent(QFileInfo(root).absolutePath());
     SkinManager *skin = SkinManager::instance();
     const int status = skin->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo", root);
     if (status == SkinManager::StatusNoSkin) {

@@ -9,6 +9,12 @@
 // Manifest lines (SOURCE_DIR/manifest.txt), "#" starts a comment:
 //   sprite PART/KEY  GLYPH  WxH  [look=L] [glyph=N] [single]
 //   image  PATH      GLYPH  WxH  [look=L] [glyph=N] [state=S] [res=R]
+//   anim   PATH.gif  GLYPH  WxH  [frames=N] ...   looping GIF; the glyph's
+//          @phase (0 to 360) and @pulse (a radius that swells and shrinks)
+//          change from frame to frame
+//   seq    PATH%1.png GLYPH WxH  from=A to=B ...  one numbered picture per
+//          frame of a three-second countdown: @digit (3, 2, 1) and @arc (the
+//          path of the second's remaining ring, radius 40 around 50,50)
 // W x H is the size shown at scale 1.0; sprites are drawn at twice that (the
 // skin manager halves them), loose images at res (default 2) pixels per
 // shown pixel. GLYPH names SOURCE_DIR/glyphs/GLYPH.svg, or "-" for none.
@@ -27,6 +33,7 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -40,6 +47,7 @@ struct Entry {
     bool single = false;
     State state = State::Normal;
     int frames = 0; // animations: number of frames
+    int from = 0, to = -1; // numbered sequences
     int line = 0;
 };
 
@@ -106,12 +114,16 @@ QList<Entry> readManifest(const QString &sourceDir)
                 fail(where + QStringLiteral(": sprite target must be PART/KEY (XML names)"));
             e.part = pk[0];
             e.key = pk[1];
-        } else if (f[0] == QLatin1String("image") || f[0] == QLatin1String("anim")) {
+        } else if (f[0] == QLatin1String("image") || f[0] == QLatin1String("anim") || f[0] == QLatin1String("seq")) {
             if (f[1].startsWith(QLatin1Char('/')) || f[1].contains(QLatin1String("..")))
                 fail(where + QStringLiteral(": image path must stay inside the skin folder"));
             e.path = f[1];
             if (f[0] == QLatin1String("anim"))
                 e.frames = 12;
+            if (f[0] == QLatin1String("seq") && !e.path.contains(QLatin1String("%1")))
+                fail(where + QStringLiteral(": a sequence path needs %1 for the frame number"));
+            if (f[0] == QLatin1String("seq"))
+                e.to = 0;
         } else {
             fail(where + QStringLiteral(": unknown kind \"%1\"").arg(f[0]));
         }
@@ -138,6 +150,10 @@ QList<Entry> readManifest(const QString &sourceDir)
                 e.spec.resolution = value.toInt(&ok), ok = ok && e.spec.resolution >= 1 && e.spec.resolution <= 4;
             else if (opt.startsWith(QLatin1String("state=")))
                 e.state = stateFromName(value, &ok);
+            else if (opt.startsWith(QLatin1String("from=")))
+                e.from = value.toInt(&ok);
+            else if (opt.startsWith(QLatin1String("to=")))
+                e.to = value.toInt(&ok);
             else if (opt.startsWith(QLatin1String("frames=")))
                 e.frames = value.toInt(&ok), ok = ok && e.frames > 0;
             else
@@ -147,6 +163,8 @@ QList<Entry> readManifest(const QString &sourceDir)
         }
         if (e.sprite)
             e.spec.resolution = 2;
+        if (e.to >= 0 && (e.to < e.from || e.to - e.from > 500))
+            fail(where + QStringLiteral(": a sequence needs from=A to=B with A <= B"));
         entries << e;
     }
     return entries;
@@ -219,6 +237,21 @@ QByteArray describeSheet(const QList<Entry> &entries, const QMap<int, QList<Cell
     return doc.toByteArray(2);
 }
 
+// The countdown's frame at share t (0 to 1) of its three seconds: the
+// digit, and the ring of what is left of the current second.
+void countdownTokens(QString *svg, double t)
+{
+    const int elapsed = qBound(0, int(t * 3), 2);
+    const double left = 1.0 - (t * 3 - elapsed);
+    const double angle = -M_PI / 2 + 2 * M_PI * qMin(left, 0.9999);
+    const QString arc = QStringLiteral("M50 10A40 40 0 %1 1 %2 %3")
+                            .arg(left > 0.5 ? 1 : 0)
+                            .arg(50 + 40 * std::cos(angle), 0, 'f', 2)
+                            .arg(50 + 40 * std::sin(angle), 0, 'f', 2);
+    svg->replace(QStringLiteral("@digit"), QString::number(3 - elapsed));
+    svg->replace(QStringLiteral("@arc"), arc);
+}
+
 // A skin's colour file: the shared template NAME.in with every @colour
 // token replaced from the skin's palette, followed by the skin's own NAME
 // when it has one.
@@ -239,6 +272,7 @@ QByteArray colourSheet(const QString &sourceDir, const QString &skin, const char
         last = m.capturedEnd();
     }
     out += templ.mid(last);
+    out.replace(QStringLiteral("$SKIN"), QStringLiteral("Skin/") + skin);
     const QString own = sourceDir + QLatin1Char('/') + skin + QLatin1Char('/') + QLatin1String(name);
     if (QFileInfo::exists(own))
         out += readText(own);
@@ -292,17 +326,30 @@ void buildSkin(const QString &sourceDir, const QString &outDir)
             if (e.sprite)
                 continue;
             const QString target = out + QLatin1Char('/') + e.path;
+            if (e.to >= 0) {
+                for (int n = e.from; n <= e.to; ++n) {
+                    ImageSpec spec = e.spec;
+                    countdownTokens(&spec.svgText, double(n - e.from) / (e.to - e.from + 1));
+                    const QImage img = paintImage(spec, e.state, palette, &error);
+                    if (img.isNull())
+                        fail(QStringLiteral("manifest line %1 (%2): %3").arg(e.line).arg(skin, error));
+                    saveImage(img, out + QLatin1Char('/') + QString(e.path).replace(QLatin1String("%1"), QString::number(n)));
+                }
+                continue;
+            }
             if (e.frames > 0) {
                 QList<QImage> frames;
                 for (int i = 0; i < e.frames; ++i) {
                     ImageSpec spec = e.spec;
                     spec.svgText.replace(QStringLiteral("@phase"), QString::number(360.0 * i / e.frames));
+                    spec.svgText.replace(QStringLiteral("@pulse"),
+                                         QString::number(2.2 + 1.2 * std::sin(2 * M_PI * i / e.frames), 'f', 2));
                     frames << paintImage(spec, e.state, palette, &error);
                     if (frames.last().isNull())
                         fail(QStringLiteral("manifest line %1 (%2): %3").arg(e.line).arg(skin, error));
                 }
                 QDir().mkpath(QFileInfo(target).absolutePath());
-                if (!writeGif(target, frames, 80, &error))
+                if (!writeGif(target, frames, 8, &error))
                     fail(error);
                 continue;
             }

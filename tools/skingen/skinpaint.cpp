@@ -57,6 +57,12 @@ const QMap<QString, Look> &looks()
         close.states[State::Press] = {"dangerPress", "", {{"fg", "onAccent"}}};
         t["close"] = close;
 
+        // The same with rounded corners, for loose window-button pictures.
+        Look closeRound = flat;
+        closeRound.states[State::Hover] = close.states[State::Hover];
+        closeRound.states[State::Press] = close.states[State::Press];
+        t["closeround"] = closeRound;
+
         // The main call to action: a filled accent button.
         Look primary;
         primary.radius = 6;
@@ -75,6 +81,7 @@ const QMap<QString, Look> &looks()
         record.states[State::Hover] = {"dangerHover", "", {{"fg", "onAccent"}}};
         record.states[State::Press] = {"dangerPress", "", {{"fg", "onAccent"}}};
         record.states[State::Checked] = {"dangerPress", "", {{"fg", "onAccent"}}};
+        record.states[State::Disable] = {"fgDisabled", "", {{"fg", "surface"}}};
         t["record"] = record;
 
         // Large mode and page buttons: an outlined card that fills with the
@@ -96,8 +103,8 @@ const QMap<QString, Look> &looks()
         chip.glyph = 0.55;
         chip.states[State::Normal] = {"surface", "border", {}};
         chip.states[State::Hover] = {"accentSoft", "accent", {{"fg", "accent"}}};
-        chip.states[State::Press] = {"accent", "", {{"fg", "onAccent"}}};
-        chip.states[State::Checked] = {"accent", "", {{"fg", "onAccent"}}};
+        chip.states[State::Press] = {"accentPress", "", {{"fg", "onAccent"}, {"danger", "onAccent"}}};
+        chip.states[State::Checked] = {"accent", "", {{"fg", "onAccent"}, {"danger", "onAccent"}}};
         chip.states[State::Disable] = {"plateDisabled", "", disabledGlyph};
         t["chip"] = chip;
 
@@ -112,6 +119,24 @@ const QMap<QString, Look> &looks()
         toggle.states[State::Checked] = {"accent", "", {{"fg", "onAccent"}}};
         toggle.states[State::Disable] = {"plateDisabled", "border", {{"fg", "plateDisabled"}}};
         t["toggle"] = toggle;
+
+        // The same box already checked: disabled keeps its mark.
+        Look toggleOn = toggle;
+        for (State st : {State::Normal, State::Hover, State::Press})
+            toggleOn.states[st] = toggle.states[State::Checked];
+        toggleOn.states[State::Hover].plate = QStringLiteral("accentHover");
+        toggleOn.states[State::Disable] = {"plateDisabled", "border", {{"fg", "fgDisabled"}}};
+        t["toggleon"] = toggleOn;
+
+        // Radio buttons: the same, round.
+        Look radio = toggle;
+        radio.shape = Shape::Circle;
+        radio.glyph = 0.8;
+        t["radio"] = radio;
+        Look radioOn = toggleOn;
+        radioOn.shape = Shape::Circle;
+        radioOn.glyph = 0.8;
+        t["radioon"] = radioOn;
 
         // Pictures that are not buttons (logos, warnings, separators).
         Look plain;
@@ -207,7 +232,7 @@ QImage paintImage(const ImageSpec &spec, State state, const Palette &palette, QS
         const QImage normal = paintImage(spec, State::Normal, palette, error);
         return normal.isNull() ? normal : greyedOut(normal);
     }
-    const StateLook &sl = look.states.value(state);
+    const StateLook sl = look.states.value(state);
     const double res = spec.resolution;
     QImage image(spec.size * res, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
