@@ -68,11 +68,6 @@ Fn op(int ordinal)
     return reinterpret_cast<Fn>(binding().table[ordinal]);
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Engine", text);
-}
-
 } // namespace
 
 QString engineLibraryPath()
@@ -98,20 +93,20 @@ bool engineLoadFrom(const QString &path, QString *error)
     };
     const QString shown = QFileInfo(path).absoluteFilePath();
     if (!QFileInfo::exists(path))
-        return fail(tr("The recording engine was not found:\n%1").arg(shown));
+        return fail(QCoreApplication::translate("Engine", "The recording engine was not found:\n%1").arg(shown));
 
     auto *library = new QLibrary(path);
     library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
     if (!library->load()) {
         const QString reason = library->errorString();
         delete library;
-        return fail(tr("The recording engine could not be loaded:\n%1\n%2").arg(shown, reason));
+        return fail(QCoreApplication::translate("Engine", "The recording engine could not be loaded:\n%1\n%2").arg(shown, reason));
     }
     auto entry = reinterpret_cast<MireloEngineEntryFn>(library->resolve(MIRELO_ENGINE_ENTRY_SYMBOL));
     if (!entry) {
         library->unload();
         delete library;
-        return fail(tr("The recording engine %1 has no entry point \"%2\".")
+        return fail(QCoreApplication::translate("Engine", "The recording engine %1 has no entry point \"%2\".")
                         .arg(shown, QStringLiteral(MIRELO_ENGINE_ENTRY_SYMBOL)));
     }
 
@@ -125,7 +120,7 @@ bool engineLoadFrom(const QString &path, QString *error)
     if (!missing.isEmpty()) {
         library->unload();
         delete library;
-        return fail(tr("The recording engine %1 lacks these operations:\n%2")
+        return fail(QCoreApplication::translate("Engine", "The recording engine %1 lacks these operations:\n%2")
                         .arg(shown, missing.join(QStringLiteral(", "))));
     }
     binding().library = library;
