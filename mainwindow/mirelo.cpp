@@ -3,10 +3,12 @@
 #include "core/edition.h"
 #include "core/enginebinding.h"
 #include "core/engineevents.h"
+#include "core/enviroment.h"
 #include "core/fileutils.h"
 #include "core/languages.h"
 #include "core/logfile.h"
 #include "core/myconfig.h"
+#include "commondialog.h"
 #include "myframe.h"
 #include "skinmanager.h"
 
@@ -44,6 +46,9 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     m_engineEvents = new EngineEvents(this);
     engineInitialize(g_myConfig ? g_myConfig->userDataPath() : QString(), m_engineEvents);
 
+    stateLog(QStringLiteral("Enviroment init"));
+    g_enviroment = new Enviroment(this);
+
     if (g_runStateLog)
         g_runStateLog->close();
 }
@@ -52,6 +57,15 @@ Mirelo::~Mirelo()
 {
     engineShutdown();
     SkinManager::destroyInstance();
+    // The settings holder goes with its parent, this window.
+    g_enviroment = nullptr;
+}
+
+void Mirelo::closeEvent(QCloseEvent *event)
+{
+    if (g_enviroment)
+        g_enviroment->savePrivate();
+    QMainWindow::closeEvent(event);
 }
 
 void Mirelo::initLogs()
@@ -92,7 +106,32 @@ bool Mirelo::frameCloseCallback(void *context)
 
 bool Mirelo::confirmClose()
 {
+    bool exit = true;
+    if (!m_exitRequested && g_enviroment) {
+        DataGroupOthers *others = g_enviroment->others();
+        if (others->ExitWhenCloseTip) {
+            bool askAgain = true;
+            const int answer = CommonDialog::askCloseAction(this, &askAgain);
+            if (answer < 0)
+                return false; // cancelled: nothing changes
+            exit = answer == 1;
+            others->setExitWhenCloseTip(askAgain);
+        } else {
+            exit = others->ExitWhenClose;
+        }
+    }
+    if (!exit) {
+        // To the tray: everything stays alive, only out of sight.
+        if (m_frame)
+            m_frame->hide();
+        return false;
+    }
+
     m_exitRequested = true;
+    if (g_enviroment) {
+        g_enviroment->savePrivate();
+        g_enviroment->save();
+    }
     SkinManager::destroyInstance();
     delete g_runLog;
     g_runLog = nullptr;

@@ -37,6 +37,12 @@ public:
 public slots:
     void newInstanceMessage(const QString &message);
 
+    // The tray's Exit: the next close leaves without asking.
+    void requestExit() { m_exitRequested = true; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void initLogs();
 

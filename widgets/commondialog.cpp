@@ -1,6 +1,7 @@
 #include "commondialog.h"
 #include "ui_commondialog.h"
 
+#include "core/enviroment.h"
 #include "framelessdrag.h"
 #include "skinmanager.h"
 
@@ -11,27 +12,31 @@
 #include <QPointer>
 #include <QValidator>
 
-// ---------------------------------------------------------------------------
-// LOCAL STAND-IN until the settings model (Enviroment / DataGroupOthers)
-// lands in main: the three "Others" settings the dialog reads, with their
-// defaults, and the one it writes. Replace with g_enviroment->others().
 namespace {
-struct OthersStandIn {
-    bool exitWhenClose = false;
-    bool exitWhenCloseTip = true;
-    bool isShowToAudioTips = true;
-};
-OthersStandIn &othersStandIn()
+
+// The "Others" settings the dialog reads. Without a settings holder (before
+// the main window, in tests) the built-in defaults stand.
+const DataGroupOthers *others()
 {
-    static OthersStandIn s;
-    return s;
+    if (g_enviroment)
+        return g_enviroment->others();
+    static DataGroupOthers *defaults = [] {
+        auto *d = new DataGroupOthers;
+        d->resetDefaults();
+        return d;
+    }();
+    return defaults;
 }
-bool settingExitWhenClose() { return othersStandIn().exitWhenClose; }
-bool settingExitWhenCloseTip() { return othersStandIn().exitWhenCloseTip; }
-bool settingIsShowToAudioTips() { return othersStandIn().isShowToAudioTips; }
-void setSettingExitWhenClose(bool on) { othersStandIn().exitWhenClose = on; }
+bool settingExitWhenClose() { return others()->ExitWhenClose; }
+bool settingExitWhenCloseTip() { return others()->ExitWhenCloseTip; }
+bool settingIsShowToAudioTips() { return others()->IsShowToAudioTips; }
+void setSettingExitWhenClose(bool on)
+{
+    if (g_enviroment)
+        g_enviroment->others()->setExitWhenClose(on);
+}
+
 } // namespace
-// ---------------------------------------------------------------------------
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 
 #include "mirelo_test_engine.h"
 #include "programrun.h"
@@ -23,6 +24,45 @@ QString configValue(const QString &file, const QString &key)
     if (!f.open(QIODevice::ReadOnly) || !doc.setContent(&f))
         return QStringLiteral("<unreadable>");
     return doc.documentElement().firstChildElement("Options").firstChildElement(key).text();
+}
+// Presets the close behaviour in the user's settings store.
+void presetClose(const ProgramUser &user, bool ask, bool exit)
+{
+    QDir().mkpath(user.root() + "/config/Olvex");
+    QFile f(user.root() + "/config/Olvex/Free Mirelo.conf");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("[Others]\nExitWhenCloseTip=%1\nExitWhenClose=%2\n")
+                .arg(ask ? "true" : "false", exit ? "true" : "false")
+                .toUtf8());
+}
+
+// Clicks the close button at the right end of the frame's title bar until
+// `done` holds (a click that comes before the frame is ready is lost).
+bool clickClose(const QString &frame, const std::function<bool()> &done)
+{
+    const QRect g = windowGeometry(frame);
+    if (g.width() < 100)
+        return false;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        xdotool({"mousemove", QString::number(g.right() - 24), QString::number(g.top() + 26), "sleep", "0.2",
+                 "click", "1"});
+        for (int wait = 0; wait < 10; ++wait) {
+            if (done())
+                return true;
+            QTest::qWait(100);
+        }
+    }
+    return false;
+}
+
+// A window of the process with exactly this title.
+QString windowNamed(qint64 pid, const QString &name)
+{
+    for (const QString &id : visibleWindows(pid)) {
+        if (windowName(id) == name)
+            return id;
+    }
+    return {};
 }
 } // namespace
 
@@ -161,15 +201,13 @@ private slots:
     void optionsFileSavedAtExit()
     {
         ProgramUser user;
+        presetClose(user, false, true);
         QProcess p;
         const QString frame = startToFrame(p, user);
         QVERIFY(!frame.isEmpty());
         const QRect g = windowGeometry(frame);
-        QVERIFY(g.width() > 100);
-        // The title bar's close button sits at its right end.
-        QVERIFY(xdotool({"mousemove", "--sync", QString::number(g.right() - 24), QString::number(g.top() + 26)}));
-        QVERIFY(xdotool({"click", "1"}));
-        QVERIFY2(waitForExit(p, 10000), "closing the frame must end the program");
+        QVERIFY2(clickClose(frame, [&] { return p.state() == QProcess::NotRunning; }),
+                 "closing the frame must end the program");
         QCOMPARE(p.exitCode(), 0);
         const QString config = user.dataFolder() + "config.xml";
         QCOMPARE(configValue(config, "Width"), QString::number(g.width()));
@@ -181,6 +219,45 @@ private slots:
         QProcess again;
         QVERIFY(!startToFrame(again, user).isEmpty());
         stopProgram(again);
+    }
+
+    void closingToTheTrayKeepsRunningAndASecondStartShowsTheFrame()
+    {
+        ProgramUser user;
+        presetClose(user, false, false);
+        QProcess first;
+        const QString frame = startToFrame(first, user);
+        QVERIFY(!frame.isEmpty());
+        QVERIFY(clickClose(frame, [&] { return visibleWindows(first.processId(), kFrameTitle).isEmpty(); }));
+        QTest::qWait(500);
+        QCOMPARE(first.state(), QProcess::Running); // the last window closed, the program lives on
+
+        QProcess second;
+        QVERIFY(startProgram(second, user, {}, kEngine));
+        QVERIFY(waitForExit(second, 8000));
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY2(!waitForWindow(first.processId(), kFrameTitle, 5000).isEmpty(), "the first start shows its frame again");
+        stopProgram(first);
+    }
+
+    void cancelledCloseQuestionChangesNothing()
+    {
+        ProgramUser user;
+        QProcess p;
+        const QString frame = startToFrame(p, user);
+        QVERIFY(!frame.isEmpty());
+        // The question is the dialog form's window.
+        QString question;
+        QVERIFY(clickClose(frame, [&] { return !(question = windowNamed(p.processId(), "Form")).isEmpty(); }));
+        for (int attempt = 0; attempt < 10 && visibleWindows(p.processId()).contains(question); ++attempt) {
+            xdotool({"windowfocus", "--sync", question});
+            xdotool({"key", "--clearmodifiers", "Escape"});
+            QTest::qWait(300);
+        }
+        QVERIFY(!visibleWindows(p.processId()).contains(question));
+        QCOMPARE(p.state(), QProcess::Running);
+        QCOMPARE(visibleWindows(p.processId(), kFrameTitle).size(), 1);
+        stopProgram(p);
     }
 };
 

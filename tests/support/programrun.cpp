@@ -94,6 +94,11 @@ QString waitForWindow(qint64 pid, const QString &name, int timeoutMs)
     return QString();
 }
 
+QString windowName(const QString &windowId)
+{
+    return runXdotool({QStringLiteral("getwindowname"), windowId}).trimmed();
+}
+
 QRect windowGeometry(const QString &windowId)
 {
     const QString out = runXdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});

@@ -47,6 +47,9 @@ QStringList visibleWindows(qint64 pid, const QString &name = QString());
 // Waits until the process shows such a window; its id, or empty.
 QString waitForWindow(qint64 pid, const QString &name, int timeoutMs);
 
+// The window's title.
+QString windowName(const QString &windowId);
+
 // x, y, width, height of a window on the screen.
 QRect windowGeometry(const QString &windowId);
 

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "commondialog.h"
+#include "core/enviroment.h"
 #include "skinmanager.h"
 #include "ui_commondialog.h"
 
@@ -49,6 +50,12 @@ class TestCommonDialog : public QObject
     QPointer<CommonDialog> seen;
 
 private slots:
+    void initTestCase() { g_enviroment = new Enviroment; }
+    void cleanupTestCase()
+    {
+        delete g_enviroment;
+        g_enviroment = nullptr;
+    }
     void init() { g_dscale = 1.0; }
 
     void warningHasOneOkButton()
@@ -75,7 +82,16 @@ private slots:
 
     void tipTellsWhetherToShowAgain()
     {
-        bool showAgain = false;
+        g_enviroment->others()->setIsShowToAudioTips(false);
+        whenShown([](CommonDialog *d) {
+            QVERIFY(d->form()->chxDeleteLocalFile->isChecked()); // tips were turned off
+            clickOk(d);
+        });
+        bool showAgain = true;
+        QVERIFY(CommonDialog::showTip(nullptr, "tip", &showAgain));
+        QCOMPARE(showAgain, false);
+        g_enviroment->others()->setIsShowToAudioTips(true);
+
         whenShown([](CommonDialog *d) {
             QVERIFY(d->form()->btnCancel->isVisible());
             QCOMPARE(d->form()->chxDeleteLocalFile->text(), QStringLiteral("No longer tips"));
@@ -124,6 +140,7 @@ private slots:
         });
         QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), -1);
         QCOMPARE(askAgain, false);
+        QCOMPARE(g_enviroment->others()->ExitWhenClose, false);
         whenShown([](CommonDialog *d) {
             QVERIFY(d->form()->rdoMinimize->isChecked());
             d->form()->rdoExitProgram->setChecked(true);
@@ -132,6 +149,7 @@ private slots:
         });
         QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), 1);
         QCOMPARE(askAgain, false);
+        QCOMPARE(g_enviroment->others()->ExitWhenClose, true);
         // An answered question keeps what it stored.
         whenShown([](CommonDialog *d) {
             QVERIFY(d->form()->rdoExitProgram->isChecked());
@@ -139,6 +157,16 @@ private slots:
             clickOk(d);
         });
         QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), 0);
+        QCOMPARE(g_enviroment->others()->ExitWhenClose, false);
+
+        // With the question turned off, the box says so.
+        g_enviroment->others()->setExitWhenCloseTip(false);
+        whenShown([](CommonDialog *d) {
+            QVERIFY(d->form()->chxDeleteLocalFile->isChecked());
+            clickClose(d);
+        });
+        QCOMPARE(CommonDialog::askCloseAction(nullptr, &askAgain), -1);
+        g_enviroment->others()->setExitWhenCloseTip(true);
     }
 
     void confirmations()
