@@ -298,7 +298,9 @@ void *cameraModuleEntry(int ordinal)
     }
 }
 
-void cameraModuleStart()
+namespace {
+
+void resetState()
 {
     Registry &r = registry();
     std::lock_guard<std::mutex> lock(r.mutex);
@@ -309,6 +311,18 @@ void cameraModuleStart()
     r.selected = -1;
 }
 
-void cameraModuleStop() { cameraModuleStart(); }
+} // namespace
+
+void cameraModuleStart()
+{
+    resetState();
+    registerRecordingSource();
+}
+
+void cameraModuleStop()
+{
+    unregisterRecordingSource();
+    resetState();
+}
 
 } // namespace mirelo

@@ -52,6 +52,11 @@ Registry &registry();
 // streams. Called with the registry locked.
 int startSession(Registry &r, const CameraPtr &camera, int formatIndex);
 
+// The recording's picture source for webcam jobs, offered to the video
+// module while the engine is initialised.
+void registerRecordingSource();
+void unregisterRecordingSource();
+
 // Closes the streaming camera unless a recording or a preview still uses it.
 // Called with the registry locked.
 void releaseSession(Registry &r);
