@@ -1,5 +1,6 @@
 #include "ccombobox.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -56,4 +57,19 @@ void CComBobox::paintEvent(QPaintEvent *event)
         const QRect r = rect();
         painter.drawPixmap(QRect(r.left() + r.width() - 35, r.top() + (r.height() - 9) / 3, 11, 14), *m_arrow);
     }
+}
+
+void ComboWheelGuard::install(QCoreApplication *app)
+{
+    if (app && !app->findChild<ComboWheelGuard *>(QString(), Qt::FindDirectChildrenOnly))
+        app->installEventFilter(new ComboWheelGuard(app));
+}
+
+bool ComboWheelGuard::eventFilter(QObject *watched, QEvent *event)
+{
+    // A turn over a box is dropped, not passed to the box: the box never
+    // changes its item, and its open pop-up list still scrolls.
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(watched))
+        return true;
+    return QObject::eventFilter(watched, event);
 }

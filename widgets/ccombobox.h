@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 
+class QCoreApplication;
+
 class CComBobox : public QComboBox
 {
     Q_OBJECT
@@ -27,4 +29,19 @@ private:
     void updateToolTip(int index);
 
     QPixmap *m_arrow = nullptr;
+};
+
+// Makes the mouse wheel leave every combo box of the application alone, the
+// ones that forms create as plain QComboBox included (start-up installs it).
+class ComboWheelGuard : public QObject
+{
+    Q_OBJECT
+public:
+    static void install(QCoreApplication *app);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    using QObject::QObject;
 };

@@ -215,6 +215,25 @@ private slots:
             QVERIFY2(text.contains("\"" + key + "\""), qPrintable(key));
     }
 
+    void iconSheetNamesSkinPictures()
+    {
+        SkinManager *skin = SkinManager::instance();
+        skin->init(0, kSkins, "Win", "Olvex", "ml", "Mirelo", skinRoot());
+        for (int index : {0, 1}) {
+            skin->ChangeSkin(index);
+            QString text = SkinManager::rewriteSizeMarkers(readAll(skin->iconStyleSheetPath()), 1.5);
+            QVERIFY(!text.contains("SIZECHANGE_") && !text.contains("FONT_"));
+            text.replace("%1", skin->skinPath() + "image/");
+            const QRegularExpression url("url\\(([^)]+)\\)");
+            auto it = url.globalMatch(text);
+            QVERIFY(it.hasNext());
+            while (it.hasNext()) {
+                const QString file = it.next().captured(1);
+                QVERIFY2(QFile::exists(file), qPrintable(file));
+            }
+        }
+    }
+
     void styleSheetsParse()
     {
         const QString program = QFileInfo(skinRoot()).absolutePath();

@@ -220,6 +220,22 @@ private slots:
         QVERIFY(!down.isAccepted());
     }
 
+    void wheelGuardCoversPlainComboBoxes()
+    {
+        ComboWheelGuard::install(qApp);
+        ComboWheelGuard::install(qApp); // once is enough
+        QCOMPARE(qApp->findChildren<ComboWheelGuard *>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+        QComboBox box;
+        box.addItems({"one", "two", "three"});
+        box.setCurrentIndex(1);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QWheelEvent down(QPointF(5, 5), QPointF(box.mapToGlobal(QPoint(5, 5))), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&box, &down);
+        QCOMPARE(box.currentIndex(), 1);
+    }
+
     void comboToolTipsForWideItems()
     {
         CComBobox box;
