@@ -1,8 +1,10 @@
 // Webcams through the engine's operations, with the synthetic camera, under
 // a private X server: list, formats, preview pixels, mirror, photos and the
 // failure events.
+#include <QHBoxLayout>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <QtTest>
 
 #include <xcb/xcb.h>
@@ -52,14 +54,17 @@ public:
         sync();
     }
 
-    QImage grab()
+    QImage grab() { return grabWindow(m_window, m_w, m_h); }
+
+    // The pixels of any window of the display, as the X server has them.
+    QImage grabWindow(uint32_t window, int w, int h)
     {
         xcb_get_image_reply_t *r = xcb_get_image_reply(
-            m_conn, xcb_get_image(m_conn, XCB_IMAGE_FORMAT_Z_PIXMAP, m_window, 0, 0, uint16_t(m_w), uint16_t(m_h), ~0u),
+            m_conn, xcb_get_image(m_conn, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, uint16_t(w), uint16_t(h), ~0u),
             nullptr);
         if (!r)
             return {};
-        QImage img(xcb_get_image_data(r), m_w, m_h, m_w * 4, QImage::Format_RGB32);
+        QImage img(xcb_get_image_data(r), w, h, w * 4, QImage::Format_RGB32);
         QImage copy = img.copy();
         free(r);
         return copy;
@@ -71,6 +76,18 @@ private:
     xcb_connection_t *m_conn = nullptr;
     xcb_window_t m_window = 0;
     int m_w, m_h;
+};
+
+// The program's preview surface: a native child window Qt never paints.
+class PlayWidget : public QWidget
+{
+public:
+    PlayWidget()
+    {
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_NativeWindow);
+    }
+    QPaintEngine *paintEngine() const override { return nullptr; }
 };
 
 bool isRed(QRgb c) { return qRed(c) > 150 && qBlue(c) < 100 && qGreen(c) < 100; }
@@ -265,6 +282,36 @@ private slots:
         QCOMPARE(open(again.id()), 0);
         QVERIFY(waitForPicture(again, 10, 10));
         QCOMPARE(close(), 0);
+    }
+
+    void drawsIntoAQtWidgetAsTheProgramHasIt()
+    {
+        QVERIFY(selectTestCamera() >= 0);
+        auto *top = new QWidget;
+        auto *layout = new QHBoxLayout(top);
+        layout->setContentsMargins(2, 2, 2, 2);
+        auto *play = new PlayWidget;
+        layout->addWidget(play);
+        top->resize(400, 300);
+        top->show();
+        QVERIFY(QTest::qWaitForWindowExposed(top));
+        QCOMPARE(open(play->winId()), 0);
+
+        TestWindow probe(1, 1); // only for its connection
+        auto at = [&](double fx, double fy) {
+            const QImage img = probe.grabWindow(uint32_t(play->winId()), play->width(), play->height());
+            return img.isNull() ? QRgb(0) : img.pixel(int(fx * play->width()), int(fy * play->height()));
+        };
+        QTRY_VERIFY(isRed(at(0.05, 0.1)));
+        QVERIFY(isBlue(at(0.95, 0.1)));
+        top->resize(600, 200);
+        QTRY_COMPARE(play->width(), 596);
+        QTRY_VERIFY(isBlue(at(0.98, 0.9)));
+
+        delete top; // the native window goes while the preview runs
+        QTest::qWait(200);
+        QCOMPARE(close(), 0);
+        QCOMPARE(count() > 0, true); // the engine still answers
     }
 
     void photosAreJpegsOfTheFormatSize()
