@@ -60,6 +60,8 @@ void MyFrame::createTitleWidgets()
 {
     setTitleBackgroundName(QStringLiteral("mainframe"));
     setAttribute(Qt::WA_TranslucentBackground);
+    // The title band is painted by the frame itself.
+    titleBar()->setAutoFillBackground(false);
     titleBar()->minimizeButton()->setToolTip(tr("Minimize"));
     titleBar()->closeButton()->setToolTip(tr("Close"));
     reloadTitleSkin();

@@ -65,7 +65,6 @@ void CWindowsFrame::init()
     m_titleBar->installEventFilter(this);
 
     m_layout = new QVBoxLayout(this);
-    m_layout->setAlignment(Qt::AlignCenter);
     m_layout->setContentsMargins(kNormalMargin, kNormalMargin, kNormalMargin, kNormalMargin);
     m_layout->setSpacing(0);
     if (hasType(NoTitleBar)) {

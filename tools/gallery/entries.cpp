@@ -6,9 +6,15 @@
 
 const QList<GalleryEntry> &galleryEntries()
 {
-    static const QList<GalleryEntry> entries = {
+    static const QList<GalleryEntry> entries = QList<GalleryEntry>{
         {"skinned-controls", gallery::makeSkinnedControls},
         {"skin-images", gallery::makeSkinImages},
-    };
+        {"frame-main", gallery::makeMainFrame},
+        {"frame-service", gallery::makeServiceFrame},
+        {"frame-common-all-buttons", gallery::makeCommonFrameAllButtons},
+        {"frame-common-close", gallery::makeCommonFrameClose},
+        {"frame-common-no-title", gallery::makeCommonFrameNoTitle},
+        {"splash", gallery::makeSplash},
+    } + gallery::dialogEntries();
     return entries;
 }

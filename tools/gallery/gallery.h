@@ -39,4 +39,13 @@ QWidget *stateSheet(const QString &title, const QList<StateRow> &rows);
 QWidget *makeSkinnedControls();
 QWidget *makeSkinImages();
 
+// Frames, splash and common dialogs (framesgallery.cpp).
+QWidget *makeMainFrame();
+QWidget *makeServiceFrame();
+QWidget *makeCommonFrameAllButtons();
+QWidget *makeCommonFrameClose();
+QWidget *makeCommonFrameNoTitle();
+QWidget *makeSplash();
+QList<GalleryEntry> dialogEntries();
+
 } // namespace gallery
