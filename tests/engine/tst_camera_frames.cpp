@@ -71,12 +71,16 @@ private slots:
         libyuv::ARGBToI420(src.pixels.data(), src.stride(), i420.data(), 8, i420.data() + 32, 4,
                            i420.data() + 40, 4, 8, 4);
 
+        std::vector<uint8_t> nv12(8 * 4 + 8 * 2);
+        libyuv::ARGBToNV12(src.pixels.data(), src.stride(), nv12.data(), 8, nv12.data() + 32, 8, 8, 4);
+
         struct Case { uint32_t fourcc; const std::vector<uint8_t> *bytes; int stride; int tolerance; };
         const Case cases[] = {
             {V4L2_PIX_FMT_RGB24, &rgb, 24, 0},
             {V4L2_PIX_FMT_BGR24, &bgrBytes, 24, 0},
             {V4L2_PIX_FMT_YUYV, &yuy2, 16, 40},
             {V4L2_PIX_FMT_YUV420, &i420, 8, 40},
+            {V4L2_PIX_FMT_NV12, &nv12, 8, 40},
             {V4L2_PIX_FMT_XBGR32, &src.pixels, 32, 0},
         };
         for (const Case &c : cases) {
@@ -89,6 +93,16 @@ private slots:
             QVERIFY2(near(bgr(out, 7, 3), {255, 0, 0}, c.tolerance), qPrintable(QString::number(c.fourcc, 16)));
             QCOMPARE(int(out.row(2)[4 * 5 + 3]), 255); // opaque
         }
+    }
+
+    void greyPicturesStayGrey()
+    {
+        const std::vector<uint8_t> grey = {0, 64, 128, 255, 0, 64, 128, 255};
+        Frame out;
+        QVERIFY(decodeFrame(RawFrame{V4L2_PIX_FMT_GREY, 4, 2, 4, grey.data(), grey.size()}, out));
+        QCOMPARE(bgr(out, 2, 1), QVector<int>({128, 128, 128}));
+        QCOMPARE(bgr(out, 3, 0), QVector<int>({255, 255, 255}));
+        QVERIFY(!decodeFrame(RawFrame{V4L2_PIX_FMT_GREY, 4, 3, 4, grey.data(), grey.size()}, out));
     }
 
     void shortOrCorruptPicturesAreRefused()

@@ -78,6 +78,9 @@ int getCameraName(int index, char16_t *buffer)
     std::lock_guard<std::mutex> lock(r.mutex);
     if (index < 0 || size_t(index) >= r.cameras.size())
         return MIRELO_E_INVALID_ARGUMENT;
+    // A camera without a readable name answers "no name" rather than "".
+    if (r.cameras[size_t(index)]->name.empty())
+        return MIRELO_E_FAILED;
     copyName(r.cameras[size_t(index)]->name, buffer);
     return MIRELO_OK;
 }

@@ -23,7 +23,8 @@ int pixelFormatName(uint32_t fourcc)
     case V4L2_PIX_FMT_XBGR32:
     case V4L2_PIX_FMT_BGR32: return PixelRgb32;
     case V4L2_PIX_FMT_ABGR32: return PixelArgb32;
-    case V4L2_PIX_FMT_NV12: return PixelUnknown; // decodable, but has no name of its own
+    case V4L2_PIX_FMT_NV12:
+    case V4L2_PIX_FMT_GREY: return PixelUnknown; // decodable, but without a name of their own
     default: return -1;
     }
 }
@@ -43,6 +44,7 @@ size_t neededBytes(uint32_t fourcc, int stride, int height)
     case V4L2_PIX_FMT_ABGR32: return s * h;
     case V4L2_PIX_FMT_YUV420: return s * h + 2 * ((s + 1) / 2) * ((h + 1) / 2);
     case V4L2_PIX_FMT_NV12: return s * h + s * ((h + 1) / 2);
+    case V4L2_PIX_FMT_GREY: return s * h;
     default: return 0;
     }
 }
@@ -95,6 +97,9 @@ bool decodeFrame(const RawFrame &raw, Frame &out)
         r = libyuv::I420ToARGB(src, stride, u, cs, v, cs, dst, dstStride, w, h);
         break;
     }
+    case V4L2_PIX_FMT_GREY:
+        r = libyuv::J400ToARGB(src, stride, dst, dstStride, w, h);
+        break;
     case V4L2_PIX_FMT_NV12:
         r = libyuv::NV12ToARGB(src, stride, src + size_t(stride) * size_t(h), stride, dst, dstStride, w, h);
         break;
