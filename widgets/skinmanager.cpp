@@ -212,6 +212,14 @@ QPixmap SkinManager::logoPixmap(const QString &name) const
     return m_logoSheet.copy(rectOf(e));
 }
 
+void SkinManager::keepQtScalingOff()
+{
+    for (const char *name : {"QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+                             "QT_SCREEN_SCALE_FACTORS", "QT_DEVICE_PIXEL_RATIO"})
+        qunsetenv(name);
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+}
+
 void SkinManager::setBaseWidth(double width)
 {
     if (width > 0)

@@ -44,6 +44,11 @@ public:
              const QString &brand, const QString &language, const QString &edition,
              const QString &root = QString());
 
+    // The display scale is ours alone: Qt's own high-DPI scaling must stay
+    // off or every size would be scaled twice. Call before the application
+    // object exists.
+    static void keepQtScalingOff();
+
     void setBaseWidth(double width);
     double baseWidth() const { return m_baseWidth; }
     // Works out the scale from the primary screen and writes it to *out

@@ -157,6 +157,8 @@ private slots:
         QMovie movie(skin->skinPath() + "image/SplashScreen.gif", "GIF");
         skin->scaledMovie(&movie, false);
         QCOMPARE(movie.scaledSize(), QSize(57, 57));
+        skin->scaledMovie(&movie, true);
+        QCOMPARE(movie.scaledSize(), QSize(29, 29)); // 28.5 rounds up
         skin->setScale(1.0);
     }
 
