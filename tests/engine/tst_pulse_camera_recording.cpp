@@ -118,6 +118,11 @@ private slots:
         const QByteArray path = QFile::encodeName(file);
         QCOMPARE(engine.start(webcamJob(path, 320, 240, 25, 0)), 0);
         QThread::msleep(1500);
+        // The next part of a split recording takes the camera over.
+        const QString second = outDir() + "/nopreview-2.mp4";
+        const QByteArray secondPath = QFile::encodeName(second);
+        QCOMPARE(engine.start(webcamJob(secondPath, 320, 240, 25, 0)), 0);
+        QThread::msleep(800);
         QCOMPARE(engine.stop(), 0);
         engine.shutdown();
         QString error;
@@ -130,6 +135,10 @@ private slots:
         const QByteArray a = frameAt(file, 0.4, 320, 240), b = frameAt(file, 1.2, 320, 240);
         QVERIFY(isRed(pixel(a, 320, 10, 10)));
         QVERIFY2(a != b, "the recorded picture does not move");
+
+        const double secondLength = probeVideo(second).value("format").toObject().value("duration").toString().toDouble();
+        QVERIFY2(secondLength > 0.5 && secondLength < 1.2, qPrintable(QString::number(secondLength)));
+        QVERIFY(isRed(pixel(frameAt(second, 0.5, 320, 240), 320, 10, 10)));
     }
 
     void refusesToStartWhenTheCameraCannotOpen()

@@ -36,8 +36,7 @@ public:
             std::lock_guard<std::mutex> lock(m_mailbox->mutex);
             if (m_mailbox->count != m_seen) {
                 m_seen = m_mailbox->count;
-                std::swap(m_latest, m_mailbox->frame);
-                m_mailbox->frame = m_latest; // keep the mailbox's copy for the next reader
+                m_latest = m_mailbox->frame;
                 m_fresh = true;
             }
         }
