@@ -26,7 +26,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: mirelo_gallery SKIN_ROOT OUT_DIR [ENTRY...]\n");
         return 2;
     }
-    const QString root = args[1], outDir = args[2];
+    const QString root = QFileInfo(args[1]).absoluteFilePath(), outDir = QFileInfo(args[2]).absoluteFilePath();
     const QStringList only = args.mid(3);
 
     // Style sheets name their pictures relative to the program folder, as

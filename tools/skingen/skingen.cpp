@@ -11,7 +11,8 @@
 //   image  PATH      GLYPH  WxH  [look=L] [glyph=N] [state=S] [res=R]
 //   anim   PATH.gif  GLYPH  WxH  [frames=N] ...   looping GIF; the glyph's
 //          @phase (0 to 360) and @pulse (a radius that swells and shrinks)
-//          change from frame to frame
+//          change from frame to frame; matte=COLOUR names the palette colour
+//          the animation is shown on, for its soft edges
 //   seq    PATH%1.png GLYPH WxH  from=A to=B ...  one numbered picture per
 //          frame of a three-second countdown: @digit (3, 2, 1) and @arc (the
 //          path of the second's remaining ring, radius 40 around 50,50)
@@ -48,6 +49,7 @@ struct Entry {
     State state = State::Normal;
     int frames = 0; // animations: number of frames
     int from = 0, to = -1; // numbered sequences
+    QString matte;         // animations: palette colour of what they are shown on
     int line = 0;
 };
 
@@ -150,6 +152,8 @@ QList<Entry> readManifest(const QString &sourceDir)
                 e.spec.resolution = value.toInt(&ok), ok = ok && e.spec.resolution >= 1 && e.spec.resolution <= 4;
             else if (opt.startsWith(QLatin1String("state=")))
                 e.state = stateFromName(value, &ok);
+            else if (opt.startsWith(QLatin1String("matte=")))
+                e.matte = value, ok = !value.isEmpty();
             else if (opt.startsWith(QLatin1String("from=")))
                 e.from = value.toInt(&ok);
             else if (opt.startsWith(QLatin1String("to=")))
@@ -235,6 +239,27 @@ QByteArray describeSheet(const QList<Entry> &entries, const QMap<int, QList<Cell
         parts[e.part].appendChild(image);
     }
     return doc.toByteArray(2);
+}
+
+// GIF has no partial transparency: soft edges are laid on the colour the
+// animation is shown on, and only what is (nearly) clear stays clear.
+QImage onMatte(const QImage &frame, const QColor &matte)
+{
+    QImage out = frame.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int a = qAlpha(line[x]);
+            if (a < 8) {
+                line[x] = qRgba(0, 0, 0, 0);
+                continue;
+            }
+            auto mix = [a](int c, int m) { return (c * a + m * (255 - a)) / 255; };
+            line[x] = qRgb(mix(qRed(line[x]), matte.red()), mix(qGreen(line[x]), matte.green()),
+                           mix(qBlue(line[x]), matte.blue()));
+        }
+    }
+    return out;
 }
 
 // The countdown's frame at share t (0 to 1) of its three seconds: the
@@ -347,6 +372,11 @@ void buildSkin(const QString &sourceDir, const QString &outDir)
                     frames << paintImage(spec, e.state, palette, &error);
                     if (frames.last().isNull())
                         fail(QStringLiteral("manifest line %1 (%2): %3").arg(e.line).arg(skin, error));
+                    if (!e.matte.isEmpty()) {
+                        if (!palette.has(e.matte))
+                            fail(QStringLiteral("manifest line %1 (%2): no colour \"%3\"").arg(e.line).arg(skin, e.matte));
+                        frames.last() = onMatte(frames.last(), palette.color(e.matte));
+                    }
                 }
                 QDir().mkpath(QFileInfo(target).absolutePath());
                 if (!writeGif(target, frames, 8, &error))
