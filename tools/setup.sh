@@ -17,7 +17,7 @@ packages=(
   libx264-dev libyuv-dev libva-dev libpulse-dev libturbojpeg0-dev libjpeg-dev
   # tests and benchmarks: a virtual X server, input injection, media tools,
   # a sound server of our own
-  xvfb xauth x11-utils xdotool ffmpeg pulseaudio pulseaudio-utils dbus
+  xvfb xauth x11-utils xdotool ffmpeg pulseaudio pulseaudio-utils dbus time
   # archiver for bug-report attachments
   p7zip-full
   # free fonts behind the Windows font names

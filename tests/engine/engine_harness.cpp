@@ -11,6 +11,8 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
+
 namespace enginetest {
 
 namespace {
@@ -103,6 +105,21 @@ int countFrames(const QString &file, bool *clean)
     if (clean)
         *clean = p.exitCode() == 0 && p.readAllStandardError().trimmed().isEmpty();
     return n;
+}
+
+QVector<double> packetTimes(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "v:0", "-show_entries", "packet=pts_time",
+                                        "-of", "csv=p=0", file});
+    QVector<double> out;
+    if (!p.waitForFinished(30000))
+        return out;
+    for (const QByteArray &l : p.readAllStandardOutput().split('\n'))
+        if (!l.trimmed().isEmpty())
+            out.append(l.trimmed().toDouble());
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 QByteArray frameAt(const QString &file, double seconds, int w, int h)

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QLibrary>
 #include <QString>
+#include <QVector>
 
 #include <mirelo/engine_api.h>
 
@@ -40,6 +41,8 @@ RecordParams screenJob(const QByteArray &path, int w, int h, float fps);
 QJsonObject probeVideo(const QString &file);
 // Number of decodable video frames and whether decoding reported errors.
 int countFrames(const QString &file, bool *clean = nullptr);
+// The presentation times of the video packets, in seconds, sorted.
+QVector<double> packetTimes(const QString &file);
 // One decoded frame at `seconds` as packed RGB24 (w * h * 3 bytes).
 QByteArray frameAt(const QString &file, double seconds, int w, int h);
 // The RGB of a pixel of such a frame.

@@ -66,6 +66,154 @@ private slots:
         QVERIFY2(qAbs(p.r - 0x20) < 12 && qAbs(p.g - 0x40) < 12 && qAbs(p.b - 0x60) < 12,
                  qPrintable(QString("%1 %2 %3").arg(p.r).arg(p.g).arg(p.b)));
     }
+
+    void pausedTimeIsLeftOutWithoutAGap()
+    {
+        const QString file = outDir() + "/paused.mp4";
+        const QByteArray path = QFile::encodeName(file);
+        QCOMPARE(engine.setRect(0, 0, 320, 240), 0);
+        QCOMPARE(engine.start(screenJob(path, 320, 240, 30)), 0);
+        QThread::msleep(800);
+        QCOMPARE(engine.pause(), 0);
+        const int64_t atPause = engine.time();
+        QThread::msleep(1000);
+        QVERIFY(qAbs(engine.time() - atPause) < 20000); // time stands still while paused
+        QCOMPARE(engine.resume(), 0);
+        QThread::msleep(800);
+        QCOMPARE(engine.stop(), 0);
+        const int64_t total = engine.time();
+        QVERIFY2(total > 1500000 && total < 2000000, qPrintable(QString::number(total)));
+        engine.shutdown();
+        QVERIFY(engine.load());
+
+        const double duration = probeVideo(file).value("format").toObject().value("duration").toString().toDouble();
+        QVERIFY2(qAbs(duration - total / 1e6) < 0.2, qPrintable(QString::number(duration)));
+        const QVector<double> pts = packetTimes(file);
+        QVERIFY(pts.size() > 40);
+        double gap = 0;
+        for (int i = 1; i < pts.size(); ++i)
+            gap = qMax(gap, pts[i] - pts[i - 1]);
+        QVERIFY2(gap < 2.0 / 30, qPrintable(QString::number(gap)));
+    }
+
+    void eachPartOfASplitRecordingStartsAtZero()
+    {
+        const QString first = outDir() + "/part1.mp4", second = outDir() + "/part2.mp4",
+                      third = outDir() + "/part3.mp4";
+        const QByteArray p1 = QFile::encodeName(first), p2 = QFile::encodeName(second),
+                         p3 = QFile::encodeName(third);
+        QCOMPARE(engine.setRect(0, 0, 320, 240), 0);
+        RecordParams job = screenJob(p1, 320, 240, 30);
+        QCOMPARE(engine.start(job), 0);
+        QCOMPARE(engine.start(job), int(MIRELO_E_BAD_STATE)); // the same path again
+        QThread::msleep(700);
+        // The program's way: stop, then start the same block with a new path.
+        QCOMPARE(engine.stop(), 0);
+        job.filePath = const_cast<char *>(p2.constData());
+        QCOMPARE(engine.start(job), 0);
+        QVERIFY(engine.time() < 200000);
+        QThread::msleep(700);
+        // A start with a new path while recording continues into it too.
+        job.filePath = const_cast<char *>(p3.constData());
+        QCOMPARE(engine.start(job), 0);
+        QVERIFY(engine.time() < 200000);
+        QThread::msleep(700);
+        QCOMPARE(engine.stop(), 0);
+        engine.shutdown();
+        QVERIFY(engine.load());
+        for (const QString &f : {first, second, third}) {
+            const QJsonObject v = probeVideo(f);
+            QCOMPARE(v.value("width").toInt(), 320);
+            const double d = v.value("format").toObject().value("duration").toString().toDouble();
+            QVERIFY2(d > 0.5 && d < 0.95, qPrintable(f + " " + QString::number(d)));
+        }
+    }
+
+    void badInputIsANegativeResult()
+    {
+        QCOMPARE(engine.op<MireloSetCaptureRectFn>(MIRELO_OP_SET_CAPTURE_RECT)(nullptr), int(MIRELO_E_INVALID_ARGUMENT));
+        QCOMPARE(engine.setRect(10, 10, 0, 100), int(MIRELO_E_INVALID_ARGUMENT));   // empty
+        QCOMPARE(engine.setRect(10, 10, 101, 100), int(MIRELO_E_INVALID_ARGUMENT)); // odd
+        QCOMPARE(engine.setRect(5000, 10, 100, 100), int(MIRELO_E_INVALID_ARGUMENT)); // off the screen
+        QCOMPARE(engine.setRect(-300, 10, 200, 100), int(MIRELO_E_INVALID_ARGUMENT));
+        QCOMPARE(engine.setRect(0, 0, 320, 240), 0);
+
+        const QByteArray path = QFile::encodeName(outDir() + "/bad.mp4");
+        RecordParams odd = screenJob(path, 321, 240, 30);
+        QCOMPARE(engine.start(odd), int(MIRELO_E_INVALID_ARGUMENT));
+        RecordParams noRate = screenJob(path, 320, 240, 0);
+        QCOMPARE(engine.start(noRate), int(MIRELO_E_INVALID_ARGUMENT));
+        QCOMPARE(engine.op<MireloStartRecordingFn>(MIRELO_OP_START_RECORDING)(nullptr), int(MIRELO_E_INVALID_ARGUMENT));
+        const QByteArray nowhere = QFile::encodeName(outDir() + "/no/such/folder/x.mp4");
+        QCOMPARE(engine.start(screenJob(nowhere, 320, 240, 30)), int(MIRELO_E_IO));
+        QVERIFY(!QFile::exists(QString::fromUtf8(path)));
+
+        QCOMPARE(engine.stop(), int(MIRELO_E_BAD_STATE));
+        QCOMPARE(engine.pause(), int(MIRELO_E_BAD_STATE));
+        QCOMPARE(engine.resume(), int(MIRELO_E_BAD_STATE));
+        QCOMPARE(engine.op<MireloAddMouseClickFn>(MIRELO_OP_ADD_MOUSE_CLICK)(5, 5), int(MIRELO_E_BAD_STATE));
+        QCOMPARE(engine.op<MireloGetRecordedTimeFn>(MIRELO_OP_GET_RECORDED_TIME)(nullptr), int(MIRELO_E_INVALID_ARGUMENT));
+        QCOMPARE(engine.op<MireloGetRecordedSizeFn>(MIRELO_OP_GET_RECORDED_SIZE)(nullptr), int(MIRELO_E_INVALID_ARGUMENT));
+    }
+
+    void aMissingHardwareEncoderAnswersMinus7()
+    {
+        const MireloEncoderAdapter *list = nullptr;
+        int count = -1;
+        QCOMPARE(engine.op<MireloGetEncoderAdaptersFn>(MIRELO_OP_GET_ENCODER_ADAPTERS)(&list, &count), 0);
+        QVERIFY(count >= 0);
+        auto test = engine.op<MireloTestHardwareEncoderFn>(MIRELO_OP_TEST_HARDWARE_ENCODER);
+        // No machine this runs on has a usable encoder of all three kinds;
+        // this one (no GPU) has none.
+        if (count == 0) {
+            QVERIFY(test(MIRELO_ENCODER_INTEL, 0) != 0);
+            QVERIFY(test(MIRELO_ENCODER_NVIDIA, 0) != 0);
+            QVERIFY(test(MIRELO_ENCODER_AMD, 0) != 0);
+        }
+        QVERIFY(test(3, 0) != 0); // not a family
+
+        QCOMPARE(engine.setRect(0, 0, 320, 240), 0);
+        const QString file = outDir() + "/hw.mp4";
+        const QByteArray path = QFile::encodeName(file);
+        RecordParams job = screenJob(path, 320, 240, 30);
+        job.hardwareEncoder = MIRELO_ENCODER_NVIDIA;
+        if (test(MIRELO_ENCODER_NVIDIA, 0) == 0)
+            QSKIP("this machine has a working NVENC");
+        QCOMPARE(engine.start(job), int(MIRELO_E_ENCODER));
+        QVERIFY(!QFile::exists(file)); // nothing half-made is left
+        job.hardwareEncoder = 0;       // the program's retry
+        QCOMPARE(engine.start(job), 0);
+        QThread::msleep(300);
+        QCOMPARE(engine.stop(), 0);
+    }
+
+    void aRectangleLeavingTheScreenIsPaddedAndKeepsItsSize()
+    {
+        const QString file = outDir() + "/offscreen.mp4";
+        const QByteArray path = QFile::encodeName(file);
+        // Half of it hangs off the bottom-right corner.
+        QCOMPARE(engine.setRect(1920 - 160, 1080 - 120, 320, 240), 0);
+        QCOMPARE(engine.start(screenJob(path, 320, 240, 30)), 0);
+        QThread::msleep(1000);
+        // Moved while recording, with an uneven size: only the place counts.
+        QCOMPARE(engine.setRect(-161, -121, 321, 241), 0);
+        QThread::msleep(1000);
+        QCOMPARE(engine.stop(), 0);
+        engine.shutdown();
+        QVERIFY(engine.load());
+
+        const QJsonObject v = probeVideo(file);
+        QCOMPARE(v.value("width").toInt(), 320);
+        QCOMPARE(v.value("height").toInt(), 240);
+        const QByteArray before = frameAt(file, 0.5, 320, 240), after = frameAt(file, 1.6, 320, 240);
+        QVERIFY(!before.isEmpty() && !after.isEmpty());
+        auto isScreen = [](Rgb p) { return qAbs(p.r - 0x20) < 16 && qAbs(p.g - 0x40) < 16 && qAbs(p.b - 0x60) < 16; };
+        auto isBlack = [](Rgb p) { return p.r < 24 && p.g < 24 && p.b < 24; };
+        QVERIFY(isScreen(pixel(before, 320, 40, 40)));    // on the screen
+        QVERIFY(isBlack(pixel(before, 320, 280, 200)));   // off it
+        QVERIFY(isBlack(pixel(after, 320, 40, 40)));
+        QVERIFY(isScreen(pixel(after, 320, 280, 200)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEngineRecording)

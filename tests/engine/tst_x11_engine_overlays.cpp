@@ -1,0 +1,164 @@
+// Click marks and the watermark, found at their places in decoded frames.
+#include "engine_harness.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QThread>
+#include <QtTest>
+
+using namespace enginetest;
+
+namespace {
+const int W = 320, H = 240;
+bool near(Rgb p, int r, int g, int b, int tolerance = 28)
+{
+    return qAbs(p.r - r) < tolerance && qAbs(p.g - g) < tolerance && qAbs(p.b - b) < tolerance;
+}
+QString describe(Rgb p) { return QString("%1,%2,%3").arg(p.r).arg(p.g).arg(p.b); }
+} // namespace
+
+class TestEngineOverlays : public QObject
+{
+    Q_OBJECT
+    Engine engine;
+
+    // Records `ms` milliseconds of the area at (200, 100), then finishes.
+    QString record(const QString &name, RecordParams job, int ms, const std::function<void()> &during = {})
+    {
+        const QString file = outDir() + "/" + name;
+        const QByteArray path = QFile::encodeName(file);
+        job.filePath = const_cast<char *>(path.constData());
+        if (engine.setRect(200, 100, W, H) != 0 || engine.start(job) != 0)
+            return {};
+        if (during)
+            during();
+        QThread::msleep(ulong(ms));
+        engine.stop();
+        engine.shutdown();
+        engine.load();
+        return file;
+    }
+
+    int setWatermark(const WatermarkParams &p)
+    {
+        return engine.op<MireloSetWatermarkFn>(MIRELO_OP_SET_WATERMARK)(&p);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(engine.load(&error), qPrintable(error));
+        QVERIFY(paintRoot(0x103070));
+    }
+    void cleanupTestCase() { engine.shutdown(); }
+
+    void anImageWatermarkIsStampedAtItsPlace()
+    {
+        QImage red(100, 60, QImage::Format_RGB32);
+        red.fill(QColor(230, 20, 20));
+        const QString png = outDir() + "/mark.png";
+        QVERIFY(red.save(png));
+        const std::u16string png16 = png.toStdU16String();
+        WatermarkParams wp{};
+        wp.kind = MIRELO_WATERMARK_IMAGE;
+        wp.left = 40;
+        wp.top = 30;
+        wp.right = 140;
+        wp.bottom = 90;
+        wp.imagePath = const_cast<char16_t *>(png16.c_str());
+        QCOMPARE(setWatermark(wp), 0);
+
+        RecordParams job = screenJob({}, W, H, 30);
+        job.imageWatermark = 1;
+        QString file = record("wm-image.mp4", job, 700);
+        QByteArray f = frameAt(file, 0.3, W, H);
+        QVERIFY(!f.isEmpty());
+        QVERIFY2(near(pixel(f, W, 90, 60), 230, 20, 20), qPrintable(describe(pixel(f, W, 90, 60))));
+        QVERIFY(near(pixel(f, W, 250, 180), 0x10, 0x30, 0x70));
+
+        // Half transparent: half of each colour.
+        wp.transparency = 0.5f;
+        QCOMPARE(setWatermark(wp), 0);
+        file = record("wm-half.mp4", job, 700);
+        f = frameAt(file, 0.3, W, H);
+        QVERIFY2(near(pixel(f, W, 90, 60), (230 + 0x10) / 2, (20 + 0x30) / 2, (20 + 0x70) / 2),
+                 qPrintable(describe(pixel(f, W, 90, 60))));
+
+        // Not asked for in the block: not stamped.
+        job.imageWatermark = 0;
+        file = record("wm-off.mp4", job, 500);
+        f = frameAt(file, 0.2, W, H);
+        QVERIFY(near(pixel(f, W, 90, 60), 0x10, 0x30, 0x70));
+
+        // An unreadable image is refused, and leaves no old watermark behind.
+        const std::u16string missing = (outDir() + "/missing.png").toStdU16String();
+        wp.imagePath = const_cast<char16_t *>(missing.c_str());
+        QVERIFY(setWatermark(wp) < 0);
+        job.imageWatermark = 1;
+        file = record("wm-missing.mp4", job, 500);
+        f = frameAt(file, 0.2, W, H);
+        QVERIFY(near(pixel(f, W, 90, 60), 0x10, 0x30, 0x70));
+    }
+
+    void aTextWatermarkIsDrawnInItsColourInsideItsRectangle()
+    {
+        const std::u16string text = u"MMMM", family = u"DejaVu Sans";
+        WatermarkParams wp{};
+        wp.kind = MIRELO_WATERMARK_TEXT;
+        wp.left = 20;
+        wp.top = 20;
+        wp.right = 220;
+        wp.bottom = 80;
+        wp.fontPointSize = 28;
+        wp.bold = 1;
+        wp.fontFamily = const_cast<char16_t *>(family.c_str());
+        wp.text = const_cast<char16_t *>(text.c_str());
+        wp.textColor = 0x0000ff00; // 0x00BBGGRR: green
+        QCOMPARE(setWatermark(wp), 0);
+        RecordParams job = screenJob({}, W, H, 30);
+        job.textWatermark = 1;
+        const QString file = record("wm-text.mp4", job, 700);
+        const QByteArray f = frameAt(file, 0.3, W, H);
+        QVERIFY(!f.isEmpty());
+        int inside = 0, outside = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const Rgb p = pixel(f, W, x, y);
+                if (p.g > 180 && p.r < 120 && p.b < 150)
+                    (x >= 20 && x < 220 && y >= 20 && y < 80 ? inside : outside)++;
+            }
+        QVERIFY2(inside > 300, qPrintable(QString::number(inside)));
+        QCOMPARE(outside, 0);
+
+        // The zeroed block means "no watermark".
+        QCOMPARE(setWatermark(WatermarkParams{}), 0);
+    }
+
+    void aClickLeavesAFadingCircleWhereItWasPressed()
+    {
+        RecordParams job = screenJob({}, W, H, 30);
+        job.recordClicks = 1;
+        job.clickColor = 0x0000ffff; // yellow as 0x00BBGGRR
+        job.clickRadius = 20;
+        int64_t clickedAt = 0;
+        const QString file = record("clicks.mp4", job, 1500, [&] {
+            QThread::msleep(400);
+            clickedAt = engine.time();
+            // Screen pixels: the area starts at (200, 100).
+            QCOMPARE(engine.op<MireloAddMouseClickFn>(MIRELO_OP_ADD_MOUSE_CLICK)(200 + 100, 100 + 80), 0);
+        });
+        const double t = clickedAt / 1e6;
+        const QByteArray soon = frameAt(file, t + 0.08, W, H), later = frameAt(file, t + 0.9, W, H);
+        QVERIFY(!soon.isEmpty() && !later.isEmpty());
+        const Rgb centre = pixel(soon, W, 100, 80), edge = pixel(soon, W, 100 + 16, 80);
+        QVERIFY2(centre.r > 150 && centre.g > 150 && centre.b < 110, qPrintable(describe(centre)));
+        QVERIFY2(edge.r > 130 && edge.g > 130, qPrintable(describe(edge)));
+        QVERIFY(near(pixel(soon, W, 100 + 30, 80), 0x10, 0x30, 0x70)); // outside the radius
+        QVERIFY2(near(pixel(later, W, 100, 80), 0x10, 0x30, 0x70), qPrintable(describe(pixel(later, W, 100, 80))));
+    }
+};
+
+QTEST_MAIN(TestEngineOverlays)
+#include "tst_x11_engine_overlays.moc"

@@ -1,0 +1,97 @@
+// A recording is never lost: not to a killed process, not to a full disk.
+#include "engine_harness.h"
+
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/mount.h>
+
+using namespace enginetest;
+
+class TestEngineRobustness : public QObject
+{
+    Q_OBJECT
+    Engine engine;
+    QProcess mover; // moving screen content, so files grow
+
+    static QString toolsDir() { return testsupport::binDir() + QStringLiteral("/../tools/bin"); }
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(engine.load(&error), qPrintable(error));
+        mover.start(toolsDir() + "/moving-content", QStringList());
+        QVERIFY(mover.waitForStarted());
+        QThread::msleep(300);
+    }
+    void cleanupTestCase()
+    {
+        engine.shutdown();
+        mover.kill();
+        mover.waitForFinished();
+    }
+
+    void aKilledRecordingStillPlays()
+    {
+        const QString file = outDir() + "/killed.mp4";
+        QProcess rec;
+        rec.start(toolsDir() + "/mirelo-rec",
+                  {"--rect", "0,0,640,360", "--fps", "30", "--no-stop", file});
+        QVERIFY(rec.waitForStarted());
+        QVERIFY(rec.waitForReadyRead(10000));
+        QVERIFY2(rec.readAllStandardOutput().startsWith("start=0"), "the recorder started");
+        QThread::msleep(4000);
+        ::kill(pid_t(rec.processId()), SIGKILL);
+        QVERIFY(rec.waitForFinished());
+
+        // All but the last two seconds are there and decode.
+        const QJsonObject v = probeVideo(file);
+        QCOMPARE(v.value("codec_name").toString(), QStringLiteral("h264"));
+        QCOMPARE(v.value("width").toInt(), 640);
+        const int frames = countFrames(file);
+        QVERIFY2(frames >= 2 * 30, qPrintable(QString::number(frames)));
+    }
+
+    void aFullDiskStopsTheRecordingAndKeepsWhatWasWritten()
+    {
+        const QString dir = outDir() + "/small";
+        QVERIFY(QDir().mkpath(dir));
+        if (::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=1m") != 0)
+            QSKIP("cannot mount a small file system here (needs root)");
+        struct Unmount { QByteArray d; ~Unmount() { ::umount2(d.constData(), MNT_DETACH); } } unmount{QFile::encodeName(dir)};
+        // Leave about 250 KB free.
+        {
+            QFile filler(dir + "/filler");
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(1024 * 1024 - 250 * 1024, 'x'));
+        }
+        const QString file = dir + "/full.mp4";
+        const QByteArray path = QFile::encodeName(file);
+        QCOMPARE(engine.setRect(0, 0, 1920, 1080), 0);
+        QCOMPARE(engine.start(screenJob(path, 1920, 1080, 30)), 0);
+        // The recording ends by itself: its time stops growing.
+        int64_t last = -1;
+        bool stopped = false;
+        for (int i = 0; i < 40 && !stopped; ++i) {
+            QThread::msleep(500);
+            const int64_t now = engine.time();
+            stopped = now == last;
+            last = now;
+        }
+        QVERIFY2(stopped, "the recording kept going on a full disk");
+        QCOMPARE(engine.stop(), int(MIRELO_E_IO));
+        const int frames = countFrames(file);
+        QVERIFY2(frames >= 15, qPrintable(QString::number(frames)));
+        QCOMPARE(probeVideo(file).value("width").toInt(), 1920);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineRobustness)
+#include "tst_x11_engine_robustness.moc"

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The recording benchmark: our engine (through tools/bin/mirelo-rec) against
+# the FFmpeg command line (x11grab + libx264, same preset and rate factor),
+# recording the same 1920x1080 area of one private Xvfb with moving content,
+# alternating runs.
+#
+#   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--no-build]
+#
+# For each run it prints: CPU seconds per recorded second (the recorder plus
+# the X server), frames written against frames expected, the largest gap
+# between frames, and the file size. The medians per recorder and rate close
+# the report.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/../.." && pwd)
+seconds=10 rounds=3 rates="30 60" build=1
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --seconds) seconds=$2; shift 2 ;;
+    --rounds) rounds=$2; shift 2 ;;
+    --fps) rates=$2; shift 2 ;;
+    --no-build) build=0; shift ;;
+    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--no-build]" >&2; exit 2 ;;
+  esac
+done
+[ "$build" = 1 ] && bash "$here/tools/build.sh" >/dev/null
+tools=$here/build/tools/bin
+for t in mirelo-rec moving-content; do
+  [ -x "$tools/$t" ] || { echo "missing $tools/$t: build first" >&2; exit 1; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/mirelo-bench.XXXXXX")
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xpid=$!
+pids+=("$xpid")
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(head -n1 "$work/display")
+"$tools/moving-content" &
+pids+=($!)
+sleep 1
+
+# The engine's software encoder settings (no B-frames), given to FFmpeg too.
+preset=${MIRELO_X264_PRESET:-veryfast}
+crf=23
+
+ticks() { # utime+stime of a process in clock ticks
+  awk '{print $14 + $15}' "/proc/$1/stat"
+}
+hz=$(getconf CLK_TCK)
+
+# run NAME FPS: records $seconds seconds into $work/NAME-FPS-ROUND.mp4
+run() {
+  local name=$1 fps=$2 round=$3 out="$work/$1-$2-$3.mp4"
+  local x0 x1 cpu
+  x0=$(ticks "$xpid")
+  if [ "$name" = engine ]; then
+    /usr/bin/time -f "%U %S" -o "$work/time" \
+      "$tools/mirelo-rec" --rect 0,0,1920,1080 --fps "$fps" --seconds "$seconds" --quality 1 --cursor "$out" \
+      >"$work/rec.log" 2>&1
+  else
+    /usr/bin/time -f "%U %S" -o "$work/time" \
+      ffmpeg -nostdin -v error -y -f x11grab -framerate "$fps" -video_size 1920x1080 -draw_mouse 1 \
+      -t "$seconds" -i "$DISPLAY+0,0" -c:v libx264 -preset "$preset" -crf "$crf" -bf 0 -pix_fmt yuv420p \
+      "$out" >"$work/rec.log" 2>&1
+  fi
+  x1=$(ticks "$xpid")
+  python3 - "$out" "$fps" "$seconds" "$(cat "$work/time")" "$(( x1 - x0 ))" "$hz" "$name" <<'PY'
+import json, subprocess, sys
+out, fps, secs, times, xticks, hz, name = sys.argv[1:]
+fps, secs, hz = float(fps), float(secs), float(hz)
+user, system = (float(v) for v in times.split()[-2:])
+cpu = user + system + int(xticks) / hz
+pk = json.loads(subprocess.run(
+    ["ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries", "packet=pts_time",
+     "-show_entries", "format=duration,size", "-of", "json", out],
+    capture_output=True, text=True).stdout)
+pts = sorted(float(p["pts_time"]) for p in pk.get("packets", []) if "pts_time" in p)
+dur = float(pk["format"]["duration"])
+gap = max((b - a for a, b in zip(pts, pts[1:])), default=0)
+size = int(pk["format"]["size"])
+print(f"{name:7s} {int(fps):3d} fps  cpu/s {cpu / dur:6.3f}  frames {len(pts):5d}/{round(dur * fps):5d}"
+      f"  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB")
+PY
+}
+
+echo "preset $preset, crf $crf, ${seconds}s per run, $rounds rounds, $(nproc) cores"
+for fps in $rates; do
+  for round in $(seq "$rounds"); do
+    if [ $((round % 2)) = 1 ]; then order="engine ffmpeg"; else order="ffmpeg engine"; fi
+    for name in $order; do run "$name" "$fps" "$round" | tee -a "$work/results"; done
+  done
+done
+echo "--- medians"
+python3 - "$work/results" <<'PY'
+import re, statistics, sys
+rows = {}
+for line in open(sys.argv[1]):
+    m = re.match(r"(\w+)\s+(\d+) fps\s+cpu/s\s+([\d.]+)", line)
+    if m:
+        rows.setdefault((m.group(2), m.group(1)), []).append(float(m.group(3)))
+for fps in sorted({k[0] for k in rows}, key=int):
+    e = statistics.median(rows.get((fps, "engine"), [0]))
+    f = statistics.median(rows.get((fps, "ffmpeg"), [0]))
+    ratio = e / f if f else float("nan")
+    print(f"{fps} fps: engine {e:.3f} cpu-s/s, ffmpeg {f:.3f} cpu-s/s, ratio {ratio:.2f}")
+PY
