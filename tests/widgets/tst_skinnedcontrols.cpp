@@ -208,6 +208,33 @@ private slots:
         QCOMPARE(t.toolTip(), t.text());
     }
 
+    void overlayPicturesLandInPlace()
+    {
+        QPixmap marker = solid(Qt::red, 11);
+        CPushButton b("Text");
+        b.resize(120, 40);
+        b.setImageMap({{IMAGE_NORMAL, solid(Qt::blue, 20)}});
+        b.setButtonType(0);
+        b.setMarkerPixmap(&marker);
+        QImage shot = b.grab().toImage();
+        QCOMPARE(shot.pixelColor(40, 25), QColor(Qt::red)); // at (35, 19), 11 x 14
+        QCOMPARE(shot.pixelColor(25, 20), QColor(Qt::blue)); // the image, centred in its 50-wide box
+
+        QPixmap limit = solid(Qt::green, 19);
+        MyToolButton t;
+        t.resize(120, 40);
+        t.SetLimitPixmap(&limit);
+        shot = t.grab().toImage();
+        QCOMPARE(shot.pixelColor(79, 20), QColor(Qt::green)); // at (70, 10), 19 x 22
+
+        QPixmap arrow = solid(Qt::magenta, 11);
+        CComBobox c;
+        c.resize(150, 30);
+        c.setArrowPixmap(&arrow);
+        shot = c.grab().toImage();
+        QCOMPARE(shot.pixelColor(120, 14), QColor(Qt::magenta)); // at (115, 7), 11 x 14
+    }
+
     void comboSwallowsWheel()
     {
         CComBobox box;
