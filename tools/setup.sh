@@ -14,7 +14,7 @@ packages=(
   libxcb-keysyms1-dev libxcb-randr0-dev libxi-dev libxext-dev libxfixes-dev
   # recording engine
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
-  libx264-dev libyuv-dev libva-dev libpulse-dev libturbojpeg0-dev libjpeg-dev
+  libx264-dev libyuv-dev libva-dev libpulse-dev libturbojpeg0-dev libjpeg-dev linux-libc-dev
   # tests and benchmarks: a virtual X server, input injection, media tools,
   # a sound server of our own
   xvfb xauth x11-utils xdotool ffmpeg pulseaudio pulseaudio-utils dbus time

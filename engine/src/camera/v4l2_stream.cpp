@@ -107,7 +107,9 @@ public:
         frame.height = m_height;
         frame.stride = m_stride;
         frame.data = static_cast<const uint8_t *>(m_buffers[b.index].start);
-        frame.size = std::min<size_t>(b.bytesused, m_buffers[b.index].length);
+        // A few drivers leave bytesused at 0 for raw pictures: the buffer is whole then.
+        const size_t used = b.bytesused ? b.bytesused : m_buffers[b.index].length;
+        frame.size = std::min<size_t>(used, m_buffers[b.index].length);
         return 1;
     }
 
