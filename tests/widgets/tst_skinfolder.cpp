@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImageReader>
 #include <QFile>
 #include <QMovie>
@@ -115,6 +116,7 @@ private slots:
         QVERIFY(!skin->logoPixmap("logo").isNull());
         QCOMPARE(skin->logoPixmap("icon").size(), QSize(120, 120));
         QVERIFY(QFile::exists(skin->iconStyleSheetPath()));
+        QCOMPARE(QIcon(":/Olvex/Resources/Edition/win/exe_logo/trayicon.ico").availableSizes().value(0), QSize(32, 32));
         QVERIFY(QFile::exists(skin->colorStyleSheetPath()));
     }
 

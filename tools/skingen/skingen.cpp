@@ -4,7 +4,7 @@
 // description "AllImage.xml", and the loose images of each skin folder.
 //
 //   mirelo_skingen skin SOURCE_DIR OUT_DIR
-//   mirelo_skingen logo LOGO_SVG LOGO_XML OUT_PNG
+//   mirelo_skingen logo LOGO_SVG LOGO_XML OUT_PNG   (and trayicon.ico beside it)
 //
 // Manifest lines (SOURCE_DIR/manifest.txt), "#" starts a comment:
 //   sprite PART/KEY  GLYPH  WxH  [look=L] [glyph=N] [single]
@@ -421,6 +421,17 @@ void buildLogoSheet(const QString &svgPath, const QString &xmlPath, const QStrin
         renderer.render(&p, r);
     p.end();
     saveImage(sheet, outPath);
+
+    // The tray's icon, beside the sheet.
+    QImage icon(32, 32, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter ip(&icon);
+    ip.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&ip, QRectF(0, 0, 32, 32));
+    ip.end();
+    const QString ico = QFileInfo(outPath).absolutePath() + QStringLiteral("/trayicon.ico");
+    if (!icon.save(ico, "ICO"))
+        fail(QStringLiteral("cannot write %1").arg(ico));
 }
 
 } // namespace
