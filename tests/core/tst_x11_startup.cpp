@@ -43,27 +43,19 @@ bool clickClose(const QString &frame, const std::function<bool()> &done)
     const QRect g = windowGeometry(frame);
     if (g.width() < 100)
         return false;
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    for (int attempt = 0; attempt < 6; ++attempt) {
         xdotool({"mousemove", QString::number(g.right() - 24), QString::number(g.top() + 26), "sleep", "0.2",
                  "click", "1"});
-        for (int wait = 0; wait < 10; ++wait) {
+        for (int wait = 0; wait < 30; ++wait) {
             if (done())
                 return true;
             QTest::qWait(100);
         }
     }
+    qWarning("close button at %d,%d of %d,%d %dx%d", g.right() - 24, g.top() + 26, g.x(), g.y(), g.width(), g.height());
     return false;
 }
 
-// A window of the process with exactly this title.
-QString windowNamed(qint64 pid, const QString &name)
-{
-    for (const QString &id : visibleWindows(pid)) {
-        if (windowName(id) == name)
-            return id;
-    }
-    return {};
-}
 } // namespace
 
 class TestStartupProcess : public QObject
@@ -248,7 +240,12 @@ private slots:
         QVERIFY(!frame.isEmpty());
         // The question is the dialog form's window.
         QString question;
-        QVERIFY(clickClose(frame, [&] { return !(question = windowNamed(p.processId(), "Form")).isEmpty(); }));
+        const bool asked = clickClose(frame, [&] { return !(question = visibleWindows(p.processId(), "Form").value(0)).isEmpty(); });
+        if (!asked) {
+            for (const QString &id : visibleWindows(p.processId()))
+                qWarning("window %s '%s'", qPrintable(id), qPrintable(windowName(id)));
+        }
+        QVERIFY(asked);
         for (int attempt = 0; attempt < 10 && visibleWindows(p.processId()).contains(question); ++attempt) {
             xdotool({"windowfocus", "--sync", question});
             xdotool({"key", "--clearmodifiers", "Escape"});

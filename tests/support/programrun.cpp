@@ -3,10 +3,12 @@
 #include "testsupport.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QRect>
 #include <QThread>
+
+#include <algorithm>
 
 namespace testsupport {
 
@@ -75,10 +77,15 @@ static QString runXdotool(const QStringList &arguments, bool *ok = nullptr)
 
 QStringList visibleWindows(qint64 pid, const QString &name)
 {
-    QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                     QString::number(pid)};
-    args << QStringLiteral("--name") << (name.isEmpty() ? QStringLiteral(".*") : QRegularExpression::escape(name));
-    return runXdotool(args).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                           QString::number(pid), QStringLiteral("--name"), QStringLiteral(".*")};
+    QStringList ids = runXdotool(args).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // xdotool matches parts of several names; only the exact title counts.
+    if (!name.isEmpty()) {
+        ids.erase(std::remove_if(ids.begin(), ids.end(), [&](const QString &id) { return windowName(id) != name; }),
+                  ids.end());
+    }
+    return ids;
 }
 
 QString waitForWindow(qint64 pid, const QString &name, int timeoutMs)

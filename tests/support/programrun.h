@@ -40,8 +40,8 @@ bool waitForExit(QProcess &process, int timeoutMs);
 // Ends a process that is still running (terminate, then kill).
 void stopProgram(QProcess &process);
 
-// Visible top-level windows of a process whose name contains `name`
-// (any name when empty), as X window ids.
+// Visible top-level windows of a process titled exactly `name` (any title
+// when empty), as X window ids.
 QStringList visibleWindows(qint64 pid, const QString &name = QString());
 
 // Waits until the process shows such a window; its id, or empty.
