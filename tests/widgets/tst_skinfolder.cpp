@@ -238,6 +238,26 @@ private slots:
         }
     }
 
+    void embeddedPictures()
+    {
+        const QStringList names = {
+            ":/Mirelon/Resources/logo/closewindow-normal.png", ":/Mirelon/Resources/logo/closewindow-on.png",
+            ":/Mirelon/Resources/logo/closewindow-press.png", ":/Mirelon/images/state_on.png",
+            ":/Mirelon/images/state_off.png", ":/Mirelon/images/fullsize_checked.png",
+            ":/Mirelon/images/fullsize_unchecked.png", ":/Mirelon/images/fullsize_disabled.png",
+            ":/Mirelon/images/customsize_checked.png", ":/Mirelon/images/customsize_unchecked.png",
+            ":/Mirelon/images/customsize_disabled.png", ":/Mirelon/images/lockratio_checked.png",
+            ":/Mirelon/images/lockratio_unchecked.png", ":/Mirelon/images/lockratio_disabled.png",
+            ":/Mirelon/images/selectbutton_hot.png", ":/ControlPanel/presetcolor.png",
+            ":/ControlPanel/presetcolor_hot.png", ":/ControlPanel/presetcolor_down.png",
+            ":/ControlPanel/Resources/logo/paint/A.png", ":/Mirelon/Resources/logo/watermark-background1.jpg",
+        };
+        for (const QString &name : names)
+            QVERIFY2(!QImage(name).isNull(), qPrintable(name));
+        QCOMPARE(QImage(":/Mirelon/images/state_on.png").size(), QSize(98, 40));
+        QCOMPARE(QImage(":/Mirelon/Resources/logo/watermark-background1.jpg").size(), QSize(640, 360));
+    }
+
     void styleSheetsParse()
     {
         const QString program = QFileInfo(skinRoot()).absolutePath();

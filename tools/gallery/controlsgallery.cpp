@@ -110,15 +110,57 @@ QWidget *makeSkinnedControls()
     return stateSheet(QStringLiteral("Skinned controls"), rows);
 }
 
-QWidget *makeSkinImages()
+namespace {
+
+// A contact sheet: each picture with its name, on the skin's background.
+QWidget *contactSheet(const QString &title, const QString &base, const QStringList &files)
 {
     SkinManager *skin = SkinManager::instance();
-    const QString base = skin->skinPath();
+    const int cell = px(120), thumb = px(72), cols = 8;
+    const int rows = (files.size() + cols - 1) / cols;
+    QPixmap sheet(cols * cell, qMax(1, rows) * (cell + px(10)) + px(50));
+    sheet.fill(skin->color("Common", "Background", Qt::white));
+    QPainter p(&sheet);
+    p.setPen(skin->color("Common", "Text", Qt::black));
+    p.setFont(skin->scaledFont(18, true));
+    p.drawText(QRect(px(12), 0, sheet.width(), px(40)), Qt::AlignVCenter,
+               QStringLiteral("%1 - %2, scale %3")
+                   .arg(title, skin->knownSkins().value(skin->currentSkinIndex()))
+                   .arg(g_dscale, 0, 'f', 1));
+    p.setFont(skin->scaledFont(9, false));
+    for (int i = 0; i < files.size(); ++i) {
+        const QRect r((i % cols) * cell, px(50) + (i / cols) * (cell + px(10)), cell, cell + px(10));
+        QPixmap img(base + files[i]);
+        if (img.width() > thumb || img.height() > thumb)
+            img = img.scaled(thumb, thumb, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawPixmap(r.x() + (cell - img.width()) / 2, r.y() + (thumb - img.height()) / 2 + px(4), img);
+        const QString name = files[i].section(QLatin1Char('/'), -1);
+        p.drawText(QRect(r.x() + 2, r.y() + thumb + px(8), cell - 4, px(34)),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, name);
+    }
+    p.end();
+    auto *label = new QLabel;
+    label->setPixmap(sheet);
+    label->setFixedSize(sheet.size());
+    return label;
+}
+
+QStringList picturesUnder(const QString &base)
+{
     QStringList files;
-    QDirIterator it(base, {"*.png", "*.PNG", "*.gif"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(base, {"*.png", "*.PNG", "*.gif", "*.jpg", "*.ico"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << it.next().mid(base.size());
     files.sort(Qt::CaseInsensitive);
+    return files;
+}
+
+} // namespace
+
+QWidget *makeSkinImages()
+{
+    SkinManager *skin = SkinManager::instance();
+    QStringList files = picturesUnder(skin->skinPath());
     files.removeAll(QStringLiteral("AllImage.png"));
     // A few countdown frames stand for the whole sequence.
     static const QRegularExpression countdown(QStringLiteral("^image/countdown/(\\d+)\\.png$"));
@@ -128,34 +170,19 @@ QWidget *makeSkinImages()
                                    return m.hasMatch() && !QStringList{"2", "30", "60"}.contains(m.captured(1));
                                }),
                 files.end());
+    return contactSheet(QStringLiteral("Loose images"), skin->skinPath(), files);
+}
 
-    const int cell = px(120), thumb = px(72), cols = 8;
-    const int rows = (files.size() + cols - 1) / cols;
-    QPixmap sheet(cols * cell, qMax(1, rows) * (cell + px(10)) + px(50));
-    sheet.fill(skin->color("Common", "Background", Qt::white));
-    QPainter p(&sheet);
-    p.setPen(skin->color("Common", "Text", Qt::black));
-    p.setFont(skin->scaledFont(18, true));
-    p.drawText(QRect(px(12), 0, sheet.width(), px(40)), Qt::AlignVCenter,
-               QStringLiteral("Loose images - %1, scale %2")
-                   .arg(skin->knownSkins().value(skin->currentSkinIndex()))
-                   .arg(g_dscale, 0, 'f', 1));
-    p.setFont(skin->scaledFont(9, false));
-    for (int i = 0; i < files.size(); ++i) {
-        const QRect r((i % cols) * cell, px(50) + (i / cols) * (cell + px(10)), cell, cell + px(10));
-        QPixmap img(base + files[i]);
-        if (img.width() > thumb || img.height() > thumb)
-            img = img.scaled(thumb, thumb, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.drawPixmap(r.x() + (cell - img.width()) / 2, r.y() + (thumb - img.height()) / 2 + px(4), img);
-        const QString name = files[i].startsWith(QLatin1String("image/")) ? files[i].mid(6) : files[i];
-        p.drawText(QRect(r.x() + 2, r.y() + thumb + px(8), cell - 4, px(34)),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, name);
+QWidget *makeEmbeddedImages()
+{
+    QStringList files;
+    for (const char *root : {"Mirelon", "ControlPanel", "Olvex"}) {
+        for (const QString &f : picturesUnder(QStringLiteral(":/")))
+            if (f.startsWith(QLatin1String(root)))
+                files << f;
     }
-    p.end();
-    auto *label = new QLabel;
-    label->setPixmap(sheet);
-    label->setFixedSize(sheet.size());
-    return label;
+    files.removeDuplicates();
+    return contactSheet(QStringLiteral("Embedded pictures"), QStringLiteral(":/"), files);
 }
 
 } // namespace gallery

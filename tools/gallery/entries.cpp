@@ -9,6 +9,7 @@ const QList<GalleryEntry> &galleryEntries()
     static const QList<GalleryEntry> entries = QList<GalleryEntry>{
         {"skinned-controls", gallery::makeSkinnedControls},
         {"skin-images", gallery::makeSkinImages},
+        {"embedded-images", gallery::makeEmbeddedImages},
         {"frame-main", gallery::makeMainFrame},
         {"frame-service", gallery::makeServiceFrame},
         {"frame-common-all-buttons", gallery::makeCommonFrameAllButtons},

@@ -38,6 +38,7 @@ QWidget *stateSheet(const QString &title, const QList<StateRow> &rows);
 // Entries of the skinned toolkit (controlsgallery.cpp).
 QWidget *makeSkinnedControls();
 QWidget *makeSkinImages();
+QWidget *makeEmbeddedImages();
 
 // Frames, splash and common dialogs (framesgallery.cpp).
 QWidget *makeMainFrame();

@@ -5,6 +5,7 @@
 //
 //   mirelo_skingen skin SOURCE_DIR OUT_DIR
 //   mirelo_skingen logo LOGO_SVG LOGO_XML OUT_PNG   (and trayicon.ico beside it)
+//   mirelo_skingen embed SOURCE_DIR MANIFEST SKIN OUT_DIR   (embedded pictures)
 //
 // Manifest lines (SOURCE_DIR/manifest.txt), "#" starts a comment:
 //   sprite PART/KEY  GLYPH  WxH  [look=L] [glyph=N] [single]
@@ -85,17 +86,26 @@ void saveImage(const QImage &image, const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QLatin1String("png"))
-        fail(QStringLiteral("%1: only PNG pictures are drawn by image lines").arg(path));
-    if (!image.save(path, "PNG"))
+    const char *format = suffix == QLatin1String("png") ? "PNG" : suffix == QLatin1String("jpg") ? "JPG" : nullptr;
+    if (!format)
+        fail(QStringLiteral("%1: only PNG and JPG pictures are drawn by image lines").arg(path));
+    QImage out = image;
+    if (qstrcmp(format, "JPG") == 0) {
+        // No transparency in JPEG: lay the picture on white.
+        out = QImage(image.size(), QImage::Format_RGB32);
+        out.fill(Qt::white);
+        QPainter p(&out);
+        p.drawImage(0, 0, image);
+    }
+    if (!out.save(path, format, 92))
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
-QList<Entry> readManifest(const QString &sourceDir)
+QList<Entry> readManifest(const QString &sourceDir, const QString &manifest)
 {
     static const QRegularExpression sizeRe(QStringLiteral("^(\\d+)x(\\d+)$"));
     static const QRegularExpression xmlName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_.-]*$"));
-    const QString path = sourceDir + QStringLiteral("/manifest.txt");
+    const QString path = manifest;
     const QStringList lines = readText(path).split(QLatin1Char('\n'));
     QList<Entry> entries;
     for (int n = 0; n < lines.size(); ++n) {
@@ -306,7 +316,7 @@ QByteArray colourSheet(const QString &sourceDir, const QString &skin, const char
 
 void buildSkin(const QString &sourceDir, const QString &outDir)
 {
-    const QList<Entry> entries = readManifest(sourceDir);
+    const QList<Entry> entries = readManifest(sourceDir, sourceDir + QStringLiteral("/manifest.txt"));
     QStringList skins;
     for (const QFileInfo &fi : QDir(sourceDir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         if (QFileInfo::exists(fi.filePath() + QStringLiteral("/palette.ini")))
@@ -391,6 +401,31 @@ void buildSkin(const QString &sourceDir, const QString &outDir)
     }
 }
 
+// Pictures embedded in the program: the image lines of MANIFEST drawn with
+// the colours of one skin into OUT_DIR, and OUT_DIR/embedded.qrc listing
+// each under its own resource path.
+void buildEmbedded(const QString &sourceDir, const QString &manifest, const QString &skin, const QString &outDir)
+{
+    const QList<Entry> entries = readManifest(sourceDir, manifest);
+    Palette palette;
+    QString error;
+    if (!palette.load(sourceDir + QLatin1Char('/') + skin + QStringLiteral("/palette.ini"), &error))
+        fail(error);
+    QByteArray qrc("<RCC>\n  <qresource prefix=\"/\">\n");
+    for (const Entry &e : entries) {
+        if (e.sprite || e.frames > 0 || e.to >= 0)
+            fail(QStringLiteral("%1:%2: only image lines can be embedded").arg(manifest).arg(e.line));
+        const QImage img = paintImage(e.spec, e.state, palette, &error);
+        if (img.isNull())
+            fail(QStringLiteral("%1:%2: %3").arg(manifest).arg(e.line).arg(error));
+        const QString file = outDir + QLatin1Char('/') + e.path;
+        saveImage(img, file);
+        qrc += QStringLiteral("    <file alias=\"%1\">%2</file>\n").arg(e.path.toHtmlEscaped(), file.toHtmlEscaped()).toUtf8();
+    }
+    qrc += "  </qresource>\n</RCC>\n";
+    writeBytes(outDir + QStringLiteral("/embedded.qrc"), qrc);
+}
+
 // The edition logo sheet: the logo drawn into every rectangle that the logo
 // description gives the first edition.
 void buildLogoSheet(const QString &svgPath, const QString &xmlPath, const QString &outPath)
@@ -447,7 +482,10 @@ int main(int argc, char **argv)
         buildSkin(args[2], args[3]);
     else if (args.size() == 5 && args[1] == QLatin1String("logo"))
         buildLogoSheet(args[2], args[3], args[4]);
+    else if (args.size() == 6 && args[1] == QLatin1String("embed"))
+        buildEmbedded(args[2], args[3], args[4], args[5]);
     else
-        fail(QStringLiteral("usage: mirelo_skingen skin SOURCE_DIR OUT_DIR | logo LOGO_SVG LOGO_XML OUT_PNG"));
+        fail(QStringLiteral("usage: mirelo_skingen skin SOURCE_DIR OUT_DIR | logo LOGO_SVG LOGO_XML OUT_PNG"
+                            " | embed SOURCE_DIR MANIFEST SKIN OUT_DIR"));
     return 0;
 }
