@@ -6,6 +6,9 @@
 CAbstractFrame::CAbstractFrame(QWidget *content, QWidget *parent, FrameTypes types)
     : QDialog(parent), m_parent(parent), m_content(content), m_types(types)
 {
+    // The signal's argument type by the name the signal gives it.
+    static const int registered = qRegisterMetaType<CAbstractFrame::FrameTypes>("CAbstractFrame::FrameTypes");
+    Q_UNUSED(registered);
     if (m_content)
         m_content->installEventFilter(this);
 }
