@@ -73,6 +73,27 @@ private slots:
         QVERIFY2(std::fabs(a.correctionPpm() + ppm) < 60, qPrintable(QString::number(a.correctionPpm())));
     }
 
+    void raggedChunksOfAnySizeAreTaken()
+    {
+        // The server hands over whatever it has, down to single frames; a
+        // correction must never be as large as such a chunk.
+        SourceAligner a(kRate, kOrigin);
+        std::mt19937 random(3);
+        std::uniform_int_distribution<int> size(1, 700);
+        const double trueRate = kRate * (1.0 - 400e-6);
+        const auto data = constant(700, 0.1f);
+        int64_t sent = 0;
+        for (int i = 0; i < 20000; ++i) {
+            const int n = i % 7 == 0 ? 1 : size(random);
+            a.push(data.data(), n, kOrigin + int64_t(sent / trueRate * 1e6));
+            sent += n;
+            a.discardBefore(a.cursor() - kRate);
+        }
+        const double clockPos = sent / trueRate * kRate;
+        QVERIFY2(std::fabs(double(a.cursor()) - clockPos) < 0.005 * kRate,
+                 qPrintable(QString::number(double(a.cursor()) - clockPos)));
+    }
+
     void dataFromBeforeTheStartIsDroppedAndALateStartPadded()
     {
         SourceAligner early(kRate, kOrigin);
@@ -86,6 +107,24 @@ private slots:
         late.mixInto(out.data(), 0, kRate, 1.0f);
         QCOMPARE(out[size_t(0.1 * kRate) * 2], 0.0f);
         QVERIFY(std::fabs(out[size_t(0.25 * kRate) * 2] - 0.5f) < 0.01f);
+    }
+
+    void unreliableFirstTimestampsAreSettledEarly()
+    {
+        // The first chunks come stamped 40 ms late (the server's timing is
+        // not known yet); the aligner puts the sound right within a second
+        // or two instead of resampling for many seconds.
+        SourceAligner a(kRate, kOrigin);
+        const auto data = constant(480, 0.1f);
+        double lastErrorMs = 0;
+        for (int64_t k = 0; k < 300; ++k) {
+            const int64_t captured = kOrigin + k * 10000;
+            a.push(data.data(), 480, captured + (k < 10 ? 40000 : 0));
+            lastErrorMs = (double(a.cursor()) - double(captured - kOrigin + 10000) * kRate / 1e6) * 1000.0 / kRate;
+            if (k > 150)
+                QVERIFY2(std::fabs(lastErrorMs) < 5.0, qPrintable(QString::number(lastErrorMs)));
+        }
+        QCOMPARE(a.hardCorrections(), 0);
     }
 
     void aStalledDeviceIsFilledWithSilenceAndTheRestStaysInStep()
@@ -148,6 +187,24 @@ private slots:
             mixer.pump(kOrigin + k * 10000);
         }
         QCOMPARE(c.left.back(), 1.0f);
+    }
+
+    void soundHandedOverBeforeItPlaysWaitsForItsTime()
+    {
+        // A monitor of an output that works two seconds ahead delivers
+        // sound stamped with instants still to come.
+        Collected c;
+        std::atomic<int> gain{100};
+        AudioMixer mixer(kRate, kOrigin, 300000, c.output());
+        SourceAligner &src = mixer.addSource(&gain);
+        const auto block = constant(2 * kRate, 0.5f);
+        src.push(block.data(), 2 * kRate, kOrigin);
+        mixer.pump(kOrigin + 500000);
+        QCOMPARE(mixer.mixed(), int64_t(kRate / 2));
+        // The end comes at one second: what lies beyond is not the picture's.
+        mixer.pump(kOrigin + 1000000, true);
+        QCOMPARE(int64_t(c.left.size()), int64_t(kRate));
+        QVERIFY(std::fabs(c.at(0.9) - 0.5f) < 0.01f);
     }
 
     void withoutDevicesTheTrackIsSilenceOfTheRightLength()

@@ -68,7 +68,7 @@ class TestPulseEngineAudio : public QObject
     Q_OBJECT
     AudioTestEngine m_engine;
     QTemporaryDir m_data;
-    int m_tone = -1;
+    QProcess m_tone;
 
     int start(const RecordParams &p) { return m_engine.op<MireloStartRecordingFn>(MIRELO_OP_START_RECORDING)(&p); }
     int stop() { return m_engine.op<MireloStopRecordingFn>(MIRELO_OP_STOP_RECORDING)(); }
@@ -105,15 +105,22 @@ private slots:
         QVERIFY(m_data.isValid());
         QVERIFY(m_engine.load());
         QCOMPARE(m_engine.initialize(m_data.path().toUtf8()), int(MIRELO_OK));
-        m_tone = AudioTestEngine::loadModule({"module-sine", "sink=mirelo_null_sink", "frequency=1000"});
-        QVERIFY(m_tone >= 0);
+        // A tone played the way a program plays sound, with a short buffer
+        // (a sine module would make the null output work in blocks of two
+        // seconds).
+        const QString wav = m_data.path() + "/tone.wav";
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=f=1000:d=120", "-y", wav}), 0);
+        m_tone.start("paplay", {"--latency-msec=20", "-d", "mirelo_null_sink", wav});
+        QVERIFY(m_tone.waitForStarted());
+        QTest::qWait(300);
         selectById(kSystem, "mirelo_null_sink.monitor");
         selectById(kMic, "mirelo_sine");
     }
     void cleanupTestCase()
     {
         m_engine.shutdown();
-        AudioTestEngine::unloadModule(m_tone);
+        m_tone.kill();
+        m_tone.waitForFinished();
     }
 
     void videoWithBothSourcesHasOneTrackInStep()

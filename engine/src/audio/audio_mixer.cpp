@@ -36,6 +36,9 @@ void AudioMixer::pump(int64_t nowUs, bool flush)
     }
     if (m_sources.empty())
         target = overdue; // no device: a silent track of the right length
+    // A monitor can hand sound over well before it is played: it waits here
+    // until its time has come, so the end is cut where the picture ends.
+    target = std::min(target, now);
     const int blockFrames = int(m_block.size() / 2);
     while (m_mixed < target) {
         const int n = int(std::min<int64_t>(blockFrames, target - m_mixed));

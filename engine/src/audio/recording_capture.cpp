@@ -2,6 +2,7 @@
 
 #include "audio/audio_module.h"
 #include "core/clock.h"
+#include "core/log.h"
 
 namespace mirelo {
 namespace audio {
@@ -123,14 +124,31 @@ void RecordingCapture::onRead(pa_stream *s, size_t, void *self)
 {
     auto *c = static_cast<Capture *>(self);
     RecordingCapture *r = c->owner;
-    // The oldest unread frame was captured `latency` ago.
+    // The oldest unread frame was captured `latency` ago (for a monitor:
+    // the time until it is played, often negative).
     const int64_t now = monotonicMicros();
     pa_usec_t latency = 0;
     int negative = 0;
-    int64_t at = now;
+    int64_t age = 0;
     if (pa_stream_get_latency(s, &latency, &negative) == 0)
-        at = negative ? now + int64_t(latency) : now - int64_t(latency);
+        age = negative ? -int64_t(latency) : int64_t(latency);
+    // A monitor hands sound over when it is played or before, so its frames
+    // are never older than what waits here; early on the server can claim
+    // hundreds of milliseconds until its timing settles.
+    const int64_t waiting = int64_t(pa_stream_readable_size(s)) * 1000000 / (int64_t(2 * sizeof(float)) * r->m_rate);
+    // Any other source captures before it hands over: never younger.
+    if (c->source.monitor ? age > waiting : age < waiting)
+        age = waiting;
+    int64_t at = now - age;
     std::lock_guard<std::mutex> lock(r->m_mutex);
+    if (c->aligner && now - c->lastLogUs >= 1000000) {
+        // Once a second, for whoever measures sync (MIRELO_ENGINE_LOG).
+        c->lastLogUs = now;
+        logLine("audio %s: age %.1f ms (%.1f ms waiting), offset %.1f ms, correction %.0f ppm, jumps %d",
+                c->source.name.c_str(), age / 1000.0, waiting / 1000.0,
+                c->aligner->offsetFrames() * 1000.0 / r->m_rate, c->aligner->correctionPpm(),
+                c->aligner->hardCorrections());
+    }
     while (pa_stream_readable_size(s) > 0) {
         const void *data = nullptr;
         size_t bytes = 0;

@@ -40,6 +40,7 @@ private:
         SourceAligner *aligner = nullptr;
         SourceInfo source;
         int slot = 0;
+        int64_t lastLogUs = 0;
         std::atomic<bool> ended{false}; // the device went away: silence from now on
     };
 

@@ -24,6 +24,12 @@ constexpr double kGapSeconds = 0.25;
 constexpr double kSmoothingSeconds = 1.0;
 constexpr double kCorrectionSeconds = 4.0;
 constexpr double kMaxCorrection = 0.005;
+// The first timestamps of a stream are the least reliable (the server's
+// timing has not been measured yet): once this much sound has come in, the
+// smoothed offset is taken out in one step, before it would need seconds
+// of resampling.
+constexpr double kSettleSeconds = 1.0;
+constexpr double kSettleTolerance = 0.003;
 } // namespace
 
 SourceAligner::SourceAligner(int rate, int64_t originUs) : m_rate(rate > 0 ? rate : 48000), m_origin(originUs)
@@ -79,14 +85,15 @@ void SourceAligner::push(const float *samples, int frames, int64_t captureUs)
         return;
     const double expected = double(captureUs - m_origin) * m_rate / 1e6;
     const double pending = m_swr ? double(swr_get_delay(m_swr, m_rate)) : 0.0;
-    const double offset = double(cursor()) + pending - expected; // > 0: ahead of the clock
-    int skip = 0;
+    // > 0: ahead of the clock (frames still to be dropped count as gone)
+    const double offset = double(cursor()) + pending - double(m_toDrop) - expected;
 
     const auto jumpTo = [&](double off) {
+        m_toDrop = 0;
         if (off < 0)
             appendSilence(int64_t(std::llround(-off)));
         else
-            skip = int(std::min<double>(frames, std::llround(off)));
+            m_toDrop = int64_t(std::llround(off)); // from this chunk on
         m_filtered = 0.0;
         m_carry = 0.0;
         m_ppm = 0.0;
@@ -97,6 +104,20 @@ void SourceAligner::push(const float *samples, int frames, int64_t captureUs)
     if (!m_started) {
         m_started = true;
         jumpTo(offset);
+    } else if (!m_settled && std::fabs(offset) > kGapSeconds * m_rate) {
+        // The very first stamps can be far off (a buffer the server had
+        // filled before the stream ran): start again from here.
+        jumpTo(offset);
+        m_framesIn = 0;
+    } else if (!m_settled) {
+        const double a = std::min(1.0, double(frames) / (0.25 * m_rate));
+        m_filtered += a * (offset - m_filtered);
+        m_framesIn += frames;
+        if (m_framesIn >= kSettleSeconds * m_rate) {
+            m_settled = true;
+            if (std::fabs(m_filtered) > kSettleTolerance * m_rate)
+                jumpTo(m_filtered);
+        }
     } else if (std::fabs(offset) > kGapSeconds * m_rate) {
         ++m_hardCorrections;
         jumpTo(offset);
@@ -111,12 +132,18 @@ void SourceAligner::push(const float *samples, int frames, int64_t captureUs)
             double rate = -m_filtered / (kCorrectionSeconds * m_rate);
             rate = std::max(-kMaxCorrection, std::min(kMaxCorrection, rate));
             m_ppm = rate * 1e6;
+            // Whole frames only, and never more than a hundredth of the
+            // chunk (a correction as large as the chunk would stop the
+            // resampler); the rest is carried to the next chunk.
             const double delta = rate * frames + m_carry;
-            const int whole = int(delta); // toward zero
-            m_carry = delta - whole;
-            swr_set_compensation(m_swr, whole, frames);
+            const int limit = frames / 100;
+            const int whole = std::max(-limit, std::min(limit, int(delta))); // toward zero
+            m_carry = std::max(-1000.0, std::min(1000.0, delta - whole));
+            swr_set_compensation(m_swr, whole, whole ? frames : 0);
         }
     }
+    const int skip = int(std::min<int64_t>(frames, m_toDrop));
+    m_toDrop -= skip;
     if (skip >= frames)
         return;
     feed(samples ? samples + size_t(skip) * 2 : nullptr, frames - skip);

@@ -52,6 +52,9 @@ private:
     std::deque<float> m_fifo; // interleaved stereo from position m_base
     int64_t m_base = 0;
     bool m_started = false;
+    bool m_settled = false;  // the first second's offset has been taken out
+    int64_t m_framesIn = 0;  // frames received before settling
+    int64_t m_toDrop = 0;    // frames still to drop from the coming chunks
     double m_filtered = 0.0; // smoothed (cursor - clock position), frames
     double m_carry = 0.0;    // fraction of a frame of correction not yet applied
     double m_ppm = 0.0;

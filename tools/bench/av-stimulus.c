@@ -1,0 +1,143 @@
+/*
+ * av-stimulus: the picture and the sound of the sync benchmark, from one
+ * clock. Once a second, at the same monotonic instant, the top of the
+ * screen flashes white for 100 ms and a 2 kHz beep of 60 ms starts on the
+ * default output. Between flashes a bar along the bottom grows from the
+ * left edge to the right edge, so every captured picture tells how long
+ * after the last beep it was taken (to about a pixel: 1/width s).
+ *
+ *   av-stimulus SECONDS   (uses $DISPLAY and the default sound server)
+ *
+ * The sound is written a few milliseconds ahead; each chunk is the sound of
+ * the instant the output will play it (its latency is asked every time), so
+ * beeps start when the flashes do.
+ */
+#define _GNU_SOURCE
+#include <math.h>
+#include <pthread.h>
+#include <pulse/simple.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <time.h>
+#include <xcb/xcb.h>
+
+#define RATE 48000
+#define BEEP_S 0.060
+#define FLASH_S 0.100
+
+static double g_t0;      /* the first beep, monotonic seconds */
+static double g_seconds; /* how long to run */
+
+static double now(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+static void sleepUntil(double t)
+{
+    struct timespec ts;
+    ts.tv_sec = (time_t)t;
+    ts.tv_nsec = (long)((t - (double)ts.tv_sec) * 1e9);
+    clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, NULL);
+}
+
+static void *sound(void *arg)
+{
+    (void)arg;
+    pa_sample_spec spec = {PA_SAMPLE_FLOAT32LE, RATE, 1};
+    pa_buffer_attr attr = {(uint32_t)-1, (uint32_t)(RATE * 4 * 0.03), (uint32_t)-1, (uint32_t)-1, (uint32_t)-1};
+    int err = 0;
+    pa_simple *s = pa_simple_new(NULL, "av-stimulus", PA_STREAM_PLAYBACK, NULL, "beeps", &spec, NULL, &attr, &err);
+    if (!s) {
+        fprintf(stderr, "av-stimulus: no sound output (%d)\n", err);
+        exit(1);
+    }
+    enum { CHUNK = RATE / 200 }; /* 5 ms */
+    float buf[CHUNK];
+    /* Prime with silence; then, for every chunk, ask when the next written
+     * sample plays (the output's latency can change while it runs, e.g.
+     * when recorders attach to its monitor) and write the sound of that
+     * instant. */
+    for (int i = 0; i < CHUNK; ++i)
+        buf[i] = 0.0f;
+    for (int k = 0; k < 4; ++k)
+        pa_simple_write(s, buf, sizeof buf, &err);
+    for (;;) {
+        const double playsAt = now() + pa_simple_get_latency(s, &err) / 1e6;
+        if (playsAt > g_t0 + g_seconds + 1.0)
+            break;
+        for (int i = 0; i < CHUNK; ++i) {
+            const double t = playsAt + (double)i / RATE - g_t0; /* stimulus time */
+            const double phase = t - floor(t);
+            buf[i] = (t >= 0 && phase < BEEP_S) ? (float)(0.8 * sin(2 * M_PI * 2000.0 * phase)) : 0.0f;
+        }
+        pa_simple_write(s, buf, sizeof buf, &err);
+    }
+    pa_simple_drain(s, &err);
+    pa_simple_free(s);
+    return NULL;
+}
+
+static void fill(xcb_connection_t *c, xcb_window_t w, xcb_gcontext_t gc, uint32_t colour, int x, int y, int wd,
+                 int ht)
+{
+    if (wd <= 0 || ht <= 0)
+        return;
+    xcb_change_gc(c, gc, XCB_GC_FOREGROUND, &colour);
+    xcb_rectangle_t r = {(int16_t)x, (int16_t)y, (uint16_t)wd, (uint16_t)ht};
+    xcb_poly_fill_rectangle(c, w, gc, 1, &r);
+}
+
+int main(int argc, char **argv)
+{
+    g_seconds = argc > 1 ? atof(argv[1]) : 60;
+    xcb_connection_t *c = xcb_connect(NULL, NULL);
+    if (xcb_connection_has_error(c)) {
+        fprintf(stderr, "av-stimulus: no X display\n");
+        return 1;
+    }
+    xcb_screen_t *scr = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const int W = scr->width_in_pixels, H = scr->height_in_pixels;
+    xcb_window_t w = xcb_generate_id(c);
+    uint32_t values[2] = {0, 1};
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, w, scr->root, 0, 0, (uint16_t)W, (uint16_t)H, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, scr->root_visual, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT,
+                      values);
+    xcb_map_window(c, w);
+    xcb_gcontext_t gc = xcb_generate_id(c);
+    xcb_create_gc(c, gc, w, 0, NULL);
+    fill(c, w, gc, 0, 0, 0, W, H);
+    xcb_flush(c);
+
+    g_t0 = ceil(now()) + 2.0; /* a whole second, after the sound is running */
+    printf("first_beep_monotonic=%.6f\n", g_t0);
+    fflush(stdout);
+    pthread_t th;
+    pthread_create(&th, NULL, sound, NULL);
+
+    const int barTop = H * 5 / 6;
+    int lastFlash = -1, lastBar = -1;
+    while (now() < g_t0 + g_seconds + 1.0) {
+        const double t = now() - g_t0;
+        const double phase = t < 0 ? 0 : t - floor(t);
+        const int flash = t >= 0 && phase < FLASH_S;
+        const int bar = t < 0 ? 0 : (int)(phase * W);
+        if (flash != lastFlash) {
+            fill(c, w, gc, flash ? 0xffffff : 0, 0, 0, W, barTop);
+            lastFlash = flash;
+        }
+        if (bar != lastBar) {
+            fill(c, w, gc, 0xffffff, 0, barTop, bar, H - barTop);
+            fill(c, w, gc, 0, bar, barTop, W - bar, H - barTop);
+            lastBar = bar;
+        }
+        xcb_flush(c);
+        sleepUntil(now() + 0.001);
+    }
+    pthread_join(th, NULL);
+    xcb_disconnect(c);
+    return 0;
+}
