@@ -118,6 +118,7 @@ int main(int argc, char *argv[])
         SkinManager::instance()->notifyImagesChanged();
 
         app.setActivationWindow(&frame, true);
+        QObject::connect(&app, &QtSingleApplication::messageReceived, mirelo, &Mirelo::newInstanceMessage);
         mirelo->setFrame(&frame);
         frame.show();
         splash.finish();

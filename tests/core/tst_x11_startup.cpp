@@ -90,9 +90,16 @@ private slots:
         QProcess first;
         QVERIFY(!startToFrame(first, user).isEmpty());
 
+        const QString config = user.dataFolder() + "config.xml";
+        const QDateTime written = QFileInfo(config).lastModified();
+        QVERIFY(written.isValid());
+        QTest::qWait(1100); // file times count in seconds here
+
         QProcess second;
         QVERIFY(startProgram(second, user, {}, kEngine));
         QVERIFY2(waitForExit(second, 8000), "a second start must end within its time-out");
+        // It handed over before touching the options file.
+        QCOMPARE(QFileInfo(config).lastModified(), written);
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
 
