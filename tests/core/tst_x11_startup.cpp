@@ -239,6 +239,21 @@ private slots:
         stopProgram(first);
     }
 
+    void titleBarDragsTheFrame()
+    {
+        ProgramUser user;
+        QProcess p;
+        const QString frame = startToFrame(p, user);
+        QVERIFY(!frame.isEmpty());
+        const QRect before = windowGeometry(frame);
+        const QString x = QString::number(before.x() + 300), y = QString::number(before.y() + 25);
+        QVERIFY(xdotool({"mousemove", x, y, "sleep", "0.3", "mousedown", "1", "sleep", "0.2", "mousemove_relative",
+                         "--", "50", "60", "sleep", "0.2", "mousemove_relative", "--", "50", "40", "sleep", "0.2",
+                         "mouseup", "1"}));
+        QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(frame).topLeft(), before.topLeft() + QPoint(100, 100), 3000);
+        stopProgram(p);
+    }
+
     void cancelledCloseQuestionChangesNothing()
     {
         ProgramUser user;
