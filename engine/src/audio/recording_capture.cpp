@@ -26,7 +26,7 @@ RecordingCapture::~RecordingCapture()
 bool RecordingCapture::uses(int slot, uint32_t sourceIndex) const
 {
     for (const auto &c : m_captures)
-        if (c->slot == slot && c->source.index == sourceIndex && !c->ended)
+        if (c->slot == slot && c->source.index == sourceIndex) // also once its stream has ended
             return true;
     return false;
 }
