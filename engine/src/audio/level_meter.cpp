@@ -2,6 +2,8 @@
 
 #include "audio/event_dispatch.h"
 
+#include <mirelo/engine_api.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -39,6 +41,7 @@ bool LevelMeter::open(const SourceInfo &source)
     if (!m_stream)
         return false;
     pa_stream_set_read_callback(m_stream, &LevelMeter::onRead, this);
+    pa_stream_set_state_callback(m_stream, &LevelMeter::onState, this);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<uint32_t>(-1);
     attr.tlength = attr.prebuf = attr.minreq = static_cast<uint32_t>(-1);
@@ -46,6 +49,9 @@ bool LevelMeter::open(const SourceInfo &source)
     const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_PEAK_DETECT
                                                       | PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_record(m_stream, source.name.c_str(), &attr, flags) < 0) {
+        reportRefusal();
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_read_callback(m_stream, nullptr, nullptr);
         pa_stream_unref(m_stream);
         m_stream = nullptr;
         return false;
@@ -59,10 +65,26 @@ void LevelMeter::close()
     if (!m_stream)
         return;
     pa_stream_set_read_callback(m_stream, nullptr, nullptr);
+    pa_stream_set_state_callback(m_stream, nullptr, nullptr);
     pa_stream_disconnect(m_stream);
     pa_stream_unref(m_stream);
     m_stream = nullptr;
     m_source = SourceInfo();
+}
+
+void LevelMeter::reportRefusal()
+{
+    // The server (or the desktop's sandbox in front of it) refused the
+    // microphone: on this system that is what a privacy block looks like.
+    pa_context *ctx = m_client.context();
+    if (m_levelEvent == MIRELO_EVENT_MICROPHONE_LEVEL && ctx && pa_context_errno(ctx) == PA_ERR_ACCESS)
+        m_events.post(MIRELO_EVENT_MICROPHONE_BLOCKED, 0);
+}
+
+void LevelMeter::onState(pa_stream *s, void *self)
+{
+    if (pa_stream_get_state(s) == PA_STREAM_FAILED)
+        static_cast<LevelMeter *>(self)->reportRefusal();
 }
 
 void LevelMeter::onRead(pa_stream *s, size_t, void *self)

@@ -31,6 +31,8 @@ public:
 
 private:
     static void onRead(pa_stream *s, size_t bytes, void *self);
+    static void onState(pa_stream *s, void *self);
+    void reportRefusal();
 
     PulseClient &m_client;
     EventDispatch &m_events;
