@@ -10,7 +10,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   libqt5svg5-dev libqt5x11extras5-dev qttranslations5-l10n
   # X11 layers: hotkeys, mouse hook, window lists, screen capture
-  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-shm0-dev libxcb-xfixes0-dev
+  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-shm0-dev libxcb-xfixes0-dev libxcb-damage0-dev
   libxcb-keysyms1-dev libxcb-randr0-dev libxi-dev libxext-dev libxfixes-dev
   # recording engine
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev

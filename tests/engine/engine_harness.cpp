@@ -181,6 +181,25 @@ bool paintRoot(unsigned rgb)
     return true;
 }
 
+bool fillRoot(int x, int y, int w, int h, unsigned rgb)
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return false;
+    }
+    xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_gcontext_t gc = xcb_generate_id(c);
+    const uint32_t values[] = {rgb, 1}; // foreground; draw over child windows too
+    xcb_create_gc(c, gc, s->root, XCB_GC_FOREGROUND | XCB_GC_SUBWINDOW_MODE, values);
+    const xcb_rectangle_t r{int16_t(x), int16_t(y), uint16_t(w), uint16_t(h)};
+    xcb_poly_fill_rectangle(c, s->root, gc, 1, &r);
+    xcb_free_gc(c, gc);
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    xcb_disconnect(c);
+    return true;
+}
+
 QString outDir()
 {
     const QString root = qEnvironmentVariable("MIRELO_TEST_ROOT", QDir::tempPath());

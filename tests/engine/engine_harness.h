@@ -52,6 +52,8 @@ Rgb pixel(const QByteArray &rgb, int w, int x, int y);
 bool indexAtFront(const QString &file);
 // Paints the X root window one colour (0xRRGGBB) so pixels are predictable.
 bool paintRoot(unsigned rgb);
+// Draws a filled rectangle straight on the X root window.
+bool fillRoot(int x, int y, int w, int h, unsigned rgb);
 // A private folder for outputs, removed with the test's root.
 QString outDir();
 

@@ -69,6 +69,39 @@ private slots:
                  qPrintable(QString("%1 %2 %3").arg(p.r).arg(p.g).arg(p.b)));
     }
 
+    void whatChangesOnTheScreenReachesTheFile()
+    {
+        // Only changed parts of the screen are fetched again: a part that
+        // changed must never be left stale in the file.
+        const QString file = outDir() + "/changes.mp4";
+        const QByteArray path = QFile::encodeName(file);
+        QCOMPARE(engine.setRect(40, 20, 320, 240), 0);
+        RecordParams job = screenJob(path, 320, 240, 30);
+        job.captureCursor = 1;
+        QCOMPARE(engine.start(job), 0);
+        QThread::msleep(400);
+        QVERIFY(fillRoot(40 + 100, 20 + 60, 80, 60, 0xe0c020));
+        QThread::msleep(500);
+        QVERIFY(paintRoot(0x602040));
+        QThread::msleep(500);
+        QCOMPARE(engine.stop(), 0);
+        engine.shutdown();
+        QVERIFY(engine.load());
+        QVERIFY(paintRoot(0x204060));
+
+        auto close = [](Rgb p, int rgb) {
+            return qAbs(p.r - (rgb >> 16)) < 16 && qAbs(p.g - ((rgb >> 8) & 0xff)) < 16 && qAbs(p.b - (rgb & 0xff)) < 16;
+        };
+        const QByteArray before = frameAt(file, 0.2, 320, 240), box = frameAt(file, 0.75, 320, 240),
+                         after = frameAt(file, 1.3, 320, 240);
+        QVERIFY(!before.isEmpty() && !box.isEmpty() && !after.isEmpty());
+        QVERIFY(close(pixel(before, 320, 140, 90), 0x204060));
+        QVERIFY(close(pixel(box, 320, 140, 90), 0xe0c020));
+        QVERIFY(close(pixel(box, 320, 300, 220), 0x204060));
+        for (QPoint p : {QPoint(140, 90), QPoint(300, 220), QPoint(10, 10)})
+            QVERIFY2(close(pixel(after, 320, p.x(), p.y()), 0x602040), qPrintable(QString::number(p.x())));
+    }
+
     void pausedTimeIsLeftOutWithoutAGap()
     {
         const QString file = outDir() + "/paused.mp4";

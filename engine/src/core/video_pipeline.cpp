@@ -5,6 +5,7 @@
 
 #include <mirelo/engine_api.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -116,8 +117,13 @@ bool VideoPipeline::waitForTick(int64_t recordingUs)
 void VideoPipeline::captureLoop()
 {
     const double fps = m_config.frameRate;
-    const AVPixelFormat format = m_encoder.inputFormat();
     int64_t n = 0; // the next frame's index: its time is n / fps
+    std::vector<Overlay *> overlays;
+    if (Overlay *own = m_source->overlay())
+        overlays.push_back(own);
+    for (auto &o : m_overlays)
+        overlays.push_back(o.get());
+    std::vector<PictureRect> unused;
     while (waitForTick(llround(n * 1e6 / fps))) {
         const int64_t now = monotonicMicros();
         const int64_t rec = m_clock.toRecordingTime(now);
@@ -137,8 +143,6 @@ void VideoPipeline::captureLoop()
             ++n;
             continue;
         }
-        for (auto &overlay : m_overlays)
-            overlay->draw(picture, rec);
         if (!m_free.tryPop(frame)) {
             ++m_dropped; // the encoder is behind
             ++n;
@@ -146,13 +150,25 @@ void VideoPipeline::captureLoop()
         }
         if (!av_frame_is_writable(frame))
             av_frame_make_writable(frame);
-        if (format == AV_PIX_FMT_NV12)
-            libyuv::ARGBToNV12(picture.data, picture.stride, frame->data[0], frame->linesize[0],
-                               frame->data[1], frame->linesize[1], m_config.width, m_config.height);
-        else
-            libyuv::ARGBToI420(picture.data, picture.stride, frame->data[0], frame->linesize[0],
-                               frame->data[1], frame->linesize[1], frame->data[2], frame->linesize[2],
-                               m_config.width, m_config.height);
+        if (picture.persistent) {
+            if (!m_composer)
+                m_composer = std::make_unique<PictureComposer>(m_config.width, m_config.height,
+                                                               m_encoder.inputFormat());
+            if (!m_composer->update(picture, overlays, rec) || !m_composer->fill(frame)) {
+                m_free.tryPush(frame);
+                ++m_dropped;
+                ++n;
+                continue;
+            }
+        } else {
+            for (Overlay *o : overlays) {
+                unused.clear();
+                o->area(rec, picture.width, picture.height, unused);
+                o->draw(picture, rec);
+            }
+            convertRect(picture.data, picture.stride, frame, {0, 0, m_config.width, m_config.height});
+            m_composer.reset();
+        }
         frame->pts = n++;
         ++m_captured;
         m_ready.tryPush(frame); // cannot fail: the pool is no larger than the queue

@@ -9,6 +9,7 @@
 // bound.
 #include "core/bounded_queue.h"
 #include "core/clock.h"
+#include "core/picture_composer.h"
 #include "core/video_encoder.h"
 #include "core/video_source.h"
 
@@ -68,6 +69,7 @@ private:
     BoundedQueue<AVFrame *> m_free;
     BoundedQueue<AVFrame *> m_ready;
     std::vector<AVFrame *> m_frames;
+    std::unique_ptr<PictureComposer> m_composer; // for persistent pictures
 
     std::thread m_capture, m_encode;
     std::mutex m_wakeMutex;

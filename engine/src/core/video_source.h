@@ -7,19 +7,36 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace mirelo {
 
+// A rectangle of a picture, in pixels.
+struct PictureRect
+{
+    int x, y, w, h;
+};
+
 // A picture in the recording's size: 32-bit BGRA (B, G, R, X bytes in
 // memory, the X server's and QImage::Format_RGB32's layout), rows `stride`
-// bytes apart. Overlays draw into it, so it must be writable.
+// bytes apart.
+//
+// By default the pipeline draws the overlays straight into it, so it must
+// be writable, and converts all of it. A source that keeps its own copy of
+// the picture and knows what changed (the screen) sets `persistent`: the
+// pipeline then leaves the buffer alone and converts only the rectangles
+// listed in `changed` (all of it when `changed` is null).
 struct VideoPicture
 {
     uint8_t *data = nullptr;
     int stride = 0;
     int width = 0;
     int height = 0;
+    bool persistent = false;
+    const std::vector<PictureRect> *changed = nullptr;
 };
+
+class Overlay;
 
 class VideoSource
 {
@@ -39,6 +56,10 @@ public:
 
     // Called on the capture thread after the last grab.
     virtual void close() = 0;
+
+    // Something the source draws over its own pictures (the cursor), or
+    // null. Drawn before the recording's overlays.
+    virtual Overlay *overlay() { return nullptr; }
 };
 
 // The camera module registers how it makes the source of a webcam job
@@ -54,7 +75,15 @@ class Overlay
 {
 public:
     virtual ~Overlay() = default;
-    // `recordingUs` is the picture's recording time (pause left out).
+    // Called first for each picture: appends the rectangles that draw()
+    // will touch. `recordingUs` is the picture's recording time (pause left
+    // out).
+    virtual void area(int64_t recordingUs, int width, int height, std::vector<PictureRect> &out)
+    {
+        (void)recordingUs;
+        out.push_back({0, 0, width, height});
+    }
+    // Draws into the picture, only within the rectangles given by area().
     virtual void draw(VideoPicture &picture, int64_t recordingUs) = 0;
 };
 

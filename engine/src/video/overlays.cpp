@@ -16,19 +16,32 @@ ClickMarks::ClickMarks(int colour, int radius)
 void ClickMarks::add(int x, int y, int64_t atUs)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_clicks.size() > 64) // a burst of presses: the oldest marks go first
+    if (m_clicks.size() > 64) { // a burst of presses: the oldest marks go first
         m_clicks.erase(m_clicks.begin());
+        if (m_shown > 0)
+            --m_shown;
+    }
     m_clicks.push_back({x, y, atUs});
 }
 
-void ClickMarks::draw(VideoPicture &picture, int64_t recordingUs)
+void ClickMarks::area(int64_t recordingUs, int, int, std::vector<PictureRect> &out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_clicks.erase(std::remove_if(m_clicks.begin(), m_clicks.end(),
                                   [&](const Click &c) { return recordingUs - c.at >= kFadeUs; }),
                    m_clicks.end());
+    // draw() shows the same clicks: one added in between waits a frame.
+    m_shown = m_clicks.size();
+    for (const Click &c : m_clicks)
+        out.push_back({c.x - m_radius, c.y - m_radius, 2 * m_radius + 1, 2 * m_radius + 1});
+}
+
+void ClickMarks::draw(VideoPicture &picture, int64_t recordingUs)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
     const int r = m_radius;
-    for (const Click &c : m_clicks) {
+    for (size_t i = 0; i < m_shown && i < m_clicks.size(); ++i) {
+        const Click &c = m_clicks[i];
         const int64_t age = std::max<int64_t>(recordingUs - c.at, 0);
         // Fully drawn at the press, gone after kFadeUs.
         const int alpha = int(220 * (kFadeUs - age) / kFadeUs);
@@ -52,6 +65,11 @@ void ClickMarks::draw(VideoPicture &picture, int64_t recordingUs)
 ImageOverlay::ImageOverlay(std::vector<uint8_t> bgra, int width, int height, int left, int top)
     : m_pixels(std::move(bgra)), m_width(width), m_height(height), m_left(left), m_top(top)
 {
+}
+
+void ImageOverlay::area(int64_t, int, int, std::vector<PictureRect> &out)
+{
+    out.push_back({m_left, m_top, m_width, m_height});
 }
 
 void ImageOverlay::draw(VideoPicture &picture, int64_t)

@@ -2,12 +2,14 @@
 
 #include "core/log.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <xcb/damage.h>
 #include <xcb/xfixes.h>
 
 #include <libyuv.h>
@@ -19,6 +21,10 @@ std::atomic<uint64_t> g_origin{0};
 
 std::mutex g_infoMutex;
 xcb_connection_t *g_info = nullptr;
+
+// More changed rectangles than this are fetched as their bounding box: one
+// larger copy costs less than many round trips.
+constexpr size_t kMaxRects = 48;
 } // namespace
 
 void setCaptureOrigin(int left, int top)
@@ -73,6 +79,8 @@ int ScreenSource::open(int width, int height)
     m_conn = xcb_connect(nullptr, &screenNum);
     if (xcb_connection_has_error(m_conn)) {
         logLine("cannot connect to the X server");
+        xcb_disconnect(m_conn);
+        m_conn = nullptr;
         return MIRELO_E_NO_DEVICE;
     }
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(m_conn));
@@ -94,8 +102,10 @@ int ScreenSource::open(int width, int height)
     free(shm);
     m_width = width;
     m_height = height;
-    const size_t bytes = size_t(width) * height * 4;
-    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    m_picture.assign(size_t(width) * height * 4, 0);
+    // Room for the whole area plus alignment padding of many rectangles.
+    m_shmSize = size_t(width) * height * 4 + kMaxRects * 64;
+    const int id = shmget(IPC_PRIVATE, m_shmSize, IPC_CREAT | 0600);
     if (id < 0)
         return MIRELO_E_FAILED;
     m_shm = static_cast<uint8_t *>(shmat(id, nullptr, 0));
@@ -112,20 +122,33 @@ int ScreenSource::open(int width, int height)
         return MIRELO_E_FAILED;
     }
 
-    if (m_drawCursor) {
-        const xcb_query_extension_reply_t *ext = xcb_get_extension_data(m_conn, &xcb_xfixes_id);
-        if (ext && ext->present) {
-            xcb_xfixes_query_version_reply_t *v =
-                xcb_xfixes_query_version_reply(m_conn, xcb_xfixes_query_version(m_conn, 4, 0), nullptr);
-            if (v) {
-                free(v);
-                m_haveXfixes = true;
-                m_xfixesEvent = ext->first_event;
+    const xcb_query_extension_reply_t *fixes = xcb_get_extension_data(m_conn, &xcb_xfixes_id);
+    if (fixes && fixes->present) {
+        xcb_xfixes_query_version_reply_t *v =
+            xcb_xfixes_query_version_reply(m_conn, xcb_xfixes_query_version(m_conn, 4, 0), nullptr);
+        if (v) {
+            free(v);
+            m_haveXfixes = true;
+            m_xfixesEvent = fixes->first_event;
+            if (m_drawCursor)
                 xcb_xfixes_select_cursor_input(m_conn, m_root, XCB_XFIXES_CURSOR_NOTIFY_MASK_DISPLAY_CURSOR);
-                xcb_flush(m_conn);
-            }
         }
     }
+    const xcb_query_extension_reply_t *damage = xcb_get_extension_data(m_conn, &xcb_damage_id);
+    if (m_haveXfixes && damage && damage->present) {
+        xcb_damage_query_version_reply_t *v =
+            xcb_damage_query_version_reply(m_conn, xcb_damage_query_version(m_conn, 1, 1), nullptr);
+        if (v) {
+            free(v);
+            m_damage = xcb_generate_id(m_conn);
+            xcb_damage_create(m_conn, m_damage, m_root, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+            m_region = xcb_generate_id(m_conn);
+            xcb_xfixes_create_region(m_conn, m_region, 0, nullptr);
+            m_haveDamage = true;
+        }
+    }
+    xcb_flush(m_conn);
+    m_needWhole = true;
     return MIRELO_OK;
 }
 
@@ -133,6 +156,11 @@ void ScreenSource::close()
 {
     if (!m_conn)
         return;
+    if (m_haveDamage) {
+        xcb_damage_destroy(m_conn, m_damage);
+        xcb_xfixes_destroy_region(m_conn, m_region);
+        m_haveDamage = false;
+    }
     if (m_seg)
         xcb_shm_detach(m_conn, m_seg);
     xcb_flush(m_conn);
@@ -154,21 +182,81 @@ void ScreenSource::refreshScreenSize()
     }
 }
 
-bool ScreenSource::getImage(int x, int y, int w, int h)
+void ScreenSource::readEvents()
 {
-    xcb_generic_error_t *err = nullptr;
-    xcb_shm_get_image_reply_t *r = xcb_shm_get_image_reply(
-        m_conn, xcb_shm_get_image(m_conn, m_root, int16_t(x), int16_t(y), uint16_t(w), uint16_t(h), ~0u,
-                                  XCB_IMAGE_FORMAT_Z_PIXMAP, m_seg, 0),
-        &err);
+    while (xcb_generic_event_t *e = xcb_poll_for_event(m_conn)) {
+        if (m_haveXfixes && (e->response_type & 0x7f) == m_xfixesEvent + XCB_XFIXES_CURSOR_NOTIFY)
+            m_cursor.m_dirty = true;
+        free(e); // damage notices only say "something changed": the region tells what
+    }
+}
+
+std::vector<xcb_rectangle_t> ScreenSource::takeDamage()
+{
+    std::vector<xcb_rectangle_t> rects;
+    xcb_damage_subtract(m_conn, m_damage, XCB_NONE, m_region);
+    xcb_xfixes_fetch_region_reply_t *r =
+        xcb_xfixes_fetch_region_reply(m_conn, xcb_xfixes_fetch_region(m_conn, m_region), nullptr);
+    if (!r) {
+        m_needWhole = true;
+        return rects;
+    }
+    const xcb_rectangle_t *p = xcb_xfixes_fetch_region_rectangles(r);
+    rects.assign(p, p + xcb_xfixes_fetch_region_rectangles_length(r));
     free(r);
-    if (err) {
+    return rects;
+}
+
+// Fetches screen rectangles (root coordinates, on the screen) into the
+// picture of the area at (left, top): all requests first, into separate
+// parts of the shared segment, then all replies.
+bool ScreenSource::fetch(const std::vector<xcb_rectangle_t> &rects, int left, int top)
+{
+    std::vector<xcb_shm_get_image_cookie_t> cookies;
+    std::vector<uint32_t> offsets;
+    uint32_t offset = 0;
+    for (const xcb_rectangle_t &r : rects) {
+        cookies.push_back(xcb_shm_get_image(m_conn, m_root, r.x, r.y, r.width, r.height, ~0u,
+                                            XCB_IMAGE_FORMAT_Z_PIXMAP, m_seg, offset));
+        offsets.push_back(offset);
+        offset += (uint32_t(r.width) * r.height * 4 + 63) & ~63u;
+    }
+    bool ok = true;
+    for (xcb_shm_get_image_cookie_t &c : cookies) {
+        xcb_generic_error_t *err = nullptr;
+        free(xcb_shm_get_image_reply(m_conn, c, &err));
+        if (err) {
+            free(err);
+            ok = false;
+        }
+    }
+    if (!ok) {
         // Most likely the screen changed size under us.
-        free(err);
         refreshScreenSize();
+        m_needWhole = true;
         return false;
     }
-    return r != nullptr;
+    for (size_t i = 0; i < rects.size(); ++i) {
+        const xcb_rectangle_t &r = rects[i];
+        libyuv::CopyPlane(m_shm + offsets[i], r.width * 4,
+                          m_picture.data() + (size_t(r.y - top) * m_width + size_t(r.x - left)) * 4, m_width * 4,
+                          r.width * 4, r.height);
+        m_changed.push_back({r.x - left, r.y - top, r.width, r.height});
+    }
+    return true;
+}
+
+bool ScreenSource::grabWhole(int left, int top)
+{
+    // What is on the screen, black around it.
+    const int x0 = std::max(left, 0), y0 = std::max(top, 0);
+    const int x1 = std::min(left + m_width, m_screenW), y1 = std::min(top + m_height, m_screenH);
+    if (x0 != left || y0 != top || x1 != left + m_width || y1 != top + m_height)
+        std::fill(m_picture.begin(), m_picture.end(), 0);
+    if (x1 <= x0 || y1 <= y0)
+        return true;
+    const xcb_rectangle_t r{int16_t(x0), int16_t(y0), uint16_t(x1 - x0), uint16_t(y1 - y0)};
+    return fetch({r}, left, top);
 }
 
 bool ScreenSource::grab(VideoPicture &out, int64_t)
@@ -177,77 +265,102 @@ bool ScreenSource::grab(VideoPicture &out, int64_t)
         return false;
     int left, top;
     captureOrigin(left, top);
-    const int x0 = std::max(left, 0), y0 = std::max(top, 0);
-    const int x1 = std::min(left + m_width, m_screenW), y1 = std::min(top + m_height, m_screenH);
+    if (left != m_lastLeft || top != m_lastTop)
+        m_needWhole = true;
+    m_lastLeft = left;
+    m_lastTop = top;
+    std::vector<xcb_rectangle_t> damage;
+    if (m_haveDamage)
+        damage = takeDamage(); // also when fetching everything: it starts afresh
+    readEvents();
+    m_changed.clear();
+
+    bool ok;
+    bool whole = m_needWhole || !m_haveDamage;
+    if (!whole) {
+        // The changed rectangles inside both the area and the screen.
+        const int ax0 = std::max(left, 0), ay0 = std::max(top, 0);
+        const int ax1 = std::min(left + m_width, m_screenW), ay1 = std::min(top + m_height, m_screenH);
+        std::vector<xcb_rectangle_t> rects;
+        int bx0 = ax1, by0 = ay1, bx1 = ax0, by1 = ay0;
+        for (const xcb_rectangle_t &d : damage) {
+            const int x0 = std::max<int>(d.x, ax0), y0 = std::max<int>(d.y, ay0);
+            const int x1 = std::min<int>(d.x + d.width, ax1), y1 = std::min<int>(d.y + d.height, ay1);
+            if (x1 <= x0 || y1 <= y0)
+                continue;
+            rects.push_back({int16_t(x0), int16_t(y0), uint16_t(x1 - x0), uint16_t(y1 - y0)});
+            bx0 = std::min(bx0, x0);
+            by0 = std::min(by0, y0);
+            bx1 = std::max(bx1, x1);
+            by1 = std::max(by1, y1);
+        }
+        if (rects.size() > kMaxRects)
+            rects.assign(1, {int16_t(bx0), int16_t(by0), uint16_t(bx1 - bx0), uint16_t(by1 - by0)});
+        ok = fetch(rects, left, top);
+    } else {
+        m_needWhole = false;
+        ok = grabWhole(left, top);
+    }
+    if (!ok)
+        return false;
+    out.data = m_picture.data();
+    out.stride = m_width * 4;
     out.width = m_width;
     out.height = m_height;
-    if (x0 == left && y0 == top && x1 == left + m_width && y1 == top + m_height) {
-        if (!getImage(left, top, m_width, m_height))
-            return false;
-        out.data = m_shm;
-        out.stride = m_width * 4;
-    } else {
-        // Partly or wholly off the screen: what is on it, black around.
-        const size_t bytes = size_t(m_width) * m_height * 4;
-        if (m_padded.size() != bytes)
-            m_padded.resize(bytes);
-        std::memset(m_padded.data(), 0, bytes);
-        if (x1 > x0 && y1 > y0) {
-            const int w = x1 - x0, h = y1 - y0;
-            if (!getImage(x0, y0, w, h))
-                return false;
-            libyuv::CopyPlane(m_shm, w * 4, m_padded.data() + size_t(y0 - top) * m_width * 4 + size_t(x0 - left) * 4,
-                              m_width * 4, w * 4, h);
-        }
-        out.data = m_padded.data();
-        out.stride = m_width * 4;
-    }
-    if (m_drawCursor && m_haveXfixes)
-        drawCursor(out, left, top);
+    out.persistent = true;
+    out.changed = whole ? nullptr : &m_changed;
     return true;
 }
 
-void ScreenSource::updateCursorImage()
+void CursorOverlay::updateImage()
 {
+    xcb_connection_t *c = m_source.m_conn;
     xcb_xfixes_get_cursor_image_reply_t *img =
-        xcb_xfixes_get_cursor_image_reply(m_conn, xcb_xfixes_get_cursor_image(m_conn), nullptr);
+        xcb_xfixes_get_cursor_image_reply(c, xcb_xfixes_get_cursor_image(c), nullptr);
     if (!img)
         return;
-    m_cursorW = img->width;
-    m_cursorH = img->height;
+    m_w = img->width;
+    m_h = img->height;
     m_hotX = img->xhot;
     m_hotY = img->yhot;
     const uint32_t *px = xcb_xfixes_get_cursor_image_cursor_image(img);
-    m_cursor.assign(px, px + size_t(m_cursorW) * m_cursorH);
+    m_image.assign(px, px + size_t(m_w) * m_h);
     free(img);
-    m_cursorDirty = false;
+    m_dirty = false;
 }
 
-void ScreenSource::drawCursor(VideoPicture &picture, int originX, int originY)
+void CursorOverlay::area(int64_t, int width, int height, std::vector<PictureRect> &out)
 {
-    // The image is fetched again only when XFixes says the cursor changed;
-    // every frame asks just for the position.
-    while (xcb_generic_event_t *e = xcb_poll_for_event(m_conn)) {
-        if ((e->response_type & 0x7f) == m_xfixesEvent + XCB_XFIXES_CURSOR_NOTIFY)
-            m_cursorDirty = true;
-        free(e);
-    }
-    if (m_cursorDirty)
-        updateCursorImage();
-    if (m_cursor.empty())
+    m_visible = false;
+    xcb_connection_t *c = m_source.m_conn;
+    if (!c)
         return;
-    xcb_query_pointer_reply_t *p = xcb_query_pointer_reply(m_conn, xcb_query_pointer(m_conn, m_root), nullptr);
+    if (m_dirty)
+        updateImage();
+    if (m_image.empty())
+        return;
+    xcb_query_pointer_reply_t *p = xcb_query_pointer_reply(c, xcb_query_pointer(c, m_source.m_root), nullptr);
     if (!p)
         return;
-    const int cx = p->root_x - m_hotX - originX, cy = p->root_y - m_hotY - originY;
+    m_x = p->root_x - m_hotX - m_source.m_lastLeft;
+    m_y = p->root_y - m_hotY - m_source.m_lastTop;
     free(p);
-    const int x0 = std::max(cx, 0), y0 = std::max(cy, 0);
-    const int x1 = std::min(cx + m_cursorW, picture.width), y1 = std::min(cy + m_cursorH, picture.height);
+    m_visible = m_x < width && m_y < height && m_x + m_w > 0 && m_y + m_h > 0;
+    if (m_visible)
+        out.push_back({m_x, m_y, m_w, m_h});
+}
+
+void CursorOverlay::draw(VideoPicture &picture, int64_t)
+{
+    if (!m_visible)
+        return;
+    const int x0 = std::max(m_x, 0), y0 = std::max(m_y, 0);
+    const int x1 = std::min(m_x + m_w, picture.width), y1 = std::min(m_y + m_h, picture.height);
     if (x1 <= x0 || y1 <= y0)
         return;
-    const auto *src = reinterpret_cast<const uint8_t *>(m_cursor.data()) + (size_t(y0 - cy) * m_cursorW + (x0 - cx)) * 4;
+    const auto *src = reinterpret_cast<const uint8_t *>(m_image.data()) + (size_t(y0 - m_y) * m_w + (x0 - m_x)) * 4;
     uint8_t *dst = picture.data + size_t(y0) * picture.stride + size_t(x0) * 4;
-    libyuv::ARGBBlend(src, m_cursorW * 4, dst, picture.stride, dst, picture.stride, x1 - x0, y1 - y0);
+    libyuv::ARGBBlend(src, m_w * 4, dst, picture.stride, dst, picture.stride, x1 - x0, y1 - y0);
 }
 
 } // namespace mirelo

@@ -1,6 +1,8 @@
 #pragma once
 // The screen as a VideoSource: the X server's shared-memory image of the
-// capture rectangle (xcb-shm), with the cursor from XFixes drawn in.
+// capture rectangle (xcb-shm). With the DAMAGE extension only what changed
+// since the previous frame is fetched again, into a picture the source
+// keeps; the cursor from XFixes is the source's overlay.
 #include "core/video_source.h"
 
 #include <cstdint>
@@ -19,36 +21,67 @@ void captureOrigin(int &left, int &top);
 // there is no display.
 bool screenSize(int &width, int &height);
 
+class ScreenSource;
+
+// The mouse cursor drawn where it is, fetched again only when XFixes says
+// it changed shape.
+class CursorOverlay : public Overlay
+{
+public:
+    explicit CursorOverlay(ScreenSource &source) : m_source(source) {}
+    void area(int64_t recordingUs, int width, int height, std::vector<PictureRect> &out) override;
+    void draw(VideoPicture &picture, int64_t recordingUs) override;
+
+private:
+    friend class ScreenSource;
+    void updateImage();
+
+    ScreenSource &m_source;
+    bool m_dirty = true;
+    std::vector<uint32_t> m_image; // premultiplied ARGB
+    int m_w = 0, m_h = 0, m_hotX = 0, m_hotY = 0;
+    int m_x = 0, m_y = 0;          // top-left in the picture, from area()
+    bool m_visible = false;
+};
+
 class ScreenSource : public VideoSource
 {
 public:
-    explicit ScreenSource(bool drawCursor) : m_drawCursor(drawCursor) {}
+    explicit ScreenSource(bool drawCursor) : m_drawCursor(drawCursor), m_cursor(*this) {}
     ~ScreenSource() override;
 
     int open(int width, int height) override;
     bool grab(VideoPicture &out, int64_t monotonicUs) override;
     void close() override;
+    Overlay *overlay() override { return m_drawCursor && m_haveXfixes ? &m_cursor : nullptr; }
 
 private:
-    bool getImage(int x, int y, int w, int h);
+    friend class CursorOverlay;
+    bool fetch(const std::vector<xcb_rectangle_t> &rects, int left, int top);
+    bool grabWhole(int left, int top);
+    std::vector<xcb_rectangle_t> takeDamage();
+    void readEvents();
     void refreshScreenSize();
-    void drawCursor(VideoPicture &picture, int originX, int originY);
-    void updateCursorImage();
 
     bool m_drawCursor;
+    CursorOverlay m_cursor;
     xcb_connection_t *m_conn = nullptr;
     xcb_window_t m_root = 0;
     int m_screenW = 0, m_screenH = 0;
     int m_width = 0, m_height = 0;
     xcb_shm_seg_t m_seg = 0;
     uint8_t *m_shm = nullptr;
-    std::vector<uint8_t> m_padded; // the picture when the rectangle leaves the screen
+    size_t m_shmSize = 0;
+    std::vector<uint8_t> m_picture;   // the capture area as last fetched
+    std::vector<PictureRect> m_changed;
+    bool m_needWhole = true;
+    int m_lastLeft = 0, m_lastTop = 0;
 
     bool m_haveXfixes = false;
     uint8_t m_xfixesEvent = 0;
-    bool m_cursorDirty = true;
-    std::vector<uint32_t> m_cursor; // premultiplied ARGB
-    int m_cursorW = 0, m_cursorH = 0, m_hotX = 0, m_hotY = 0;
+    bool m_haveDamage = false;
+    uint32_t m_damage = 0;
+    uint32_t m_region = 0;
 };
 
 } // namespace mirelo
