@@ -14,8 +14,11 @@ int scaled(double size) { return int(size * g_dscale); }
 
 constexpr int kCornerRadius = 16;     // not scaled
 constexpr int kTitleBandHeight = 52;  // scaled, not truncated
-const QColor kBackground("#E5E5E5");
-const QColor kTitleBand("#BAACF2");
+// The skin may give the frame its own colours; these stand otherwise.
+QColor frameColor(const char *name, const char *fallback)
+{
+    return SkinManager::instance()->color(QStringLiteral("Frame"), QString::fromLatin1(name), QColor(fallback));
+}
 
 // Normal, mouse over and pressed images from single files of the skin.
 ImageStateMap stateImages(const QString &normal, const QString &on)
@@ -105,16 +108,18 @@ void MyFrame::mouseMoveEvent(QMouseEvent *) {}
 
 void MyFrame::paintEvent(QPaintEvent *)
 {
+    const QColor background = frameColor("Background", "#E5E5E5");
+    const QColor titleBand = frameColor("TitleBand", "#BAACF2");
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipping(true);
-    const QPen pen(QBrush(kBackground), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    const QPen pen(QBrush(background), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
 
     QPainterPath body;
     body.setFillRule(Qt::WindingFill);
     body.addRoundedRect(rect(), kCornerRadius, kCornerRadius);
     painter.setPen(pen);
-    painter.fillPath(body, kBackground);
+    painter.fillPath(body, background);
     painter.drawPath(body);
 
     const int w = width();
@@ -127,6 +132,6 @@ void MyFrame::paintEvent(QPaintEvent *)
     title.lineTo(w, 32);
     title.arcTo(w - 32, 0, 32, 32, 0, 90);
     title.lineTo(32, 0);
-    painter.fillPath(title, kTitleBand);
+    painter.fillPath(title, titleBand);
     painter.drawPath(title);
 }

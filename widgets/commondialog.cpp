@@ -105,6 +105,11 @@ CommonDialog::CommonDialog(QWidget *parent, int kind)
     ui->wdtCaption->setFixedHeight(scaled(36));
     ui->wdtBottom->setFixedHeight(scaled(42));
 
+    // The caption takes the skin's title colour where the skin has one.
+    const QColor band = SkinManager::instance()->color(QStringLiteral("Frame"), QStringLiteral("TitleBand"));
+    if (band.isValid())
+        ui->wdtCaption->setStyleSheet(QStringLiteral("QWidget#wdtCaption{background-color: %1;}").arg(band.name()));
+
     const QString images = SkinManager::instance()->skinPath() + QStringLiteral("image/");
     ui->btnClose->setStyleSheet(
         QStringLiteral("QPushButton{border-image: url(%1closewindow-normal_free.png)}\n"
