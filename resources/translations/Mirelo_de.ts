@@ -5,62 +5,62 @@
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe-Center</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback</translation>
     </message>
 </context>
 <context>
     <name>CommonDialog</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No longer tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr anzeigen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Are you sure to remove the history recording from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll diese Aufnahme wirklich aus dem Verlauf entfernt werden?</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Datei löschen</translation>
     </message>
     <message>
         <source>Are you sure to delete this task schedule?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll dieser geplante Auftrag wirklich gelöscht werden?</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Please enter the new task schedule name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name des geplanten Auftrags:</translation>
     </message>
     <message>
         <source>Please enter the time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit eingeben:</translation>
     </message>
     <message>
         <source>Operation successfully done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang erfolgreich abgeschlossen.</translation>
     </message>
     <message>
         <source>Operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -75,31 +75,31 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Please enter new file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Dateiname:</translation>
     </message>
     <message>
         <source>Minimize to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Infobereich minimieren</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Datei löschen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -144,26 +144,26 @@
     <name>MyApplication</name>
     <message>
         <source>Initiating failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Start fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Skin initialization failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Oberfläche konnte nicht geladen werden!</translation>
     </message>
     <message>
         <source>Partial skin files initialing failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Dateien der Oberfläche konnten nicht geladen werden!</translation>
     </message>
 </context>
 <context>
     <name>MyFrame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
@@ -174,11 +174,11 @@
     <name>MySplashScreen</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Olvex. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Olvex. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
@@ -192,15 +192,15 @@
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe-Center</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback</translation>
     </message>
 </context>
 </TS>

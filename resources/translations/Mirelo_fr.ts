@@ -5,62 +5,62 @@
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre d'aide</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
 </context>
 <context>
     <name>CommonDialog</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No longer tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Are you sure to remove the history recording from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment retirer cet enregistrement de l'historique ?</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le fichier local</translation>
     </message>
     <message>
         <source>Are you sure to delete this task schedule?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cette tâche planifiée ?</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Please enter the new task schedule name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom de la tâche planifiée :</translation>
     </message>
     <message>
         <source>Please enter the time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l'heure :</translation>
     </message>
     <message>
         <source>Operation successfully done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération réussie.</translation>
     </message>
     <message>
         <source>Operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'opération a échoué.</translation>
     </message>
 </context>
 <context>
@@ -75,31 +75,31 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Please enter new file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom de fichier :</translation>
     </message>
     <message>
         <source>Minimize to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire dans la zone de notification</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le fichier local</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -144,26 +144,26 @@
     <name>MyApplication</name>
     <message>
         <source>Initiating failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du démarrage !</translation>
     </message>
     <message>
         <source>Skin initialization failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger l'apparence !</translation>
     </message>
     <message>
         <source>Partial skin files initialing failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains fichiers de l'apparence n'ont pas pu être chargés !</translation>
     </message>
 </context>
 <context>
     <name>MyFrame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
@@ -174,11 +174,11 @@
     <name>MySplashScreen</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Olvex. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Olvex. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
@@ -192,15 +192,15 @@
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre d'aide</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
 </context>
 </TS>

@@ -5,62 +5,62 @@
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプセンター</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバック</translation>
     </message>
 </context>
 <context>
     <name>CommonDialog</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No longer tips</source>
-        <translation type="unfinished"></translation>
+        <translation>今後表示しない</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Are you sure to remove the history recording from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>この録画を履歴から削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルファイルも削除</translation>
     </message>
     <message>
         <source>Are you sure to delete this task schedule?</source>
-        <translation type="unfinished"></translation>
+        <translation>このスケジュールを削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Please enter the new task schedule name:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいスケジュール名を入力してください：</translation>
     </message>
     <message>
         <source>Please enter the time:</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻を入力してください：</translation>
     </message>
     <message>
         <source>Operation successfully done.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作が完了しました。</translation>
     </message>
     <message>
         <source>Operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました。</translation>
     </message>
 </context>
 <context>
@@ -75,31 +75,31 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Please enter new file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいファイル名を入力してください：</translation>
     </message>
     <message>
         <source>Minimize to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>システムトレイに最小化</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムを終了</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルファイルも削除</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -144,26 +144,26 @@
     <name>MyApplication</name>
     <message>
         <source>Initiating failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>起動に失敗しました！</translation>
     </message>
     <message>
         <source>Skin initialization failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>スキンの読み込みに失敗しました！</translation>
     </message>
     <message>
         <source>Partial skin files initialing failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>一部のスキンファイルの読み込みに失敗しました！</translation>
     </message>
 </context>
 <context>
     <name>MyFrame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
@@ -174,11 +174,11 @@
     <name>MySplashScreen</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Olvex. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Olvex. All rights reserved.</translation>
     </message>
 </context>
 <context>
@@ -192,15 +192,15 @@
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプセンター</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバック</translation>
     </message>
 </context>
 </TS>

@@ -5,62 +5,62 @@
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>도움말 센터</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>피드백</translation>
     </message>
 </context>
 <context>
     <name>CommonDialog</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>No longer tips</source>
-        <translation type="unfinished"></translation>
+        <translation>다시 표시 안 함</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>제거</translation>
     </message>
     <message>
         <source>Are you sure to remove the history recording from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>이 녹화를 기록 목록에서 제거하시겠습니까?</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>로컬 파일 삭제</translation>
     </message>
     <message>
         <source>Are you sure to delete this task schedule?</source>
-        <translation type="unfinished"></translation>
+        <translation>이 예약 작업을 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>아니요</translation>
     </message>
     <message>
         <source>Please enter the new task schedule name:</source>
-        <translation type="unfinished"></translation>
+        <translation>새 예약 작업 이름을 입력하세요:</translation>
     </message>
     <message>
         <source>Please enter the time:</source>
-        <translation type="unfinished"></translation>
+        <translation>시간을 입력하세요:</translation>
     </message>
     <message>
         <source>Operation successfully done.</source>
-        <translation type="unfinished"></translation>
+        <translation>작업을 완료했습니다.</translation>
     </message>
     <message>
         <source>Operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>작업에 실패했습니다.</translation>
     </message>
 </context>
 <context>
@@ -75,31 +75,31 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Please enter new file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>새 파일 이름을 입력하세요:</translation>
     </message>
     <message>
         <source>Minimize to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 트레이로 최소화</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램 종료</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>로컬 파일 삭제</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
 </context>
 <context>
@@ -144,26 +144,26 @@
     <name>MyApplication</name>
     <message>
         <source>Initiating failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>시작하지 못했습니다!</translation>
     </message>
     <message>
         <source>Skin initialization failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>스킨을 불러오지 못했습니다!</translation>
     </message>
     <message>
         <source>Partial skin files initialing failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>일부 스킨 파일을 불러오지 못했습니다!</translation>
     </message>
 </context>
 <context>
     <name>MyFrame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>최소화</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
@@ -174,11 +174,11 @@
     <name>MySplashScreen</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>버전 %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Olvex. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Olvex. All rights reserved.</translation>
     </message>
 </context>
 <context>
@@ -192,15 +192,15 @@
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>도움말 센터</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>피드백</translation>
     </message>
 </context>
 </TS>

@@ -5,62 +5,62 @@
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助中心</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>反馈</translation>
     </message>
 </context>
 <context>
     <name>CommonDialog</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>No longer tips</source>
-        <translation type="unfinished"></translation>
+        <translation>不再提示</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>移除</translation>
     </message>
     <message>
         <source>Are you sure to remove the history recording from the list?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要从历史列表中移除此录制吗？</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>删除本地文件</translation>
     </message>
     <message>
         <source>Are you sure to delete this task schedule?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要删除此计划任务吗？</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Please enter the new task schedule name:</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入新的计划任务名称：</translation>
     </message>
     <message>
         <source>Please enter the time:</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入时间：</translation>
     </message>
     <message>
         <source>Operation successfully done.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作成功。</translation>
     </message>
     <message>
         <source>Operation failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作失败。</translation>
     </message>
 </context>
 <context>
@@ -75,31 +75,31 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Please enter new file name:</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入新的文件名：</translation>
     </message>
     <message>
         <source>Minimize to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化到系统托盘</translation>
     </message>
     <message>
         <source>Exit program</source>
-        <translation type="unfinished"></translation>
+        <translation>退出程序</translation>
     </message>
     <message>
         <source>Delete local file</source>
-        <translation type="unfinished"></translation>
+        <translation>删除本地文件</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -144,26 +144,26 @@
     <name>MyApplication</name>
     <message>
         <source>Initiating failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>初始化失败！</translation>
     </message>
     <message>
         <source>Skin initialization failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>皮肤初始化失败！</translation>
     </message>
     <message>
         <source>Partial skin files initialing failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>部分皮肤文件初始化失败！</translation>
     </message>
 </context>
 <context>
     <name>MyFrame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
@@ -174,11 +174,11 @@
     <name>MySplashScreen</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Olvex. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>版权所有 © %1 Olvex。保留所有权利。</translation>
     </message>
 </context>
 <context>
@@ -192,15 +192,15 @@
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Help center</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助中心</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>反馈</translation>
     </message>
 </context>
 </TS>
