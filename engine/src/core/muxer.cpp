@@ -6,6 +6,7 @@
 #include <mirelo/engine_api.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,8 +19,8 @@ namespace mirelo {
 
 namespace {
 constexpr int kIoBufferSize = 256 * 1024;
-constexpr size_t kQueuePackets = 512;
-constexpr int64_t kFlushIntervalUs = 500000;
+constexpr size_t kQueuePackets = 256;
+constexpr int64_t kFlushIntervalUs = 250000;
 } // namespace
 
 Muxer::Muxer() : m_queue(kQueuePackets) {}
@@ -115,7 +116,7 @@ int Muxer::start()
     AVDictionary *opts = nullptr;
     if (std::string(m_format->oformat->name) == "mp4") {
         av_dict_set(&opts, "movflags", "empty_moov+default_base_moof+frag_keyframe", 0);
-        av_dict_set(&opts, "frag_duration", "1000000", 0);
+        av_dict_set(&opts, "frag_duration", "500000", 0);
     }
     const int r = avformat_write_header(m_format, &opts);
     av_dict_free(&opts);

@@ -1,10 +1,12 @@
 #pragma once
 // The file stage of a recording: takes encoded packets from any number of
 // encoder threads through one bounded queue and writes them on its own
-// thread. An MP4 is written fragmented (a fragment at least every second,
-// flushed to the kernel), so a killed process leaves a playable file that
-// lacks at most the last two seconds; finishMp4() later turns it into a
-// normal MP4 with its index at the front. An audio-only job writes MP3.
+// thread. An MP4 is written fragmented (a fragment every half second,
+// flushed to the kernel every quarter second), so a killed process leaves
+// a playable file that lacks at most the last two seconds; finishMp4()
+// later turns it into a normal MP4 with its index at the front. An
+// audio-only job writes MP3. The queue holds at most 256 packets (some
+// seconds of a recording).
 #include "core/bounded_queue.h"
 
 #include <atomic>

@@ -93,6 +93,13 @@ int VideoEncoder::openSoftware(const VideoEncoderConfig &config)
     const char *threads = getenv("MIRELO_X264_THREADS");
     m_ctx->thread_count = threads && atoi(threads) > 0
         ? atoi(threads) : std::clamp(int(std::thread::hardware_concurrency()) / 2, 2, 8);
+    if (config.frameRate < 20) {
+        // x264 holds back frames for its look-ahead and its threads; at a low
+        // rate that would be seconds a killed recording loses. Keep it near
+        // half a second.
+        av_opt_set_int(m_ctx->priv_data, "rc-lookahead", std::max(1, int(config.frameRate / 2)), 0);
+        m_ctx->thread_count = std::min(m_ctx->thread_count, 2);
+    }
     const int r = avcodec_open2(m_ctx, codec, nullptr);
     if (r < 0) {
         logLine("libx264 did not open: %d", r);

@@ -224,6 +224,7 @@ void recorderShutdown()
     g_last.reset();
     g_watermark.reset();
     g_haveRect = false;
+    closeScreenInfo();
 }
 
 } // namespace mirelo

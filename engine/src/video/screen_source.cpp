@@ -66,6 +66,14 @@ bool screenSize(int &width, int &height)
     return true;
 }
 
+void closeScreenInfo()
+{
+    std::lock_guard<std::mutex> lock(g_infoMutex);
+    if (g_info)
+        xcb_disconnect(g_info);
+    g_info = nullptr;
+}
+
 ScreenSource::~ScreenSource()
 {
     close();

@@ -20,6 +20,8 @@ void captureOrigin(int &left, int &top);
 // The X screen's size through a connection of the engine's own; false when
 // there is no display.
 bool screenSize(int &width, int &height);
+// Closes that connection (at shut-down).
+void closeScreenInfo();
 
 class ScreenSource;
 
