@@ -30,22 +30,25 @@ const char *eventWord(int event)
     }
 }
 
-void visitStatisticsPage(const QString &address)
+} // namespace
+
+bool visitStatisticsPage(const QString &address, int timeoutMs)
 {
     QNetworkAccessManager network;
     QNetworkRequest request{QUrl(address)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(kStatisticsTimeoutMs);
+    request.setTransferTimeout(timeoutMs);
     QNetworkReply *reply = network.get(request);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(kStatisticsTimeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    if (!reply->isFinished())
+        loop.exec();
+    const bool loaded = reply->isFinished() && reply->error() == QNetworkReply::NoError;
     reply->abort();
     delete reply;
+    return loaded;
 }
-
-} // namespace
 
 QString taskArgument(int argc, char **argv)
 {
@@ -96,7 +99,7 @@ bool runCountMode(int argc, char **argv)
     QNetworkProxy::setApplicationProxy(configProxy());
     const QString link = g_mireloData ? g_mireloData->statisticsLink() : QString();
     if (!link.isEmpty())
-        visitStatisticsPage(statisticsAddress(link, event));
+        visitStatisticsPage(statisticsAddress(link, event), kStatisticsTimeoutMs);
     delete g_myConfig;
     g_myConfig = nullptr;
     delete app;

@@ -1,4 +1,6 @@
 // The command-line rules of start-up.
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include "startup.h"
@@ -75,6 +77,42 @@ private slots:
         QCOMPARE(statisticsAddress("stats.example.org/p", 2), QString("http://stats.example.org/p?install="));
         QCOMPARE(statisticsAddress("http://h/p", 3), QString("http://h/p?uninstall="));
         QCOMPARE(statisticsAddress("http://h/p", 9), QString("http://h/p"));
+    }
+
+    void statisticsVisitFollowsRedirects()
+    {
+        // A page on this machine that sends the visit on once.
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QStringList requests;
+        connect(&server, &QTcpServer::newConnection, &server, [&] {
+            QTcpSocket *socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [&, socket] {
+                const QByteArray head = socket->readAll();
+                const QString line = QString::fromLatin1(head.left(head.indexOf('\r')));
+                requests << line;
+                if (line.startsWith("GET /s?install= ")) {
+                    socket->write("HTTP/1.1 302 Found\r\nLocation: /final\r\nContent-Length: 0\r\n\r\n");
+                } else {
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
+                    socket->disconnectFromHost();
+                }
+            });
+        });
+        const QString link = QStringLiteral("http://127.0.0.1:%1/s").arg(server.serverPort());
+        QVERIFY(visitStatisticsPage(statisticsAddress(link, 2), 10000));
+        QCOMPARE(requests.size(), 2);
+        QVERIFY(requests.at(1).startsWith("GET /final "));
+    }
+
+    void statisticsVisitGivesUpOnASilentPage()
+    {
+        QTcpServer server; // accepts, never answers
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!visitStatisticsPage(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort()), 500));
+        QVERIFY(timer.elapsed() < 5000);
     }
 };
 
