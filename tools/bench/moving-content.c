@@ -11,7 +11,7 @@
 #include <time.h>
 #include <xcb/xcb.h>
 
-static void fill(xcb_connection_t *c, xcb_window_t w, xcb_gcontext_t gc, uint32_t colour,
+static void fill(xcb_connection_t *c, xcb_drawable_t w, xcb_gcontext_t gc, uint32_t colour,
                  int x, int y, int wd, int ht)
 {
     xcb_change_gc(c, gc, XCB_GC_FOREGROUND, &colour);
@@ -19,7 +19,7 @@ static void fill(xcb_connection_t *c, xcb_window_t w, xcb_gcontext_t gc, uint32_
     xcb_poly_fill_rectangle(c, w, gc, 1, &r);
 }
 
-static void background(xcb_connection_t *c, xcb_window_t w, xcb_gcontext_t gc, int W, int H)
+static void background(xcb_connection_t *c, xcb_drawable_t w, xcb_gcontext_t gc, int W, int H)
 {
     fill(c, w, gc, 0xf0f0f0, 0, 0, W, H);
     /* Lines of "text": short dark bars of varying length. */
@@ -48,7 +48,12 @@ int main(void)
     xcb_map_window(c, w);
     xcb_gcontext_t gc = xcb_generate_id(c);
     xcb_create_gc(c, gc, w, 0, NULL);
-    background(c, w, gc, W, H);
+    /* The static page lives in a pixmap, so what the box uncovers is
+       restored as it was. */
+    xcb_pixmap_t page = xcb_generate_id(c);
+    xcb_create_pixmap(c, s->root_depth, page, w, (uint16_t)W, (uint16_t)H);
+    background(c, page, gc, W, H);
+    xcb_copy_area(c, page, w, gc, 0, 0, 0, 0, (uint16_t)W, (uint16_t)H);
     xcb_flush(c);
 
     const int boxW = 480, boxH = 320;
@@ -57,7 +62,7 @@ int main(void)
     clock_gettime(CLOCK_MONOTONIC, &next);
     for (;;) {
         /* Restore what the box covered, then draw it at its new place. */
-        fill(c, w, gc, 0xf0f0f0, px, py, boxW, boxH);
+        xcb_copy_area(c, page, w, gc, (int16_t)px, (int16_t)py, (int16_t)px, (int16_t)py, boxW, boxH);
         int x = (frame * 7) % (2 * (W - boxW));
         int y = (frame * 4) % (2 * (H - boxH));
         if (x > W - boxW) x = 2 * (W - boxW) - x;

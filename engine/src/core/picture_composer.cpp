@@ -129,9 +129,18 @@ bool PictureComposer::fill(AVFrame *frame)
         if (av_frame_copy(frame, m_master) < 0)
             return false;
     } else {
+        m_work.clear();
         for (size_t g = m_history.size() - size_t(missed); g < m_history.size(); ++g)
-            for (const PictureRect &r : m_history[g])
-                copyRect(m_master, frame, r);
+            for (const PictureRect &r : m_history[g]) {
+                // The same rectangle in several updates is copied once.
+                const bool seen = std::any_of(m_work.begin(), m_work.end(), [&](const PictureRect &o) {
+                    return o.x == r.x && o.y == r.y && o.w == r.w && o.h == r.h;
+                });
+                if (!seen)
+                    m_work.push_back(r);
+            }
+        for (const PictureRect &r : m_work)
+            copyRect(m_master, frame, r);
     }
     m_filledAt[frame] = m_generation;
     return true;

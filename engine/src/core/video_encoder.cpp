@@ -46,9 +46,9 @@ void VideoEncoder::setCommon(const VideoEncoderConfig &config)
     m_ctx->height = config.height;
     m_ctx->framerate = rate;
     m_ctx->time_base = av_inv_q(rate);
-    // A keyframe every few seconds keeps the file seekable without costing
-    // much; the killed-recording guarantee comes from fragments, not GOPs.
-    m_ctx->gop_size = int(config.frameRate * 5 + 0.5);
+    // A keyframe every ten seconds, about x264's own default: the file stays
+    // seekable, and a killed recording is kept by its fragments, not GOPs.
+    m_ctx->gop_size = int(config.frameRate * 10 + 0.5);
     m_ctx->colorspace = AVCOL_SPC_SMPTE170M;
     m_ctx->color_range = AVCOL_RANGE_MPEG;
     m_ctx->sample_aspect_ratio = AVRational{1, 1};

@@ -20,7 +20,7 @@ constexpr int kPoolFrames = 6;
 } // namespace
 
 VideoPipeline::VideoPipeline(RecordingClock &clock, Muxer &muxer)
-    : m_clock(clock), m_muxer(muxer), m_free(kPoolFrames), m_ready(kPoolFrames)
+    : m_clock(clock), m_muxer(muxer), m_ready(kPoolFrames)
 {
 }
 
@@ -49,7 +49,7 @@ int VideoPipeline::open(std::unique_ptr<VideoSource> source, const VideoEncoderC
             return MIRELO_E_FAILED;
         }
         m_frames.push_back(f);
-        m_free.tryPush(f);
+        m_free.put(f);
     }
     m_source = std::move(source);
     r = m_source->open(config.width, config.height);
@@ -143,7 +143,7 @@ void VideoPipeline::captureLoop()
             ++n;
             continue;
         }
-        if (!m_free.tryPop(frame)) {
+        if (!m_free.take(frame)) {
             ++m_dropped; // the encoder is behind
             ++n;
             continue;
@@ -155,7 +155,7 @@ void VideoPipeline::captureLoop()
                 m_composer = std::make_unique<PictureComposer>(m_config.width, m_config.height,
                                                                m_encoder.inputFormat());
             if (!m_composer->update(picture, overlays, rec) || !m_composer->fill(frame)) {
-                m_free.tryPush(frame);
+                m_free.put(frame);
                 ++m_dropped;
                 ++n;
                 continue;
@@ -190,7 +190,7 @@ void VideoPipeline::encodeLoop()
             logLine("video encoder failed");
             ok = false;
         }
-        m_free.tryPush(frame);
+        m_free.put(frame);
     }
     if (ok)
         m_encoder.encode(nullptr, sink);

@@ -66,7 +66,30 @@ private:
     VideoEncoderConfig m_config;
     int m_stream = -1;
 
-    BoundedQueue<AVFrame *> m_free;
+    // Free frames, the most recently returned first: that one is the least
+    // out of date, so refreshing it copies the least.
+    class FreeFrames
+    {
+    public:
+        void put(AVFrame *f)
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_frames.push_back(f);
+        }
+        bool take(AVFrame *&f)
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_frames.empty())
+                return false;
+            f = m_frames.back();
+            m_frames.pop_back();
+            return true;
+        }
+
+    private:
+        std::mutex m_mutex;
+        std::vector<AVFrame *> m_frames;
+    } m_free;
     BoundedQueue<AVFrame *> m_ready;
     std::vector<AVFrame *> m_frames;
     std::unique_ptr<PictureComposer> m_composer; // for persistent pictures
