@@ -200,6 +200,20 @@ bool fillRoot(int x, int y, int w, int h, unsigned rgb)
     return true;
 }
 
+bool movePointer(int x, int y)
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return false;
+    }
+    xcb_screen_t *s = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    xcb_warp_pointer(c, XCB_NONE, s->root, 0, 0, 0, 0, int16_t(x), int16_t(y));
+    free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    xcb_disconnect(c);
+    return true;
+}
+
 QString outDir()
 {
     const QString root = qEnvironmentVariable("MIRELO_TEST_ROOT", QDir::tempPath());

@@ -54,6 +54,8 @@ bool indexAtFront(const QString &file);
 bool paintRoot(unsigned rgb);
 // Draws a filled rectangle straight on the X root window.
 bool fillRoot(int x, int y, int w, int h, unsigned rgb);
+// Moves the mouse pointer to screen pixel (x, y).
+bool movePointer(int x, int y);
 // A private folder for outputs, removed with the test's root.
 QString outDir();
 

@@ -136,6 +136,38 @@ private slots:
         QCOMPARE(setWatermark(WatermarkParams{}), 0);
     }
 
+    void theCursorIsDrawnOnlyWhenAsked()
+    {
+        QVERIFY(movePointer(200 + 150, 100 + 120)); // the middle of the area
+        auto markedPixels = [](const QByteArray &f) {
+            int n = 0;
+            for (int y = 100; y < 140; ++y)
+                for (int x = 130; x < 170; ++x)
+                    n += !near(pixel(f, W, x, y), 0x10, 0x30, 0x70);
+            return n;
+        };
+        RecordParams job = screenJob({}, W, H, 30);
+        job.captureCursor = 1;
+        QString file = record("cursor.mp4", job, 500);
+        QByteArray f = frameAt(file, 0.2, W, H);
+        QVERIFY(!f.isEmpty());
+        QVERIFY2(markedPixels(f) > 20, qPrintable(QString::number(markedPixels(f))));
+        // It follows the pointer.
+        job.captureCursor = 1;
+        file = record("cursor-moved.mp4", job, 900, [] {
+            QThread::msleep(300);
+            movePointer(200 + 40, 100 + 40);
+        });
+        f = frameAt(file, 0.7, W, H);
+        QCOMPARE(markedPixels(f), 0);
+
+        job.captureCursor = 0;
+        QVERIFY(movePointer(200 + 150, 100 + 120));
+        file = record("no-cursor.mp4", job, 500);
+        f = frameAt(file, 0.2, W, H);
+        QCOMPARE(markedPixels(f), 0);
+    }
+
     void aClickLeavesAFadingCircleWhereItWasPressed()
     {
         RecordParams job = screenJob({}, W, H, 30);
