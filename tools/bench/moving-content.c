@@ -4,10 +4,14 @@
  * (text-like stripes) and, 60 times a second, a box sliding across it and a
  * band of changing colour, like a moving window and a playing video.
  *
- *   moving-content            (uses $DISPLAY; runs until killed)
+ *   moving-content [--scroll]   (uses $DISPLAY; runs until killed)
+ *
+ * With --scroll the whole page also scrolls, so every pixel changes every
+ * frame (the worst case for a recorder that fetches only what changed).
  */
 #include <stdint.h>
 #include <stdlib.h>
+#include <string.h>
 #include <time.h>
 #include <xcb/xcb.h>
 
@@ -33,8 +37,9 @@ static void background(xcb_connection_t *c, xcb_drawable_t w, xcb_gcontext_t gc,
         }
 }
 
-int main(void)
+int main(int argc, char **argv)
 {
+    const int scroll = argc > 1 && strcmp(argv[1], "--scroll") == 0;
     xcb_connection_t *c = xcb_connect(NULL, NULL);
     if (xcb_connection_has_error(c))
         return 1;
@@ -61,8 +66,16 @@ int main(void)
     struct timespec next;
     clock_gettime(CLOCK_MONOTONIC, &next);
     for (;;) {
-        /* Restore what the box covered, then draw it at its new place. */
-        xcb_copy_area(c, page, w, gc, (int16_t)px, (int16_t)py, (int16_t)px, (int16_t)py, boxW, boxH);
+        if (scroll) {
+            /* The page moved up by a few rows: redraw all of it. */
+            const int off = (frame * 3) % H;
+            xcb_copy_area(c, page, w, gc, 0, (int16_t)off, 0, 0, (uint16_t)W, (uint16_t)(H - off));
+            if (off)
+                xcb_copy_area(c, page, w, gc, 0, 0, 0, (int16_t)(H - off), (uint16_t)W, (uint16_t)off);
+        } else {
+            /* Restore what the box covered, then draw it at its new place. */
+            xcb_copy_area(c, page, w, gc, (int16_t)px, (int16_t)py, (int16_t)px, (int16_t)py, boxW, boxH);
+        }
         int x = (frame * 7) % (2 * (W - boxW));
         int y = (frame * 4) % (2 * (H - boxH));
         if (x > W - boxW) x = 2 * (W - boxW) - x;

@@ -4,7 +4,9 @@
 # recording the same 1920x1080 area of one private Xvfb with moving content,
 # alternating runs.
 #
-#   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--no-build]
+#   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--scroll] [--no-build]
+#
+# --scroll makes the whole page scroll, so every pixel changes every frame.
 #
 # For each run it prints: CPU seconds per recorded second (the recorder plus
 # the X server), frames written against frames expected, the largest gap
@@ -12,14 +14,15 @@
 # the report.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-seconds=10 rounds=3 rates="30 60" build=1
+seconds=10 rounds=3 rates="30 60" build=1 content=
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) seconds=$2; shift 2 ;;
     --rounds) rounds=$2; shift 2 ;;
     --fps) rates=$2; shift 2 ;;
     --no-build) build=0; shift ;;
-    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--no-build]" >&2; exit 2 ;;
+    --scroll) content=--scroll; shift ;;
+    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll] [--no-build]" >&2; exit 2 ;;
   esac
 done
 [ "$build" = 1 ] && bash "$here/tools/build.sh" >/dev/null
@@ -42,7 +45,7 @@ xpid=$!
 pids+=("$xpid")
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(head -n1 "$work/display")
-"$tools/moving-content" &
+"$tools/moving-content" $content &
 pids+=($!)
 sleep 1
 
@@ -90,7 +93,7 @@ print(f"{name:7s} {int(fps):3d} fps  cpu/s {cpu / dur:6.3f}  frames {len(pts):5d
 PY
 }
 
-echo "preset $preset, crf $crf, ${seconds}s per run, $rounds rounds, $(nproc) cores"
+echo "content: moving${content:+ and scrolling}; preset $preset, crf $crf, ${seconds}s per run, $rounds rounds, $(nproc) cores"
 for fps in $rates; do
   for round in $(seq "$rounds"); do
     if [ $((round % 2)) = 1 ]; then order="engine ffmpeg"; else order="ffmpeg engine"; fi

@@ -99,18 +99,24 @@ bool PictureComposer::update(const VideoPicture &picture, const std::vector<Over
     if (area * 10 > int64_t(m_width) * m_height * 6) {
         m_work.assign(1, {0, 0, m_width, m_height});
     }
+    // The clean picture goes straight into the master; only where the
+    // overlays draw now is it copied aside, drawn on and converted again.
     for (const PictureRect &r : m_work)
+        convertRect(picture.data, picture.stride, m_master, r);
+    for (const PictureRect &r : m_overlayArea)
         libyuv::CopyPlane(picture.data + size_t(r.y) * picture.stride + size_t(r.x) * 4, picture.stride,
                           m_composed.data() + size_t(r.y) * stride + size_t(r.x) * 4, stride, r.w * 4, r.h);
-    VideoPicture composed;
-    composed.data = m_composed.data();
-    composed.stride = stride;
-    composed.width = m_width;
-    composed.height = m_height;
-    for (Overlay *o : overlays)
-        o->draw(composed, rec);
-    for (const PictureRect &r : m_work)
-        convertRect(m_composed.data(), stride, m_master, r);
+    if (!m_overlayArea.empty()) {
+        VideoPicture composed;
+        composed.data = m_composed.data();
+        composed.stride = stride;
+        composed.width = m_width;
+        composed.height = m_height;
+        for (Overlay *o : overlays)
+            o->draw(composed, rec);
+        for (const PictureRect &r : m_overlayArea)
+            convertRect(m_composed.data(), stride, m_master, r);
+    }
     m_valid = true;
     ++m_generation;
     m_history.push_back(m_work);

@@ -41,7 +41,7 @@ private:
 
     int m_width, m_height;
     AVPixelFormat m_format;
-    std::vector<uint8_t> m_composed;       // BGRA with the overlays
+    std::vector<uint8_t> m_composed;       // where the overlays are drawn (only their area is kept)
     AVFrame *m_master = nullptr;           // its conversion
     bool m_valid = false;
     int64_t m_generation = 0;              // updates applied to the master

@@ -110,9 +110,10 @@ int ScreenSource::open(int width, int height)
     free(shm);
     m_width = width;
     m_height = height;
-    m_picture.assign(size_t(width) * height * 4, 0);
-    // Room for the whole area plus alignment padding of many rectangles.
-    m_shmSize = size_t(width) * height * 4 + kMaxRects * 64;
+    // The picture, then room for the whole area plus alignment padding of
+    // many rectangles.
+    m_scratch = uint32_t((size_t(width) * height * 4 + 63) & ~size_t(63));
+    m_shmSize = size_t(m_scratch) + size_t(width) * height * 4 + kMaxRects * 64;
     const int id = shmget(IPC_PRIVATE, m_shmSize, IPC_CREAT | 0600);
     if (id < 0)
         return MIRELO_E_FAILED;
@@ -222,7 +223,7 @@ bool ScreenSource::fetch(const std::vector<xcb_rectangle_t> &rects, int left, in
 {
     std::vector<xcb_shm_get_image_cookie_t> cookies;
     std::vector<uint32_t> offsets;
-    uint32_t offset = 0;
+    uint32_t offset = m_scratch;
     for (const xcb_rectangle_t &r : rects) {
         cookies.push_back(xcb_shm_get_image(m_conn, m_root, r.x, r.y, r.width, r.height, ~0u,
                                             XCB_IMAGE_FORMAT_Z_PIXMAP, m_seg, offset));
@@ -247,20 +248,38 @@ bool ScreenSource::fetch(const std::vector<xcb_rectangle_t> &rects, int left, in
     for (size_t i = 0; i < rects.size(); ++i) {
         const xcb_rectangle_t &r = rects[i];
         libyuv::CopyPlane(m_shm + offsets[i], r.width * 4,
-                          m_picture.data() + (size_t(r.y - top) * m_width + size_t(r.x - left)) * 4, m_width * 4,
+                          picture() + (size_t(r.y - top) * m_width + size_t(r.x - left)) * 4, m_width * 4,
                           r.width * 4, r.height);
         m_changed.push_back({r.x - left, r.y - top, r.width, r.height});
     }
     return true;
 }
 
+bool ScreenSource::getImage(int x, int y, int w, int h, uint32_t offset)
+{
+    xcb_generic_error_t *err = nullptr;
+    free(xcb_shm_get_image_reply(m_conn,
+                                 xcb_shm_get_image(m_conn, m_root, int16_t(x), int16_t(y), uint16_t(w), uint16_t(h),
+                                                   ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, m_seg, offset),
+                                 &err));
+    if (err) {
+        free(err);
+        refreshScreenSize();
+        m_needWhole = true;
+        return false;
+    }
+    return true;
+}
+
 bool ScreenSource::grabWhole(int left, int top)
 {
-    // What is on the screen, black around it.
     const int x0 = std::max(left, 0), y0 = std::max(top, 0);
     const int x1 = std::min(left + m_width, m_screenW), y1 = std::min(top + m_height, m_screenH);
-    if (x0 != left || y0 != top || x1 != left + m_width || y1 != top + m_height)
-        std::fill(m_picture.begin(), m_picture.end(), 0);
+    // All on the screen: straight into the picture.
+    if (x0 == left && y0 == top && x1 == left + m_width && y1 == top + m_height)
+        return getImage(left, top, m_width, m_height, 0);
+    // What is on the screen, black around it.
+    std::memset(picture(), 0, size_t(m_width) * m_height * 4);
     if (x1 <= x0 || y1 <= y0)
         return true;
     const xcb_rectangle_t r{int16_t(x0), int16_t(y0), uint16_t(x1 - x0), uint16_t(y1 - y0)};
@@ -311,7 +330,7 @@ bool ScreenSource::grab(VideoPicture &out, int64_t)
     }
     if (!ok)
         return false;
-    out.data = m_picture.data();
+    out.data = picture();
     out.stride = m_width * 4;
     out.width = m_width;
     out.height = m_height;

@@ -61,6 +61,7 @@ private:
     friend class CursorOverlay;
     bool fetch(const std::vector<xcb_rectangle_t> &rects, int left, int top);
     bool grabWhole(int left, int top);
+    bool getImage(int x, int y, int w, int h, uint32_t offset);
     std::vector<xcb_rectangle_t> takeDamage();
     void readEvents();
     void refreshScreenSize();
@@ -74,7 +75,10 @@ private:
     xcb_shm_seg_t m_seg = 0;
     uint8_t *m_shm = nullptr;
     size_t m_shmSize = 0;
-    std::vector<uint8_t> m_picture;   // the capture area as last fetched
+    // The segment holds the picture of the capture area as last fetched,
+    // then room for the rectangles being fetched.
+    uint8_t *picture() const { return m_shm; }
+    uint32_t m_scratch = 0;           // offset of that room
     std::vector<PictureRect> m_changed;
     bool m_needWhole = true;
     int m_lastLeft = 0, m_lastTop = 0;
