@@ -76,11 +76,30 @@ void AudioPipeline::writeAudio(const float *samples, int frames, int64_t capture
 {
     if (!samples || frames <= 0)
         return;
-    const int64_t rec = m_clock.toRecordingTime(captureUs);
-    if (rec < 0)
-        return; // captured while paused
     const int ch = m_format.channels;
     const int64_t rate = m_format.sampleRate;
+    // Only the frames captured while the recording ran: a pause that begins
+    // or ends inside the block cuts it at that frame, so pauses never move
+    // the sound against the picture.
+    const auto paused = [&](int i) { return m_clock.toRecordingTime(captureUs + i * 1000000 / rate) < 0; };
+    const auto firstWhere = [&](int lo, int hi, bool value) { // first i in [lo, hi) with paused(i) == value
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (paused(mid) == value)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return lo;
+    };
+    const int begin = paused(0) ? firstWhere(1, frames, false) : 0;
+    if (begin >= frames)
+        return; // captured while paused
+    const int end = paused(frames - 1) ? firstWhere(begin + 1, frames, true) : frames;
+    samples += size_t(begin) * ch;
+    frames = end - begin;
+    captureUs += begin * 1000000 / rate;
+    const int64_t rec = m_clock.toRecordingTime(captureUs);
     const int64_t tolerance = rate / 20;
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_stop || !m_started)
