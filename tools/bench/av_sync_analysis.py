@@ -2,13 +2,15 @@
 """Reads a recording of av-stimulus and reports how far its sound and its
 picture are apart, beep by beep.
 
-    av_sync_analysis.py FILE [LABEL]
+    av_sync_analysis.py FILE [LABEL] [-v] [--window SECONDS]
 
 The sound gives each beep's onset in file time. Every picture shows how
 long after the last beep it was taken (the bar), so each picture implies the
 file time of that beep; the median over the pictures of a second is the
 picture's beep. offset = sound's beep - picture's beep: positive when the
-sound comes late. Prints one line per beep with -v, then a summary line.
+sound comes late. Pictures further than the window (default 0.45 s) from
+any beep are left out (after a pause their beep may be missing from the
+sound). Prints one line per beep with -v, then a summary line.
 """
 import re
 import subprocess
@@ -55,9 +57,16 @@ def bar_phases(path):
 
 
 def main():
-    path = sys.argv[1]
-    label = sys.argv[2] if len(sys.argv) > 2 else path
-    verbose = "-v" in sys.argv
+    args = sys.argv[1:]
+    window = 0.45
+    if "--window" in args:
+        i = args.index("--window")
+        window = float(args[i + 1])
+        del args[i:i + 2]
+    verbose = "-v" in args
+    args = [a for a in args if a != "-v"]
+    path = args[0]
+    label = args[1] if len(args) > 1 else path
     beeps = beep_onsets(path)
     frames = bar_phases(path)
     if len(beeps) < 3 or not frames:
@@ -79,7 +88,7 @@ def main():
                 else:
                     hi = mid
             k = lo if abs(beeps[lo] - implied) <= abs(beeps[hi] - implied) else hi
-        if abs(beeps[k] - implied) < 0.45:
+        if abs(beeps[k] - implied) < window:
             per_beep.setdefault(k, []).append(beeps[k] - implied)
     rows = []
     for k in sorted(per_beep):
