@@ -25,6 +25,7 @@ xcb_connection_t *g_info = nullptr;
 // More changed rectangles than this are fetched as their bounding box: one
 // larger copy costs less than many round trips.
 constexpr size_t kMaxRects = 48;
+constexpr int64_t kWholeEveryUs = 2000000;
 } // namespace
 
 void setCaptureOrigin(int left, int top)
@@ -286,13 +287,17 @@ bool ScreenSource::grabWhole(int left, int top)
     return fetch({r}, left, top);
 }
 
-bool ScreenSource::grab(VideoPicture &out, int64_t)
+bool ScreenSource::grab(VideoPicture &out, int64_t monotonicUs)
 {
     if (!m_conn || xcb_connection_has_error(m_conn))
         return false;
     int left, top;
     captureOrigin(left, top);
     if (left != m_lastLeft || top != m_lastTop)
+        m_needWhole = true;
+    // Now and then everything is fetched anyway, so a drawing the server
+    // failed to report cannot stay stale in the file for long.
+    if (monotonicUs - m_lastWholeUs >= kWholeEveryUs)
         m_needWhole = true;
     m_lastLeft = left;
     m_lastTop = top;
@@ -326,6 +331,7 @@ bool ScreenSource::grab(VideoPicture &out, int64_t)
         ok = fetch(rects, left, top);
     } else {
         m_needWhole = false;
+        m_lastWholeUs = monotonicUs;
         ok = grabWhole(left, top);
     }
     if (!ok)

@@ -82,6 +82,7 @@ private:
     std::vector<PictureRect> m_changed;
     bool m_needWhole = true;
     int m_lastLeft = 0, m_lastTop = 0;
+    int64_t m_lastWholeUs = 0;
 
     bool m_haveXfixes = false;
     uint8_t m_xfixesEvent = 0;
