@@ -105,6 +105,8 @@ private slots:
         QVERIFY(m_data.isValid());
         QVERIFY(m_engine.load());
         QCOMPARE(m_engine.initialize(m_data.path().toUtf8()), int(MIRELO_OK));
+        selectById(kSystem, "mirelo_null_sink.monitor");
+        selectById(kMic, "mirelo_sine");
         // A tone played the way a program plays sound, with a short buffer
         // (a sine module would make the null output work in blocks of two
         // seconds).
@@ -112,9 +114,11 @@ private slots:
         QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=f=1000:d=120", "-y", wav}), 0);
         m_tone.start("paplay", {"--latency-msec=20", "-d", "mirelo_null_sink", wav});
         QVERIFY(m_tone.waitForStarted());
-        QTest::qWait(300);
-        selectById(kSystem, "mirelo_null_sink.monitor");
-        selectById(kMic, "mirelo_sine");
+        // The server's first stream on a monitor can take a second or two to
+        // be fed; a program meters long before it records.
+        QCOMPARE(m_engine.open(kSystem), int(MIRELO_OK));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_engine.dataOf(MIRELO_EVENT_SYSTEM_SOUND_LEVEL).isEmpty()
+                                     && m_engine.dataOf(MIRELO_EVENT_SYSTEM_SOUND_LEVEL).last() > 0, 5000);
     }
     void cleanupTestCase()
     {
