@@ -309,11 +309,11 @@ bool ScreenSource::grab(VideoPicture &out, int64_t monotonicUs)
 
     bool ok;
     bool whole = m_needWhole || !m_haveDamage;
+    std::vector<xcb_rectangle_t> rects;
     if (!whole) {
         // The changed rectangles inside both the area and the screen.
         const int ax0 = std::max(left, 0), ay0 = std::max(top, 0);
         const int ax1 = std::min(left + m_width, m_screenW), ay1 = std::min(top + m_height, m_screenH);
-        std::vector<xcb_rectangle_t> rects;
         int bx0 = ax1, by0 = ay1, bx1 = ax0, by1 = ay0;
         for (const xcb_rectangle_t &d : damage) {
             const int x0 = std::max<int>(d.x, ax0), y0 = std::max<int>(d.y, ay0);
@@ -326,8 +326,16 @@ bool ScreenSource::grab(VideoPicture &out, int64_t monotonicUs)
             bx1 = std::max(bx1, x1);
             by1 = std::max(by1, y1);
         }
+        int64_t area = 0;
+        for (const xcb_rectangle_t &r : rects)
+            area += int64_t(r.width) * r.height;
         if (rects.size() > kMaxRects)
             rects.assign(1, {int16_t(bx0), int16_t(by0), uint16_t(bx1 - bx0), uint16_t(by1 - by0)});
+        // Most of it changed: one fetch straight into the picture is
+        // cheaper than fetching the parts and copying them in.
+        whole = area * 2 > int64_t(m_width) * m_height;
+    }
+    if (!whole) {
         ok = fetch(rects, left, top);
     } else {
         m_needWhole = false;
