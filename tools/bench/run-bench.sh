@@ -74,9 +74,9 @@ run() {
       "$out" >"$work/rec.log" 2>&1
   fi
   x1=$(ticks "$xpid")
-  python3 - "$out" "$fps" "$seconds" "$(cat "$work/time")" "$(( x1 - x0 ))" "$hz" "$name" <<'PY'
-import json, subprocess, sys
-out, fps, secs, times, xticks, hz, name = sys.argv[1:]
+  python3 - "$out" "$fps" "$seconds" "$(cat "$work/time")" "$(( x1 - x0 ))" "$hz" "$name" "$work/rec.log" <<'PY'
+import json, re, subprocess, sys
+out, fps, secs, times, xticks, hz, name, log = sys.argv[1:]
 fps, secs, hz = float(fps), float(secs), float(hz)
 user, system = (float(v) for v in times.split()[-2:])
 cpu = user + system + int(xticks) / hz
@@ -88,8 +88,14 @@ pts = sorted(float(p["pts_time"]) for p in pk.get("packets", []) if "pts_time" i
 dur = float(pk["format"]["duration"])
 gap = max((b - a for a, b in zip(pts, pts[1:])), default=0)
 size = int(pk["format"]["size"])
+calls = ""
+if name == "engine":  # how long the program's thread waits in start and stop
+    text = open(log).read()
+    m1, m2 = re.search(r"start_ms=([\d.]+)", text), re.search(r"stop_ms=([\d.]+)", text)
+    if m1 and m2:
+        calls = f"  start {float(m1.group(1)):5.1f} ms  stop {float(m2.group(1)):5.1f} ms"
 print(f"{name:7s} {int(fps):3d} fps  cpu/s {cpu / dur:6.3f}  frames {len(pts):5d}/{round(dur * fps):5d}"
-      f"  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB")
+      f"  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB{calls}")
 PY
 }
 
