@@ -40,10 +40,15 @@ void presetClose(const ProgramUser &user, bool ask, bool exit)
 // `done` holds (a click that comes before the frame is ready is lost).
 bool clickClose(const QString &frame, const std::function<bool()> &done)
 {
-    const QRect g = windowGeometry(frame);
-    if (g.width() < 100)
-        return false;
+    QRect g;
     for (int attempt = 0; attempt < 6; ++attempt) {
+        // Read the place again each time: a busy machine may still be
+        // placing the frame when the first click goes out.
+        g = windowGeometry(frame);
+        if (g.width() < 100) {
+            QTest::qWait(300);
+            continue;
+        }
         xdotool({"mousemove", QString::number(g.right() - 24), QString::number(g.top() + 26), "sleep", "0.2",
                  "click", "1"});
         for (int wait = 0; wait < 30; ++wait) {
