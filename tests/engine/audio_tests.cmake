@@ -5,7 +5,7 @@ mirelo_add_qtest(engine_tst_pulse_audio_devices
 add_dependencies(engine_tst_pulse_audio_devices Mirelo)
 
 mirelo_add_qtest(engine_tst_audio_text16
-  SOURCES tst_audio_text16.cpp ${CMAKE_SOURCE_DIR}/engine/src/audio/text16.cpp
+  SOURCES tst_audio_text16.cpp ${CMAKE_SOURCE_DIR}/engine/src/core/text16.cpp
   LIBS Qt5::Core)
 target_include_directories(engine_tst_audio_text16 PRIVATE ${CMAKE_SOURCE_DIR}/engine/src)
 

@@ -2,9 +2,9 @@
 // buffer, never half a character.
 #include <QtTest>
 
-#include "audio/text16.h"
+#include "core/text16.h"
 
-using mirelo::audio::copyToUtf16;
+using mirelo::copyToUtf16;
 
 class TestAudioText16 : public QObject
 {

@@ -7,7 +7,7 @@
 
 #include "camera/camera_device.h"
 #include "camera/jpeg.h"
-#include "camera/name_buffer.h"
+#include "core/text16.h"
 #include "camera/pixel_formats.h"
 
 #include <libyuv.h>
@@ -174,23 +174,23 @@ private slots:
     void namesFitTheProgramsBuffer()
     {
         std::vector<char16_t> buf(MIRELO_NAME_BUFFER_UNITS + 8, u'#');
-        copyName("Caméra \xF0\x9F\x93\xB7", buf.data()); // e-acute and a four-byte character
+        mirelo::copyToUtf16("Caméra \xF0\x9F\x93\xB7", buf.data(), MIRELO_NAME_BUFFER_UNITS); // e-acute and a four-byte character
         QCOMPARE(QString::fromUtf16(buf.data()), QString::fromUtf8("Caméra \xF0\x9F\x93\xB7"));
 
         // Cut at 1023 units, and never between the halves of a surrogate pair.
         std::fill(buf.begin(), buf.end(), u'#');
         std::string longName(1022, 'a');
         longName += "\xF0\x9F\x93\xB7";
-        copyName(longName, buf.data());
+        mirelo::copyToUtf16(longName, buf.data(), MIRELO_NAME_BUFFER_UNITS);
         QCOMPARE(int(std::char_traits<char16_t>::length(buf.data())), 1022);
         QCOMPARE(buf[MIRELO_NAME_BUFFER_UNITS], u'#'); // nothing written past the buffer
-        copyName(std::string(5000, 'b'), buf.data());
+        mirelo::copyToUtf16(std::string(5000, 'b'), buf.data(), MIRELO_NAME_BUFFER_UNITS);
         QCOMPARE(int(std::char_traits<char16_t>::length(buf.data())), MIRELO_NAME_BUFFER_UNITS - 1);
         QCOMPARE(buf[MIRELO_NAME_BUFFER_UNITS], u'#');
 
         // Bytes that are not UTF-8 (a lone continuation, a cut sequence, an
         // overlong form) become replacement characters, never lost text.
-        copyName("a\x80" "b\xE2\x82" "z\xC0\xAF" "c", buf.data());
+        mirelo::copyToUtf16("a\x80" "b\xE2\x82" "z\xC0\xAF" "c", buf.data(), MIRELO_NAME_BUFFER_UNITS);
         const QString got = QString::fromUtf16(buf.data());
         QVERIFY(got.startsWith(QStringLiteral("a\uFFFDb\uFFFDz")));
         QVERIFY(got.endsWith(QLatin1Char('c')));

@@ -3,7 +3,7 @@
 #include "audio/audio_module.h"
 
 #include "audio/recording_capture.h"
-#include "audio/text16.h"
+#include "core/text16.h"
 #include "core/audio_input.h"
 #include "core/events.h"
 #include "core/module.h"

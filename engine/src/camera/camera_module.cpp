@@ -1,7 +1,7 @@
 // Webcams: the list, formats, selection, preview, mirror and photos.
 #include "camera/camera_registry.h"
 #include "camera/jpeg.h"
-#include "camera/name_buffer.h"
+#include "core/text16.h"
 #include "core/events.h"
 #include "core/module.h"
 
@@ -81,7 +81,7 @@ int getCameraName(int index, char16_t *buffer)
     // A camera without a readable name answers "no name" rather than "".
     if (r.cameras[size_t(index)]->name.empty())
         return MIRELO_E_FAILED;
-    copyName(r.cameras[size_t(index)]->name, buffer);
+    copyToUtf16(r.cameras[size_t(index)]->name, buffer, MIRELO_NAME_BUFFER_UNITS);
     return MIRELO_OK;
 }
 
@@ -93,7 +93,7 @@ int getCameraId(int index, char16_t *buffer)
     std::lock_guard<std::mutex> lock(r.mutex);
     if (index < 0 || size_t(index) >= r.cameras.size())
         return MIRELO_E_INVALID_ARGUMENT;
-    copyName(r.cameras[size_t(index)]->id, buffer);
+    copyToUtf16(r.cameras[size_t(index)]->id, buffer, MIRELO_NAME_BUFFER_UNITS);
     return MIRELO_OK;
 }
 

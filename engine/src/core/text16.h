@@ -1,9 +1,8 @@
 #pragma once
-// UTF-8 device texts into the program's UTF-16 buffers.
+// UTF-8 names and ids into the program's UTF-16 buffers.
 #include <string>
 
 namespace mirelo {
-namespace audio {
 
 // Writes `text` as UTF-16 into `buffer` of `units` units: at most units - 1
 // units and a terminator, cut before a character that does not fit whole
@@ -11,5 +10,4 @@ namespace audio {
 // the number of units written before the terminator.
 int copyToUtf16(const std::string &text, char16_t *buffer, int units);
 
-} // namespace audio
 } // namespace mirelo

@@ -1,7 +1,6 @@
-#include "audio/text16.h"
+#include "core/text16.h"
 
 namespace mirelo {
-namespace audio {
 
 namespace {
 
@@ -61,5 +60,4 @@ int copyToUtf16(const std::string &text, char16_t *buffer, int units)
     return written;
 }
 
-} // namespace audio
 } // namespace mirelo
