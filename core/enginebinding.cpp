@@ -1,5 +1,7 @@
 #include "enginebinding.h"
 
+#include "formatting.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -324,10 +326,7 @@ int engineSetWatermark(const WatermarkParams *params)
 QString engineBufferText(char16_t *buffer)
 {
     buffer[MIRELO_NAME_BUFFER_UNITS - 1] = 0;
-    int n = 0;
-    while (n < MIRELO_NAME_BUFFER_UNITS - 1 && buffer[n])
-        ++n;
-    return QString::fromUtf16(buffer, n);
+    return qStringFromUtf16(buffer, MIRELO_NAME_BUFFER_UNITS);
 }
 
 namespace {
