@@ -99,6 +99,16 @@ int startRecording(const RecordParams *params)
 {
     if (!params || !params->filePath || !*params->filePath)
         return MIRELO_E_INVALID_ARGUMENT;
+    const bool audioOnly = params->audioOnly != 0;
+    const int w = params->width, h = params->height;
+    // Checked before a running part is touched: a refused start of a further
+    // part leaves the recording going.
+    if (!audioOnly) {
+        if (w <= 0 || h <= 0 || (w & 1) || (h & 1) || w > 16384 || h > 16384)
+            return MIRELO_E_INVALID_ARGUMENT;
+        if (!(params->frameRate > 0.5f && params->frameRate <= 240.0f))
+            return MIRELO_E_INVALID_ARGUMENT;
+    }
     std::lock_guard<std::mutex> lock(g_mutex);
     const std::string path = params->filePath;
     if (g_session) {
@@ -113,13 +123,7 @@ int startRecording(const RecordParams *params)
     config.path = path;
     config.params = *params;
     config.params.filePath = nullptr;
-    const bool audioOnly = params->audioOnly != 0;
     if (!audioOnly) {
-        const int w = params->width, h = params->height;
-        if (w <= 0 || h <= 0 || (w & 1) || (h & 1) || w > 16384 || h > 16384)
-            return MIRELO_E_INVALID_ARGUMENT;
-        if (!(params->frameRate > 0.5f && params->frameRate <= 240.0f))
-            return MIRELO_E_INVALID_ARGUMENT;
         config.video.width = w;
         config.video.height = h;
         config.video.frameRate = params->frameRate;
