@@ -12,6 +12,10 @@
 
 using namespace enginetest;
 
+namespace {
+int ignoreEvent(int, int *, void *) { return 0; }
+} // namespace
+
 class TestEngineMisuse : public QObject
 {
     Q_OBJECT
@@ -110,6 +114,28 @@ private slots:
         QVERIFY2(engine.time() > t, "the running part was stopped by a refused start");
         QCOMPARE(engine.stop(), 0);
         QVERIFY(!QFile::exists(QString::fromUtf8(second)));
+    }
+
+    // Initialising again while a recording runs (with sound asked for, so
+    // the sound side is in use) first ends the recording cleanly: the file
+    // is kept whole and the engine is ready again.
+    void initialisingAgainEndsTheRecordingCleanly()
+    {
+        const QString file = outDir() + "/reinit.mp4";
+        const QByteArray path = QFile::encodeName(file);
+        QCOMPARE(engine.setRect(0, 0, 320, 240), 0);
+        RecordParams job = screenJob(path, 320, 240, 30);
+        job.audioSources = MIRELO_DEVICE_SYSTEM_SOUND | MIRELO_DEVICE_MICROPHONE;
+        QCOMPARE(engine.start(job), 0);
+        QThread::msleep(600);
+        QCOMPARE(op<MireloInitializeFn>(MIRELO_OP_INITIALIZE)("", ignoreEvent, nullptr), 0);
+        QCOMPARE(engine.stop(), int(MIRELO_E_BAD_STATE)); // already ended
+        QVERIFY(countFrames(file) >= 8);
+        // And the engine records again.
+        const QByteArray again = QFile::encodeName(outDir() + "/again.mp4");
+        QCOMPARE(engine.start(screenJob(again, 320, 240, 30)), 0);
+        QThread::msleep(300);
+        QCOMPARE(engine.stop(), 0);
     }
 };
 

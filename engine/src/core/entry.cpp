@@ -16,9 +16,17 @@ std::mutex g_mutex; // guards the three values below
 EngineEventCallback g_callback = nullptr;
 void *g_context = nullptr;
 std::string g_dataFolder;
+bool g_initialized = false; // only touched by initialise and shut down
+
+int shutdown();
 
 int initialize(const char *folder, EngineEventCallback callback, void *context)
 {
+    // A second initialise starts afresh: a running recording is ended
+    // cleanly first, so nothing still uses the modules it replaces.
+    if (g_initialized)
+        shutdown();
+    g_initialized = true;
     {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_callback = callback;
@@ -38,6 +46,7 @@ int shutdown()
     videoModuleStop();
     cameraModuleStop();
     audioModuleStop();
+    g_initialized = false;
     std::lock_guard<std::mutex> lock(g_mutex);
     g_callback = nullptr;
     g_context = nullptr;
