@@ -18,6 +18,24 @@ QKeySequence parsed(const QString &text)
     return QKeySequence::fromString(text, QKeySequence::NativeText);
 }
 
+bool namesKey(const QKeySequence &sequence)
+{
+    const int key = sequence.isEmpty() ? 0 : sequence[0] & ~int(Qt::KeyboardModifierMask);
+    return key != 0 && key != Qt::Key_unknown;
+}
+
+// Texts naming a key compare as key sequences, so another letter case or
+// modifier order is the same hotkey. Every text naming no key parses to the
+// same "unknown" sequence: those compare as texts.
+bool sameHotkey(const QString &a, const QString &b)
+{
+    const QKeySequence x = parsed(a);
+    const QKeySequence y = parsed(b);
+    if (namesKey(x) && namesKey(y))
+        return x == y;
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 DataGroupHotkeys::DataGroupHotkeys(QObject *parent)
@@ -65,7 +83,7 @@ void DataGroupHotkeys::save(QSettings *settings)
 bool DataGroupHotkeys::equals(const DataGroupHotkeys *other) const
 {
     for (int i = 0; i < COUNT; ++i) {
-        if (parsed(text(i)) != parsed(other->text(i)))
+        if (!sameHotkey(text(i), other->text(i)))
             return false;
     }
     return true;
@@ -93,10 +111,9 @@ void DataGroupHotkeys::registerShortcuts()
 
 void DataGroupHotkeys::setHotkey(int which, const QString &value)
 {
-    const QKeySequence wanted = parsed(value);
-    if (!wanted.isEmpty()) {
+    if (!parsed(value).isEmpty()) {
         for (int i = 0; i < COUNT; ++i) {
-            if (i != which && parsed(text(i)) == wanted)
+            if (i != which && sameHotkey(text(i), value))
                 return;
         }
     }

@@ -313,6 +313,24 @@ private slots:
         QVERIFY(!env.isModified());
     }
 
+    void hotkeyTextsNamingNoKeyCompareAsTexts()
+    {
+        // Every text that names no key parses to the same "unknown" sequence;
+        // such texts must not stand for one another.
+        Enviroment env;
+        DataGroupHotkeys *h = env.hotkeys();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed to (un)?register")));
+        h->setHotkeyStop(QStringLiteral("Foo"));
+        h->setHotkeyPause(QStringLiteral("Bar"));
+        QCOMPARE(h->HotkeyPause, QStringLiteral("Bar"));
+        h->setHotkeyShot(QStringLiteral("bar")); // the same text in another case
+        QCOMPARE(h->HotkeyShot, QStringLiteral("Ctrl+Alt+C"));
+        env.save();
+        QVERIFY(!env.isModified());
+        h->setHotkeyPause(QStringLiteral("Baz"));
+        QVERIFY(env.isModified());
+    }
+
     void movedKeyIsNotLostOnSave()
     {
         Enviroment env;
