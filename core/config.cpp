@@ -182,8 +182,25 @@ bool CXmlWriter::write()
     return file.commit();
 }
 
-bool CXmlWriter::setValue(const QString &key, const QString &value)
+// The value without the characters XML 1.0 cannot hold (control characters
+// other than tab and line ends, U+FFFE, U+FFFF): written as they are, they
+// make the reader stop there, and every later key of the file reads empty.
+static QString xmlText(const QString &value)
 {
+    QString text;
+    text.reserve(value.size());
+    for (const QChar c : value) {
+        const ushort u = c.unicode();
+        if ((u < 0x20 && u != 0x09 && u != 0x0a && u != 0x0d) || u == 0xfffe || u == 0xffff)
+            continue;
+        text += c;
+    }
+    return text;
+}
+
+bool CXmlWriter::setValue(const QString &key, const QString &rawValue)
+{
+    const QString value = xmlText(rawValue);
     if (key.isEmpty() || m_baseName.isEmpty())
         return false;
     if (!QFile::exists(m_filePath)) {

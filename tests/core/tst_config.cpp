@@ -132,6 +132,23 @@ private slots:
         QCOMPARE(elementTexts(configPath(), QStringLiteral("CustomName")), QStringList{"second"});
     }
 
+    void controlCharactersDoNotSpoilTheFile()
+    {
+        // A device name or a pasted text may carry characters XML cannot hold;
+        // they must not make the other options unreadable.
+        {
+            MyConfig config;
+            config.setLastCameraName(QStringLiteral("Cam") + QChar(0x01) + QStringLiteral("era\tone"));
+            config.setWidth(640);
+        }
+        MyConfig again;
+        QCOMPARE(again.width(), 640);
+        QCOMPARE(again.lastCameraName(), QStringLiteral("Camera\tone"));
+        QVERIFY(!again.isFirstRun());
+        QDomDocument doc;
+        QVERIFY(doc.setContent(readAll(configPath())));
+    }
+
     void caseShadowedKeyIsUpdatedNotDuplicated()
     {
         writeAll(configPath(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config><options>"
