@@ -5,6 +5,7 @@
 #include "skinmanager.h"
 #include "titlebar.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVariant>
@@ -99,6 +100,26 @@ void MyFrame::fitToContent()
     bar->setFixedHeight(scaled(50));
     bar->minimizeButton()->setFixedSize(scaled(30), scaled(20));
     bar->closeButton()->setFixedSize(scaled(30), scaled(20));
+}
+
+bool MyFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == content() && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        clipContentCorners();
+    return CCommonFrame::eventFilter(watched, event);
+}
+
+// A content with a background of its own would show square corners over the
+// rounded body: it is cut to the body's shape.
+void MyFrame::clipContentCorners()
+{
+    QWidget *c = content();
+    if (!c || c->parentWidget() != this)
+        return;
+    QPainterPath body;
+    body.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kCornerRadius - 1, kCornerRadius - 1);
+    body.translate(-c->pos());
+    c->setMask(QRegion(body.toFillPolygon().toPolygon()) & QRegion(c->rect()));
 }
 
 // The frame itself neither moves nor resizes: its title bar drags it.

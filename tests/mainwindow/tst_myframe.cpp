@@ -73,6 +73,28 @@ private slots:
         frame.setMainTitle(1);
         QCOMPARE(frame.titleBar()->titleLabel()->text(), QStringLiteral("Olvex Free Mirelo"));
     }
+
+    void contentKeepsInsideTheRoundedCorners()
+    {
+        MyFrame frame(content(QSize(400, 200)), nullptr, CAbstractFrame::CloseButton, QPixmap());
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QWidget *c = frame.content();
+        const QRegion mask = c->mask();
+        QVERIFY(!mask.isEmpty());
+        // The corners of the body's curve are cut away; the rest stays.
+        QVERIFY(!mask.contains(QPoint(0, c->height() - 1)));
+        QVERIFY(!mask.contains(QPoint(c->width() - 1, c->height() - 1)));
+        QVERIFY(mask.contains(QPoint(c->width() / 2, c->height() / 2)));
+        QVERIFY(mask.contains(QPoint(0, c->height() / 2)));
+        QVERIFY(mask.contains(QPoint(c->width() / 2, c->height() - 1)));
+
+        // It follows the frame's size.
+        frame.resize(600, 400);
+        QTRY_VERIFY(c->height() > 300);
+        QVERIFY(!c->mask().contains(QPoint(c->width() - 1, c->height() - 1)));
+        QVERIFY(c->mask().contains(QPoint(c->width() - 20, c->height() - 1)));
+    }
 };
 
 QTEST_MAIN(TestMyFrame)
