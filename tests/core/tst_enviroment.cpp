@@ -122,6 +122,51 @@ private slots:
         QVERIFY(!env.isDefault());
     }
 
+    void storeKeysAreSpelledAsBefore()
+    {
+        // The store is read by earlier and later versions: every group and
+        // key keeps its spelling, odd ones included.
+        {
+            Enviroment env;
+            env.save();
+            env.savePrivate();
+        }
+        QSettings disk(storePath(), QSettings::IniFormat);
+        const QMap<QString, QStringList> expected = {
+            {QStringLiteral("Recording"),
+             {"ShowCountdown", "Beep", "ShowBoundary", "HideFlatBar", "AllowMoveRegion", "HideDesktopIcons",
+              "HideTaskbar", "HideMainWhenScreenshot", "AutoOpenHistory"}},
+            {QStringLiteral("Output"),
+             {"VideoFolder", "ScreenshotsFolder", "ImageFormat", "VideoFormat", "VideoEncoder", "VideoQuality",
+              "VideoFrameRate", "AudioFormat", "AudioQuality", "AutioSampleRate"}},
+            {QStringLiteral("Mouse"),
+             {"CaptureMouseCursor", "RecordMouseClicks", "MouseClickColor", "MouseButtonIndex", "MouseAreaRadius"}},
+            {QStringLiteral("Hotkeys"), {"HotkeyStop", "HotkeyPause", "HotkeyShot", "HotkeyWebcam", "HotkeyPanel"}},
+            {QStringLiteral("Others"),
+             {"AutoCheckUpdate", "AutoRun", "ExitWhenClose", "ExitWhenCloseTip", "IsShowToAudioTips"}},
+            {QStringLiteral("Private"),
+             {"ScreenEnabled", "ScreenIndex", "SelectedRect", "CameraEnabled", "CameraIndex", "CameraRect",
+              "SystemsoundEnabled", "SystemsoundIndex", "SystemsoundVolume", "MicrophoneEnabled",
+              "MicrophoneIndex", "MicrophoneVolume", "RecordLengthEnabled", "RecordLength", "ShutdownWhenEnds",
+              "RecordLengthForEachTime", "WatermarkType", "ImageWatermark", "TextWatermark"}},
+        };
+        QStringList groups = disk.childGroups();
+        groups.sort();
+        QCOMPARE(groups, QStringList(expected.keys()));
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
+            disk.beginGroup(it.key());
+            QStringList keys = disk.childKeys();
+            disk.endGroup();
+            QStringList want = it.value();
+            keys.sort();
+            want.sort();
+            QCOMPARE(keys, want);
+        }
+        QCOMPARE(disk.value(QStringLiteral("Mouse/MouseClickColor")).toLongLong(), 0xff0000ll);
+        QCOMPARE(disk.value(QStringLiteral("Hotkeys/HotkeyWebcam")).toString(), QStringLiteral("Ctrl+Alt+W"));
+        QCOMPARE(disk.value(QStringLiteral("Private/SystemsoundVolume")).toInt(), 100);
+    }
+
     void roundTrip()
     {
         {
