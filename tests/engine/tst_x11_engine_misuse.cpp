@@ -131,6 +131,7 @@ private slots:
         QCOMPARE(op<MireloInitializeFn>(MIRELO_OP_INITIALIZE)("", ignoreEvent, nullptr), 0);
         QCOMPARE(engine.stop(), int(MIRELO_E_BAD_STATE)); // already ended
         QVERIFY(countFrames(file) >= 8);
+        QVERIFY(indexAtFront(file)); // finished before initialise returned
         // And the engine records again.
         const QByteArray again = QFile::encodeName(outDir() + "/again.mp4");
         QCOMPARE(engine.start(screenJob(again, 320, 240, 30)), 0);
