@@ -162,9 +162,36 @@ private slots:
             want.sort();
             QCOMPARE(keys, want);
         }
-        QCOMPARE(disk.value(QStringLiteral("Mouse/MouseClickColor")).toLongLong(), 0xff0000ll);
-        QCOMPARE(disk.value(QStringLiteral("Hotkeys/HotkeyWebcam")).toString(), QStringLiteral("Ctrl+Alt+W"));
-        QCOMPARE(disk.value(QStringLiteral("Private/SystemsoundVolume")).toInt(), 100);
+        // The built-in defaults as a fresh store receives them.
+        const QMap<QString, QString> defaults = {
+            {"Recording/ShowCountdown", "true"}, {"Recording/Beep", "false"},
+            {"Recording/ShowBoundary", "true"}, {"Recording/HideFlatBar", "false"},
+            {"Recording/AllowMoveRegion", "false"}, {"Recording/HideDesktopIcons", "false"},
+            {"Recording/HideTaskbar", "false"}, {"Recording/HideMainWhenScreenshot", "true"},
+            {"Recording/AutoOpenHistory", "true"},
+            {"Output/ImageFormat", "0"}, {"Output/VideoFormat", "0"}, {"Output/VideoEncoder", "0"},
+            {"Output/VideoQuality", "1"}, {"Output/VideoFrameRate", "6"}, {"Output/AudioFormat", "0"},
+            {"Output/AudioQuality", "1"}, {"Output/AutioSampleRate", "1"},
+            {"Mouse/CaptureMouseCursor", "false"}, {"Mouse/RecordMouseClicks", "false"},
+            {"Mouse/MouseClickColor", QString::number(0xff0000)}, {"Mouse/MouseButtonIndex", "0"},
+            {"Mouse/MouseAreaRadius", "15"},
+            {"Hotkeys/HotkeyStop", "Ctrl+Alt+S"}, {"Hotkeys/HotkeyPause", "Ctrl+Alt+R"},
+            {"Hotkeys/HotkeyShot", "Ctrl+Alt+C"}, {"Hotkeys/HotkeyWebcam", "Ctrl+Alt+W"},
+            {"Hotkeys/HotkeyPanel", "Ctrl+Alt+H"},
+            {"Others/AutoCheckUpdate", "true"}, {"Others/AutoRun", "false"}, {"Others/ExitWhenClose", "false"},
+            {"Others/ExitWhenCloseTip", "true"}, {"Others/IsShowToAudioTips", "true"},
+            {"Private/CameraEnabled", "false"}, {"Private/CameraIndex", "0"},
+            {"Private/SystemsoundEnabled", "true"}, {"Private/SystemsoundIndex", "0"},
+            {"Private/SystemsoundVolume", "100"}, {"Private/MicrophoneEnabled", "true"},
+            {"Private/MicrophoneIndex", "0"}, {"Private/MicrophoneVolume", "100"},
+            {"Private/RecordLengthEnabled", "false"}, {"Private/RecordLength", "180"},
+            {"Private/ShutdownWhenEnds", "false"}, {"Private/RecordLengthForEachTime", "false"},
+        };
+        for (auto it = defaults.begin(); it != defaults.end(); ++it)
+            QVERIFY2(disk.value(it.key()).toString() == it.value(),
+                     qPrintable(it.key() + QLatin1Char('=') + disk.value(it.key()).toString()));
+        QVERIFY(disk.value(QStringLiteral("Private/SelectedRect")).toRect().isNull());
+        QVERIFY(disk.value(QStringLiteral("Private/CameraRect")).toRect().isNull());
     }
 
     void roundTrip()
