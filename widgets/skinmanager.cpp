@@ -321,6 +321,9 @@ QString SkinManager::currentPartName() const
 
 void SkinManager::ChangePart(const QString &name)
 {
+    // An empty name would match the first part of all.
+    if (name.isEmpty())
+        return;
     const QDomElement part = m_images.documentElement().firstChildElement(name);
     if (!part.isNull())
         m_part = part;
@@ -386,6 +389,8 @@ QPixmap SkinManager::pixmap(const QString &key) const
 
 void SkinManager::colorMap(QMap<QString, QString> *map, const QString &group) const
 {
+    if (group.isEmpty())
+        return;
     const QDomElement g = m_colors.documentElement().firstChildElement(group);
     if (!map || g.isNull() || g.firstChildElement().isNull())
         return;

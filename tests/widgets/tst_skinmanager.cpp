@@ -233,6 +233,8 @@ private slots:
         skin->ChangePart("title");
         skin->ChangePart("nope");
         QCOMPARE(skin->currentPartName(), QString("title"));
+        skin->ChangePart(QString()); // names no part either
+        QCOMPARE(skin->currentPartName(), QString("title"));
         QCOMPARE(skin->pixmap("line").size(), QSize(2, 23));
         QVERIFY(skin->pixmap("btn").isNull());
     }
@@ -294,6 +296,8 @@ private slots:
         QMap<QString, QString> map{{"kept", "#123456"}};
         skin->colorMap(&map, "Nothing");
         skin->colorMap(&map, "Missing");
+        skin->colorMap(&map, QString());
+        QCOMPARE(map.size(), 1);
         QCOMPARE(map.value("kept"), QString("#123456"));
         skin->colorMap(&map, "Main");
         QCOMPARE(map.size(), 2);
