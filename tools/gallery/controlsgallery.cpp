@@ -134,7 +134,13 @@ QWidget *contactSheet(const QString &title, const QString &base, const QStringLi
         if (img.width() > thumb || img.height() > thumb)
             img = img.scaled(thumb, thumb, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         p.drawPixmap(r.x() + (cell - img.width()) / 2, r.y() + (thumb - img.height()) / 2 + px(4), img);
-        const QString name = files[i].section(QLatin1Char('/'), -1);
+        // Long names break after a "_" or "-" rather than before their last letters.
+        QString name = files[i].section(QLatin1Char('/'), -1);
+        if (p.fontMetrics().horizontalAdvance(name) > cell - px(10)) {
+            const int cut = qMax(name.lastIndexOf(QLatin1Char('_')), name.lastIndexOf(QLatin1Char('-')));
+            if (cut > 0)
+                name.insert(cut + 1, QLatin1Char('\n'));
+        }
         p.drawText(QRect(r.x() + 2, r.y() + thumb + px(8), cell - 4, px(34)),
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, name);
     }
