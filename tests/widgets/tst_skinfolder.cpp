@@ -4,11 +4,13 @@
 
 #include "skinmanager.h"
 #include "testsupport.h"
+#include "titlebar.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QImageReader>
+#include <QLabel>
 #include <QFile>
 #include <QMovie>
 #include <QRegularExpression>
@@ -284,6 +286,27 @@ private slots:
                 QVERIFY2(QFile::exists(program + "/" + file), qPrintable(file));
             }
         }
+    }
+
+    // The title text keeps its 16 pixels at every display scale, also under
+    // the skin's style sheet.
+    void titleTextIsNotScaledBySheets()
+    {
+        SkinManager *skin = SkinManager::instance();
+        skin->init(0, kSkins, "Win", "Olvex", "ml", "Mirelo", skinRoot());
+        skin->setScale(1.5);
+        skin->loadStyleSheet();
+        qApp->setStyleSheet(skin->styleSheet().arg("DejaVu Sans"));
+        {
+            TitleBar bar(0, nullptr);
+            bar.setTitleText("Olvex Free Mirelo");
+            bar.titleLabel()->ensurePolished();
+            const int pixels = bar.titleLabel()->font().pixelSize();
+            qApp->setStyleSheet(QString());
+            QCOMPARE(pixels, 16);
+        }
+        skin->setScale(1.0);
+        g_dscale = 1.0;
     }
 };
 
