@@ -81,7 +81,7 @@ void AudioPipeline::writeAudio(const float *samples, int frames, int64_t capture
     // Only the frames captured while the recording ran: a pause that begins
     // or ends inside the block cuts it at that frame, so pauses never move
     // the sound against the picture.
-    const auto paused = [&](int i) { return m_clock.toRecordingTime(captureUs + i * 1000000 / rate) < 0; };
+    const auto paused = [&](int i) { return m_clock.toRecordingTime(captureUs + int64_t(i) * 1000000 / rate) < 0; };
     const auto firstWhere = [&](int lo, int hi, bool value) { // first i in [lo, hi) with paused(i) == value
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
@@ -98,7 +98,7 @@ void AudioPipeline::writeAudio(const float *samples, int frames, int64_t capture
     const int end = paused(frames - 1) ? firstWhere(begin + 1, frames, true) : frames;
     samples += size_t(begin) * ch;
     frames = end - begin;
-    captureUs += begin * 1000000 / rate;
+    captureUs += int64_t(begin) * 1000000 / rate;
     const int64_t rec = m_clock.toRecordingTime(captureUs);
     const int64_t tolerance = rate / 20;
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -54,6 +54,10 @@ std::shared_ptr<ImageOverlay> renderWatermark(const WatermarkParams &p, int &res
     }
     const float opacity = 1.0f - std::min(std::max(p.transparency, 0.0f), 1.0f);
     QImage canvas(w, h, QImage::Format_ARGB32_Premultiplied);
+    if (canvas.isNull()) { // out of memory for a very large rectangle
+        result = MIRELO_E_FAILED;
+        return nullptr;
+    }
     canvas.fill(Qt::transparent);
     // Point sizes as the program's screen shows them (96 dots per inch).
     canvas.setDotsPerMeterX(3780);
