@@ -177,7 +177,10 @@ void AudioPipeline::encodeLoop()
             std::copy(m_buffer.begin(), m_buffer.begin() + long(chunk), work.begin());
             m_buffer.erase(m_buffer.begin(), m_buffer.begin() + long(chunk));
             lock.unlock();
-            ok = ok && encodeFrame(work.data(), m_frame->nb_samples);
+            if (ok && !encodeFrame(work.data(), m_frame->nb_samples)) {
+                ok = false;
+                m_muxer.fail(); // no-op when the disk failed first
+            }
             lock.lock();
         }
         if (m_stop)

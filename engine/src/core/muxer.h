@@ -52,14 +52,17 @@ public:
     // Bytes in the file so far.
     int64_t bytesWritten() const { return m_bytes.load(); }
     bool failed() const { return m_failed.load(); }
-    // Called once, on the writing thread, at the first write error.
+    // Called once, at the first write error (on the writing thread) or the
+    // first encoder failure (on that encoder's thread).
     void setFailureHandler(std::function<void()> handler) { m_onFailure = std::move(handler); }
+    // Ends the file as at a write error; an encoder that fails mid-recording
+    // calls it, so the failure reaches the program instead of a silent gap.
+    void fail();
 
 private:
     static int writePacket(void *opaque, uint8_t *buf, int size);
     static int64_t seek(void *opaque, int64_t offset, int whence);
     void run();
-    void fail();
 
     AVFormatContext *m_format = nullptr;
     AVIOContext *m_io = nullptr;

@@ -189,6 +189,7 @@ void VideoPipeline::encodeLoop()
         if (ok && m_encoder.encode(frame, sink) < 0) {
             logLine("video encoder failed");
             ok = false;
+            m_muxer.fail();
         }
         m_free.put(frame);
     }
