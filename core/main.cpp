@@ -88,6 +88,9 @@ int main(int argc, char *argv[])
     if (runCountMode(argc, argv))
         return 0;
 
+    // The skin's display scale sizes every window; Qt scaling them as well
+    // (asked for by the desktop's environment) would do it twice.
+    SkinManager::keepQtScalingOff();
     MyApplication app(g_mireloData ? g_mireloData->regName() : QString(), argc, argv);
     if (app.isRunning()) {
         // The running instance comes to the front; this one is done.

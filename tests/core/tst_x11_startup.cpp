@@ -225,6 +225,25 @@ private slots:
         stopProgram(again);
     }
 
+    // A desktop that asks Qt to scale windows must not scale ours a second
+    // time: the skin's display scale already sizes everything.
+    void qtScalingStaysOff()
+    {
+        ProgramUser user;
+        QProcess p;
+        QProcessEnvironment env = user.environment(kEngine);
+        env.insert("QT_SCALE_FACTOR", "2");
+        env.insert("QT_AUTO_SCREEN_SCALE_FACTOR", "1");
+        p.setProcessEnvironment(env);
+        p.start(programPath(), QStringList());
+        QVERIFY(p.waitForStarted(10000));
+        const QString frame = waitForWindow(p.processId(), kFrameTitle, kStartTimeout);
+        QVERIFY(!frame.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(windowGeometry(frame).width() >= 1000, 3000);
+        QVERIFY2(windowGeometry(frame).width() < 1300, "the frame has its size at scale 1.0");
+        stopProgram(p);
+    }
+
     void closingToTheTrayKeepsRunningAndASecondStartShowsTheFrame()
     {
         ProgramUser user;
