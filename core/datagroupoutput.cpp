@@ -110,6 +110,9 @@ void DataGroupOutput::load(QSettings *s)
 {
     s->beginGroup(QStringLiteral("Output"));
     VideoFolder = s->value(QStringLiteral("VideoFolder"), VideoFolder).toString();
+    // An emptied folder would name every new file at the file-system root.
+    if (VideoFolder.trimmed().isEmpty())
+        VideoFolder = defaultVideoFolder();
 
     // The built-in screenshots folder is made at every start, also when the
     // store names another one; a chosen folder is taken as it is.
@@ -117,7 +120,7 @@ void DataGroupOutput::load(QSettings *s)
     if (!QFileInfo::exists(ScreenshotsFolder) && ScreenshotsFolder.contains(QLatin1String("Free Mirelo"), Qt::CaseInsensitive)
         && ScreenshotsFolder.contains(QLatin1String("Snapshot"), Qt::CaseInsensitive))
         makeDirIfMissing(ScreenshotsFolder);
-    ScreenshotsFolder = stored;
+    ScreenshotsFolder = stored.trimmed().isEmpty() ? defaultScreenshotsFolder() : stored;
 
     ImageFormat = readIndex(s, "ImageFormat", ImageFormat, IMAGE_FORMAT_COUNT, 0);
     VideoFormat = readIndex(s, "VideoFormat", VideoFormat, VIDEO_FORMAT_COUNT, 0);
@@ -314,12 +317,16 @@ void DataGroupOutput::setIndex(int *field, int value, int count)
 
 void DataGroupOutput::setOutputFolder(const QString &folder)
 {
+    if (folder.trimmed().isEmpty())
+        return;
     VideoFolder = folder;
     emit valueChanged();
 }
 
 void DataGroupOutput::setScreenshotsFolder(const QString &folder)
 {
+    if (folder.trimmed().isEmpty())
+        return;
     ScreenshotsFolder = nativePath(folder);
     emit valueChanged();
 }

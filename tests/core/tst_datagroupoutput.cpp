@@ -146,6 +146,25 @@ private slots:
         env.settings->remove(QStringLiteral("Output/VideoEncoder"));
     }
 
+    void emptyFoldersNeverNameFilesAtTheRoot()
+    {
+        QSettings store(QStringLiteral("Olvex"), QStringLiteral("Free Mirelo"));
+        store.setValue(QStringLiteral("Output/VideoFolder"), QString());
+        store.setValue(QStringLiteral("Output/ScreenshotsFolder"), QStringLiteral("  "));
+        DataGroupOutput output(nullptr, true, 0);
+        output.load(&store);
+        QCOMPARE(output.VideoFolder, DataGroupOutput::defaultVideoFolder());
+        QCOMPARE(output.ScreenshotsFolder, DataGroupOutput::defaultScreenshotsFolder());
+        store.remove(QStringLiteral("Output"));
+
+        QSignalSpy changed(&output, &DataGroupOutput::valueChanged);
+        output.setOutputFolder(QString());
+        output.setScreenshotsFolder(QStringLiteral(" "));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(output.VideoFolder, DataGroupOutput::defaultVideoFolder());
+        QVERIFY(!output.newVideoFilePath().startsWith(QStringLiteral("/Video_")));
+    }
+
     void encoderIndexSetter()
     {
         startEngine("adapters 1 2\n");
