@@ -93,18 +93,8 @@ bool CXmlReader::searchInside(const QString &endName)
 
 bool CXmlReader::findSection()
 {
-    while (!atEnd()) {
-        readNext();
-        if (isStartElement() && sameName(name(), m_parts.first())) {
-            const QString part = m_parts.takeFirst();
-            if (m_parts.isEmpty())
-                return true;
-            if (searchInside(name().toString()))
-                return true;
-            m_parts.prepend(part);
-        }
-    }
-    return false;
+    // No element is named "", so this searches to the end of the document.
+    return searchInside(QString());
 }
 
 QString CXmlReader::readValue(const QString &key)
