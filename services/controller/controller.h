@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class Mirelo;
+
+// The one application-wide service object. Windows that do not know the main
+// window reach it through here; it opens the service views and carries their
+// requests on.
+class Controller : public QObject
+{
+    Q_OBJECT
+public:
+    static Controller *instance();
+
+    void setMainWindow(Mirelo *mainWindow);
+    Mirelo *mainWindow() const;
+
+private:
+    explicit Controller(QObject *parent = nullptr);
+
+    Mirelo *m_mainWindow = nullptr;
+};
