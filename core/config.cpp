@@ -1,6 +1,7 @@
 #include "config.h"
 
 #include "fileutils.h"
+#include "logfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextStream>
+
+#include <unistd.h>
 
 static const char SECTION[] = "Options";
 
@@ -56,8 +59,7 @@ QString Config::getValue(const QString &key) const
 bool Config::setValue(const QString &key, const QString &value)
 {
     CXmlWriter writer(m_filePath);
-    writer.setValue(key, value);
-    return true;
+    return writer.setValue(key, value);
 }
 
 // --- reading ---------------------------------------------------------------
@@ -119,6 +121,24 @@ QString CXmlReader::readValue(const QString &key)
 
 // --- writing ---------------------------------------------------------------
 
+static qint64 s_diskRoomForTest = -1;
+
+void CXmlWriter::setDiskRoomForTest(qint64 bytes)
+{
+    s_diskRoomForTest = bytes;
+}
+
+// Write failures reach the run log when there is one, else the error output.
+static bool writeFailed(const QString &path, const QString &why)
+{
+    const QString text = QStringLiteral("Options file %1 not written: %2").arg(path, why);
+    if (g_runLog)
+        runLog(text);
+    else
+        qWarning("%s", qUtf8Printable(text));
+    return false;
+}
+
 CXmlWriter::CXmlWriter(const QString &filePath)
     : m_filePath(filePath)
     , m_baseName(QFileInfo(filePath).completeBaseName())
@@ -160,16 +180,51 @@ static QDomElement findElement(const QDomElement &parent, const QString &name)
 bool CXmlWriter::write()
 {
     if (!makeDirIfMissing(QFileInfo(m_filePath).absolutePath()))
-        return false;
-    // Through a temporary file: a crash or a full disk leaves the old file.
+        return writeFailed(m_filePath, QStringLiteral("no folder"));
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setCodec("UTF-8");
+        m_document.save(stream, 4);
+    }
+    // Through a temporary file that replaces the old one only once every
+    // byte is on the disk: a crash or a full disk leaves the old file whole.
     QSaveFile file(m_filePath);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    m_document.save(stream, 4);
-    stream.flush();
-    return file.commit();
+        return writeFailed(m_filePath, file.errorString());
+    const bool fits = s_diskRoomForTest < 0 || bytes.size() <= s_diskRoomForTest;
+    const QByteArray written = fits ? bytes : bytes.left(int(s_diskRoomForTest));
+    // QSaveFile::commit misses an error of the flush it does itself, so the
+    // flush and the sync are checked here; without a commit the temporary
+    // file goes away with the object.
+    if (file.write(written) != written.size() || !fits || !file.flush() || file.error() != QFileDevice::NoError
+        || ::fsync(file.handle()) != 0) {
+        const QString why = fits ? file.errorString() : QStringLiteral("no space left on the disk");
+        file.cancelWriting();
+        return writeFailed(m_filePath, why);
+    }
+    if (!file.commit())
+        return writeFailed(m_filePath, file.errorString());
+    return true;
+}
+
+// Moves an unreadable file aside for the user or a later repair: to the
+// first backup name that is free, so an earlier backup is never replaced.
+// An empty file holds nothing to keep. False when it could not be moved.
+bool CXmlWriter::keepUnreadableFile()
+{
+    const QFileInfo info(m_filePath);
+    if (info.isFile() && !info.isSymLink() && info.size() == 0)
+        return QFile::remove(m_filePath);
+    const QString base = m_filePath + QStringLiteral(".bak");
+    for (int n = 0; n < 1000; ++n) {
+        const QString backup = n == 0 ? base : base + QLatin1Char('.') + QString::number(n);
+        const QFileInfo taken(backup);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        return QFile::rename(m_filePath, backup);
+    }
+    return false;
 }
 
 // The value without the characters XML 1.0 cannot hold (control characters
@@ -196,11 +251,10 @@ bool CXmlWriter::setValue(const QString &key, const QString &rawValue)
     if (!QFile::exists(m_filePath)) {
         startNewDocument();
     } else if (!parse()) {
-        // Keep what could not be read, for the user or a later repair.
-        const QString backup = m_filePath + QStringLiteral(".bak");
-        QFile::remove(backup);
-        if (!QFile::rename(m_filePath, backup))
-            removeFileOrFolder(m_filePath);
+        // The user's file is never lost: unless it can be kept, nothing is
+        // written over it.
+        if (!keepUnreadableFile())
+            return writeFailed(m_filePath, QStringLiteral("the unreadable file could not be kept"));
         startNewDocument();
     }
     QDomElement root = m_document.documentElement();

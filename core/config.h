@@ -17,7 +17,8 @@ public:
     // The key's text under "Options"; empty when missing or unreadable.
     // Section and key are matched without regard to case.
     QString getValue(const QString &key) const;
-    // Sets the key and rewrites the file at once.
+    // Sets the key and rewrites the file at once; false when the file could
+    // not be written (it is then left as it was).
     bool setValue(const QString &key, const QString &value);
 
     // The program folder, ending with a separator.
@@ -47,18 +48,26 @@ private:
     QStringList m_parts;
 };
 
-// Updates one key of the options file through its document object model.
+// Updates keys of the options file through its document object model.
 class CXmlWriter
 {
 public:
     explicit CXmlWriter(const QString &filePath);
     // Finds or makes "Options" and the key, sets the value and writes the
     // file. A file that does not parse, or whose root is not named after the
-    // file, is kept as "<file>.bak" and a new document is started.
+    // file, is kept as "<file>.bak" (or the first free "<file>.bak.N") and a
+    // new document is started; an empty one holds nothing to keep. A write
+    // that fails commits nothing: the old file stays whole.
     bool setValue(const QString &key, const QString &value);
+
+    // For tests: the room left on the disk for the files written from now
+    // on, in bytes; a write that needs more fails as on a full disk.
+    // Negative: no limit.
+    static void setDiskRoomForTest(qint64 bytes);
 
 private:
     bool parse();
+    bool keepUnreadableFile();
     void startNewDocument();
     bool write();
 

@@ -2,6 +2,8 @@
 // damaged or hand-edited file gives back.
 #include <QDir>
 #include <QDomDocument>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "myconfig.h"
@@ -35,6 +37,16 @@ static QStringList elementTexts(const QString &path, const QString &name)
         texts << nodes.item(i).toElement().text();
     return texts;
 }
+
+// A disk with only this much room for the writer while it lives.
+struct DiskRoom {
+    explicit DiskRoom(qint64 bytes) { CXmlWriter::setDiskRoomForTest(bytes); }
+    ~DiskRoom() { CXmlWriter::setDiskRoomForTest(-1); }
+};
+
+static const QByteArray kUserFile = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config>\n    <Options>\n"
+                                    "        <IsFirstRun>0</IsFirstRun>\n        <Language>fr</Language>\n"
+                                    "        <Width>1234</Width>\n    </Options>\n</config>\n";
 
 class TestConfig : public QObject
 {
@@ -221,6 +233,78 @@ private slots:
         Config config;
         qputenv("XDG_DATA_HOME", saved);
         QCOMPARE(config.userDataPath(), QDir::homePath() + QStringLiteral("/.local/share/"));
+    }
+
+    // --- a full disk -----------------------------------------------------
+
+    void fullDiskLeavesTheFileWhole()
+    {
+        writeAll(configPath(), kUserFile);
+        for (int run = 0; run < 2; ++run) {
+            DiskRoom room(20);
+            MyConfig config;
+            QCOMPARE(config.language(), QStringLiteral("fr"));
+            QVERIFY(!config.setValue(QStringLiteral("Height"), QStringLiteral("5")));
+        } // the save at exit fails as well: its failure goes to the error output
+        QCOMPARE(readAll(configPath()), kUserFile);
+        // Nothing beside it: no backup, no temporary file left behind.
+        QCOMPARE(QDir(dataFolder()).entryList(QDir::Files), QStringList{"config.xml"});
+        MyConfig config;
+        QCOMPARE(config.width(), 1234);
+    }
+
+    void unreadableFilesNeverReplaceABackup()
+    {
+        writeAll(configPath() + QStringLiteral(".bak"), "first damage");
+        // An empty file (a save that failed elsewhere) holds nothing to keep.
+        writeAll(configPath(), QByteArray());
+        Config config;
+        config.setFilePath(configPath());
+        QVERIFY(config.setValue(QStringLiteral("Width"), QStringLiteral("1")));
+        QCOMPARE(readAll(configPath() + QStringLiteral(".bak")), QByteArray("first damage"));
+        QVERIFY(!QFile::exists(configPath() + QStringLiteral(".bak.1")));
+        // Another damaged file goes to the next free name.
+        writeAll(configPath(), "second damage");
+        QVERIFY(config.setValue(QStringLiteral("Width"), QStringLiteral("2")));
+        QCOMPARE(readAll(configPath() + QStringLiteral(".bak")), QByteArray("first damage"));
+        QCOMPARE(readAll(configPath() + QStringLiteral(".bak.1")), QByteArray("second damage"));
+        QCOMPARE(config.getValue(QStringLiteral("Width")), QStringLiteral("2"));
+    }
+
+    void realFullDiskLeavesTheFileWhole()
+    {
+        // A small disk of its own, filled up; only root may mount one.
+        QTemporaryDir mountPoint;
+        QVERIFY(mountPoint.isValid());
+        const QString disk = mountPoint.path();
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}) != 0)
+            QSKIP("cannot mount a small disk here (not root)");
+        struct Unmount {
+            QString disk;
+            ~Unmount() { QProcess::execute(QStringLiteral("umount"), {disk}); }
+        } unmount{disk};
+        const QString folder = disk + QStringLiteral("/Olvex/Free Mirelo/");
+        writeAll(folder + QStringLiteral("config.xml"), kUserFile);
+        {
+            QFile filler(disk + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(1024, 'x');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+        }
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", disk.toUtf8());
+        {
+            MyConfig config;
+            QCOMPARE(config.width(), 1234);
+            config.setWidth(99);
+        }
+        {
+            MyConfig again;
+        }
+        qputenv("XDG_DATA_HOME", saved);
+        QCOMPARE(readAll(folder + QStringLiteral("config.xml")), kUserFile);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"config.xml"});
     }
 
     void newFileForAnotherBaseName()
