@@ -49,17 +49,28 @@ void Config::setFilePath(const QString &path)
 
 QString Config::getValue(const QString &key) const
 {
+    return getValues({key}).value(key);
+}
+
+QHash<QString, QString> Config::getValues(const QStringList &keys) const
+{
     QFile file(m_filePath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
+        return {};
     CXmlReader reader(&file, QString::fromLatin1(SECTION));
-    return reader.readValue(key);
+    return reader.readValues(keys);
 }
 
 bool Config::setValue(const QString &key, const QString &value)
 {
     CXmlWriter writer(m_filePath);
     return writer.setValue(key, value);
+}
+
+bool Config::setValues(const QVector<QPair<QString, QString>> &values)
+{
+    CXmlWriter writer(m_filePath);
+    return writer.setValues(values);
 }
 
 // --- reading ---------------------------------------------------------------
@@ -101,27 +112,65 @@ bool CXmlReader::findSection()
 
 QString CXmlReader::readValue(const QString &key)
 {
-    if (m_parts.isEmpty() || key.isEmpty() || !findSection())
-        return QString();
+    return readValues({key}).value(key);
+}
+
+// One pass over the section for every key, however large the file.
+QHash<QString, QString> CXmlReader::readValues(const QStringList &keys)
+{
+    QHash<QString, QString> found;
+    QStringList missing;
+    for (const QString &key : keys) {
+        if (!key.isEmpty())
+            missing << key;
+    }
+    if (m_parts.isEmpty() || missing.isEmpty() || !findSection())
+        return found;
     int depth = 0;
-    while (!atEnd()) {
+    QString key;      // the element whose text is being read
+    int keyDepth = 0; // and its depth
+    QString text;
+    while (!atEnd() && (!missing.isEmpty() || !key.isEmpty())) {
         readNext();
         if (isStartElement()) {
-            if (sameName(name(), key))
-                return readElementText(); // stops at a nested element
+            if (!key.isEmpty()) { // a key's text stops at a nested element
+                found.insert(key, text);
+                key.clear();
+            }
             ++depth;
+            for (int i = 0; i < missing.size(); ++i) {
+                if (sameName(name(), missing[i])) {
+                    key = missing.takeAt(i);
+                    keyDepth = depth;
+                    text.clear();
+                    break;
+                }
+            }
         } else if (isEndElement()) {
+            if (!key.isEmpty() && depth == keyDepth) {
+                found.insert(key, text);
+                key.clear();
+            }
             if (depth == 0)
-                return QString(); // the section ended first
+                break; // the section ended
             --depth;
+        } else if (isCharacters() && !key.isEmpty()) {
+            text += this->text();
         }
     }
-    return QString();
+    // A text cut off by a reading error is not taken.
+    return found;
 }
 
 // --- writing ---------------------------------------------------------------
 
 static qint64 s_diskRoomForTest = -1;
+static int s_rewriteCount = 0;
+
+int CXmlWriter::rewriteCount()
+{
+    return s_rewriteCount;
+}
 
 void CXmlWriter::setDiskRoomForTest(qint64 bytes)
 {
@@ -205,6 +254,7 @@ bool CXmlWriter::write()
     }
     if (!file.commit())
         return writeFailed(m_filePath, file.errorString());
+    ++s_rewriteCount;
     return true;
 }
 
@@ -243,11 +293,19 @@ static QString xmlText(const QString &value)
     return text;
 }
 
-bool CXmlWriter::setValue(const QString &key, const QString &rawValue)
+bool CXmlWriter::setValue(const QString &key, const QString &value)
 {
-    const QString value = xmlText(rawValue);
-    if (key.isEmpty() || m_baseName.isEmpty())
+    return setValues({{key, value}});
+}
+
+bool CXmlWriter::setValues(const QVector<QPair<QString, QString>> &values)
+{
+    if (m_baseName.isEmpty() || values.isEmpty())
         return false;
+    for (const auto &value : values) {
+        if (value.first.isEmpty())
+            return false;
+    }
     if (!QFile::exists(m_filePath)) {
         startNewDocument();
     } else if (!parse()) {
@@ -261,13 +319,17 @@ bool CXmlWriter::setValue(const QString &key, const QString &rawValue)
     QDomElement section = findElement(root, QString::fromLatin1(SECTION));
     if (section.isNull())
         section = root.appendChild(m_document.createElement(QString::fromLatin1(SECTION))).toElement();
-    QDomElement element = findElement(section, key);
-    if (element.isNull())
-        element = section.appendChild(m_document.createElement(key)).toElement();
-    QDomNode first = element.firstChild();
-    if (first.isText())
-        first.setNodeValue(value);
-    else
-        element.insertBefore(m_document.createTextNode(value), first);
+    for (const auto &pair : values) {
+        const QString &key = pair.first;
+        const QString value = xmlText(pair.second);
+        QDomElement element = findElement(section, key);
+        if (element.isNull())
+            element = section.appendChild(m_document.createElement(key)).toElement();
+        QDomNode first = element.firstChild();
+        if (first.isText())
+            first.setNodeValue(value);
+        else
+            element.insertBefore(m_document.createTextNode(value), first);
+    }
     return write();
 }

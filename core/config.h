@@ -3,7 +3,10 @@
 // section element "Options" inside a root named after the file.
 
 #include <QDomDocument>
+#include <QHash>
 #include <QObject>
+#include <QPair>
+#include <QVector>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -20,6 +23,10 @@ public:
     // Sets the key and rewrites the file at once; false when the file could
     // not be written (it is then left as it was).
     bool setValue(const QString &key, const QString &value);
+    // Several keys in one pass: the texts by key (empty when missing), and
+    // one rewrite of the file for all the values, set in list order.
+    QHash<QString, QString> getValues(const QStringList &keys) const;
+    bool setValues(const QVector<QPair<QString, QString>> &values);
 
     // The program folder, ending with a separator.
     QString applicationDirPath() const { return m_applicationDirPath; }
@@ -40,6 +47,9 @@ class CXmlReader : public QXmlStreamReader
 public:
     CXmlReader(QIODevice *device, const QString &sectionPath);
     QString readValue(const QString &key);
+    // The first element of each key, by the key as given; keys not found
+    // are missing from the result.
+    QHash<QString, QString> readValues(const QStringList &keys);
 
 private:
     bool findSection();
@@ -59,7 +69,11 @@ public:
     // new document is started; an empty one holds nothing to keep. A write
     // that fails commits nothing: the old file stays whole.
     bool setValue(const QString &key, const QString &value);
+    // All of them, then one write.
+    bool setValues(const QVector<QPair<QString, QString>> &values);
 
+    // How many times this process has replaced a file, for tests.
+    static int rewriteCount();
     // For tests: the room left on the disk for the files written from now
     // on, in bytes; a write that needs more fails as on a full disk.
     // Negative: no limit.

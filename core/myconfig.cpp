@@ -48,33 +48,41 @@ void MyConfig::load()
     m_applicationDirPath = nativePath(m_applicationDirPath);
     m_applicationPath = m_applicationDirPath;
 
-    m_isFirstRun = readValue(QStringLiteral("IsFirstRun"), QStringLiteral("1")) == QLatin1String("1");
-    if (m_isFirstRun) {
-        setValue(QStringLiteral("IsFirstRun"), QStringLiteral("0"));
-        setValue(QStringLiteral("isIsDeleteFile"), QStringLiteral("0"));
-    }
-    m_isDeleteFile = readValue(QStringLiteral("isIsDeleteFile"), QStringLiteral("0")).toInt();
-    m_language = readValue(QStringLiteral("Language"), uiLanguage());
-    m_customEmail = readValue(QStringLiteral("CustomEmail"), QString());
-    m_customName = readValue(QStringLiteral("CustomName"), QString());
-    m_width = readValue(QStringLiteral("Width"), QStringLiteral("0")).toInt();
-    m_height = readValue(QStringLiteral("Height"), QStringLiteral("0")).toInt();
-    m_lastCameraName = readValue(QStringLiteral("LastCameraName"), QString());
-    m_lastCameraFormatIndex = readValue(QStringLiteral("LastCameraFormatIndex"), QStringLiteral("-1")).toInt();
-    m_lastCameraPosition = readValue(QStringLiteral("LastCameraPosition"), QStringLiteral("-1")).toInt();
-    m_skipVersion = readValue(QStringLiteral("SkipVersion"), QString());
-    m_updateUrl = readValue(QStringLiteral("UpdateUrl"), defaultUpdateUrl());
+    // The whole file is read once, however large it is.
+    const QHash<QString, QString> stored = getValues(
+        {"IsFirstRun", "isIsDeleteFile", "Language", "CustomEmail", "CustomName", "Width", "Height",
+         "LastCameraName", "LastCameraFormatIndex", "LastCameraPosition", "SkipVersion", "UpdateUrl"});
+    auto value = [&stored](const char *key, const QString &defaultValue) {
+        const QString text = stored.value(QLatin1String(key));
+        return text.isEmpty() ? defaultValue : text;
+    };
+    m_isFirstRun = value("IsFirstRun", QStringLiteral("1")) == QLatin1String("1");
+    if (m_isFirstRun)
+        setValues({{QStringLiteral("IsFirstRun"), QStringLiteral("0")}, {QStringLiteral("isIsDeleteFile"), QStringLiteral("0")}});
+    // The first-run write leaves "isIsDeleteFile" at "0", its default.
+    m_isDeleteFile = m_isFirstRun ? 0 : value("isIsDeleteFile", QStringLiteral("0")).toInt();
+    m_language = value("Language", uiLanguage());
+    m_customEmail = value("CustomEmail", QString());
+    m_customName = value("CustomName", QString());
+    m_width = value("Width", QStringLiteral("0")).toInt();
+    m_height = value("Height", QStringLiteral("0")).toInt();
+    m_lastCameraName = value("LastCameraName", QString());
+    m_lastCameraFormatIndex = value("LastCameraFormatIndex", QStringLiteral("-1")).toInt();
+    m_lastCameraPosition = value("LastCameraPosition", QStringLiteral("-1")).toInt();
+    m_skipVersion = value("SkipVersion", QString());
+    m_updateUrl = value("UpdateUrl", defaultUpdateUrl());
 }
 
 void MyConfig::save()
 {
-    setValue(QStringLiteral("Language"), m_language);
-    setValue(QStringLiteral("SkipVersion"), m_skipVersion);
-    setValue(QStringLiteral("Width"), QString::number(m_width));
-    setValue(QStringLiteral("Height"), QString::number(m_height));
-    setValue(QStringLiteral("LastCameraName"), m_lastCameraName);
-    setValue(QStringLiteral("LastCameraFormatIndex"), QString::number(m_lastCameraFormatIndex));
-    setValue(QStringLiteral("LastCameraPosition"), QString::number(m_lastCameraPosition));
+    // One rewrite for all of them: a large file is not written seven times.
+    setValues({{QStringLiteral("Language"), m_language},
+               {QStringLiteral("SkipVersion"), m_skipVersion},
+               {QStringLiteral("Width"), QString::number(m_width)},
+               {QStringLiteral("Height"), QString::number(m_height)},
+               {QStringLiteral("LastCameraName"), m_lastCameraName},
+               {QStringLiteral("LastCameraFormatIndex"), QString::number(m_lastCameraFormatIndex)},
+               {QStringLiteral("LastCameraPosition"), QString::number(m_lastCameraPosition)}});
 }
 
 void MyConfig::setLanguage(const QString &language, bool write)

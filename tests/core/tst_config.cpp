@@ -307,6 +307,54 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"config.xml"});
     }
 
+    // --- a large file ----------------------------------------------------
+
+    void largeFileIsReadOnceAndRewrittenOncePerSave()
+    {
+        QByteArray text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config>\n    <Options>\n"
+                          "        <IsFirstRun>0</IsFirstRun>\n        <Width>640</Width>\n";
+        for (int i = 0; i < 5000; ++i)
+            text += "        <Unknown" + QByteArray::number(i) + ">x</Unknown" + QByteArray::number(i) + ">\n";
+        text += "        <Height>480</Height>\n    </Options>\n</config>\n";
+        writeAll(configPath(), text);
+        const int before = CXmlWriter::rewriteCount();
+        {
+            MyConfig config;
+            QCOMPARE(config.width(), 640);
+            QCOMPARE(config.height(), 480);
+            QCOMPARE(CXmlWriter::rewriteCount(), before); // reading writes nothing
+            config.setLanguage(QStringLiteral("de"), false);
+            config.setSkipVersion(QStringLiteral("3.0"), false);
+        }
+        // Seven keys saved at exit, one rewrite.
+        QCOMPARE(CXmlWriter::rewriteCount(), before + 1);
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("Unknown4999")), QStringList{"x"});
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("SkipVersion")), QStringList{"3.0"});
+
+        // A first start marks the file with one write too.
+        QDir(dataFolder()).removeRecursively();
+        const int fresh = CXmlWriter::rewriteCount();
+        MyConfig config;
+        QVERIFY(config.isFirstRun());
+        QCOMPARE(CXmlWriter::rewriteCount(), fresh + 1);
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("isIsDeleteFile")), QStringList{"0"});
+    }
+
+    void severalKeysInOnePass()
+    {
+        writeAll(configPath(), "<config><Options><A>1</A><Deep><b>2<i/>3</b></Deep><C></C></Options>"
+                               "<D>outside</D></config>");
+        Config reader;
+        reader.setFilePath(configPath());
+        const QHash<QString, QString> values = reader.getValues({"a", "B", "C", "D", ""});
+        QCOMPARE(values.value("a"), QStringLiteral("1"));
+        QCOMPARE(values.value("B"), QStringLiteral("2")); // up to a nested element
+        QVERIFY(values.contains("C"));
+        QVERIFY(!values.contains("D"));
+        QVERIFY(reader.setValues({{"A", "9"}, {"E", "5"}}));
+        QCOMPARE(reader.getValues({"A", "E"}), (QHash<QString, QString>{{"A", "9"}, {"E", "5"}}));
+    }
+
     void newFileForAnotherBaseName()
     {
         Config other;
