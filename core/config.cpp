@@ -2,6 +2,7 @@
 
 #include "fileutils.h"
 #include "logfile.h"
+#include "userfolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,20 +24,13 @@ static QString withSeparator(QString folder)
     return folder;
 }
 
-// The base of the per-user data folder. Never the file-system root: a data
-// folder there would scatter the user's files outside the home folder.
-static QString userDataBase()
-{
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (base.isEmpty() || QDir(base).isRoot())
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    return base;
-}
-
 Config::Config(QObject *parent)
     : QObject(parent)
 {
-    m_userDataPath = withSeparator(userDataBase());
+    // Without a usable home there is no data folder: it stays empty rather
+    // than falling to the file-system root.
+    const QString base = userDataBase();
+    m_userDataPath = base.isEmpty() ? QString() : withSeparator(base);
     const QString program = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                                          : QDir::currentPath();
     m_applicationDirPath = withSeparator(QDir(program).absolutePath());

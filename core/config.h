@@ -31,7 +31,7 @@ public:
     // The program folder, ending with a separator.
     QString applicationDirPath() const { return m_applicationDirPath; }
     // The per-user data folder, ending with a separator (with the edition's
-    // sub-folder once MyConfig has loaded).
+    // sub-folder once MyConfig has loaded); empty without a usable home.
     QString userDataPath() const { return m_userDataPath; }
     QString dataPath() const { return m_userDataPath; }
 

@@ -2,6 +2,7 @@
 
 #include "enginebinding.h"
 #include "fileutils.h"
+#include "userfolders.h"
 #include "vocabulary.h"
 
 #include <QDateTime>
@@ -59,17 +60,23 @@ DataGroupOutput::DataGroupOutput(QObject *parent, bool isCopy, int mask)
     resetDefaults();
 }
 
+// Without a usable home the defaults are empty: the program does not start
+// then, and no folder is ever made at the file-system root.
 QString DataGroupOutput::defaultVideoFolder()
 {
-    return nativePath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                      + QStringLiteral("/Olvex/Free Mirelo") + QStringLiteral("/Video"));
+    const QString documents = userDocumentsFolder();
+    if (documents.isEmpty())
+        return QString();
+    return nativePath(documents + QStringLiteral("/Olvex/Free Mirelo") + QStringLiteral("/Video"));
 }
 
 QString DataGroupOutput::defaultScreenshotsFolder()
 {
-    return nativePath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                      + QStringLiteral("/Olvex/Free Mirelo"))
-        + QDir::separator() + QStringLiteral("Snapshot");
+    const QString documents = userDocumentsFolder();
+    if (documents.isEmpty())
+        return QString();
+    return nativePath(documents + QStringLiteral("/Olvex/Free Mirelo")) + QDir::separator()
+        + QStringLiteral("Snapshot");
 }
 
 void DataGroupOutput::resetDefaults()

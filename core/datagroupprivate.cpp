@@ -2,6 +2,7 @@
 
 #include "fileutils.h"
 #include "logfile.h"
+#include "userfolders.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -52,9 +53,9 @@ void DataGroupPrivate::resetDefaults()
     TextWatermark = QVariant();
     // Built from the generic data folder, never from the application's
     // names, which the main window changes.
-    historyFolder = nativePath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                               + QStringLiteral("/Olvex/Free Mirelo/"));
-    historyFile = nativePath(historyFolder + QStringLiteral("History.xml"));
+    const QString base = userDataBase();
+    historyFolder = base.isEmpty() ? QString() : nativePath(base + QStringLiteral("/Olvex/Free Mirelo/"));
+    historyFile = historyFolder.isEmpty() ? QString() : nativePath(historyFolder + QStringLiteral("History.xml"));
 }
 
 void DataGroupPrivate::load(QSettings *s)

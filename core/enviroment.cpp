@@ -1,6 +1,24 @@
 #include "enviroment.h"
 
+#include "userfolders.h"
+
 #include <QSettings>
+
+namespace {
+
+// The store's file, named explicitly (the application's own names change at
+// run time) and never below the file-system root: without a usable home it
+// lies below a file ("/dev/null"), where no folder can be made, so nothing
+// is read or written.
+QSettings *openStore()
+{
+    const QString base = userConfigBase();
+    const QString file = base.isEmpty() ? QStringLiteral("/dev/null/Free Mirelo.conf")
+                                        : base + QStringLiteral("/Olvex/Free Mirelo.conf");
+    return new QSettings(file, QSettings::IniFormat);
+}
+
+} // namespace
 
 Enviroment *g_enviroment = nullptr;
 
@@ -8,9 +26,7 @@ Enviroment::Enviroment(QObject *parent)
     : QObject(parent)
     , current(nullptr)
     , privateData(nullptr)
-    // Named explicitly: the application's own names change at run time.
-    , settings(new QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Olvex"),
-                             QStringLiteral("Free Mirelo")))
+    , settings(openStore())
     , defaults(nullptr)
     , saved(nullptr)
 {

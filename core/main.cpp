@@ -8,6 +8,7 @@
 #include "myapplication.h"
 #include "myconfig.h"
 #include "startup.h"
+#include "userfolders.h"
 #include "vocabulary.h"
 
 #include "mainwindow/mirelo.h"
@@ -92,6 +93,15 @@ int main(int argc, char *argv[])
     // (asked for by the desktop's environment) would do it twice.
     SkinManager::keepQtScalingOff();
     MyApplication app(g_mireloData ? g_mireloData->regName() : QString(), argc, argv);
+    // The data folder and the settings store live below the home; a missing
+    // one (or the root) would put them at the file-system root.
+    if (usableHomeFolder().isEmpty()) {
+        startupMessage(QT_TRANSLATE_NOOP("MyApplication",
+                                         "There is no usable home folder (HOME is not set, is the file-system "
+                                         "root or does not exist), so the program has nowhere to keep its "
+                                         "settings."));
+        return 1;
+    }
     if (app.isRunning()) {
         // The running instance comes to the front; this one is done.
         app.sendMessage(QString(), 5000);

@@ -3,6 +3,7 @@
 #include "edition.h"
 #include "fileutils.h"
 #include "languages.h"
+#include "userfolders.h"
 
 #include <QDir>
 
@@ -41,9 +42,12 @@ void MyConfig::load()
     QString sub = g_mireloData ? g_mireloData->dataFolder() : QString();
     if (sub.isEmpty())
         sub = defaultDataFolder();
-    m_userDataPath += sub;
-    makeDirIfMissing(m_userDataPath);
-    setFilePath(m_userDataPath + QStringLiteral("config.xml"));
+    // No data folder, no file: nothing is read or written anywhere else.
+    if (!m_userDataPath.isEmpty()) {
+        m_userDataPath += sub;
+        makeDirIfMissing(m_userDataPath);
+        setFilePath(m_userDataPath + QStringLiteral("config.xml"));
+    }
 
     m_applicationDirPath = nativePath(m_applicationDirPath);
     m_applicationPath = m_applicationDirPath;

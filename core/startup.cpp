@@ -3,6 +3,7 @@
 #include "edition.h"
 #include "languages.h"
 #include "myconfig.h"
+#include "userfolders.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -92,6 +93,10 @@ bool runCountMode(int argc, char **argv)
     const int event = countModeEvent(argc, argv);
     if (event < 0)
         return false;
+    // Without a usable home nothing may be made: the request is served by
+    // doing nothing.
+    if (usableHomeFolder().isEmpty())
+        return true;
     // Nothing is shown (no single-instance check, no splash, no skin), so no
     // display is needed either.
     auto *app = new QCoreApplication(argc, argv);

@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "datagroupoutput.h"
 #include "myconfig.h"
+#include "userfolders.h"
 
 static QByteArray readAll(const QString &path)
 {
@@ -353,6 +355,57 @@ private slots:
         QVERIFY(!values.contains("D"));
         QVERIFY(reader.setValues({{"A", "9"}, {"E", "5"}}));
         QCOMPARE(reader.getValues({"A", "E"}), (QHash<QString, QString>{{"A", "9"}, {"E", "5"}}));
+    }
+
+    void noUsableHomeMeansNoFolders_data()
+    {
+        QTest::addColumn<QByteArray>("home"); // "-": not set
+        QTest::addColumn<bool>("xdgSet");
+        QTest::newRow("unset, XDG folders set") << QByteArray("-") << true;
+        QTest::newRow("unset, no XDG folders") << QByteArray("-") << false;
+        QTest::newRow("root") << QByteArray("/") << false;
+        QTest::newRow("root, spelled longer") << QByteArray("//./") << true;
+        QTest::newRow("missing folder") << QByteArray("/nonexistent-mirelo-home") << false;
+    }
+    void noUsableHomeMeansNoFolders()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(bool, xdgSet);
+        const QByteArray names[] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
+        QByteArray saved[3];
+        for (int i = 0; i < 3; ++i)
+            saved[i] = qgetenv(names[i]);
+        if (home == "-")
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", home);
+        if (!xdgSet) {
+            qunsetenv("XDG_DATA_HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+        const QString usable = usableHomeFolder(), data = userDataBase(), settings = userConfigBase();
+        const QString video = DataGroupOutput::defaultVideoFolder();
+        Config config;
+        const QString dataPath = config.userDataPath();
+        const QString filePath = MyConfig().filePath();
+        for (int i = 0; i < 3; ++i)
+            qputenv(names[i], saved[i]);
+        QCOMPARE(usable, QString());
+        QCOMPARE(data, QString());
+        QCOMPARE(settings, QString());
+        QCOMPARE(video, QString());
+        QCOMPARE(dataPath, QString());
+        QCOMPARE(filePath, QString());
+    }
+
+    void xdgFoldersAtTheRootFallBackToTheHome()
+    {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", "/");
+        const QString settings = userConfigBase();
+        qputenv("XDG_CONFIG_HOME", saved);
+        QCOMPARE(settings, QDir::homePath() + QStringLiteral("/.config"));
+        QCOMPARE(usableHomeFolder(), QDir::homePath());
     }
 
     void newFileForAnotherBaseName()

@@ -202,6 +202,42 @@ private slots:
         QVERIFY(p.readAllStandardError().contains("/nonexistent/libMirelo.so"));
     }
 
+    void noUsableHomeEndsWithCodeOne_data()
+    {
+        QTest::addColumn<QString>("home"); // empty: not set
+        QTest::newRow("unset") << QString();
+        QTest::newRow("root") << QStringLiteral("/");
+    }
+    void noUsableHomeEndsWithCodeOne()
+    {
+        QFETCH(QString, home);
+        ProgramUser user;
+        QProcessEnvironment env = user.environment(kEngine);
+        if (home.isEmpty())
+            env.remove("HOME");
+        else
+            env.insert("HOME", home);
+        // The count mode does nothing and ends well.
+        QProcess count;
+        count.setProcessEnvironment(env);
+        count.start(programPath(), {"--count--url--", "install"});
+        QVERIFY(waitForExit(count, 10000));
+        QCOMPARE(count.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(count.exitCode(), 0);
+        QVERIFY(!QFile::exists(user.dataFolder()));
+        // A start says why it cannot go on.
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(programPath(), QStringList());
+        QVERIFY(p.waitForStarted(10000));
+        const QString box = waitForWindow(p.processId(), QString(), kStartTimeout);
+        QVERIFY2(!box.isEmpty(), "the message must show");
+        QVERIFY(dismissWithReturn(p, box));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("no usable home folder"));
+        QVERIFY(!QFile::exists(user.dataFolder()));
+    }
+
     void optionsFileSavedAtExit()
     {
         ProgramUser user;
