@@ -191,7 +191,13 @@ CXmlWriter::CXmlWriter(const QString &filePath)
 bool CXmlWriter::parse()
 {
     QFile file(m_filePath);
-    m_valid = file.open(QIODevice::ReadOnly) && m_document.setContent(&file, false)
+    if (!file.open(QIODevice::ReadOnly))
+        return m_valid = false;
+    // The stream reader is strict, like the one that reads the keys: a file
+    // it would stop in (a control character, "&#1;") is unreadable, not
+    // quietly rewritten without the values it could not read.
+    QXmlStreamReader reader(&file);
+    m_valid = m_document.setContent(&reader, false)
               && m_document.documentElement().tagName().compare(m_baseName, Qt::CaseInsensitive) == 0;
     return m_valid;
 }

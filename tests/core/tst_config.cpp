@@ -408,6 +408,32 @@ private slots:
         QCOMPARE(usableHomeFolder(), QDir::homePath());
     }
 
+    void fileWithAnIllegalCharacterIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::newRow("raw control characters") << QByteArray("\x01" "fr\x02");
+        QTest::newRow("character reference") << QByteArray("&#1;fr");
+    }
+    void fileWithAnIllegalCharacterIsKept()
+    {
+        // It does not parse whole: the values after the character cannot be
+        // read, so the file is kept like any other unreadable one.
+        QFETCH(QByteArray, language);
+        const QByteArray damaged = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config><Options>"
+                                   "<IsFirstRun>0</IsFirstRun><Language>" + language + "</Language>"
+                                   "<Width>1234</Width></Options></config>\n";
+        writeAll(configPath(), damaged);
+        {
+            MyConfig config;
+            QCOMPARE(config.width(), 0);
+        }
+        QCOMPARE(readAll(configPath() + QStringLiteral(".bak")), damaged);
+        QDomDocument doc;
+        QXmlStreamReader strict(readAll(configPath()));
+        QVERIFY(doc.setContent(&strict, false));
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("Width")), QStringList{"0"});
+    }
+
     void newFileForAnotherBaseName()
     {
         Config other;
