@@ -434,6 +434,18 @@ private slots:
         QCOMPARE(elementTexts(configPath(), QStringLiteral("Width")), QStringList{"0"});
     }
 
+    void backupNameTakenByAFolder()
+    {
+        QVERIFY(QDir().mkpath(configPath() + QStringLiteral(".bak")));
+        writeAll(configPath(), "not xml");
+        Config config;
+        config.setFilePath(configPath());
+        QVERIFY(config.setValue(QStringLiteral("Width"), QStringLiteral("3")));
+        QVERIFY(QFileInfo(configPath() + QStringLiteral(".bak")).isDir());
+        QCOMPARE(readAll(configPath() + QStringLiteral(".bak.1")), QByteArray("not xml"));
+        QCOMPARE(config.getValue(QStringLiteral("Width")), QStringLiteral("3"));
+    }
+
     void newFileForAnotherBaseName()
     {
         Config other;
