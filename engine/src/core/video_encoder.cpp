@@ -182,6 +182,14 @@ int VideoEncoder::openNvenc(const VideoEncoderConfig &config)
     return MIRELO_OK;
 }
 
+int64_t VideoEncoder::decodeLeadUs() const
+{
+    if (!m_ctx || m_ctx->has_b_frames <= 0)
+        return 0;
+    // Held-back pictures, one frame each; one more frame to spare.
+    return av_rescale_q(m_ctx->has_b_frames + 1, m_ctx->time_base, AVRational{1, 1000000});
+}
+
 int VideoEncoder::encode(AVFrame *frame, const std::function<bool(AVPacket *)> &sink)
 {
     AVFrame *input = frame;
