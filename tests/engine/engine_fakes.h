@@ -109,6 +109,7 @@ public:
 struct StreamPackets
 {
     int count = 0;
+    double start = 1e9; // the earliest presentation time
     double end = -1;
     bool ordered = true; // decoding times never go back
 };
@@ -128,6 +129,7 @@ inline StreamPackets packetsOf(const char *path, AVMediaType type)
             const AVRational tb = in->streams[index]->time_base;
             ++r.count;
             r.end = std::max(r.end, (p->pts + p->duration) * av_q2d(tb));
+            r.start = std::min(r.start, p->pts * av_q2d(tb));
             if (p->dts != AV_NOPTS_VALUE) {
                 r.ordered = r.ordered && p->dts > lastDts;
                 lastDts = p->dts;

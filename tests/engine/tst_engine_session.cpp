@@ -133,8 +133,8 @@ private slots:
         QVERIFY(log.grabs.load() - grabsAtPause <= 11); // nothing was grabbed while paused
         QCOMPARE(s.recordedTime(), atPause + 10 * kFrameUs);
         const auto v = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
-        QVERIFY2(qAbs(v.end - s.recordedTime() / 1e6) <= 2.0 / kFps,
-                 qPrintable(QStringLiteral("file %1 s, recorded %2 s").arg(v.end).arg(s.recordedTime() / 1e6)));
+        QVERIFY2(qAbs(v.end - v.start - s.recordedTime() / 1e6) <= 2.0 / kFps,
+                 qPrintable(QStringLiteral("file %1 s, recorded %2 s").arg(v.end - v.start).arg(s.recordedTime() / 1e6)));
     }
 
     void aWriteErrorEndsTheRecordingAndStopReportsIt()
@@ -187,6 +187,41 @@ private slots:
         QVERIFY(!s.running());
     }
 
+    // With B-frames the first packet's decoding time lies before the first
+    // picture: the file keeps the picture and the sound where they were
+    // captured, against each other, also while it is still fragmented.
+    void pictureAndSoundStartTogether()
+    {
+        FakeTime time;
+        FakeSound sound;
+        FakeSource::Log log;
+        RecordingSession s;
+        const QByteArray file = path("together.mp4");
+        SessionConfig c = videoJob(file, log, time);
+        c.params.audioSources = MIRELO_DEVICE_MICROPHONE;
+        c.params.sampleRate = 48000;
+        c.audio = &sound;
+        QCOMPARE(s.start(std::move(c)), 0);
+        std::vector<float> block(4800 * 2, 0.25f); // 100 ms
+        const int64_t origin = time.now();
+        QTRY_VERIFY(log.grabs.load() > 0); // the first picture, at time 0
+        for (int i = 0; i < 20; ++i) {
+            sound.sink.load()->writeAudio(block.data(), 4800, origin + i * kFrameUs);
+            const int before = log.grabs.load();
+            time.advance(kFrameUs);
+            QTRY_VERIFY(log.grabs.load() > before);
+        }
+        QCOMPARE(s.stop(), 0);
+        const auto v = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
+        const auto a = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_AUDIO);
+        QVERIFY(v.ordered && a.ordered);
+        // The sound's first packet is the encoder's priming (1024 samples).
+        const double priming = 1024 / 48000.0;
+        QVERIFY2(qAbs(v.start - (a.start + priming)) < 0.002,
+                 qPrintable(QStringLiteral("picture %1 s, sound %2 s").arg(v.start).arg(a.start)));
+        QVERIFY(v.start >= 0 && a.start >= 0);
+    }
+
     // Sound written much faster than the file takes it: the oldest is
     // dropped, and what follows keeps its place on the timeline.
     void soundAfterABacklogKeepsItsTime()
@@ -235,8 +270,9 @@ private slots:
         QVERIFY(a.ordered);
         // The file still ends where the sound ended: dropped sound leaves a
         // hole, it does not pull what follows earlier.
-        const double total = blocks * 0.02;
-        QVERIFY2(qAbs(a.end - total) < 0.1, qPrintable(QStringLiteral("file %1 s, sound %2 s").arg(a.end).arg(total)));
+        const double total = blocks * 0.02, priming = 1024 / 48000.0;
+        const double length = a.end - a.start - priming;
+        QVERIFY2(qAbs(length - total) < 0.1, qPrintable(QStringLiteral("file %1 s, sound %2 s").arg(length).arg(total)));
     }
 
     // Without an area() for the picture, the overlays still draw what

@@ -155,11 +155,16 @@ int Muxer::start()
     }
     AVDictionary *opts = nullptr;
     if (std::string(m_format->oformat->name) == "mp4") {
-        av_dict_set(&opts, "movflags", "empty_moov+default_base_moof+frag_keyframe", 0);
+        // The index waits for the first fragment (half a second), so it
+        // knows where each stream starts: without that every stream would
+        // be taken to start at its first decoding time, and with B-frames
+        // the picture would lag the sound.
+        av_dict_set(&opts, "movflags", "empty_moov+delay_moov+default_base_moof+frag_keyframe", 0);
         av_dict_set(&opts, "frag_duration", "500000", 0);
     }
-    // The times are made non-negative above, the same for every stream: the
-    // library must not shift the streams by whichever packet comes first.
+    // The times are made non-negative in submit(), the same for every
+    // stream: the library must not shift the streams by whichever packet
+    // comes first.
     m_format->avoid_negative_ts = AVFMT_AVOID_NEG_TS_MAKE_NON_NEGATIVE;
     const int r = avformat_write_header(m_format, &opts);
     av_dict_free(&opts);
