@@ -5,18 +5,19 @@ mirelo_add_qtest(engine_tst_pulse_audio_devices
 add_dependencies(engine_tst_pulse_audio_devices Mirelo)
 
 mirelo_add_qtest(engine_tst_audio_text16
-  SOURCES tst_audio_text16.cpp ${CMAKE_SOURCE_DIR}/engine/src/core/text16.cpp
-  LIBS Qt5::Core)
-target_include_directories(engine_tst_audio_text16 PRIVATE ${CMAKE_SOURCE_DIR}/engine/src)
+  SOURCES tst_audio_text16.cpp
+  LIBS mirelo_engine_internals Qt5::Core)
 
-pkg_check_modules(MIRELO_TEST_SWR REQUIRED IMPORTED_TARGET libswresample libavutil)
 mirelo_add_qtest(engine_tst_audio_mixing
-  SOURCES tst_audio_mixing.cpp ${CMAKE_SOURCE_DIR}/engine/src/audio/source_aligner.cpp
-    ${CMAKE_SOURCE_DIR}/engine/src/audio/audio_mixer.cpp
-  LIBS Qt5::Core PkgConfig::MIRELO_TEST_SWR)
-target_include_directories(engine_tst_audio_mixing PRIVATE ${CMAKE_SOURCE_DIR}/engine/src)
+  SOURCES tst_audio_mixing.cpp
+  LIBS mirelo_engine_internals Qt5::Core)
 
 mirelo_add_qtest(engine_tst_pulse_engine_audio
   SOURCES tst_pulse_engine_audio.cpp audio_test_engine.h
   LIBS mirelo_engine_harness PULSE TIMEOUT 90)
 add_dependencies(engine_tst_pulse_engine_audio Mirelo)
+
+mirelo_add_qtest(engine_tst_pulse_engine_hung_server
+  SOURCES tst_pulse_engine_hung_server.cpp audio_test_engine.h
+  LIBS mirelo_engine_harness PULSE TIMEOUT 120)
+add_dependencies(engine_tst_pulse_engine_hung_server Mirelo)

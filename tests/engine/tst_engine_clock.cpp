@@ -3,7 +3,8 @@
 #include "core/bounded_queue.h"
 #include "core/clock.h"
 
-#include <QThread>
+#include "engine_fakes.h"
+
 #include <QtTest>
 
 #include <thread>
@@ -16,46 +17,51 @@ class TestEngineClock : public QObject
 private slots:
     void pausesAreLeftOutOfRecordingTime()
     {
+        enginefake::FakeTime time;
         RecordingClock c;
-        const int64_t t0 = monotonicMicros();
-        c.start(t0);
-        QThread::msleep(50);
-        const int64_t beforePause = monotonicMicros();
-        QThread::msleep(2); // clear of the pause's own microsecond
+        c.setTimeSource(time);
+        const int64_t t0 = time.now();
+        c.start();
+        time.advance(50000);
+        const int64_t beforePause = time.now();
+        time.advance(2000);
         c.pause();
         QVERIFY(c.isPaused());
         const int64_t frozen = c.elapsed();
-        QThread::msleep(60);
+        QCOMPARE(frozen, int64_t(52000));
+        time.advance(60000);
         QCOMPARE(c.elapsed(), frozen);
-        const int64_t inPause = monotonicMicros();
+        const int64_t inPause = time.now();
         QCOMPARE(c.toRecordingTime(inPause), int64_t(-1)); // captured while paused
-        QThread::msleep(2);
+        time.advance(2000);
         c.resume();
-        const int64_t afterResume = monotonicMicros();
-        QThread::msleep(20);
+        const int64_t afterResume = time.now();
+        time.advance(20000);
 
         // An instant before the pause keeps its time; one in the finished
         // pause is still dropped; one after it has the pause taken out.
         QCOMPARE(c.toRecordingTime(beforePause), beforePause - t0);
         QCOMPARE(c.toRecordingTime(inPause), int64_t(-1));
-        const int64_t after = c.toRecordingTime(afterResume);
-        QVERIFY(after >= frozen && after < frozen + 3000);
+        QCOMPARE(c.toRecordingTime(afterResume), frozen);
+        QCOMPARE(c.elapsed(), frozen + 20000);
         // Where the running recording will be at a given recording time.
-        QCOMPARE(c.toRecordingTime(c.monotonicFor(after + 1000)), after + 1000);
+        QCOMPARE(c.toRecordingTime(c.monotonicFor(frozen + 1000)), frozen + 1000);
     }
 
     void frozenTimeNeverGrowsAgain()
     {
+        enginefake::FakeTime time;
         RecordingClock c;
+        c.setTimeSource(time);
         c.start();
-        QThread::msleep(10);
+        time.advance(10000);
         c.freeze();
         const int64_t t = c.elapsed();
         c.resume(); // a write failure cannot be resumed
-        QThread::msleep(20);
+        time.advance(20000);
         QCOMPARE(c.elapsed(), t);
         c.start(); // the next part starts at 0 again
-        QVERIFY(c.elapsed() < 5000);
+        QCOMPARE(c.elapsed(), int64_t(0));
         QVERIFY(!c.isPaused());
     }
 
@@ -65,11 +71,13 @@ private slots:
         QVERIFY(q.tryPush(1));
         QVERIFY(q.tryPush(2));
         QVERIFY(!q.tryPush(3));
-        std::thread producer([&] { QVERIFY(q.push(3)); }); // waits for room
+        bool pushed = false;
+        std::thread producer([&] { pushed = q.push(3); }); // waits for room
         int v = 0;
         QVERIFY(q.pop(v));
         QCOMPARE(v, 1);
         producer.join();
+        QVERIFY(pushed);
         q.close();
         QVERIFY(!q.push(4));
         QVERIFY(q.pop(v) && v == 2);

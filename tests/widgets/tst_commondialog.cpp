@@ -17,24 +17,27 @@
 
 namespace {
 
-// Runs `act` on the dialog once the factory has it on screen.
+// Runs `act` on the dialog once the factory has it on screen. The polling
+// timer owns the check and goes with it.
 void whenShown(std::function<void(CommonDialog *)> act)
 {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, poll] {
-        if (auto *d = qobject_cast<CommonDialog *>(QApplication::activeModalWidget())) {
-            QPointer<CommonDialog> guard(d);
-            act(d);
-            // A failed check leaves the dialog open: end it, not the test run.
-            QTimer::singleShot(1000, [guard] {
-                if (guard)
-                    guard->reject();
-            });
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        auto *d = qobject_cast<CommonDialog *>(QApplication::activeModalWidget());
+        if (!d)
             return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+        timer->stop();
+        timer->deleteLater();
+        QPointer<CommonDialog> guard(d);
+        act(d);
+        // A failed check leaves the dialog open: end it, not the test run.
+        QTimer::singleShot(1000, [guard] {
+            if (guard)
+                guard->reject();
+        });
+    });
+    timer->start();
 }
 
 void clickOk(CommonDialog *d) { QTest::mouseClick(d->form()->btnOK, Qt::LeftButton); }

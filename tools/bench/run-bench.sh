@@ -49,7 +49,8 @@ export DISPLAY=:$(head -n1 "$work/display")
 pids+=($!)
 sleep 1
 
-# The engine's software encoder settings (no B-frames), given to FFmpeg too.
+# The engine's software encoder settings (B-frames as the preset gives them,
+# a keyframe every ten seconds), given to FFmpeg too.
 preset=${MIRELO_X264_PRESET:-veryfast}
 crf=23
 
@@ -70,7 +71,7 @@ run() {
   else
     /usr/bin/time -f "%U %S" -o "$work/time" \
       ffmpeg -nostdin -v error -y -f x11grab -framerate "$fps" -video_size 1920x1080 -draw_mouse 1 \
-      -t "$seconds" -i "$DISPLAY+0,0" -c:v libx264 -preset "$preset" -crf "$crf" -bf 0 -pix_fmt yuv420p \
+      -t "$seconds" -i "$DISPLAY+0,0" -c:v libx264 -preset "$preset" -crf "$crf" -g "$(( ${fps%.*} * 10 ))" -pix_fmt yuv420p \
       "$out" >"$work/rec.log" 2>&1
   fi
   x1=$(ticks "$xpid")
@@ -109,14 +110,21 @@ done
 echo "--- medians"
 python3 - "$work/results" <<'PY'
 import re, statistics, sys
-rows = {}
+rows, sizes = {}, {}
 for line in open(sys.argv[1]):
     m = re.match(r"(\w+)\s+(\d+) fps\s+cpu/s\s+([\d.]+)", line)
     if m:
         rows.setdefault((m.group(2), m.group(1)), []).append(float(m.group(3)))
+    z = re.match(r"(\w+)\s+(\d+) fps.*size\s+([\d.]+) MB", line)
+    if z:
+        sizes.setdefault((z.group(2), z.group(1)), []).append(float(z.group(3)))
 for fps in sorted({k[0] for k in rows}, key=int):
     e = statistics.median(rows.get((fps, "engine"), [0]))
     f = statistics.median(rows.get((fps, "ffmpeg"), [0]))
     ratio = e / f if f else float("nan")
-    print(f"{fps} fps: engine {e:.3f} cpu-s/s, ffmpeg {f:.3f} cpu-s/s, ratio {ratio:.2f}")
+    es = statistics.median(sizes.get((fps, "engine"), [0]))
+    fs = statistics.median(sizes.get((fps, "ffmpeg"), [0]))
+    sratio = es / fs if fs else float("nan")
+    print(f"{fps} fps: engine {e:.3f} cpu-s/s, ffmpeg {f:.3f} cpu-s/s, ratio {ratio:.2f}; "
+          f"size engine {es:.2f} MB, ffmpeg {fs:.2f} MB, ratio {sratio:.2f}")
 PY

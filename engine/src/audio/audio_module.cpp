@@ -177,7 +177,7 @@ void audioModuleStart()
     auto e = std::make_shared<AudioEngine>();
     e->registry.load(dataFolder());
     AudioEngine *raw = e.get();
-    e->client.start([raw](const SourceInfo &s, bool removed) { raw->onSourceEvent(s, removed); }, 3000);
+    e->client.start([raw](const SourceInfo &s, bool removed) { raw->onSourceEvent(s, removed); }, 2000);
     e->registry.refresh(0);
     e->registry.refresh(1);
     std::lock_guard<std::mutex> lock(g_lifeMutex);

@@ -82,13 +82,36 @@ bool PulseClient::isReady() const
     return m_context && pa_context_get_state(m_context) == PA_CONTEXT_READY && m_everReady;
 }
 
-void PulseClient::waitFor(pa_operation *op)
+bool PulseClient::waitFor(pa_operation *op)
 {
     if (!op)
-        return;
-    while (pa_operation_get_state(op) == PA_OPERATION_RUNNING)
+        return false;
+    // libpulse's own time-out is half a minute: a hung server must not hold
+    // the caller (the program's thread) that long.
+    struct Deadline { pa_threaded_mainloop *loop; bool passed; } deadline{m_loop, false};
+    const pa_usec_t budget = m_stalled ? 250 * 1000 : 2000 * 1000;
+    struct timeval tv;
+    pa_gettimeofday(&tv);
+    pa_timeval_add(&tv, budget);
+    pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+    pa_time_event *timer = api->time_new(
+        api, &tv,
+        [](pa_mainloop_api *, pa_time_event *, const struct timeval *, void *data) {
+            auto *d = static_cast<Deadline *>(data);
+            d->passed = true;
+            pa_threaded_mainloop_signal(d->loop, 0);
+        },
+        &deadline);
+    while (pa_operation_get_state(op) == PA_OPERATION_RUNNING && !deadline.passed)
         pa_threaded_mainloop_wait(m_loop);
+    if (timer)
+        api->time_free(timer);
+    const bool done = pa_operation_get_state(op) == PA_OPERATION_DONE;
+    if (pa_operation_get_state(op) == PA_OPERATION_RUNNING)
+        pa_operation_cancel(op); // its callback, which points at the caller's data, never runs
     pa_operation_unref(op);
+    m_stalled = !done;
+    return done;
 }
 
 void PulseClient::connect()
@@ -230,7 +253,8 @@ std::vector<SourceInfo> PulseClient::querySources()
         }
         q->list.push_back(toSourceInfo(i));
     };
-    waitFor(pa_context_get_source_info_list(m_context, cb, &q));
+    if (!waitFor(pa_context_get_source_info_list(m_context, cb, &q)))
+        return {};
     return q.list;
 }
 
@@ -248,7 +272,8 @@ ServerDefaults PulseClient::queryDefaults()
         }
         pa_threaded_mainloop_signal(q->c->m_loop, 0);
     };
-    waitFor(pa_context_get_server_info(m_context, cb, &q));
+    if (!waitFor(pa_context_get_server_info(m_context, cb, &q)))
+        return {};
     return q.d;
 }
 

@@ -63,8 +63,10 @@ public:
     pa_context *context() const { return m_context; }
     bool isReady() const;
     pa_threaded_mainloop *loop() const { return m_loop; }
-    // Waits (unlocking meanwhile) until the operation ends; consumes it.
-    void waitFor(pa_operation *op);
+    // Waits (unlocking meanwhile) until the operation ends, at most about
+    // two seconds (a quarter of a second while the server has not answered
+    // the last one), then cancels it; consumes it. True when it ended.
+    bool waitFor(pa_operation *op);
     // The last known sources, by server index.
     const std::map<uint32_t, SourceInfo> &knownSources() const { return m_known; }
 
@@ -89,6 +91,7 @@ private:
     bool m_stopping = false;
     bool m_everReady = false;
     bool m_firstTryFailed = false; // no server at start: do not wait for one
+    bool m_stalled = false;        // the last wait ran out: the server may be hung
 };
 
 SourceInfo toSourceInfo(const pa_source_info *i);

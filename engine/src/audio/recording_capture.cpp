@@ -200,18 +200,19 @@ void RecordingCapture::stopAudio()
     m_wake.notify_all();
     if (m_pump.joinable())
         m_pump.join();
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_mixer) {
-        // The sound runs to the end of the picture; what is still in
-        // flight from the devices is silence.
-        m_mixer->pump(monotonicMicros(), true);
-    }
-    m_mixer.reset();
-    m_sink = nullptr;
     {
-        PulseClient::Lock lock(m_engine.client);
-        m_captures.clear();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_mixer) {
+            // The sound runs to the end of the picture; what is still in
+            // flight from the devices is silence.
+            m_mixer->pump(monotonicMicros(), true);
+        }
+        m_mixer.reset();
+        m_sink = nullptr;
     }
+    // Never inside m_mutex: the loop's lock always comes first.
+    PulseClient::Lock lock(m_engine.client);
+    m_captures.clear();
 }
 
 } // namespace audio

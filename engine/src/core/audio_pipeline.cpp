@@ -54,10 +54,22 @@ int AudioPipeline::open(const AudioFormat &format, int quality, bool mp3)
     return MIRELO_OK;
 }
 
-void AudioPipeline::start(int streamIndex)
+int64_t AudioPipeline::primingUs() const
 {
+    if (!m_ctx || m_ctx->initial_padding <= 0)
+        return 0;
+    return av_rescale(m_ctx->initial_padding, 1000000, m_format.sampleRate) + 1;
+}
+
+void AudioPipeline::accept(int streamIndex)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_stream = streamIndex;
     m_started = true;
+}
+
+void AudioPipeline::start()
+{
     m_thread = std::thread(&AudioPipeline::encodeLoop, this);
 }
 
@@ -122,7 +134,9 @@ void AudioPipeline::writeAudio(const float *samples, int frames, int64_t capture
         const size_t excess = (m_buffer.size() - limit) / ch * ch;
         m_buffer.erase(m_buffer.begin(), m_buffer.begin() + long(excess));
         m_droppedFrames += int64_t(excess / ch);
-        m_nextPts += int64_t(excess / ch);
+        // The encode thread alone keeps the timestamps: it skips these
+        // frames before it takes what follows them.
+        m_droppedPending += int64_t(excess / ch);
     }
     m_cv.notify_one();
 }
@@ -174,6 +188,8 @@ void AudioPipeline::encodeLoop()
     for (;;) {
         m_cv.wait(lock, [&] { return m_stop || m_buffer.size() >= chunk; });
         while (m_buffer.size() >= chunk) {
+            m_nextPts += m_droppedPending;
+            m_droppedPending = 0;
             std::copy(m_buffer.begin(), m_buffer.begin() + long(chunk), work.begin());
             m_buffer.erase(m_buffer.begin(), m_buffer.begin() + long(chunk));
             lock.unlock();
@@ -186,6 +202,8 @@ void AudioPipeline::encodeLoop()
         if (m_stop)
             break;
     }
+    m_nextPts += m_droppedPending;
+    m_droppedPending = 0;
     const size_t rest = m_buffer.size();
     std::copy(m_buffer.begin(), m_buffer.end(), work.begin());
     m_buffer.clear();

@@ -29,8 +29,14 @@ public:
     int open(const AudioFormat &format, int quality, bool mp3);
     const AVCodecContext *context() const { return m_ctx; }
     const AudioFormat &format() const { return m_format; }
+    // How far the first packet starts before the first sample (the
+    // encoder's priming), in microseconds.
+    int64_t primingUs() const;
 
-    void start(int streamIndex);
+    // From now on the sink keeps what it is given (for stream
+    // `streamIndex`); start() begins encoding it.
+    void accept(int streamIndex);
+    void start();
     // Encodes what is buffered (the last frame padded) and ends the thread.
     void stop();
 
@@ -49,12 +55,13 @@ private:
     AVCodecContext *m_ctx = nullptr;
     AVFrame *m_frame = nullptr;
     int m_stream = -1;
-    int64_t m_nextPts = 0; // in samples
+    int64_t m_nextPts = 0; // in samples; the encode thread's alone
 
     std::mutex m_mutex;
     std::condition_variable m_cv;
     std::vector<float> m_buffer;     // interleaved samples not yet encoded
     int64_t m_placed = 0;            // sample frames placed so far (incl. silence)
+    int64_t m_droppedPending = 0;    // frames dropped ahead of m_buffer, not yet in m_nextPts
     bool m_stop = false;
     bool m_started = false;
     std::thread m_thread;

@@ -1,5 +1,6 @@
 #include "core/clock.h"
 
+#include <chrono>
 #include <time.h>
 
 namespace mirelo {
@@ -9,6 +10,31 @@ int64_t monotonicMicros()
     timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return int64_t(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
+}
+
+namespace {
+class MonotonicTime : public TimeSource
+{
+public:
+    int64_t now() const override { return monotonicMicros(); }
+    void waitUntil(std::condition_variable &wake, std::unique_lock<std::mutex> &lock,
+                   int64_t untilUs) const override
+    {
+        // steady_clock is CLOCK_MONOTONIC here, the same clock as now().
+        wake.wait_until(lock, std::chrono::steady_clock::time_point(std::chrono::microseconds(untilUs)));
+    }
+};
+} // namespace
+
+const TimeSource &monotonicTime()
+{
+    static const MonotonicTime time;
+    return time;
+}
+
+void RecordingClock::start()
+{
+    start(m_time->now());
 }
 
 void RecordingClock::start(int64_t startUs)
@@ -25,7 +51,7 @@ void RecordingClock::pause()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_pauseBegin < 0 && !m_frozen)
-        m_pauseBegin = monotonicMicros();
+        m_pauseBegin = m_time->now();
 }
 
 void RecordingClock::resume()
@@ -33,7 +59,7 @@ void RecordingClock::resume()
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_pauseBegin < 0 || m_frozen)
         return;
-    const int64_t now = monotonicMicros();
+    const int64_t now = m_time->now();
     m_spans.push_back({m_pauseBegin, now});
     m_pausedTotal += now - m_pauseBegin;
     m_pauseBegin = -1;
@@ -43,7 +69,7 @@ void RecordingClock::freeze()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_pauseBegin < 0)
-        m_pauseBegin = monotonicMicros();
+        m_pauseBegin = m_time->now();
     m_frozen = true;
 }
 
@@ -56,7 +82,7 @@ bool RecordingClock::isPaused() const
 int64_t RecordingClock::elapsed() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const int64_t now = m_pauseBegin >= 0 ? m_pauseBegin : monotonicMicros();
+    const int64_t now = m_pauseBegin >= 0 ? m_pauseBegin : m_time->now();
     const int64_t t = now - m_start - m_pausedTotal;
     return t > 0 ? t : 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The one clock every stream of a recording is stamped from.
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -10,13 +11,33 @@ namespace mirelo {
 // handed to a recording (video frames, audio samples).
 int64_t monotonicMicros();
 
+// Where a recording reads the time and waits for it: the monotonic clock,
+// or a test's clock that moves only when told.
+class TimeSource
+{
+public:
+    virtual ~TimeSource() = default;
+    virtual int64_t now() const = 0;
+    // Waits on `wake` (with `lock` held) until now() reaches `untilUs` or
+    // the condition is notified; may return early.
+    virtual void waitUntil(std::condition_variable &wake, std::unique_lock<std::mutex> &lock,
+                           int64_t untilUs) const = 0;
+};
+const TimeSource &monotonicTime();
+
 // Recording time: monotonic time since the start with every paused span
 // taken out, so a pause leaves no gap in the file. Thread-safe.
 class RecordingClock
 {
 public:
-    // Starts at 0 now (or at `startUs`, a monotonicMicros() value).
-    void start(int64_t startUs = monotonicMicros());
+    // Before start(): the time source (the monotonic clock by default).
+    void setTimeSource(const TimeSource &time) { m_time = &time; }
+    const TimeSource &time() const { return *m_time; }
+
+    // Starts at 0 now.
+    void start();
+    // Starts at 0 at `startUs`, a value of the time source.
+    void start(int64_t startUs);
     void pause();
     void resume();
     // Stops the time for good (a failed recording): it no longer grows.
@@ -34,6 +55,7 @@ public:
 
 private:
     struct Span { int64_t begin, end; };
+    const TimeSource *m_time = &monotonicTime();
     mutable std::mutex m_mutex;
     int64_t m_start = 0;
     int64_t m_pausedTotal = 0;  // sum of the finished paused spans

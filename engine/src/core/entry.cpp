@@ -3,7 +3,6 @@
 #include "core/module.h"
 
 #include <cstdlib>
-#include <mutex>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -12,10 +11,6 @@ extern "C" {
 namespace mirelo {
 namespace {
 
-std::mutex g_mutex; // guards the three values below
-EngineEventCallback g_callback = nullptr;
-void *g_context = nullptr;
-std::string g_dataFolder;
 bool g_initialized = false; // only touched by initialise and shut down
 
 int shutdown();
@@ -27,12 +22,7 @@ int initialize(const char *folder, EngineEventCallback callback, void *context)
     if (g_initialized)
         shutdown();
     g_initialized = true;
-    {
-        std::lock_guard<std::mutex> lock(g_mutex);
-        g_callback = callback;
-        g_context = context;
-        g_dataFolder = folder ? folder : "";
-    }
+    setEventTarget(callback, context, folder ? folder : "");
     // FFmpeg's own chatter goes to standard error unless diagnostics are on.
     if (!getenv("MIRELO_ENGINE_LOG"))
         av_log_set_level(AV_LOG_QUIET);
@@ -47,9 +37,7 @@ int shutdown()
     cameraModuleStop();
     audioModuleStop();
     g_initialized = false;
-    std::lock_guard<std::mutex> lock(g_mutex);
-    g_callback = nullptr;
-    g_context = nullptr;
+    setEventTarget(nullptr, nullptr, dataFolder());
     return MIRELO_OK;
 }
 
@@ -66,27 +54,6 @@ int refreshDevices(int type)
 }
 
 } // namespace
-
-void emitEvent(int event, int data)
-{
-    // Called without holding the lock so a callback may call back into
-    // the engine's query operations.
-    EngineEventCallback callback;
-    void *context;
-    {
-        std::lock_guard<std::mutex> lock(g_mutex);
-        callback = g_callback;
-        context = g_context;
-    }
-    if (callback)
-        callback(event, &data, context);
-}
-
-std::string dataFolder()
-{
-    std::lock_guard<std::mutex> lock(g_mutex);
-    return g_dataFolder;
-}
 
 } // namespace mirelo
 

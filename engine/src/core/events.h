@@ -1,8 +1,13 @@
 #pragma once
 // What every engine module shares: the program's callback and data folder.
+#include <mirelo/engine_api.h>
+
 #include <string>
 
 namespace mirelo {
+
+// Set by initialise (and cleared by shut down, which keeps the folder).
+void setEventTarget(EngineEventCallback callback, void *context, const std::string &folder);
 
 // Raises an event to the program's callback from any thread; a no-op
 // before engineInitialize and after engineShutdown.

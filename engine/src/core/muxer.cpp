@@ -46,7 +46,8 @@ int Muxer::writePacket(void *opaque, uint8_t *buf, int size)
     auto *self = static_cast<Muxer *>(opaque);
     int done = 0;
     while (done < size) {
-        const ssize_t n = ::write(self->m_fd, buf + done, size_t(size - done));
+        const ssize_t n = self->m_write ? self->m_write(self->m_fd, buf + done, size_t(size - done))
+                                        : ::write(self->m_fd, buf + done, size_t(size - done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -78,11 +79,27 @@ int Muxer::create(const std::string &path, Container container)
 {
     if (path.empty())
         return MIRELO_E_INVALID_ARGUMENT;
-    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Never opened in a way that could block (a FIFO without a reader) or
+    // hurt what is there: a new file is created exclusively; an existing
+    // path must turn out to be a regular file, and it is emptied only when
+    // the recording really starts.
+    m_path = path;
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    m_created = m_fd >= 0;
+    if (m_fd < 0 && errno == EEXIST)
+        m_fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (m_fd < 0) {
         logLine("cannot create %s: %s", path.c_str(), strerror(errno));
         return MIRELO_E_IO;
     }
+    struct stat st;
+    if (fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        logLine("%s is not a regular file", path.c_str());
+        ::close(m_fd);
+        m_fd = -1;
+        return MIRELO_E_IO;
+    }
+    fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     const char *name = container == Container::Mp4 ? "mp4" : "mp3";
     if (avformat_alloc_output_context2(&m_format, nullptr, name, nullptr) < 0 || !m_format)
         return MIRELO_E_FAILED;
@@ -111,13 +128,44 @@ int Muxer::addStream(const AVCodecContext *encoder)
     return st->index;
 }
 
+void Muxer::discard()
+{
+    if (m_started && !m_finished) {
+        m_finished = true;
+        m_queue.close();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    if (m_fd < 0)
+        return;
+    struct stat mine, now;
+    const bool same = fstat(m_fd, &mine) == 0 && stat(m_path.c_str(), &now) == 0 && mine.st_ino == now.st_ino
+        && mine.st_dev == now.st_dev;
+    ::close(m_fd);
+    m_fd = -1;
+    if (m_created && same)
+        unlink(m_path.c_str());
+}
+
 int Muxer::start()
 {
+    if (!m_created && ftruncate(m_fd, 0) != 0) {
+        logLine("cannot empty %s: %s", m_path.c_str(), strerror(errno));
+        return MIRELO_E_IO;
+    }
     AVDictionary *opts = nullptr;
     if (std::string(m_format->oformat->name) == "mp4") {
-        av_dict_set(&opts, "movflags", "empty_moov+default_base_moof+frag_keyframe", 0);
+        // The index waits for the first fragment (half a second), so it
+        // knows where each stream starts: without that every stream would
+        // be taken to start at its first decoding time, and with B-frames
+        // the picture would lag the sound.
+        av_dict_set(&opts, "movflags", "empty_moov+delay_moov+default_base_moof+frag_keyframe", 0);
         av_dict_set(&opts, "frag_duration", "500000", 0);
     }
+    // The times are made non-negative in submit(), the same for every
+    // stream: the library must not shift the streams by whichever packet
+    // comes first.
+    m_format->avoid_negative_ts = AVFMT_AVOID_NEG_TS_MAKE_NON_NEGATIVE;
     const int r = avformat_write_header(m_format, &opts);
     av_dict_free(&opts);
     if (r < 0) {
@@ -139,7 +187,15 @@ bool Muxer::submit(AVPacket *packet, int index, AVRational encoderTimeBase)
         return false;
     }
     packet->stream_index = index;
-    av_packet_rescale_ts(packet, encoderTimeBase, m_format->streams[index]->time_base);
+    const AVRational tb = m_format->streams[index]->time_base;
+    av_packet_rescale_ts(packet, encoderTimeBase, tb);
+    if (m_shiftUs) {
+        const int64_t shift = av_rescale_q(m_shiftUs, AVRational{1, 1000000}, tb);
+        if (packet->pts != AV_NOPTS_VALUE)
+            packet->pts += shift;
+        if (packet->dts != AV_NOPTS_VALUE)
+            packet->dts += shift;
+    }
     if (!m_queue.push(packet)) {
         av_packet_free(&packet);
         return false;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <sys/types.h>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -32,12 +33,26 @@ public:
     Muxer(const Muxer &) = delete;
     Muxer &operator=(const Muxer &) = delete;
 
-    // Creates the file (truncating). MIRELO_E_IO when it cannot be written.
+    // Opens the file: a new one is created; an existing one must be a
+    // regular file and is emptied only by start(), so a start that fails
+    // before leaves it as it was. MIRELO_E_IO when it cannot be written or
+    // is not a regular file (a device, a FIFO, a folder).
     int create(const std::string &path, Container container);
+    // After a failed start: closes the file and removes it if create()
+    // made it; a file that was there before is left alone.
+    void discard();
     // Adds a stream for an opened encoder; returns its index or a negative
     // result. Before start() only.
     int addStream(const AVCodecContext *encoder);
-    // Writes the header and starts the writing thread.
+    // Before start(): moves every packet of every stream `us` later. An
+    // encoder that reorders pictures (B-frames) hands out decoding times
+    // before the first picture's time, and the sound encoder's first packet
+    // starts before its first sample; shifted by the larger of the two, no
+    // time is negative and the streams keep their places against each other.
+    void setTimeShift(int64_t us) { m_shiftUs = us; }
+
+    // Empties an existing file, writes the header and starts the writing
+    // thread.
     int start();
 
     // Queues one packet of stream `index` (timestamps in `encoderTimeBase`);
@@ -59,6 +74,10 @@ public:
     // calls it, so the failure reaches the program instead of a silent gap.
     void fail();
 
+    // For tests: replaces write(2) for everything the muxer writes to the file.
+    using WriteFunction = std::function<ssize_t(int fd, const void *data, size_t size)>;
+    void setWriteFunction(WriteFunction write) { m_write = std::move(write); }
+
 private:
     static int writePacket(void *opaque, uint8_t *buf, int size);
     static int64_t seek(void *opaque, int64_t offset, int whence);
@@ -67,6 +86,10 @@ private:
     AVFormatContext *m_format = nullptr;
     AVIOContext *m_io = nullptr;
     int m_fd = -1;
+    int64_t m_shiftUs = 0;
+    std::string m_path;
+    bool m_created = false; // the file did not exist before create()
+    WriteFunction m_write;
     int64_t m_pos = 0;
     std::atomic<int64_t> m_bytes{0};
     std::atomic<bool> m_failed{false};

@@ -2,7 +2,8 @@
 
 #include "core/log.h"
 
-#include <unistd.h>
+#include <algorithm>
+
 
 namespace mirelo {
 
@@ -19,25 +20,34 @@ int RecordingSession::start(SessionConfig config)
     const RecordParams &p = config.params;
     const bool audioOnly = p.audioOnly != 0 || !config.source;
     const bool wantAudio = audioOnly || p.audioSources != 0;
-    m_provider = wantAudio ? audioProvider() : nullptr;
+    m_provider = wantAudio ? config.audio : nullptr;
     if (audioOnly && !m_provider)
         return MIRELO_E_NO_DEVICE;
+    if (config.time)
+        m_clock.setTimeSource(*config.time);
 
     m_path = config.path;
     m_mp4 = !audioOnly;
     m_muxer = std::make_unique<Muxer>();
+    if (config.write)
+        m_muxer->setWriteFunction(config.write);
     int r = m_muxer->create(m_path, audioOnly ? Muxer::Container::Mp3 : Muxer::Container::Mp4);
+    // Whatever failed, only a file this start created goes; one that was
+    // there before stays as it was (it is emptied only once the header is
+    // written, after every step that may refuse).
+    bool audioStarted = false;
     auto fail = [&](int result) {
+        if (audioStarted)
+            m_provider->stopAudio();
         m_video.reset();
         m_audio.reset();
+        if (m_muxer)
+            m_muxer->discard();
         m_muxer.reset();
-        unlink(m_path.c_str());
         return result;
     };
-    if (r != MIRELO_OK) {
-        m_muxer.reset(); // nothing was created
-        return r;
-    }
+    if (r != MIRELO_OK)
+        return fail(r);
 
     int videoStream = -1, audioStream = -1;
     if (!audioOnly) {
@@ -62,21 +72,30 @@ int RecordingSession::start(SessionConfig config)
         if (audioStream < 0)
             return fail(audioStream);
     }
+
+    // Every stream later by the same amount, so none starts before zero.
+    int64_t shift = 0;
+    if (m_video)
+        shift = m_video->encoder().decodeLeadUs();
+    if (m_audio)
+        shift = std::max(shift, m_audio->primingUs());
+    m_muxer->setTimeShift(shift);
+
+    m_clock.start();
+    if (m_audio) {
+        // Sound is kept from now on; it is encoded once the file is ready.
+        m_audio->accept(audioStream);
+        r = m_provider->startAudio(p, m_audio->format(), m_audio.get());
+        if (r < 0)
+            return fail(r);
+        audioStarted = true;
+    }
     m_muxer->setFailureHandler([this] { onWriteFailure(); });
     r = m_muxer->start();
     if (r != MIRELO_OK)
         return fail(r);
-
-    m_clock.start();
-    if (m_audio) {
-        m_audio->start(audioStream);
-        r = m_provider->startAudio(p, m_audio->format(), m_audio.get());
-        if (r < 0) {
-            m_audio->stop();
-            m_muxer->finish();
-            return fail(r);
-        }
-    }
+    if (m_audio)
+        m_audio->start();
     if (m_video)
         m_video->start(videoStream);
     m_running = true;

@@ -19,6 +19,9 @@ struct SessionConfig
     std::unique_ptr<VideoSource> source;       // null for an audio-only job
     std::vector<std::shared_ptr<Overlay>> overlays;
     VideoEncoderConfig video;
+    AudioProvider *audio = nullptr;            // who delivers the sound, if any
+    const TimeSource *time = nullptr;          // null: the monotonic clock
+    Muxer::WriteFunction write;                // empty: write(2) (tests replace it)
 };
 
 struct SessionStats
@@ -36,7 +39,8 @@ public:
     ~RecordingSession();
 
     // Opens everything, writes the header and starts the threads. On
-    // failure nothing keeps running and the partial file is removed.
+    // failure nothing keeps running, and a file the start created is
+    // removed (one that was there before is left untouched).
     int start(SessionConfig config);
     // Ends the recording: capture stops, queued work is encoded and written,
     // the file is closed. MIRELO_E_IO when a write failed on the way.

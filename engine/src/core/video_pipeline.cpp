@@ -34,6 +34,8 @@ VideoPipeline::~VideoPipeline()
 int VideoPipeline::open(std::unique_ptr<VideoSource> source, const VideoEncoderConfig &config)
 {
     m_config = config;
+    if (!source)
+        return MIRELO_E_NO_DEVICE;
     int r = m_encoder.open(config);
     if (r != MIRELO_OK)
         return r;
@@ -51,10 +53,17 @@ int VideoPipeline::open(std::unique_ptr<VideoSource> source, const VideoEncoderC
         m_frames.push_back(f);
         m_free.put(f);
     }
+    // The source lives on the capture thread from its open to its close.
     m_source = std::move(source);
-    r = m_source->open(config.width, config.height);
-    if (r != MIRELO_OK)
+    m_capture = std::thread(&VideoPipeline::captureThread, this);
+    std::unique_lock<std::mutex> lock(m_wakeMutex);
+    m_wake.wait(lock, [this] { return m_opened; });
+    r = m_openResult;
+    lock.unlock();
+    if (r != MIRELO_OK) {
+        m_capture.join();
         m_source.reset();
+    }
     return r;
 }
 
@@ -62,7 +71,9 @@ void VideoPipeline::start(int streamIndex)
 {
     m_stream = streamIndex;
     m_encode = std::thread(&VideoPipeline::encodeLoop, this);
-    m_capture = std::thread(&VideoPipeline::captureLoop, this);
+    std::lock_guard<std::mutex> lock(m_wakeMutex);
+    m_go = true;
+    m_wake.notify_all();
 }
 
 void VideoPipeline::clockChanged()
@@ -97,6 +108,7 @@ VideoStats VideoPipeline::stats() const
 // pipeline stops. A pause holds the wait until the resume.
 bool VideoPipeline::waitForTick(int64_t recordingUs)
 {
+    const TimeSource &time = m_clock.time();
     std::unique_lock<std::mutex> lock(m_wakeMutex);
     for (;;) {
         if (m_stop)
@@ -106,16 +118,50 @@ bool VideoPipeline::waitForTick(int64_t recordingUs)
             continue;
         }
         const int64_t due = m_clock.monotonicFor(recordingUs);
-        const int64_t now = monotonicMicros();
-        if (now >= due)
+        if (time.now() >= due)
             return true;
-        const auto deadline = std::chrono::steady_clock::time_point(std::chrono::microseconds(due));
-        m_wake.wait_until(lock, deadline);
+        time.waitUntil(m_wake, lock, due);
     }
+}
+
+void VideoPipeline::captureThread()
+{
+    const int r = m_source->open(m_config.width, m_config.height);
+    {
+        std::unique_lock<std::mutex> lock(m_wakeMutex);
+        m_openResult = r;
+        m_opened = true;
+        m_wake.notify_all();
+        if (r != MIRELO_OK)
+            return;
+        m_wake.wait(lock, [this] { return m_go || m_stop; });
+        if (!m_go) {
+            lock.unlock();
+            m_source->close();
+            return;
+        }
+    }
+    captureLoop();
+    m_source->close();
+}
+
+// A tick without a new picture shows the previous one again, so a source
+// that misses a tick leaves no gap in the file. False before any picture.
+bool VideoPipeline::repeatLast(AVFrame *frame)
+{
+    if (m_composer)
+        return m_composer->fill(frame);
+    if (!m_last)
+        return false;
+    // Free frames come back most recent first: usually this is the last
+    // frame itself, which holds the picture already. The encoder only reads
+    // a frame, so reading it here meanwhile is safe.
+    return frame == m_last || av_frame_copy(frame, m_last) >= 0;
 }
 
 void VideoPipeline::captureLoop()
 {
+    const TimeSource &time = m_clock.time();
     const double fps = m_config.frameRate;
     int64_t n = 0; // the next frame's index: its time is n / fps
     std::vector<Overlay *> overlays;
@@ -123,9 +169,8 @@ void VideoPipeline::captureLoop()
         overlays.push_back(own);
     for (auto &o : m_overlays)
         overlays.push_back(o.get());
-    std::vector<PictureRect> unused;
     while (waitForTick(llround(n * 1e6 / fps))) {
-        const int64_t now = monotonicMicros();
+        const int64_t now = time.now();
         const int64_t rec = m_clock.toRecordingTime(now);
         if (rec < 0)
             continue; // paused meanwhile
@@ -135,14 +180,7 @@ void VideoPipeline::captureLoop()
             m_dropped += due - n;
             n = due;
         }
-        VideoPicture picture;
         AVFrame *frame = nullptr;
-        if (!m_source->grab(picture, now) || !picture.data || picture.width != m_config.width
-            || picture.height != m_config.height) {
-            ++m_dropped;
-            ++n;
-            continue;
-        }
         if (!m_free.take(frame)) {
             ++m_dropped; // the encoder is behind
             ++n;
@@ -150,30 +188,34 @@ void VideoPipeline::captureLoop()
         }
         if (!av_frame_is_writable(frame))
             av_frame_make_writable(frame);
-        if (picture.persistent) {
+        VideoPicture picture;
+        bool ok;
+        if (!m_source->grab(picture, now) || !picture.data || picture.width != m_config.width
+            || picture.height != m_config.height) {
+            ok = repeatLast(frame);
+        } else if (picture.persistent) {
             if (!m_composer)
                 m_composer = std::make_unique<PictureComposer>(m_config.width, m_config.height,
                                                                m_encoder.inputFormat());
-            if (!m_composer->update(picture, overlays, rec) || !m_composer->fill(frame)) {
-                m_free.put(frame);
-                ++m_dropped;
-                ++n;
-                continue;
-            }
+            ok = m_composer->update(picture, overlays, rec) && m_composer->fill(frame);
         } else {
-            for (Overlay *o : overlays) {
-                unused.clear();
-                o->area(rec, picture.width, picture.height, unused);
+            for (Overlay *o : overlays)
                 o->draw(picture, rec);
-            }
             convertRect(picture.data, picture.stride, frame, {0, 0, m_config.width, m_config.height});
             m_composer.reset();
+            ok = true;
         }
+        if (!ok) {
+            m_free.put(frame);
+            ++m_dropped;
+            ++n;
+            continue;
+        }
+        m_last = frame;
         frame->pts = n++;
         ++m_captured;
         m_ready.tryPush(frame); // cannot fail: the pool is no larger than the queue
     }
-    m_source->close();
 }
 
 void VideoPipeline::encodeLoop()

@@ -37,8 +37,9 @@ public:
     VideoPipeline(RecordingClock &clock, Muxer &muxer);
     ~VideoPipeline();
 
-    // Opens the source and the encoder; MIRELO_E_ENCODER when the encoder
-    // does not open. `streamIndex` is set by the caller after addStream.
+    // Opens the encoder, then starts the capture thread, which opens the
+    // source and waits for start(); answers the first failure
+    // (MIRELO_E_ENCODER when the encoder does not open, else the source's).
     int open(std::unique_ptr<VideoSource> source, const VideoEncoderConfig &config);
     void addOverlay(std::shared_ptr<Overlay> overlay) { m_overlays.push_back(std::move(overlay)); }
     const VideoEncoder &encoder() const { return m_encoder; }
@@ -54,9 +55,11 @@ public:
     VideoStats stats() const;
 
 private:
+    void captureThread();
     void captureLoop();
     void encodeLoop();
     bool waitForTick(int64_t recordingUs);
+    bool repeatLast(AVFrame *frame);
 
     RecordingClock &m_clock;
     Muxer &m_muxer;
@@ -93,11 +96,15 @@ private:
     BoundedQueue<AVFrame *> m_ready;
     std::vector<AVFrame *> m_frames;
     std::unique_ptr<PictureComposer> m_composer; // for persistent pictures
+    AVFrame *m_last = nullptr; // the last frame handed to the encoder (capture thread)
 
     std::thread m_capture, m_encode;
     std::mutex m_wakeMutex;
     std::condition_variable m_wake;
     std::atomic<bool> m_stop{false};
+    bool m_go = false;          // start() ran (under m_wakeMutex)
+    bool m_opened = false;      // the source's open answered (under m_wakeMutex)
+    int m_openResult = MIRELO_OK;
     std::atomic<int64_t> m_captured{0}, m_dropped{0}, m_encoded{0};
 };
 

@@ -32,6 +32,7 @@ void ClickMarks::area(int64_t recordingUs, int, int, std::vector<PictureRect> &o
                    m_clicks.end());
     // draw() shows the same clicks: one added in between waits a frame.
     m_shown = m_clicks.size();
+    m_areaAt = recordingUs;
     for (const Click &c : m_clicks)
         out.push_back({c.x - m_radius, c.y - m_radius, 2 * m_radius + 1, 2 * m_radius + 1});
 }
@@ -40,7 +41,9 @@ void ClickMarks::draw(VideoPicture &picture, int64_t recordingUs)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const int r = m_radius;
-    for (size_t i = 0; i < m_shown && i < m_clicks.size(); ++i) {
+    // Without an area() for this picture, every click of its time is drawn.
+    const size_t shown = m_areaAt == recordingUs ? m_shown : m_clicks.size();
+    for (size_t i = 0; i < shown && i < m_clicks.size(); ++i) {
         const Click &c = m_clicks[i];
         const int64_t age = std::max<int64_t>(recordingUs - c.at, 0);
         // Fully drawn at the press, gone after kFadeUs.

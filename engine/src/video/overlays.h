@@ -25,7 +25,8 @@ private:
     struct Click { int x, y; int64_t at; };
     std::mutex m_mutex;
     std::vector<Click> m_clicks;
-    size_t m_shown = 0; // clicks counted by the last area()
+    size_t m_shown = 0;     // clicks counted by the last area()
+    int64_t m_areaAt = -1;  // the picture time of that area()
     uint8_t m_b, m_g, m_r;
     int m_radius;
 };

@@ -101,8 +101,8 @@ int startRecording(const RecordParams *params)
         return MIRELO_E_INVALID_ARGUMENT;
     const bool audioOnly = params->audioOnly != 0;
     const int w = params->width, h = params->height;
-    // Checked before a running part is touched: a refused start of a further
-    // part leaves the recording going.
+    // Checked before a running part is touched: a start refused here
+    // leaves the running recording going.
     if (!audioOnly) {
         if (w <= 0 || h <= 0 || (w & 1) || (h & 1) || w > 16384 || h > 16384)
             return MIRELO_E_INVALID_ARGUMENT;
@@ -116,13 +116,23 @@ int startRecording(const RecordParams *params)
         // recording: the running part ends and the new one begins.
         if (path == g_session->path())
             return MIRELO_E_BAD_STATE;
-        stopLocked();
+        const int ended = stopLocked();
+        if (ended != MIRELO_OK) {
+            // The part just ended failed (a full disk): that failure is the
+            // answer, and no new part starts, so the program ends the
+            // recording as after a failed stop.
+            logLine("the part before %s failed: %d", path.c_str(), ended);
+            return ended;
+        }
+        // From here on the old part is finished: a start refused below
+        // leaves nothing recording.
     }
 
     SessionConfig config;
     config.path = path;
     config.params = *params;
     config.params.filePath = nullptr;
+    config.audio = audioProvider();
     if (!audioOnly) {
         config.video.width = w;
         config.video.height = h;

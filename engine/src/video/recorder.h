@@ -6,6 +6,11 @@
 namespace mirelo {
 
 int setCaptureRect(const MireloCaptureRect *rect);
+// With a recording running, a start with a new path ends the running part
+// and begins the next one (a split). When the ended part failed, its
+// failure is the answer (MIRELO_E_IO for a write error) and nothing new
+// starts; a start refused after the part ended leaves nothing recording.
+// Only bad parameters are refused before the running part is touched.
 int startRecording(const RecordParams *params);
 int stopRecording();
 int getRecordedTime(int64_t *microseconds);

@@ -127,6 +127,8 @@ int ScreenSource::open(int width, int height)
     shmctl(id, IPC_RMID, nullptr);
     if (m_shm == reinterpret_cast<uint8_t *>(-1) || err) {
         free(err);
+        if (m_shm != reinterpret_cast<uint8_t *>(-1))
+            shmdt(m_shm); // attached here, refused by the server
         m_shm = nullptr;
         m_seg = 0;
         return MIRELO_E_FAILED;
@@ -370,29 +372,40 @@ void CursorOverlay::updateImage()
     m_dirty = false;
 }
 
-void CursorOverlay::area(int64_t, int width, int height, std::vector<PictureRect> &out)
+bool CursorOverlay::locate(int width, int height)
 {
     m_visible = false;
     xcb_connection_t *c = m_source.m_conn;
     if (!c)
-        return;
+        return false;
     if (m_dirty)
         updateImage();
     if (m_image.empty())
-        return;
+        return false;
     xcb_query_pointer_reply_t *p = xcb_query_pointer_reply(c, xcb_query_pointer(c, m_source.m_root), nullptr);
     if (!p)
-        return;
+        return false;
     m_x = p->root_x - m_hotX - m_source.m_lastLeft;
     m_y = p->root_y - m_hotY - m_source.m_lastTop;
     free(p);
     m_visible = m_x < width && m_y < height && m_x + m_w > 0 && m_y + m_h > 0;
-    if (m_visible)
+    return m_visible;
+}
+
+void CursorOverlay::area(int64_t recordingUs, int width, int height, std::vector<PictureRect> &out)
+{
+    m_locatedAt = recordingUs;
+    if (locate(width, height))
         out.push_back({m_x, m_y, m_w, m_h});
 }
 
-void CursorOverlay::draw(VideoPicture &picture, int64_t)
+void CursorOverlay::draw(VideoPicture &picture, int64_t recordingUs)
 {
+    // The place found by area() for this picture, else where it is now.
+    if (m_locatedAt != recordingUs) {
+        m_locatedAt = recordingUs;
+        locate(picture.width, picture.height);
+    }
     if (!m_visible)
         return;
     const int x0 = std::max(m_x, 0), y0 = std::max(m_y, 0);

@@ -37,6 +37,8 @@ public:
 private:
     friend class ScreenSource;
     void updateImage();
+    // Where the cursor is now, in the picture; false when not on it.
+    bool locate(int width, int height);
 
     ScreenSource &m_source;
     bool m_dirty = true;
@@ -44,6 +46,7 @@ private:
     int m_w = 0, m_h = 0, m_hotX = 0, m_hotY = 0;
     int m_x = 0, m_y = 0;          // top-left in the picture, from area()
     bool m_visible = false;
+    int64_t m_locatedAt = -1;      // the picture time of the last locate()
 };
 
 class ScreenSource : public VideoSource

@@ -1,0 +1,145 @@
+#pragma once
+// Stand-ins for the engine's stages' neighbours: a clock that moves only when
+// told, a picture source and a sound provider that count what they are asked,
+// and a look at the packets of a written file.
+#include "core/audio_input.h"
+#include "core/clock.h"
+#include "core/video_source.h"
+
+#include <atomic>
+#include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace enginefake {
+
+class FakeTime : public mirelo::TimeSource
+{
+public:
+    int64_t now() const override { return m_now.load(); }
+    void waitUntil(std::condition_variable &wake, std::unique_lock<std::mutex> &lock, int64_t untilUs) const override
+    {
+        // Time moves only by advance(): look again shortly.
+        if (m_now.load() < untilUs)
+            wake.wait_for(lock, std::chrono::milliseconds(1));
+    }
+    void advance(int64_t us) { m_now += us; }
+
+private:
+    std::atomic<int64_t> m_now{1000000};
+};
+
+// Pictures of one grey level that grows by one per grab; grab() answers
+// false where `missing` says so (by grab number, from 0).
+class FakeSource : public mirelo::VideoSource
+{
+public:
+    struct Log
+    {
+        std::atomic<int> grabs{0};
+        std::atomic<bool> closed{false};
+        std::thread::id openThread, closeThread;
+    };
+    FakeSource(Log &log, int openResult = MIRELO_OK, std::vector<bool> missing = {})
+        : m_log(log), m_openResult(openResult), m_missing(std::move(missing))
+    {
+    }
+    int open(int width, int height) override
+    {
+        m_log.openThread = std::this_thread::get_id();
+        m_w = width;
+        m_h = height;
+        m_pixels.assign(size_t(width) * height * 4, 0);
+        return m_openResult;
+    }
+    bool grab(mirelo::VideoPicture &out, int64_t) override
+    {
+        const int n = m_log.grabs++;
+        if (size_t(n) < m_missing.size() && m_missing[size_t(n)])
+            return false;
+        std::memset(m_pixels.data(), n & 0xff, m_pixels.size());
+        out.data = m_pixels.data();
+        out.stride = m_w * 4;
+        out.width = m_w;
+        out.height = m_h;
+        return true;
+    }
+    void close() override
+    {
+        m_log.closeThread = std::this_thread::get_id();
+        m_log.closed = true;
+    }
+
+private:
+    Log &m_log;
+    int m_openResult;
+    std::vector<bool> m_missing;
+    int m_w = 0, m_h = 0;
+    std::vector<uint8_t> m_pixels;
+};
+
+class FakeSound : public mirelo::AudioProvider
+{
+public:
+    int startResult = MIRELO_OK;
+    std::atomic<mirelo::AudioSink *> sink{nullptr};
+    std::atomic<int> starts{0}, stops{0};
+    int startAudio(const RecordParams &, const mirelo::AudioFormat &, mirelo::AudioSink *s) override
+    {
+        ++starts;
+        if (startResult < 0)
+            return startResult;
+        sink = s;
+        return MIRELO_OK;
+    }
+    void stopAudio() override
+    {
+        ++stops;
+        sink = nullptr;
+    }
+};
+
+// Per stream type, the packets of a file: count and the end of the last one
+// in seconds (-1 when the file does not open).
+struct StreamPackets
+{
+    int count = 0;
+    double start = 1e9; // the earliest presentation time
+    double end = -1;
+    bool ordered = true; // decoding times never go back
+};
+inline StreamPackets packetsOf(const char *path, AVMediaType type)
+{
+    StreamPackets r;
+    AVFormatContext *in = nullptr;
+    if (avformat_open_input(&in, path, nullptr, nullptr) < 0)
+        return r;
+    avformat_find_stream_info(in, nullptr);
+    const int index = av_find_best_stream(in, type, -1, -1, nullptr, 0);
+    AVPacket *p = av_packet_alloc();
+    int64_t lastDts = INT64_MIN;
+    r.end = 0;
+    while (index >= 0 && av_read_frame(in, p) >= 0) {
+        if (p->stream_index == index) {
+            const AVRational tb = in->streams[index]->time_base;
+            ++r.count;
+            r.end = std::max(r.end, (p->pts + p->duration) * av_q2d(tb));
+            r.start = std::min(r.start, p->pts * av_q2d(tb));
+            if (p->dts != AV_NOPTS_VALUE) {
+                r.ordered = r.ordered && p->dts > lastDts;
+                lastDts = p->dts;
+            }
+        }
+        av_packet_unref(p);
+    }
+    av_packet_free(&p);
+    avformat_close_input(&in);
+    return r;
+}
+
+} // namespace enginefake

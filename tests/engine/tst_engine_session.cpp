@@ -1,0 +1,297 @@
+// A recording's stages without a display or a sound server: a fake picture
+// source, a fake sound provider and a clock that moves only when told, so
+// pausing, stopping and failing are followed frame by frame.
+#include "core/audio_pipeline.h"
+#include "core/muxer.h"
+#include "core/session.h"
+#include "core/video_pipeline.h"
+#include "video/overlays.h"
+
+#include "engine_fakes.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+#include <unistd.h>
+
+using namespace mirelo;
+using enginefake::FakeSound;
+using enginefake::FakeSource;
+using enginefake::FakeTime;
+
+namespace {
+
+constexpr int kFps = 10;
+constexpr int64_t kFrameUs = 1000000 / kFps;
+
+SessionConfig videoJob(const QByteArray &path, FakeSource::Log &log, const FakeTime &time,
+                       std::vector<bool> missing = {})
+{
+    SessionConfig c;
+    c.path = path.toStdString();
+    c.source = std::make_unique<FakeSource>(log, MIRELO_OK, std::move(missing));
+    c.video.width = 64;
+    c.video.height = 48;
+    c.video.frameRate = kFps;
+    c.time = &time;
+    return c;
+}
+
+// Moves the clock one frame at a time and waits until the capture thread
+// took each tick (no sleeps: the frame counters say when).
+void runFrames(FakeTime &time, const std::function<int64_t()> &ticks, int frames)
+{
+    for (int i = 0; i < frames; ++i) {
+        const int64_t before = ticks();
+        time.advance(kFrameUs);
+        QTRY_VERIFY(ticks() > before);
+    }
+}
+
+} // namespace
+
+class TestEngineSession : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir;
+    QByteArray path(const char *name) const { return QFile::encodeName(dir.filePath(name)); }
+
+private slots:
+    void initTestCase() { av_log_set_level(AV_LOG_QUIET); }
+
+    void theSourceLivesOnTheCaptureThread()
+    {
+        FakeTime time;
+        RecordingClock clock;
+        clock.setTimeSource(time);
+        Muxer muxer;
+        QCOMPARE(muxer.create(path("thread.mp4").toStdString(), Muxer::Container::Mp4), 0);
+        FakeSource::Log log;
+        VideoPipeline video(clock, muxer);
+        VideoEncoderConfig config;
+        config.width = 64;
+        config.height = 48;
+        config.frameRate = kFps;
+        QCOMPARE(video.open(std::make_unique<FakeSource>(log), config), 0);
+        QVERIFY(log.openThread != std::this_thread::get_id());
+        QCOMPARE(muxer.addStream(video.encoder().context()), 0);
+        QCOMPARE(muxer.start(), 0);
+        clock.start();
+        video.start(0);
+        runFrames(time, [&] { return int64_t(log.grabs.load()); }, 3);
+        video.stop();
+        QVERIFY(log.closed);
+        QCOMPARE(log.closeThread, log.openThread);
+        QCOMPARE(muxer.finish(), 0);
+
+        // A source that does not open fails the open with its answer, and
+        // leaves no thread behind.
+        FakeSource::Log refused;
+        VideoPipeline other(clock, muxer);
+        QCOMPARE(other.open(std::make_unique<FakeSource>(refused, MIRELO_E_NO_DEVICE), config),
+                 int(MIRELO_E_NO_DEVICE));
+        QVERIFY(!refused.closed);
+    }
+
+    void aMissedPictureRepeatsThePreviousOne()
+    {
+        FakeTime time;
+        FakeSource::Log log;
+        RecordingSession s;
+        const QByteArray file = path("repeat.mp4");
+        // The first grab has nothing yet (dropped); later misses repeat.
+        QCOMPARE(s.start(videoJob(file, log, time, {true, false, true, true, false})), 0);
+        runFrames(time, [&] { return int64_t(log.grabs.load()); }, 9);
+        QCOMPARE(s.stop(), 0);
+        const SessionStats st = s.stats();
+        // Every grab gave a frame but the first (a tick the encoder was
+        // behind on is dropped without a grab).
+        QCOMPARE(st.video.captured, int64_t(log.grabs.load() - 1));
+        QVERIFY(st.video.dropped >= 1);
+        QCOMPARE(enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO).count, int(st.video.captured));
+    }
+
+    void aPauseLeavesItsTimeOutOfTheFile()
+    {
+        FakeTime time;
+        FakeSource::Log log;
+        RecordingSession s;
+        const QByteArray file = path("paused.mp4");
+        QCOMPARE(s.start(videoJob(file, log, time)), 0);
+        auto grabs = [&] { return int64_t(log.grabs.load()); };
+        runFrames(time, grabs, 10);
+        QCOMPARE(s.pause(), 0);
+        const int64_t atPause = s.recordedTime();
+        const int grabsAtPause = log.grabs.load();
+        time.advance(5 * 1000000);
+        QCOMPARE(s.recordedTime(), atPause);
+        QCOMPARE(s.resume(), 0);
+        runFrames(time, grabs, 10);
+        QCOMPARE(s.stop(), 0);
+        QVERIFY(log.grabs.load() - grabsAtPause <= 11); // nothing was grabbed while paused
+        QCOMPARE(s.recordedTime(), atPause + 10 * kFrameUs);
+        const auto v = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
+        QVERIFY2(qAbs(v.end - v.start - s.recordedTime() / 1e6) <= 2.0 / kFps,
+                 qPrintable(QStringLiteral("file %1 s, recorded %2 s").arg(v.end - v.start).arg(s.recordedTime() / 1e6)));
+    }
+
+    void aWriteErrorEndsTheRecordingAndStopReportsIt()
+    {
+        FakeTime time;
+        FakeSource::Log log;
+        RecordingSession s;
+        const QByteArray file = path("full.mp4");
+        SessionConfig c = videoJob(file, log, time);
+        std::atomic<int64_t> room{6000};
+        c.write = [&](int fd, const void *data, size_t size) -> ssize_t {
+            if (room.load() < int64_t(size)) {
+                errno = ENOSPC;
+                return -1;
+            }
+            room -= int64_t(size);
+            return ::write(fd, data, size);
+        };
+        c.video.width = 320;
+        c.video.height = 240;
+        QCOMPARE(s.start(std::move(c)), 0);
+        for (int i = 0; i < 200 && !s.failed(); ++i) {
+            const int before = log.grabs.load();
+            time.advance(kFrameUs);
+            QTRY_VERIFY(log.grabs.load() > before || s.failed());
+        }
+        QVERIFY(s.failed());
+        const int64_t frozen = s.recordedTime();
+        time.advance(1000000);
+        QCOMPARE(s.recordedTime(), frozen); // the clock stopped with the disk
+        QCOMPARE(s.pause(), int(MIRELO_E_IO));
+        QCOMPARE(s.stop(), int(MIRELO_E_IO));
+        QVERIFY(QFile::exists(QString::fromLocal8Bit(file))); // what was written stays
+    }
+
+    void aRefusedSoundStartFailsTheStartAndLeavesNoFile()
+    {
+        FakeTime time;
+        FakeSource::Log log;
+        FakeSound sound;
+        sound.startResult = MIRELO_E_NO_DEVICE;
+        RecordingSession s;
+        const QByteArray file = path("nosound.mp4");
+        SessionConfig c = videoJob(file, log, time);
+        c.params.audioSources = MIRELO_DEVICE_MICROPHONE;
+        c.audio = &sound;
+        QCOMPARE(s.start(std::move(c)), int(MIRELO_E_NO_DEVICE));
+        QVERIFY(!QFile::exists(QString::fromLocal8Bit(file)));
+        QVERIFY(log.closed);
+        QVERIFY(!s.running());
+    }
+
+    // With B-frames the first packet's decoding time lies before the first
+    // picture: the file keeps the picture and the sound where they were
+    // captured, against each other, also while it is still fragmented.
+    void pictureAndSoundStartTogether()
+    {
+        FakeTime time;
+        FakeSound sound;
+        FakeSource::Log log;
+        RecordingSession s;
+        const QByteArray file = path("together.mp4");
+        SessionConfig c = videoJob(file, log, time);
+        c.params.audioSources = MIRELO_DEVICE_MICROPHONE;
+        c.params.sampleRate = 48000;
+        c.audio = &sound;
+        QCOMPARE(s.start(std::move(c)), 0);
+        std::vector<float> block(4800 * 2, 0.25f); // 100 ms
+        const int64_t origin = time.now();
+        QTRY_VERIFY(log.grabs.load() > 0); // the first picture, at time 0
+        for (int i = 0; i < 20; ++i) {
+            sound.sink.load()->writeAudio(block.data(), 4800, origin + i * kFrameUs);
+            const int before = log.grabs.load();
+            time.advance(kFrameUs);
+            QTRY_VERIFY(log.grabs.load() > before);
+        }
+        QCOMPARE(s.stop(), 0);
+        const auto v = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
+        const auto a = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_AUDIO);
+        QVERIFY(v.ordered && a.ordered);
+        // The sound's first packet is the encoder's priming (1024 samples).
+        const double priming = 1024 / 48000.0;
+        QVERIFY2(qAbs(v.start - (a.start + priming)) < 0.002,
+                 qPrintable(QStringLiteral("picture %1 s, sound %2 s").arg(v.start).arg(a.start)));
+        QVERIFY(v.start >= 0 && a.start >= 0);
+    }
+
+    // Sound written much faster than the file takes it: the oldest is
+    // dropped, and what follows keeps its place on the timeline.
+    void soundAfterABacklogKeepsItsTime()
+    {
+        FakeTime time;
+        FakeSound sound;
+        RecordingSession s;
+        FakeSource::Log log;
+        const QByteArray file = path("backlog.mp4");
+        SessionConfig c = videoJob(file, log, time);
+        c.params.audioSources = MIRELO_DEVICE_MICROPHONE;
+        c.params.sampleRate = 48000;
+        c.audio = &sound;
+        std::atomic<bool> hold{false};
+        std::atomic<bool> held{false};
+        c.write = [&](int fd, const void *data, size_t size) -> ssize_t {
+            while (hold.load()) {
+                held = true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            return ::write(fd, data, size);
+        };
+        QCOMPARE(s.start(std::move(c)), 0);
+        AudioSink *sink = sound.sink.load();
+        QVERIFY(sink);
+        hold = true;
+        std::vector<float> block(960 * 2, 0.25f); // 20 ms
+        const int64_t origin = time.now();
+        int blocks = 0;
+        auto write = [&] {
+            time.advance(20000);
+            sink->writeAudio(block.data(), 960, origin + int64_t(blocks++) * 20000);
+        };
+        // Until the file stage waits on the disk, then 16 s more.
+        while (!held.load() && blocks < 100000) {
+            write();
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        QVERIFY(held.load());
+        for (int i = 0; i < 800; ++i)
+            write();
+        hold = false;
+        QCOMPARE(s.stop(), 0);
+        QVERIFY(s.stats().audioDropped > 0);
+        const auto a = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_AUDIO);
+        QVERIFY(a.ordered);
+        // The file still ends where the sound ended: dropped sound leaves a
+        // hole, it does not pull what follows earlier.
+        const double total = blocks * 0.02, priming = 1024 / 48000.0;
+        const double length = a.end - a.start - priming;
+        QVERIFY2(qAbs(length - total) < 0.1, qPrintable(QStringLiteral("file %1 s, sound %2 s").arg(length).arg(total)));
+    }
+
+    // Without an area() for the picture, the overlays still draw what
+    // belongs to its time.
+    void clickMarksDrawWithoutAreaFirst()
+    {
+        ClickMarks marks(0x0000ff, 5);
+        marks.add(10, 10, 0);
+        std::vector<uint8_t> pixels(32 * 32 * 4, 0);
+        VideoPicture p;
+        p.data = pixels.data();
+        p.stride = 32 * 4;
+        p.width = 32;
+        p.height = 32;
+        marks.draw(p, 1000);
+        QVERIFY(pixels[(10 * 32 + 10) * 4 + 2] > 100); // red at the press
+        QCOMPARE(int(pixels[0]), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineSession)
+#include "tst_engine_session.moc"
