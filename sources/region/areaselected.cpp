@@ -2,6 +2,7 @@
 #include "ui_areaselected.h"
 
 #include "areaselecting.h"
+#include "graphicdrawing.h"
 #include "controller.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
@@ -99,6 +100,7 @@ AreaSelected::~AreaSelected()
 {
     if (g_areaSelected == this)
         g_areaSelected = nullptr;
+    delete m_drawing;
     delete ui;
 }
 

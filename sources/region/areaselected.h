@@ -155,7 +155,6 @@ private:
     QAction *m_act640 = nullptr;
     QAction *m_actCustomize = nullptr;
     QPropertyAnimation *m_animation = nullptr;
-    int m_tool = 0;
     QRegion m_lastInput;
     QRegion m_lastBounding;
     bool m_shaped = false;

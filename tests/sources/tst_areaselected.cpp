@@ -5,6 +5,7 @@
 
 #include "areaselected.h"
 #include "core/vocabulary.h"
+#include "graphicdrawing.h"
 #include "platform/fakewindowstacking.h"
 #include "platform/windowshape.h"
 #include "regiongeometry.h"
@@ -290,8 +291,15 @@ void TestAreaSelected::shapeCoversWhatIsPainted()
 void TestAreaSelected::recordingModeStaysOnTopAndReturns()
 {
     FakeWindowStacking stacking;
-    frame->setGraphicType(7);
     frame->setRecordingMode(true);
+    frame->show();
+    // A rectangle drawn live, then the text tool with an open box.
+    frame->setGraphicType(1);
+    press(frame, QPoint(150, 150));
+    move(frame, QPoint(200, 190));
+    release(frame, QPoint(200, 190));
+    QCOMPARE(frame->drawing()->shapes().size(), 1);
+    frame->setGraphicType(7);
     QVERIFY(frame->isRecordingMode());
     QCOMPARE(frame->parentWidget(), nullptr);
     QVERIFY(frame->findChild<QFrame *>("frmWindowHint")->isHidden());
@@ -301,6 +309,10 @@ void TestAreaSelected::recordingModeStaysOnTopAndReturns()
     QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
     QCOMPARE(frame->graphicType(), 0);
     QVERIFY(frame->findChild<QWidget *>("clientWidget")->isHidden());
+    // Nothing drawn survives, not even for undo.
+    QVERIFY(frame->drawing()->shapes().isEmpty());
+    frame->undo();
+    QVERIFY(frame->drawing()->shapes().isEmpty());
     QVERIFY(!frame->findChild<QFrame *>("frmWindowHint")->isHidden());
 }
 
