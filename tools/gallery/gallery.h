@@ -52,4 +52,8 @@ QList<GalleryEntry> dialogEntries();
 // The drawing palette's pages and the annotation shapes (annotationgallery.cpp).
 QList<GalleryEntry> annotationEntries();
 
+// The area picker, the region frame and the custom size panel
+// (regiongallery.cpp).
+QList<GalleryEntry> regionEntries();
+
 } // namespace gallery
