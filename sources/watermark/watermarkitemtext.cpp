@@ -28,10 +28,16 @@ WatermarkItemText *WatermarkItemText::fromVariant(const QVariant &value)
 void WatermarkItemText::paint(QPainter *painter)
 {
     painter->save();
-    painter->setFont(m_font);
+    // Exactly the measured font: a widget's family list (from the style
+    // sheet) must not slip in ahead of the item's family.
+    QFont font = m_font;
+    if (font.families().isEmpty())
+        font.setFamilies(QStringList{font.family()});
+    painter->setFont(font);
     m_color.setAlpha(qBound(0, int(m_transparency), 255));
     painter->setPen(m_color);
-    painter->drawText(m_rect, Qt::AlignLeft | Qt::AlignVCenter, m_text);
+    // The ink may reach a pixel past the measured box; never cut it off.
+    painter->drawText(m_rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, m_text);
     painter->restore();
     paintSelection(painter);
 }
