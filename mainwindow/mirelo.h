@@ -40,6 +40,9 @@ public slots:
     // The tray's Exit: the next close leaves without asking.
     void requestExit() { m_exitRequested = true; }
 
+    // The watermark button's "ON"/"OFF"; the button comes with the form.
+    void waterMarkStateChanged(bool on) { Q_UNUSED(on) }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

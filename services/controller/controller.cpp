@@ -1,5 +1,8 @@
 #include "controller.h"
 
+#include "core/enviroment.h"
+#include "mirelo.h"
+
 Controller *Controller::instance()
 {
     // Never destroyed while the program runs: windows may still call it from
@@ -18,4 +21,12 @@ void Controller::setMainWindow(Mirelo *mainWindow)
 Mirelo *Controller::mainWindow() const
 {
     return m_mainWindow;
+}
+
+void Controller::refreshWatermarkState()
+{
+    const bool on = g_enviroment && g_enviroment->privateData->WatermarkType != 0;
+    if (m_mainWindow)
+        m_mainWindow->waterMarkStateChanged(on);
+    emit watermarkStateChanged(on);
 }

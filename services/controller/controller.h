@@ -16,6 +16,12 @@ public:
     void setMainWindow(Mirelo *mainWindow);
     Mirelo *mainWindow() const;
 
+    // Watermark: the main window's button follows the stored kind (on when
+    // it is not "none"); the watermark page asks for it when it hides.
+    void refreshWatermarkState();
+signals:
+    void watermarkStateChanged(bool on);
+
 private:
     explicit Controller(QObject *parent = nullptr);
 

@@ -49,4 +49,7 @@ QWidget *makeCommonFrameNoTitle();
 QWidget *makeSplash();
 QList<GalleryEntry> dialogEntries();
 
+// The watermark page and its preview (watermarkgallery.cpp).
+QList<GalleryEntry> watermarkEntries();
+
 } // namespace gallery
