@@ -50,6 +50,8 @@ public slots:
 
     // Region frame and custom size panel.
     void actShowCustomSelectArea();
+    // The watermark button's "ON"/"OFF"; the button comes with the form.
+    void waterMarkStateChanged(bool on) { Q_UNUSED(on) }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

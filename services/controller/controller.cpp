@@ -1,5 +1,6 @@
 #include "controller.h"
 
+#include "core/enviroment.h"
 #include "mirelo.h"
 
 Controller *Controller::instance()
@@ -27,4 +28,10 @@ void Controller::showCustomSelectArea()
 {
     if (m_mainWindow)
         m_mainWindow->actShowCustomSelectArea();
+void Controller::refreshWatermarkState()
+{
+    const bool on = g_enviroment && g_enviroment->privateData->WatermarkType != 0;
+    if (m_mainWindow)
+        m_mainWindow->waterMarkStateChanged(on);
+    emit watermarkStateChanged(on);
 }

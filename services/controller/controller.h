@@ -22,6 +22,11 @@ public:
     bool customAreaRequested() const { return m_customAreaRequested; }
     // Opens the main window's custom size panel.
     void showCustomSelectArea();
+    // Watermark: the main window's button follows the stored kind (on when
+    // it is not "none"); the watermark page asks for it when it hides.
+    void refreshWatermarkState();
+signals:
+    void watermarkStateChanged(bool on);
 
 private:
     explicit Controller(QObject *parent = nullptr);

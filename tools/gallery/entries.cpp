@@ -18,6 +18,8 @@ const QList<GalleryEntry> &galleryEntries()
         {"splash", gallery::makeSplash},
     } + gallery::dialogEntries()
       + gallery::annotationEntries()
-      + gallery::regionEntries();
+      + gallery::regionEntries()
+      + gallery::watermarkEntries()
+      ;
     return entries;
 }

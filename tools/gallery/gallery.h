@@ -55,5 +55,7 @@ QList<GalleryEntry> annotationEntries();
 // The area picker, the region frame and the custom size panel
 // (regiongallery.cpp).
 QList<GalleryEntry> regionEntries();
+// The watermark page and its preview (watermarkgallery.cpp).
+QList<GalleryEntry> watermarkEntries();
 
 } // namespace gallery
