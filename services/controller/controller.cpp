@@ -1,5 +1,7 @@
 #include "controller.h"
 
+#include "mirelo.h"
+
 Controller *Controller::instance()
 {
     // Never destroyed while the program runs: windows may still call it from
@@ -18,4 +20,30 @@ void Controller::setMainWindow(Mirelo *mainWindow)
 Mirelo *Controller::mainWindow() const
 {
     return m_mainWindow;
+}
+
+void Controller::closeCamera()
+{
+    emit closeCameraRequested();
+    if (m_mainWindow)
+        m_mainWindow->closeCamera();
+}
+
+void Controller::rescanCameras()
+{
+    Mirelo::rescanCameraDevices();
+}
+
+void Controller::clickSystemSoundButton()
+{
+    emit systemSoundButtonClicked();
+    if (m_mainWindow)
+        m_mainWindow->recordWithoutSystemSound();
+}
+
+void Controller::clickMicrophoneButton()
+{
+    emit microphoneButtonClicked();
+    if (m_mainWindow)
+        m_mainWindow->recordWithoutMicrophone();
 }

@@ -16,6 +16,18 @@ public:
     void setMainWindow(Mirelo *mainWindow);
     Mirelo *mainWindow() const;
 
+    // Webcam and sound sources: requests of their windows, carried to the
+    // main window. Each also emits its signal, once per request.
+    void closeCamera();
+    void rescanCameras();
+    void clickSystemSoundButton();
+    void clickMicrophoneButton();
+
+signals:
+    void closeCameraRequested();
+    void systemSoundButtonClicked();
+    void microphoneButtonClicked();
+
 private:
     explicit Controller(QObject *parent = nullptr);
 

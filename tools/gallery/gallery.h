@@ -49,4 +49,7 @@ QWidget *makeCommonFrameNoTitle();
 QWidget *makeSplash();
 QList<GalleryEntry> dialogEntries();
 
+// Webcam list, window and settings, sound lists (sourcesgallery.cpp).
+QList<GalleryEntry> sourceEntries();
+
 } // namespace gallery
