@@ -34,4 +34,28 @@ void Controller::refreshWatermarkState()
     if (m_mainWindow)
         m_mainWindow->waterMarkStateChanged(on);
     emit watermarkStateChanged(on);
+void Controller::closeCamera()
+{
+    emit closeCameraRequested();
+    if (m_mainWindow)
+        m_mainWindow->closeCamera();
+}
+
+void Controller::rescanCameras()
+{
+    Mirelo::rescanCameraDevices();
+}
+
+void Controller::clickSystemSoundButton()
+{
+    emit systemSoundButtonClicked();
+    if (m_mainWindow)
+        m_mainWindow->recordWithoutSystemSound();
+}
+
+void Controller::clickMicrophoneButton()
+{
+    emit microphoneButtonClicked();
+    if (m_mainWindow)
+        m_mainWindow->recordWithoutMicrophone();
 }

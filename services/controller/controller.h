@@ -25,8 +25,18 @@ public:
     // Watermark: the main window's button follows the stored kind (on when
     // it is not "none"); the watermark page asks for it when it hides.
     void refreshWatermarkState();
+    // Webcam and sound sources: requests of their windows, carried to the
+    // main window. Each also emits its signal, once per request.
+    void closeCamera();
+    void rescanCameras();
+    void clickSystemSoundButton();
+    void clickMicrophoneButton();
+
 signals:
     void watermarkStateChanged(bool on);
+    void closeCameraRequested();
+    void systemSoundButtonClicked();
+    void microphoneButtonClicked();
 
 private:
     explicit Controller(QObject *parent = nullptr);

@@ -20,6 +20,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::annotationEntries()
       + gallery::regionEntries()
       + gallery::watermarkEntries()
+      + gallery::sourceEntries()
       ;
     return entries;
 }

@@ -57,5 +57,7 @@ QList<GalleryEntry> annotationEntries();
 QList<GalleryEntry> regionEntries();
 // The watermark page and its preview (watermarkgallery.cpp).
 QList<GalleryEntry> watermarkEntries();
+// Webcam list, window and settings, sound lists (sourcesgallery.cpp).
+QList<GalleryEntry> sourceEntries();
 
 } // namespace gallery
