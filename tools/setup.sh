@@ -22,6 +22,8 @@ packages=(
   p7zip-full
   # free fonts behind the Windows font names
   fonts-dejavu-core fonts-noto-core
+  # watermark texts: a metric twin behind the requested "Arial"
+  fonts-liberation
   # click marks of a recording: XInput2 raw button events through xcb
   libxcb-xinput-dev
 )

@@ -49,4 +49,7 @@ QWidget *makeCommonFrameNoTitle();
 QWidget *makeSplash();
 QList<GalleryEntry> dialogEntries();
 
+// The drawing palette's pages and the annotation shapes (annotationgallery.cpp).
+QList<GalleryEntry> annotationEntries();
+
 } // namespace gallery
