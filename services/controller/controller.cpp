@@ -1,5 +1,7 @@
 #include "controller.h"
 
+#include "mirelo.h"
+
 Controller *Controller::instance()
 {
     // Never destroyed while the program runs: windows may still call it from
@@ -18,4 +20,11 @@ void Controller::setMainWindow(Mirelo *mainWindow)
 Mirelo *Controller::mainWindow() const
 {
     return m_mainWindow;
+}
+
+// Region frame and custom size panel.
+void Controller::showCustomSelectArea()
+{
+    if (m_mainWindow)
+        m_mainWindow->actShowCustomSelectArea();
 }

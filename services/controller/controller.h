@@ -16,8 +16,18 @@ public:
     void setMainWindow(Mirelo *mainWindow);
     Mirelo *mainWindow() const;
 
+    // Region frame and custom size panel.
+    // One-shot flag: the region frame asked for the custom size panel.
+    void setCustomAreaRequested(bool requested) { m_customAreaRequested = requested; }
+    bool customAreaRequested() const { return m_customAreaRequested; }
+    // Opens the main window's custom size panel.
+    void showCustomSelectArea();
+
 private:
     explicit Controller(QObject *parent = nullptr);
 
     Mirelo *m_mainWindow = nullptr;
+
+    // Region frame and custom size panel.
+    bool m_customAreaRequested = false;
 };
