@@ -14,9 +14,15 @@
 #include "mycustomareaselect.h"
 #include "myframe.h"
 #include "skinmanager.h"
+#include "audiodevicelist.h"
+#include "cameralist.h"
+#include "camerasettings.h"
+#include "camerawindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 // The designed size of the main window's form.
@@ -54,6 +60,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
 
     stateLog(QStringLiteral("AreaSelected init"));
     g_areaSelected = new AreaSelected(this);
+    initSources();
 
     if (g_runStateLog)
         g_runStateLog->close();
@@ -66,6 +73,7 @@ Mirelo::~Mirelo()
     m_customAreaSelect = nullptr;
     delete g_areaSelected;
     g_areaSelected = nullptr;
+    deleteSources();
     engineShutdown();
     SkinManager::destroyInstance();
     // The settings holder goes with its parent, this window.
@@ -187,4 +195,71 @@ void Mirelo::actShowCustomSelectArea()
     g_areaSelected->show();
     m_customAreaSelect->placeBesideArea();
     m_customAreaSelect->show();
+}
+
+// ---- webcam and sound sources ----
+
+void Mirelo::initSources()
+{
+    stateLog(QStringLiteral("Camera init"));
+    g_cameraList = new CameraList(nullptr);
+    g_cameraWindow = new CameraWindow(nullptr);
+    connect(g_cameraList, &CameraList::sigShowCameraSettings, this, &Mirelo::showCameraSettings);
+    connect(g_cameraWindow, &CameraWindow::sigShowCameraSettings, this, &Mirelo::showCameraSettings);
+    connect(g_cameraWindow, &CameraWindow::rectChanged, this, [](const QRect &rect) {
+        if (g_enviroment)
+            g_enviroment->privateData->CameraRect = rect;
+    });
+
+    stateLog(QStringLiteral("AudioDevice init"));
+    g_systemSoundList = new AudioDeviceList(nullptr, MIRELO_DEVICE_SYSTEM_SOUND);
+    g_microphoneList = new AudioDeviceList(nullptr, MIRELO_DEVICE_MICROPHONE);
+}
+
+void Mirelo::deleteSources()
+{
+    delete g_microphoneList;
+    g_microphoneList = nullptr;
+    delete g_systemSoundList;
+    g_systemSoundList = nullptr;
+    delete g_cameraWindow;
+    g_cameraWindow = nullptr;
+    delete g_cameraList;
+    g_cameraList = nullptr;
+}
+
+void Mirelo::rescanCameraDevices()
+{
+    if (g_cameraList)
+        g_cameraList->delayRescanDevice();
+}
+
+// The webcam and sound pages switch these sources; until they exist the
+// requests end here.
+void Mirelo::closeCamera() {}
+void Mirelo::recordWithoutSystemSound() {}
+void Mirelo::recordWithoutMicrophone() {}
+
+void Mirelo::showCameraSettings()
+{
+    const bool wasVisible = g_cameraWindow && g_cameraWindow->isVisible();
+    if (wasVisible)
+        g_cameraWindow->hide();
+    auto *dialog = new CameraSettings(this);
+    if (dialog->exec() == QDialog::Accepted && g_cameraWindow && g_cameraList)
+        placeCameraWindow(g_cameraList->position());
+    if (wasVisible)
+        g_cameraWindow->show();
+    delete dialog;
+}
+
+void Mirelo::placeCameraWindow(int position)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || !g_cameraWindow)
+        return;
+    // The region the webcam is recorded beside.
+    const QRect reference = screen->geometry();
+    const int bottomGap = screen->geometry().height() - screen->availableGeometry().height() - 1;
+    g_cameraWindow->move(CameraWindow::placement(position, g_cameraWindow->size(), reference, bottomGap));
 }

@@ -42,8 +42,15 @@ public:
     // The frame's close callback; context is the window.
     static bool frameCloseCallback(void *context);
 
+    // Webcam and sound sources.
+    static void rescanCameraDevices();
+    void closeCamera();
+    void recordWithoutSystemSound();
+    void recordWithoutMicrophone();
+
 public slots:
     void newInstanceMessage(const QString &message);
+    void showCameraSettings();
 
     // The tray's Exit: the next close leaves without asking.
     void requestExit() { m_exitRequested = true; }
@@ -56,6 +63,9 @@ protected:
 
 private:
     void initLogs();
+    void initSources();
+    void deleteSources();
+    void placeCameraWindow(int position);
 
     QString m_taskName;
     MyFrame *m_frame = nullptr;

@@ -28,3 +28,29 @@ void Controller::showCustomSelectArea()
     if (m_mainWindow)
         m_mainWindow->actShowCustomSelectArea();
 }
+
+void Controller::closeCamera()
+{
+    emit closeCameraRequested();
+    if (m_mainWindow)
+        m_mainWindow->closeCamera();
+}
+
+void Controller::rescanCameras()
+{
+    Mirelo::rescanCameraDevices();
+}
+
+void Controller::clickSystemSoundButton()
+{
+    emit systemSoundButtonClicked();
+    if (m_mainWindow)
+        m_mainWindow->recordWithoutSystemSound();
+}
+
+void Controller::clickMicrophoneButton()
+{
+    emit microphoneButtonClicked();
+    if (m_mainWindow)
+        m_mainWindow->recordWithoutMicrophone();
+}

@@ -22,6 +22,17 @@ public:
     bool customAreaRequested() const { return m_customAreaRequested; }
     // Opens the main window's custom size panel.
     void showCustomSelectArea();
+    // Webcam and sound sources: requests of their windows, carried to the
+    // main window. Each also emits its signal, once per request.
+    void closeCamera();
+    void rescanCameras();
+    void clickSystemSoundButton();
+    void clickMicrophoneButton();
+
+signals:
+    void closeCameraRequested();
+    void systemSoundButtonClicked();
+    void microphoneButtonClicked();
 
 private:
     explicit Controller(QObject *parent = nullptr);

@@ -40,10 +40,12 @@
  *   format INDEX                engineGetCameraFormat answer (default 0)
  *   time US1 [US2 ...]          successive engineGetRecordedTime values (µs)
  *   size B1 [B2 ...]            successive engineGetRecordedSize values
- *   event N DATA [after MS] [on OP]
+ *   event N DATA [after MS] [on OP] [thread caller]
  *                               raise event N with DATA from the engine's
  *                               thread MS ms (default 0) after initialise,
- *                               or after every call of OP
+ *                               or after every call of OP; with
+ *                               "thread caller" (and "on OP") it is raised
+ *                               inside the call, on the caller's thread
  *   names unterminated          names and ids fill all 1024 units with no
  *                               terminator (a careless engine)
  *   names long                  names and ids are 2000 units long; the engine

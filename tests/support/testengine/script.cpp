@@ -227,6 +227,10 @@ bool parseStatement(const std::vector<std::string> &w, Script *s, std::string *e
                 continue;
             if (w[i] == "on" && (e.onOrdinal = ordinalOf(w[i + 1])) != 0)
                 continue;
+            if (w[i] == "thread" && (w[i + 1] == "caller" || w[i + 1] == "engine")) {
+                e.onCaller = w[i + 1] == "caller";
+                continue;
+            }
             *error = "event: bad words " + w[i] + " " + w[i + 1];
             return false;
         }

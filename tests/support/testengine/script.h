@@ -13,6 +13,7 @@ struct ScriptEvent {
     int data = 0;
     int afterMs = 0;
     int onOrdinal = 0; // 0: once after initialise
+    bool onCaller = false; // raised inside the call, on the caller's thread
 };
 
 struct Script {

@@ -276,8 +276,22 @@ void afterCall(int ordinal)
                 due.push_back(e);
         }
     }
-    for (const ScriptEvent &e : due)
-        events().post(e.event, e.data, e.afterMs);
+    for (const ScriptEvent &e : due) {
+        if (!e.onCaller) {
+            events().post(e.event, e.data, e.afterMs);
+            continue;
+        }
+        EngineEventCallback callback;
+        void *context;
+        {
+            std::lock_guard<std::mutex> lock(g_mutex);
+            callback = g_callback;
+            context = g_context;
+        }
+        int data = e.data;
+        if (callback)
+            callback(e.event, &data, context);
+    }
 }
 
 int finish(int ordinal, const Args &args, int result)
