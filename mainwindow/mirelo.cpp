@@ -195,6 +195,8 @@ void Mirelo::actShowCustomSelectArea()
     g_areaSelected->show();
     m_customAreaSelect->placeBesideArea();
     m_customAreaSelect->show();
+}
+
 // ---- webcam and sound sources ----
 
 void Mirelo::initSources()

@@ -22,6 +22,8 @@ packages=(
   p7zip-full
   # free fonts behind the Windows font names
   fonts-dejavu-core fonts-noto-core
+  # click marks of a recording: XInput2 raw button events through xcb
+  libxcb-xinput-dev
   # region frame: input and window shapes; a metric twin of "Arial"; tests:
   # a window of known size and a compositing manager for the virtual X server
   libxcb-shape0-dev fonts-liberation x11-apps xcompmgr

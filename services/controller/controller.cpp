@@ -28,12 +28,16 @@ void Controller::showCustomSelectArea()
 {
     if (m_mainWindow)
         m_mainWindow->actShowCustomSelectArea();
+}
+
 void Controller::refreshWatermarkState()
 {
     const bool on = g_enviroment && g_enviroment->privateData->WatermarkType != 0;
     if (m_mainWindow)
         m_mainWindow->waterMarkStateChanged(on);
     emit watermarkStateChanged(on);
+}
+
 void Controller::closeCamera()
 {
     emit closeCameraRequested();

@@ -1,0 +1,63 @@
+#pragma once
+// The one store of produced files, newest first, kept in "History.xml" in
+// the data folder. Loaded when made; saved after every change and when it
+// goes. The History window shows a filtered view of it.
+#include "historyitem.h"
+
+#include <QObject>
+#include <QVector>
+
+class HistoryList : public QObject
+{
+public:
+    // Loads the file at DataGroupPrivate::historyFilePath (none without a
+    // settings holder, as in tests that give a path of their own).
+    explicit HistoryList(QObject *parent = nullptr);
+    // As above, on the given file.
+    HistoryList(const QString &path, QObject *parent);
+    ~HistoryList() override;
+
+    // A new entry at the top of the list and of the view; the file is
+    // written at once.
+    void addItem(int type, const QString &fileName, const QSize &size, qint64 duration, qint64 fileSize);
+    // Takes ownership; nothing happens for an entry already in the list
+    // (entries are compared, not file names).
+    void insertItem(HistoryItem *item);
+    // Removes and deletes an entry of the list, then writes the file.
+    void removeItem(HistoryItem *item);
+    // Deletes every entry, also those the view hides, then writes the file.
+    void clear();
+
+    // The view.
+    int count() const { return m_view.size(); }
+    HistoryItem *itemAt(int index) const;
+    // -1: every kind.
+    void filterByType(int type);
+    // Entries whose file name (not the folder) holds the text, in any case;
+    // an empty text takes them all.
+    void filterByName(const QString &text);
+    // Every entry, newest first.
+    const QVector<HistoryItem *> &items() const { return m_items; }
+
+    // Replaces the list with the file's entries; a missing or unreadable
+    // file gives an empty list. An existing file that cannot be read as a
+    // history is copied to "<name>.bak" before the next save replaces it.
+    void load(const QString &path);
+    // Writes the whole list; false (and a line in the run log) when the
+    // file could not be written, which leaves the old file as it was.
+    bool save(const QString &path);
+    // save() to the file the list was loaded from.
+    bool save();
+    QString path() const { return m_path; }
+
+private:
+    void deleteAll();
+
+    QVector<HistoryItem *> m_items;
+    QVector<HistoryItem *> m_view;
+    QString m_path;
+    QString m_unreadablePath; // to be kept as .bak before it is replaced
+};
+
+// The program's history, null outside the main window's lifetime.
+extern HistoryList *g_historyList;

@@ -1,0 +1,169 @@
+// The history store: the bytes of History.xml, what loading tolerates, and
+// that nothing already kept is lost to a bad file or a failed write.
+#include <QtTest>
+
+#include "historylist.h"
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
+
+class TestHistoryList : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString path() const { return m_dir.filePath(QStringLiteral("data/History.xml")); }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void exactBytes()
+    {
+        {
+            HistoryList list(path(), nullptr);
+            list.save();
+            QCOMPARE(readAll(path()), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<History/>\n"));
+            list.addItem(0, QStringLiteral("/v/Video_26-12-08_02-42-01.mp4"), QSize(640, 480), 5012, 123456);
+            list.addItem(1, QStringLiteral("/v/A&\"<é>.mp3"), QSize(-1, -1), -20, 99);
+            list.addItem(2, QStringLiteral("/s/Snapshot.jpg"), QSize(1920, 1080), 7, 5);
+            list.addItem(0, QStringLiteral("/v/nosize.mp4"), QSize(-1, -1), 0, 0);
+        }
+        const QByteArray expected =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<History>\n"
+            "    <Item FileName=\"/v/nosize.mp4\" Type=\"0\" FileSize=\"0\" Size=\"-1x-1\" Duration=\"0\"/>\n"
+            "    <Item FileName=\"/s/Snapshot.jpg\" Type=\"2\" FileSize=\"5\" Size=\"1920x1080\"/>\n"
+            "    <Item FileName=\"/v/A&amp;&quot;&lt;\xc3\xa9&gt;.mp3\" Type=\"1\" FileSize=\"99\" Duration=\"0\"/>\n"
+            "    <Item FileName=\"/v/Video_26-12-08_02-42-01.mp4\" Type=\"0\" FileSize=\"123456\" Size=\"640x480\" Duration=\"5012\"/>\n"
+            "</History>\n";
+        QCOMPARE(readAll(path()), expected);
+
+        // Back in the same order, newest first.
+        HistoryList again(path(), nullptr);
+        QCOMPARE(again.count(), 4);
+        QCOMPARE(again.itemAt(0)->fileName(), QStringLiteral("/v/nosize.mp4"));
+        QCOMPARE(again.itemAt(2)->fileName(), QStringLiteral("/v/A&\"<é>.mp3"));
+        QCOMPARE(again.itemAt(2)->size(), QSize(-1, -1));
+        QCOMPARE(again.itemAt(3)->duration(), qint64(5012));
+        QCOMPARE(again.itemAt(3)->size(), QSize(640, 480));
+    }
+
+    void loadTolerance()
+    {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        writeAll(path(),
+                 "<?xml version=\"1.0\"?><History>"
+                 "<Item FileName=\"a\" Size=\"10x20\" Duration=\"abc\" FileSize=\"18446744073709551615\"/>"
+                 "<Item FileName=\"b\" Type=\"3\"/><Item FileName=\"c\" Type=\"-1\"/>"
+                 "<Other Type=\"0\"/>text"
+                 "<Item FileName=\"d\" Type=\"2\" Size=\"1920x1080x2\" Duration=\"5\"/>"
+                 "<Item FileName=\"e\" Type=\"2\" Size=\"x1080\"/>"
+                 "<Item FileName=\"f\" Type=\"1\" Size=\"5x5\" Duration=\"9223372036854775808\"/>"
+                 "</History>");
+        HistoryList list(path(), nullptr);
+        QCOMPARE(list.count(), 4);
+        QCOMPARE(list.itemAt(0)->type(), 0);
+        QCOMPARE(list.itemAt(0)->size(), QSize(10, 20));
+        QCOMPARE(list.itemAt(0)->duration(), qint64(0));
+        QCOMPARE(list.itemAt(0)->fileSize(), quint64(18446744073709551615ull));
+        QCOMPARE(list.itemAt(1)->size(), QSize(-1, -1));
+        QCOMPARE(list.itemAt(1)->duration(), qint64(0));
+        QCOMPARE(list.itemAt(2)->size(), QSize(0, 1080));
+        QCOMPARE(list.itemAt(3)->size(), QSize(-1, -1));
+        QCOMPARE(list.itemAt(3)->duration(), qint64(0));
+        QVERIFY(!QFile::exists(path() + QStringLiteral(".bak")));
+    }
+
+    void unreadableFileIsKeptAsBak()
+    {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        const QByteArray damaged = "<History><Item FileName=\"x\" Type=\"0\"></History";
+        writeAll(path(), damaged);
+        {
+            HistoryList list(path(), nullptr);
+            QCOMPARE(list.count(), 0);
+            QCOMPARE(readAll(path()), damaged); // untouched until the next save
+            list.addItem(0, QStringLiteral("new.mp4"), QSize(2, 2), 1, 1);
+        }
+        QCOMPARE(readAll(path() + QStringLiteral(".bak")), damaged);
+        QVERIFY(readAll(path()).contains("new.mp4"));
+
+        // Another root is no history either; an empty file needs no copy.
+        writeAll(path(), "<Options/>");
+        HistoryList(path(), nullptr).save();
+        QCOMPARE(readAll(path() + QStringLiteral(".bak")), QByteArray("<Options/>"));
+        QFile::remove(path() + QStringLiteral(".bak"));
+        writeAll(path(), "");
+        HistoryList(path(), nullptr).save();
+        QVERIFY(!QFile::exists(path() + QStringLiteral(".bak")));
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        HistoryList list(path(), nullptr);
+        list.addItem(0, QStringLiteral("kept.mp4"), QSize(2, 2), 1, 1);
+        const QByteArray before = readAll(path());
+        const QString folder = QFileInfo(path()).absolutePath();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        list.addItem(0, QStringLiteral("lost.mp4"), QSize(2, 2), 1, 1);
+        const bool saved = list.save();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (saved)
+            QSKIP("the folder stays writable (running as root)");
+        QCOMPARE(readAll(path()), before);
+    }
+
+    void listAndView()
+    {
+        HistoryList list(QString(), nullptr);
+        list.addItem(0, QStringLiteral("/Videos/mp4stuff/clip.MP4"), QSize(1, 1), 0, 0);
+        list.addItem(1, QStringLiteral("/Videos/mp4stuff/sound.mp3"), QSize(-1, -1), 0, 0);
+        list.addItem(1, QStringLiteral("/Videos/mp4stuff/sound.mp3"), QSize(-1, -1), 0, 0);
+        QCOMPARE(list.count(), 3); // the same path twice is two entries
+        list.insertItem(list.itemAt(0));
+        QCOMPARE(list.count(), 3);
+
+        list.filterByName(QStringLiteral("mp4"));
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.itemAt(0)->type(), 0);
+        list.filterByName(QString());
+        QCOMPARE(list.count(), 3);
+        list.filterByType(0);
+        QCOMPARE(list.count(), 1);
+        list.addItem(2, QStringLiteral("shot.png"), QSize(3, 3), 0, 0);
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.itemAt(0)->type(), 2);
+        QVERIFY(!list.itemAt(-1));
+        QVERIFY(!list.itemAt(list.count()));
+
+        list.filterByType(1);
+        list.removeItem(list.itemAt(0));
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.items().size(), 3);
+        list.filterByType(2);
+        list.clear();
+        QCOMPARE(list.items().size(), 0);
+        QCOMPARE(list.count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistoryList)
+#include "tst_historylist.moc"
