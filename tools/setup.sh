@@ -22,6 +22,8 @@ packages=(
   p7zip-full
   # free fonts behind the Windows font names
   fonts-dejavu-core fonts-noto-core
+  # bug-report tests: a real TLS mail server and certificates made at test time
+  python3-aiosmtpd openssl
 )
 
 missing=()
