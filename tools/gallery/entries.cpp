@@ -16,6 +16,7 @@ const QList<GalleryEntry> &galleryEntries()
         {"frame-common-close", gallery::makeCommonFrameClose},
         {"frame-common-no-title", gallery::makeCommonFrameNoTitle},
         {"splash", gallery::makeSplash},
-    } + gallery::dialogEntries();
+    } + gallery::dialogEntries()
+      + gallery::bugReportEntries();
     return entries;
 }

@@ -49,4 +49,7 @@ QWidget *makeCommonFrameNoTitle();
 QWidget *makeSplash();
 QList<GalleryEntry> dialogEntries();
 
+// The bug-report form (bugreportgallery.cpp).
+QList<GalleryEntry> bugReportEntries();
+
 } // namespace gallery
