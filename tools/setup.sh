@@ -27,6 +27,8 @@ packages=(
   # region frame: input and window shapes; a metric twin of "Arial"; tests:
   # a window of known size and a compositing manager for the virtual X server
   libxcb-shape0-dev fonts-liberation x11-apps xcompmgr
+  # bug-report tests: a real TLS mail server and certificates made at test time
+  python3-aiosmtpd openssl
 )
 
 missing=()

@@ -11,7 +11,10 @@ Controller *Controller::instance()
     return controller;
 }
 
-Controller::Controller(QObject *parent) : QObject(parent) {}
+Controller::Controller(QObject *parent) : QObject(parent)
+{
+    init();
+}
 
 void Controller::setMainWindow(Mirelo *mainWindow)
 {

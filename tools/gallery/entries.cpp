@@ -21,6 +21,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::regionEntries()
       + gallery::watermarkEntries()
       + gallery::sourceEntries()
+      + gallery::bugReportEntries()
       ;
     return entries;
 }

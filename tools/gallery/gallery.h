@@ -59,5 +59,7 @@ QList<GalleryEntry> regionEntries();
 QList<GalleryEntry> watermarkEntries();
 // Webcam list, window and settings, sound lists (sourcesgallery.cpp).
 QList<GalleryEntry> sourceEntries();
+// The bug-report form (bugreportgallery.cpp).
+QList<GalleryEntry> bugReportEntries();
 
 } // namespace gallery

@@ -1,0 +1,174 @@
+#include "mybugreportview.h"
+
+#include <QBitmap>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "controller.h"
+#include "core/myconfig.h"
+#include "skinmanager.h"
+#include "ui_BugReportView.h"
+
+namespace {
+int px(int n)
+{
+    return int(n * g_dscale);
+}
+// A red border on the skin's own field.
+const char kEmailErrorStyle[] = "border: 1px solid #ff0000;";
+} // namespace
+
+MyBugReportView::MyBugReportView(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), ui(new Ui::BugReportView)
+{
+    ui->setupUi(this);
+    ui->lblEmailError->hide();
+    if (g_myConfig && !g_myConfig->customEmail().isEmpty())
+        ui->edtEmail->setText(g_myConfig->customEmail());
+    if (g_myConfig && !g_myConfig->customName().isEmpty())
+        ui->edtName->setText(g_myConfig->customName());
+    ui->btnReport->setFocusPolicy(Qt::NoFocus);
+    m_sending = false;
+    ui->prgProgress->hide();
+    ui->lblResult->hide();
+    ui->edtDescription->setPlaceholderText(tr("Description is required."));
+
+    ui->wdtContent->setProperty("STYLE_KEY", "HOME_PAGE");
+    ui->wdtContent->setAttribute(Qt::WA_StyledBackground);
+    ui->lblIntro->setProperty("STYLE_KEY", "BUGREPORT_LABEL");
+    ui->lblEmail->setProperty("STYLE_KEY", "CUSTOM_LABEL");
+    ui->lblName->setProperty("STYLE_KEY", "CUSTOM_LABEL");
+    ui->lblEmailError->setProperty("STYLE_KEY", "BUGREPORT_ERRORLABEL");
+    ui->btnReport->setProperty("STYLE_KEY", "BLUE_BTN");
+    ui->edtDescription->setProperty("STYLE_KEY", "BUGREPORT_TEXT");
+    // The description takes the height the other rows leave.
+    ui->gridLayout->setRowStretch(2, 1);
+    applySizes();
+    connect(ui->btnReport, &QPushButton::clicked, this, &MyBugReportView::SltReport);
+    retranslate();
+}
+
+MyBugReportView::~MyBugReportView()
+{
+    delete ui;
+}
+
+void MyBugReportView::applySizes()
+{
+    setFixedSize(px(584), px(562));
+    ui->gridLayout->setContentsMargins(px(33), px(30), px(33), px(30));
+    ui->gridLayout->setVerticalSpacing(px(24));
+    ui->rowFields->setSpacing(px(20));
+    ui->blockEmail->setSpacing(px(12));
+    ui->blockName->setSpacing(px(12));
+    ui->rowBottom->setSpacing(px(12));
+    // Two fields and their gap fill the description's width exactly.
+    ui->edtEmail->setFixedSize(px(249), px(32));
+    ui->edtName->setFixedSize(px(249), px(32));
+    ui->edtDescription->setFixedWidth(px(518));
+    ui->prgProgress->setFixedSize(px(240), px(8));
+    ui->btnReport->setFixedSize(px(80), px(32));
+}
+
+void MyBugReportView::retranslate()
+{
+    ui->retranslateUi(this);
+    ui->edtDescription->setPlaceholderText(tr("Description is required."));
+}
+
+QString MyBugReportView::email() const
+{
+    return ui->edtEmail->text();
+}
+
+QString MyBugReportView::name() const
+{
+    return ui->edtName->text();
+}
+
+QString MyBugReportView::description() const
+{
+    return ui->edtDescription->toPlainText();
+}
+
+void MyBugReportView::showEmailError()
+{
+    ui->edtEmail->setStyleSheet(QString::fromLatin1(kEmailErrorStyle));
+    ui->lblEmailError->setText(tr("Email Format is Incorrect!"));
+    ui->lblEmailError->show();
+}
+
+void MyBugReportView::clearEmailError()
+{
+    ui->edtEmail->setStyleSheet(QString());
+    ui->lblEmailError->hide();
+}
+
+void MyBugReportView::setErrorText(const QString &text)
+{
+    ui->lblEmailError->setText(text);
+    ui->lblEmailError->show();
+}
+
+void MyBugReportView::setProgress(int percent)
+{
+    ui->prgProgress->setValue(percent);
+}
+
+void MyBugReportView::setResultText(const QString &text)
+{
+    ui->lblResult->setText(text);
+}
+
+void MyBugReportView::setState(int state)
+{
+    switch (state) {
+    case 0:
+        m_sending = true;
+        ui->prgProgress->show();
+        ui->lblResult->hide();
+        break;
+    case 1:
+        m_sending = false;
+        ui->prgProgress->show();
+        break;
+    case 2:
+        m_sending = false;
+        ui->prgProgress->hide();
+        ui->lblResult->show();
+        break;
+    default:
+        break;
+    }
+}
+
+void MyBugReportView::SltReport()
+{
+    Controller::instance()->sendBugReport(this);
+}
+
+QBitmap MyBugReportView::bottomRoundedMask(const QSize &size)
+{
+    const int w = size.width();
+    const int h = size.height();
+    QBitmap mask(size);
+    mask.fill(Qt::color0);
+    QPainterPath path;
+    path.moveTo(0, 0);
+    path.lineTo(0, h - 16);
+    path.arcTo(0, h - 32, 32, 32, 180, 90);
+    path.lineTo(w - 16, h);
+    path.arcTo(w - 32, h - 32, 32, 32, 270, 90);
+    path.lineTo(w, 0);
+    path.closeSubpath();
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(path, Qt::color1);
+    return mask;
+}
+
+void MyBugReportView::paintEvent(QPaintEvent *event)
+{
+    setMask(bottomRoundedMask(size()));
+    QWidget::paintEvent(event);
+}
