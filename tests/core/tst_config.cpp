@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "datagroupoutput.h"
+#include "languages.h"
 #include "myconfig.h"
 #include "userfolders.h"
 
@@ -444,6 +445,20 @@ private slots:
         QVERIFY(QFileInfo(configPath() + QStringLiteral(".bak")).isDir());
         QCOMPARE(readAll(configPath() + QStringLiteral(".bak.1")), QByteArray("not xml"));
         QCOMPARE(config.getValue(QStringLiteral("Width")), QStringLiteral("3"));
+    }
+
+    void languageOutsideTheListIsTheDefault()
+    {
+        // The code becomes part of the translation file's path.
+        for (const QByteArray &code : {QByteArray("../../../../tmp/evil"), QByteArray("xx")}) {
+            writeAll(configPath(), "<config><Options><IsFirstRun>0</IsFirstRun><Language>" + code
+                                       + "</Language></Options></config>");
+            MyConfig config;
+            QCOMPARE(config.language(), uiLanguage());
+        }
+        writeAll(configPath(), "<config><Options><IsFirstRun>0</IsFirstRun><Language>de</Language></Options></config>");
+        MyConfig config;
+        QCOMPARE(config.language(), QStringLiteral("de"));
     }
 
     void newFileForAnotherBaseName()
