@@ -16,6 +16,8 @@
 #include "widgets/mysplashscreen.h"
 #include "widgets/skinmanager.h"
 
+#include "displayprobe.h"
+
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
@@ -88,6 +90,12 @@ int main(int argc, char *argv[])
     createApplicationData();
     if (runCountMode(argc, argv))
         return 0;
+    // Qt would abort without its display; this says why and ends cleanly.
+    if (!DisplayProbe::canOpen(argc, argv)) {
+        std::fprintf(stderr, "mirelo: %s\n",
+                     qPrintable(QCoreApplication::translate("MyApplication", "cannot open the display")));
+        return 1;
+    }
 
     // The skin's display scale sizes every window; Qt scaling them as well
     // (asked for by the desktop's environment) would do it twice.

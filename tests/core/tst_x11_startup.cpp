@@ -238,6 +238,22 @@ private slots:
         QVERIFY(!QFile::exists(user.dataFolder()));
     }
 
+    void noDisplayEndsWithCodeOne()
+    {
+        ProgramUser user;
+        QProcess p;
+        QProcessEnvironment env = user.environment(kEngine);
+        env.insert("DISPLAY", ":4711"); // no server there
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        p.setProcessEnvironment(env);
+        p.start(programPath(), QStringList());
+        QVERIFY(p.waitForStarted(10000));
+        QVERIFY(waitForExit(p, 10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("cannot open the display"));
+    }
+
     void optionsFileSavedAtExit()
     {
         ProgramUser user;
