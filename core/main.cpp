@@ -3,6 +3,7 @@
 // window in its frame.
 #include "edition.h"
 #include "enginebinding.h"
+#include "filenamecodec.h"
 #include "fileutils.h"
 #include "languages.h"
 #include "myapplication.h"
@@ -87,6 +88,8 @@ bool initApplication(MyApplication &app)
 
 int main(int argc, char *argv[])
 {
+    // Before any path is decoded: a home whose name is not UTF-8 stays itself.
+    installFileNameCodec();
     createApplicationData();
     if (runCountMode(argc, argv))
         return 0;
