@@ -1,6 +1,16 @@
 #include "datagroupmouse.h"
 
+#include "settingsrange.h"
+
 #include <QSettings>
+
+namespace {
+
+const RangedKey kClickColor{"MouseClickColor", 0xff0000, 0, 0xffffff}; // red, 0xRRGGBB
+const RangedKey kButtonIndex{"MouseButtonIndex", 0, 0, 3};            // four colour buttons
+const RangedKey kAreaRadius{"MouseAreaRadius", 15, 3, 50};            // the dialog's slider
+
+} // namespace
 
 DataGroupMouse::DataGroupMouse(QObject *parent)
     : QObject(parent)
@@ -12,9 +22,9 @@ void DataGroupMouse::resetDefaults()
 {
     CaptureMouseCursor = false;
     RecordMouseClicks = false;
-    MouseClickColor = 0xff0000;
-    MouseButtonIndex = 0;
-    MouseAreaRadius = 15;
+    MouseClickColor = kClickColor.defaultValue;
+    MouseButtonIndex = int(kButtonIndex.defaultValue);
+    MouseAreaRadius = int(kAreaRadius.defaultValue);
 }
 
 void DataGroupMouse::load(QSettings *s)
@@ -22,9 +32,9 @@ void DataGroupMouse::load(QSettings *s)
     s->beginGroup(QStringLiteral("Mouse"));
     CaptureMouseCursor = s->value(QStringLiteral("CaptureMouseCursor"), CaptureMouseCursor).toBool();
     RecordMouseClicks = s->value(QStringLiteral("RecordMouseClicks"), RecordMouseClicks).toBool();
-    MouseClickColor = s->value(QStringLiteral("MouseClickColor"), MouseClickColor).toLongLong();
-    MouseButtonIndex = s->value(QStringLiteral("MouseButtonIndex"), MouseButtonIndex).toInt();
-    MouseAreaRadius = s->value(QStringLiteral("MouseAreaRadius"), MouseAreaRadius).toInt();
+    MouseClickColor = readRanged(s, kClickColor, MouseClickColor);
+    MouseButtonIndex = int(readRanged(s, kButtonIndex, MouseButtonIndex));
+    MouseAreaRadius = int(readRanged(s, kAreaRadius, MouseAreaRadius));
     s->endGroup();
 }
 

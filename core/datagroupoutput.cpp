@@ -2,6 +2,7 @@
 
 #include "enginebinding.h"
 #include "fileutils.h"
+#include "settingsrange.h"
 #include "userfolders.h"
 #include "vocabulary.h"
 
@@ -22,12 +23,18 @@ QString formatName(const char *const *table, int count, int index)
     return QString::fromLatin1(*name ? name : table[0]);
 }
 
-// Reads an index and puts a value outside 0..count-1 (negative ones too) back
-// to the fallback.
-int readIndex(QSettings *s, const char *key, int current, int count, int fallback)
+// The indexes of the group: key, default and 0..count-1.
+const RangedKey kImageFormat{"ImageFormat", 0, 0, IMAGE_FORMAT_COUNT - 1};
+const RangedKey kVideoFormat{"VideoFormat", 0, 0, VIDEO_FORMAT_COUNT - 1};
+const RangedKey kVideoQuality{"VideoQuality", 1, 0, QUALITY_COUNT - 1};
+const RangedKey kVideoFrameRate{"VideoFrameRate", 6, 0, FRAME_RATE_COUNT - 1};
+const RangedKey kAudioFormat{"AudioFormat", 0, 0, AUDIO_FORMAT_COUNT - 1};
+const RangedKey kAudioQuality{"AudioQuality", 1, 0, QUALITY_COUNT - 1};
+const RangedKey kAudioSampleRate{"AutioSampleRate", 1, 0, SAMPLE_RATE_COUNT - 1};
+
+int readIndex(QSettings *s, const RangedKey &key, int current)
 {
-    const int value = s->value(QLatin1String(key), current).toInt();
-    return unsigned(value) < unsigned(count) ? value : fallback;
+    return int(readRanged(s, key, current));
 }
 
 } // namespace
@@ -83,13 +90,13 @@ void DataGroupOutput::resetDefaults()
 {
     VideoFolder = defaultVideoFolder();
     ScreenshotsFolder = defaultScreenshotsFolder();
-    ImageFormat = 0;
-    VideoFormat = 0;
-    VideoQuality = 1;
-    VideoFrameRate = 6;
-    AudioFormat = 0;
-    AudioQuality = 1;
-    AudioSampleRate = 1;
+    ImageFormat = int(kImageFormat.defaultValue);
+    VideoFormat = int(kVideoFormat.defaultValue);
+    VideoQuality = int(kVideoQuality.defaultValue);
+    VideoFrameRate = int(kVideoFrameRate.defaultValue);
+    AudioFormat = int(kAudioFormat.defaultValue);
+    AudioQuality = int(kAudioQuality.defaultValue);
+    AudioSampleRate = int(kAudioSampleRate.defaultValue);
     if (!copy)
         hardwareMask = hardwareEncoderMask();
     buildEncoderList();
@@ -116,30 +123,29 @@ void DataGroupOutput::buildEncoderList()
 void DataGroupOutput::load(QSettings *s)
 {
     s->beginGroup(QStringLiteral("Output"));
-    VideoFolder = s->value(QStringLiteral("VideoFolder"), VideoFolder).toString();
-    // An emptied folder would name every new file at the file-system root.
-    if (VideoFolder.trimmed().isEmpty())
-        VideoFolder = defaultVideoFolder();
+    // An emptied folder (or the root, or a relative name) would put every new
+    // file at the file-system root or in the program folder.
+    VideoFolder = readFolder(s, "VideoFolder", VideoFolder, defaultVideoFolder());
 
     // The built-in screenshots folder is made at every start, also when the
     // store names another one; a chosen folder is taken as it is.
-    const QString stored = s->value(QStringLiteral("ScreenshotsFolder"), ScreenshotsFolder).toString();
+    const QString stored = readFolder(s, "ScreenshotsFolder", ScreenshotsFolder, defaultScreenshotsFolder());
     if (!QFileInfo::exists(ScreenshotsFolder) && ScreenshotsFolder.contains(QLatin1String("Free Mirelo"), Qt::CaseInsensitive)
         && ScreenshotsFolder.contains(QLatin1String("Snapshot"), Qt::CaseInsensitive))
         makeDirIfMissing(ScreenshotsFolder);
-    ScreenshotsFolder = stored.trimmed().isEmpty() ? defaultScreenshotsFolder() : stored;
+    ScreenshotsFolder = stored;
 
-    ImageFormat = readIndex(s, "ImageFormat", ImageFormat, IMAGE_FORMAT_COUNT, 0);
-    VideoFormat = readIndex(s, "VideoFormat", VideoFormat, VIDEO_FORMAT_COUNT, 0);
+    ImageFormat = readIndex(s, kImageFormat, ImageFormat);
+    VideoFormat = readIndex(s, kVideoFormat, VideoFormat);
     VideoEncoder = s->value(QStringLiteral("VideoEncoder"), VideoEncoder).toInt();
     if (!availableEncoders.contains(VideoEncoder))
         VideoEncoder = EncoderSoftware;
     VideoEncoderIndex = availableEncoders.indexOf(VideoEncoder);
-    VideoQuality = readIndex(s, "VideoQuality", VideoQuality, QUALITY_COUNT, 1);
-    VideoFrameRate = readIndex(s, "VideoFrameRate", VideoFrameRate, FRAME_RATE_COUNT, 6);
-    AudioFormat = readIndex(s, "AudioFormat", AudioFormat, AUDIO_FORMAT_COUNT, 0);
-    AudioQuality = readIndex(s, "AudioQuality", AudioQuality, QUALITY_COUNT, 1);
-    AudioSampleRate = readIndex(s, "AutioSampleRate", AudioSampleRate, SAMPLE_RATE_COUNT, 1);
+    VideoQuality = readIndex(s, kVideoQuality, VideoQuality);
+    VideoFrameRate = readIndex(s, kVideoFrameRate, VideoFrameRate);
+    AudioFormat = readIndex(s, kAudioFormat, AudioFormat);
+    AudioQuality = readIndex(s, kAudioQuality, AudioQuality);
+    AudioSampleRate = readIndex(s, kAudioSampleRate, AudioSampleRate);
     s->endGroup();
 }
 

@@ -2,6 +2,7 @@
 
 #include "fileutils.h"
 #include "logfile.h"
+#include "settingsrange.h"
 #include "userfolders.h"
 
 #include <QDir>
@@ -9,6 +10,20 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+
+namespace {
+
+// Device indexes: -1 none, 233 the lists' "none" entry.
+const RangedKey kCameraIndex{"CameraIndex", 0, -1, 233};
+const RangedKey kSystemsoundIndex{"SystemsoundIndex", 0, -1, 233};
+const RangedKey kSystemsoundVolume{"SystemsoundVolume", 100, 0, 200};
+const RangedKey kMicrophoneIndex{"MicrophoneIndex", 0, -1, 233};
+const RangedKey kMicrophoneVolume{"MicrophoneVolume", 100, 0, 200};
+// Seconds, as the record-length editor shows them: below a day.
+const RangedKey kRecordLength{"RecordLength", 180, 1, 86399};
+const RangedKey kWatermarkType{"WatermarkType", 0, 0, 2}; // none, image, text
+
+} // namespace
 
 DataGroupPrivate::DataGroupPrivate(QObject *parent)
     : QObject(parent)
@@ -37,16 +52,16 @@ void DataGroupPrivate::resetDefaults()
 {
     SelectedRect = QRect();
     CameraEnabled = false;
-    CameraIndex = 0;
+    CameraIndex = int(kCameraIndex.defaultValue);
     CameraRect = QRect();
     SystemsoundEnabled = true;
-    SystemsoundIndex = 0;
-    SystemsoundVolume = 100;
+    SystemsoundIndex = int(kSystemsoundIndex.defaultValue);
+    SystemsoundVolume = int(kSystemsoundVolume.defaultValue);
     MicrophoneEnabled = true;
-    MicrophoneIndex = 0;
-    MicrophoneVolume = 100;
+    MicrophoneIndex = int(kMicrophoneIndex.defaultValue);
+    MicrophoneVolume = int(kMicrophoneVolume.defaultValue);
     RecordLengthEnabled = false;
-    RecordLength = 180; // three minutes: every reader takes it as seconds
+    RecordLength = quint64(kRecordLength.defaultValue); // three minutes: every reader takes it as seconds
     ShutdownWhenEnds = false;
     RecordLengthForEachTime = false;
     ImageWatermark = QVariant();
@@ -65,21 +80,21 @@ void DataGroupPrivate::load(QSettings *s)
     ScreenIndex = s->value(QStringLiteral("ScreenIndex"), ScreenIndex).toInt();
     if (ScreenIndex < -1 || ScreenIndex >= screens)
         ScreenIndex = -1;
-    SelectedRect = s->value(QStringLiteral("SelectedRect"), SelectedRect).toRect();
+    SelectedRect = readRect(s, "SelectedRect", SelectedRect);
     CameraEnabled = s->value(QStringLiteral("CameraEnabled"), CameraEnabled).toBool();
-    CameraIndex = s->value(QStringLiteral("CameraIndex"), CameraIndex).toInt();
-    CameraRect = s->value(QStringLiteral("CameraRect"), CameraRect).toRect();
+    CameraIndex = int(readRanged(s, kCameraIndex, CameraIndex));
+    CameraRect = readRect(s, "CameraRect", CameraRect);
     SystemsoundEnabled = s->value(QStringLiteral("SystemsoundEnabled"), SystemsoundEnabled).toBool();
-    SystemsoundIndex = s->value(QStringLiteral("SystemsoundIndex"), SystemsoundIndex).toInt();
-    SystemsoundVolume = s->value(QStringLiteral("SystemsoundVolume"), SystemsoundVolume).toInt();
+    SystemsoundIndex = int(readRanged(s, kSystemsoundIndex, SystemsoundIndex));
+    SystemsoundVolume = int(readRanged(s, kSystemsoundVolume, SystemsoundVolume));
     MicrophoneEnabled = s->value(QStringLiteral("MicrophoneEnabled"), MicrophoneEnabled).toBool();
-    MicrophoneIndex = s->value(QStringLiteral("MicrophoneIndex"), MicrophoneIndex).toInt();
-    MicrophoneVolume = s->value(QStringLiteral("MicrophoneVolume"), MicrophoneVolume).toInt();
+    MicrophoneIndex = int(readRanged(s, kMicrophoneIndex, MicrophoneIndex));
+    MicrophoneVolume = int(readRanged(s, kMicrophoneVolume, MicrophoneVolume));
     RecordLengthEnabled = s->value(QStringLiteral("RecordLengthEnabled"), RecordLengthEnabled).toBool();
-    RecordLength = s->value(QStringLiteral("RecordLength"), RecordLength).toULongLong();
+    RecordLength = quint64(readRanged(s, kRecordLength, qint64(RecordLength)));
     ShutdownWhenEnds = s->value(QStringLiteral("ShutdownWhenEnds"), ShutdownWhenEnds).toBool();
     RecordLengthForEachTime = s->value(QStringLiteral("RecordLengthForEachTime"), RecordLengthForEachTime).toBool();
-    WatermarkType = s->value(QStringLiteral("WatermarkType"), WatermarkType).toUInt();
+    WatermarkType = uint(readRanged(s, kWatermarkType, WatermarkType));
     ImageWatermark = s->value(QStringLiteral("ImageWatermark"), ImageWatermark);
     TextWatermark = s->value(QStringLiteral("TextWatermark"), TextWatermark);
     s->endGroup();

@@ -3,6 +3,7 @@
 // window in its frame.
 #include "edition.h"
 #include "enginebinding.h"
+#include "filenamecodec.h"
 #include "fileutils.h"
 #include "languages.h"
 #include "myapplication.h"
@@ -15,6 +16,8 @@
 #include "mainwindow/myframe.h"
 #include "widgets/mysplashscreen.h"
 #include "widgets/skinmanager.h"
+
+#include "displayprobe.h"
 
 #include <QDir>
 #include <QIcon>
@@ -85,9 +88,17 @@ bool initApplication(MyApplication &app)
 
 int main(int argc, char *argv[])
 {
+    // Before any path is decoded: a home whose name is not UTF-8 stays itself.
+    installFileNameCodec();
     createApplicationData();
     if (runCountMode(argc, argv))
         return 0;
+    // Qt would abort without its display; this says why and ends cleanly.
+    if (!DisplayProbe::canOpen(argc, argv)) {
+        std::fprintf(stderr, "mirelo: %s\n",
+                     qPrintable(QCoreApplication::translate("MyApplication", "cannot open the display")));
+        return 1;
+    }
 
     // The skin's display scale sizes every window; Qt scaling them as well
     // (asked for by the desktop's environment) would do it twice.

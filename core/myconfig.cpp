@@ -66,6 +66,11 @@ void MyConfig::load()
     // The first-run write leaves "isIsDeleteFile" at "0", its default.
     m_isDeleteFile = m_isFirstRun ? 0 : value("isIsDeleteFile", QStringLiteral("0")).toInt();
     m_language = value("Language", uiLanguage());
+    // The code names the translation files: only the edition's own codes.
+    const QStringList languages = g_mireloData && !g_mireloData->languages().isEmpty() ? g_mireloData->languages()
+                                                                                       : supportedLanguages();
+    if (!languages.contains(m_language))
+        m_language = uiLanguage();
     m_customEmail = value("CustomEmail", QString());
     m_customName = value("CustomName", QString());
     m_width = value("Width", QStringLiteral("0")).toInt();

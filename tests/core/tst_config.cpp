@@ -6,7 +6,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "datagroupoutput.h"
+#include "filenamecodec.h"
+#include "languages.h"
 #include "myconfig.h"
 #include "userfolders.h"
 
@@ -444,6 +449,56 @@ private slots:
         QVERIFY(QFileInfo(configPath() + QStringLiteral(".bak")).isDir());
         QCOMPARE(readAll(configPath() + QStringLiteral(".bak.1")), QByteArray("not xml"));
         QCOMPARE(config.getValue(QStringLiteral("Width")), QStringLiteral("3"));
+    }
+
+    void languageOutsideTheListIsTheDefault()
+    {
+        // The code becomes part of the translation file's path.
+        for (const QByteArray &code : {QByteArray("../../../../tmp/evil"), QByteArray("xx")}) {
+            writeAll(configPath(), "<config><Options><IsFirstRun>0</IsFirstRun><Language>" + code
+                                       + "</Language></Options></config>");
+            MyConfig config;
+            QCOMPARE(config.language(), uiLanguage());
+        }
+        writeAll(configPath(), "<config><Options><IsFirstRun>0</IsFirstRun><Language>de</Language></Options></config>");
+        MyConfig config;
+        QCOMPARE(config.language(), QStringLiteral("de"));
+    }
+
+    // --- file names that are not UTF-8 ---------------------------------
+
+    void fileNamesRoundTrip()
+    {
+        for (const QByteArray &bytes :
+             {QByteArray("h\xe9me"), QByteArray("caf\xc3\xa9"), QByteArray("\xf0\x9f\x98\x80"), QByteArray("\xc0\xaf"),
+              QByteArray("\xed\xa0\x80"), QByteArray("cut\xe2\x82"), QByteArray("\xff\xfe\x80"), QByteArray("a?b")})
+            QCOMPARE(encodeFileName(decodeFileName(bytes)), bytes);
+        QCOMPARE(decodeFileName("caf\xc3\xa9"), QStringLiteral("caf\u00e9"));
+        QCOMPARE(decodeFileName("\xf0\x9f\x98\x80"), QString::fromUtf8("\xf0\x9f\x98\x80"));
+        QCOMPARE(encodeFileName(QStringLiteral("caf\u00e9")), QByteArray("caf\xc3\xa9"));
+    }
+
+    void homeWhoseNameIsNotUtf8()
+    {
+        installFileNameCodec();
+        if (QFile::encodeName(QFile::decodeName("h\xe9me")) != "h\xe9me")
+            QSKIP("the locale is not UTF-8");
+        const QByteArray home = qgetenv("MIRELO_TEST_ROOT") + "/h\xe9me";
+        QVERIFY(::mkdir(home.constData(), 0700) == 0);
+        const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
+        qputenv("HOME", home);
+        qunsetenv("XDG_DATA_HOME");
+        {
+            MyConfig config;
+            config.setWidth(5);
+        }
+        qputenv("HOME", savedHome);
+        qputenv("XDG_DATA_HOME", savedData);
+        // The file is in the real home, not in a sibling named with U+FFFD.
+        QVERIFY(::access((home + "/.local/share/Olvex/Free Mirelo/config.xml").constData(), F_OK) == 0);
+        QCOMPARE(QDir(QFile::decodeName(qgetenv("MIRELO_TEST_ROOT"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot).filter(
+                     QChar(0xfffd)),
+                 QStringList());
     }
 
     void newFileForAnotherBaseName()

@@ -240,6 +240,19 @@ private slots:
         QTest::newRow("screen 1 of 1") << "Private/ScreenIndex" << QVariant(1) << -1;
         QTest::newRow("screen -2") << "Private/ScreenIndex" << QVariant(-2) << -1;
         QTest::newRow("screen 0") << "Private/ScreenIndex" << QVariant(0) << 0;
+        QTest::newRow("microphone volume 100000") << "Private/MicrophoneVolume" << QVariant(100000) << 100;
+        QTest::newRow("system sound volume -50") << "Private/SystemsoundVolume" << QVariant(-50) << 100;
+        QTest::newRow("system sound volume 200") << "Private/SystemsoundVolume" << QVariant(200) << 200;
+        QTest::newRow("watermark type 99") << "Private/WatermarkType" << QVariant(99) << 0;
+        QTest::newRow("watermark type 2") << "Private/WatermarkType" << QVariant(2) << 2;
+        QTest::newRow("camera -99") << "Private/CameraIndex" << QVariant(-99) << 0;
+        QTest::newRow("microphone index 1000") << "Private/MicrophoneIndex" << QVariant(1000) << 0;
+        QTest::newRow("record length 0") << "Private/RecordLength" << QVariant(0) << 180;
+        QTest::newRow("record length huge") << "Private/RecordLength" << QVariant(qlonglong(1) << 40) << 180;
+        QTest::newRow("mouse button 42") << "Mouse/MouseButtonIndex" << QVariant(42) << 0;
+        QTest::newRow("mouse button 3") << "Mouse/MouseButtonIndex" << QVariant(3) << 3;
+        QTest::newRow("mouse radius -15") << "Mouse/MouseAreaRadius" << QVariant(-15) << 15;
+        QTest::newRow("click colour beyond RGB") << "Mouse/MouseClickColor" << QVariant(qlonglong(1) << 32) << 0xff0000;
     }
 
     void loadCorrections()
@@ -259,9 +272,35 @@ private slots:
             {QStringLiteral("Output/AutioSampleRate"), env.output()->AudioSampleRate},
             {QStringLiteral("Output/VideoEncoder"), env.output()->VideoEncoder},
             {QStringLiteral("Private/ScreenIndex"), env.privateData->ScreenIndex},
+            {QStringLiteral("Private/MicrophoneVolume"), env.privateData->MicrophoneVolume},
+            {QStringLiteral("Private/SystemsoundVolume"), env.privateData->SystemsoundVolume},
+            {QStringLiteral("Private/WatermarkType"), int(env.privateData->WatermarkType)},
+            {QStringLiteral("Private/CameraIndex"), env.privateData->CameraIndex},
+            {QStringLiteral("Private/MicrophoneIndex"), env.privateData->MicrophoneIndex},
+            {QStringLiteral("Private/RecordLength"), int(env.privateData->RecordLength)},
+            {QStringLiteral("Mouse/MouseButtonIndex"), env.mouse()->MouseButtonIndex},
+            {QStringLiteral("Mouse/MouseAreaRadius"), env.mouse()->MouseAreaRadius},
+            {QStringLiteral("Mouse/MouseClickColor"), int(env.mouse()->MouseClickColor)},
         };
         QCOMPARE(read.value(key, -99), expected);
         QCOMPARE(env.output()->VideoEncoderIndex, 0);
+    }
+
+    void absurdRectanglesAndFoldersTakeDefaults()
+    {
+        prewrite({{QStringLiteral("Private/SelectedRect"), QRect(-5, -5, -100, -100)},
+                  {QStringLiteral("Private/CameraRect"), QRect(0, 0, 100000, 10)},
+                  {QStringLiteral("Output/ScreenshotsFolder"), QStringLiteral("/")},
+                  {QStringLiteral("Output/VideoFolder"), QStringLiteral("relative/Video")}});
+        Enviroment env;
+        QVERIFY(env.privateData->SelectedRect.isNull());
+        QVERIFY(env.privateData->CameraRect.isNull());
+        QCOMPARE(env.output()->ScreenshotsFolder, DataGroupOutput::defaultScreenshotsFolder());
+        QCOMPARE(env.output()->VideoFolder, DataGroupOutput::defaultVideoFolder());
+        // What is read back is what the next save writes.
+        env.savePrivate();
+        QSettings disk(storePath(), QSettings::IniFormat);
+        QVERIFY(disk.value(QStringLiteral("Private/SelectedRect")).toRect().isNull());
     }
 
     void screenshotsFolderAtLoad()

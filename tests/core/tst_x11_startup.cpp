@@ -4,8 +4,11 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <functional>
 
+#include "filenamecodec.h"
 #include "mirelo_test_engine.h"
 #include "programrun.h"
 #include "testsupport.h"
@@ -236,6 +239,39 @@ private slots:
         QCOMPARE(p.exitCode(), 1);
         QVERIFY(p.readAllStandardError().contains("no usable home folder"));
         QVERIFY(!QFile::exists(user.dataFolder()));
+    }
+
+    void noDisplayEndsWithCodeOne()
+    {
+        ProgramUser user;
+        QProcess p;
+        QProcessEnvironment env = user.environment(kEngine);
+        env.insert("DISPLAY", ":4711"); // no server there
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        p.setProcessEnvironment(env);
+        p.start(programPath(), QStringList());
+        QVERIFY(p.waitForStarted(10000));
+        QVERIFY(waitForExit(p, 10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("cannot open the display"));
+    }
+
+    void homeWhoseNameIsNotUtf8()
+    {
+        installFileNameCodec(); // so the environment below carries the raw name
+        ProgramUser user;
+        const QByteArray home = QFile::encodeName(user.root()) + "/h\xe9me";
+        QVERIFY(::mkdir(home.constData(), 0700) == 0);
+        QProcessEnvironment env = user.environment(kEngine);
+        env.insert("HOME", QFile::decodeName(home));
+        env.remove("XDG_DATA_HOME");
+        QProcess count;
+        count.setProcessEnvironment(env);
+        count.start(programPath(), {"--count--url--", "install"});
+        QVERIFY(waitForExit(count, 10000));
+        QCOMPARE(count.exitCode(), 0);
+        QVERIFY(::access((home + "/.local/share/Olvex/Free Mirelo/config.xml").constData(), F_OK) == 0);
     }
 
     void optionsFileSavedAtExit()
