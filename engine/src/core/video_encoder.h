@@ -33,9 +33,6 @@ public:
 
     const AVCodecContext *context() const { return m_ctx; }
     AVRational timeBase() const { return m_ctx->time_base; }
-    // How far the first packet's decoding time lies before the first
-    // picture's time (pictures held back for B-frames), in microseconds.
-    int64_t decodeLeadUs() const;
     // The layout of the pictures encode() takes: YUV420P or NV12.
     AVPixelFormat inputFormat() const { return m_swFormat; }
 
