@@ -101,6 +101,7 @@ int VideoEncoder::openSoftware(const VideoEncoderConfig &config)
         av_opt_set_int(m_ctx->priv_data, "rc-lookahead", std::max(1, int(config.frameRate / 2)), 0);
         m_ctx->thread_count = std::min(m_ctx->thread_count, 2);
     }
+    m_packets.attach(m_ctx);
     const int r = avcodec_open2(m_ctx, codec, nullptr);
     if (r < 0) {
         logLine("libx264 did not open: %d", r);

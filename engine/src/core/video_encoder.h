@@ -1,6 +1,8 @@
 #pragma once
 // H.264 encoding of a recording's pictures: libx264 in software, VAAPI for
 // the Intel and AMD families, NVENC for Nvidia.
+#include "core/packet_pool.h"
+
 #include <functional>
 #include <string>
 
@@ -52,6 +54,7 @@ private:
     int openNvenc(const VideoEncoderConfig &config);
     void setCommon(const VideoEncoderConfig &config);
 
+    PacketPool m_packets; // outlives m_ctx: declared first
     AVCodecContext *m_ctx = nullptr;
     AVBufferRef *m_hwDevice = nullptr;
     AVFrame *m_hwFrame = nullptr;
