@@ -1,6 +1,7 @@
 // The file stage alone: what it opens, what it leaves behind when a start
 // fails, and how a write that fails (at once or midway) ends the file.
 #include "core/muxer.h"
+#include "core/packet_pool.h"
 #include "core/video_encoder.h"
 
 #include "engine_fakes.h"
@@ -142,6 +143,28 @@ private slots:
         QVERIFY(m.failed());
         // What reached the disk stays: the file is there, not removed.
         QVERIFY(QFileInfo(QString::fromLocal8Bit(file)).size() > 0);
+    }
+
+    // A freed packet's buffer serves the next packet of its size class, so
+    // a frame's packet does not fault in fresh pages.
+    void packetBuffersAreReused()
+    {
+        PacketPool pool;
+        AVBufferRef *a = pool.get(100000);
+        QVERIFY(a && a->size >= 100000);
+        const uint8_t *first = a->data;
+        av_buffer_unref(&a);
+        AVBufferRef *b = pool.get(120000);
+        QVERIFY(b && b->size >= 120000);
+        QCOMPARE(static_cast<const uint8_t *>(b->data), first);
+        AVBufferRef *c = pool.get(120000); // another one while b is in use
+        QVERIFY(c && c->data != b->data);
+        av_buffer_unref(&b);
+        av_buffer_unref(&c);
+        AVBufferRef *big = pool.get(80 * 1024 * 1024); // beyond the classes: allocated as asked
+        if (big)
+            QCOMPARE(big->size, size_t(80 * 1024 * 1024));
+        av_buffer_unref(&big);
     }
 
     void aCleanFileHasEveryPacketInOrder()

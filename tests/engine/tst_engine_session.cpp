@@ -219,7 +219,7 @@ private slots:
         const double priming = 1024 / 48000.0;
         QVERIFY2(qAbs(v.start - (a.start + priming)) < 0.002,
                  qPrintable(QStringLiteral("picture %1 s, sound %2 s").arg(v.start).arg(a.start)));
-        QVERIFY(v.start >= 0 && a.start >= 0);
+        QVERIFY2(qAbs(v.start) < 0.001, qPrintable(QString::number(v.start))); // the first picture at zero
     }
 
     // Sound written much faster than the file takes it: the oldest is

@@ -96,7 +96,8 @@ if name == "engine":  # how long the program's thread waits in start and stop
     if m1 and m2:
         calls = f"  start {float(m1.group(1)):5.1f} ms  stop {float(m2.group(1)):5.1f} ms"
 print(f"{name:7s} {int(fps):3d} fps  cpu/s {cpu / dur:6.3f}  frames {len(pts):5d}/{round(dur * fps):5d}"
-      f"  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB{calls}")
+      f"  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB"
+      f"  rate {size * 8 / 1e6 / dur:6.2f} Mb/s{calls}")
 PY
 }
 
@@ -115,16 +116,20 @@ for line in open(sys.argv[1]):
     m = re.match(r"(\w+)\s+(\d+) fps\s+cpu/s\s+([\d.]+)", line)
     if m:
         rows.setdefault((m.group(2), m.group(1)), []).append(float(m.group(3)))
-    z = re.match(r"(\w+)\s+(\d+) fps.*size\s+([\d.]+) MB", line)
+    z = re.match(r"(\w+)\s+(\d+) fps.*size\s+([\d.]+) MB\s+rate\s+([\d.]+) Mb/s", line)
     if z:
-        sizes.setdefault((z.group(2), z.group(1)), []).append(float(z.group(3)))
+        sizes.setdefault((z.group(2), z.group(1)), []).append((float(z.group(3)), float(z.group(4))))
 for fps in sorted({k[0] for k in rows}, key=int):
     e = statistics.median(rows.get((fps, "engine"), [0]))
     f = statistics.median(rows.get((fps, "ffmpeg"), [0]))
     ratio = e / f if f else float("nan")
-    es = statistics.median(sizes.get((fps, "engine"), [0]))
-    fs = statistics.median(sizes.get((fps, "ffmpeg"), [0]))
-    sratio = es / fs if fs else float("nan")
+    # Sizes compared per recorded second: a recorder that fell behind wrote
+    # a shorter file.
+    es = statistics.median(v[0] for v in sizes.get((fps, "engine"), [(0, 0)]))
+    fs = statistics.median(v[0] for v in sizes.get((fps, "ffmpeg"), [(0, 0)]))
+    er = statistics.median(v[1] for v in sizes.get((fps, "engine"), [(0, 0)]))
+    fr = statistics.median(v[1] for v in sizes.get((fps, "ffmpeg"), [(0, 0)]))
+    sratio = er / fr if fr else float("nan")
     print(f"{fps} fps: engine {e:.3f} cpu-s/s, ffmpeg {f:.3f} cpu-s/s, ratio {ratio:.2f}; "
-          f"size engine {es:.2f} MB, ffmpeg {fs:.2f} MB, ratio {sratio:.2f}")
+          f"size engine {es:.2f} MB ({er:.2f} Mb/s), ffmpeg {fs:.2f} MB ({fr:.2f} Mb/s), ratio {sratio:.2f}")
 PY

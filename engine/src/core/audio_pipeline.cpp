@@ -54,13 +54,6 @@ int AudioPipeline::open(const AudioFormat &format, int quality, bool mp3)
     return MIRELO_OK;
 }
 
-int64_t AudioPipeline::primingUs() const
-{
-    if (!m_ctx || m_ctx->initial_padding <= 0)
-        return 0;
-    return av_rescale(m_ctx->initial_padding, 1000000, m_format.sampleRate) + 1;
-}
-
 void AudioPipeline::accept(int streamIndex)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -29,9 +29,6 @@ public:
     int open(const AudioFormat &format, int quality, bool mp3);
     const AVCodecContext *context() const { return m_ctx; }
     const AudioFormat &format() const { return m_format; }
-    // How far the first packet starts before the first sample (the
-    // encoder's priming), in microseconds.
-    int64_t primingUs() const;
 
     // From now on the sink keeps what it is given (for stream
     // `streamIndex`); start() begins encoding it.

@@ -16,11 +16,6 @@ bool remux(const std::string &from, const std::string &to)
     AVFormatContext *in = nullptr;
     if (avformat_open_input(&in, from.c_str(), nullptr, nullptr) < 0)
         return false;
-    // The recording's times start a little after zero (room for B-frames and
-    // the sound encoder's priming): the finished file starts at zero, every
-    // stream moved alike, and its index tells players where each begins.
-    avformat_find_stream_info(in, nullptr);
-    const int64_t start = in->start_time != AV_NOPTS_VALUE && in->start_time > 0 ? in->start_time : 0;
     AVFormatContext *out = nullptr;
     bool ok = avformat_alloc_output_context2(&out, nullptr, "mp4", to.c_str()) >= 0 && out;
     for (unsigned i = 0; ok && i < in->nb_streams; ++i) {
@@ -47,11 +42,6 @@ bool remux(const std::string &from, const std::string &to)
             break;
         }
         const AVStream *src = in->streams[pkt->stream_index];
-        const int64_t shift = av_rescale_q(start, AV_TIME_BASE_Q, src->time_base);
-        if (pkt->pts != AV_NOPTS_VALUE)
-            pkt->pts -= shift;
-        if (pkt->dts != AV_NOPTS_VALUE)
-            pkt->dts -= shift;
         av_packet_rescale_ts(pkt, src->time_base, out->streams[pkt->stream_index]->time_base);
         pkt->pos = -1;
         ok = av_interleaved_write_frame(out, pkt) >= 0;

@@ -155,17 +155,14 @@ int Muxer::start()
     }
     AVDictionary *opts = nullptr;
     if (std::string(m_format->oformat->name) == "mp4") {
-        // The index waits for the first fragment (half a second), so it
-        // knows where each stream starts: without that every stream would
-        // be taken to start at its first decoding time, and with B-frames
-        // the picture would lag the sound.
+        // The index waits for the first fragment (half a second), so its
+        // edit lists say where each stream starts: B-frames give decoding
+        // times before the first picture, the sound encoder's priming comes
+        // before the first sample. Without them every stream would start at
+        // its first decoding time and the picture would lag the sound.
         av_dict_set(&opts, "movflags", "empty_moov+delay_moov+default_base_moof+frag_keyframe", 0);
         av_dict_set(&opts, "frag_duration", "500000", 0);
     }
-    // The times are made non-negative in submit(), the same for every
-    // stream: the library must not shift the streams by whichever packet
-    // comes first.
-    m_format->avoid_negative_ts = AVFMT_AVOID_NEG_TS_MAKE_NON_NEGATIVE;
     const int r = avformat_write_header(m_format, &opts);
     av_dict_free(&opts);
     if (r < 0) {
@@ -187,15 +184,7 @@ bool Muxer::submit(AVPacket *packet, int index, AVRational encoderTimeBase)
         return false;
     }
     packet->stream_index = index;
-    const AVRational tb = m_format->streams[index]->time_base;
-    av_packet_rescale_ts(packet, encoderTimeBase, tb);
-    if (m_shiftUs) {
-        const int64_t shift = av_rescale_q(m_shiftUs, AVRational{1, 1000000}, tb);
-        if (packet->pts != AV_NOPTS_VALUE)
-            packet->pts += shift;
-        if (packet->dts != AV_NOPTS_VALUE)
-            packet->dts += shift;
-    }
+    av_packet_rescale_ts(packet, encoderTimeBase, m_format->streams[index]->time_base);
     if (!m_queue.push(packet)) {
         av_packet_free(&packet);
         return false;

@@ -44,13 +44,6 @@ public:
     // Adds a stream for an opened encoder; returns its index or a negative
     // result. Before start() only.
     int addStream(const AVCodecContext *encoder);
-    // Before start(): moves every packet of every stream `us` later. An
-    // encoder that reorders pictures (B-frames) hands out decoding times
-    // before the first picture's time, and the sound encoder's first packet
-    // starts before its first sample; shifted by the larger of the two, no
-    // time is negative and the streams keep their places against each other.
-    void setTimeShift(int64_t us) { m_shiftUs = us; }
-
     // Empties an existing file, writes the header and starts the writing
     // thread.
     int start();
@@ -86,7 +79,6 @@ private:
     AVFormatContext *m_format = nullptr;
     AVIOContext *m_io = nullptr;
     int m_fd = -1;
-    int64_t m_shiftUs = 0;
     std::string m_path;
     bool m_created = false; // the file did not exist before create()
     WriteFunction m_write;

@@ -2,8 +2,6 @@
 
 #include "core/log.h"
 
-#include <algorithm>
-
 
 namespace mirelo {
 
@@ -72,14 +70,6 @@ int RecordingSession::start(SessionConfig config)
         if (audioStream < 0)
             return fail(audioStream);
     }
-
-    // Every stream later by the same amount, so none starts before zero.
-    int64_t shift = 0;
-    if (m_video)
-        shift = m_video->encoder().decodeLeadUs();
-    if (m_audio)
-        shift = std::max(shift, m_audio->primingUs());
-    m_muxer->setTimeShift(shift);
 
     m_clock.start();
     if (m_audio) {

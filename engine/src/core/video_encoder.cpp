@@ -86,8 +86,8 @@ int VideoEncoder::openSoftware(const VideoEncoderConfig &config)
     m_ctx->pix_fmt = m_swFormat;
     av_opt_set(m_ctx->priv_data, "preset", x264Preset(), 0);
     av_opt_set_double(m_ctx->priv_data, "crf", x264RateFactor(config.quality), 0);
-    // B-frames as the preset gives them; the muxer's time shift keeps their
-    // decoding times from going before zero.
+    // B-frames as the preset gives them; the muxer's edit lists place
+    // their decoding times, which start before the first picture.
     // x264's automatic choice (1.5 threads a core) costs more CPU per frame
     // in synchronisation and memory than a screen recording needs; half the
     // cores keep up with 1080p60 at this preset.
@@ -101,6 +101,7 @@ int VideoEncoder::openSoftware(const VideoEncoderConfig &config)
         av_opt_set_int(m_ctx->priv_data, "rc-lookahead", std::max(1, int(config.frameRate / 2)), 0);
         m_ctx->thread_count = std::min(m_ctx->thread_count, 2);
     }
+    m_packets.attach(m_ctx);
     const int r = avcodec_open2(m_ctx, codec, nullptr);
     if (r < 0) {
         logLine("libx264 did not open: %d", r);
@@ -181,14 +182,6 @@ int VideoEncoder::openNvenc(const VideoEncoderConfig &config)
     if (avcodec_open2(m_ctx, codec, nullptr) < 0)
         return MIRELO_E_ENCODER;
     return MIRELO_OK;
-}
-
-int64_t VideoEncoder::decodeLeadUs() const
-{
-    if (!m_ctx || m_ctx->has_b_frames <= 0)
-        return 0;
-    // Held-back pictures, one frame each; one more frame to spare.
-    return av_rescale_q(m_ctx->has_b_frames + 1, m_ctx->time_base, AVRational{1, 1000000});
 }
 
 int VideoEncoder::encode(AVFrame *frame, const std::function<bool(AVPacket *)> &sink)

@@ -1,6 +1,8 @@
 #pragma once
 // H.264 encoding of a recording's pictures: libx264 in software, VAAPI for
 // the Intel and AMD families, NVENC for Nvidia.
+#include "core/packet_pool.h"
+
 #include <functional>
 #include <string>
 
@@ -33,9 +35,6 @@ public:
 
     const AVCodecContext *context() const { return m_ctx; }
     AVRational timeBase() const { return m_ctx->time_base; }
-    // How far the first packet's decoding time lies before the first
-    // picture's time (pictures held back for B-frames), in microseconds.
-    int64_t decodeLeadUs() const;
     // The layout of the pictures encode() takes: YUV420P or NV12.
     AVPixelFormat inputFormat() const { return m_swFormat; }
 
@@ -55,6 +54,7 @@ private:
     int openNvenc(const VideoEncoderConfig &config);
     void setCommon(const VideoEncoderConfig &config);
 
+    PacketPool m_packets; // outlives m_ctx: declared first
     AVCodecContext *m_ctx = nullptr;
     AVBufferRef *m_hwDevice = nullptr;
     AVFrame *m_hwFrame = nullptr;
