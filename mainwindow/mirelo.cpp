@@ -54,6 +54,8 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
 
     stateLog(QStringLiteral("AreaSelected init"));
     g_areaSelected = new AreaSelected(this);
+    // The frame's "Customize" reaches this window through the controller.
+    Controller::instance()->setMainWindow(this);
 
     if (g_runStateLog)
         g_runStateLog->close();
@@ -66,6 +68,8 @@ Mirelo::~Mirelo()
     m_customAreaSelect = nullptr;
     delete g_areaSelected;
     g_areaSelected = nullptr;
+    if (Controller::instance()->mainWindow() == this)
+        Controller::instance()->setMainWindow(nullptr);
     engineShutdown();
     SkinManager::destroyInstance();
     // The settings holder goes with its parent, this window.
