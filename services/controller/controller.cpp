@@ -23,6 +23,13 @@ Mirelo *Controller::mainWindow() const
     return m_mainWindow;
 }
 
+// Region frame and custom size panel.
+void Controller::showCustomSelectArea()
+{
+    if (m_mainWindow)
+        m_mainWindow->actShowCustomSelectArea();
+}
+
 void Controller::refreshWatermarkState()
 {
     const bool on = g_enviroment && g_enviroment->privateData->WatermarkType != 0;

@@ -16,6 +16,13 @@ public:
     void setMainWindow(Mirelo *mainWindow);
     Mirelo *mainWindow() const;
 
+    // Region frame and custom size panel.
+    // One-shot flag: the region frame asked for the custom size panel.
+    void setCustomAreaRequested(bool requested) { m_customAreaRequested = requested; }
+    bool customAreaRequested() const { return m_customAreaRequested; }
+    // Opens the main window's custom size panel.
+    void showCustomSelectArea();
+
     // Watermark: the main window's button follows the stored kind (on when
     // it is not "none"); the watermark page asks for it when it hides.
     void refreshWatermarkState();
@@ -26,4 +33,7 @@ private:
     explicit Controller(QObject *parent = nullptr);
 
     Mirelo *m_mainWindow = nullptr;
+
+    // Region frame and custom size panel.
+    bool m_customAreaRequested = false;
 };

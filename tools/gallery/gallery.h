@@ -49,6 +49,8 @@ QWidget *makeCommonFrameNoTitle();
 QWidget *makeSplash();
 QList<GalleryEntry> dialogEntries();
 
+// The drawing palette's pages and the annotation shapes (annotationgallery.cpp).
+QList<GalleryEntry> annotationEntries();
 // The watermark page and its preview (watermarkgallery.cpp).
 QList<GalleryEntry> watermarkEntries();
 
