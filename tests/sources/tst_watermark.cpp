@@ -242,6 +242,24 @@ private slots:
         QCOMPARE(visible.at(0).at(0).toBool(), false);
     }
 
+    void keypadEnterIsSwallowedAndTheCaptionGreys()
+    {
+        const QByteArray before = settingsBytes();
+        QPointer<Watermark> page = openPage();
+        page->form()->btnOK->setFocus();
+        QTest::keyClick(page, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(page->isVisible());
+        QCOMPARE(settingsBytes(), before);
+
+        QApplication::setActiveWindow(page);
+        QTRY_COMPARE(page->form()->lblCaption->styleSheet(), QStringLiteral("color:white"));
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QTRY_COMPARE(page->form()->lblCaption->styleSheet(), QStringLiteral("color:gray"));
+        page->reject();
+    }
+
     void storedItemsArePlacedOnceIntoTheCanvas()
     {
         // Stored at scale 1.5, near the bottom-right corner.

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QWidget>
 
 #include <cstdio>
@@ -57,7 +58,8 @@ int runLive(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
     g_enviroment = new Enviroment(&app);
 
-    QWidget *w = entry->make();
+    // A window that deletes itself when closed may be gone at the end.
+    QPointer<QWidget> w = entry->make();
     if (!w)
         return 1;
     if (!w->isVisible())

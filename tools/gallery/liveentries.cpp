@@ -10,6 +10,10 @@
 #include "core/enviroment.h"
 #include "mycustomareaselect.h"
 #include "regionowner.h"
+#include "ui_watermark.h"
+#include "watermark.h"
+#include "watermarkeditor.h"
+#include "watermarkitem.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -79,6 +83,37 @@ QWidget *makeCustomSizePanel()
     return panel;
 }
 
+// Watermark page.
+// The page as the main window opens it. For X11 tests it prints where its
+// controls are ("at NAME X Y" in window coordinates) and its current item
+// ("item LEFT TOP WIDTH HEIGHT"), and the live mode ends with the page.
+QWidget *makeWatermarkPage()
+{
+    auto *page = new Watermark;
+    page->show();
+    // Loading the store hides controls: let the layout settle first.
+    page->layout()->activate();
+    QCoreApplication::processEvents();
+    const auto at = [page](const char *name, QWidget *w, const QPoint &point) {
+        const QPoint p = w->mapTo(page, point);
+        std::printf("at %s %d %d\n", name, p.x(), p.y());
+    };
+    at("caption", page->form()->wdtCaption, QPoint(10, page->form()->wdtCaption->height() / 2));
+    at("preview", page->form()->btnPreview, page->form()->btnPreview->rect().center());
+    at("ok", page->form()->btnOK, page->form()->btnOK->rect().center());
+    if (WatermarkItem *item = page->editor()->currentItem()) {
+        const QRect r = item->rect();
+        std::printf("item %d %d %d %d\n", r.x(), r.y(), r.width(), r.height());
+    }
+    std::fflush(stdout);
+    QObject::connect(page, &QDialog::finished, [](int result) {
+        std::printf("finished %d\n", result);
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
+    return page;
+}
+
 } // namespace
 
 const QList<GalleryEntry> &liveEntries()
@@ -87,6 +122,7 @@ const QList<GalleryEntry> &liveEntries()
         {"region-frame", [] { return static_cast<QWidget *>(makeRegionFrame()); }},
         {"region-picker", makeRegionPicker},
         {"custom-size-panel", makeCustomSizePanel},
+        {"watermark", makeWatermarkPage},
     };
     return entries;
 }
