@@ -8,7 +8,10 @@
 #include "core/languages.h"
 #include "core/logfile.h"
 #include "core/myconfig.h"
+#include "areaselected.h"
 #include "commondialog.h"
+#include "controller.h"
+#include "mycustomareaselect.h"
 #include "myframe.h"
 #include "skinmanager.h"
 #include "audiodevicelist.h"
@@ -55,6 +58,9 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     stateLog(QStringLiteral("Enviroment init"));
     g_enviroment = new Enviroment(this);
 
+    stateLog(QStringLiteral("AreaSelected init"));
+    g_areaSelected = new AreaSelected(this);
+
     initSources();
 
     if (g_runStateLog)
@@ -64,6 +70,11 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
 Mirelo::~Mirelo()
 {
     deleteSources();
+    // The frame may have no parent (recording mode), so it goes explicitly.
+    delete m_customAreaSelect;
+    m_customAreaSelect = nullptr;
+    delete g_areaSelected;
+    g_areaSelected = nullptr;
     engineShutdown();
     SkinManager::destroyInstance();
     // The settings holder goes with its parent, this window.
@@ -152,6 +163,41 @@ bool Mirelo::confirmClose()
 
 void Mirelo::newInstanceMessage(const QString &) {}
 
+// Region frame and custom size panel.
+void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
+{
+    Controller *controller = Controller::instance();
+    if (controller->customAreaRequested()) {
+        controller->setCustomAreaRequested(false);
+    } else if (commit) {
+        // Switching to region recording on the video page comes with the
+        // main window's pages.
+    }
+    if (!g_areaSelected)
+        return;
+    const QRect r = g_areaSelected->selectedRect();
+    g_areaSelected->setSelectedRectImmediately(QRect(r.topLeft(), size));
+}
+
+void Mirelo::actShowCustomSelectArea()
+{
+    if (g_runLog)
+        g_runLog->write(0, QStringLiteral("in actShowCustomSelectArea"), true);
+    if (!g_areaSelected)
+        return;
+    g_areaSelected->setFullScreenMode(false);
+    if (!m_customAreaSelect)
+        m_customAreaSelect = new MyCustomAreaSelect(this, nullptr, Qt::FramelessWindowHint);
+    if (g_runLog)
+        g_runLog->write(0, QStringLiteral("g_areaSelected->setParentVisible(false)"), true);
+    g_areaSelected->setParentVisible(false);
+    if (g_runLog)
+        g_runLog->write(0, QStringLiteral("this->isVisible(): %1").arg(isVisible() ? 1 : 0), true);
+    g_areaSelected->show();
+    m_customAreaSelect->placeBesideArea();
+    m_customAreaSelect->show();
+}
+
 // ---- webcam and sound sources ----
 
 void Mirelo::initSources()
@@ -213,8 +259,8 @@ void Mirelo::placeCameraWindow(int position)
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen || !g_cameraWindow)
         return;
-    // The region the webcam is recorded beside.
-    const QRect reference = screen->geometry();
+    // Beside the recorded region: the region frame's window.
+    const QRect reference = g_areaSelected ? g_areaSelected->frameGeometry() : screen->geometry();
     const int bottomGap = screen->geometry().height() - screen->availableGeometry().height() - 1;
     g_cameraWindow->move(CameraWindow::placement(position, g_cameraWindow->size(), reference, bottomGap));
 }

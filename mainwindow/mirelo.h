@@ -5,11 +5,14 @@
 
 #include <QMainWindow>
 
+#include "regionowner.h"
+
 class EngineEvents;
+class MyCustomAreaSelect;
 class MyFrame;
 class TitleBar;
 
-class Mirelo : public QMainWindow
+class Mirelo : public QMainWindow, public RegionOwner
 {
     Q_OBJECT
 public:
@@ -27,7 +30,12 @@ public:
 
     // Work started once the frame shows (update checks).
     void startDeferredTasks();
-    void setFrameVisible(bool visible);
+    void setFrameVisible(bool visible) override;
+
+    // Region frame and custom size panel.
+    // A size from the custom size panel: keeps the region's top-left corner.
+    void setCustomAreaSize(const QSize &size, bool commit) override;
+    MyCustomAreaSelect *customAreaSelect() const { return m_customAreaSelect; }
 
     // Whether the frame may close now; hiding to the tray refuses.
     bool confirmClose();
@@ -47,6 +55,9 @@ public slots:
     // The tray's Exit: the next close leaves without asking.
     void requestExit() { m_exitRequested = true; }
 
+    // Region frame and custom size panel.
+    void actShowCustomSelectArea();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -61,4 +72,7 @@ private:
     TitleBar *m_titleBar = nullptr;
     EngineEvents *m_engineEvents = nullptr;
     bool m_exitRequested = false;
+
+    // Region frame and custom size panel.
+    MyCustomAreaSelect *m_customAreaSelect = nullptr;
 };

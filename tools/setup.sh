@@ -22,6 +22,9 @@ packages=(
   p7zip-full
   # free fonts behind the Windows font names
   fonts-dejavu-core fonts-noto-core
+  # region frame: input and window shapes; a metric twin of "Arial"; tests:
+  # a window of known size and a compositing manager for the virtual X server
+  libxcb-shape0-dev fonts-liberation x11-apps xcompmgr
 )
 
 missing=()

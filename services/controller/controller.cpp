@@ -22,6 +22,13 @@ Mirelo *Controller::mainWindow() const
     return m_mainWindow;
 }
 
+// Region frame and custom size panel.
+void Controller::showCustomSelectArea()
+{
+    if (m_mainWindow)
+        m_mainWindow->actShowCustomSelectArea();
+}
+
 void Controller::closeCamera()
 {
     emit closeCameraRequested();

@@ -16,6 +16,13 @@ public:
     void setMainWindow(Mirelo *mainWindow);
     Mirelo *mainWindow() const;
 
+    // Region frame and custom size panel.
+    // One-shot flag: the region frame asked for the custom size panel.
+    void setCustomAreaRequested(bool requested) { m_customAreaRequested = requested; }
+    bool customAreaRequested() const { return m_customAreaRequested; }
+    // Opens the main window's custom size panel.
+    void showCustomSelectArea();
+
     // Webcam and sound sources: requests of their windows, carried to the
     // main window. Each also emits its signal, once per request.
     void closeCamera();
@@ -32,4 +39,7 @@ private:
     explicit Controller(QObject *parent = nullptr);
 
     Mirelo *m_mainWindow = nullptr;
+
+    // Region frame and custom size panel.
+    bool m_customAreaRequested = false;
 };

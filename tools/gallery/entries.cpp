@@ -17,6 +17,7 @@ const QList<GalleryEntry> &galleryEntries()
         {"frame-common-no-title", gallery::makeCommonFrameNoTitle},
         {"splash", gallery::makeSplash},
     } + gallery::dialogEntries()
+      + gallery::annotationEntries()
       + gallery::sourceEntries();
     return entries;
 }

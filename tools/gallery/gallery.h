@@ -49,6 +49,9 @@ QWidget *makeCommonFrameNoTitle();
 QWidget *makeSplash();
 QList<GalleryEntry> dialogEntries();
 
+// The drawing palette's pages and the annotation shapes (annotationgallery.cpp).
+QList<GalleryEntry> annotationEntries();
+
 // Webcam list, window and settings, sound lists (sourcesgallery.cpp).
 QList<GalleryEntry> sourceEntries();
 

@@ -1,8 +1,11 @@
 // Renders every gallery entry in both skins at scales 1.0 and 1.5:
 //   mirelo_gallery SKIN_ROOT OUT_DIR [ENTRY...]
 // writes OUT_DIR/<skin>/<scale>/<entry>.png.
+//   mirelo_gallery --live ENTRY [--skin SKIN_ROOT]
+// opens one window on the current display instead (live.h).
 
 #include "gallery.h"
+#include "live.h"
 
 #include "core/languages.h"
 #include "core/vocabulary.h"
@@ -18,9 +21,12 @@
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const bool live = isLiveMode(argc, argv);
+    if (!live && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (live)
+        return runLive(app);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: mirelo_gallery SKIN_ROOT OUT_DIR [ENTRY...]\n");

@@ -1,0 +1,58 @@
+#pragma once
+// The windows on the screen, for the area picker: each top-level window with
+// its descendants, topmost first, rectangles in root (desktop) coordinates.
+//
+// On X11 this is the window tree from the root, not the window manager's
+// client list: a managed window's top-level is its frame, whose rectangle
+// holds the title bar the picker's title rule expects.
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+struct WindowListEntry {
+    quint32 id = 0;
+    QRect rect;          // inclusive right and bottom, desktop coordinates
+    bool visible = false; // viewable and able to show pixels (not input-only)
+    QString className;   // WM_CLASS class of the client window; may be empty
+    QVector<WindowListEntry> children; // topmost first
+};
+
+class WindowList
+{
+public:
+    virtual ~WindowList();
+
+    // Top-level windows, topmost first. `skip` names windows left out with
+    // all they hold (the program's own).
+    virtual QVector<WindowListEntry> windows(const QVector<quint32> &skip) = 0;
+
+    // The program's list: the X server's on the xcb platform, else an empty
+    // list.
+    static WindowList *instance();
+    // Replaces it (tests); the caller keeps ownership, null restores.
+    static void setInstance(WindowList *list);
+};
+
+// The X server's window tree, read through the program's own connection.
+class X11WindowList : public WindowList
+{
+public:
+    QVector<WindowListEntry> windows(const QVector<quint32> &skip) override;
+};
+
+// No window system (offscreen): no windows.
+class NullWindowList : public WindowList
+{
+public:
+    QVector<WindowListEntry> windows(const QVector<quint32> &) override { return {}; }
+};
+
+// A list set by the test.
+class FakeWindowList : public WindowList
+{
+public:
+    FakeWindowList();  // installs itself
+    ~FakeWindowList() override;
+    QVector<WindowListEntry> windows(const QVector<quint32> &) override { return entries; }
+    QVector<WindowListEntry> entries;
+};

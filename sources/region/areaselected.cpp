@@ -1,0 +1,392 @@
+#include "areaselected.h"
+#include "ui_areaselected.h"
+
+#include "areaselecting.h"
+#include "graphicdrawing.h"
+#include "controller.h"
+#include "regiongeometry.h"
+#include "regionowner.h"
+#include "regionscreens.h"
+#include "skinmanager.h"
+#include "platform/windowshape.h"
+#include "platform/windowstacking.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPropertyAnimation>
+#include <QThread>
+#include <QWindow>
+
+AreaSelected *g_areaSelected = nullptr;
+
+namespace {
+
+// No taskbar entry; the stays-on-top state of recording mode comes from the
+// stacking layer, so it never re-creates the native window.
+constexpr Qt::WindowFlags kFrameFlags = Qt::Tool | Qt::FramelessWindowHint | Qt::CustomizeWindowHint;
+constexpr int kToolBarHeight = 43;
+
+Qt::CursorShape cursorFor(int zone)
+{
+    switch (zone) {
+    case region::ZoneMove:
+        return Qt::SizeAllCursor;
+    case region::ZoneLeft:
+    case region::ZoneRight:
+        return Qt::SizeHorCursor;
+    case region::ZoneTop:
+    case region::ZoneBottom:
+        return Qt::SizeVerCursor;
+    case region::ZoneTopLeft:
+    case region::ZoneBottomRight:
+        return Qt::SizeFDiagCursor;
+    case region::ZoneTopRight:
+    case region::ZoneBottomLeft:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+} // namespace
+
+AreaSelected::AreaSelected(QWidget *owner)
+    : QDialog(owner), ui(new Ui::AreaSelectedClass), m_owner(owner)
+{
+    ui->setupUi(this);
+    setWindowFlags(kFrameFlags);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    m_animation = new QPropertyAnimation(this, "selectedRect", this);
+    m_animation->setDuration(300);
+    connect(m_animation, &QPropertyAnimation::valueChanged, this, [this] { layoutPass(); });
+
+    setFullScreen();
+    setGeometry(m_screenRect);
+
+    m_menu = new QMenu(this);
+    m_actFullScreen = m_menu->addAction(QString(), this, &AreaSelected::actFullScreenTriggered);
+    m_act1080 = m_menu->addAction(QString(), this, &AreaSelected::act1920_1080Triggered);
+    m_act720 = m_menu->addAction(QString(), this, &AreaSelected::act1280_720Triggered);
+    m_act480 = m_menu->addAction(QString(), this, &AreaSelected::act854_480Triggered);
+    m_menu->addSeparator();
+    m_act1024 = m_menu->addAction(QString(), this, &AreaSelected::act1024_768Triggered);
+    m_act640 = m_menu->addAction(QString(), this, &AreaSelected::act640_480Triggered);
+    m_actCustomize = m_menu->addAction(QString(), this, &AreaSelected::actShowCustomSelectArea);
+
+    connect(ui->btnSelectArea, &QToolButton::clicked, this, &AreaSelected::btnSelectAreaClick);
+    connect(ui->btnMaximum, &QToolButton::clicked, this, &AreaSelected::btnMaximumClick);
+    connect(ui->btnAreaSize, &QPushButton::clicked, this, &AreaSelected::btnAreaSizeClick);
+
+    setMouseTracking(true);
+    ui->frmWindowHint->setMouseTracking(true);
+    ui->clientWidget->setStyleSheet(QStringLiteral("background-color: rgba(255, 255, 255, 1)"));
+    ui->clientWidget->hide();
+    ui->frmWindowHint->setFixedSize(int(170 * g_dscale), kToolBarHeight);
+    ui->frmWindowHint->setProperty("STYLE_KEY", QStringLiteral("AREA_TOOLBAR"));
+    ui->btnSelectArea->setProperty("STYLE_KEY", QStringLiteral("AREA_SELECT_BTN"));
+    ui->btnMaximum->setProperty("STYLE_KEY", QStringLiteral("AREA_MAXIMUM_BTN"));
+    ui->btnAreaSize->setProperty("STYLE_KEY", QStringLiteral("AREA_SIZE_BTN"));
+    m_moveIcon = QPixmap(SkinManager::instance()->skinPath() + QStringLiteral("image/movescreen.png"));
+    createDrawing();
+    ui->btnAreaSize->setStyleSheet(QStringLiteral("font-size:16px;"));
+    retranslateUi();
+    layoutPass();
+}
+
+AreaSelected::~AreaSelected()
+{
+    if (g_areaSelected == this)
+        g_areaSelected = nullptr;
+    delete m_drawing;
+    delete ui;
+}
+
+QRect AreaSelected::localSelectedRect() const
+{
+    return m_selectedRect.translated(-region::selectedScreen().topLeft());
+}
+
+void AreaSelected::setSelectedRect(const QRect &rect)
+{
+    // One animation: a new change takes over from a running one, so two
+    // never write the region in turn.
+    m_animation->stop();
+    if (isVisible()) {
+        m_animation->setStartValue(m_selectedRect);
+        m_animation->setEndValue(rect);
+        m_animation->start();
+    } else {
+        m_selectedRect = rect;
+        layoutPass();
+    }
+}
+
+void AreaSelected::setSelectedRectImmediately(const QRect &rect)
+{
+    m_animation->stop();
+    m_selectedRect = rect;
+    layoutPass();
+}
+
+void AreaSelected::setScreenRect(const QRect &rect)
+{
+    m_screenRect = rect;
+    setMaximumSize(rect.size());
+}
+
+bool AreaSelected::isFullScreen() const
+{
+    return m_selectedRect == m_screenRect || m_fullScreen;
+}
+
+void AreaSelected::setShowBoundary(bool on)
+{
+    m_showBoundary = on;
+    update();
+}
+
+void AreaSelected::setAllowMoveRegion(bool on)
+{
+    m_allowMoveRegion = on;
+    update();
+}
+
+void AreaSelected::setParentVisible(bool visible)
+{
+    // Only the owner as parent: in recording mode the frame has none.
+    if (auto *owner = dynamic_cast<RegionOwner *>(parentWidget()))
+        owner->setFrameVisible(visible);
+}
+
+void AreaSelected::retranslateUi()
+{
+    ui->retranslateUi(this);
+    const QRect screen = region::selectedScreen();
+    m_menu->setTitle(tr("Fixed region"));
+    m_actFullScreen->setText(tr("%1x%2 (FullScreen)").arg(screen.width()).arg(screen.height()));
+    m_act1080->setText(QStringLiteral("1920x1080 (1080p)"));
+    m_act720->setText(QStringLiteral("1280x720 (720p)"));
+    m_act480->setText(QStringLiteral("854x480 (480p)"));
+    m_act1024->setText(QStringLiteral("1024x768"));
+    m_act640->setText(QStringLiteral("640x480"));
+    m_actCustomize->setText(tr("Customize"));
+    ui->btnSelectArea->setToolTip(tr("Select region/window"));
+    ui->btnMaximum->setToolTip(tr("Full Screen"));
+    ui->btnAreaSize->setText(QStringLiteral("%1 x %2").arg(m_selectedRect.width()).arg(m_selectedRect.height()));
+}
+
+void AreaSelected::layoutPass()
+{
+    const QRect &r = m_selectedRect;
+    m_leftEdge = r.left() <= m_screenRect.left();
+    m_rightEdge = r.right() >= m_screenRect.right();
+    m_topEdge = r.top() <= m_screenRect.top();
+    m_bottomEdge = r.bottom() >= m_screenRect.bottom();
+    updateDrawingArea();
+    if (!m_recordingMode) {
+        placeToolBar();
+        ui->clientWidget->setGeometry(toLocal(r));
+        ui->btnAreaSize->setText(QStringLiteral("%1 x %2").arg(r.width()).arg(r.height()));
+    }
+    repaint();
+    updateShape();
+    emit selectedRectChanged(m_selectedRect);
+}
+
+void AreaSelected::placeToolBar()
+{
+    ui->frmWindowHint->setGeometry(toLocal(region::toolBarRect(ui->frmWindowHint->size(), m_selectedRect, m_screenRect)));
+}
+
+void AreaSelected::setFullScreen()
+{
+    setScreenRect(region::desktop());
+    setSelectedRect(m_screenRect);
+    m_fullScreen = true;
+}
+
+void AreaSelected::setRatioLocked(bool locked)
+{
+    m_ratioLocked = locked;
+    if (locked)
+        m_ratio = region::safeRatio(m_selectedRect.width(), m_selectedRect.height());
+}
+
+void AreaSelected::actFullScreenTriggered()
+{
+    setFullScreen();
+}
+
+void AreaSelected::applyPreset(int width, int height)
+{
+    setSelectedRect(region::presetRect(QSize(width, height), region::selectedScreen()));
+    m_fullScreen = false;
+    show();
+}
+
+void AreaSelected::act1920_1080Triggered() { applyPreset(1920, 1080); }
+void AreaSelected::act1280_720Triggered() { applyPreset(1280, 720); }
+void AreaSelected::act854_480Triggered() { applyPreset(854, 480); }
+void AreaSelected::act1024_768Triggered() { applyPreset(1024, 768); }
+void AreaSelected::act640_480Triggered() { applyPreset(640, 480); }
+
+void AreaSelected::actShowCustomSelectArea()
+{
+    Controller::instance()->setCustomAreaRequested(true);
+    Controller::instance()->showCustomSelectArea();
+}
+
+void AreaSelected::btnSelectAreaClick()
+{
+    hide();
+    // The snapshot must not show the frame: let the X server really unmap
+    // it, then give a compositor's fade its time.
+    WindowShape::instance()->sync();
+    QThread::msleep(300);
+    {
+        AreaSelecting picker(nullptr);
+        // An empty pick (a click that ended level with its start) is no
+        // pick: the region stays.
+        if (picker.exec() == QDialog::Accepted && picker.selectedRect().width() >= 1
+            && picker.selectedRect().height() >= 1) {
+            setSelectedRect(picker.selectedRect());
+            m_fullScreen = false;
+        }
+    }
+    show();
+}
+
+void AreaSelected::btnMaximumClick()
+{
+    setFullScreen();
+}
+
+void AreaSelected::btnAreaSizeClick()
+{
+    QPushButton *button = ui->btnAreaSize;
+    QPoint p = button->mapToGlobal(button->pos());
+    p.ry() += button->height() / 2;
+    p.rx() -= button->width() / 2;
+    m_menu->exec(p);
+}
+
+void AreaSelected::setRecordingMode(bool on)
+{
+    ui->frmWindowHint->setVisible(!on);
+    if (on && !m_recordingMode) {
+        // Parentless, so the window manager ties it to no hidden main window.
+        setParent(nullptr, kFrameFlags);
+        winId();
+        WindowStacking::instance()->setStaysOnTop(windowHandle(), true);
+    } else if (!on && m_recordingMode) {
+        WindowStacking::instance()->setStaysOnTop(windowHandle(), false);
+        setParent(m_owner, kFrameFlags);
+        leaveDrawing();
+    }
+    m_recordingMode = on;
+    if (!on)
+        placeToolBar();
+    update();
+    updateShape();
+}
+
+bool AreaSelected::event(QEvent *event)
+{
+    const bool result = QDialog::event(event);
+    // A new native window starts without our shape.
+    if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show) {
+        m_lastInput = QRegion();
+        m_lastBounding = QRegion();
+        m_shaped = false;
+        updateShape();
+    }
+    return result;
+}
+
+void AreaSelected::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_pressed)
+        return;
+    m_animation->stop();
+    m_pressed = true;
+    m_lastPoint = toDesktop(event->pos());
+    if (m_zone != region::ZoneNone)
+        repaint();
+}
+
+void AreaSelected::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    repaint();
+}
+
+void AreaSelected::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = toDesktop(event->pos());
+    if (m_selectedRect == m_screenRect || m_fullScreen)
+        return;
+    if (m_pressed) {
+        if (m_zone == region::ZoneNone)
+            return;
+        const region::Steps steps =
+            region::dragSteps(m_zone, m_selectedRect, p, m_lastPoint, m_ratioLocked, m_ratio);
+        m_lastPoint = p;
+        m_selectedRect = region::applySteps(m_selectedRect, steps, m_screenRect);
+        layoutPass();
+        return;
+    }
+    if (graphicType() != 0) {
+        if (m_zone != region::ZoneNone) {
+            m_zone = region::ZoneNone;
+            setCursor(Qt::ArrowCursor);
+        }
+        return;
+    }
+    int zone = region::ZoneNone;
+    if (!m_recordingMode || m_allowMoveRegion) {
+        zone = region::frameZone(m_selectedRect, p, m_ratioLocked, m_recordingMode);
+        for (const QRect &r : qAsConst(m_moveRects)) {
+            if (r.contains(p))
+                zone = region::ZoneMove;
+        }
+    }
+    if (zone != m_zone) {
+        m_zone = zone;
+        setCursor(cursorFor(zone));
+    }
+}
+
+void AreaSelected::keyPressEvent(QKeyEvent *event)
+{
+    // Escape never closes the frame.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void AreaSelected::updateShape()
+{
+    if (!windowHandle() || !testAttribute(Qt::WA_WState_Created))
+        return;
+    WindowShape *shape = WindowShape::instance();
+    const QRegion input = inputRegion();
+    if (!m_shaped || input != m_lastInput) {
+        shape->setInputRegion(windowHandle(), input);
+        m_lastInput = input;
+    }
+    // Without a compositor the transparent pixels would show (and record)
+    // black: the window is cut to what it paints.
+    if (!shape->compositingManagerRunning()) {
+        const QRegion painted = paintedRegion();
+        if (!m_shaped || painted != m_lastBounding) {
+            shape->setBoundingRegion(windowHandle(), painted);
+            m_lastBounding = painted;
+        }
+    }
+    m_shaped = true;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The arithmetic of the area picker, the region frame and the custom size
+// panel, kept apart from the windows so it can be checked on its own. All
+// rectangles are QRects with inclusive right and bottom.
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QVector>
+
+namespace region {
+
+// Pointer zones: the classic hit-test numbers (they are stored as int).
+enum Zone {
+    ZoneNone = 0,
+    ZoneMove = 1,
+    ZoneLeft = 10,
+    ZoneRight = 11,
+    ZoneTop = 12,
+    ZoneTopLeft = 13,
+    ZoneTopRight = 14,
+    ZoneBottom = 15,
+    ZoneBottomLeft = 16,
+    ZoneBottomRight = 17,
+};
+
+// The smallest width and height a drag leaves a region.
+constexpr int kMinimumSide = 100;
+
+// The window the picker offers under the pointer: the outermost window when
+// the pointer is on its top 5 pixels (its title bar), else the innermost;
+// the screen when there is none. Cut to the screen, so a window hanging
+// past its edge is never offered beyond it.
+QRect windowRectAt(const QVector<QRect> &windowRects, const QRect &screenRect, const QPoint &point);
+
+// The snapshot with red, green and blue lowered by 100 (at least 0), alpha
+// kept.
+QImage dimmed(const QImage &image);
+
+// Top-left of the picker's 198 x 134 magnifier for a pointer at `pointer`,
+// in a dialog of size `dialog`: below right, flipped above and/or left near
+// the bottom and right edges.
+QPoint magnifierTopLeft(const QPoint &pointer, const QSize &dialog);
+
+// The frame's zone under the pointer (before the move icons are looked at).
+// Only call for a region that is neither full screen nor being dragged.
+int frameZone(const QRect &region, const QPoint &p, bool ratioLocked, bool recordingMode);
+
+// The edge steps of one drag step.
+struct Steps {
+    int dl = 0, dt = 0, dr = 0, db = 0;
+};
+// The steps a pointer at p asks for in `zone` (lastPoint: the previous
+// pointer position; ratio: width / height when locked).
+Steps dragSteps(int zone, const QRect &region, const QPoint &p, const QPoint &lastPoint, bool ratioLocked,
+                double ratio);
+// Applies the minimum size and the desktop bounds to the steps and returns
+// the new region. One rule for the frame and the screenshot tool: a step
+// never leaves a side under 100 px from a larger one, never inverts the
+// region, and a move past an edge is dropped on that axis only.
+QRect applySteps(const QRect &region, Steps s, const QRect &bounds);
+
+// A preset size centred on the screen, cut to it.
+QRect presetRect(const QSize &size, const QRect &screen);
+
+// Where the frame's tool bar goes for a region (keeps the bar's size).
+QRect toolBarRect(const QSize &bar, const QRect &region, const QRect &screen);
+
+// Where the custom size panel goes beside the region on the screen.
+QRect panelRect(const QSize &panel, const QRect &region, const QRect &screen);
+
+// width / height, or 1.0 when either side is empty.
+double safeRatio(int width, int height);
+
+} // namespace region

@@ -1,0 +1,44 @@
+#include "regionscreens.h"
+
+#include "core/enviroment.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace region {
+
+namespace {
+DataGroupPrivate *privateData()
+{
+    return g_enviroment ? g_enviroment->privateData : nullptr;
+}
+} // namespace
+
+QRect selectedScreen()
+{
+    if (DataGroupPrivate *p = privateData()) {
+        const QRect r = p->selectedScreenGeometry();
+        if (!r.isNull())
+            return r;
+    }
+    return desktop();
+}
+
+QRect desktop()
+{
+    if (DataGroupPrivate *p = privateData())
+        return p->screenGeometry(-1);
+    QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->virtualGeometry() : QRect();
+}
+
+QPixmap grabSelectedScreen()
+{
+    if (DataGroupPrivate *p = privateData())
+        return p->grabSelectedScreen();
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect r = desktop();
+    return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()) : QPixmap();
+}
+
+} // namespace region
