@@ -100,6 +100,7 @@ CameraWindow::CameraWindow(QWidget *parent) : QDialog(nullptr), ui(new Ui::Camer
 
 CameraWindow::~CameraWindow()
 {
+    delete m_menu;
     delete m_toolFrame;
     delete ui;
 }
@@ -165,7 +166,8 @@ void CameraWindow::applyButtonStyles()
 
 void CameraWindow::buildMenu()
 {
-    m_menu = new QMenu(this);
+    // Not a child: the window's own white style sheet would reach the menu.
+    m_menu = new QMenu;
     m_actSettings = m_menu->addAction(tr("Camera Settings"));
     m_transparencyMenu = m_menu->addMenu(tr("Transparency"));
     m_transparencyMenu->setWindowFlags(m_transparencyMenu->windowFlags() | Qt::FramelessWindowHint);
