@@ -116,6 +116,22 @@ private slots:
         QCOMPARE(calls(), QStringList{"closeCamera"});
     }
 
+    void newNativeWindowGetsThePreview()
+    {
+        CameraWindow w;
+        w.show();
+        clearTrace();
+        // What the preview surface hears when its native window is made anew.
+        QEvent change(QEvent::WinIdChange);
+        QApplication::sendEvent(w.cameraWidget(), &change);
+        const QString open = QStringLiteral("openCamera window=%1").arg(quint64(w.cameraWidget()->winId()));
+        QCOMPARE(callsOf({"openCamera"}), QStringList{open});
+        w.hide();
+        clearTrace();
+        QApplication::sendEvent(w.cameraWidget(), &change);
+        QVERIFY(callsOf({"openCamera"}).isEmpty());
+    }
+
     void transparencyAndStacking()
     {
         FakeWindowStacking stacking;
