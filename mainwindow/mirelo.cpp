@@ -60,6 +60,8 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
 
     stateLog(QStringLiteral("AreaSelected init"));
     g_areaSelected = new AreaSelected(this);
+    // The frame's "Customize" reaches this window through the controller.
+    Controller::instance()->setMainWindow(this);
 
     initSources();
 
@@ -75,6 +77,8 @@ Mirelo::~Mirelo()
     m_customAreaSelect = nullptr;
     delete g_areaSelected;
     g_areaSelected = nullptr;
+    if (Controller::instance()->mainWindow() == this)
+        Controller::instance()->setMainWindow(nullptr);
     engineShutdown();
     SkinManager::destroyInstance();
     // The settings holder goes with its parent, this window.

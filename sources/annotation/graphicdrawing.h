@@ -7,12 +7,14 @@
 #include <QColor>
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QPoint>
 #include <QRect>
 #include <QVector>
 
+#include "myplaintextedit.h"
+
 class GraphicBase;
-class MyPlainTextEdit;
 class QPainter;
 class QWidget;
 
@@ -89,12 +91,13 @@ private:
     void rebuildBlurredBackground();
     void updateHost();
 
-    QWidget *m_host;
+    // Both may go before the controller (the box is the host's child).
+    QPointer<QWidget> m_host;
     QVector<GraphicBase *> m_shapes;
     QVector<GraphicBase *> m_undoneShapes;
     int m_tool = 0;
     GraphicBase *m_currentShape = nullptr;
-    MyPlainTextEdit *m_textBox = nullptr;
+    QPointer<MyPlainTextEdit> m_textBox;
     int m_penSize = 1;
     QColor m_penColor = Qt::red;
     QColor m_fillColor = Qt::red;

@@ -106,6 +106,11 @@ GraphicEditor::GraphicEditor(QWidget *parent, IGraphicEditable *host)
         connect(hostObject, SIGNAL(orderNumberChanged(int)), this, SLOT(doOrderNumberChanged(int)));
 
     ui->lblFontSize->setFixedSize(int(18 * g_dscale), int(20 * g_dscale));
+    // The size row's label grows with the display scale; its page must not
+    // be squeezed below what it holds.
+    ui->statckedColorOrText->setMinimumWidth(
+        qMax(ui->statckedColorOrText->minimumWidth(),
+             qMax(ui->page_6->minimumSizeHint().width(), ui->page_7->minimumSizeHint().width())));
 
     // Without a host there is nothing to draw on.
     if (!m_host) {

@@ -97,10 +97,10 @@ void AreaSelecting::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // On one screen the window manager's full-screen state keeps panels
-    // below; over the whole desktop the geometry alone spans every monitor.
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    for (QScreen *s : screens) {
-        if (screens.size() > 1 && s->geometry() == m_screenRect)
+    // below; over a desktop of several monitors the geometry alone spans
+    // them all.
+    for (QScreen *s : QGuiApplication::screens()) {
+        if (s->geometry() == m_screenRect)
             setWindowState(windowState() | Qt::WindowFullScreen);
     }
     raise();

@@ -6,6 +6,7 @@
 #include "areaselected.h"
 #include "core/vocabulary.h"
 #include "graphicdrawing.h"
+#include "myplaintextedit.h"
 #include "platform/fakewindowstacking.h"
 #include "platform/windowshape.h"
 #include "regiongeometry.h"
@@ -300,6 +301,10 @@ void TestAreaSelected::recordingModeStaysOnTopAndReturns()
     release(frame, QPoint(200, 190));
     QCOMPARE(frame->drawing()->shapes().size(), 1);
     frame->setGraphicType(7);
+    press(frame, QPoint(220, 220));
+    release(frame, QPoint(220, 220));
+    QVERIFY(frame->drawing()->textBox());
+    QTest::keyClicks(frame->drawing()->textBox(), "typed");
     QVERIFY(frame->isRecordingMode());
     QCOMPARE(frame->parentWidget(), nullptr);
     QVERIFY(frame->findChild<QFrame *>("frmWindowHint")->isHidden());
@@ -313,6 +318,7 @@ void TestAreaSelected::recordingModeStaysOnTopAndReturns()
     QVERIFY(frame->drawing()->shapes().isEmpty());
     frame->undo();
     QVERIFY(frame->drawing()->shapes().isEmpty());
+    QVERIFY(frame->drawing()->textBox()->isHidden());
     QVERIFY(!frame->findChild<QFrame *>("frmWindowHint")->isHidden());
 }
 

@@ -3,6 +3,7 @@
 // area, the idle tool, the blurred background and what gets painted.
 #include <QtTest>
 
+#include "core/logfile.h"
 #include "graphicdrawing.h"
 #include "graphiclabel.h"
 #include "graphicstroke.h"
@@ -337,6 +338,25 @@ private slots:
         drawing.paint(&again);
         again.end();
         QCOMPARE(qAlpha(image.pixel(80, 100)), 0);
+    }
+
+    void pressesAndReleasesAreLogged()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("myrun.log"));
+        g_runLog = new LogFile(path);
+        Host host;
+        GraphicDrawing drawing(&host);
+        drawing.setGraphicType(2);
+        drag(&host, QPoint(12, 34), QPoint(56, 78));
+        delete g_runLog;
+        g_runLog = nullptr;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith(QStringLiteral("[Info]GraphicDrawing start pos: (12, 34) <date time=")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("[Info]GraphicDrawing end pos: (56, 78) <date time=")));
     }
 
     void shapesDieWithTheController()

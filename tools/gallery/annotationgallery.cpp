@@ -119,7 +119,7 @@ QWidget *shapeSheet()
             p.fillRect(x, 0, 8, 260, QColor(0xDC, 0xE0, 0xEA));
         p.setPen(Qt::black);
         p.setFont(QFont(QStringLiteral("Tahoma"), 14));
-        p.drawText(QRect(440, 150, 190, 100), Qt::AlignCenter, QStringLiteral("Blurred text"));
+        p.drawText(QRect(500, 150, 130, 100), Qt::AlignCenter, QStringLiteral("Blurred"));
     }
     board->drawing().setBackground(background);
     board->drawing().setBlurRadius(6);
@@ -149,24 +149,25 @@ QWidget *shapeSheet()
     d.setGraphicType(8);
     d.setFillColor(Qt::red);
     d.setFontColor(Qt::white);
-    for (int size : {1, 2, 4, 8}) {
-        d.setPenSize(size);
-        send(board, QEvent::MouseButtonPress, QPoint(180 + size * 12, 160 + size * 5));
-        send(board, QEvent::MouseButtonRelease, QPoint(180 + size * 12, 160 + size * 5));
+    const QList<QPair<int, QPoint>> callouts = {{1, {170, 170}}, {2, {200, 175}}, {4, {240, 185}}, {8, {290, 200}}};
+    for (const auto &c : callouts) {
+        d.setPenSize(c.first);
+        send(board, QEvent::MouseButtonPress, c.second);
+        send(board, QEvent::MouseButtonRelease, c.second);
     }
     d.setGraphicType(7);
     d.setPenColor(Qt::black);
     d.setFontSize(14);
-    send(board, QEvent::MouseButtonPress, QPoint(300, 140));
-    d.textBox()->setPlainText(QStringLiteral("Text line one\n\nafter an empty line"));
+    send(board, QEvent::MouseButtonPress, QPoint(325, 140));
+    d.textBox()->setPlainText(QStringLiteral("Text, line one\n\nafter an empty line"));
     d.commitTextBox();
     d.setGraphicType(9);
     d.setPenSize(8);
     stroke(board, {{20, 60}, {120, 60}});
     d.setRectangleMode(true);
-    stroke(board, {{60, 230}, {140, 250}});
+    stroke(board, {{90, 150}, {130, 200}});
     d.setGraphicType(10);
-    stroke(board, {{450, 160}, {620, 240}});
+    stroke(board, {{500, 160}, {630, 240}});
     d.setGraphicType(0);
     return board;
 }

@@ -52,6 +52,10 @@ QList<GalleryEntry> dialogEntries();
 // The drawing palette's pages and the annotation shapes (annotationgallery.cpp).
 QList<GalleryEntry> annotationEntries();
 
+// The area picker, the region frame and the custom size panel
+// (regiongallery.cpp).
+QList<GalleryEntry> regionEntries();
+
 // Webcam list, window and settings, sound lists (sourcesgallery.cpp).
 QList<GalleryEntry> sourceEntries();
 

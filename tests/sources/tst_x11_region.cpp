@@ -1,0 +1,203 @@
+// The region windows on a private X server, driven with xdotool: the picker
+// over real windows, clicks through the frame, its bracket drag, what a
+// grab of the screen shows with and without a compositing manager, and the
+// size panel typed into.
+#include <QtTest>
+
+#include "areaselected.h"
+#include "areaselecting.h"
+#include "core/vocabulary.h"
+#include "mycustomareaselect.h"
+#include "platform/windowlist.h"
+#include "platform/windowshape.h"
+#include "programrun.h"
+#include "regionowner.h"
+#include "skinmanager.h"
+#include "testsupport.h"
+
+#include <QScreen>
+#include <QSpinBox>
+
+using testsupport::xdotool;
+
+namespace {
+
+// A plain window of one colour that counts the presses it gets.
+class Target : public QWidget
+{
+public:
+    explicit Target(const QRect &geometry)
+    {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setGeometry(geometry);
+        setAutoFillBackground(true);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, QColor(0, 200, 0));
+        setPalette(p);
+    }
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+
+class Owner : public QWidget, public RegionOwner
+{
+public:
+    void setFrameVisible(bool) override {}
+    void setCustomAreaSize(const QSize &size, bool) override
+    {
+        g_areaSelected->setSelectedRectImmediately(QRect(g_areaSelected->selectedRect().topLeft(), size));
+    }
+};
+
+// Runs xdotool once the event loop turns (a modal dialog is running then).
+void later(int ms, const QStringList &arguments)
+{
+    QTimer::singleShot(ms, [arguments] { QProcess::startDetached("xdotool", arguments); });
+}
+
+QRgb screenPixel(const QPoint &p)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, p.x(), p.y(), 1, 1).toImage().pixel(0, 0);
+}
+
+void showAndWait(QWidget *w)
+{
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    WindowShape::instance()->sync();
+}
+
+} // namespace
+
+class TestX11Region : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        SkinManager::instance()->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo", testsupport::binDir() + "/Skin");
+    }
+
+    void pickerPicksAWindowAndEscapePicksNothing()
+    {
+        QProcess xlogo;
+        xlogo.start("xlogo", {"-geometry", "200x150+300+200"});
+        QVERIFY(xlogo.waitForStarted());
+        auto shown = [] {
+            for (const WindowListEntry &e : WindowList::instance()->windows({}))
+                if (e.className == QLatin1String("XLogo") && e.visible)
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(shown(), 10000);
+        {
+            AreaSelecting picker(nullptr);
+            later(500, {"mousemove", "390", "290", "sleep", "0.2", "mousemove", "400", "300", "sleep", "0.3",
+                        "click", "1"});
+            QCOMPARE(picker.exec(), int(QDialog::Accepted));
+            // Well below its top: the innermost window, xlogo's drawing.
+            QCOMPARE(picker.selectedRect(), QRect(301, 201, 200, 150));
+        }
+        {
+            AreaSelecting picker(nullptr);
+            later(500, {"mousemove", "420", "310", "sleep", "0.3", "key", "Escape"});
+            QCOMPARE(picker.exec(), int(QDialog::Rejected));
+        }
+        xlogo.kill();
+        xlogo.waitForFinished();
+    }
+
+    void clicksGoThroughAndBracketsResize()
+    {
+        QProcess compositor;
+        compositor.start("xcompmgr", QStringList());
+        QVERIFY(compositor.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(WindowShape::instance()->compositingManagerRunning(), 10000);
+        Target target(QRect(200, 200, 300, 200));
+        showAndWait(&target);
+        AreaSelected frame(nullptr);
+        g_areaSelected = &frame;
+        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
+        frame.setFullScreenMode(false);
+        showAndWait(&frame);
+
+        QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
+        QTRY_COMPARE(target.presses, 1);
+
+        // The bottom-right bracket, dragged 50 px out.
+        QVERIFY(xdotool({"mousemove", "698", "498", "sleep", "0.2", "mousemove", "699", "499", "sleep", "0.2",
+                         "mousedown", "1", "sleep", "0.2", "mousemove", "720", "520", "sleep", "0.2", "mousemove",
+                         "749", "549", "sleep", "0.2", "mouseup", "1"}));
+        QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 650, 450));
+        QCOMPARE(target.presses, 1);
+        g_areaSelected = nullptr;
+        compositor.kill();
+        compositor.waitForFinished();
+    }
+
+    void withoutCompositorTheDesktopShowsThrough()
+    {
+        QVERIFY(!WindowShape::instance()->compositingManagerRunning());
+        Target target(QRect(200, 200, 300, 200));
+        showAndWait(&target);
+        AreaSelected frame(nullptr);
+        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
+        frame.setFullScreenMode(false);
+        showAndWait(&frame);
+        QTest::qWait(200);
+        // Inside the region the window below shows as it is, never black.
+        QCOMPARE(QColor(screenPixel(QPoint(300, 250))), QColor(0, 200, 0));
+        QCOMPARE(QColor(screenPixel(QPoint(480, 380))), QColor(0, 200, 0));
+    }
+
+    void pickFromTheFrameShowsNoFrame()
+    {
+        AreaSelected frame(nullptr);
+        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
+        frame.setFullScreenMode(false);
+        showAndWait(&frame);
+        // The frame is painted on the screen before the pick.
+        QCOMPARE(QColor(screenPixel(QPoint(99, 98))), QColor(235, 51, 36));
+        QImage snapshot;
+        QTimer::singleShot(1000, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *picker = qobject_cast<AreaSelecting *>(w)) {
+                    snapshot = picker->desktopImage();
+                    picker->reject();
+                }
+            }
+        });
+        frame.btnSelectAreaClick();
+        QVERIFY(!snapshot.isNull());
+        QVERIFY(QColor(snapshot.pixel(99, 98)) != QColor(235, 51, 36));
+        // A cancelled pick keeps the region and shows the frame again.
+        QCOMPARE(frame.selectedRect(), QRect(100, 100, 600, 400));
+        QVERIFY(frame.isVisible());
+    }
+
+    void typingAWidthResizesTheRegion()
+    {
+        Owner owner;
+        AreaSelected frame(nullptr);
+        g_areaSelected = &frame;
+        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
+        frame.setFullScreenMode(false);
+        showAndWait(&frame);
+        MyCustomAreaSelect panel(&owner);
+        panel.placeBesideArea();
+        showAndWait(&panel);
+        QCOMPARE(panel.geometry().top(), 499 + 3);
+        QCOMPARE(panel.geometry().right(), 699);
+        auto *width = panel.findChild<QSpinBox *>("spinBoxWidth");
+        const QPoint box = width->mapToGlobal(width->rect().center());
+        QVERIFY(xdotool({"mousemove", QString::number(box.x()), QString::number(box.y()), "click", "--repeat", "3", "1",
+                         "sleep", "0.2", "key", "ctrl+a", "type", "500"}));
+        QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 500, 400));
+        g_areaSelected = nullptr;
+    }
+};
+
+QTEST_MAIN(TestX11Region)
+#include "tst_x11_region.moc"
