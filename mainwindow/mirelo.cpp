@@ -262,8 +262,8 @@ void Mirelo::placeCameraWindow(int position)
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen || !g_cameraWindow)
         return;
-    // The region the webcam is recorded beside.
-    const QRect reference = screen->geometry();
+    // Beside the recorded region: the region frame's window.
+    const QRect reference = g_areaSelected ? g_areaSelected->frameGeometry() : screen->geometry();
     const int bottomGap = screen->geometry().height() - screen->availableGeometry().height() - 1;
     g_cameraWindow->move(CameraWindow::placement(position, g_cameraWindow->size(), reference, bottomGap));
 }

@@ -33,6 +33,7 @@ AudioDeviceList::AudioDeviceList(QWidget *parent, int type)
     loadSettings();
 
     ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
     m_group = new QButtonGroup(this);
     buildButtons();
     fixSizes();

@@ -37,6 +37,7 @@ CameraList::CameraList(QWidget *parent)
 
     scanDevice();
     ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
     m_group = new QButtonGroup(this);
     buildButtons();
     connect(m_group, QOverload<int>::of(&QButtonGroup::buttonClicked), this, &CameraList::buttonGroupClicked);

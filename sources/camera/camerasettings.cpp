@@ -35,6 +35,7 @@ CameraSettings::CameraSettings(QWidget *parent)
     ui->btnCancel->setProperty("STYLE_KEY", QStringLiteral("BORDER_BTN"));
     ui->gridLayout->setHorizontalSpacing(int(6 * s));
     ui->gridLayout->setVerticalSpacing(int(6 * s));
+    ui->wdtCaption->setFixedHeight(int(36 * s));
     ui->cameraWidget->setFixedSize(int(400 * s), int(300 * s));
     // The engine draws the preview into this widget's own window.
     ui->cameraWidget->setAttribute(Qt::WA_NativeWindow);

@@ -10,6 +10,7 @@
 #include "cplaywidget.h"
 #include "framelessdrag.h"
 #include "skinmanager.h"
+#include "windowstacking.h"
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
@@ -34,18 +35,12 @@ constexpr int kBorder = 4;
 constexpr int kMinWidth = 80;
 constexpr int kMinHeight = 60;
 
-void defaultStacking(QWidget *window, bool above)
+// The window manager's "above" state on the existing native window: the
+// engine keeps drawing into the preview's window id.
+void setAbove(QWidget *window, bool above)
 {
-    // Never through setWindowFlags: that re-creates the native window.
     window->winId();
-    if (QWindow *handle = window->windowHandle())
-        handle->setFlag(Qt::WindowStaysOnTopHint, above);
-}
-
-CameraWindow::StackingFn &stacking()
-{
-    static CameraWindow::StackingFn fn = defaultStacking;
-    return fn;
+    WindowStacking::instance()->setStaysOnTop(window->windowHandle(), above);
 }
 
 CameraWindow::HistoryFn &history()
@@ -82,11 +77,6 @@ QString buttonStyle(const QString &folder, const QString &base, const QString &n
 }
 } // namespace
 
-void CameraWindow::setStacking(StackingFn fn)
-{
-    stacking() = fn ? std::move(fn) : StackingFn(defaultStacking);
-}
-
 void CameraWindow::setHistoryRecorder(HistoryFn fn)
 {
     history() = std::move(fn);
@@ -110,6 +100,7 @@ CameraWindow::CameraWindow(QWidget *parent) : QDialog(nullptr), ui(new Ui::Camer
 
 CameraWindow::~CameraWindow()
 {
+    delete m_menu;
     delete m_toolFrame;
     delete ui;
 }
@@ -175,7 +166,8 @@ void CameraWindow::applyButtonStyles()
 
 void CameraWindow::buildMenu()
 {
-    m_menu = new QMenu(this);
+    // Not a child: the window's own white style sheet would reach the menu.
+    m_menu = new QMenu;
     m_actSettings = m_menu->addAction(tr("Camera Settings"));
     m_transparencyMenu = m_menu->addMenu(tr("Transparency"));
     m_transparencyMenu->setWindowFlags(m_transparencyMenu->windowFlags() | Qt::FramelessWindowHint);
@@ -242,8 +234,8 @@ QPoint CameraWindow::placement(int position, const QSize &size, const QRect &ref
 
 void CameraWindow::setStickyOnTop(bool on)
 {
-    stacking()(this, on);
-    stacking()(m_toolFrame, on);
+    setAbove(this, on);
+    setAbove(m_toolFrame, on);
     m_actSticky->setChecked(on);
     m_btnStickyOnTop->setChecked(on);
 }

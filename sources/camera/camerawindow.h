@@ -45,10 +45,6 @@ public:
     // left) beside the reference; the lower ones keep bottomGap free.
     static QPoint placement(int position, const QSize &size, const QRect &reference, int bottomGap);
 
-    // Sets the window manager's "above" state of an existing window without
-    // re-creating it (the engine draws into the preview's window id).
-    using StackingFn = std::function<void(QWidget *window, bool above)>;
-    static void setStacking(StackingFn fn);
     // Where a photo is recorded: kind, path, picture size, seconds, bytes.
     using HistoryFn = std::function<void(int kind, const QString &path, const QSize &size, int seconds, qint64 bytes)>;
     static void setHistoryRecorder(HistoryFn fn);

@@ -17,6 +17,7 @@
 #include "controller.h"
 #include "core/globaldefs.h"
 #include "cplaywidget.h"
+#include "fakewindowstacking.h"
 #include "skinmanager.h"
 #include "sourcesfixture.h"
 
@@ -76,7 +77,6 @@ private slots:
     {
         delete g_cameraList;
         g_cameraList = nullptr;
-        CameraWindow::setStacking(nullptr);
         CameraWindow::setHistoryRecorder(nullptr);
         ground.stop();
     }
@@ -116,10 +116,25 @@ private slots:
         QCOMPARE(calls(), QStringList{"closeCamera"});
     }
 
+    void newNativeWindowGetsThePreview()
+    {
+        CameraWindow w;
+        w.show();
+        clearTrace();
+        // What the preview surface hears when its native window is made anew.
+        QEvent change(QEvent::WinIdChange);
+        QApplication::sendEvent(w.cameraWidget(), &change);
+        const QString open = QStringLiteral("openCamera window=%1").arg(quint64(w.cameraWidget()->winId()));
+        QCOMPARE(callsOf({"openCamera"}), QStringList{open});
+        w.hide();
+        clearTrace();
+        QApplication::sendEvent(w.cameraWidget(), &change);
+        QVERIFY(callsOf({"openCamera"}).isEmpty());
+    }
+
     void transparencyAndStacking()
     {
-        QList<QPair<QWidget *, bool>> stacked;
-        CameraWindow::setStacking([&](QWidget *window, bool above) { stacked << qMakePair(window, above); });
+        FakeWindowStacking stacking;
         CameraWindow w;
         // Opacity is kept in 8 bits.
         auto near = [](double a, double b) { return qAbs(a - b) < 0.01; };
@@ -135,11 +150,13 @@ private slots:
         w.show();
         const WId preview = w.cameraWidget()->winId();
         toolButton(w, "btnStickyOnTop")->click();
-        QCOMPARE(stacked, (QList<QPair<QWidget *, bool>>{{&w, true}, {w.toolFrame(), true}}));
+        const QString window = w.windowHandle()->objectName(), tools = w.toolFrame()->windowHandle()->objectName();
+        QCOMPARE(stacking.calls, (QStringList{"above " + window, "above " + tools}));
+        QVERIFY(stacking.staysOnTop(w.windowHandle()) && stacking.staysOnTop(w.toolFrame()->windowHandle()));
         QVERIFY(action(w, "Sticky on Top")->isChecked());
         // From the context menu too, and the button follows.
         action(w, "Sticky on Top")->trigger();
-        QCOMPARE(stacked.last(), qMakePair(static_cast<QWidget *>(w.toolFrame()), false));
+        QCOMPARE(stacking.calls.mid(2), (QStringList{"normal " + window, "normal " + tools}));
         QVERIFY(!toolButton(w, "btnStickyOnTop")->isChecked());
         QCOMPARE(w.cameraWidget()->winId(), preview);
     }

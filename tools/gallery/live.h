@@ -11,6 +11,8 @@ class QApplication;
 
 // The live registry (liveentries.cpp).
 const QList<GalleryEntry> &liveEntries();
+// The webcam and sound windows (sourceslive.cpp).
+QList<GalleryEntry> sourceLiveEntries();
 
 // True when the command line asks for the live mode (checked before the
 // application object exists, which must then use the real display).

@@ -118,11 +118,11 @@ QWidget *makeWatermarkPage()
 
 const QList<GalleryEntry> &liveEntries()
 {
-    static const QList<GalleryEntry> entries = {
+    static const QList<GalleryEntry> entries = QList<GalleryEntry>{
         {"region-frame", [] { return static_cast<QWidget *>(makeRegionFrame()); }},
         {"region-picker", makeRegionPicker},
         {"custom-size-panel", makeCustomSizePanel},
         {"watermark", makeWatermarkPage},
-    };
+    } + sourceLiveEntries();
     return entries;
 }

@@ -28,7 +28,7 @@ const char kSampleDevices[] =
     "cameras \"Integrated Camera\" \"USB Video Camera\"\n"
     "cameraids \"cam-0\" \"cam-1\"\n"
     "formats 1280x720@30/4 640x480@30/5 320x240@15/5\n"
-    "audio 4 \"Monitor of Built-in Audio Analog Stereo\" \"Monitor of HDMI Output\" \"Monitor of USB Headset\"\n"
+    "audio 4 \"Monitor of Built-in Audio\" \"Monitor of HDMI Output\" \"Monitor of USB Headset\"\n"
     "audio 8 \"Built-in Audio Analog Stereo\" \"USB Headset Microphone\"\n"
     "current 4 0\ncurrent 8 1\n";
 
@@ -96,7 +96,9 @@ QPixmap samplePreview(const QSize &size)
 
 QWidget *makeCameraList()
 {
-    return popup(sampleCameraList(), 190);
+    QWidget *picture = popup(sampleCameraList(), 190);
+    g_cameraList = nullptr; // the popup went with its picture
+    return picture;
 }
 
 QWidget *makeCameraWindow()
