@@ -375,6 +375,26 @@ private slots:
         QVERIFY(!controller->bugReportThread());
     }
 
+    void stoppedSendShowsNothing()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        controller->setMailAccount(account(silent.serverPort(), certs.path() + "/server.crt"));
+        fillForm("ann@example.org", "stop me");
+        view->form()->lblEmailError->hide();
+        view->form()->btnReport->click();
+        BugreportThread *running = controller->bugReportThread();
+        QVERIFY(running);
+        // Reached only through the meta-object, from the GUI thread, while
+        // the worker owns a live client.
+        QTRY_VERIFY_WITH_TIMEOUT(running->isRunning(), 20000);
+        QVERIFY(QMetaObject::invokeMethod(running, "ThreadStop"));
+        QVERIFY(running->stopRequested());
+        QTRY_VERIFY_WITH_TIMEOUT(!controller->bugReportThread(), 60000);
+        QCOMPARE(warnings, QStringList());
+        QVERIFY(view->form()->lblEmailError->isHidden());
+    }
+
     void archiverFailures_data()
     {
         QTest::addColumn<QByteArray>("script");
