@@ -22,6 +22,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::watermarkEntries()
       + gallery::sourceEntries()
       + gallery::bugReportEntries()
+      + gallery::controlBarEntries()
       ;
     return entries;
 }

@@ -62,4 +62,7 @@ QList<GalleryEntry> sourceEntries();
 // The bug-report form (bugreportgallery.cpp).
 QList<GalleryEntry> bugReportEntries();
 
+// The recording control bar, closed and with each page open (controlbargallery.cpp).
+QList<GalleryEntry> controlBarEntries();
+
 } // namespace gallery
