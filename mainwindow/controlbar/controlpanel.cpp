@@ -100,6 +100,7 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     ui->btnCamera->setChecked(g_cameraWindow && g_cameraWindow->isVisible());
     connectButtons();
     ui->btnResume->hide();
+    setCameraButtonStyle(false); // startRecord() sets the one of the recording's kind
 
     applyRecordSource();
     applyAudioControls();
@@ -209,8 +210,12 @@ void ControlPanel::setScaledSizes()
     ui->chxSystemSound->setIconSize(QSize(scaled(54), scaled(42)));
     ui->chxMicrophone->setIconSize(QSize(scaled(54), scaled(42)));
     ui->widget->setFixedHeight(scaled(47));
-    for (QWidget *w : {ui->edtHours, ui->edtMinutes, ui->edtSeconds})
+    for (QLineEdit *w : {ui->edtHours, ui->edtMinutes, ui->edtSeconds}) {
         w->setFixedWidth(scaled(30));
+        w->setStyleSheet(QStringLiteral("QLineEdit{padding:0px;}")); // two digits fit
+    }
+    ui->line_5->setFixedWidth(1);
+    ui->line_6->setFixedWidth(1);
     ui->btnModify->setFixedSize(scaled(80), scaled(26));
     ui->prgSystemSound->setFixedHeight(scaled(8));
     ui->prgMicrophone->setFixedHeight(scaled(8));

@@ -1,4 +1,5 @@
 #include "camerawindow.h"
+#include "historylist.h"
 
 #include "ui_camerawindow.h"
 
@@ -308,6 +309,8 @@ void CameraWindow::takePhoto()
     const QSize size = g_cameraList ? g_cameraList->currentFormatSize() : QSize(-1, -1);
     if (history())
         history()(2, path, size, 0, QFileInfo(path).size());
+    else if (g_historyList)
+        g_historyList->addItem(HistoryItem::Screenshot, path, size, 0, QFileInfo(path).size());
 }
 
 void CameraWindow::showPhoto(const QString &path)

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "audiodevicelist.h"
+#include "globaldefs.h"
 #include "commondialog.h"
 #include "controlpanel.h"
 #include "enginebinding.h"
@@ -415,6 +416,39 @@ private slots:
         QCOMPARE(panel->recordLength(), qint64(-1));
         QVERIFY(!ui->btnModify->isEnabled());
         panel->stopRecord();
+    }
+
+    void mutingKeepsTheDeviceOpen()
+    {
+        loadScript("audio 4 \"Speakers\"\n");
+        g_systemSoundList = new AudioDeviceList(nullptr, DEVICE_SYSTEM_SOUND);
+        g_systemSoundList->rescanDevice();
+        QCOMPARE(g_systemSoundList->deviceCount(), 1);
+        auto *job = screenJob(&m_jobs, QRect(0, 0, 100, 100));
+        job->recordSource()->systemsoundEnabled = true;
+        job->recordSource()->systemsoundIndex = 0;
+        job->recordSource()->systemsoundVolume = 250; // a hand-edited task
+        ControlPanel *panel = bar(job);
+        Ui::ControlPanelClass *ui = panel->form();
+        QVERIFY(g_systemSoundList->isDeviceEnabled());
+        QCOMPARE(g_systemSoundList->volume(), 200);
+        QVERIFY(ui->chxSystemSound->isChecked());
+        QCOMPARE(ui->sldSystemSound->value(), 200);
+        ui->sldSystemSound->setValue(120);
+        QCOMPARE(g_systemSoundList->volume(), 120);
+
+        ui->chxSystemSound->click();
+        QCOMPARE(g_systemSoundList->volume(), 0);
+        QVERIFY(!ui->sldSystemSound->isEnabled());
+        QVERIFY(g_systemSoundList->isDeviceEnabled());
+        ui->chxSystemSound->click();
+        QCOMPARE(g_systemSoundList->volume(), 120);
+        QVERIFY(ui->sldSystemSound->isEnabled());
+        // No microphone list: its controls stay off.
+        QVERIFY(!ui->chxMicrophone->isEnabled());
+        panel->stopRecord();
+        delete g_systemSoundList;
+        g_systemSoundList = nullptr;
     }
 
     void placement()

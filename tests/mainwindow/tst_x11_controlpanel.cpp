@@ -183,12 +183,12 @@ private slots:
         QCOMPARE(p.codec, QStringLiteral("h264"));
         QCOMPARE(p.width, 640);
         QCOMPARE(p.height, 480);
-        // The file against the engine's own clock; that clock against ours,
-        // looser, as a loaded machine starts capturing late (a pause not
-        // left out would still be 1.5 s off).
+        // The file against the engine's own clock. That clock runs behind
+        // ours on a loaded machine, never ahead: the 1.5 s pause is left out.
         const qint64 recorded = g_historyList->itemAt(0)->duration();
         QVERIFY2(qAbs(p.duration * 1000 - recorded) < 500, qPrintable(QStringLiteral("%1 s, %2 ms").arg(p.duration).arg(recorded)));
-        QVERIFY2(qAbs(recorded - unpaused) < 1000, qPrintable(QStringLiteral("%1 ms, %2 ms").arg(recorded).arg(unpaused)));
+        QVERIFY2(recorded < unpaused + 700 && recorded > unpaused / 2,
+                 qPrintable(QStringLiteral("%1 ms, %2 ms").arg(recorded).arg(unpaused)));
 
         const QDomElement root = historyRoot(historyPath());
         QCOMPARE(root.tagName(), QStringLiteral("History"));
