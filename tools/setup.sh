@@ -29,6 +29,8 @@ packages=(
   # region frame: input and window shapes; a metric twin of "Arial"; tests:
   # a window of known size and a compositing manager for the virtual X server
   libxcb-shape0-dev fonts-liberation x11-apps xcompmgr
+  # scheduled jobs: systemd user timers; tests check the units with systemd-analyze
+  systemd
 )
 
 missing=()
