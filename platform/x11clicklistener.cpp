@@ -44,8 +44,10 @@ bool X11ClickListener::setUp()
     if (!ext || !ext->present)
         return false;
     m_opcode = ext->major_opcode;
+    // Announced as 2.2: a 2.0 client gets no raw event while another client
+    // holds a grab, which every press on a window starts.
     xcb_input_xi_query_version_reply_t *version = xcb_input_xi_query_version_reply(
-        m_connection, xcb_input_xi_query_version(m_connection, 2, 0), nullptr);
+        m_connection, xcb_input_xi_query_version(m_connection, 2, 2), nullptr);
     const bool xi2 = version && version->major_version >= 2;
     std::free(version);
     if (!xi2)

@@ -1,5 +1,9 @@
 #include "recordsource.h"
 
+#include "areaselected.h"
+#include "audiodevicelist.h"
+#include "cameralist.h"
+#include "camerawindow.h"
 #include "enviroment.h"
 
 namespace {
@@ -7,11 +11,11 @@ namespace {
 RecordSource::Live programLive()
 {
     RecordSource::Live live;
-    live.selectedRect = [] { return QRect(); };
-    live.cameraRect = [] { return QRect(); };
-    live.cameraCount = [] { return 0; };
-    live.systemSoundCount = [] { return 0; };
-    live.microphoneCount = [] { return 0; };
+    live.selectedRect = [] { return g_areaSelected ? g_areaSelected->selectedRect() : QRect(); };
+    live.cameraRect = [] { return g_cameraWindow ? g_cameraWindow->geometry() : QRect(); };
+    live.cameraCount = [] { return g_cameraList ? g_cameraList->deviceCount() : 0; };
+    live.systemSoundCount = [] { return g_systemSoundList ? g_systemSoundList->deviceCount() : 0; };
+    live.microphoneCount = [] { return g_microphoneList ? g_microphoneList->deviceCount() : 0; };
     return live;
 }
 

@@ -54,4 +54,7 @@ QList<GalleryEntry> annotationEntries();
 // Webcam list, window and settings, sound lists (sourcesgallery.cpp).
 QList<GalleryEntry> sourceEntries();
 
+// The recording control bar, closed and with each page open (controlbargallery.cpp).
+QList<GalleryEntry> controlBarEntries();
+
 } // namespace gallery

@@ -1,0 +1,299 @@
+// Recordings made through the control bar with the real engine under a
+// private X server: the bar's buttons pressed with xdotool, the files looked
+// at with ffprobe, History.xml read back.
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTimeEdit>
+#include <QtTest>
+
+#include "areaselected.h"
+#include "clicklistener.h"
+#include "commondialog.h"
+#include "controlpanel.h"
+#include "enginebinding.h"
+#include "enviroment.h"
+#include "historylist.h"
+#include "testsupport.h"
+#include "ui_controlpanel.h"
+
+namespace {
+
+void click(QWidget *button)
+{
+    const QPoint p = button->mapToGlobal(button->rect().center());
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                               {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+                                QStringLiteral("click"), QStringLiteral("1")}),
+             0);
+}
+
+struct Probe {
+    QString codec;
+    int width = 0, height = 0;
+    double duration = 0;
+};
+
+Probe probe(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                                        QStringLiteral("stream=codec_name,width,height:format=duration"),
+                                        QStringLiteral("-of"), QStringLiteral("default=nw=1"), file});
+    p.waitForFinished(30000);
+    Probe r;
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const QString key = line.section(QLatin1Char('='), 0, 0), value = line.section(QLatin1Char('='), 1);
+        if (key == QLatin1String("codec_name") && r.codec.isEmpty())
+            r.codec = value;
+        else if (key == QLatin1String("width") && !r.width)
+            r.width = value.toInt();
+        else if (key == QLatin1String("height") && !r.height)
+            r.height = value.toInt();
+        else if (key == QLatin1String("duration"))
+            r.duration = value.toDouble();
+    }
+    return r;
+}
+
+QDomElement historyRoot(const QString &path)
+{
+    QFile f(path);
+    static QDomDocument doc;
+    doc = QDomDocument();
+    if (f.open(QIODevice::ReadOnly))
+        doc.setContent(&f);
+    return doc.documentElement();
+}
+
+} // namespace
+
+class TestX11ControlPanel : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QObject m_jobs;
+    // The engine writes a frame when the picture changes: something in a
+    // corner of the region keeps changing, as on a real desktop.
+    QWidget m_moving{nullptr, Qt::FramelessWindowHint};
+    QTimer m_tick;
+    int m_shade = 0;
+
+    TaskScheduleItem *job(int stopType, int length = 0, int loop = 0)
+    {
+        auto *item = new TaskScheduleItem(nullptr, &m_jobs);
+        RecordSource *s = item->recordSource();
+        s->screenEnabled = true;
+        s->screenRect = QRect(100, 80, 641, 481);
+        s->systemsoundEnabled = s->microphoneEnabled = s->cameraEnabled = false;
+        item->setStopType(stopType);
+        item->setLength(length);
+        item->setLoop(loop);
+        return item;
+    }
+
+    QPointer<ControlPanel> startBar(TaskScheduleItem *item)
+    {
+        QPointer<ControlPanel> bar = new ControlPanel(nullptr, item);
+        bar->show();
+        if (!QTest::qWaitForWindowExposed(bar))
+            return nullptr;
+        bar->startRecord();
+        return bar;
+    }
+
+    QString historyPath() const { return g_enviroment->privateData->historyFilePath(); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(testsupport::isolatedHome());
+        QString error;
+        QVERIFY2(engineLoadFrom(testsupport::binDir() + QStringLiteral("/libMirelo.so"), &error), qPrintable(error));
+        engineInitialize(m_dir.path().toUtf8().constData(), nullptr, nullptr);
+        g_enviroment = new Enviroment;
+        g_enviroment->output()->setOutputFolder(m_dir.filePath(QStringLiteral("Videos")));
+        QDir().mkpath(m_dir.filePath(QStringLiteral("Videos")));
+        g_historyList = new HistoryList(nullptr);
+        g_areaSelected = new AreaSelected(nullptr);
+        m_moving.setGeometry(110, 90, 60, 60);
+        m_moving.setAutoFillBackground(true);
+        connect(&m_tick, &QTimer::timeout, this, [this] {
+            QPalette palette = m_moving.palette();
+            palette.setColor(QPalette::Window, QColor(0, 0, (m_shade += 40) % 256));
+            m_moving.setPalette(palette);
+        });
+        m_moving.show();
+        m_tick.start(40);
+    }
+
+    void cleanupTestCase()
+    {
+        delete g_areaSelected;
+        g_areaSelected = nullptr;
+        delete g_historyList;
+        g_historyList = nullptr;
+        delete g_enviroment;
+        g_enviroment = nullptr;
+        engineShutdown();
+    }
+
+    void init()
+    {
+        g_historyList->clear();
+        g_enviroment->mouse()->setRecordMouseClicks(false);
+    }
+
+    void pauseResumeStopByHand()
+    {
+        QPointer<ControlPanel> bar = new ControlPanel(nullptr, job(TaskScheduleItem::StopByHand));
+        bar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(bar));
+        // The moments the bar's buttons act, read when their clicks arrive.
+        QElapsedTimer clock;
+        qint64 paused = 0, resumed = 0, stopped = 0;
+        connect(bar->form()->btnPause, &QPushButton::clicked, this, [&] { paused = clock.elapsed(); });
+        connect(bar->form()->btnResume, &QPushButton::clicked, this, [&] { resumed = clock.elapsed(); });
+        connect(bar->form()->btnStop, &QPushButton::clicked, this, [&] { stopped = clock.elapsed(); });
+        bar->startRecord();
+        clock.start();
+        QCOMPARE(bar->recordState(), int(ControlPanel::Recording));
+        QVERIFY(g_areaSelected->isRecordingMode());
+        QTest::qWait(2000);
+        click(bar->form()->btnPause);
+        QTRY_COMPARE(bar->recordState(), int(ControlPanel::Paused));
+        QTest::qWait(1500);
+        click(bar->form()->btnResume);
+        QTRY_COMPARE(bar->recordState(), int(ControlPanel::Recording));
+        QTest::qWait(1500);
+        click(bar->form()->btnStop);
+        QTRY_VERIFY(bar.isNull());
+        const qint64 unpaused = paused + (stopped - resumed);
+
+        QVERIFY(!g_areaSelected->isRecordingMode());
+        QVERIFY(!g_areaSelected->isVisible());
+        QCOMPARE(g_historyList->count(), 1);
+        const QString file = g_historyList->itemAt(0)->fileName();
+        QCOMPARE(QFileInfo(file).absolutePath(), m_dir.filePath(QStringLiteral("Videos")));
+        QVERIFY2(QRegularExpression(QStringLiteral("^Video_\\d\\d-\\d\\d-\\d\\d_\\d\\d-\\d\\d-01\\.mp4$"))
+                     .match(QFileInfo(file).fileName()).hasMatch(), qPrintable(file));
+        const Probe p = probe(file);
+        QCOMPARE(p.codec, QStringLiteral("h264"));
+        QCOMPARE(p.width, 640);
+        QCOMPARE(p.height, 480);
+        // The file against the engine's own clock. That clock runs behind
+        // ours on a loaded machine, never ahead: the 1.5 s pause is left out.
+        const qint64 recorded = g_historyList->itemAt(0)->duration();
+        QVERIFY2(qAbs(p.duration * 1000 - recorded) < 500, qPrintable(QStringLiteral("%1 s, %2 ms").arg(p.duration).arg(recorded)));
+        QVERIFY2(recorded < unpaused + 700 && recorded > unpaused / 2,
+                 qPrintable(QStringLiteral("%1 ms, %2 ms").arg(recorded).arg(unpaused)));
+
+        const QDomElement root = historyRoot(historyPath());
+        QCOMPARE(root.tagName(), QStringLiteral("History"));
+        const QDomNodeList items = root.elementsByTagName(QStringLiteral("Item"));
+        QCOMPARE(items.size(), 1);
+        const QDomElement item = items.at(0).toElement();
+        QCOMPARE(item.attribute(QStringLiteral("Type")), QStringLiteral("0"));
+        QCOMPARE(item.attribute(QStringLiteral("Size")), QStringLiteral("640x480"));
+        QCOMPARE(item.attribute(QStringLiteral("FileName")), file);
+        QCOMPARE(item.attribute(QStringLiteral("Duration")).toLongLong(), recorded);
+        const qint64 fileSize = item.attribute(QStringLiteral("FileSize")).toLongLong();
+        QVERIFY(fileSize > 0 && fileSize <= QFileInfo(file).size());
+    }
+
+    void segmentsStopByThemselves()
+    {
+        QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByLength, 5, 2));
+        QVERIFY(bar);
+        QTRY_VERIFY_WITH_TIMEOUT(bar.isNull(), 40000);
+        QCOMPARE(g_historyList->count(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const Probe p = probe(g_historyList->itemAt(i)->fileName());
+            QVERIFY2(p.duration > 4.4 && p.duration < 6.0, qPrintable(QString::number(p.duration)));
+        }
+        // Newest first.
+        QVERIFY(QFileInfo(g_historyList->itemAt(0)->fileName()).lastModified()
+                >= QFileInfo(g_historyList->itemAt(2)->fileName()).lastModified());
+        QCOMPARE(historyRoot(historyPath()).elementsByTagName(QStringLiteral("Item")).size(), 3);
+
+        // Stop during the second file leaves two.
+        g_historyList->clear();
+        bar = startBar(job(TaskScheduleItem::StopByLength, 3, 2));
+        QVERIFY(bar);
+        QTRY_COMPARE_WITH_TIMEOUT(g_historyList->count(), 1, 20000);
+        QTest::qWait(1000);
+        click(bar->form()->btnStop);
+        QTRY_VERIFY(bar.isNull());
+        QCOMPARE(g_historyList->count(), 2);
+    }
+
+    void limitSetOnTheLengthPage()
+    {
+        QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
+        QVERIFY(bar);
+        CommonDialog::setRunHook([](CommonDialog *d) {
+            d->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 3));
+            return int(QDialog::Accepted);
+        });
+        click(bar->form()->btnRecordLength);
+        QTRY_VERIFY(bar->form()->chxRecordLength->isVisible());
+        click(bar->form()->chxRecordLength);
+        QTRY_COMPARE(bar->recordLength(), qint64(3000));
+        CommonDialog::setRunHook({});
+        QTRY_VERIFY_WITH_TIMEOUT(bar.isNull(), 15000);
+        QCOMPARE(g_historyList->count(), 1);
+        const qint64 duration = g_historyList->itemAt(0)->duration();
+        QVERIFY2(duration >= 3000 && duration < 3700, qPrintable(QString::number(duration)));
+    }
+
+    void clickMarksInTheFile()
+    {
+        g_enviroment->mouse()->setRecordMouseClicks(true);
+        g_enviroment->mouse()->setMouseClickColor(0xff0000);
+        QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
+        QVERIFY(bar);
+        QVERIFY(bar->clickListener() && bar->clickListener()->isListening());
+        int64_t at = 0;
+        connect(bar->clickListener(), &ClickListener::leftButtonPressed, this, [&] {
+            if (!at) // the first press; the Stop button is pressed too
+                engineGetRecordedTime(&at);
+        });
+        QTest::qWait(1000);
+        // Inside the region, away from the bar.
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("400"),
+                                                               QStringLiteral("300"), QStringLiteral("click"),
+                                                               QStringLiteral("1")}),
+                 0);
+        QTest::qWait(1000);
+        click(bar->form()->btnStop);
+        QTRY_VERIFY(bar.isNull());
+        QVERIFY(at > 0);
+        const QString file = g_historyList->itemAt(0)->fileName();
+        // The mark fades within 0.6 s of the press: one of those frames shows it.
+        const QString frames = m_dir.filePath(QStringLiteral("frame%02d.png"));
+        QCOMPARE(QProcess::execute(QStringLiteral("ffmpeg"),
+                                   {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-i"), file,
+                                    QStringLiteral("-ss"), QString::number(double(at) / 1e6), QStringLiteral("-t"),
+                                    QStringLiteral("0.5"), frames}),
+                 0);
+        QStringList seen;
+        bool marked = false;
+        for (int i = 1; i < 100 && !marked; ++i) {
+            const QImage picture(m_dir.filePath(QStringLiteral("frame%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+            if (picture.isNull())
+                break;
+            const QColor mark = picture.pixelColor(400 - 100, 300 - 80 + 5);
+            seen << mark.name();
+            marked = mark.red() > 90 && mark.red() > mark.green() + 60 && mark.red() > mark.blue() + 60;
+        }
+        QVERIFY2(marked, qPrintable(QStringLiteral("at %1 s of %2 s: %3")
+                                        .arg(double(at) / 1e6)
+                                        .arg(probe(file).duration)
+                                        .arg(seen.join(QLatin1Char(' ')))));
+    }
+};
+
+QTEST_MAIN(TestX11ControlPanel)
+#include "tst_x11_controlpanel.moc"
