@@ -1,6 +1,7 @@
 #include "controller.h"
 
 #include "mirelo.h"
+#include "taskschedulelist.h"
 
 Controller *Controller::instance()
 {
@@ -53,4 +54,10 @@ void Controller::clickMicrophoneButton()
     emit microphoneButtonClicked();
     if (m_mainWindow)
         m_mainWindow->recordWithoutMicrophone();
+}
+
+void Controller::refreshTaskScheduleState()
+{
+    if (m_mainWindow)
+        m_mainWindow->taskScheduleStateChanged(g_taskScheduleList && g_taskScheduleList->anyEnabled());
 }
