@@ -25,8 +25,10 @@ void EngineEvents::dispatch(int event, int data)
 
 extern "C" int engineEventCallback(int event, int *data, void *context)
 {
-    if (auto *events = static_cast<EngineEvents *>(context))
-        events->dispatch(event, data ? *data : 0);
+    // Every event the program acts on carries its value; one without is
+    // not taken for a level or device type of 0.
+    if (auto *events = static_cast<EngineEvents *>(context); events && data)
+        events->dispatch(event, *data);
     return 0;
 }
 

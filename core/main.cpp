@@ -114,8 +114,11 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (app.isRunning()) {
-        // The running instance comes to the front; this one is done.
-        app.sendMessage(QString(), 5000);
+        // A scheduled start leaves the running program alone: its own timer
+        // fires the job, and a frame hidden for a recording stays hidden.
+        // Any other start brings the running instance to the front.
+        if (taskArgument(argc, argv).isEmpty())
+            app.sendMessage(QString(), 5000);
         return 0;
     }
     // A failed start tells its caller so (a scheduled start, a script).

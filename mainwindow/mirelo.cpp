@@ -18,6 +18,8 @@
 #include "cameralist.h"
 #include "camerasettings.h"
 #include "camerawindow.h"
+#include "historylist.h"
+#include "taskschedulelist.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,12 +66,30 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     Controller::instance()->setMainWindow(this);
     initSources();
 
+    // The tray icon and the record-length popup join here when they land.
+    stateLog(QStringLiteral("SystemTray init"));
+    stateLog(QStringLiteral("TaskSchedule init"));
+    g_taskScheduleList = new TaskScheduleList(this);
+    connect(g_taskScheduleList, &TaskScheduleList::taskActivation, this,
+            qOverload<TaskScheduleItem *>(&Mirelo::prepareToRecord));
+    g_taskScheduleList->scheduleNext(m_taskName);
+    taskScheduleStateChanged(g_taskScheduleList->anyEnabled());
+    stateLog(QStringLiteral("RecordLength init"));
+    stateLog(QStringLiteral("HistoryList init"));
+    g_historyList = new HistoryList(this);
+    stateLog(QStringLiteral("new Controller begin"));
+    Controller::instance()->setMainWindow(this);
+    stateLog(QStringLiteral("new Controller finish"));
+    initRecordFlow();
+
     if (g_runStateLog)
         g_runStateLog->close();
 }
 
 Mirelo::~Mirelo()
 {
+    m_exiting = true;
+    deleteComponents();
     deleteSources();
     // The frame may have no parent (recording mode), so it goes explicitly.
     delete m_customAreaSelect;
@@ -145,16 +165,25 @@ bool Mirelo::confirmClose()
     }
     if (!exit) {
         // To the tray: everything stays alive, only out of sight.
+        if (g_areaSelected && g_areaSelected->isVisible())
+            g_areaSelected->hide();
+        if (g_cameraWindow && g_cameraWindow->isVisible())
+            g_cameraWindow->slotWidgetHide();
         if (m_frame)
             m_frame->hide();
         return false;
     }
 
     m_exitRequested = true;
+    // From here engine events and device slots are ignored, and no window
+    // outlives what it shows.
+    m_exiting = true;
+    closeOtherWindows();
     if (g_enviroment) {
         g_enviroment->savePrivate();
         g_enviroment->save();
     }
+    deleteComponents();
     SkinManager::destroyInstance();
     delete g_runLog;
     g_runLog = nullptr;
@@ -165,6 +194,16 @@ bool Mirelo::confirmClose()
 }
 
 void Mirelo::newInstanceMessage(const QString &) {}
+
+// Each global is cleared as its object goes.
+void Mirelo::deleteComponents()
+{
+    if (g_cameraWindow)
+        g_cameraWindow->close();
+    delete g_historyList;
+    g_historyList = nullptr;
+    delete g_taskScheduleList; // clears its global
+}
 
 // Region frame and custom size panel.
 void Mirelo::setCustomAreaSize(const QSize &size, bool commit)

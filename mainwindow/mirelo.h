@@ -4,10 +4,18 @@
 // what closing its frame means.
 
 #include <QMainWindow>
+#include <QMutex>
+#include <QDialog>
+#include <QPointer>
+
+#include <atomic>
 
 #include "regionowner.h"
 
 class EngineEvents;
+class QDialog;
+class QProgressBar;
+class TaskScheduleItem;
 class MyCustomAreaSelect;
 class MyFrame;
 class TitleBar;
@@ -77,4 +85,64 @@ private:
 
     // Region frame and custom size panel.
     MyCustomAreaSelect *m_customAreaSelect = nullptr;
+
+    // ---- recording flow and engine events ----
+public:
+    // What the window is doing.
+    enum WindowState {
+        StateIdle = 0, StatePicking = 1, StateSettings = 2, StateHistory = 3,
+        StateTaskSchedule = 5, StateRecording = 6, StateWatermark = 7
+    };
+    int windowState() const { return m_windowState; }
+    int recordMode() const { return m_recordMode; }
+    void setRecordMode(int mode) { m_recordMode = mode; }
+    QDialog *controlPanel() const { return m_controlPanel; }
+    TaskScheduleItem *currentItem() const { return m_currentItem; }
+    bool isExiting() const { return m_exiting; }
+    QProgressBar *systemSoundBar() const { return m_prgSystemSound; }
+    QProgressBar *microphoneBar() const { return m_prgMicrophone; }
+
+    // Closes every other window of the program, innermost first.
+    void closeOtherWindows();
+    void queryState(int *windowState, int *recordMode, int *barState, bool *canRecord) const;
+    bool isControlPanelVisible() const;
+
+signals:
+    void systemSoundPlayback(int level);
+    void microphonePlayback(int level);
+    void audioDeviceChanged();
+    void currentAudioDeviceLost(int type);
+    void openCameraFailed();
+    void sigShowSystemPrivacyWidget(int kind);
+
+public slots:
+    void prepareToRecord();
+    void prepareToRecord(TaskScheduleItem *item);
+    void recordFinished(int code);
+    void shortcutHandled(int id);
+    void exclusiveWindowVisibleChanged(bool visible);
+    void taskScheduleStateChanged(bool on);
+    void doSystemSoundPlayback(int level);
+    void doMicrophonePlayback(int level);
+    void doAudioDeviceChanged();
+    void doCurrentAudioDeviceLost(int type);
+    void doOpenCameraFailed();
+
+private:
+    void initRecordFlow();
+    void engineEvent(int event, int data);
+    void deleteComponents();
+
+    std::atomic<int> m_windowState{StateIdle};
+    std::atomic<int> m_recordMode{0};
+    std::atomic<bool> m_exiting{false};
+    QPointer<QDialog> m_controlPanel;
+    TaskScheduleItem *m_currentItem = nullptr;
+    QMutex m_deviceMutex;
+    QProgressBar *m_prgSystemSound = nullptr;
+    QProgressBar *m_prgMicrophone = nullptr;
+    QString m_taskButtonText;
+    // Visible when an exclusive window opened, shown again when it closes.
+    bool m_areaWasVisible = false;
+    bool m_cameraWasVisible = false;
 };

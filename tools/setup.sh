@@ -29,6 +29,8 @@ packages=(
   libxcb-shape0-dev fonts-liberation x11-apps xcompmgr
   # bug-report tests: a real TLS mail server and certificates made at test time
   python3-aiosmtpd openssl
+  # scheduled jobs: systemd user timers; tests check the units with systemd-analyze
+  systemd
 )
 
 missing=()

@@ -70,6 +70,10 @@ public:
     // The date form of the data text's stop time.
     static const char *const DATA_TIME_FORMAT;
 
+    // Writes the job into its owner's task folder (create or update); a new
+    // job gets its name here. Defined with the schedule store.
+    bool registerTask();
+
 private:
     QString m_name;
     QString m_description;

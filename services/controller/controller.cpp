@@ -2,6 +2,7 @@
 
 #include "core/enviroment.h"
 #include "mirelo.h"
+#include "taskschedulelist.h"
 
 Controller *Controller::instance()
 {
@@ -65,4 +66,10 @@ void Controller::clickMicrophoneButton()
     emit microphoneButtonClicked();
     if (m_mainWindow)
         m_mainWindow->recordWithoutMicrophone();
+}
+
+void Controller::refreshTaskScheduleState()
+{
+    if (m_mainWindow)
+        m_mainWindow->taskScheduleStateChanged(g_taskScheduleList && g_taskScheduleList->anyEnabled());
 }

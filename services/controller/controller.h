@@ -36,6 +36,10 @@ public:
     void clickSystemSoundButton();
     void clickMicrophoneButton();
 
+    // Scheduled jobs: the main window's task button follows whether any
+    // job is enabled (the task window calls this when it hides).
+    void refreshTaskScheduleState();
+
 signals:
     void watermarkStateChanged(bool on);
     void closeCameraRequested();

@@ -1,0 +1,58 @@
+#include "closeotherwindows.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+const int MAX_PASSES = 64;
+
+bool hasVisibleChildWindow(const QWidget *widget)
+{
+    const QList<QWidget *> children = widget->findChildren<QWidget *>();
+    for (const QWidget *child : children) {
+        if (child->isWindow() && child->isVisible())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int closeOtherWindows(const QList<QWidget *> &keep, int waitMsecs)
+{
+    QList<QPointer<QWidget>> refused;
+    int closed = 0;
+    for (int pass = 0; pass < MAX_PASSES; ++pass) {
+        QList<QWidget *> open;
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            if (window->isVisible() && !keep.contains(window) && !refused.contains(window))
+                open.append(window);
+        }
+        QWidget *target = nullptr;
+        for (int i = open.size() - 1; i >= 0 && !target; --i) {
+            if (!hasVisibleChildWindow(open.at(i)))
+                target = open.at(i);
+        }
+        if (!target)
+            break;
+        QPointer<QWidget> guard(target);
+        if (auto *dialog = qobject_cast<QDialog *>(target))
+            dialog->done(0);
+        else
+            target->close();
+        QElapsedTimer waited;
+        waited.start();
+        while (guard && guard->isVisible() && waited.elapsed() < waitMsecs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (guard && guard->isVisible())
+            refused.append(guard);
+        else
+            ++closed;
+    }
+    return closed;
+}

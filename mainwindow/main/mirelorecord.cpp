@@ -1,0 +1,341 @@
+// The main window's road from a start request to the end of a recording,
+// the exclusive windows, the hotkeys and the engine's events.
+#include "mirelo.h"
+
+#include "core/enginebinding.h"
+#include "core/engineevents.h"
+#include "core/enviroment.h"
+#include "core/fileutils.h"
+#include "core/logfile.h"
+#include "areaselected.h"
+#include "audiodevicelist.h"
+#include "cameralist.h"
+#include "camerawindow.h"
+#include "closeotherwindows.h"
+#include "controlbarlink.h"
+#include "myframe.h"
+#include "taskschedulelist.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QMutexLocker>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace {
+
+void runLogLine(const QString &text)
+{
+    if (g_runLog)
+        g_runLog->write(0, text, true);
+}
+
+} // namespace
+
+void Mirelo::initRecordFlow()
+{
+    // The level bars; the main window's form places them on its pages.
+    m_prgSystemSound = new QProgressBar(centralWidget());
+    m_prgSystemSound->setObjectName(QStringLiteral("prgSystemSound"));
+    m_prgMicrophone = new QProgressBar(centralWidget());
+    m_prgMicrophone->setObjectName(QStringLiteral("prgMicrophone"));
+    for (QProgressBar *bar : {m_prgSystemSound, m_prgMicrophone}) {
+        bar->setRange(0, 100);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+    }
+
+    connect(m_engineEvents, &EngineEvents::systemSoundLevel, this, &Mirelo::systemSoundPlayback);
+    connect(m_engineEvents, &EngineEvents::microphoneLevel, this, &Mirelo::microphonePlayback);
+    connect(m_engineEvents, &EngineEvents::currentAudioDeviceLost, this, &Mirelo::currentAudioDeviceLost);
+    connect(m_engineEvents, &EngineEvents::audioDevicesChanged, this, &Mirelo::audioDeviceChanged);
+    connect(this, &Mirelo::systemSoundPlayback, this, &Mirelo::doSystemSoundPlayback);
+    connect(this, &Mirelo::microphonePlayback, this, &Mirelo::doMicrophonePlayback);
+    connect(this, &Mirelo::audioDeviceChanged, this, &Mirelo::doAudioDeviceChanged);
+    connect(this, &Mirelo::currentAudioDeviceLost, this, &Mirelo::doCurrentAudioDeviceLost);
+    connect(this, &Mirelo::openCameraFailed, this, &Mirelo::doOpenCameraFailed);
+    if (g_enviroment)
+        connect(g_enviroment->hotkeys(), &DataGroupHotkeys::shortcutActivated, this,
+                [this](MRShortcut id) { shortcutHandled(int(id)); });
+}
+
+// ---- engine events ----
+
+void Mirelo::doSystemSoundPlayback(int level)
+{
+    if (m_exiting)
+        return;
+    m_prgSystemSound->setValue(qBound(0, level, 100));
+    if (m_controlPanel && m_controlPanel->isVisible())
+        ControlBarLink::setSystemSoundLevel(m_controlPanel, level);
+}
+
+void Mirelo::doMicrophonePlayback(int level)
+{
+    if (m_exiting)
+        return;
+    m_prgMicrophone->setValue(qBound(0, level, 100));
+    if (m_controlPanel && m_controlPanel->isVisible())
+        ControlBarLink::setMicrophoneLevel(m_controlPanel, level);
+}
+
+void Mirelo::doAudioDeviceChanged()
+{
+    if (m_exiting)
+        return;
+    QMutexLocker lock(&m_deviceMutex);
+    if (g_systemSoundList)
+        g_systemSoundList->rescanDevice();
+    if (g_microphoneList)
+        g_microphoneList->rescanDevice();
+}
+
+void Mirelo::doCurrentAudioDeviceLost(int type)
+{
+    if (m_exiting)
+        return;
+    QMutexLocker lock(&m_deviceMutex);
+    AudioDeviceList *list = nullptr;
+    QProgressBar *bar = nullptr;
+    if (type == MIRELO_DEVICE_SYSTEM_SOUND) {
+        list = g_systemSoundList;
+        bar = m_prgSystemSound;
+    } else if (type == MIRELO_DEVICE_MICROPHONE) {
+        list = g_microphoneList;
+        bar = m_prgMicrophone;
+    }
+    if (!list)
+        return;
+    if (m_controlPanel && list->isDeviceEnabled())
+        ControlBarLink::call(m_controlPanel, "stopRecord");
+    if (list->currentIndex() < 0) {
+        engineCloseAudioDevice(type);
+        bar->setValue(0);
+    }
+}
+
+void Mirelo::doOpenCameraFailed()
+{
+    if (m_exiting)
+        return;
+    QMessageBox::critical(this, QCoreApplication::applicationName(), tr("Failed to open the camera."));
+    if (g_cameraWindow)
+        g_cameraWindow->slotWidgetHide();
+    m_recordMode = 2;
+}
+
+// ---- recording ----
+
+void Mirelo::prepareToRecord()
+{
+    if (!g_taskScheduleList || !g_enviroment)
+        return;
+    TaskScheduleItem *item = g_taskScheduleList->createItem();
+    DataGroupPrivate *data = g_enviroment->privateData;
+    if (data->RecordLengthEnabled) {
+        item->setStopType(TaskScheduleItem::StopByLength);
+        item->setLength(int(qMin<quint64>(data->RecordLength, quint64(INT_MAX))));
+        item->setShutdown(data->ShutdownWhenEnds);
+    } else {
+        item->setStopType(TaskScheduleItem::StopByHand);
+    }
+    // The limit was for this time only.
+    if (!data->RecordLengthForEachTime)
+        data->RecordLengthEnabled = false;
+    prepareToRecord(item);
+}
+
+void Mirelo::prepareToRecord(TaskScheduleItem *item)
+{
+    if (!item || m_exiting)
+        return;
+    // One recording at a time: a job that falls due meanwhile is skipped.
+    if (m_controlPanel) {
+        if (!item->name().isEmpty())
+            runLogLine(QStringLiteral("Scheduled job %1 skipped: a recording runs").arg(item->name()));
+        return;
+    }
+    const QString folder = g_enviroment ? g_enviroment->output()->VideoFolder : QString();
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        QMessageBox::critical(this, QCoreApplication::applicationName(),
+                              tr("The location of output files is not valid, please reselect it in settings."));
+        // The next job still fires.
+        if (!item->name().isEmpty() && g_taskScheduleList)
+            g_taskScheduleList->scheduleNext(QString());
+        return;
+    }
+    m_currentItem = item;
+    if (g_taskScheduleList)
+        g_taskScheduleList->stopTimer();
+    closeOtherWindows();
+    // While recording, device changes are not written to the settings.
+    if (g_systemSoundList)
+        g_systemSoundList->setPersistent(false);
+    if (g_microphoneList)
+        g_microphoneList->setPersistent(false);
+    if (g_areaSelected)
+        g_areaSelected->hide();
+    if (m_frame)
+        m_frame->hide();
+    m_windowState = StateRecording;
+
+    QDialog *bar = ControlBarLink::create(this, item);
+    if (!bar) {
+        runLogLine(QStringLiteral("No control bar: the recording does not start"));
+        recordFinished(0);
+        return;
+    }
+    m_controlPanel = bar;
+    bar->setWindowTitle(windowTitle());
+    connect(bar, &QDialog::finished, this, &Mirelo::recordFinished);
+    if (!(g_enviroment && g_enviroment->recording()->HideFlatBar))
+        bar->show();
+    ControlBarLink::call(bar, "startRecord");
+}
+
+void Mirelo::recordFinished(int)
+{
+    if (m_exiting)
+        return;
+    // Switching off hands over to the system; what follows still runs, so
+    // the settings are whole when the programs are asked to close.
+    if (m_currentItem && m_currentItem->shutdown())
+        shutdownSystem();
+    m_controlPanel = nullptr; // the bar deletes itself
+    if (m_frame)
+        m_frame->show();
+    m_windowState = StateIdle;
+    if (g_enviroment && g_areaSelected && m_currentItem && m_currentItem->recordSource()->screenEnabled) {
+        g_areaSelected->setSelectedRect(g_enviroment->privateData->SelectedRect);
+        g_areaSelected->show();
+    }
+    for (AudioDeviceList *list : {g_systemSoundList, g_microphoneList}) {
+        if (list) {
+            list->loadSettings();
+            list->setPersistent(true);
+        }
+    }
+    if (g_taskScheduleList)
+        g_taskScheduleList->scheduleNext(QString());
+}
+
+void Mirelo::closeOtherWindows()
+{
+    QList<QWidget *> keep{this};
+    if (m_frame)
+        keep.append(m_frame);
+    keep << g_cameraWindow << g_cameraList << g_systemSoundList << g_microphoneList;
+    keep.removeAll(nullptr);
+    ::closeOtherWindows(keep);
+}
+
+void Mirelo::queryState(int *windowState, int *recordMode, int *barState, bool *canRecord) const
+{
+    if (windowState)
+        *windowState = m_windowState;
+    if (recordMode)
+        *recordMode = m_recordMode;
+    if (barState)
+        *barState = (m_windowState == StateRecording && m_controlPanel)
+                        ? ControlBarLink::recordState(m_controlPanel) : 0;
+    if (canRecord) {
+        const bool anySource = (g_areaSelected && g_areaSelected->isVisible())
+                               || (g_cameraWindow && g_cameraWindow->isVisible())
+                               || (g_systemSoundList && g_systemSoundList->isDeviceEnabled())
+                               || (g_microphoneList && g_microphoneList->isDeviceEnabled());
+        *canRecord = m_recordMode != 0 && anySource;
+    }
+}
+
+bool Mirelo::isControlPanelVisible() const
+{
+    return m_windowState == StateRecording && m_controlPanel && m_controlPanel->isVisible();
+}
+
+void Mirelo::shortcutHandled(int id)
+{
+    if (m_exiting)
+        return;
+    QDialog *bar = m_controlPanel;
+    switch (id) {
+    case MR_SHORTCUT_STOP:
+        if (bar)
+            ControlBarLink::call(bar, "stopRecord");
+        else if (m_recordMode != 0)
+            prepareToRecord();
+        break;
+    case MR_SHORTCUT_PAUSE:
+        if (bar)
+            ControlBarLink::call(bar, "pauseRecord");
+        break;
+    case 2: // screenshot
+        if (bar)
+            ControlBarLink::call(bar, "screenshot");
+        break;
+    case 3: // webcam: the record page's rule, also while recording
+        if (!g_cameraWindow)
+            break;
+        if (m_recordMode != 0 && !g_cameraWindow->isVisible() && g_cameraList && g_cameraList->deviceCount() > 0)
+            g_cameraWindow->show();
+        else
+            g_cameraWindow->slotWidgetHide();
+        break;
+    case 4: // show or hide the bar
+        if (bar)
+            bar->setVisible(!bar->isVisible());
+        break;
+    default:
+        break;
+    }
+}
+
+void Mirelo::exclusiveWindowVisibleChanged(bool visible)
+{
+    QObject *window = sender();
+    if (!window || m_exiting)
+        return;
+    const QByteArray kind = window->metaObject()->className();
+    int state = -1;
+    if (kind == "Settings")
+        state = StateSettings;
+    else if (kind == "TaskSchedule")
+        state = StateTaskSchedule;
+    else if (kind == "History")
+        state = StateHistory;
+    else if (kind == "Watermark")
+        state = StateWatermark;
+    if (state < 0)
+        return;
+    if (visible) {
+        if (state == StateTaskSchedule && g_taskScheduleList)
+            g_taskScheduleList->stopTimer();
+        m_areaWasVisible = g_areaSelected && g_areaSelected->isVisible();
+        m_cameraWasVisible = g_cameraWindow && g_cameraWindow->isVisible();
+        if (m_areaWasVisible)
+            g_areaSelected->hide();
+        if (m_cameraWasVisible)
+            g_cameraWindow->hide();
+        if (m_frame)
+            m_frame->hide();
+        m_windowState = state;
+        return;
+    }
+    // A window closed for a recording leaves the recording's state alone.
+    if (m_windowState == StateRecording)
+        return;
+    if (m_frame)
+        m_frame->show();
+    m_windowState = StateIdle;
+    if (m_areaWasVisible && g_areaSelected)
+        g_areaSelected->show();
+    if (m_cameraWasVisible && g_cameraWindow)
+        g_cameraWindow->show();
+    if (state == StateTaskSchedule && g_taskScheduleList)
+        g_taskScheduleList->scheduleNext(QString());
+}
+
+void Mirelo::taskScheduleStateChanged(bool on)
+{
+    m_taskButtonText = tr("Task Schedule (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+}

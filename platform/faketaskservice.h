@@ -1,0 +1,29 @@
+#pragma once
+// A task service in memory for tests, with a switch to make each call fail.
+#include "taskservice.h"
+
+class FakeTaskService : public TaskService
+{
+public:
+    bool connect() override { return !failConnect; }
+    bool openFolder(const QString &path) override;
+    bool createFolder(const QString &path) override;
+    bool taskNames(QStringList *names) override;
+    bool readTask(const QString &name, TaskDefinition *definition) override;
+    bool registerTask(const QString &name, const TaskDefinition &definition) override;
+    bool deleteTask(const QString &name) override;
+    void tasksLoaded(const QMap<QString, TaskDefinition> &tasks) override { loaded = tasks; ++loadCount; }
+
+    bool failConnect = false;
+    bool failCreateFolder = false;
+    bool failRegister = false;
+    bool failDelete = false;
+    QStringList unreadable; // names whose reading fails
+
+    QStringList folders; // folders that exist
+    QString openedFolder;
+    QMap<QString, TaskDefinition> tasks; // of the opened folder
+    QMap<QString, TaskDefinition> loaded;
+    int loadCount = 0;
+    QStringList calls; // "register NAME", "delete NAME"
+};
