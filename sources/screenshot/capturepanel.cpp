@@ -71,6 +71,9 @@ CapturePanel::CapturePanel(ScreenCapturing *tool) : QWidget(tool), ui(new Ui::Ca
         b.button->setFixedSize(scaled(175), scaled(32));
     }
     ui->wdtGraphicEditor->setProperty("STYLE_KEY", QStringLiteral("CAPTURE_PANEL_EDITOR"));
+    // The panel's background is see-through: the buttons sit on the same
+    // plate as the palette, or their texts would vanish on a dark desktop.
+    ui->wdtControl->setProperty("STYLE_KEY", QStringLiteral("CAPTURE_PANEL_EDITOR"));
     ui->wdtControl->setFixedWidth(scaled(175));
     adjustSize();
 

@@ -18,6 +18,7 @@ const QList<GalleryEntry> &galleryEntries()
         {"splash", gallery::makeSplash},
     } + gallery::dialogEntries()
       + gallery::annotationEntries()
-      + gallery::sourceEntries();
+      + gallery::sourceEntries()
+      + gallery::screenshotEntries();
     return entries;
 }

@@ -53,5 +53,7 @@ QList<GalleryEntry> dialogEntries();
 QList<GalleryEntry> annotationEntries();
 // Webcam list, window and settings, sound lists (sourcesgallery.cpp).
 QList<GalleryEntry> sourceEntries();
+// The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
+QList<GalleryEntry> screenshotEntries();
 
 } // namespace gallery
