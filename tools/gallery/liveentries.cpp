@@ -10,6 +10,8 @@
 #include "core/enviroment.h"
 #include "mycustomareaselect.h"
 #include "regionowner.h"
+#include "historylist.h"
+#include "screencapturing.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -79,6 +81,22 @@ QWidget *makeCustomSizePanel()
     return panel;
 }
 
+// The screenshot tool as the main window's screenshot action runs it: made
+// with new, deleting itself when it ends; the live mode ends with it unless
+// a pinned screenshot stays open.
+QWidget *makeScreenshotTool()
+{
+    // Saves are recorded in the program's history file, as in the program.
+    if (!g_historyList)
+        g_historyList = new HistoryList(qApp);
+    auto *tool = new ScreenCapturing(nullptr);
+    QObject::connect(tool, &QDialog::finished, [](int result) {
+        std::printf("screenshot %s\n", result == QDialog::Accepted ? "accepted" : "rejected");
+        std::fflush(stdout);
+    });
+    return tool;
+}
+
 } // namespace
 
 const QList<GalleryEntry> &liveEntries()
@@ -87,6 +105,7 @@ const QList<GalleryEntry> &liveEntries()
         {"region-frame", [] { return static_cast<QWidget *>(makeRegionFrame()); }},
         {"region-picker", makeRegionPicker},
         {"custom-size-panel", makeCustomSizePanel},
+        {"screenshot", makeScreenshotTool},
     };
     return entries;
 }
