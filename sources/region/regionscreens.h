@@ -4,10 +4,14 @@
 #include <QPixmap>
 #include <QRect>
 
+#include <functional>
+
 namespace region {
 
 QRect selectedScreen();
 QRect desktop();
 QPixmap grabSelectedScreen();
+// Replaces the grab (tests with a scripted picture); empty restores it.
+void setGrabHook(std::function<QPixmap()> hook);
 
 } // namespace region

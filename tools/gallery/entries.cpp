@@ -23,6 +23,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::sourceEntries()
       + gallery::bugReportEntries()
       + gallery::controlBarEntries()
+      + gallery::screenshotEntries()
       ;
     return entries;
 }

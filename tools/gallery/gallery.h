@@ -64,5 +64,7 @@ QList<GalleryEntry> bugReportEntries();
 
 // The recording control bar, closed and with each page open (controlbargallery.cpp).
 QList<GalleryEntry> controlBarEntries();
+// The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
+QList<GalleryEntry> screenshotEntries();
 
 } // namespace gallery

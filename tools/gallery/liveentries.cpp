@@ -14,6 +14,8 @@
 #include "watermark.h"
 #include "watermarkeditor.h"
 #include "watermarkitem.h"
+#include "historylist.h"
+#include "screencapturing.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -114,6 +116,22 @@ QWidget *makeWatermarkPage()
     return page;
 }
 
+// The screenshot tool as the main window's screenshot action runs it: made
+// with new, deleting itself when it ends; the live mode ends with it unless
+// a pinned screenshot stays open.
+QWidget *makeScreenshotTool()
+{
+    // Saves are recorded in the program's history file, as in the program.
+    if (!g_historyList)
+        g_historyList = new HistoryList(qApp);
+    auto *tool = new ScreenCapturing(nullptr);
+    QObject::connect(tool, &QDialog::finished, [](int result) {
+        std::printf("screenshot %s\n", result == QDialog::Accepted ? "accepted" : "rejected");
+        std::fflush(stdout);
+    });
+    return tool;
+}
+
 } // namespace
 
 const QList<GalleryEntry> &liveEntries()
@@ -123,6 +141,7 @@ const QList<GalleryEntry> &liveEntries()
         {"region-picker", makeRegionPicker},
         {"custom-size-panel", makeCustomSizePanel},
         {"watermark", makeWatermarkPage},
+        {"screenshot", makeScreenshotTool},
     } + sourceLiveEntries();
     return entries;
 }

@@ -1,0 +1,459 @@
+#include "screencapturing.h"
+
+#include "capturepanel.h"
+#include "graphicdrawing.h"
+#include "pintoscreenwidget.h"
+
+#include "commondialog.h"
+#include "core/datagroupoutput.h"
+#include "core/enviroment.h"
+#include "core/fileutils.h"
+#include "historyitem.h"
+#include "historylist.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace {
+
+ScreenCapturing::SaveFileHook &saveFileHook()
+{
+    static ScreenCapturing::SaveFileHook hook;
+    return hook;
+}
+
+// Writes through a save file, so a failed write leaves an existing file whole.
+bool writePicture(const QPixmap &picture, const QString &path, const QByteArray &format)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, format);
+    if (!writer.write(picture.toImage())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+ScreenCapturing::ScreenCapturing(QWidget *parent) : AreaSelecting(parent)
+{
+    m_editing = m_dragging = false;
+    m_hitZone = NoZone;
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_drawing = new GraphicDrawing(this);
+    m_drawing->setBackground(QPixmap::fromImage(m_desktopImage));
+
+    m_panel = new CapturePanel(this);
+    connect(m_panel, &CapturePanel::closed, this, &QDialog::accept);
+
+    m_drawing->setGraphicType(0);
+    removeEventFilter(m_drawing);
+
+    auto *undoAction = new QAction(this);
+    undoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    connect(undoAction, &QAction::triggered, this, &ScreenCapturing::undo);
+    addAction(undoAction);
+    auto *redoAction = new QAction(this);
+    redoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
+    connect(redoAction, &QAction::triggered, this, &ScreenCapturing::redo);
+    addAction(redoAction);
+
+    connect(m_drawing, &GraphicDrawing::orderNumberChanged, this, &ScreenCapturing::orderNumberChanged);
+}
+
+ScreenCapturing::~ScreenCapturing()
+{
+    m_drawing->setGraphicType(0);
+    removeEventFilter(m_drawing);
+    delete m_panel;
+    delete m_drawing;
+}
+
+void ScreenCapturing::setSaveFileHook(SaveFileHook hook)
+{
+    saveFileHook() = std::move(hook);
+}
+
+// ---- the annotation host ----
+
+int ScreenCapturing::graphicType() { return m_drawing->graphicType(); }
+
+void ScreenCapturing::setGraphicType(int tool)
+{
+    m_drawing->setGraphicType(tool);
+    removeEventFilter(m_drawing);
+    if (tool != 0)
+        installEventFilter(m_drawing);
+}
+
+void ScreenCapturing::setPenSize(int size) { m_drawing->setPenSize(size); }
+void ScreenCapturing::setFontSize(int size) { m_drawing->setFontSize(size); }
+void ScreenCapturing::setPenColor(const QColor &color) { m_drawing->setPenColor(color); }
+void ScreenCapturing::setFillColor(const QColor &color) { m_drawing->setFillColor(color); }
+void ScreenCapturing::setFontColor(const QColor &color) { m_drawing->setFontColor(color); }
+void ScreenCapturing::setOrderNumber(int number) { m_drawing->setOrderNumber(number); }
+void ScreenCapturing::setRectangleMode(bool on) { m_drawing->setRectangleMode(on); }
+
+void ScreenCapturing::setBlurRadius(int radius)
+{
+    m_drawing->setBlurRadius(radius);
+    repaint();
+}
+
+void ScreenCapturing::undo() { m_drawing->undo(); }
+void ScreenCapturing::redo() { m_drawing->redo(); }
+void ScreenCapturing::clear() { m_drawing->clear(); }
+
+void ScreenCapturing::setSelection(const QRect &rect)
+{
+    AreaSelecting::setSelection(rect);
+    // The controller works in dialog coordinates.
+    m_drawing->setDrawingArea(rect.translated(-m_screenRect.topLeft()));
+}
+
+// ---- zones and drags ----
+
+int ScreenCapturing::zoneAt(const QRect &sel, const QPoint &p)
+{
+    const int dx = qAbs(p.x() - sel.left()), dy = qAbs(p.y() - sel.top());
+    const int w = sel.right() - sel.left(), h = sel.bottom() - sel.top();
+    if (dx < 4 && dy < 4)
+        return TopLeft;
+    if (dx >= w - 3 && dy < 4)
+        return TopRight;
+    if (dx < 4 && dy >= h - 3)
+        return BottomLeft;
+    if (dx >= w - 3 && dy >= h - 3)
+        return BottomRight;
+    if (dx < 4)
+        return Left;
+    if (dx >= w - 3 && dx <= w + 5)
+        return Right;
+    if (dy < 4)
+        return Top;
+    if (dy >= h - 3 && dy <= h + 5)
+        return Bottom;
+    return sel.contains(p) ? Inside : NoZone;
+}
+
+void ScreenCapturing::setHitZone(int zone)
+{
+    if (zone == m_hitZone)
+        return;
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    switch (zone) {
+    case Inside: shape = Qt::SizeAllCursor; break;
+    case Left: case Right: shape = Qt::SizeHorCursor; break;
+    case Top: case Bottom: shape = Qt::SizeVerCursor; break;
+    case TopLeft: case BottomRight: shape = Qt::SizeFDiagCursor; break;
+    case TopRight: case BottomLeft: shape = Qt::SizeBDiagCursor; break;
+    default: break;
+    }
+    setCursor(shape);
+    m_hitZone = zone;
+}
+
+void ScreenCapturing::dragSelection(const QPoint &point)
+{
+    if (m_hitZone == NoZone)
+        return;
+    const int dx = point.x() - m_pressPoint.x(), dy = point.y() - m_pressPoint.y();
+    int l = 0, t = 0, r = 0, b = 0;
+    switch (m_hitZone) {
+    case Inside: l = dx; t = dy; r = dx; b = dy; break;
+    case Left: l = dx; break;
+    case Right: r = dx; break;
+    case Top: t = dy; break;
+    case TopLeft: l = dx; t = dy; break;
+    case TopRight: t = dy; r = dx; break;
+    case Bottom: b = dy; break;
+    case BottomLeft: l = dx; b = dy; break;
+    case BottomRight: r = dx; b = dy; break;
+    default: break;
+    }
+    m_dragging = true;
+    m_pressPoint = point;
+    adjustSelection(l, t, r, b);
+    repaint();
+}
+
+QRect ScreenCapturing::adjustedSelection(const QRect &sel, const QRect &screen, int l, int t, int r, int b)
+{
+    const QRect trial = sel.adjusted(l, t, r, b);
+    const int tw = qMax(0, trial.width()), th = qMax(0, trial.height());
+    const int w = sel.width(), h = sel.height();
+    if (tw < 100) {
+        if (l > 0)
+            l = qMax(w - tw - 100, 0);
+        if (r < 0)
+            r = 0;
+    }
+    if (th < 100) {
+        if (t > 0)
+            t = qMax(h - th - 100, 0);
+        if (b < 0)
+            b = 0;
+    }
+    // A delta that would cross a bound is dropped whole. The screen's own
+    // top-left is the bound, so screens away from the origin work too.
+    auto bound = [](int *lo, int *hi, int from, int to, int min, int max) {
+        const bool below = from + *lo < min, above = to + *hi > max;
+        if (*lo != 0 && *lo == *hi && (below || above)) {
+            *lo = *hi = 0;
+        } else if (below) {
+            *lo = 0;
+        } else if (above) {
+            *hi = 0;
+        }
+    };
+    bound(&l, &r, sel.left(), sel.right(), screen.left(), screen.right());
+    bound(&t, &b, sel.top(), sel.bottom(), screen.top(), screen.bottom());
+    return sel.adjusted(l, t, r, b);
+}
+
+void ScreenCapturing::adjustSelection(int l, int t, int r, int b)
+{
+    setSelection(adjustedSelection(m_selection, m_screenRect, l, t, r, b));
+}
+
+QPoint ScreenCapturing::panelPlace(const QRect &sel, const QRect &screen, const QSize &size)
+{
+    QRect r(QPoint(0, 0), size);
+    r.moveTopRight(QPoint(sel.right() - 10, sel.bottom() + 10));
+    if (r.bottom() > screen.bottom() - 10) {
+        r.moveBottom(sel.top() - 11);
+        if (r.top() < screen.top())
+            r.moveTop(screen.top() + 10);
+    }
+    if (r.left() < screen.left() + 10)
+        r.moveLeft(screen.left() + 10);
+    return r.topLeft();
+}
+
+void ScreenCapturing::placePanel()
+{
+    m_panel->move(panelPlace(m_selection, m_screenRect, m_panel->size()));
+}
+
+// ---- mouse ----
+
+void ScreenCapturing::mousePressEvent(QMouseEvent *event)
+{
+    AreaSelecting::mousePressEvent(event);
+    if (m_pressed && event->button() == Qt::LeftButton && m_hitZone != NoZone) {
+        m_dragging = true;
+        m_panel->hide();
+        repaint();
+    }
+}
+
+void ScreenCapturing::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_editing) {
+        AreaSelecting::mouseMoveEvent(event);
+        return;
+    }
+    m_pointer = event->globalPos();
+    if (m_pressed) {
+        dragSelection(event->globalPos());
+        return;
+    }
+    if (m_drawing->graphicType() != 0) {
+        if (m_hitZone != NoZone) {
+            setCursor(Qt::ArrowCursor);
+            m_hitZone = NoZone;
+        }
+        return;
+    }
+    setHitZone(zoneAt(m_selection, event->globalPos()));
+}
+
+void ScreenCapturing::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    if (m_editing) {
+        m_dragging = false;
+        repaint();
+    } else {
+        m_editing = true;
+        repaint();
+        setCursor(Qt::ArrowCursor);
+    }
+    placePanel();
+    m_panel->show();
+}
+
+// ---- painting ----
+
+void ScreenCapturing::paintEvent(QPaintEvent *event)
+{
+    if (!m_editing) {
+        AreaSelecting::paintEvent(event);
+        return;
+    }
+    QPixmap canvas(size());
+    canvas.fill(Qt::black);
+    {
+        QPainter painter(&canvas);
+        paintEditing(&painter, &canvas);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, canvas);
+}
+
+void ScreenCapturing::paintEditing(QPainter *painter, QPixmap *canvas)
+{
+    static const QColor red(0xEB, 0x33, 0x24);
+    const QRect sel = m_selection.translated(-m_screenRect.topLeft());
+    painter->drawImage(0, 0, m_dimmedImage);
+    if (!m_selection.isNull())
+        painter->drawImage(sel.topLeft(), m_desktopImage, sel);
+
+    if (m_dragging && m_hitZone != Inside) {
+        painter->end();
+        {
+            QPainter magnifier(canvas);
+            drawMagnifier(&magnifier, *canvas, m_pointer - m_screenRect.topLeft());
+        }
+        painter->begin(canvas);
+    }
+    m_drawing->paint(painter);
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    if (m_selection.isNull())
+        return;
+
+    // The dashed border: one counter over all four edges, six red points
+    // then four half-transparent blue ones.
+    const QColor blue(124, 189, 210, 128);
+    int i = 0;
+    auto dot = [&](int x, int y) {
+        painter->setPen(i % 10 <= 5 ? red : blue);
+        painter->drawPoint(x, y);
+        ++i;
+    };
+    const int x1 = sel.left(), y1 = sel.top(), x2 = sel.right(), y2 = sel.bottom();
+    for (int x = x1; x <= x2; ++x)
+        dot(x, y1);
+    for (int y = y1; y <= y2; ++y)
+        dot(x2, y);
+    for (int x = x2; x >= x1; --x)
+        dot(x, y2);
+    for (int y = y2; y >= y1; --y)
+        dot(x1, y);
+
+    // Corner handles, four pixels thick, inside the selection.
+    painter->setPen(QPen(red, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const int w = x2 - x1, h = y2 - y1;
+    const int lh = w + 1 < 48 ? w : 48, lv = h + 1 < 48 ? h : 48;
+    for (int k = 0; k < 4; ++k) {
+        painter->drawLine(x1, y1 + k, x1 + lh, y1 + k);
+        painter->drawLine(x2 - lh, y1 + k, x2, y1 + k);
+        painter->drawLine(x1, y2 - 3 + k, x1 + lh, y2 - 3 + k);
+        painter->drawLine(x2 - lh, y2 - 3 + k, x2, y2 - 3 + k);
+        painter->drawLine(x1 + k, y1, x1 + k, y1 + lv);
+        painter->drawLine(x2 - 3 + k, y1, x2 - 3 + k, y1 + lv);
+        painter->drawLine(x1 + k, y2 - lv, x1 + k, y2);
+        painter->drawLine(x2 - 3 + k, y2 - lv, x2 - 3 + k, y2);
+    }
+}
+
+QPixmap ScreenCapturing::composedPixmap() const
+{
+    const QRect sel = m_selection.translated(-m_screenRect.topLeft());
+    QPixmap canvas(size());
+    canvas.fill(Qt::black);
+    {
+        QPainter painter(&canvas);
+        painter.drawImage(sel.topLeft(), m_desktopImage, sel);
+        m_drawing->paint(&painter);
+    }
+    return canvas.copy(sel);
+}
+
+// ---- actions ----
+
+bool ScreenCapturing::hasPicture() const
+{
+    // A picture needs a selection of at least one pixel each way.
+    return m_selection.width() >= 1 && m_selection.height() >= 1;
+}
+
+void ScreenCapturing::copy()
+{
+    if (!hasPicture())
+        return;
+    m_drawing->commitTextBox();
+    QApplication::clipboard()->setPixmap(composedPixmap());
+    m_panel->close();
+}
+
+QString ScreenCapturing::savePicture(const QPixmap &picture, const QString &path)
+{
+    if (writePicture(picture, path, QFileInfo(path).completeSuffix().toLocal8Bit()))
+        return path;
+    QString fallback = path;
+    fallback.replace(QRegularExpression(QStringLiteral("jpg$")), QStringLiteral("png"));
+    return writePicture(picture, fallback, "png") ? fallback : QString();
+}
+
+void ScreenCapturing::save()
+{
+    if (!hasPicture())
+        return;
+    m_drawing->commitTextBox();
+    DataGroupOutput *output = g_enviroment ? g_enviroment->output() : nullptr;
+    const QString proposed = output ? output->newSnapshotFilePath() : QString();
+    QString path;
+    if (saveFileHook())
+        path = saveFileHook()(this, proposed);
+    else
+        path = QFileDialog::getSaveFileName(this, tr("Save File"), proposed,
+                                            tr("JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)"));
+    path = nativePath(path);
+    if (path.isEmpty())
+        return;
+
+    const QString written = savePicture(composedPixmap(), path);
+    if (written.isEmpty()) {
+        // Nothing written: no record, the folder stays, the tool stays open.
+        CommonDialog::showWarning(this, tr("The picture could not be saved to %1.").arg(path));
+        return;
+    }
+    if (g_historyList)
+        g_historyList->addItem(HistoryItem::Screenshot, written, m_selection.size(), 0, QFileInfo(written).size());
+    if (output) {
+        output->setScreenshotsFolder(nativePath(QFileInfo(written).absolutePath()));
+        g_enviroment->save();
+    }
+    m_panel->close();
+}
+
+void ScreenCapturing::fullScreen()
+{
+    setSelection(m_screenRect);
+}
+
+void ScreenCapturing::pinToScreen()
+{
+    if (!hasPicture())
+        return;
+    m_drawing->commitTextBox();
+    auto *pin = new PinToScreenWidget(nullptr, composedPixmap());
+    pin->setGeometry(m_selection);
+    pin->show();
+    accept();
+}
