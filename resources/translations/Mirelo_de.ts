@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AreaSelected</name>
+    <message>
+        <source>Fixed region</source>
+        <translation>Fester Bereich</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (Vollbild)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Anpassen</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>Bereich/Fenster wählen</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+</context>
+<context>
+    <name>AreaSelectedClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>Bereich/Fenster wählen</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+</context>
+<context>
+    <name>AreaSelecting</name>
+    <message>
+        <source>Left: %1 Top: %2</source>
+        <translation>Links: %1 Oben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDeviceList</name>
+    <message>
+        <source>Record without System Sound</source>
+        <translation>Ohne Systemton aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record without Microphone</source>
+        <translation>Ohne Mikrofon aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDeviceListClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record without System Sound</source>
+        <translation>Ohne Systemton aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>BugReportView</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Please report any problems you encountered during using this software. We will answer you as soon we receive it.</source>
+        <translation>Bitte melden Sie uns alle Probleme, die bei der Nutzung dieser Software aufgetreten sind. Wir antworten Ihnen, sobald wir Ihre Meldung erhalten haben.</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Senden</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -14,6 +112,153 @@
     <message>
         <source>Feedback</source>
         <translation>Feedback</translation>
+    </message>
+</context>
+<context>
+    <name>CameraWindow</name>
+    <message>
+        <source>Sticky on Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Kameraeinstellungen</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparenz</translation>
+    </message>
+    <message>
+        <source>Take Photo</source>
+        <translation>Foto aufnehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>Der Speicherort für Screenshots ist ungültig. Bitte wählen Sie ihn in den Einstellungen neu aus.</translation>
+    </message>
+    <message>
+        <source>The photo could not be taken.</source>
+        <translation>Das Foto konnte nicht aufgenommen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CameraWindowClass</name>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+</context>
+<context>
+    <name>CapturePanelClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin to screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste to screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CarmeraListClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Verwalten</translation>
+    </message>
+    <message>
+        <source>Record without Webcam</source>
+        <translation>Ohne Webcam aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>CarmeraSettingsClass</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Kameraeinstellungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Lower Right </source>
+        <translation>Unten rechts </translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation>Oben links</translation>
     </message>
 </context>
 <context>
@@ -67,11 +312,11 @@
     <name>CommonDialogClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Olvex Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Mirelo</translation>
     </message>
     <message>
         <source>Close</source>
@@ -103,33 +348,482 @@
     </message>
 </context>
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished">Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to start recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlPanelClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut down when recording ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Sending a bug report. Please try another later.</source>
+        <translation>Ein Fehlerbericht wird gerade gesendet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Please describe the problem clearly before submitting.</source>
+        <translation>Bitte beschreiben Sie das Problem vor dem Senden genau.</translation>
+    </message>
+    <message>
+        <source>Unknown error, try again please.</source>
+        <translation>Unbekannter Fehler. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Send failed, please try again.</source>
+        <translation>Senden fehlgeschlagen. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Bug Report sent successful!</source>
+        <translation>Fehlerbericht erfolgreich gesendet!</translation>
+    </message>
+    <message>
+        <source>Bug Report sent failed!</source>
+        <translation>Fehlerbericht konnte nicht gesendet werden!</translation>
+    </message>
+</context>
+<context>
+    <name>CustomSelectArea</name>
+    <message>
+        <source>Select Area</source>
+        <translation>Bereich wählen</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Anpassen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio is off</source>
+        <translation>Seitenverhältnis entsperrt</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
     <name>DataGroupOutput</name>
     <message>
         <source>Software Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Software-Encoder</translation>
     </message>
     <message>
         <source>Intel Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Intel-Hardware-Encoder</translation>
     </message>
     <message>
         <source>Nvidia Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nvidia-Hardware-Encoder</translation>
     </message>
     <message>
         <source>AMD Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>AMD-Hardware-Encoder</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>The recording engine was not found:
+%1</source>
+        <translation>Die Aufnahme-Engine wurde nicht gefunden:
+%1</translation>
+    </message>
+    <message>
+        <source>The recording engine could not be loaded:
+%1
+%2</source>
+        <translation>Die Aufnahme-Engine konnte nicht geladen werden:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>The recording engine %1 has no entry point &quot;%2&quot;.</source>
+        <translation>Die Aufnahme-Engine %1 hat keinen Einstiegspunkt &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The recording engine %1 lacks these operations:
+%2</source>
+        <translation>Der Aufnahme-Engine %1 fehlen folgende Funktionen:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicEditorClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Brush</source>
+        <translation>Pinsel</translation>
+    </message>
+    <message>
+        <source>Air brush</source>
+        <translation>Sprühdose</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Weichzeichnen</translation>
+    </message>
+    <message>
+        <source>Callout</source>
+        <translation>Sprechblase</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Radiergummi</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Exit drawing board editing</source>
+        <translation>Zeichenmodus beenden</translation>
+    </message>
+    <message>
+        <source>Select a tool to start draw!</source>
+        <translation>Wählen Sie ein Werkzeug zum Zeichnen!</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Slim</source>
+        <translation>Dünn</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Dick</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Sehr dick</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>13</source>
+        <translation>13</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>15</source>
+        <translation>15</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>17</source>
+        <translation>17</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>19</source>
+        <translation>19</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>21</source>
+        <translation>21</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>23</source>
+        <translation>23</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>25</source>
+        <translation>25</translation>
+    </message>
+    <message>
+        <source>26</source>
+        <translation>26</translation>
+    </message>
+    <message>
+        <source>27</source>
+        <translation>27</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>29</source>
+        <translation>29</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>31</source>
+        <translation>31</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>33</source>
+        <translation>33</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>35</source>
+        <translation>35</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>37</source>
+        <translation>37</translation>
+    </message>
+    <message>
+        <source>38</source>
+        <translation>38</translation>
+    </message>
+    <message>
+        <source>39</source>
+        <translation>39</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+</context>
+<context>
+    <name>Mirelo</name>
+    <message>
+        <source>Failed to open the camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location of output files is not valid, please reselect it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task Schedule (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -137,7 +831,7 @@
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Free Mirelo</translation>
     </message>
 </context>
 <context>
@@ -154,6 +848,36 @@
         <source>Partial skin files initialing failed!</source>
         <translation>Einige Dateien der Oberfläche konnten nicht geladen werden!</translation>
     </message>
+    <message>
+        <source>cannot open the display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
+        <translation>Es gibt keinen nutzbaren Home-Ordner (HOME ist nicht gesetzt, ist das Wurzelverzeichnis oder existiert nicht), daher kann das Programm seine Einstellungen nirgends speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>MyBugReportView</name>
+    <message>
+        <source>Description is required.</source>
+        <translation>Eine Beschreibung ist erforderlich.</translation>
+    </message>
+    <message>
+        <source>Email Format is Incorrect!</source>
+        <translation>Ungültiges E-Mail-Format!</translation>
+    </message>
+</context>
+<context>
+    <name>MyCustomAreaSelect</name>
+    <message>
+        <source>Lock aspect ratio is on</source>
+        <translation>Seitenverhältnis gesperrt</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio is off</source>
+        <translation>Seitenverhältnis entsperrt</translation>
+    </message>
 </context>
 <context>
     <name>MyFrame</name>
@@ -167,7 +891,7 @@
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Free Mirelo</translation>
     </message>
 </context>
 <context>
@@ -185,6 +909,21 @@
     <name>MySplashScreenView</name>
     <message>
         <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenCapturing</name>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -201,6 +940,111 @@
     <message>
         <source>Feedback</source>
         <translation>Feedback</translation>
+    </message>
+</context>
+<context>
+    <name>Watermark</name>
+    <message>
+        <source>Open image file</source>
+        <translation>Bilddatei öffnen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpeg *.jpg *.bmp)</source>
+        <translation>Bilder (*.png *.jpeg *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>The image file cannot be read.</source>
+        <translation>Die Bilddatei kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkClass</name>
+    <message>
+        <source>Default watermark</source>
+        <translation>Standard-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>No watermark</source>
+        <translation>Kein Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>Text-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Bild-Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Select image</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Links:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Oben:</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Keep designed size </source>
+        <translation>Festgelegte Größe beibehalten </translation>
+    </message>
+    <message>
+        <source>Full-Screen Preview</source>
+        <translation>Vollbildvorschau</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkEditor</name>
+    <message>
+        <source>Press &quot;Esc&quot; to exit Full-Screen Preview</source>
+        <translation>Drücken Sie &quot;Esc&quot;, um die Vollbildvorschau zu beenden</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AreaSelected</name>
+    <message>
+        <source>Fixed region</source>
+        <translation>Zone fixe</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (plein écran)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personnaliser</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>Choisir zone/fenêtre</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+</context>
+<context>
+    <name>AreaSelectedClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>Choisir zone/fenêtre</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+</context>
+<context>
+    <name>AreaSelecting</name>
+    <message>
+        <source>Left: %1 Top: %2</source>
+        <translation>Gauche : %1 Haut : %2</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDeviceList</name>
+    <message>
+        <source>Record without System Sound</source>
+        <translation>Enregistrer sans le son système</translation>
+    </message>
+    <message>
+        <source>Record without Microphone</source>
+        <translation>Enregistrer sans microphone</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDeviceListClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record without System Sound</source>
+        <translation>Enregistrer sans le son système</translation>
+    </message>
+</context>
+<context>
+    <name>BugReportView</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Rapport de bug</translation>
+    </message>
+    <message>
+        <source>Please report any problems you encountered during using this software. We will answer you as soon we receive it.</source>
+        <translation>Signalez-nous tout problème rencontré lors de l&apos;utilisation de ce logiciel. Nous vous répondrons dès réception de votre message.</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Envoyer</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -9,11 +107,158 @@
     </message>
     <message>
         <source>Help center</source>
-        <translation>Centre d'aide</translation>
+        <translation>Centre d&apos;aide</translation>
     </message>
     <message>
         <source>Feedback</source>
         <translation>Commentaires</translation>
+    </message>
+</context>
+<context>
+    <name>CameraWindow</name>
+    <message>
+        <source>Sticky on Top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Paramètres de la caméra</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparence</translation>
+    </message>
+    <message>
+        <source>Take Photo</source>
+        <translation>Prendre une photo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>L&apos;emplacement des captures d&apos;écran n&apos;est pas valide. Veuillez le choisir à nouveau dans les paramètres.</translation>
+    </message>
+    <message>
+        <source>The photo could not be taken.</source>
+        <translation>Impossible de prendre la photo.</translation>
+    </message>
+</context>
+<context>
+    <name>CameraWindowClass</name>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+</context>
+<context>
+    <name>CapturePanelClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin to screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste to screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CarmeraListClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Gérer</translation>
+    </message>
+    <message>
+        <source>Record without Webcam</source>
+        <translation>Enregistrer sans webcam</translation>
+    </message>
+</context>
+<context>
+    <name>CarmeraSettingsClass</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Paramètres de la caméra</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Miroir horizontal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Lower Right </source>
+        <translation>En bas à droite </translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation>En haut à gauche</translation>
     </message>
 </context>
 <context>
@@ -32,7 +277,7 @@
     </message>
     <message>
         <source>Are you sure to remove the history recording from the list?</source>
-        <translation>Voulez-vous vraiment retirer cet enregistrement de l'historique ?</translation>
+        <translation>Voulez-vous vraiment retirer cet enregistrement de l&apos;historique ?</translation>
     </message>
     <message>
         <source>Delete local file</source>
@@ -52,7 +297,7 @@
     </message>
     <message>
         <source>Please enter the time:</source>
-        <translation>Saisissez l'heure :</translation>
+        <translation>Saisissez l&apos;heure :</translation>
     </message>
     <message>
         <source>Operation successfully done.</source>
@@ -60,18 +305,18 @@
     </message>
     <message>
         <source>Operation failed.</source>
-        <translation>L'opération a échoué.</translation>
+        <translation>L&apos;opération a échoué.</translation>
     </message>
 </context>
 <context>
     <name>CommonDialogClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Olvex Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Mirelo</translation>
     </message>
     <message>
         <source>Close</source>
@@ -103,33 +348,482 @@
     </message>
 </context>
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished">Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to start recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlPanelClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut down when recording ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Sending a bug report. Please try another later.</source>
+        <translation>Un rapport de bug est en cours d&apos;envoi. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Please describe the problem clearly before submitting.</source>
+        <translation>Veuillez décrire clairement le problème avant l&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>Unknown error, try again please.</source>
+        <translation>Erreur inconnue. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Send failed, please try again.</source>
+        <translation>Échec de l&apos;envoi. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Bug Report sent successful!</source>
+        <translation>Rapport de bug envoyé !</translation>
+    </message>
+    <message>
+        <source>Bug Report sent failed!</source>
+        <translation>Échec de l&apos;envoi du rapport de bug !</translation>
+    </message>
+</context>
+<context>
+    <name>CustomSelectArea</name>
+    <message>
+        <source>Select Area</source>
+        <translation>Choisir la zone</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personnaliser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio is off</source>
+        <translation>Proportions déverrouillées</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
     <name>DataGroupOutput</name>
     <message>
         <source>Software Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodeur logiciel</translation>
     </message>
     <message>
         <source>Intel Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodeur matériel Intel</translation>
     </message>
     <message>
         <source>Nvidia Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodeur matériel Nvidia</translation>
     </message>
     <message>
         <source>AMD Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodeur matériel AMD</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>The recording engine was not found:
+%1</source>
+        <translation>Moteur d&apos;enregistrement introuvable :
+%1</translation>
+    </message>
+    <message>
+        <source>The recording engine could not be loaded:
+%1
+%2</source>
+        <translation>Impossible de charger le moteur d&apos;enregistrement :
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>The recording engine %1 has no entry point &quot;%2&quot;.</source>
+        <translation>Le moteur d&apos;enregistrement %1 n&apos;a pas de point d&apos;entrée &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The recording engine %1 lacks these operations:
+%2</source>
+        <translation>Le moteur d&apos;enregistrement %1 ne prend pas en charge ces opérations :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicEditorClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Brush</source>
+        <translation>Pinceau</translation>
+    </message>
+    <message>
+        <source>Air brush</source>
+        <translation>Aérographe</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Flou</translation>
+    </message>
+    <message>
+        <source>Callout</source>
+        <translation>Bulle</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Exit drawing board editing</source>
+        <translation>Quitter le mode dessin</translation>
+    </message>
+    <message>
+        <source>Select a tool to start draw!</source>
+        <translation>Choisissez un outil pour dessiner !</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Slim</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>Épais</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Très épais</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>13</source>
+        <translation>13</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>15</source>
+        <translation>15</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>17</source>
+        <translation>17</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>19</source>
+        <translation>19</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>21</source>
+        <translation>21</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>23</source>
+        <translation>23</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>25</source>
+        <translation>25</translation>
+    </message>
+    <message>
+        <source>26</source>
+        <translation>26</translation>
+    </message>
+    <message>
+        <source>27</source>
+        <translation>27</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>29</source>
+        <translation>29</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>31</source>
+        <translation>31</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>33</source>
+        <translation>33</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>35</source>
+        <translation>35</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>37</source>
+        <translation>37</translation>
+    </message>
+    <message>
+        <source>38</source>
+        <translation>38</translation>
+    </message>
+    <message>
+        <source>39</source>
+        <translation>39</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R :</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G :</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B :</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+</context>
+<context>
+    <name>Mirelo</name>
+    <message>
+        <source>Failed to open the camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location of output files is not valid, please reselect it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task Schedule (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -137,7 +831,7 @@
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Free Mirelo</translation>
     </message>
 </context>
 <context>
@@ -148,11 +842,41 @@
     </message>
     <message>
         <source>Skin initialization failed!</source>
-        <translation>Impossible de charger l'apparence !</translation>
+        <translation>Impossible de charger l&apos;apparence !</translation>
     </message>
     <message>
         <source>Partial skin files initialing failed!</source>
-        <translation>Certains fichiers de l'apparence n'ont pas pu être chargés !</translation>
+        <translation>Certains fichiers de l&apos;apparence n&apos;ont pas pu être chargés !</translation>
+    </message>
+    <message>
+        <source>cannot open the display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
+        <translation>Aucun dossier personnel utilisable (HOME n&apos;est pas défini, désigne la racine du système de fichiers ou n&apos;existe pas), le programme ne peut donc pas enregistrer ses paramètres.</translation>
+    </message>
+</context>
+<context>
+    <name>MyBugReportView</name>
+    <message>
+        <source>Description is required.</source>
+        <translation>La description est obligatoire.</translation>
+    </message>
+    <message>
+        <source>Email Format is Incorrect!</source>
+        <translation>Format d&apos;e-mail incorrect !</translation>
+    </message>
+</context>
+<context>
+    <name>MyCustomAreaSelect</name>
+    <message>
+        <source>Lock aspect ratio is on</source>
+        <translation>Proportions verrouillées</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio is off</source>
+        <translation>Proportions déverrouillées</translation>
     </message>
 </context>
 <context>
@@ -167,7 +891,7 @@
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Free Mirelo</translation>
     </message>
 </context>
 <context>
@@ -185,6 +909,21 @@
     <name>MySplashScreenView</name>
     <message>
         <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenCapturing</name>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -196,11 +935,116 @@
     </message>
     <message>
         <source>Help center</source>
-        <translation>Centre d'aide</translation>
+        <translation>Centre d&apos;aide</translation>
     </message>
     <message>
         <source>Feedback</source>
         <translation>Commentaires</translation>
+    </message>
+</context>
+<context>
+    <name>Watermark</name>
+    <message>
+        <source>Open image file</source>
+        <translation>Ouvrir un fichier image</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpeg *.jpg *.bmp)</source>
+        <translation>Images (*.png *.jpeg *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>The image file cannot be read.</source>
+        <translation>Impossible de lire le fichier image.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkClass</name>
+    <message>
+        <source>Default watermark</source>
+        <translation>Filigrane par défaut</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>No watermark</source>
+        <translation>Aucun filigrane</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>Filigrane texte</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>Filigrane image</translation>
+    </message>
+    <message>
+        <source>Select image</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacité :</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Gauche :</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Haut :</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Keep designed size </source>
+        <translation>Conserver la taille définie </translation>
+    </message>
+    <message>
+        <source>Full-Screen Preview</source>
+        <translation>Aperçu plein écran</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkEditor</name>
+    <message>
+        <source>Press &quot;Esc&quot; to exit Full-Screen Preview</source>
+        <translation>Appuyez sur &quot;Esc&quot; pour quitter l&apos;aperçu plein écran</translation>
     </message>
 </context>
 </TS>

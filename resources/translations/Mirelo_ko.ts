@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>AreaSelected</name>
+    <message>
+        <source>Fixed region</source>
+        <translation>고정 영역</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (전체 화면)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>영역/창 선택</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+</context>
+<context>
+    <name>AreaSelectedClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>영역/창 선택</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+</context>
+<context>
+    <name>AreaSelecting</name>
+    <message>
+        <source>Left: %1 Top: %2</source>
+        <translation>왼쪽: %1 위쪽: %2</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDeviceList</name>
+    <message>
+        <source>Record without System Sound</source>
+        <translation>시스템 사운드 없이 녹화</translation>
+    </message>
+    <message>
+        <source>Record without Microphone</source>
+        <translation>마이크 없이 녹화</translation>
+    </message>
+</context>
+<context>
+    <name>AudioDeviceListClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record without System Sound</source>
+        <translation>시스템 사운드 없이 녹화</translation>
+    </message>
+</context>
+<context>
+    <name>BugReportView</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>버그 신고</translation>
+    </message>
+    <message>
+        <source>Please report any problems you encountered during using this software. We will answer you as soon we receive it.</source>
+        <translation>이 소프트웨어를 사용하면서 발생한 문제를 알려 주세요. 접수하는 대로 답변드리겠습니다.</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>이메일:</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>이메일</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>이름:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>보내기</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -14,6 +112,153 @@
     <message>
         <source>Feedback</source>
         <translation>피드백</translation>
+    </message>
+</context>
+<context>
+    <name>CameraWindow</name>
+    <message>
+        <source>Sticky on Top</source>
+        <translation>항상 위에 표시</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>투명도</translation>
+    </message>
+    <message>
+        <source>Take Photo</source>
+        <translation>사진 찍기</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">닫기</translation>
+    </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>스크린샷 저장 위치가 올바르지 않습니다. 설정에서 다시 선택하세요.</translation>
+    </message>
+    <message>
+        <source>The photo could not be taken.</source>
+        <translation>사진을 찍을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CameraWindowClass</name>
+    <message>
+        <source>Camera</source>
+        <translation>카메라</translation>
+    </message>
+</context>
+<context>
+    <name>CapturePanelClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">닫기</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin to screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste to screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CarmeraListClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>관리</translation>
+    </message>
+    <message>
+        <source>Record without Webcam</source>
+        <translation>웹캠 없이 녹화</translation>
+    </message>
+</context>
+<context>
+    <name>CarmeraSettingsClass</name>
+    <message>
+        <source>Camera Settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">닫기</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>카메라</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>출력 형식</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">취소</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>Lower Right </source>
+        <translation>오른쪽 아래 </translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message>
+        <source>Lower Left</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation>왼쪽 위</translation>
     </message>
 </context>
 <context>
@@ -67,11 +312,11 @@
     <name>CommonDialogClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Olvex Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Mirelo</translation>
     </message>
     <message>
         <source>Close</source>
@@ -103,33 +348,482 @@
     </message>
 </context>
 <context>
+    <name>ControlPanel</name>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished">최소화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">닫기</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screenshot could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to start recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlPanelClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut down when recording ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Sending a bug report. Please try another later.</source>
+        <translation>버그 신고를 보내는 중입니다. 나중에 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Please describe the problem clearly before submitting.</source>
+        <translation>보내기 전에 문제를 자세히 설명해 주세요.</translation>
+    </message>
+    <message>
+        <source>Unknown error, try again please.</source>
+        <translation>알 수 없는 오류입니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Send failed, please try again.</source>
+        <translation>보내지 못했습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Bug Report sent successful!</source>
+        <translation>버그 신고를 보냈습니다!</translation>
+    </message>
+    <message>
+        <source>Bug Report sent failed!</source>
+        <translation>버그 신고를 보내지 못했습니다!</translation>
+    </message>
+</context>
+<context>
+    <name>CustomSelectArea</name>
+    <message>
+        <source>Select Area</source>
+        <translation>영역 선택</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">닫기</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>너비:</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio is off</source>
+        <translation>가로세로 비율 고정 꺼짐</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>높이:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">확인</translation>
+    </message>
+</context>
+<context>
     <name>DataGroupOutput</name>
     <message>
         <source>Software Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>소프트웨어 인코더</translation>
     </message>
     <message>
         <source>Intel Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Intel 하드웨어 인코더</translation>
     </message>
     <message>
         <source>Nvidia Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nvidia 하드웨어 인코더</translation>
     </message>
     <message>
         <source>AMD Hardware Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>AMD 하드웨어 인코더</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>높음</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>보통</translation>
     </message>
     <message>
         <source>Low</source>
+        <translation>낮음</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>The recording engine was not found:
+%1</source>
+        <translation>녹화 엔진을 찾을 수 없습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>The recording engine could not be loaded:
+%1
+%2</source>
+        <translation>녹화 엔진을 불러올 수 없습니다:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>The recording engine %1 has no entry point &quot;%2&quot;.</source>
+        <translation>녹화 엔진 %1에 진입점 &quot;%2&quot;이(가) 없습니다.</translation>
+    </message>
+    <message>
+        <source>The recording engine %1 lacks these operations:
+%2</source>
+        <translation>녹화 엔진 %1에 다음 작업이 없습니다:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicEditorClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>사각형</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>타원</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>선</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>화살표</translation>
+    </message>
+    <message>
+        <source>Brush</source>
+        <translation>브러시</translation>
+    </message>
+    <message>
+        <source>Air brush</source>
+        <translation>에어브러시</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>흐리기</translation>
+    </message>
+    <message>
+        <source>Callout</source>
+        <translation>말풍선</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>지우개</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>모두 지우기</translation>
+    </message>
+    <message>
+        <source>Exit drawing board editing</source>
+        <translation>그리기 모드 종료</translation>
+    </message>
+    <message>
+        <source>Select a tool to start draw!</source>
+        <translation>도구를 선택하여 그리기를 시작하세요!</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>크기:</translation>
+    </message>
+    <message>
+        <source>Slim</source>
+        <translation>가늘게</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Thick</source>
+        <translation>굵게</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>아주 굵게</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>13</source>
+        <translation>13</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>15</source>
+        <translation>15</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>17</source>
+        <translation>17</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>19</source>
+        <translation>19</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>21</source>
+        <translation>21</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>23</source>
+        <translation>23</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>25</source>
+        <translation>25</translation>
+    </message>
+    <message>
+        <source>26</source>
+        <translation>26</translation>
+    </message>
+    <message>
+        <source>27</source>
+        <translation>27</translation>
+    </message>
+    <message>
+        <source>28</source>
+        <translation>28</translation>
+    </message>
+    <message>
+        <source>29</source>
+        <translation>29</translation>
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>31</source>
+        <translation>31</translation>
+    </message>
+    <message>
+        <source>32</source>
+        <translation>32</translation>
+    </message>
+    <message>
+        <source>33</source>
+        <translation>33</translation>
+    </message>
+    <message>
+        <source>34</source>
+        <translation>34</translation>
+    </message>
+    <message>
+        <source>35</source>
+        <translation>35</translation>
+    </message>
+    <message>
+        <source>36</source>
+        <translation>36</translation>
+    </message>
+    <message>
+        <source>37</source>
+        <translation>37</translation>
+    </message>
+    <message>
+        <source>38</source>
+        <translation>38</translation>
+    </message>
+    <message>
+        <source>39</source>
+        <translation>39</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>색상:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+</context>
+<context>
+    <name>Mirelo</name>
+    <message>
+        <source>Failed to open the camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location of output files is not valid, please reselect it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task Schedule (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -137,7 +831,7 @@
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Free Mirelo</translation>
     </message>
 </context>
 <context>
@@ -154,6 +848,36 @@
         <source>Partial skin files initialing failed!</source>
         <translation>일부 스킨 파일을 불러오지 못했습니다!</translation>
     </message>
+    <message>
+        <source>cannot open the display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
+        <translation>사용할 수 있는 홈 폴더가 없습니다(HOME이 설정되지 않았거나, 파일 시스템 루트이거나, 존재하지 않음). 따라서 프로그램 설정을 저장할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>MyBugReportView</name>
+    <message>
+        <source>Description is required.</source>
+        <translation>설명을 입력해야 합니다.</translation>
+    </message>
+    <message>
+        <source>Email Format is Incorrect!</source>
+        <translation>이메일 형식이 올바르지 않습니다!</translation>
+    </message>
+</context>
+<context>
+    <name>MyCustomAreaSelect</name>
+    <message>
+        <source>Lock aspect ratio is on</source>
+        <translation>가로세로 비율 고정 켜짐</translation>
+    </message>
+    <message>
+        <source>Lock aspect ratio is off</source>
+        <translation>가로세로 비율 고정 꺼짐</translation>
+    </message>
 </context>
 <context>
     <name>MyFrame</name>
@@ -167,7 +891,7 @@
     </message>
     <message>
         <source>Olvex Free Mirelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvex Free Mirelo</translation>
     </message>
 </context>
 <context>
@@ -185,6 +909,21 @@
     <name>MySplashScreenView</name>
     <message>
         <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenCapturing</name>
+    <message>
+        <source>Save File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -201,6 +940,111 @@
     <message>
         <source>Feedback</source>
         <translation>피드백</translation>
+    </message>
+</context>
+<context>
+    <name>Watermark</name>
+    <message>
+        <source>Open image file</source>
+        <translation>이미지 파일 열기</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpeg *.jpg *.bmp)</source>
+        <translation>이미지 (*.png *.jpeg *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>The image file cannot be read.</source>
+        <translation>이미지 파일을 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkClass</name>
+    <message>
+        <source>Default watermark</source>
+        <translation>기본 워터마크</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">닫기</translation>
+    </message>
+    <message>
+        <source>No watermark</source>
+        <translation>워터마크 없음</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>텍스트 워터마크</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>Image watermark</source>
+        <translation>이미지 워터마크</translation>
+    </message>
+    <message>
+        <source>Select image</source>
+        <translation>이미지 선택</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>불투명도:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>너비:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>높이:</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>왼쪽:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>위쪽:</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>가로세로 비율 유지</translation>
+    </message>
+    <message>
+        <source>Keep designed size </source>
+        <translation>설정한 크기 유지 </translation>
+    </message>
+    <message>
+        <source>Full-Screen Preview</source>
+        <translation>전체 화면 미리 보기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">확인</translation>
+    </message>
+</context>
+<context>
+    <name>WatermarkEditor</name>
+    <message>
+        <source>Press &quot;Esc&quot; to exit Full-Screen Preview</source>
+        <translation>&quot;Esc&quot; 키를 누르면 전체 화면 미리 보기를 종료합니다</translation>
     </message>
 </context>
 </TS>
