@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
@@ -160,35 +160,35 @@
     <name>CapturePanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Pin to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>An Bildschirm heften</translation>
     </message>
     <message>
         <source>Paste to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Bildschirm einfügen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Camera</source>
@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Center</source>
@@ -351,86 +351,86 @@
     <name>ControlPanel</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Record option</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmeoption</translation>
     </message>
     <message>
         <source>Record Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedauer</translation>
     </message>
     <message>
         <source>Screen capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot</translation>
     </message>
     <message>
         <source>Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnen</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">Minimieren</translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The Record length should be not less than 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahmedauer muss mindestens 1 Sekunde betragen.</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicherort für Screenshots ist ungültig. Bitte wählen Sie ihn in den Einstellungen neu aus.</translation>
     </message>
     <message>
         <source>The screenshot could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Screenshot konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Failed to start recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Record length</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedauer</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Shut down when recording ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der Aufnahme herunterfahren</translation>
     </message>
     <message>
         <source>System Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemton</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
 </context>
 <context>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Width:</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -816,15 +816,15 @@
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The location of output files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicherort für Ausgabedateien ist ungültig. Bitte wählen Sie ihn in den Einstellungen neu aus.</translation>
     </message>
     <message>
         <source>Task Schedule (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenplanung (%1)</translation>
     </message>
 </context>
 <context>
@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>cannot open the display</source>
-        <translation type="unfinished"></translation>
+        <translation>Display kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
@@ -916,15 +916,15 @@
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.jpeg *.jpg);;Bilder (*.jpeg *.jpg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht unter %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>No watermark</source>
@@ -1033,11 +1033,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
@@ -160,35 +160,35 @@
     <name>CapturePanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Pin to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Épingler à l&apos;écran</translation>
     </message>
     <message>
         <source>Paste to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller à l&apos;écran</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Camera</source>
@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Center</source>
@@ -351,86 +351,86 @@
     <name>ControlPanel</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Record option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Record Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Screen capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture d&apos;écran</translation>
     </message>
     <message>
         <source>Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">Réduire</translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The Record length should be not less than 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée d&apos;enregistrement doit être d&apos;au moins 1 seconde.</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emplacement des captures d&apos;écran n&apos;est pas valide. Veuillez le choisir à nouveau dans les paramètres.</translation>
     </message>
     <message>
         <source>The screenshot could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la capture d&apos;écran.</translation>
     </message>
     <message>
         <source>Failed to start recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer l&apos;enregistrement.</translation>
     </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Record length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Shut down when recording ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre après l&apos;enregistrement</translation>
     </message>
     <message>
         <source>System Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son système</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Microphone</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Caméra</translation>
     </message>
 </context>
 <context>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Width:</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -816,15 +816,15 @@
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la caméra.</translation>
     </message>
     <message>
         <source>The location of output files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;emplacement des fichiers de sortie n&apos;est pas valide. Veuillez le choisir à nouveau dans les paramètres.</translation>
     </message>
     <message>
         <source>Task Schedule (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâches planifiées (%1)</translation>
     </message>
 </context>
 <context>
@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>cannot open the display</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir l&apos;affichage</translation>
     </message>
     <message>
         <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
@@ -916,15 +916,15 @@
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier</translation>
     </message>
     <message>
         <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;image dans %1.</translation>
     </message>
 </context>
 <context>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>No watermark</source>
@@ -1033,11 +1033,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

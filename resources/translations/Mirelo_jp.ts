@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
@@ -160,35 +160,35 @@
     <name>CapturePanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>全画面</translation>
     </message>
     <message>
         <source>Pin to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面に固定</translation>
     </message>
     <message>
         <source>Paste to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面に貼り付け</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Camera</source>
@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Center</source>
@@ -351,86 +351,86 @@
     <name>ControlPanel</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>再開</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Record option</source>
-        <translation type="unfinished"></translation>
+        <translation>録画オプション</translation>
     </message>
     <message>
         <source>Record Length</source>
-        <translation type="unfinished"></translation>
+        <translation>録画時間</translation>
     </message>
     <message>
         <source>Screen capture</source>
-        <translation type="unfinished"></translation>
+        <translation>画面キャプチャ</translation>
     </message>
     <message>
         <source>Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>描画</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">最小化</translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>The Record length should be not less than 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画時間は1秒以上にしてください。</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショットの保存先が無効です。設定で選択し直してください。</translation>
     </message>
     <message>
         <source>The screenshot could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショットを保存できませんでした。</translation>
     </message>
     <message>
         <source>Failed to start recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>録画を開始できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Record length</source>
-        <translation type="unfinished"></translation>
+        <translation>録画時間</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>Shut down when recording ends</source>
-        <translation type="unfinished"></translation>
+        <translation>録画終了後にシャットダウン</translation>
     </message>
     <message>
         <source>System Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>システム音声</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>マイク</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ</translation>
     </message>
 </context>
 <context>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Width:</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -816,15 +816,15 @@
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラを開けませんでした。</translation>
     </message>
     <message>
         <source>The location of output files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力ファイルの保存先が無効です。設定で選択し直してください。</translation>
     </message>
     <message>
         <source>Task Schedule (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>タスクスケジュール (%1)</translation>
     </message>
 </context>
 <context>
@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>cannot open the display</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスプレイを開けません</translation>
     </message>
     <message>
         <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
@@ -916,15 +916,15 @@
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを保存</translation>
     </message>
     <message>
         <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.jpeg *.jpg);;画像 (*.jpeg *.jpg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を %1 に保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>No watermark</source>
@@ -1033,11 +1033,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
@@ -160,35 +160,35 @@
     <name>CapturePanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>전체 화면</translation>
     </message>
     <message>
         <source>Pin to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>화면에 고정</translation>
     </message>
     <message>
         <source>Paste to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>화면에 붙이기</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>복사</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Camera</source>
@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Center</source>
@@ -351,86 +351,86 @@
     <name>ControlPanel</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>재개</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>일시 정지</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>중지</translation>
     </message>
     <message>
         <source>Record option</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화 옵션</translation>
     </message>
     <message>
         <source>Record Length</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화 시간</translation>
     </message>
     <message>
         <source>Screen capture</source>
-        <translation type="unfinished"></translation>
+        <translation>화면 캡처</translation>
     </message>
     <message>
         <source>Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>그리기</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">최소화</translation>
+        <translation>최소화</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>The Record length should be not less than 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화 시간은 1초 이상이어야 합니다.</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷 저장 위치가 올바르지 않습니다. 설정에서 다시 선택하세요.</translation>
     </message>
     <message>
         <source>The screenshot could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>스크린샷을 저장할 수 없습니다.</translation>
     </message>
     <message>
         <source>Failed to start recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화를 시작할 수 없습니다.</translation>
     </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Record length</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화 시간</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>변경</translation>
     </message>
     <message>
         <source>Shut down when recording ends</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화 종료 후 시스템 종료</translation>
     </message>
     <message>
         <source>System Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 사운드</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>마이크</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>카메라</translation>
     </message>
 </context>
 <context>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>Width:</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>
@@ -816,15 +816,15 @@
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>카메라를 열 수 없습니다.</translation>
     </message>
     <message>
         <source>The location of output files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 파일 저장 위치가 올바르지 않습니다. 설정에서 다시 선택하세요.</translation>
     </message>
     <message>
         <source>Task Schedule (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>작업 예약 (%1)</translation>
     </message>
 </context>
 <context>
@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>cannot open the display</source>
-        <translation type="unfinished"></translation>
+        <translation>디스플레이를 열 수 없습니다</translation>
     </message>
     <message>
         <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
@@ -916,15 +916,15 @@
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 저장</translation>
     </message>
     <message>
         <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.jpeg *.jpg);;이미지 (*.jpeg *.jpg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>이미지를 %1에 저장할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">닫기</translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>No watermark</source>
@@ -1033,11 +1033,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">확인</translation>
+        <translation>확인</translation>
     </message>
 </context>
 <context>

@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
@@ -160,35 +160,35 @@
     <name>CapturePanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>全螢幕</translation>
     </message>
     <message>
         <source>Pin to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>固定到螢幕</translation>
     </message>
     <message>
         <source>Paste to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>貼到螢幕</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>複製</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Camera</source>
@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">確定</translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Center</source>
@@ -351,86 +351,86 @@
     <name>ControlPanel</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>繼續</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>暫停</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Record option</source>
-        <translation type="unfinished"></translation>
+        <translation>錄製選項</translation>
     </message>
     <message>
         <source>Record Length</source>
-        <translation type="unfinished"></translation>
+        <translation>錄製時間</translation>
     </message>
     <message>
         <source>Screen capture</source>
-        <translation type="unfinished"></translation>
+        <translation>截圖</translation>
     </message>
     <message>
         <source>Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>畫板</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">最小化</translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>The Record length should be not less than 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>錄製時間不得少於 1 秒。</translation>
     </message>
     <message>
         <source>The location of screenshot files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>截圖儲存位置無效，請在設定中重新選擇。</translation>
     </message>
     <message>
         <source>The screenshot could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法儲存截圖。</translation>
     </message>
     <message>
         <source>Failed to start recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法開始錄製。</translation>
     </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Record length</source>
-        <translation type="unfinished"></translation>
+        <translation>錄製時間</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>修改</translation>
     </message>
     <message>
         <source>Shut down when recording ends</source>
-        <translation type="unfinished"></translation>
+        <translation>錄製結束後關機</translation>
     </message>
     <message>
         <source>System Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>系統聲音</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>麥克風</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>攝影機</translation>
     </message>
 </context>
 <context>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Width:</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">確定</translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
@@ -816,15 +816,15 @@
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法開啟攝影機。</translation>
     </message>
     <message>
         <source>The location of output files is not valid, please reselect it in settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>輸出檔案儲存位置無效，請在設定中重新選擇。</translation>
     </message>
     <message>
         <source>Task Schedule (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>排程工作 (%1)</translation>
     </message>
 </context>
 <context>
@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>cannot open the display</source>
-        <translation type="unfinished"></translation>
+        <translation>無法開啟顯示</translation>
     </message>
     <message>
         <source>There is no usable home folder (HOME is not set, is the file-system root or does not exist), so the program has nowhere to keep its settings.</source>
@@ -916,15 +916,15 @@
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存檔案</translation>
     </message>
     <message>
         <source>JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.jpeg *.jpg);;圖片 (*.jpeg *.jpg)</translation>
     </message>
     <message>
         <source>The picture could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法將圖片儲存到 %1。</translation>
     </message>
 </context>
 <context>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>No watermark</source>
@@ -1033,11 +1033,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">確定</translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
