@@ -13,6 +13,7 @@
 #include "framelessdrag.h"
 #include "graphiceditor.h"
 #include "historylist.h"
+#include "regiongeometry.h"
 #include "skinmanager.h"
 
 #include <QBitmap>
@@ -516,17 +517,8 @@ void ControlPanel::animationFinished()
 
 QRect ControlPanel::placeBeside(const QRect &bar, const QRect &region, const QRect &screen)
 {
-    QRect r = bar;
-    r.moveTopRight(region.bottomRight() + QPoint(0, 3));
-    if (r.bottom() > screen.bottom() - 3) {
-        r.moveTopRight(region.topRight());
-        r.moveBottom(region.top() - 4);
-        if (r.top() < screen.top())
-            r.moveTop(screen.top() + 2);
-    }
-    if (r.left() < screen.left() + 1)
-        r.moveLeft(screen.left() + 1);
-    return r;
+    // The same rule places the custom size panel beside the region.
+    return region::panelRect(bar.size(), region, screen);
 }
 
 void ControlPanel::placeBesideRegion()
