@@ -13,6 +13,7 @@
 #include "controller.h"
 #include "mycustomareaselect.h"
 #include "myframe.h"
+#include "pintoscreenwidget.h"
 #include "skinmanager.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
@@ -108,6 +109,8 @@ void Mirelo::closeEvent(QCloseEvent *event)
 {
     if (g_enviroment)
         g_enviroment->savePrivate();
+    // Pinned screenshots belong to the program's window: they go with it.
+    PinToScreenWidget::closeAll();
     QMainWindow::closeEvent(event);
 }
 
