@@ -183,7 +183,9 @@ private slots:
         QCOMPARE(engine.setRect(0, 0, 320, 240), 0);
         QCOMPARE(engine.start(screenJob(ok, 320, 240, 30)), 0);
         QThread::msleep(300);
-        RecordParams webcam = screenJob(QFile::encodeName(outDir() + "/cam.mp4"), 320, 240, 30);
+        // The job points into the path bytes: they must outlive the start.
+        const QByteArray camPath = QFile::encodeName(outDir() + "/cam.mp4");
+        RecordParams webcam = screenJob(camPath, 320, 240, 30);
         webcam.sourceKind = 2;
         QCOMPARE(engine.start(webcam), int(MIRELO_E_NO_DEVICE));
         QCOMPARE(engine.stop(), int(MIRELO_E_BAD_STATE));
