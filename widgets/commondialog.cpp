@@ -346,9 +346,10 @@ bool CommonDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-QBitmap CommonDialog::roundedShape(const QSize &size)
+QBitmap CommonDialog::roundedShape(const QSize &size, int radius)
 {
-    const int w = size.width(), h = size.height(), r = kCornerRadius, d = 2 * kCornerRadius;
+    const int r = radius < 0 ? kCornerRadius : radius;
+    const int w = size.width(), h = size.height(), d = 2 * r;
     QBitmap shape(size);
     shape.fill(Qt::color0);
     QPainter painter(&shape);

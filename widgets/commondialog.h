@@ -51,8 +51,9 @@ public:
     using RunHook = std::function<int(CommonDialog *)>;
     static void setRunHook(RunHook hook);
 
-    // The window's shape: its rectangle with rounded corners.
-    static QBitmap roundedShape(const QSize &size);
+    // The window's shape: its rectangle with rounded corners (the dialog's
+    // own radius unless another is given).
+    static QBitmap roundedShape(const QSize &size, int radius = -1);
 
     // The characters a file name cannot hold.
     static bool isForbiddenInFileName(QChar c);

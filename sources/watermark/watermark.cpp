@@ -11,12 +11,10 @@
 #include "watermarkitemtext.h"
 #include "watermarkpickers.h"
 
-#include <QBitmap>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -39,28 +37,6 @@ DataGroupPrivate *privateGroup()
         return d;
     }();
     return defaults;
-}
-
-QBitmap roundedMask(const QSize &size, int radius)
-{
-    const int w = size.width(), h = size.height(), d = 2 * radius;
-    QBitmap mask(size);
-    mask.fill(Qt::color0);
-    QPainter painter(&mask);
-    QPainterPath path;
-    path.moveTo(radius, 0);
-    path.arcTo(0, 0, d, d, 90, 90);
-    path.lineTo(0, h - radius);
-    path.arcTo(0, h - d, d, d, 180, 90);
-    path.lineTo(w - radius, h);
-    path.arcTo(w - d, h - d, d, d, 270, 90);
-    path.lineTo(w, radius);
-    path.arcTo(w - d, 0, d, d, 0, 90);
-    path.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::color1);
-    painter.drawPath(path);
-    return mask;
 }
 
 bool isKeypadEnter(QEvent *event)
@@ -519,6 +495,6 @@ void Watermark::keyPressEvent(QKeyEvent *event)
 
 void Watermark::resizeEvent(QResizeEvent *event)
 {
-    setMask(roundedMask(size(), CornerRadius));
+    setMask(CommonDialog::roundedShape(size(), CornerRadius));
     QDialog::resizeEvent(event);
 }
