@@ -16,10 +16,6 @@
 
 namespace {
 
-// The page is only visited: its answer is ignored, and a page that never
-// answers ends the visit after this long.
-constexpr int kStatisticsTimeoutMs = 30000;
-
 const char *eventWord(int event)
 {
     switch (event) {
@@ -86,27 +82,4 @@ QString statisticsAddress(const QString &link, int event)
         url.setQuery(query.isEmpty() ? item : query + QLatin1Char('&') + item, QUrl::StrictMode);
     }
     return url.toString(QUrl::FullyEncoded);
-}
-
-bool runCountMode(int argc, char **argv)
-{
-    const int event = countModeEvent(argc, argv);
-    if (event < 0)
-        return false;
-    // Without a usable home nothing may be made: the request is served by
-    // doing nothing.
-    if (usableHomeFolder().isEmpty())
-        return true;
-    // Nothing is shown (no single-instance check, no splash, no skin), so no
-    // display is needed either.
-    auto *app = new QCoreApplication(argc, argv);
-    g_myConfig = new MyConfig;
-    QNetworkProxy::setApplicationProxy(configProxy());
-    const QString link = g_mireloData ? g_mireloData->statisticsLink() : QString();
-    if (!link.isEmpty())
-        visitStatisticsPage(statisticsAddress(link, event), kStatisticsTimeoutMs);
-    delete g_myConfig;
-    g_myConfig = nullptr;
-    delete app;
-    return true;
 }

@@ -14,10 +14,6 @@ QString taskArgument(int argc, char **argv);
 // command line; -1 when the command line is not a count request.
 int countModeEvent(int argc, char **argv);
 
-// Serves a count request: loads the statistics page (when the edition has
-// one) and returns true; false when the command line is not a count request.
-bool runCountMode(int argc, char **argv);
-
 // Loads the page (following redirects) and waits until it has come or the
 // time is up; true when it came. Its content is not used.
 bool visitStatisticsPage(const QString &address, int timeoutMs);

@@ -8,6 +8,7 @@
 #include "languages.h"
 #include "myapplication.h"
 #include "myconfig.h"
+#include "countmode.h"
 #include "startup.h"
 #include "userfolders.h"
 #include "vocabulary.h"
