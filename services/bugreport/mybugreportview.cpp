@@ -1,5 +1,7 @@
 #include "mybugreportview.h"
 
+#include "widgets/serviceshape.h"
+
 #include <QBitmap>
 #include <QPainter>
 #include <QPainterPath>
@@ -149,22 +151,7 @@ void MyBugReportView::SltReport()
 
 QBitmap MyBugReportView::bottomRoundedMask(const QSize &size)
 {
-    const int w = size.width();
-    const int h = size.height();
-    QBitmap mask(size);
-    mask.fill(Qt::color0);
-    QPainterPath path;
-    path.moveTo(0, 0);
-    path.lineTo(0, h - 16);
-    path.arcTo(0, h - 32, 32, 32, 180, 90);
-    path.lineTo(w - 16, h);
-    path.arcTo(w - 32, h - 32, 32, 32, 270, 90);
-    path.lineTo(w, 0);
-    path.closeSubpath();
-    QPainter p(&mask);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(path, Qt::color1);
-    return mask;
+    return bottomRoundedShape(size);
 }
 
 void MyBugReportView::paintEvent(QPaintEvent *event)
