@@ -120,6 +120,12 @@ public slots:
     void prepareToRecord(TaskScheduleItem *item);
     void recordFinished(int code);
     void shortcutHandled(int id);
+    // The exclusive windows: the main window steps aside while one is open.
+    void showSettings();
+    void showHistory();
+    void showTaskSchedule();
+    void showWatermark();
+    void showScreenCapturing();
     void exclusiveWindowVisibleChanged(bool visible);
     void taskScheduleStateChanged(bool on);
     void doSystemSoundPlayback(int level);

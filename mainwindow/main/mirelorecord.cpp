@@ -218,6 +218,8 @@ void Mirelo::recordFinished(int)
     }
     if (g_taskScheduleList)
         g_taskScheduleList->scheduleNext(QString());
+    if (g_enviroment && g_enviroment->recording()->AutoOpenHistory)
+        showHistory();
 }
 
 void Mirelo::closeOtherWindows()
@@ -272,6 +274,8 @@ void Mirelo::shortcutHandled(int id)
     case 2: // screenshot
         if (bar)
             ControlBarLink::call(bar, "screenshot");
+        else
+            showScreenCapturing();
         break;
     case 3: // webcam: the record page's rule, also while recording
         if (!g_cameraWindow)
@@ -288,51 +292,6 @@ void Mirelo::shortcutHandled(int id)
     default:
         break;
     }
-}
-
-void Mirelo::exclusiveWindowVisibleChanged(bool visible)
-{
-    QObject *window = sender();
-    if (!window || m_exiting)
-        return;
-    const QByteArray kind = window->metaObject()->className();
-    int state = -1;
-    if (kind == "Settings")
-        state = StateSettings;
-    else if (kind == "TaskSchedule")
-        state = StateTaskSchedule;
-    else if (kind == "History")
-        state = StateHistory;
-    else if (kind == "Watermark")
-        state = StateWatermark;
-    if (state < 0)
-        return;
-    if (visible) {
-        if (state == StateTaskSchedule && g_taskScheduleList)
-            g_taskScheduleList->stopTimer();
-        m_areaWasVisible = g_areaSelected && g_areaSelected->isVisible();
-        m_cameraWasVisible = g_cameraWindow && g_cameraWindow->isVisible();
-        if (m_areaWasVisible)
-            g_areaSelected->hide();
-        if (m_cameraWasVisible)
-            g_cameraWindow->hide();
-        if (m_frame)
-            m_frame->hide();
-        m_windowState = state;
-        return;
-    }
-    // A window closed for a recording leaves the recording's state alone.
-    if (m_windowState == StateRecording)
-        return;
-    if (m_frame)
-        m_frame->show();
-    m_windowState = StateIdle;
-    if (m_areaWasVisible && g_areaSelected)
-        g_areaSelected->show();
-    if (m_cameraWasVisible && g_cameraWindow)
-        g_cameraWindow->show();
-    if (state == StateTaskSchedule && g_taskScheduleList)
-        g_taskScheduleList->scheduleNext(QString());
 }
 
 void Mirelo::taskScheduleStateChanged(bool on)
