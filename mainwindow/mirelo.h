@@ -12,6 +12,9 @@
 
 #include "regionowner.h"
 
+namespace Ui {
+class MirelonClass;
+}
 class EngineEvents;
 class QDialog;
 class QProgressBar;
@@ -65,8 +68,8 @@ public slots:
 
     // Region frame and custom size panel.
     void actShowCustomSelectArea();
-    // The watermark button's "ON"/"OFF"; the button comes with the form.
-    void waterMarkStateChanged(bool on) { Q_UNUSED(on) }
+    // The watermark button's "ON"/"OFF".
+    void waterMarkStateChanged(bool on);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -107,6 +110,14 @@ public:
     void queryState(int *windowState, int *recordMode, int *barState, bool *canRecord) const;
     bool isControlPanelVisible() const;
 
+    // The form and its skin images.
+    Ui::MirelonClass *form() const;
+    void loadButtonImages();
+    // State 1 gives the "on" images, anything else the "off" ones.
+    void setMicrophoneButtonImages(int state);
+    void setSystemSoundButtonImages(int state);
+    void setCameraButtonImages(int state);
+
 signals:
     void systemSoundPlayback(int level);
     void microphonePlayback(int level);
@@ -128,6 +139,7 @@ public slots:
     void showScreenCapturing();
     void exclusiveWindowVisibleChanged(bool visible);
     void taskScheduleStateChanged(bool on);
+    void recordLengthStateChanged(bool on);
     void doSystemSoundPlayback(int level);
     void doMicrophonePlayback(int level);
     void doAudioDeviceChanged();
@@ -135,10 +147,13 @@ public slots:
     void doOpenCameraFailed();
 
 private:
+    void setStyleKeys();
+    void applyScale();
     void initRecordFlow();
     void engineEvent(int event, int data);
     void deleteComponents();
 
+    Ui::MirelonClass *ui = nullptr;
     std::atomic<int> m_windowState{StateIdle};
     std::atomic<int> m_recordMode{0};
     std::atomic<bool> m_exiting{false};
