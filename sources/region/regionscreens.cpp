@@ -17,10 +17,17 @@ std::function<QPixmap()> &grabHook()
     static std::function<QPixmap()> hook;
     return hook;
 }
+std::function<QRect()> &screenHook()
+{
+    static std::function<QRect()> hook;
+    return hook;
+}
 } // namespace
 
 QRect selectedScreen()
 {
+    if (screenHook())
+        return screenHook()();
     if (DataGroupPrivate *p = privateData()) {
         const QRect r = p->selectedScreenGeometry();
         if (!r.isNull())
@@ -31,6 +38,8 @@ QRect selectedScreen()
 
 QRect desktop()
 {
+    if (screenHook())
+        return screenHook()();
     if (DataGroupPrivate *p = privateData())
         return p->screenGeometry(-1);
     QScreen *screen = QGuiApplication::primaryScreen();
@@ -40,6 +49,11 @@ QRect desktop()
 void setGrabHook(std::function<QPixmap()> hook)
 {
     grabHook() = std::move(hook);
+}
+
+void setScreenHook(std::function<QRect()> hook)
+{
+    screenHook() = std::move(hook);
 }
 
 QPixmap grabSelectedScreen()

@@ -13,5 +13,8 @@ QRect desktop();
 QPixmap grabSelectedScreen();
 // Replaces the grab (tests with a scripted picture); empty restores it.
 void setGrabHook(std::function<QPixmap()> hook);
+// Replaces the screen and desktop rectangles (the gallery pictures a screen
+// larger than its own); empty restores them.
+void setScreenHook(std::function<QRect()> hook);
 
 } // namespace region

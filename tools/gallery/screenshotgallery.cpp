@@ -21,6 +21,7 @@ namespace gallery {
 namespace {
 
 // A desktop with a few windows, so the dimmed and the clear parts show.
+// Drawn at the display scale, as the windows of a real desktop are.
 QPixmap sampleDesktop(const QSize &size)
 {
     QPixmap pixmap(size);
@@ -29,6 +30,7 @@ QPixmap sampleDesktop(const QSize &size)
     sky.setColorAt(0, QColor(46, 92, 138));
     sky.setColorAt(1, QColor(120, 170, 150));
     p.fillRect(pixmap.rect(), sky);
+    p.scale(g_dscale, g_dscale);
     const QRect windows[] = {{60, 50, 420, 300}, {300, 180, 380, 260}};
     for (const QRect &w : windows) {
         p.fillRect(w, QColor(248, 248, 246));
@@ -48,13 +50,20 @@ QLabel *picture(const QPixmap &pixmap)
     return label;
 }
 
-// A tool over the sample desktop, editing a selection with two shapes.
+int scaled(int v) { return qRound(v * g_dscale); }
+QPoint scaled(const QPoint &p) { return QPoint(scaled(p.x()), scaled(p.y())); }
+
+// A tool over the sample desktop, editing a selection with two shapes. Its
+// screen is one of 1280x720 at the display scale, as real ones are: the
+// offscreen platform's 800x600 screen is narrower than the panel.
 ScreenCapturing *sampleTool()
 {
+    region::setScreenHook([] { return QRect(0, 0, scaled(1280), scaled(720)); });
     region::setGrabHook([] { return sampleDesktop(region::desktop().size()); });
     auto *tool = new ScreenCapturing(nullptr);
     region::setGrabHook({});
-    const QRect sel(tool->screenRect().topLeft() + QPoint(90, 70), QSize(360, 220));
+    region::setScreenHook({});
+    const QRect sel(tool->screenRect().topLeft() + scaled(QPoint(90, 70)), QSize(scaled(360), scaled(220)));
     tool->setSelection(sel);
     tool->resize(tool->screenRect().size());
     GraphicDrawing *d = tool->drawing();
@@ -70,8 +79,8 @@ ScreenCapturing *sampleTool()
             d->eventFilter(tool, &e);
         }
     };
-    stroke(1, QPoint(120, 110), QPoint(300, 200));
-    stroke(4, QPoint(420, 260), QPoint(310, 190));
+    stroke(1, scaled(QPoint(120, 110)), scaled(QPoint(300, 200)));
+    stroke(4, scaled(QPoint(420, 260)), scaled(QPoint(310, 190)));
     tool->setGraphicType(0);
     return tool;
 }
