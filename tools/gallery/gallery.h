@@ -66,5 +66,7 @@ QList<GalleryEntry> bugReportEntries();
 QList<GalleryEntry> controlBarEntries();
 // The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
 QList<GalleryEntry> screenshotEntries();
+// The main frame with its settings menu open, the tray menu (traygallery.cpp).
+QList<GalleryEntry> trayEntries();
 
 } // namespace gallery
