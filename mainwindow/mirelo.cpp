@@ -77,9 +77,11 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     // The frame's "Customize" reaches this window through the controller.
     Controller::instance()->setMainWindow(this);
     initSources();
+    restoreDesktopChrome();
 
     // The tray icon and the record-length popup join here when they land.
     stateLog(QStringLiteral("SystemTray init"));
+    initSystemTray();
     stateLog(QStringLiteral("TaskSchedule init"));
     g_taskScheduleList = new TaskScheduleList(this);
     connect(g_taskScheduleList, &TaskScheduleList::taskActivation, this,
@@ -198,11 +200,13 @@ bool Mirelo::confirmClose()
     // From here engine events and device slots are ignored, and no window
     // outlives what it shows.
     m_exiting = true;
+    restoreDesktopChrome();
     closeOtherWindows();
     if (g_enviroment) {
         g_enviroment->savePrivate();
         g_enviroment->save();
     }
+    deleteSystemTray();
     deleteComponents();
     SkinManager::destroyInstance();
     delete g_runLog;

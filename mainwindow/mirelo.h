@@ -22,6 +22,8 @@ class TaskScheduleItem;
 class MyCustomAreaSelect;
 class MyFrame;
 class TitleBar;
+class SystemTray;
+enum TrayAction : int;
 
 class Mirelo : public QMainWindow, public RegionOwner
 {
@@ -166,4 +168,22 @@ private:
     // Visible when an exclusive window opened, shown again when it closes.
     bool m_areaWasVisible = false;
     bool m_cameraWasVisible = false;
+
+    // ---- tray icon and desktop hiding ----
+public:
+    SystemTray *systemTray() const { return m_systemTray; }
+
+public slots:
+    // What a click on the tray icon or a tray menu entry means in the
+    // window's present state.
+    void systemTrayActionActivate(TrayAction action);
+
+private:
+    void initSystemTray();
+    void deleteSystemTray();
+    // Desktop icons and panels out of the recording, as the settings ask.
+    void hideDesktopChrome();
+    void restoreDesktopChrome();
+
+    SystemTray *m_systemTray = nullptr;
 };

@@ -1,11 +1,18 @@
 #include "myframe.h"
 
 #include "core/myconfig.h"
+#include "controller.h"
 #include "mybutton.h"
+#include "platform/videodevicewatch.h"
 #include "skinmanager.h"
 #include "titlebar.h"
 
+#include <QButtonGroup>
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVariant>
@@ -42,7 +49,9 @@ MyFrame::MyFrame(QWidget *content, QWidget *parent, FrameTypes types, const QPix
     : CCommonFrame(content, parent, types, icon, screenIndex, titlePosition)
 {
     createTitleWidgets();
-    setProperty("STYLE_KEY", QStringLiteral("HOME_BACK"));
+    if (isMainFrame())
+        connectSignals();
+    setStyleKeys();
     setAttribute(Qt::WA_MouseTracking);
 }
 
@@ -53,6 +62,7 @@ MyFrame::~MyFrame()
         g_myConfig->setWidth(width());
         g_myConfig->setHeight(height());
     }
+    delete m_menuButton;
 }
 
 QPixmap MyFrame::logoPixmap()
@@ -66,21 +76,119 @@ void MyFrame::createTitleWidgets()
     setAttribute(Qt::WA_TranslucentBackground);
     // The title band is painted by the frame itself.
     titleBar()->setAutoFillBackground(false);
+    if (isMainFrame()) {
+        createModeButtons();
+        createSettingsMenu();
+        m_drawButton->hide();
+        m_recordOptionButton->setToolTip(tr("Record option"));
+        m_screenCaptureButton->setToolTip(tr("Screen capture"));
+        m_drawButton->setToolTip(tr("Draw"));
+    }
     titleBar()->minimizeButton()->setToolTip(tr("Minimize"));
     titleBar()->closeButton()->setToolTip(tr("Close"));
     reloadTitleSkin();
     fitToContent();
 }
 
+void MyFrame::createModeButtons()
+{
+    m_recordOptionButton = new QPushButton;
+    m_recordOptionButton->setCheckable(true);
+    m_separator1 = new QLabel;
+    m_screenCaptureButton = new QPushButton;
+    m_drawButton = new QPushButton;
+    m_drawButton->setCheckable(true);
+    m_separator2 = new QLabel;
+    m_modeGroup = new QButtonGroup(this);
+    m_modeGroup->addButton(m_recordOptionButton, 1);
+    m_modeGroup->addButton(m_screenCaptureButton, 3);
+    for (QPushButton *b : {m_recordOptionButton, m_screenCaptureButton, m_drawButton})
+        b->setCursor(Qt::PointingHandCursor);
+
+    auto *layout = new QHBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(m_recordOptionButton);
+    layout->addSpacing(5);
+    layout->addWidget(m_separator1);
+    layout->addSpacing(5);
+    layout->addWidget(m_screenCaptureButton);
+    layout->addWidget(m_drawButton);
+    layout->addSpacing(5);
+    layout->addWidget(m_separator2);
+    m_modeContainer = new QWidget;
+    m_modeContainer->setObjectName(QStringLiteral("modeButtons"));
+    m_modeContainer->setLayout(layout);
+    insertRightTitleWidget(m_modeContainer, 0);
+}
+
+void MyFrame::connectSignals()
+{
+    connect(m_menuButton, &QPushButton::clicked, this, &MyFrame::SltShowSettingsMenu);
+    connect(m_actBugReport, &QAction::triggered, this, &MyFrame::SltShowBugreport);
+    connect(m_languageGroup, &QActionGroup::triggered, this, &MyFrame::SltLanguageChose);
+    connect(m_actUserGuide, &QAction::triggered, this, &MyFrame::SltOpenUserGuideURL);
+    connect(m_actAbout, &QAction::triggered, this, &MyFrame::SltShowAbout);
+    connect(m_actUpdate, &QAction::triggered, this, &MyFrame::SltShowUpdate);
+    // The main window's settings dialog, by name: the content may be a
+    // window without one.
+    connect(m_actSettings, &QAction::triggered, this, [this] {
+        QWidget *c = content();
+        if (c && c->metaObject()->indexOfMethod("showSettings()") >= 0)
+            QMetaObject::invokeMethod(c, "showSettings");
+    });
+    connect(m_modeGroup, qOverload<int>(&QButtonGroup::buttonClicked), this, &MyFrame::SetMainFunMode);
+    // Cameras plugged in or out: the list is read again.
+    m_deviceWatch = new VideoDeviceWatch(this);
+    connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, Controller::instance(), &Controller::rescanCameras);
+}
+
+void MyFrame::setStyleKeys()
+{
+    setProperty("STYLE_KEY", QStringLiteral("HOME_BACK"));
+    if (!isMainFrame())
+        return;
+    m_menuButton->setProperty("STYLE_KEY", QStringLiteral("SETTING"));
+    m_settingsMenu->setProperty("STYLE_KEY", QStringLiteral("QMENU"));
+    m_recordOptionButton->setProperty("STYLE_KEY", QStringLiteral("RECORDCONFIG_BTN"));
+    m_screenCaptureButton->setProperty("STYLE_KEY", QStringLiteral("SCREENCUT_BTN"));
+    m_drawButton->setProperty("STYLE_KEY", QStringLiteral("SCREENPAINT_BTN"));
+    m_separator1->setProperty("STYLE_KEY", QStringLiteral("LINE_LABEL"));
+    m_separator2->setProperty("STYLE_KEY", QStringLiteral("LINE_LABEL"));
+}
+
+void MyFrame::setScreenCaptureEnabled(bool enabled)
+{
+    if (m_screenCaptureButton)
+        m_screenCaptureButton->setEnabled(enabled);
+}
+
 void MyFrame::setMainTitle(int)
 {
+    if (m_modeContainer)
+        m_modeContainer->hide();
+    if (m_menuButton)
+        m_menuButton->show();
     titleBar()->setTitleText(tr("Olvex Free Mirelo"));
     titleBar()->setTitleIcon(logoPixmap());
 }
 
 void MyFrame::retranslateTitle()
 {
+    if (isMainFrame()) {
+        m_actBugReport->setText(tr("Bug Report"));
+        m_languageMenu->setTitle(tr("Language"));
+        m_actUserGuide->setText(tr("User guide"));
+        m_actAbout->setText(tr("About"));
+        m_actUpdate->setText(tr("Check for update"));
+        m_actSettings->setText(tr("Settings"));
+        m_recordOptionButton->setToolTip(tr("Record option"));
+        m_screenCaptureButton->setToolTip(tr("Screen capture"));
+        m_drawButton->setToolTip(tr("Draw"));
+    }
     CWindowsFrame::retranslateTitle();
+    if (m_menuButton)
+        m_menuButton->setToolTip(tr("Menu"));
     titleBar()->minimizeButton()->setToolTip(tr("Minimize"));
     titleBar()->closeButton()->setToolTip(tr("Close"));
 }
@@ -91,6 +199,9 @@ void MyFrame::reloadTitleSkin()
         stateImages(QStringLiteral("image/closewindow-normal_free.png"), QStringLiteral("image/closewindow-on_free.png")));
     titleBar()->minimizeButton()->setImageMap(
         stateImages(QStringLiteral("image/minwindow-normal_free.png"), QStringLiteral("image/minwindow-hover_free.png")));
+    if (m_menuButton)
+        m_menuButton->setImageMap(
+            stateImages(QStringLiteral("image/setting-normal_free.png"), QStringLiteral("image/setting-hover_free.png")));
 }
 
 void MyFrame::fitToContent()
@@ -100,6 +211,14 @@ void MyFrame::fitToContent()
     bar->setFixedHeight(scaled(50));
     bar->minimizeButton()->setFixedSize(scaled(30), scaled(20));
     bar->closeButton()->setFixedSize(scaled(30), scaled(20));
+    if (!isMainFrame())
+        return;
+    m_menuButton->setFixedSize(scaled(20), scaled(20));
+    for (QPushButton *b : {m_recordOptionButton, m_screenCaptureButton, m_drawButton})
+        b->setFixedSize(scaled(36), scaled(42));
+    // The whole part of the scale: 1 pixel at 1.0 to 1.9.
+    for (QLabel *l : {m_separator1, m_separator2})
+        l->setFixedSize(int(g_dscale), scaled(38));
 }
 
 bool MyFrame::eventFilter(QObject *watched, QEvent *event)

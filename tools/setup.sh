@@ -31,6 +31,9 @@ packages=(
   python3-aiosmtpd openssl
   # scheduled jobs: systemd user timers; tests check the units with systemd-analyze
   systemd
+  # tray icon tests: StatusNotifier watcher and hosts, an XEmbed tray, gdbus
+  haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils trayer
+  libglib2.0-bin
 )
 
 missing=()

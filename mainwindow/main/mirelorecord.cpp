@@ -204,11 +204,13 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
     connect(bar, &QDialog::finished, this, &Mirelo::recordFinished);
     if (!(g_enviroment && g_enviroment->recording()->HideFlatBar))
         bar->show();
+    hideDesktopChrome();
     ControlBarLink::call(bar, "startRecord");
 }
 
 void Mirelo::recordFinished(int)
 {
+    restoreDesktopChrome();
     if (m_exiting)
         return;
     // Switching off hands over to the system; what follows still runs, so

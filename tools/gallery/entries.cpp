@@ -25,6 +25,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::controlBarEntries()
       + gallery::screenshotEntries()
       + gallery::mainWindowEntries()
+      + gallery::trayEntries()
       ;
     return entries;
 }

@@ -68,5 +68,7 @@ QList<GalleryEntry> controlBarEntries();
 QList<GalleryEntry> screenshotEntries();
 // The main window in its frame, home page and record page (mainwindowgallery.cpp).
 QList<GalleryEntry> mainWindowEntries();
+// The main frame with its settings menu open, the tray menu (traygallery.cpp).
+QList<GalleryEntry> trayEntries();
 
 } // namespace gallery

@@ -1,0 +1,261 @@
+#include "desktopchrome.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QX11Info>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+DesktopChrome *s_override = nullptr;
+
+struct FreeDeleter {
+    void operator()(void *p) const { std::free(p); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
+
+xcb_connection_t *connection()
+{
+    return QX11Info::isPlatformX11() ? QX11Info::connection() : nullptr;
+}
+
+xcb_atom_t internAtom(xcb_connection_t *c, const char *name)
+{
+    Reply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr));
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+QVector<xcb_window_t> windowListProperty(xcb_connection_t *c, xcb_window_t w, xcb_atom_t atom)
+{
+    QVector<xcb_window_t> out;
+    Reply<xcb_get_property_reply_t> r(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, atom, XCB_ATOM_WINDOW, 0, 4096), nullptr));
+    if (!r || r->format != 32)
+        return out;
+    const int n = xcb_get_property_value_length(r.get()) / 4;
+    const auto *ids = static_cast<const xcb_window_t *>(xcb_get_property_value(r.get()));
+    for (int i = 0; i < n; ++i)
+        out.append(ids[i]);
+    return out;
+}
+
+const char *typeAtomName(DesktopChrome::Kind kind)
+{
+    return kind == DesktopChrome::DesktopIcons ? "_NET_WM_WINDOW_TYPE_DESKTOP" : "_NET_WM_WINDOW_TYPE_DOCK";
+}
+
+bool hasType(xcb_connection_t *c, xcb_window_t w, xcb_atom_t typeProperty, xcb_atom_t type)
+{
+    Reply<xcb_get_property_reply_t> r(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, typeProperty, XCB_ATOM_ATOM, 0, 64), nullptr));
+    if (!r || r->format != 32)
+        return false;
+    const int n = xcb_get_property_value_length(r.get()) / 4;
+    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
+    for (int i = 0; i < n; ++i) {
+        if (atoms[i] == type)
+            return true;
+    }
+    return false;
+}
+
+// 0: no such window; 1: unmapped; 2: mapped.
+int mapState(xcb_connection_t *c, xcb_window_t w)
+{
+    Reply<xcb_get_window_attributes_reply_t> r(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
+    if (!r)
+        return 0;
+    return r->map_state == XCB_MAP_STATE_UNMAPPED ? 1 : 2;
+}
+
+// Candidates: the window manager's clients and the root's own children
+// (a desktop without a window manager has no client list).
+QVector<xcb_window_t> candidates(xcb_connection_t *c, xcb_window_t root)
+{
+    QVector<xcb_window_t> out = windowListProperty(c, root, internAtom(c, "_NET_CLIENT_LIST"));
+    Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr));
+    if (tree) {
+        const xcb_window_t *children = xcb_query_tree_children(tree.get());
+        const int n = xcb_query_tree_children_length(tree.get());
+        for (int i = 0; i < n; ++i) {
+            if (!out.contains(children[i]))
+                out.append(children[i]);
+        }
+    }
+    return out;
+}
+
+// Waits until the server has carried out what was sent, so another client
+// (the desktop, a test) sees the new state.
+void sync(xcb_connection_t *c)
+{
+    Reply<xcb_get_input_focus_reply_t> r(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+const char *kindName(DesktopChrome::Kind kind)
+{
+    return kind == DesktopChrome::DesktopIcons ? "desktop" : "dock";
+}
+
+} // namespace
+
+DesktopChrome::~DesktopChrome() = default;
+
+void DesktopChrome::restoreAll()
+{
+    setVisible(DesktopIcons, true);
+    setVisible(Taskbar, true);
+}
+
+DesktopChrome *DesktopChrome::instance()
+{
+    if (s_override)
+        return s_override;
+    if (connection()) {
+        static X11DesktopChrome *real = [] {
+            auto *chrome = new X11DesktopChrome;
+            // Whatever way the program leaves, the panels come back.
+            if (QCoreApplication::instance())
+                QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                                 [chrome] { chrome->restoreAll(); });
+            return chrome;
+        }();
+        return real;
+    }
+    static NullDesktopChrome none;
+    return &none;
+}
+
+void DesktopChrome::setInstance(DesktopChrome *chrome)
+{
+    s_override = chrome;
+}
+
+void setDesktopIconsVisible(bool show)
+{
+    DesktopChrome::instance()->setVisible(DesktopChrome::DesktopIcons, show);
+}
+
+void setTaskbarVisible(bool show)
+{
+    DesktopChrome::instance()->setVisible(DesktopChrome::Taskbar, show);
+}
+
+X11DesktopChrome::X11DesktopChrome(const QString &stateFile)
+    : m_stateFile(stateFile.isEmpty() ? defaultStateFile() : stateFile)
+{
+}
+
+QString X11DesktopChrome::defaultStateFile()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    // One file per display: another display's ids mean other windows.
+    QString display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
+    display.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return QDir(folder).filePath(QStringLiteral("mirelo-hidden-windows%1").arg(display));
+}
+
+void X11DesktopChrome::setVisible(Kind kind, bool visible)
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return;
+    if (visible) {
+        if (m_hidden[kind].isEmpty())
+            return;
+        // Mapped back in the reverse order, so their stacking comes back too.
+        for (int i = m_hidden[kind].size() - 1; i >= 0; --i) {
+            if (mapState(c, m_hidden[kind][i]) == 1)
+                xcb_map_window(c, m_hidden[kind][i]);
+        }
+        m_hidden[kind].clear();
+    } else {
+        const xcb_window_t root = QX11Info::appRootWindow();
+        const xcb_atom_t typeProperty = internAtom(c, "_NET_WM_WINDOW_TYPE");
+        const xcb_atom_t type = internAtom(c, typeAtomName(kind));
+        if (typeProperty == XCB_ATOM_NONE || type == XCB_ATOM_NONE)
+            return;
+        for (xcb_window_t w : candidates(c, root)) {
+            // Only what shows now: a window the user unmapped is not ours.
+            if (m_hidden[kind].contains(w) || mapState(c, w) != 2 || !hasType(c, w, typeProperty, type))
+                continue;
+            m_hidden[kind].append(w);
+        }
+        // The file first: a crash right after the unmapping still finds them.
+        writeState();
+        for (quint32 w : qAsConst(m_hidden[kind]))
+            xcb_unmap_window(c, w);
+    }
+    sync(c);
+    if (visible)
+        writeState();
+}
+
+void X11DesktopChrome::writeState() const
+{
+    if (m_hidden[DesktopIcons].isEmpty() && m_hidden[Taskbar].isEmpty()) {
+        QFile::remove(m_stateFile);
+        return;
+    }
+    QSaveFile file(m_stateFile);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    QTextStream out(&file);
+    for (int kind = 0; kind < 2; ++kind) {
+        for (quint32 w : m_hidden[kind])
+            out << kindName(Kind(kind)) << ' ' << w << '\n';
+    }
+    out.flush();
+    file.commit();
+}
+
+void X11DesktopChrome::recoverLeftovers()
+{
+    QFile file(m_stateFile);
+    xcb_connection_t *c = connection();
+    if (!c || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    const xcb_atom_t typeProperty = internAtom(c, "_NET_WM_WINDOW_TYPE");
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() != 2)
+            continue;
+        const Kind kind = parts[0] == "desktop" ? DesktopIcons : parts[0] == "dock" ? Taskbar : Kind(-1);
+        bool ok = false;
+        const quint32 w = parts[1].toUInt(&ok);
+        if (int(kind) < 0 || !ok || m_hidden[kind].contains(w))
+            continue;
+        // An id may have gone to another window since: only a still
+        // unmapped window of the same type is mapped.
+        if (mapState(c, w) == 1 && hasType(c, w, typeProperty, internAtom(c, typeAtomName(kind))))
+            xcb_map_window(c, w);
+    }
+    sync(c);
+    writeState();
+}
+
+FakeDesktopChrome::FakeDesktopChrome() { setInstance(this); }
+
+FakeDesktopChrome::~FakeDesktopChrome() { setInstance(nullptr); }
+
+void FakeDesktopChrome::setVisible(Kind kind, bool visible)
+{
+    calls << QStringLiteral("%1 %2").arg(visible ? QStringLiteral("show") : QStringLiteral("hide"),
+                                         kind == DesktopIcons ? QStringLiteral("icons") : QStringLiteral("taskbar"));
+}

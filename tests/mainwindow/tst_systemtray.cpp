@@ -1,0 +1,226 @@
+// The tray icon: what clicks and menu entries emit, the menu's state for
+// each window state (with a stand-in window), and what the main window does
+// with each request while idle and while recording, including the desktop
+// icons and panels kept out of the recording.
+#include <QtTest>
+
+#include "controlbarlink.h"
+#include "core/datagrouphotkeys.h"
+#include "core/datagrouprecording.h"
+#include "core/edition.h"
+#include "core/enviroment.h"
+#include "core/myconfig.h"
+#include "mainwindow/mirelo.h"
+#include "myframe.h"
+#include "platform/desktopchrome.h"
+#include "systemtray.h"
+
+#include <QMenu>
+
+namespace {
+
+class FakeHost : public QObject, public TrayHost
+{
+public:
+    int windowState = 0;
+    int barState = 0;
+    bool canRecord = true;
+    bool barVisible = true;
+    void queryState(int *state, int *mode, int *bar, bool *can) const override
+    {
+        *state = windowState;
+        *mode = 1;
+        *bar = barState;
+        *can = canRecord;
+    }
+    bool isControlPanelVisible() const override { return barVisible; }
+};
+
+// The control bar as the main window sees it: slots by name and a state.
+class StandInBar : public QDialog
+{
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+    QStringList calls;
+public slots:
+    void startRecord()
+    {
+        calls << "start";
+        setProperty("recordState", 1);
+    }
+    void pauseRecord()
+    {
+        calls << "pause";
+        setProperty("recordState", property("recordState").toInt() == 1 ? 2 : 1);
+    }
+    void stopRecord()
+    {
+        calls << "stop";
+        done(0);
+    }
+};
+
+StandInBar *s_bar = nullptr;
+QDialog *makeBar(QWidget *parent, TaskScheduleItem *)
+{
+    s_bar = new StandInBar(parent);
+    return s_bar;
+}
+
+// "text enabled" of each entry, in menu order.
+QStringList entries(const SystemTray &tray)
+{
+    QStringList out;
+    for (QAction *a : tray.trayMenu()->actions())
+        out << a->text() + (a->isEnabled() ? "+" : "-");
+    return out;
+}
+
+} // namespace
+
+class TestSystemTray : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        createApplicationData();
+        g_myConfig = new MyConfig;
+    }
+    void cleanupTestCase()
+    {
+        delete g_myConfig;
+        g_myConfig = nullptr;
+        releaseApplicationData();
+    }
+
+    void clicksAndEntriesEmitTheirValues()
+    {
+        FakeHost host;
+        SystemTray tray(&host);
+        QSignalSpy spy(&tray, &SystemTray::actionActivate);
+        tray.iconIsActived(QSystemTrayIcon::Trigger);
+        tray.iconIsActived(QSystemTrayIcon::DoubleClick);
+        tray.iconIsActived(QSystemTrayIcon::MiddleClick);
+        tray.iconIsActived(QSystemTrayIcon::Context);
+        for (QAction *a : {tray.actStart(), tray.actPause(), tray.actScreenCapture(), tray.actPreferences(),
+                           tray.actFloatBar(), tray.actExit()}) {
+            a->setEnabled(true);
+            a->trigger();
+        }
+        QList<int> values;
+        for (const QList<QVariant> &args : spy)
+            values << args.first().value<TrayAction>();
+        QCOMPARE(values, (QList<int>{0, 1, 2, 3, 4, 5, 8, 9}));
+        QCOMPARE(tray.trayIcon()->parent(), &host);
+        QVERIFY(!tray.trayIcon()->icon().isNull());
+    }
+
+    void menuFollowsTheWindowState()
+    {
+        FakeHost host;
+        SystemTray tray(&host);
+        // Recording, bar shown.
+        host.windowState = 6;
+        host.barState = 1;
+        tray.iconIsActived(QSystemTrayIcon::Context);
+        QCOMPARE(entries(tray), (QStringList{"Pause+", "Stop+", "Screen Capture-", "Preferences-",
+                                              "Hide float bar+", "Exit-"}));
+        // Paused with the bar hidden; a StatusNotifier host only opens the menu.
+        host.barState = 2;
+        host.barVisible = false;
+        emit tray.trayMenu()->aboutToShow();
+        QCOMPARE(entries(tray), (QStringList{"Resume+", "Stop+", "Screen Capture-", "Preferences-",
+                                              "Show float bar+", "Exit-"}));
+        // Recording not started yet: nothing to stop or pause.
+        host.barState = 0;
+        tray.updateActions();
+        QCOMPARE(entries(tray), (QStringList{"Pause-", "Stop-", "Screen Capture-", "Preferences-",
+                                              "Show float bar-", "Exit-"}));
+        // Idle with no source chosen.
+        host.windowState = 0;
+        host.canRecord = false;
+        tray.updateActions();
+        QCOMPARE(entries(tray), (QStringList{"Pause-", "Start-", "Screen Capture+", "Preferences+",
+                                              "Show float bar-", "Exit+"}));
+        // The settings dialog is open.
+        host.windowState = 2;
+        host.canRecord = true;
+        tray.updateActions();
+        QCOMPARE(entries(tray), (QStringList{"Pause-", "Start+", "Screen Capture+", "Preferences-",
+                                              "Show float bar-", "Exit+"}));
+
+        // A parent that is no window of ours: only the three go off.
+        QObject stranger;
+        SystemTray lone(&stranger);
+        lone.updateActions();
+        QCOMPARE(entries(lone), (QStringList{"Pause+", "Start+", "Screen Capture-", "Preferences-",
+                                              "Show float bar-", "Exit+"}));
+    }
+
+    void mainWindowCarriesTheRequestsOut()
+    {
+        FakeDesktopChrome chrome;
+        ControlBarLink::setFactory(&makeBar);
+        Mirelo *mirelo = new Mirelo(nullptr, QString());
+        MyFrame frame(mirelo, nullptr, 0x10000005, QPixmap());
+        mirelo->setFrame(&frame);
+        SystemTray *tray = mirelo->systemTray();
+        QVERIFY(tray);
+        // The start maps back what a crashed run left hidden.
+        QVERIFY(chrome.calls.contains("recover"));
+        chrome.calls.clear();
+        // The hotkeys show beside their entries.
+        QCOMPARE(tray->actPause()->shortcut().toString(QKeySequence::NativeText),
+                 QKeySequence(g_enviroment->hotkeys()->HotkeyPause).toString(QKeySequence::NativeText));
+
+        // Idle: a click brings the frame back; Pause does nothing.
+        frame.hide();
+        emit tray->actionActivate(TrayClick);
+        QVERIFY(frame.isVisible());
+        emit tray->actionActivate(TrayPause);
+        QCOMPARE(mirelo->windowState(), int(Mirelo::StateIdle));
+
+        // Recording, with the desktop kept out of the picture.
+        g_enviroment->recording()->HideDesktopIcons = true;
+        g_enviroment->recording()->HideTaskbar = true;
+        mirelo->setRecordMode(1);
+        emit tray->actionActivate(TrayStart);
+        QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
+        QVERIFY(s_bar);
+        StandInBar *bar = s_bar;
+        QCOMPARE(chrome.calls, (QStringList{"hide icons", "hide taskbar"}));
+        QVERIFY(!frame.isVisible());
+        // Screen capture, preferences and exit wait for the end.
+        for (TrayAction a : {TrayScreenCapture, TrayPreferences, TrayExit})
+            emit tray->actionActivate(a);
+        QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
+        QVERIFY(!frame.isVisible());
+        emit tray->actionActivate(TrayPause);
+        tray->updateActions();
+        QCOMPARE(tray->actPause()->text(), QStringLiteral("Resume"));
+        emit tray->actionActivate(TrayFloatBar);
+        QVERIFY(!bar->isVisible());
+        emit tray->actionActivate(TrayClick);
+        QVERIFY(bar->isVisible());
+        emit tray->actionActivate(TrayStart);
+        QCOMPARE(bar->calls, (QStringList{"start", "pause", "stop"}));
+        QCOMPARE(mirelo->windowState(), int(Mirelo::StateIdle));
+        QCOMPARE(chrome.calls.mid(2, 2), (QStringList{"show icons", "show taskbar"}));
+        QVERIFY(frame.isVisible());
+
+        // Exit from the tray leaves without asking, panels mapped back.
+        chrome.calls.clear();
+        emit tray->actionActivate(TrayExit);
+        QVERIFY(!frame.isVisible());
+        QVERIFY(mirelo->isExiting());
+        QVERIFY(chrome.calls.contains("show taskbar"));
+        QVERIFY(!mirelo->systemTray());
+        ControlBarLink::setFactory(nullptr);
+        delete mirelo;
+    }
+};
+
+QTEST_MAIN(TestSystemTray)
+#include "tst_systemtray.moc"

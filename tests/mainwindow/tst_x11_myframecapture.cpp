@@ -1,0 +1,108 @@
+// The main frame's screen-capture mode on a private X server: the picture
+// of the selected region is saved under the next free name and listed in
+// the history with the region's size; a folder that cannot be made or a
+// picture that cannot be saved shows a message and lists nothing.
+#include <QtTest>
+
+#include "areaselected.h"
+#include "core/datagroupoutput.h"
+#include "core/datagroupprivate.h"
+#include "core/edition.h"
+#include "core/enviroment.h"
+#include "core/myconfig.h"
+#include "historylist.h"
+#include "mainwindow/mirelo.h"
+#include "myframe.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+namespace {
+
+// Answers each message box and keeps the last one's text.
+class MessageCatcher : public QObject
+{
+public:
+    MessageCatcher() { startTimer(20); }
+    QString text;
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    }
+};
+
+} // namespace
+
+class TestX11MyFrameCapture : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        createApplicationData();
+        g_myConfig = new MyConfig;
+        m_mirelo = new Mirelo(nullptr, QString());
+    }
+    void cleanupTestCase()
+    {
+        delete m_mirelo;
+        delete g_myConfig;
+        g_myConfig = nullptr;
+        releaseApplicationData();
+    }
+
+    void screenCaptureModeSavesAndListsTheRegion()
+    {
+        QTemporaryDir shots;
+        g_enviroment->output()->ScreenshotsFolder = shots.path();
+        g_areaSelected->setSelectedRectImmediately(QRect(10, 20, 160, 90));
+        MyFrame frame(new QWidget, nullptr, 0x10000005, QPixmap());
+        MessageCatcher catcher;
+        const int before = g_historyList->items().size();
+        frame.SetMainFunMode(3);
+        frame.SetMainFunMode(3);
+        QCOMPARE(g_historyList->items().size(), before + 2);
+        HistoryItem *latest = g_historyList->items().first();
+        QCOMPARE(latest->type(), 2);
+        // The region's size, not the saved picture's.
+        QCOMPARE(latest->size(), g_areaSelected->selectedRect().size());
+        QVERIFY(latest->fileName().endsWith(QLatin1String("-02.jpg")));
+        QVERIFY(QFileInfo(latest->fileName()).size() > 0);
+        QVERIFY(frame.flyingScreenshot());
+        QTRY_VERIFY(!frame.flyingScreenshot());
+
+        // A folder that cannot be made: a message and nothing else.
+        QFile blocker(shots.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        g_enviroment->output()->ScreenshotsFolder = shots.filePath("file/sub");
+        frame.SetMainFunMode(3);
+        QCOMPARE(catcher.text,
+                 QStringLiteral("The location of screenshot files is not valid, please reselect it in settings."));
+        QCOMPARE(g_historyList->items().size(), before + 2);
+
+        // No picture at all (a screen that went away): neither file is
+        // written, so no entry points at nothing.
+        g_enviroment->output()->ScreenshotsFolder = shots.path();
+        const int screen = g_enviroment->privateData->ScreenIndex;
+        g_enviroment->privateData->ScreenIndex = 7;
+        frame.SetMainFunMode(3);
+        g_enviroment->privateData->ScreenIndex = screen;
+        QCOMPARE(catcher.text, QStringLiteral("Failed to save the screenshot."));
+        QCOMPARE(g_historyList->items().size(), before + 2);
+        QCOMPARE(QDir(shots.path()).entryList({"*.png"}).size(), 0);
+    }
+
+private:
+    Mirelo *m_mirelo = nullptr;
+};
+
+QTEST_MAIN(TestX11MyFrameCapture)
+#include "tst_x11_myframecapture.moc"
