@@ -66,5 +66,8 @@ QList<GalleryEntry> bugReportEntries();
 QList<GalleryEntry> controlBarEntries();
 // The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
 QList<GalleryEntry> screenshotEntries();
+// The about view and the privacy notice in their service frames
+// (serviceviewsgallery.cpp).
+QList<GalleryEntry> serviceViewEntries();
 
 } // namespace gallery
