@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "core/edition.h"
 #include "core/myconfig.h"
@@ -13,6 +14,15 @@ namespace {
 int px(int n)
 {
     return int(n * g_dscale);
+}
+// The address as the button's text, shortened in the middle only when it
+// is wider than the button; the tool tip keeps it whole.
+void setLinkText(QPushButton *button, const QString &link)
+{
+    button->ensurePolished();
+    const int room = button->width() - px(10);
+    button->setText(button->fontMetrics().elidedText(link, Qt::ElideMiddle, room));
+    button->setToolTip(link);
 }
 } // namespace
 
@@ -58,8 +68,11 @@ void MyAboutView::applySizes()
     ui->rowMain->setSpacing(px(25));
     ui->rowVersion->setSpacing(px(15));
     ui->lblLogo->setFixedSize(px(200), px(165));
-    ui->btnSupport->setFixedWidth(px(205));
-    ui->btnWebsite->setFixedWidth(px(145));
+    // Both links take the text column's width: the addresses of every
+    // language fit there whole.
+    const int column = px(600) - px(50) - px(60) - px(200) - px(25);
+    ui->btnSupport->setFixedWidth(column);
+    ui->btnWebsite->setFixedWidth(column);
 }
 
 QString MyAboutView::legalNotice()
@@ -77,10 +90,8 @@ void MyAboutView::retranslate()
     ui->lblProductName->setText(g_mireloData->fullProductName());
     ui->lblVersion->setText(g_mireloData->version());
     // The links follow the language: each language may have its own pages.
-    ui->btnSupport->setText(g_mireloData->supportLink());
-    ui->btnSupport->setToolTip(g_mireloData->supportLink());
-    ui->btnWebsite->setText(g_mireloData->homeLink());
-    ui->btnWebsite->setToolTip(g_mireloData->homeLink());
+    setLinkText(ui->btnSupport, g_mireloData->supportLink());
+    setLinkText(ui->btnWebsite, g_mireloData->homeLink());
     ui->lblNotice->setText(legalNotice());
 }
 

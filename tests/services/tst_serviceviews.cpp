@@ -68,8 +68,14 @@ private slots:
         QCOMPARE(ui->lblProductName->text(), g_mireloData->fullProductName());
         QCOMPARE(ui->lblVersion->text(), g_mireloData->version());
         QVERIFY(!ui->lblLogo->pixmap()->isNull());
-        QCOMPARE(ui->btnSupport->text(), g_mireloData->supportLink());
-        QCOMPARE(ui->btnWebsite->text(), g_mireloData->homeLink());
+        // Each button shows its address, shortened in the middle only when
+        // the button is too narrow; the tool tip keeps it whole.
+        for (auto [button, link] : {qMakePair(ui->btnSupport, g_mireloData->supportLink()),
+                                    qMakePair(ui->btnWebsite, g_mireloData->homeLink())}) {
+            QCOMPARE(button->toolTip(), link);
+            QCOMPARE(button->text(), button->fontMetrics().elidedText(link, Qt::ElideMiddle, button->width() - 10));
+            QVERIFY(button->text().startsWith("https:"));
+        }
         QVERIFY(ui->lblNotice->text().contains(g_mireloData->copyrightTime()));
         QVERIFY(!g_mireloData->copyrightTime().isEmpty());
 

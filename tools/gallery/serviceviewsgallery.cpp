@@ -3,6 +3,8 @@
 
 #include "gallery.h"
 
+#include "core/edition.h"
+
 #include "mainwindow/myframe.h"
 #include "myaboutview.h"
 #include "mysystemprivacywidget.h"
@@ -33,7 +35,11 @@ QWidget *framed(QWidget *view, CAbstractFrame::FrameTypes types)
 QList<GalleryEntry> serviceViewEntries()
 {
     return {
-        {"about-view", [] { return framed(new MyAboutView(nullptr), CAbstractFrame::CloseButton); }},
+        {"about-view", [] {
+             if (!g_mireloData)
+                 createApplicationData();
+             return framed(new MyAboutView(nullptr), CAbstractFrame::CloseButton);
+         }},
         {"privacy-notice", [] {
              auto *view = new MySystemPrivacyWidget(nullptr);
              view->setDeviceKind(1);
