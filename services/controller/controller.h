@@ -57,35 +57,36 @@ public:
 
     // The record-length popup asks whether the cursor is over the main
     // window's record-length button.
-    bool isCursorOverRecordLengthButton();
+    Q_INVOKABLE bool isCursorOverRecordLengthButton();
     // The outer frame's mode buttons.
-    void setMainFunMode(int mode);
+    Q_INVOKABLE void setMainFunMode(int mode);
 
     // ---- Privacy notice and its one-shot flags -----------------------------
-    // Engine threads read these and clear the two permissions.
-    bool canShowCameraPrivacy() const { return m_canShowCameraPrivacy; }
-    void setCanShowCameraPrivacy(bool can) { m_canShowCameraPrivacy = can; }
-    bool canShowMicrophonePrivacy() const { return m_canShowMicrophonePrivacy; }
-    void setCanShowMicrophonePrivacy(bool can) { m_canShowMicrophonePrivacy = can; }
-    bool isPrivacyWidgetShown() const { return m_privacyWidgetShown; }
+    // Engine threads read these and clear the two permissions. Windows
+    // built apart call these by name, hence invokable.
+    Q_INVOKABLE bool canShowCameraPrivacy() const { return m_canShowCameraPrivacy; }
+    Q_INVOKABLE void setCanShowCameraPrivacy(bool can) { m_canShowCameraPrivacy = can; }
+    Q_INVOKABLE bool canShowMicrophonePrivacy() const { return m_canShowMicrophonePrivacy; }
+    Q_INVOKABLE void setCanShowMicrophonePrivacy(bool can) { m_canShowMicrophonePrivacy = can; }
+    Q_INVOKABLE bool isPrivacyWidgetShown() const { return m_privacyWidgetShown; }
     // Runs the notice modally for kind 1 (webcam) or 2 (microphone); a
     // request while one is open returns at once.
-    void showSystemPrivacyWidget(int kind);
+    Q_INVOKABLE void showSystemPrivacyWidget(int kind);
     MySystemPrivacyWidget *privacyView() const { return m_privacyView; }
 
     // ---- About view ------------------------------------------------------
-    void showAboutView();
+    Q_INVOKABLE void showAboutView();
     MyAboutView *aboutView() const { return m_aboutView; }
 
     // ---- Interface language ----------------------------------------------
     // Loads the translators and font of the code and retranslates the open
     // windows; the stored code changes in memory only.
-    void switchLanguage(const QString &language);
-    void setLanguage(const QString &language) { m_language = language; }
+    Q_INVOKABLE void switchLanguage(const QString &language);
+    Q_INVOKABLE void setLanguage(const QString &language) { m_language = language; }
     QString language() const { return m_language; }
     // The main window's language-changed hook.
-    void notifyLanguageChanged();
-    void retranslateViews();
+    Q_INVOKABLE void notifyLanguageChanged();
+    Q_INVOKABLE void retranslateViews();
 
 signals:
     void watermarkStateChanged(bool on);

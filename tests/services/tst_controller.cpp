@@ -122,7 +122,11 @@ private slots:
         QVERIFY(!controller->isPrivacyWidgetShown());
         QVERIFY(!controller->customAreaRequested());
         QCOMPARE(controller->language(), g_mireloData->language());
-        controller->setCanShowCameraPrivacy(false);
+        // The main window and the frame set and read the flags by name.
+        QVERIFY(QMetaObject::invokeMethod(controller, "setCanShowCameraPrivacy", Q_ARG(bool, false)));
+        bool shown = true;
+        QVERIFY(QMetaObject::invokeMethod(controller, "isPrivacyWidgetShown", Q_RETURN_ARG(bool, shown)));
+        QVERIFY(!shown);
         controller->setCustomAreaRequested(true);
         // A second call neither makes another object nor resets the flags.
         QCOMPARE(Controller::instance(), controller);
