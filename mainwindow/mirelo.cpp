@@ -150,6 +150,7 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
+    Controller::instance()->setMainFrame(frame);
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }

@@ -1,7 +1,22 @@
 #include "controller.h"
 
+#include <QApplication>
+#include <QDebug>
+#include <QNetworkProxyFactory>
+
+#include "commondialog.h"
+#include "core/edition.h"
+#include "core/enginebinding.h"
 #include "core/enviroment.h"
+#include "core/languages.h"
+#include "core/myconfig.h"
 #include "mirelo.h"
+#include "myaboutview.h"
+#include "myframe.h"
+#include "mysystemprivacywidget.h"
+#include "mybugreportview.h"
+#include "privacypages.h"
+#include "skinmanager.h"
 #include "taskschedulelist.h"
 
 Controller *Controller::instance()
@@ -14,7 +29,54 @@ Controller *Controller::instance()
 
 Controller::Controller(QObject *parent) : QObject(parent)
 {
+    if (g_mireloData)
+        m_language = g_mireloData->language();
     init();
+}
+
+void Controller::init()
+{
+    static bool firstRun = true;
+    if (!firstRun)
+        return;
+    firstRun = false;
+    m_bugreportThread = nullptr;
+    m_mainFrame = nullptr;
+    m_aboutView = nullptr;
+    m_bugReportView = nullptr;
+    m_updateView = nullptr;
+    m_privacyView = nullptr;
+    // The account is a deployment setting; nothing of it is compiled in.
+    m_mailAccount = readMailAccount();
+    m_customAreaRequested = false;
+    m_privacyWidgetShown = false;
+    m_canShowCameraPrivacy = true;
+    m_canShowMicrophonePrivacy = true;
+    connectSignals();
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+
+    // The notice's "ms-settings:" pages open the desktop's own privacy page,
+    // or tell the user there is none.
+    m_privacyUrlHandler = new PrivacyUrlHandler(this);
+    PrivacyUrlHandler::install(m_privacyUrlHandler);
+    connect(m_privacyUrlHandler, &PrivacyUrlHandler::noPrivacyPage, this, [this](int device) {
+        CommonDialog::showWarning(mainWidget(),
+                                  device == PrivacyPages::Camera
+                                      ? tr("This desktop has no privacy page for the webcam. Make sure your user "
+                                           "may use the video device and that no other program holds it.")
+                                      : tr("This desktop has no privacy page for the microphone. Make sure the "
+                                           "sound server lets programs record and the input is not muted."));
+    });
+}
+
+void Controller::connectSignals()
+{
+    // The update view's slots come with the update road; connect them by
+    // name once they exist.
+    if (metaObject()->indexOfSlot("AcceptUpdateMessage()") >= 0)
+        connect(this, SIGNAL(SendUpdateMesage()), this, SLOT(AcceptUpdateMessage()));
+    if (metaObject()->indexOfSlot("AccepUpdateLabel(QString)") >= 0)
+        connect(this, SIGNAL(SendUpdateLabel(QString)), this, SLOT(AccepUpdateLabel(QString)));
 }
 
 void Controller::setMainWindow(Mirelo *mainWindow)
@@ -25,6 +87,40 @@ void Controller::setMainWindow(Mirelo *mainWindow)
 Mirelo *Controller::mainWindow() const
 {
     return m_mainWindow;
+}
+
+QObject *Controller::mainReceiver() const
+{
+    return m_mainReceiver ? m_mainReceiver : static_cast<QObject *>(m_mainWindow);
+}
+
+QWidget *Controller::mainWidget() const
+{
+    return m_mainWindow;
+}
+
+bool Controller::callMain(const char *name, Qt::ConnectionType type, QGenericReturnArgument ret,
+                          QGenericArgument arg)
+{
+    QObject *receiver = mainReceiver();
+    if (!receiver)
+        return false;
+    if (QMetaObject::invokeMethod(receiver, name, type, ret, arg))
+        return true;
+    qWarning() << "Controller: the main window has no slot" << name;
+    return false;
+}
+
+void Controller::runInFrame(QWidget *view, quint32 frameTypes)
+{
+    QWidget *owner = mainWidget();
+    {
+        MyFrame frame(view, owner, frameTypes, QPixmap(), 0, 0);
+        frame.exec();
+        // The view outlives its passing frame, however the frame ended.
+        if (view->parentWidget() == &frame)
+            view->setParent(owner, view->windowFlags() & ~Qt::WindowType_Mask);
+    }
 }
 
 // Region frame and custom size panel.
@@ -68,8 +164,97 @@ void Controller::clickMicrophoneButton()
         m_mainWindow->recordWithoutMicrophone();
 }
 
-void Controller::refreshTaskScheduleState()
+bool Controller::refreshTaskScheduleState()
 {
+    const bool on = g_taskScheduleList && g_taskScheduleList->anyEnabled();
     if (m_mainWindow)
-        m_mainWindow->taskScheduleStateChanged(g_taskScheduleList && g_taskScheduleList->anyEnabled());
+        m_mainWindow->taskScheduleStateChanged(on);
+    emit taskScheduleStateRefreshed(on);
+    return on;
+}
+
+bool Controller::isCursorOverRecordLengthButton()
+{
+    bool over = false;
+    callMain("isCursorOverRecordLengthButton", Qt::DirectConnection, Q_RETURN_ARG(bool, over));
+    return over;
+}
+
+void Controller::setMainFunMode(int mode)
+{
+    callMain("setMainFunMode", Qt::DirectConnection, QGenericReturnArgument(), Q_ARG(int, mode));
+}
+
+void Controller::RetryOpenMicroPrivacy()
+{
+    engineOpenAudioDevice(8);
+}
+
+void Controller::SlotPrivacyCloseDevice(int kind)
+{
+    if (kind == 1)
+        callMain("privacyCloseCamera", Qt::QueuedConnection);
+    else if (kind == 2)
+        callMain("privacyCloseMicrophone", Qt::QueuedConnection);
+}
+
+void Controller::showSystemPrivacyWidget(int kind)
+{
+    // One notice at a time: the engine may ask again while it is open.
+    if (m_privacyWidgetShown.exchange(true))
+        return;
+    if (!m_privacyView) {
+        m_privacyView = new MySystemPrivacyWidget(mainWidget(), Qt::FramelessWindowHint);
+        connect(m_privacyView, &MySystemPrivacyWidget::SigPrivacyCloseDevice, this,
+                &Controller::SlotPrivacyCloseDevice, Qt::QueuedConnection);
+    }
+    m_privacyView->setDeviceKind(kind);
+    runInFrame(m_privacyView, 0);
+    m_privacyWidgetShown = false;
+}
+
+void Controller::showAboutView()
+{
+    if (!m_aboutView)
+        m_aboutView = new MyAboutView(mainWidget(), Qt::FramelessWindowHint);
+    runInFrame(m_aboutView, CAbstractFrame::CloseButton);
+}
+
+void Controller::switchLanguage(const QString &language)
+{
+    if (g_myConfig)
+        g_myConfig->setLanguage(language, false);
+    if (g_mireloData)
+        g_mireloData->setLanguage(language);
+    const QString folder = (g_myConfig ? g_myConfig->applicationPath() : QString()) + QStringLiteral("Language");
+    loadTranslators(language, folder, QStringLiteral("Mirelo"));
+    applyLanguageFont(SkinManager::instance()->styleSheet(), language);
+    retranslateViews();
+}
+
+void Controller::notifyLanguageChanged()
+{
+    // The main window's hook does nothing of its own yet; call it when it
+    // is there.
+    QObject *receiver = mainReceiver();
+    if (receiver && receiver->metaObject()->indexOfMethod("languageChanged()") >= 0)
+        QMetaObject::invokeMethod(receiver, "languageChanged", Qt::DirectConnection);
+}
+
+void Controller::retranslateViews()
+{
+    callMain("retranslate", Qt::DirectConnection);
+    if (m_aboutView)
+        m_aboutView->retranslate();
+    // TODO(integrator): the update view's retranslate() once it lands here.
+    if (m_bugReportView)
+        m_bugReportView->retranslate();
+    if (m_privacyView)
+        m_privacyView->retranslate();
+    // A view open in its passing frame: the frame's title follows.
+    for (QWidget *view : {static_cast<QWidget *>(m_aboutView), static_cast<QWidget *>(m_bugReportView),
+                          static_cast<QWidget *>(m_privacyView)}) {
+        if (auto *frame = view ? qobject_cast<CAbstractFrame *>(view->window()) : nullptr)
+            frame->retranslateTitle();
+    }
 }

@@ -1,12 +1,20 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <atomic>
 
 #include "services/bugreport/bugreportinfo.h"
 
 class Mirelo;
+class MyFrame;
 class BugreportThread;
 class MyBugReportView;
+class MyAboutView;
+class MySystemPrivacyWidget;
+class MyUpdateView;
+class PrivacyUrlHandler;
 
 // The one application-wide service object. Windows that do not know the main
 // window reach it through here; it opens the service views and carries their
@@ -19,6 +27,12 @@ public:
 
     void setMainWindow(Mirelo *mainWindow);
     Mirelo *mainWindow() const;
+    void setMainFrame(MyFrame *frame) { m_mainFrame = frame; }
+    MyFrame *mainFrame() const { return m_mainFrame; }
+    // What receives the main-window calls made by name (the main window
+    // itself; a stand-in in tests).
+    void setMainReceiver(QObject *receiver) { m_mainReceiver = receiver; }
+    QObject *mainReceiver() const;
 
     // Region frame and custom size panel.
     // One-shot flag: the region frame asked for the custom size panel.
@@ -37,22 +51,95 @@ public:
     void clickMicrophoneButton();
 
     // Scheduled jobs: the main window's task button follows whether any
-    // job is enabled (the task window calls this when it hides).
-    void refreshTaskScheduleState();
+    // job is enabled (the task window calls this when it hides). Returns
+    // the state it sent.
+    bool refreshTaskScheduleState();
+
+    // The record-length popup asks whether the cursor is over the main
+    // window's record-length button.
+    Q_INVOKABLE bool isCursorOverRecordLengthButton();
+    // The outer frame's mode buttons.
+    Q_INVOKABLE void setMainFunMode(int mode);
+
+    // ---- Privacy notice and its one-shot flags -----------------------------
+    // Engine threads read these and clear the two permissions. Windows
+    // built apart call these by name, hence invokable.
+    Q_INVOKABLE bool canShowCameraPrivacy() const { return m_canShowCameraPrivacy; }
+    Q_INVOKABLE void setCanShowCameraPrivacy(bool can) { m_canShowCameraPrivacy = can; }
+    Q_INVOKABLE bool canShowMicrophonePrivacy() const { return m_canShowMicrophonePrivacy; }
+    Q_INVOKABLE void setCanShowMicrophonePrivacy(bool can) { m_canShowMicrophonePrivacy = can; }
+    Q_INVOKABLE bool isPrivacyWidgetShown() const { return m_privacyWidgetShown; }
+    // Runs the notice modally for kind 1 (webcam) or 2 (microphone); a
+    // request while one is open returns at once.
+    Q_INVOKABLE void showSystemPrivacyWidget(int kind);
+    MySystemPrivacyWidget *privacyView() const { return m_privacyView; }
+
+    // ---- About view ------------------------------------------------------
+    Q_INVOKABLE void showAboutView();
+    MyAboutView *aboutView() const { return m_aboutView; }
+
+    // ---- Interface language ----------------------------------------------
+    // Loads the translators and font of the code and retranslates the open
+    // windows; the stored code changes in memory only.
+    Q_INVOKABLE void switchLanguage(const QString &language);
+    Q_INVOKABLE void setLanguage(const QString &language) { m_language = language; }
+    QString language() const { return m_language; }
+    // The main window's language-changed hook.
+    Q_INVOKABLE void notifyLanguageChanged();
+    Q_INVOKABLE void retranslateViews();
 
 signals:
     void watermarkStateChanged(bool on);
     void closeCameraRequested();
     void systemSoundButtonClicked();
     void microphoneButtonClicked();
+    void taskScheduleStateRefreshed(bool on);
+
+public slots:
+    // Opens the microphone again once the user allowed it.
+    void RetryOpenMicroPrivacy();
+    // The notice's answer: 1 switches the webcam off, 2 the microphone.
+    void SlotPrivacyCloseDevice(int kind);
 
 private:
     explicit Controller(QObject *parent = nullptr);
+    void connectSignals();
+    // Runs a service view modally in a passing frame above the main window;
+    // the view survives the frame.
+    void runInFrame(QWidget *view, quint32 frameTypes);
+    // Calls a main-window slot by name; false when there is none.
+    bool callMain(const char *name, Qt::ConnectionType type, QGenericReturnArgument ret = QGenericReturnArgument(),
+                  QGenericArgument arg = QGenericArgument());
 
     Mirelo *m_mainWindow = nullptr;
+    QObject *m_mainReceiver = nullptr;
+    MyFrame *m_mainFrame = nullptr;
+    QString m_language;
+    MyAboutView *m_aboutView = nullptr;
+    MySystemPrivacyWidget *m_privacyView = nullptr;
+    PrivacyUrlHandler *m_privacyUrlHandler = nullptr;
 
     // Region frame and custom size panel.
     bool m_customAreaRequested = false;
+    std::atomic<bool> m_privacyWidgetShown{false};
+    std::atomic<bool> m_canShowCameraPrivacy{true};
+    std::atomic<bool> m_canShowMicrophonePrivacy{true};
+
+    // ---- Update road (its operations are defined with the update view) ----
+public:
+    void showUpdateView();
+    void execUpdateView(bool fromStartup);
+    void retryUpdateCheck();
+    void checkUpdateOnStartup();
+    void showUpdateResult(bool quiet);
+
+signals:
+    void SendUpdateMesage();
+    void SendUpdateLabel(const QString &text);
+
+private:
+    MyUpdateView *m_updateView = nullptr;
+
     // ---- Bug report -------------------------------------------------------
 public:
     // The bug-report form, modal in a service frame above the main window

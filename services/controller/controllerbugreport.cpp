@@ -31,40 +31,16 @@ QString archiverProgram(const QString &programFolder)
 }
 } // namespace
 
-void Controller::init()
-{
-    static bool firstRun = true;
-    if (!firstRun)
-        return;
-    firstRun = false;
-    m_bugreportThread = nullptr;
-    m_bugReportView = nullptr;
-    // The account is a deployment setting; nothing of it is compiled in.
-    m_mailAccount = readMailAccount();
-}
-
 void Controller::setPackTimeout(int ms)
 {
     s_packTimeout = ms;
 }
 
-QWidget *Controller::mainWidget() const
-{
-    return m_mainWindow;
-}
-
 void Controller::showBugReportView()
 {
-    QWidget *owner = mainWidget();
     if (!m_bugReportView)
-        m_bugReportView = new MyBugReportView(owner, Qt::FramelessWindowHint);
-    {
-        MyFrame frame(m_bugReportView, owner, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        frame.exec();
-        // The view outlives its passing frame, however the frame ended.
-        if (m_bugReportView->parentWidget() == &frame)
-            m_bugReportView->setParent(owner, m_bugReportView->windowFlags() & ~Qt::WindowType_Mask);
-    }
+        m_bugReportView = new MyBugReportView(mainWidget(), Qt::FramelessWindowHint);
+    runInFrame(m_bugReportView, CAbstractFrame::CloseButton);
 }
 
 void Controller::sendBugReport(MyBugReportView *view)

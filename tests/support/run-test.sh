@@ -13,6 +13,8 @@ export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data \
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER
+# The program follows the desktop's proxy; the tests' servers are local.
+export no_proxy=127.0.0.1,localhost${no_proxy:+,$no_proxy}
 
 pids=()
 cleanup() {

@@ -26,6 +26,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::screenshotEntries()
       + gallery::mainWindowEntries()
       + gallery::trayEntries()
+      + gallery::serviceViewEntries()
       ;
     return entries;
 }

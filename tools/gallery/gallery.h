@@ -70,5 +70,8 @@ QList<GalleryEntry> screenshotEntries();
 QList<GalleryEntry> mainWindowEntries();
 // The main frame with its settings menu open, the tray menu (traygallery.cpp).
 QList<GalleryEntry> trayEntries();
+// The about view and the privacy notice in their service frames
+// (serviceviewsgallery.cpp).
+QList<GalleryEntry> serviceViewEntries();
 
 } // namespace gallery
