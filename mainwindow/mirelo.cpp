@@ -23,10 +23,12 @@
 #include "historylist.h"
 #include "taskschedulelist.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSystemTrayIcon>
 
 namespace {
 
@@ -97,6 +99,8 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     initRecordFlow();
     if (g_enviroment)
         waterMarkStateChanged(g_enviroment->privateData->WatermarkType != 0);
+
+    qApp->installEventFilter(this);
 
     if (g_runStateLog)
         g_runStateLog->close();
@@ -189,8 +193,14 @@ bool Mirelo::confirmClose()
             g_areaSelected->hide();
         if (g_cameraWindow && g_cameraWindow->isVisible())
             g_cameraWindow->slotWidgetHide();
-        if (m_frame)
-            m_frame->hide();
+        // Without a tray a hidden frame could not be found again: it goes
+        // to the task bar instead.
+        if (m_frame) {
+            if (QSystemTrayIcon::isSystemTrayAvailable())
+                m_frame->hide();
+            else
+                m_frame->showMinimized();
+        }
         return false;
     }
 
@@ -214,6 +224,15 @@ bool Mirelo::confirmClose()
 }
 
 void Mirelo::newInstanceMessage(const QString &) {}
+
+bool Mirelo::eventFilter(QObject *watched, QEvent *event)
+{
+    // A wheel turned over a closed combo box would change its choice by
+    // accident (the sources, the screens, the settings' boxes).
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(watched))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
 
 // Each global is cleared as its object goes.
 void Mirelo::deleteComponents()

@@ -72,6 +72,8 @@ public slots:
     void waterMarkStateChanged(bool on);
 
 protected:
+    // Installed on the application: the mouse wheel never changes a combo box.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -145,12 +147,16 @@ public slots:
     void doAudioDeviceChanged();
     void doCurrentAudioDeviceLost(int type);
     void doOpenCameraFailed();
+    void slotShowSystemPrivacyWidget(int kind);
 
 private:
     void setStyleKeys();
     void applyScale();
     void initRecordFlow();
-    void engineEvent(int event, int data);
+    // Events 2, 5 and 6, filtered on the engine's thread.
+    void cameraOpenFailedEvent();
+    void cameraBlockedEvent();
+    void microphoneBlockedEvent();
     void deleteComponents();
 
     Ui::MirelonClass *ui = nullptr;
