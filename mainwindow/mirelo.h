@@ -142,6 +142,10 @@ public slots:
     void exclusiveWindowVisibleChanged(bool visible);
     void taskScheduleStateChanged(bool on);
     void recordLengthStateChanged(bool on);
+    void takePhoto();
+    // After a language change: the form's texts, the window's own and
+    // those of every component that exists.
+    void retranslate();
     void doSystemSoundPlayback(int level);
     void doMicrophonePlayback(int level);
     void doAudioDeviceChanged();
@@ -160,6 +164,9 @@ private:
     void deleteComponents();
 
     Ui::MirelonClass *ui = nullptr;
+    // The window was put above the others while the region frame shows.
+    bool m_topmostSet = false;
+    void keepOnTop(QObject *watched, QEvent *event);
     std::atomic<int> m_windowState{StateIdle};
     std::atomic<int> m_recordMode{0};
     std::atomic<bool> m_exiting{false};

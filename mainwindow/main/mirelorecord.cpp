@@ -197,6 +197,7 @@ void Mirelo::doOpenCameraFailed()
     if (g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
     m_recordMode = 2;
+    // TODO(integrator): enterHomePage() of the pages goes here.
 }
 
 // ---- recording ----

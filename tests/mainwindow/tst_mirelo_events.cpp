@@ -11,6 +11,7 @@
 #include "core/engineevents.h"
 #include "core/enviroment.h"
 #include "core/myconfig.h"
+#include "fakewindowstacking.h"
 #include "mainwindow/mirelo.h"
 #include "mirelo_test_engine.h"
 #include "myframe.h"
@@ -224,6 +225,26 @@ private slots:
         raise(0, 20);
         QTest::qWait(100);
         QCOMPARE(mirelo->systemSoundBar()->value(), 0);
+        delete frame;
+    }
+
+    void windowStaysAboveTheRegionFrame()
+    {
+        FakeWindowStacking stacking;
+        auto *mirelo = new Mirelo(nullptr, QString());
+        auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        mirelo->setFrame(frame);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(frame, &activate);
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
+        g_areaSelected->show();
+        QApplication::sendEvent(frame, &activate);
+        QVERIFY(stacking.staysOnTop(frame->windowHandle()));
+        // The region frame goes: the window is an ordinary one again.
+        g_areaSelected->hide();
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
         delete frame;
     }
 
