@@ -155,6 +155,7 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
+    // TODO(integrator): Controller::instance()->setMainFrame(frame) once the controller has it.
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }
