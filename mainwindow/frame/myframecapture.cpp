@@ -33,8 +33,7 @@ void MyFrame::SetMainFunMode(int id)
         return;
     if (id == 1) {
         button->setChecked(true);
-        // TODO(integrator): comes with the completed Controller.
-        QMetaObject::invokeMethod(Controller::instance(), "setMainFunMode", Q_ARG(int, 1));
+        Controller::instance()->setMainFunMode(1);
     } else if (id == 3) {
         saveRegionScreenshot();
     }

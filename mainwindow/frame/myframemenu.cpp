@@ -83,10 +83,10 @@ void MyFrame::SltLanguageChose(QAction *action)
     // The same code again leaves config.xml untouched.
     if (g_myConfig && code != g_myConfig->language())
         g_myConfig->setLanguage(code, true);
-    // TODO(integrator): these three come with the completed Controller.
-    callController("switchLanguage", Q_ARG(QString, code));
-    callController("setLanguage", Q_ARG(QString, code));
-    callController("notifyLanguageChanged");
+    Controller *controller = Controller::instance();
+    controller->switchLanguage(code);
+    controller->setLanguage(code);
+    controller->notifyLanguageChanged();
 }
 
 void MyFrame::SltOpenUserGuideURL()
@@ -102,8 +102,7 @@ void MyFrame::SltShowBugreport()
 
 void MyFrame::SltShowAbout()
 {
-    // TODO(integrator): comes with the completed Controller.
-    callController("showAboutView");
+    Controller::instance()->showAboutView();
 }
 
 void MyFrame::SltShowUpdate()
