@@ -31,6 +31,9 @@ packages=(
   python3-aiosmtpd openssl
   # scheduled jobs: systemd user timers; tests check the units with systemd-analyze
   systemd
+  # screenshot tests: a window to point at (x11-apps' xlogo, listed above)
+  # and a second client reading the clipboard
+  xclip
 )
 
 missing=()

@@ -297,6 +297,20 @@ void ScreenCapturing::mouseReleaseEvent(QMouseEvent *event)
     m_panel->show();
 }
 
+void ScreenCapturing::changeEvent(QEvent *event)
+{
+    // Qt offers a window's shortcuts to the tool windows it owns too, so
+    // while the panel is active Ctrl+Z and Ctrl+Y would match both the
+    // palette's buttons and these actions, and an ambiguous key does
+    // nothing. The palette serves them there.
+    if (event->type() == QEvent::ActivationChange) {
+        const bool active = isActiveWindow();
+        for (QAction *action : actions())
+            action->setEnabled(active);
+    }
+    AreaSelecting::changeEvent(event);
+}
+
 // ---- painting ----
 
 void ScreenCapturing::paintEvent(QPaintEvent *event)
