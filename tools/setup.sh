@@ -34,6 +34,9 @@ packages=(
   # tray icon tests: StatusNotifier watcher and hosts, an XEmbed tray, gdbus
   haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils trayer
   libglib2.0-bin
+  # screenshot tests: a window to point at (x11-apps' xlogo, listed above)
+  # and a second client reading the clipboard
+  xclip
 )
 
 missing=()

@@ -46,6 +46,16 @@ QRect desktop()
     return screen ? screen->virtualGeometry() : QRect();
 }
 
+QList<QRect> monitors()
+{
+    if (screenHook())
+        return {screenHook()()};
+    QList<QRect> out;
+    for (QScreen *screen : QGuiApplication::screens())
+        out << screen->geometry();
+    return out;
+}
+
 void setGrabHook(std::function<QPixmap()> hook)
 {
     grabHook() = std::move(hook);

@@ -1,6 +1,7 @@
 #pragma once
 // The screens as the settings name them, for the region windows. Without the
 // settings holder (gallery, tests) the whole desktop stands for every choice.
+#include <QList>
 #include <QPixmap>
 #include <QRect>
 
@@ -10,6 +11,8 @@ namespace region {
 
 QRect selectedScreen();
 QRect desktop();
+// The monitors' rectangles (the screen hook's one when it is set).
+QList<QRect> monitors();
 QPixmap grabSelectedScreen();
 // Replaces the grab (tests with a scripted picture); empty restores it.
 void setGrabHook(std::function<QPixmap()> hook);

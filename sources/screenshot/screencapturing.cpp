@@ -3,6 +3,7 @@
 #include "capturepanel.h"
 #include "graphicdrawing.h"
 #include "pintoscreenwidget.h"
+#include "regionscreens.h"
 
 #include "commondialog.h"
 #include "core/datagroupoutput.h"
@@ -237,14 +238,35 @@ QPoint ScreenCapturing::panelPlace(const QRect &sel, const QRect &screen, const 
         if (r.top() < screen.top())
             r.moveTop(screen.top() + 10);
     }
+    // A selection reaching past its monitor would push the panel off it.
+    if (r.right() > screen.right() - 10)
+        r.moveRight(screen.right() - 10);
     if (r.left() < screen.left() + 10)
         r.moveLeft(screen.left() + 10);
     return r.topLeft();
 }
 
+QRect ScreenCapturing::panelBounds(const QRect &selection, const QRect &toolRect, const QList<QRect> &screens)
+{
+    // Over a desktop of monitors of different sizes the tool's rectangle
+    // has parts no monitor shows; a panel placed there cannot be reached.
+    QRect best;
+    qint64 bestArea = 0;
+    for (const QRect &screen : screens) {
+        const QRect common = screen & toolRect & selection;
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = screen & toolRect;
+        }
+    }
+    return best.isValid() ? best : toolRect;
+}
+
 void ScreenCapturing::placePanel()
 {
-    m_panel->move(panelPlace(m_selection, m_screenRect, m_panel->size()));
+    const QRect bounds = panelBounds(m_selection, m_screenRect, region::monitors());
+    m_panel->move(panelPlace(m_selection, bounds, m_panel->size()));
 }
 
 // ---- mouse ----
@@ -295,6 +317,20 @@ void ScreenCapturing::mouseReleaseEvent(QMouseEvent *event)
     }
     placePanel();
     m_panel->show();
+}
+
+void ScreenCapturing::changeEvent(QEvent *event)
+{
+    // Qt offers a window's shortcuts to the tool windows it owns too, so
+    // while the panel is active Ctrl+Z and Ctrl+Y would match both the
+    // palette's buttons and these actions, and an ambiguous key does
+    // nothing. The palette serves them there.
+    if (event->type() == QEvent::ActivationChange) {
+        const bool active = isActiveWindow();
+        for (QAction *action : actions())
+            action->setEnabled(active);
+    }
+    AreaSelecting::changeEvent(event);
 }
 
 // ---- painting ----

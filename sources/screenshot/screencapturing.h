@@ -46,6 +46,9 @@ public:
     static QRect adjustedSelection(const QRect &selection, const QRect &screen, int l, int t, int r, int b);
     // The panel's top-left for a panel of `size` beside the selection.
     static QPoint panelPlace(const QRect &selection, const QRect &screen, const QSize &size);
+    // The monitor the panel is kept on: of `screens`, the one holding most of
+    // the selection, within the tool's own rectangle; else that rectangle.
+    static QRect panelBounds(const QRect &selection, const QRect &toolRect, const QList<QRect> &screens);
 
     void dragSelection(const QPoint &point);
     void adjustSelection(int l, int t, int r, int b);
@@ -86,6 +89,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     bool hasPicture() const;

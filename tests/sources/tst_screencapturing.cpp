@@ -188,6 +188,20 @@ void TestScreenCapturing::panelPlaces()
     QCOMPARE(ScreenCapturing::panelPlace(QRect(100, 100, 400, 200), screen, size), QPoint(190, 309));
     QCOMPARE(ScreenCapturing::panelPlace(QRect(100, 400, 400, 150), screen, size), QPoint(190, 290));
     QCOMPARE(ScreenCapturing::panelPlace(QRect(0, 50, 200, 500), screen, size), QPoint(10, 10));
+    // Never past the right edge, even for a selection reaching beyond it.
+    QCOMPARE(ScreenCapturing::panelPlace(QRect(600, 100, 400, 200), screen, size), QPoint(490, 309));
+
+    // Two monitors, the right one shorter: a selection low on it keeps the
+    // panel on it, above the selection, not in the part no monitor shows.
+    const QRect left(0, 0, 1920, 1080), right(1920, 0, 1280, 720), desktop = left | right;
+    const QRect low(2000, 500, 400, 200);
+    QCOMPARE(ScreenCapturing::panelBounds(low, desktop, {left, right}), right);
+    QCOMPARE(ScreenCapturing::panelPlace(low, ScreenCapturing::panelBounds(low, desktop, {left, right}), size),
+             QPoint(2090, 390));
+    // Across both: the monitor holding most of it; off every monitor: the tool's rectangle.
+    QCOMPARE(ScreenCapturing::panelBounds(QRect(1800, 100, 400, 100), desktop, {left, right}), right);
+    QCOMPARE(ScreenCapturing::panelBounds(QRect(1700, 100, 400, 100), desktop, {left, right}), left);
+    QCOMPARE(ScreenCapturing::panelBounds(QRect(2000, 800, 100, 100), desktop, {left, right}), desktop);
 }
 
 void TestScreenCapturing::pickingThenDraggingAnEdge()

@@ -1,61 +1,369 @@
-// The screenshot tool on a private X server: its grab is the real screen,
-// and a pinned picture shows the region's own pixels at its place.
+// The screenshot tool on a private X server, driven with xdotool: its grab is
+// the real screen, pointing at a window selects it, and the panel's actions
+// reach the clipboard, the disk, the history and a pinned window.
 #include <QtTest>
 
+#include "capturepanel.h"
+#include "core/datagroupoutput.h"
+#include "core/enviroment.h"
 #include "core/vocabulary.h"
+#include "fakehotkeybackend.h"
+#include "graphicdrawing.h"
+#include "historyitem.h"
+#include "historylist.h"
 #include "pintoscreenwidget.h"
+#include "platform/windowlist.h"
+#include "programrun.h"
 #include "screencapturing.h"
 #include "skinmanager.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QScreen>
+
+#include <memory>
+
+using testsupport::xdotool;
+
+namespace {
+
+// Where xlogo is asked to be, and what pointing at it selects: its drawing,
+// inside its one-pixel border.
+const QRect kLogoGeometry(300, 200, 200, 150);
+const QRect kLogo(301, 201, 200, 150);
+
+QStringList pointerTo(const QPoint &p)
+{
+    return {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("sleep"),
+            QStringLiteral("0.2")};
+}
+
+QPoint centreOf(const QWidget *w) { return w->mapToGlobal(w->rect().center()); }
+
+bool clickOn(const QWidget *w)
+{
+    return xdotool(pointerTo(centreOf(w)) + QStringList{QStringLiteral("click"), QStringLiteral("1")});
+}
+
+// Points at the logo and clicks, as a user picks a window; the tool then
+// edits that selection. The pointer goes somewhere new on each try: Qt
+// drops a move to the place it last saw.
+ScreenCapturing *pickTheLogo()
+{
+    auto *tool = new ScreenCapturing(nullptr);
+    tool->show();
+    if (!QTest::qWaitForWindowExposed(tool))
+        return tool;
+    for (int i = 0; i < 40 && tool->selectedRect() != kLogo; ++i) {
+        xdotool(pointerTo(kLogo.center() + QPoint(i % 7, i % 5)));
+        (void)QTest::qWaitFor([tool] { return tool->selectedRect() == kLogo; }, 250);
+    }
+    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    (void)QTest::qWaitFor([tool] { return tool->isEditing() && tool->panel()->isVisible(); }, 10000);
+    return tool;
+}
+
+// Gives the window the keyboard focus, as a window manager does on a click,
+// and types the keys once Qt has seen it.
+bool typeInto(QWidget *window, const QString &keys)
+{
+    const QString id = QString::number(window->windowHandle()->winId());
+    return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id})
+        && QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 10000)
+        && xdotool({QStringLiteral("key"), keys});
+}
+
+QAbstractButton *button(QWidget *panel, const char *name)
+{
+    return panel->findChild<QAbstractButton *>(QLatin1String(name));
+}
+
+// The share of the pixels an arrow changed that `saved` shows as drawn.
+double shareDrawn(const QImage &saved, const QImage &plain, const QImage &drawn)
+{
+    auto distance = [](QRgb a, QRgb b) {
+        return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+    };
+    int changed = 0, shown = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            const QRgb p = plain.pixel(x, y), d = drawn.pixel(x, y);
+            if (distance(p, d) < 120)
+                continue;
+            ++changed;
+            const QRgb s = saved.pixel(x, y);
+            if (distance(s, d) < distance(s, p))
+                ++shown;
+        }
+    }
+    return changed ? double(shown) / changed : -1;
+}
+
+} // namespace
 
 class TestX11ScreenCapturing : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        SkinManager::instance()->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo", testsupport::binDir() + "/Skin");
-    }
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
 
-    void pinShowsTheRegionAtItsPlace()
-    {
-        // Something to take: a patterned window.
-        QWidget source;
-        source.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
-        source.setGeometry(40, 40, 300, 200);
-        QPalette pal;
-        pal.setColor(QPalette::Window, QColor(20, 140, 60));
-        source.setPalette(pal);
-        source.setAutoFillBackground(true);
-        source.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&source));
-        QTRY_COMPARE(QColor(QGuiApplication::primaryScreen()->grabWindow(0, 100, 100, 1, 1).toImage().pixel(0, 0)),
-                     QColor(20, 140, 60));
+    void pinShowsTheRegionAtItsPlace();
+    void pointingAtAWindowSelectsItWithThePanelBelow();
+    void copyIsServedAfterTheToolCloses();
+    void saveWritesTheProposedJpegWithTheRedoneArrow();
+    void anUndoneArrowIsNotSaved();
+    void aPinnedPictureFollowsADrag();
 
-        auto *tool = new ScreenCapturing(nullptr);
-        QPointer<ScreenCapturing> guard(tool);
-        const QRect region(60, 60, 150, 120);
-        tool->setSelection(region);
-        const QImage expected = tool->composedPixmap().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(QColor(expected.pixel(70, 60)), QColor(20, 140, 60));
-        source.hide();
-        tool->pinToScreen();
-        QCOMPARE(PinToScreenWidget::pinnedWidgets().size(), 1);
-        PinToScreenWidget *pin = PinToScreenWidget::pinnedWidgets().first();
-        QVERIFY(QTest::qWaitForWindowExposed(pin));
-        QTRY_COMPARE(pin->geometry(), region);
-        // Leave the picture uncovered by the close button for the compare.
-        pin->closeButton()->hide();
-        QTRY_COMPARE(QGuiApplication::primaryScreen()->grabWindow(0, 60, 60, 150, 120).toImage().convertToFormat(QImage::Format_RGB32),
-                     expected);
-        PinToScreenWidget::closeAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!guard);
-    }
+private:
+    // Draws an arrow across the selection with the palette's thickest pen
+    // and undoes it with Ctrl+Z typed into the panel; the picture without
+    // and with it.
+    void drawArrowAndUndo(ScreenCapturing *tool, QImage *plain, QImage *drawn);
+    QImage savedPicture(ScreenCapturing *tool, QString *path);
+
+    QProcess m_logo;
+    std::unique_ptr<FakeHotkeyBackend> m_hotkeys;
+    std::unique_ptr<Enviroment> m_env;
+    std::unique_ptr<HistoryList> m_history;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_proposed;
 };
+
+void TestX11ScreenCapturing::initTestCase()
+{
+    QVERIFY(testsupport::isolatedHome());
+    SkinManager::instance()->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo", testsupport::binDir() + "/Skin");
+    m_logo.start(QStringLiteral("xlogo"), {QStringLiteral("-geometry"), QStringLiteral("%1x%2+%3+%4")
+                                                                          .arg(kLogoGeometry.width())
+                                                                          .arg(kLogoGeometry.height())
+                                                                          .arg(kLogoGeometry.x())
+                                                                          .arg(kLogoGeometry.y())});
+    QVERIFY(m_logo.waitForStarted());
+    auto shown = [] {
+        for (const WindowListEntry &e : WindowList::instance()->windows({}))
+            if (e.className == QLatin1String("XLogo") && e.visible)
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shown(), 10000);
+    ScreenCapturing::setSaveFileHook([this](QWidget *, const QString &proposed) {
+        m_proposed = proposed;
+        return proposed;
+    });
+}
+
+void TestX11ScreenCapturing::cleanupTestCase()
+{
+    ScreenCapturing::setSaveFileHook({});
+    m_logo.kill();
+    m_logo.waitForFinished();
+}
+
+void TestX11ScreenCapturing::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    m_hotkeys.reset(new FakeHotkeyBackend);
+    m_env.reset(new Enviroment);
+    g_enviroment = m_env.get();
+    m_history.reset(new HistoryList(m_dir->filePath(QStringLiteral("History.xml")), nullptr));
+    g_historyList = m_history.get();
+    m_proposed.clear();
+}
+
+void TestX11ScreenCapturing::cleanup()
+{
+    // A failed step leaves its tool open over the next test; deleting one
+    // deletes its panel, another top-level window.
+    QList<QPointer<ScreenCapturing>> tools;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *tool = qobject_cast<ScreenCapturing *>(w))
+            tools << tool;
+    for (const QPointer<ScreenCapturing> &tool : tools)
+        delete tool.data();
+    PinToScreenWidget::closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    g_historyList = nullptr;
+    m_history.reset();
+    g_enviroment = nullptr;
+    m_env.reset();
+    m_hotkeys.reset();
+}
+
+void TestX11ScreenCapturing::pinShowsTheRegionAtItsPlace()
+{
+    // Something to take: a patterned window.
+    QWidget source;
+    source.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    source.setGeometry(40, 40, 300, 200);
+    QPalette pal;
+    pal.setColor(QPalette::Window, QColor(20, 140, 60));
+    source.setPalette(pal);
+    source.setAutoFillBackground(true);
+    source.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&source));
+    QTRY_COMPARE(QColor(QGuiApplication::primaryScreen()->grabWindow(0, 100, 100, 1, 1).toImage().pixel(0, 0)),
+                 QColor(20, 140, 60));
+
+    auto *tool = new ScreenCapturing(nullptr);
+    QPointer<ScreenCapturing> guard(tool);
+    const QRect region(60, 60, 150, 120);
+    tool->setSelection(region);
+    const QImage expected = tool->composedPixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(QColor(expected.pixel(70, 60)), QColor(20, 140, 60));
+    source.hide();
+    tool->pinToScreen();
+    QCOMPARE(PinToScreenWidget::pinnedWidgets().size(), 1);
+    PinToScreenWidget *pin = PinToScreenWidget::pinnedWidgets().first();
+    QVERIFY(QTest::qWaitForWindowExposed(pin));
+    QTRY_COMPARE(pin->geometry(), region);
+    // Leave the picture uncovered by the close button for the compare.
+    pin->closeButton()->hide();
+    QTRY_COMPARE(QGuiApplication::primaryScreen()->grabWindow(0, 60, 60, 150, 120).toImage().convertToFormat(QImage::Format_RGB32),
+                 expected);
+    PinToScreenWidget::closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!guard);
+}
+
+void TestX11ScreenCapturing::pointingAtAWindowSelectsItWithThePanelBelow()
+{
+    QPointer<ScreenCapturing> tool = pickTheLogo();
+    QVERIFY(tool->isEditing());
+    QCOMPARE(tool->selectedRect(), kLogo);
+    CapturePanel *panel = tool->panel();
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    QCOMPARE(panel->pos(), ScreenCapturing::panelPlace(kLogo, tool->screenRect(), panel->size()));
+    QVERIFY(panel->y() > kLogo.bottom());
+    // Where the X server has it, not only where Qt asked.
+    QTRY_COMPARE(testsupport::windowGeometry(QString::number(panel->winId())), panel->geometry());
+    tool->reject();
+    QTRY_VERIFY(!tool);
+}
+
+void TestX11ScreenCapturing::copyIsServedAfterTheToolCloses()
+{
+    QPointer<ScreenCapturing> tool = pickTheLogo();
+    QVERIFY(tool->isEditing());
+    const QImage expected = tool->composedPixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(expected.size(), kLogo.size());
+    QVERIFY(clickOn(button(tool->panel(), "btnCopy")));
+    QTRY_VERIFY(!tool);
+
+    // Another client asks for it; this process answers while the test waits.
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o"),
+                                          QStringLiteral("-t"), QStringLiteral("image/png")});
+    QVERIFY(xclip.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(xclip.state() == QProcess::NotRunning, 10000);
+    QCOMPARE(xclip.exitCode(), 0);
+    const QImage served = QImage::fromData(xclip.readAllStandardOutput(), "PNG");
+    QCOMPARE(served.convertToFormat(QImage::Format_RGB32), expected);
+}
+
+void TestX11ScreenCapturing::drawArrowAndUndo(ScreenCapturing *tool, QImage *plain, QImage *drawn)
+{
+    *plain = tool->composedPixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(clickOn(button(tool->panel(), "btnArrow")));
+    QTRY_COMPARE(tool->graphicType(), 4);
+    QVERIFY(clickOn(button(tool->panel(), "btnSize4")));
+    const QPoint from = kLogo.topLeft() + QPoint(20, 40), to = kLogo.topLeft() + QPoint(180, 110);
+    QVERIFY(xdotool(pointerTo(from) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")}
+                    + pointerTo((from + to) / 2) + pointerTo(to) + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}));
+    QTRY_VERIFY(tool->drawing()->shapes().size() == 1 && !tool->drawing()->currentShape());
+    *drawn = tool->composedPixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(*drawn != *plain);
+    // From the panel, where the palette's buttons hold the same keys.
+    QVERIFY(typeInto(tool->panel(), QStringLiteral("ctrl+z")));
+    QTRY_COMPARE(tool->drawing()->shapes().size(), 0);
+}
+
+QImage TestX11ScreenCapturing::savedPicture(ScreenCapturing *tool, QString *path)
+{
+    QPointer<ScreenCapturing> guard(tool);
+    if (!clickOn(button(tool->panel(), "btnSave")) || !QTest::qWaitFor([&] { return !guard; }, 10000))
+        return QImage();
+    *path = m_proposed;
+    return QImage(*path, "JPEG").convertToFormat(QImage::Format_RGB32);
+}
+
+void TestX11ScreenCapturing::saveWritesTheProposedJpegWithTheRedoneArrow()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("shots"));
+    QVERIFY(QDir().mkpath(folder));
+    m_env->output()->setScreenshotsFolder(folder);
+    const QString settingsFile = m_env->settings->fileName();
+
+    ScreenCapturing *tool = pickTheLogo();
+    QVERIFY(tool->isEditing());
+    QImage plain, drawn;
+    drawArrowAndUndo(tool, &plain, &drawn);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(typeInto(tool, QStringLiteral("ctrl+y")));
+    QTRY_COMPARE(tool->drawing()->shapes().size(), 1);
+    QString path;
+    const QImage saved = savedPicture(tool, &path);
+
+    const QFileInfo file(path);
+    QCOMPARE(file.absolutePath(), folder);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Snapshot_\\d\\d-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.jpg$"))
+                 .match(file.fileName()).hasMatch(),
+             qPrintable(file.fileName()));
+    QFile bytes(path);
+    QVERIFY(bytes.open(QIODevice::ReadOnly));
+    QCOMPARE(bytes.read(3), QByteArray("\xFF\xD8\xFF"));
+    QCOMPARE(saved.size(), kLogo.size());
+    QVERIFY(shareDrawn(saved, plain, drawn) > 0.8);
+
+    QCOMPARE(m_history->items().size(), 1);
+    const HistoryItem *item = m_history->items().first();
+    QCOMPARE(item->type(), int(HistoryItem::Screenshot));
+    QCOMPARE(item->fileName(), path);
+    QCOMPARE(item->size(), kLogo.size());
+    QCOMPARE(qint64(item->fileSize()), file.size());
+    QSettings stored(settingsFile, QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("Output/ScreenshotsFolder")).toString(), folder);
+}
+
+void TestX11ScreenCapturing::anUndoneArrowIsNotSaved()
+{
+    m_env->output()->setScreenshotsFolder(m_dir->path());
+    ScreenCapturing *tool = pickTheLogo();
+    QVERIFY(tool->isEditing());
+    QImage plain, drawn;
+    drawArrowAndUndo(tool, &plain, &drawn);
+    if (QTest::currentTestFailed())
+        return;
+    QString path;
+    const QImage saved = savedPicture(tool, &path);
+    QCOMPARE(saved.size(), kLogo.size());
+    const double share = shareDrawn(saved, plain, drawn);
+    QVERIFY2(share >= 0 && share < 0.2, qPrintable(QString::number(share)));
+}
+
+void TestX11ScreenCapturing::aPinnedPictureFollowsADrag()
+{
+    QPointer<ScreenCapturing> tool = pickTheLogo();
+    QVERIFY(tool->isEditing());
+    QVERIFY(clickOn(button(tool->panel(), "btnPinToScreen")));
+    QTRY_VERIFY(!tool);
+    QCOMPARE(PinToScreenWidget::pinnedWidgets().size(), 1);
+    PinToScreenWidget *pin = PinToScreenWidget::pinnedWidgets().first();
+    QVERIFY(QTest::qWaitForWindowExposed(pin));
+    QTRY_COMPARE(pin->geometry(), kLogo);
+
+    const QPoint from = kLogo.center(), by(60, 45);
+    QVERIFY(xdotool(pointerTo(from) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")}
+                    + pointerTo(from + by / 3) + pointerTo(from + by)
+                    + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}));
+    QTRY_COMPARE(pin->geometry(), kLogo.translated(by));
+    // The stacking layer's "above" gives the window a new native handle.
+    QTRY_COMPARE(testsupport::windowGeometry(QString::number(pin->windowHandle()->winId())), kLogo.translated(by));
+}
 
 QTEST_MAIN(TestX11ScreenCapturing)
 #include "tst_x11_screencapturing.moc"

@@ -62,7 +62,8 @@ ScreenCapturing *sampleTool()
     region::setGrabHook([] { return sampleDesktop(region::desktop().size()); });
     auto *tool = new ScreenCapturing(nullptr);
     region::setGrabHook({});
-    region::setScreenHook({});
+    // The screen stays while the tool lives: the panel is placed on it.
+    QObject::connect(tool, &QObject::destroyed, [] { region::setScreenHook({}); });
     const QRect sel(tool->screenRect().topLeft() + scaled(QPoint(90, 70)), QSize(scaled(360), scaled(220)));
     tool->setSelection(sel);
     tool->resize(tool->screenRect().size());
