@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 // The designed size of the main window's form.
@@ -137,7 +138,11 @@ void Mirelo::setFrame(MyFrame *frame)
 
 void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
 
-void Mirelo::startDeferredTasks() {}
+void Mirelo::startDeferredTasks()
+{
+    QTimer::singleShot(100, this, &Mirelo::CheckPatchUpdate);
+    Controller::instance()->checkUpdateOnStartup();
+}
 
 void Mirelo::setFrameVisible(bool visible)
 {

@@ -19,6 +19,7 @@ class TaskScheduleItem;
 class MyCustomAreaSelect;
 class MyFrame;
 class TitleBar;
+class PatchLauncher;
 
 class Mirelo : public QMainWindow, public RegionOwner
 {
@@ -145,4 +146,13 @@ private:
     // Visible when an exclusive window opened, shown again when it closes.
     bool m_areaWasVisible = false;
     bool m_cameraWasVisible = false;
+
+    // ---- patch updater ----
+public slots:
+    // The start-up patch check and the external updater (armed 100 ms after
+    // the frame first shows).
+    void CheckPatchUpdate();
+
+private:
+    PatchLauncher *m_patchLauncher = nullptr;
 };

@@ -31,6 +31,9 @@ packages=(
   python3-aiosmtpd openssl
   # scheduled jobs: systemd user timers; tests check the units with systemd-analyze
   systemd
+  # update tests: Debian's python3 serves the fixtures; a start is traced for
+  # network connections
+  python3 strace
 )
 
 missing=()

@@ -41,6 +41,7 @@ void Controller::init()
     m_bugReportView = nullptr;
     // The account is a deployment setting; nothing of it is compiled in.
     m_mailAccount = readMailAccount();
+    initUpdateRoad();
 }
 
 void Controller::setPackTimeout(int ms)
