@@ -3,19 +3,12 @@
 #include "edition.h"
 #include "languages.h"
 #include "myconfig.h"
+#include "qmyweb.h"
 #include "startup.h"
 #include "userfolders.h"
 
 #include <QCoreApplication>
 #include <QNetworkProxy>
-
-namespace {
-
-// The page is only visited: its answer is ignored, and a page that never
-// answers ends the visit after this long.
-constexpr int kStatisticsTimeoutMs = 30000;
-
-} // namespace
 
 bool runCountMode(int argc, char **argv)
 {
@@ -33,7 +26,7 @@ bool runCountMode(int argc, char **argv)
     QNetworkProxy::setApplicationProxy(configProxy());
     const QString link = g_mireloData ? g_mireloData->statisticsLink() : QString();
     if (!link.isEmpty())
-        visitStatisticsPage(statisticsAddress(link, event), kStatisticsTimeoutMs);
+        runStatisticsVisit(link, event);
     delete g_myConfig;
     g_myConfig = nullptr;
     delete app;

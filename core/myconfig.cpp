@@ -16,8 +16,8 @@ QString MyConfig::defaultDataFolder()
 
 QString MyConfig::defaultUpdateUrl()
 {
-    // A reserved name: nothing is contacted until an address is configured.
-    return QStringLiteral("http://update.example.invalid/update/update_Mirelo.xml");
+    // Nothing is contacted until an address is configured.
+    return QString();
 }
 
 MyConfig::MyConfig(QObject *parent)

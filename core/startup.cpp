@@ -5,13 +5,6 @@
 #include "myconfig.h"
 #include "userfolders.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -28,24 +21,6 @@ const char *eventWord(int event)
 }
 
 } // namespace
-
-bool visitStatisticsPage(const QString &address, int timeoutMs)
-{
-    QNetworkAccessManager network;
-    QNetworkRequest request{QUrl(address)};
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(timeoutMs);
-    QNetworkReply *reply = network.get(request);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec();
-    const bool loaded = reply->isFinished() && reply->error() == QNetworkReply::NoError;
-    reply->abort();
-    delete reply;
-    return loaded;
-}
 
 QString taskArgument(int argc, char **argv)
 {

@@ -14,10 +14,6 @@ QString taskArgument(int argc, char **argv);
 // command line; -1 when the command line is not a count request.
 int countModeEvent(int argc, char **argv);
 
-// Loads the page (following redirects) and waits until it has come or the
-// time is up; true when it came. Its content is not used.
-bool visitStatisticsPage(const QString &address, int timeoutMs);
-
 // The statistics address with the event's query item ("install=" and so on)
 // added to what the link already holds.
 QString statisticsAddress(const QString &link, int event);

@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QWindow>
+#include <QTimer>
 
 namespace {
 
@@ -164,7 +165,11 @@ void Mirelo::setFrame(MyFrame *frame)
 
 void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
 
-void Mirelo::startDeferredTasks() {}
+void Mirelo::startDeferredTasks()
+{
+    QTimer::singleShot(100, this, &Mirelo::CheckPatchUpdate);
+    Controller::instance()->checkUpdateOnStartup();
+}
 
 void Mirelo::setFrameVisible(bool visible)
 {

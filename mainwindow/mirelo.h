@@ -24,6 +24,7 @@ class MyFrame;
 class TitleBar;
 class SystemTray;
 enum TrayAction : int;
+class PatchLauncher;
 
 class Mirelo : public QMainWindow, public RegionOwner
 {
@@ -199,4 +200,12 @@ private:
     void restoreDesktopChrome();
 
     SystemTray *m_systemTray = nullptr;
+    // ---- patch updater ----
+public slots:
+    // The start-up patch check and the external updater (armed 100 ms after
+    // the frame first shows).
+    void CheckPatchUpdate();
+
+private:
+    PatchLauncher *m_patchLauncher = nullptr;
 };

@@ -37,6 +37,9 @@ packages=(
   # screenshot tests: a window to point at (x11-apps' xlogo, listed above)
   # and a second client reading the clipboard
   xclip
+  # update tests: Debian's python3 serves the fixtures; a start is traced for
+  # network connections
+  python3 strace
 )
 
 missing=()

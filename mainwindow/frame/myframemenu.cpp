@@ -15,15 +15,6 @@
 
 namespace {
 int scaled(double size) { return int(size * g_dscale); }
-
-// Controller operations that come with the service views: called by name,
-// so a controller without them yet only logs the request.
-void callController(const char *name, QGenericArgument argument = QGenericArgument())
-{
-    Controller *controller = Controller::instance();
-    if (!QMetaObject::invokeMethod(controller, name, argument) && g_runLog)
-        g_runLog->write(0, QStringLiteral("Controller has no %1").arg(QLatin1String(name)), true);
-}
 } // namespace
 
 void MyFrame::createSettingsMenu()
@@ -107,6 +98,5 @@ void MyFrame::SltShowAbout()
 
 void MyFrame::SltShowUpdate()
 {
-    // TODO(integrator): comes with the update views.
-    callController("showUpdateView");
+    Controller::instance()->showUpdateView();
 }

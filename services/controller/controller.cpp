@@ -14,6 +14,7 @@
 #include "myaboutview.h"
 #include "myframe.h"
 #include "mysystemprivacywidget.h"
+#include "myupdateview.h"
 #include "mybugreportview.h"
 #include "privacypages.h"
 #include "skinmanager.h"
@@ -54,6 +55,7 @@ void Controller::init()
     m_canShowMicrophonePrivacy = true;
     connectSignals();
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+    initUpdateRoad();
 
     // The notice's "ms-settings:" pages open the desktop's own privacy page,
     // or tell the user there is none.
@@ -71,12 +73,7 @@ void Controller::init()
 
 void Controller::connectSignals()
 {
-    // The update view's slots come with the update road; connect them by
-    // name once they exist.
-    if (metaObject()->indexOfSlot("AcceptUpdateMessage()") >= 0)
-        connect(this, SIGNAL(SendUpdateMesage()), this, SLOT(AcceptUpdateMessage()));
-    if (metaObject()->indexOfSlot("AccepUpdateLabel(QString)") >= 0)
-        connect(this, SIGNAL(SendUpdateLabel(QString)), this, SLOT(AccepUpdateLabel(QString)));
+    // The update road connects its own view slots (initUpdateRoad).
 }
 
 void Controller::setMainWindow(Mirelo *mainWindow)
@@ -246,7 +243,8 @@ void Controller::retranslateViews()
     callMain("retranslate", Qt::DirectConnection);
     if (m_aboutView)
         m_aboutView->retranslate();
-    // TODO(integrator): the update view's retranslate() once it lands here.
+    if (m_updateView)
+        m_updateView->retranslate();
     if (m_bugReportView)
         m_bugReportView->retranslate();
     if (m_privacyView)

@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "services/bugreport/bugreportinfo.h"
+#include "services/update/updatequery.h"
 
 class Mirelo;
 class MyFrame;
@@ -15,6 +16,7 @@ class MyAboutView;
 class MySystemPrivacyWidget;
 class MyUpdateView;
 class PrivacyUrlHandler;
+class QMyWeb;
 
 // The one application-wide service object. Windows that do not know the main
 // window reach it through here; it opens the service views and carries their
@@ -125,21 +127,6 @@ private:
     std::atomic<bool> m_canShowCameraPrivacy{true};
     std::atomic<bool> m_canShowMicrophonePrivacy{true};
 
-    // ---- Update road (its operations are defined with the update view) ----
-public:
-    void showUpdateView();
-    void execUpdateView(bool fromStartup);
-    void retryUpdateCheck();
-    void checkUpdateOnStartup();
-    void showUpdateResult(bool quiet);
-
-signals:
-    void SendUpdateMesage();
-    void SendUpdateLabel(const QString &text);
-
-private:
-    MyUpdateView *m_updateView = nullptr;
-
     // ---- Bug report -------------------------------------------------------
 public:
     // The bug-report form, modal in a service frame above the main window
@@ -172,4 +159,56 @@ private:
     BugReportInfo m_bugReportInfo;
     MailAccount m_mailAccount;
     MyBugReportView *m_bugReportView = nullptr;
+
+    // ---- Updates and the statistics page --------------------------------
+public:
+    // "Check for update": the view on the busy page, then a new query.
+    void showUpdateView();
+    // From start-up: the stored result, quietly, no new query. Otherwise a
+    // new query. Runs the view modally in its frame either way.
+    void execUpdateView(bool fromStartup);
+    // The view's "Try again": busy page and a new query, same modal run.
+    void retryUpdateCheck();
+    // Called once the main frame shows: opens the view when the start-up
+    // query found a newer version that is not skipped (now, or when the
+    // query ends).
+    void checkUpdateOnStartup();
+    void showUpdateResult(bool quiet);
+    QString releaseNotes() const;
+    // The reply's download page, else its online download address.
+    QString updateDownloadAddress() const;
+    MyUpdateView *updateView() const { return m_updateView; }
+    // The last completed query's result.
+    const UpdateQuery &lastUpdateQuery() const { return m_updateResult; }
+    bool isUpdateQueryRunning() const { return m_updateRunning; }
+    QMyWeb *statisticsPage() const { return m_statisticsPage; }
+    // Whether the start-up check opens the view: only for a reply that
+    // named a product with a newer version, and not for a skipped one.
+    static bool updatePromptWanted(int state, const QString &newest, const QString &skipVersion,
+                                   const QString &running);
+
+signals:
+    void SendUpdateMesage();
+    void SendUpdateLabel(QString text);
+    // A query's result was stored (state as UpdateQuery states it).
+    void updateQueryFinished(int state);
+
+public slots:
+    void AcceptUpdateMessage();
+    void AccepUpdateLabel(const QString &text);
+
+private:
+    // The statistics visit and the start-up query (called by init).
+    void initUpdateRoad();
+    void startUpdateQuery();
+    void finishUpdateQuery(int runId, UpdateQuery *query);
+    void runStartupCheck();
+
+    MyUpdateView *m_updateView = nullptr;
+    UpdateQuery m_updateResult;
+    int m_updateRunId = 0;
+    bool m_updateRunning = false;
+    bool m_startupCheckAsked = false;
+    bool m_startupCheckDone = false;
+    QMyWeb *m_statisticsPage = nullptr;
 };

@@ -1,9 +1,5 @@
 // The command-line rules of start-up.
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
-
-#include <memory>
 
 #include "startup.h"
 
@@ -79,54 +75,6 @@ private slots:
         QCOMPARE(statisticsAddress("stats.example.org/p", 2), QString("http://stats.example.org/p?install="));
         QCOMPARE(statisticsAddress("http://h/p", 3), QString("http://h/p?uninstall="));
         QCOMPARE(statisticsAddress("http://h/p", 9), QString("http://h/p"));
-    }
-
-    void statisticsVisitFollowsRedirects()
-    {
-        // A page on this machine that sends the visit on once.
-        QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        QStringList requests;
-        connect(&server, &QTcpServer::newConnection, &server, [&] {
-            QTcpSocket *socket = server.nextPendingConnection();
-            // A request may come in several pieces: answer each whole head once.
-            auto pending = std::make_shared<QByteArray>();
-            connect(socket, &QTcpSocket::readyRead, socket, [&, socket, pending] {
-                *pending += socket->readAll();
-                const int end = pending->indexOf("\r\n\r\n");
-                if (end < 0)
-                    return;
-                const QByteArray head = pending->left(end);
-                pending->remove(0, end + 4);
-                const QString line = QString::fromLatin1(head.left(head.indexOf('\r')));
-                requests << line;
-                if (line.startsWith("GET /s?install= ")) {
-                    socket->write("HTTP/1.1 302 Found\r\nLocation: /final\r\nContent-Length: 0\r\n\r\n");
-                } else {
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
-                    socket->disconnectFromHost();
-                }
-            });
-        });
-        const QString link = QStringLiteral("http://127.0.0.1:%1/s").arg(server.serverPort());
-        QVERIFY(visitStatisticsPage(statisticsAddress(link, 2), 10000));
-        // Under load Qt's client may send the first request twice on its
-        // connection when the answer overtakes its own write; the visit still
-        // starts at the page and ends, once, at the redirect's target.
-        const QString seen = requests.join(QStringLiteral(" | "));
-        QVERIFY2(requests.size() >= 2 && requests.first().startsWith("GET /s?install= "), qPrintable(seen));
-        QVERIFY2(requests.last().startsWith("GET /final "), qPrintable(seen));
-        QVERIFY2(requests.filter(QStringLiteral("GET /final ")).size() == 1, qPrintable(seen));
-    }
-
-    void statisticsVisitGivesUpOnASilentPage()
-    {
-        QTcpServer server; // accepts, never answers
-        QVERIFY(server.listen(QHostAddress::LocalHost));
-        QElapsedTimer timer;
-        timer.start();
-        QVERIFY(!visitStatisticsPage(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort()), 500));
-        QVERIFY(timer.elapsed() < 5000);
     }
 };
 

@@ -27,6 +27,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::mainWindowEntries()
       + gallery::trayEntries()
       + gallery::serviceViewEntries()
+      + gallery::updateEntries()
       ;
     return entries;
 }

@@ -61,6 +61,7 @@ QList<GalleryEntry> watermarkEntries();
 QList<GalleryEntry> sourceEntries();
 // The bug-report form (bugreportgallery.cpp).
 QList<GalleryEntry> bugReportEntries();
+QList<GalleryEntry> updateEntries();
 
 // The recording control bar, closed and with each page open (controlbargallery.cpp).
 QList<GalleryEntry> controlBarEntries();

@@ -1,0 +1,212 @@
+#include "myupdateview.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include "cabstractframe.h"
+#include "controller.h"
+#include "core/edition.h"
+#include "core/myconfig.h"
+#include "skinmanager.h"
+#include "ui_UpdateView.h"
+#include "widgets/serviceshape.h"
+
+namespace {
+int px(int n)
+{
+    return int(n * g_dscale);
+}
+constexpr int kWidth = 500;
+constexpr int kShortHeight = 213;
+constexpr int kTallHeight = 436;
+
+QString runningVersion()
+{
+    return g_mireloData ? g_mireloData->version() : QString();
+}
+} // namespace
+
+MyUpdateView::MyUpdateView(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), ui(new Ui::UpdateView)
+{
+    ui->setupUi(this);
+    applySizes();
+
+    ui->label->setProperty("STYLE_KEY", "UPDATEVIEW_LABEL");
+    for (QWidget *page : {ui->checkPage, ui->latestPage, ui->updatePage}) {
+        page->setProperty("STYLE_KEY", "HOME_PAGE");
+        page->setAttribute(Qt::WA_StyledBackground);
+    }
+    ui->btnRetry->setProperty("STYLE_KEY", "BLUE_BTN");
+    ui->btnOK->setProperty("STYLE_KEY", "BLUE_BTN");
+    ui->UpdateButton->setProperty("STYLE_KEY", "BLUE_BTN");
+    ui->SkipButton->setProperty("STYLE_KEY", "BORDER_BTN");
+    ui->FoundVersionLabel->setProperty("STYLE_KEY", "UPDATEVIEW_WHITEBOLD");
+    ui->label_3->setProperty("STYLE_KEY", "UPDATEVIEW_WHITEBOLD");
+    ui->CurrentVersionLabel_2->setProperty("STYLE_KEY", "ABOUTVIEW_LABEL");
+    ui->CurrentVersionLabel->setProperty("STYLE_KEY", "ABOUTVIEW_LABEL");
+    ui->checkFailedLabel->setProperty("STYLE_KEY", "UPDATEVIEW_FAILLABEL");
+    // The notes take the skin's text-field colours, like the bug report's.
+    ui->NewInfoBrowser->setProperty("STYLE_KEY", "BUGREPORT_TEXT");
+
+    ui->NewInfoBrowser->setReadOnly(true);
+    ui->progressBar->setRange(0, 0);
+    ui->progressBar->setValue(-1);
+    ui->progressBar->setTextVisible(false);
+    ui->btnRetry->hide();
+    ui->stackedWidget->setCurrentIndex(0);
+    ui->checkStackWidget->setCurrentIndex(0);
+    setViewSize(kShortHeight);
+
+    connect(ui->btnOK, &QPushButton::clicked, this, &MyUpdateView::SltClose);
+    connect(ui->SkipButton, &QPushButton::clicked, this, &MyUpdateView::SltSkipVersion);
+    connect(ui->UpdateButton, &QPushButton::clicked, this, &MyUpdateView::SltUpdate);
+    connect(ui->btnRetry, &QPushButton::clicked, this, &MyUpdateView::SltRetry);
+    retranslate();
+
+    const QString skin = SkinManager::instance() ? SkinManager::instance()->skinPath() : QString();
+    QPixmap logo(skin + QStringLiteral("image/logo48.png"));
+    // Fitted to the label's height at every display scale.
+    if (!logo.isNull())
+        logo = logo.scaled(px(45), px(45), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    for (QLabel *label : {ui->IconLabel, ui->IconLabel_2, ui->IconLabel_3})
+        label->setPixmap(logo);
+}
+
+MyUpdateView::~MyUpdateView()
+{
+    delete ui;
+}
+
+void MyUpdateView::applySizes()
+{
+    for (QLabel *label : {ui->IconLabel, ui->IconLabel_2, ui->IconLabel_3})
+        label->setFixedSize(px(54), px(45));
+    // The logo stands beside the first line of text.
+    ui->checkRow->setAlignment(ui->IconLabel, Qt::AlignTop);
+    ui->latestRow->setAlignment(ui->IconLabel_2, Qt::AlignTop);
+    ui->updateRow->setAlignment(ui->IconLabel_3, Qt::AlignTop);
+    ui->progressBar->setFixedSize(px(320), px(6));
+    for (QPushButton *button : {ui->btnRetry, ui->btnOK, ui->UpdateButton, ui->SkipButton})
+        button->setFixedSize(px(100), px(30));
+    ui->NewInfoBrowser->setFixedHeight(px(250));
+    for (QLayout *layout : {ui->checkLayout, ui->latestLayout})
+        layout->setContentsMargins(px(40), px(40), px(20), px(30));
+    ui->updateLayout->setContentsMargins(px(40), px(30), px(20), px(30));
+    ui->checkRow->setSpacing(px(20));
+    ui->latestRow->setSpacing(px(20));
+    ui->updateRow->setSpacing(px(20));
+    ui->latestColumn->setSpacing(px(10));
+    ui->updateColumn->setSpacing(px(10));
+    ui->updateButtons->setSpacing(px(15));
+}
+
+void MyUpdateView::setViewSize(int height)
+{
+    setFixedSize(px(kWidth), px(height));
+}
+
+void MyUpdateView::setState(int state)
+{
+    const QString current = tr("Current version:");
+    switch (state) {
+    case Checking:
+        ui->btnRetry->hide();
+        ui->stackedWidget->setCurrentIndex(0);
+        ui->checkStackWidget->setCurrentIndex(0);
+        setViewSize(kShortHeight);
+        break;
+    case Latest:
+        ui->stackedWidget->setCurrentIndex(1);
+        ui->CurrentVersionLabel->setText(QStringLiteral("%1 %2").arg(current, runningVersion()));
+        setViewSize(kShortHeight);
+        break;
+    case Available:
+        ui->stackedWidget->setCurrentIndex(2);
+        ui->CurrentVersionLabel_2->setText(QStringLiteral("%1 %2").arg(current, runningVersion()));
+        ui->FoundVersionLabel->setText(QStringLiteral("%1 %2").arg(tr("Update available:"), m_newVersion));
+        ui->NewInfoBrowser->setText(Controller::instance()->releaseNotes());
+        setViewSize(kTallHeight);
+        break;
+    case Failed:
+        ui->btnRetry->show();
+        ui->stackedWidget->setCurrentIndex(0);
+        ui->checkStackWidget->setCurrentIndex(1);
+        ui->checkFailedLabel->setText(m_labelText);
+        setViewSize(kShortHeight);
+        break;
+    default:
+        ui->stackedWidget->setCurrentIndex(0);
+        ui->checkStackWidget->setCurrentIndex(0);
+        break;
+    }
+}
+
+void MyUpdateView::showCheckPage(int page)
+{
+    if (page == 0) {
+        ui->checkStackWidget->setCurrentIndex(0);
+        ui->btnRetry->hide();
+    } else if (page == 1) {
+        ui->checkStackWidget->setCurrentIndex(1);
+        ui->checkFailedLabel->setText(m_labelText);
+        ui->btnRetry->show();
+    }
+}
+
+void MyUpdateView::startCheck()
+{
+    ui->btnRetry->hide();
+    ui->stackedWidget->setCurrentIndex(0);
+    ui->checkStackWidget->setCurrentIndex(0);
+    setViewSize(kShortHeight);
+    Controller::instance()->execUpdateView(false);
+}
+
+void MyUpdateView::retranslate()
+{
+    // The failure text and the version lines are ours, not the form's.
+    const QString failed = ui->checkFailedLabel->text();
+    const QString current = ui->CurrentVersionLabel->text();
+    const QString current2 = ui->CurrentVersionLabel_2->text();
+    const QString found = ui->FoundVersionLabel->text();
+    ui->retranslateUi(this);
+    if (!m_labelText.isEmpty())
+        ui->checkFailedLabel->setText(failed);
+    ui->CurrentVersionLabel->setText(current);
+    ui->CurrentVersionLabel_2->setText(current2);
+    ui->FoundVersionLabel->setText(found);
+}
+
+void MyUpdateView::SltClose()
+{
+    // The frame around the view closes with it.
+    if (auto *frame = qobject_cast<CAbstractFrame *>(parentWidget()))
+        frame->closeFrame();
+    else
+        close();
+}
+
+void MyUpdateView::SltSkipVersion()
+{
+    if (g_myConfig)
+        g_myConfig->setSkipVersion(m_newVersion, false);
+    SltClose();
+}
+
+void MyUpdateView::SltUpdate()
+{
+    openWebLink(Controller::instance()->updateDownloadAddress());
+    SltClose();
+}
+
+void MyUpdateView::SltRetry()
+{
+    Controller::instance()->retryUpdateCheck();
+}
+
+void MyUpdateView::paintEvent(QPaintEvent *event)
+{
+    setMask(bottomRoundedShape(size()));
+    QWidget::paintEvent(event);
+}

@@ -1,0 +1,59 @@
+// With the shipped settings a start contacts nothing: the program runs
+// under strace until its frame shows and its deferred update checks are
+// over, and no connect() to an internet address is seen.
+#include <QtTest>
+
+#include <csignal>
+#include <sys/types.h>
+
+#include "mirelo_test_engine.h"
+#include "programrun.h"
+#include "testsupport.h"
+
+using namespace testsupport;
+
+namespace {
+qint64 firstChild(const QString &childrenFile)
+{
+    QFile f(childrenFile);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    return f.readAll().trimmed().split(' ').value(0).toLongLong();
+}
+} // namespace
+
+class TestNoNetwork : public QObject
+{
+    Q_OBJECT
+private slots:
+    void shippedSettingsOpenNoConnection()
+    {
+        ProgramUser user;
+        QVERIFY(user.isValid());
+        // The updater is there, so the patch check runs as it would.
+        QVERIFY(QFile::exists(binDir() + "/Launch.exe"));
+        const QString trace = user.root() + "/connect.trace";
+        QProcess p;
+        QVERIFY(startProgram(p, user, {"-f", "-e", "trace=connect", "-o", trace, programPath()},
+                             QStringLiteral(MIRELO_TEST_ENGINE_PATH), QStringLiteral("/usr/bin/strace")));
+        // The program is strace's child.
+        qint64 child = 0;
+        const QString children = QString("/proc/%1/task/%1/children").arg(p.processId());
+        QTRY_VERIFY_WITH_TIMEOUT((child = firstChild(children)) > 0, 10000);
+        QVERIFY(!waitForWindow(child, QStringLiteral("Olvex Free Mirelo"), 30000).isEmpty());
+        // The start-up query and the patch check (which waits up to 5 s for
+        // a description it never asks for) are over by then.
+        QTest::qWait(7000);
+        // strace ends with its program.
+        ::kill(pid_t(child), SIGTERM);
+        if (!waitForExit(p, 10000))
+            ::kill(pid_t(child), SIGKILL);
+        QFile f(trace);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList network = QString::fromUtf8(f.readAll()).split('\n').filter("AF_INET");
+        QVERIFY2(network.isEmpty(), qPrintable(network.join('\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoNetwork)
+#include "tst_x11_nonetwork.moc"
