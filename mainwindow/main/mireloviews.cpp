@@ -8,6 +8,7 @@
 #include "camerawindow.h"
 #include "myframe.h"
 #include "screencapturing.h"
+#include "settings.h"
 #include "taskschedulelist.h"
 #include "watermark.h"
 
@@ -26,7 +27,14 @@ void viewLog(const QString &text)
 
 void Mirelo::showSettings()
 {
-    viewLog(QStringLiteral("showSettings")); // stub: Settings comes with its own change
+    if (m_exiting)
+        return;
+    viewLog(QStringLiteral("showSettings"));
+    // A new dialog each time, without a parent; it deletes itself when
+    // closed, after saving or reverting the settings.
+    auto *settings = new Settings(nullptr);
+    connect(settings, &Settings::visibleChanged, this, &Mirelo::exclusiveWindowVisibleChanged);
+    settings->show();
 }
 
 void Mirelo::showHistory()

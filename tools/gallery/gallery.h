@@ -67,4 +67,7 @@ QList<GalleryEntry> controlBarEntries();
 // The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
 QList<GalleryEntry> screenshotEntries();
 
+// The settings dialog, at its top and at its hotkeys (settingsgallery.cpp).
+QList<GalleryEntry> settingsEntries();
+
 } // namespace gallery
