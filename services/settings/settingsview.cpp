@@ -73,6 +73,10 @@ void Settings::applySkin()
                           ui->label_25, ui->label_26, ui->label_27, ui->label_28, ui->label_29, ui->label_3,
                           ui->label_31})
         setKey(label, "HISTROY_LABEL");
+    // The skin's own field look for the eight lists.
+    for (QComboBox *box : {ui->cbxImageFormat, ui->cbxVideoFormat, ui->cbxVideoEncoder, ui->cbxVideoQuality,
+                           ui->cbxVideoFrameRate, ui->cbxAudioFormat, ui->cbxAudioQuality, ui->cbxAudioSampleRate})
+        setKey(box, "DARK_COMBOBOX");
     setKey(ui->btnOpenVideoFolder, "SETTINGS_OPENFOLDERBTN");
     setKey(ui->btnOpenScreenshotFolder, "SETTINGS_OPENFOLDERBTN");
     setKey(ui->btnMouseSettings, "SETTINGS_MOUSEBTN");
