@@ -12,6 +12,7 @@
 #include "taskschedulelist.h"
 #include "watermark.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -30,6 +31,15 @@ void Mirelo::showSettings()
     if (m_exiting)
         return;
     viewLog(QStringLiteral("showSettings"));
+    // Two dialogs would save and revert over each other: an open one comes
+    // to the front instead.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Settings *>(window) && window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+            return;
+        }
+    }
     // A new dialog each time, without a parent; it deletes itself when
     // closed, after saving or reverting the settings.
     auto *settings = new Settings(nullptr);

@@ -6,6 +6,7 @@
 #include "ui_settings.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLibrary>
 #include <QScrollBar>
@@ -20,6 +21,20 @@
 #include "mirelo_test_engine.h"
 
 using namespace settingstest;
+
+namespace {
+
+// Takes the addresses the desktop services would open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+} // namespace
 
 class TestSettings : public QObject
 {
@@ -364,7 +379,7 @@ private slots:
         QCOMPARE(g_enviroment->output()->VideoFrameRate, before);
     }
 
-    void mouseSettingsStartsTheDesktopToolOrWarns()
+    void mouseSettingsToolAndFoldersOpenOnTheDesktop()
     {
         QTemporaryDir tools;
         const QString log = tools.filePath("started.txt");
@@ -389,6 +404,15 @@ private slots:
         dialog->form()->btnMouseSettings->click();
         qputenv("PATH", path);
         QCOMPARE(m_warnings.size(), 1);
+
+        // The folders open with the desktop's file handler.
+        UrlCatcher files;
+        QDesktopServices::setUrlHandler("file", &files, "open");
+        dialog->form()->btnOpenVideoFolder->click();
+        dialog->form()->btnOpenScreenshotFolder->click();
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(files.urls, (QList<QUrl>{QUrl::fromLocalFile(g_enviroment->output()->VideoFolder),
+                                          QUrl::fromLocalFile(g_enviroment->output()->ScreenshotsFolder)}));
     }
 
     void autoRunWritesAndRemovesTheAutostartEntry()
