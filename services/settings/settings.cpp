@@ -375,10 +375,10 @@ void Settings::loadDefaultHotkeys()
 
 void Settings::slotUpdateRate(int)
 {
-    runLogMs("slotUpdateRate begin");
-    QComboBox *box = ui->cbxAudioSampleRate;
     if (!m_env)
         return;
+    runLogMs("slotUpdateRate begin");
+    QComboBox *box = ui->cbxAudioSampleRate;
     DataGroupOutput *out = m_env->output();
     if (ui->cbxAudioFormat->currentText().contains(QLatin1String("opus"), Qt::CaseInsensitive)) {
         runLogMs("slotUpdateRate opus");

@@ -146,7 +146,6 @@ void Settings::applySizes()
 void Settings::attachFolderButton(QLineEdit *edit)
 {
     auto *button = new MyButton(edit->parentWidget());
-    SkinManager *skin = SkinManager::instance();
     const int side = px(20);
     auto image = [&](const char *name) {
         return QPixmap(imageFolder() + QLatin1String(name))
@@ -156,7 +155,6 @@ void Settings::attachFolderButton(QLineEdit *edit)
     images[IMAGE_NORMAL] = image("selectfile-normal.png");
     images[IMAGE_ON] = image("selectfile-hover.png");
     images[IMAGE_DOWN] = image("selectfile-hover.png");
-    Q_UNUSED(skin)
     button->setImageMap(images);
     button->setStyleSheet(QStringLiteral("MyButton{border: none;}"));
     button->setCursor(Qt::PointingHandCursor);
