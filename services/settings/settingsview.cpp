@@ -267,5 +267,8 @@ bool Settings::isHotkeyUnique(QLineEdit *edit)
 
 void Settings::warnHotkeyInUse()
 {
+    // The focus may have left for Cancel or OK, which closed the dialog.
+    if (!isVisible())
+        return;
     CommonDialog::showWarning(this, tr("The hotkey is alreay in use, please change it."));
 }
