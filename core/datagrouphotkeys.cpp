@@ -105,8 +105,12 @@ void DataGroupHotkeys::registerShortcuts()
     }
     for (QxtGlobalShortcut *shortcut : shortcuts)
         shortcut->unsetShortcut();
-    for (int i = 0; i < COUNT; ++i)
-        registered[i] = shortcuts[i]->setShortcut(parsed(text(i)));
+    for (int i = 0; i < COUNT; ++i) {
+        // Typing in the settings dialog can leave a text that names no key
+        // ("Ctrl+Alt+S0", "") or more than one chord: that hotkey is off.
+        const QKeySequence sequence = parsed(text(i));
+        registered[i] = sequence.count() == 1 && namesKey(sequence) && shortcuts[i]->setShortcut(sequence);
+    }
 }
 
 void DataGroupHotkeys::setHotkey(int which, const QString &value)

@@ -12,9 +12,11 @@
 #include "controlbarlink.h"
 #include "myframe.h"
 #include "screencapturing.h"
+#include "settings.h"
 #include "taskschedulelist.h"
 #include "watermark.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -30,7 +32,23 @@ void viewLog(const QString &text)
 
 void Mirelo::showSettings()
 {
-    viewLog(QStringLiteral("showSettings")); // stub: Settings comes with its own change
+    if (m_exiting)
+        return;
+    viewLog(QStringLiteral("showSettings"));
+    // Two dialogs would save and revert over each other: an open one comes
+    // to the front instead.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Settings *>(window) && window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+            return;
+        }
+    }
+    // A new dialog each time, without a parent; it deletes itself when
+    // closed, after saving or reverting the settings.
+    auto *settings = new Settings(nullptr);
+    connect(settings, &Settings::visibleChanged, this, &Mirelo::exclusiveWindowVisibleChanged);
+    settings->show();
 }
 
 void Mirelo::showHistory()

@@ -28,6 +28,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::trayEntries()
       + gallery::serviceViewEntries()
       + gallery::updateEntries()
+      + gallery::settingsEntries()
       ;
     return entries;
 }

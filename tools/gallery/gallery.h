@@ -75,4 +75,7 @@ QList<GalleryEntry> trayEntries();
 // (serviceviewsgallery.cpp).
 QList<GalleryEntry> serviceViewEntries();
 
+// The settings dialog, at its top and at its hotkeys (settingsgallery.cpp).
+QList<GalleryEntry> settingsEntries();
+
 } // namespace gallery
