@@ -67,4 +67,7 @@ QList<GalleryEntry> controlBarEntries();
 // The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
 QList<GalleryEntry> screenshotEntries();
 
+// The History window, the task window and the task form (jobsgallery.cpp).
+QList<GalleryEntry> jobWindowEntries();
+
 } // namespace gallery
