@@ -88,7 +88,6 @@ History::History(QWidget *parent, HistoryList *list)
         table->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setMouseTracking(true);
-    table->setIconSize(QSize(19, 15));
     selectFirstRow();
     connect(table, &QAbstractItemView::clicked, this, &History::itemClicked);
     connect(table, &QAbstractItemView::entered, this, &History::hideToolTip);
@@ -174,6 +173,7 @@ void History::applyScale()
     for (QLabel *l : {ui->lblConverterIcon, ui->lblBurnIcon})
         l->setFixedSize(scaled(38), scaled(38));
     QTableView *table = ui->tableView;
+    table->setIconSize(QSize(scaled(19), scaled(15)));
     table->setColumnWidth(HistoryModel::Name, scaled(290));
     for (int c = HistoryModel::Play; c <= HistoryModel::Delete; ++c)
         table->setColumnWidth(c, scaled(28));

@@ -73,8 +73,13 @@ void HistoryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     }
     const QIcon::Mode mode = pressed ? QIcon::Selected
                                      : ((opt.state & QStyle::State_MouseOver) ? QIcon::Active : QIcon::Normal);
-    const QSize size = icon->actualSize(QSize(18, 18), mode, QIcon::Off);
+    // Within 18 x 18 at the display scale.
+    const QSize natural = icon->actualSize(QSize(18, 18), mode, QIcon::Off);
+    const QSize size = natural * g_dscale;
     const QPoint at(opt.rect.left() + (opt.rect.width() - size.width()) / 2,
                     opt.rect.top() + (opt.rect.height() - size.height()) / 2);
-    painter->drawPixmap(at, icon->pixmap(size, mode, QIcon::Off));
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->drawPixmap(QRect(at, size), icon->pixmap(natural, mode, QIcon::Off));
+    painter->restore();
 }

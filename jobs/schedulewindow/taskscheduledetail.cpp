@@ -156,6 +156,19 @@ void TaskScheduleDetail::applyScale()
                           ui->cbxWebcam, ui->edtLoop};
     for (QWidget *w : rows)
         w->setFixedHeight(scaled(26));
+    // The left half keeps the editors' width; the right half takes the rest
+    // for the week days and the stop time.
+    for (QWidget *w : {static_cast<QWidget *>(ui->edtStartTime),
+                       static_cast<QWidget *>(ui->cbxScreen),
+                       static_cast<QWidget *>(ui->cbxSystemsound), static_cast<QWidget *>(ui->cbxMicrophone),
+                       static_cast<QWidget *>(ui->cbxWebcam)})
+        w->setFixedWidth(scaled(205));
+    ui->cbxAreaSelected->setFixedWidth(scaled(300));
+    ui->wdtStopLength->setFixedWidth(scaled(222));
+    ui->edtStopLength->setFixedWidth(scaled(96));
+    ui->edtLoop->setFixedWidth(scaled(52));
+    ui->edtStopTime->setFixedWidth(scaled(178));
+    ui->layoutGrid->setColumnStretch(2, 1);
     QList<QCheckBox *> small = dayBoxes();
     small << ui->chxRepeat;
     for (QCheckBox *box : small)

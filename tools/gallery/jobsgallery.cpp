@@ -10,6 +10,7 @@
 #include "taskschedulelist.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTableView>
 
 namespace gallery {
@@ -17,7 +18,10 @@ namespace gallery {
 namespace {
 QWidget *history()
 {
-    auto *list = new HistoryList(QDir::temp().filePath(QStringLiteral("mirelo-gallery-History.xml")), nullptr);
+    // A fresh file each time: the store writes itself back when it goes.
+    const QString path = QDir::temp().filePath(QStringLiteral("mirelo-gallery-History.xml"));
+    QFile::remove(path);
+    auto *list = new HistoryList(path, nullptr);
     const QString folder = QDir::homePath() + QStringLiteral("/Videos/Mirelo/");
     list->insertItem(new HistoryItem(HistoryItem::Screenshot, folder + "Screenshot 2026-12-07 09.12.44.png",
                                      QSize(1280, 720), 0, 412345));
