@@ -1,4 +1,7 @@
 #include "mirelo.h"
+#include "history.h"
+#include "taskschedule.h"
+#include "ui_mirelo.h"
 
 #include "core/edition.h"
 #include "core/enginebinding.h"
@@ -15,6 +18,7 @@
 #include "myframe.h"
 #include "pintoscreenwidget.h"
 #include "skinmanager.h"
+#include "windowstacking.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
 #include "camerasettings.h"
@@ -22,15 +26,16 @@
 #include "historylist.h"
 #include "taskschedulelist.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSystemTrayIcon>
+#include <QWindow>
 
 namespace {
-// The designed size of the main window's form.
-constexpr int kDesignWidth = 1179;
-constexpr int kDesignHeight = 262;
 
 void stateLog(const QString &text)
 {
@@ -42,15 +47,22 @@ void stateLog(const QString &text)
 Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), m_taskName(taskName)
 {
     setObjectName(QStringLiteral("MirelonClass"));
-    setCentralWidget(new QWidget(this));
-    centralWidget()->setObjectName(QStringLiteral("centralWidget"));
-    resize(int(kDesignWidth * g_dscale), int(kDesignHeight * g_dscale));
+    ui = new Ui::MirelonClass;
+    ui->setupUi(this);
+    setStyleKeys();
 
     initLogs();
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
     QCoreApplication::setApplicationName(QStringLiteral("Olvex Free Mirelo"));
     setWindowTitle(QCoreApplication::translate("MirelonClass", "Olvex Free Mirelo"));
+    ui->btnRecord->setToolTip(tr("Start recording"));
+    // Set as it stands: the tool tip keeps its size at every scale.
+    ui->btnRecord->setStyleSheet(QStringLiteral(
+        "QToolTip { color: #000000; background-color: #ffffff;border-radius: 4px; border: 1px solid #BBBBBB;"
+        "padding-left:2px;padding-top:2px; font:FONT_14px;}"));
+    ui->line->hide();
+    ui->line_2->hide();
 
     if (g_runStateLog)
         g_runStateLog->open();
@@ -60,9 +72,15 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
 
     stateLog(QStringLiteral("Enviroment init"));
     g_enviroment = new Enviroment(this);
+    applyScale();
+    loadButtonImages();
 
     stateLog(QStringLiteral("AreaSelected init"));
     g_areaSelected = new AreaSelected(this);
+    ui->stackedWidget->setCurrentIndex(0);
+    ui->staSystemSoundWidget->setCurrentIndex(0);
+    ui->staMicrophoneWidget->setCurrentIndex(0);
+    ui->staCameraWidget->setCurrentIndex(0);
     // The frame's "Customize" reaches this window through the controller.
     Controller::instance()->setMainWindow(this);
     initSources();
@@ -76,12 +94,18 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     g_taskScheduleList->scheduleNext(m_taskName);
     taskScheduleStateChanged(g_taskScheduleList->anyEnabled());
     stateLog(QStringLiteral("RecordLength init"));
+    if (g_enviroment)
+        recordLengthStateChanged(g_enviroment->privateData->RecordLengthEnabled);
     stateLog(QStringLiteral("HistoryList init"));
     g_historyList = new HistoryList(this);
     stateLog(QStringLiteral("new Controller begin"));
     Controller::instance()->setMainWindow(this);
     stateLog(QStringLiteral("new Controller finish"));
     initRecordFlow();
+    if (g_enviroment)
+        waterMarkStateChanged(g_enviroment->privateData->WatermarkType != 0);
+
+    qApp->installEventFilter(this);
 
     if (g_runStateLog)
         g_runStateLog->close();
@@ -100,9 +124,11 @@ Mirelo::~Mirelo()
     if (Controller::instance()->mainWindow() == this)
         Controller::instance()->setMainWindow(nullptr);
     engineShutdown();
-    SkinManager::destroyInstance();
+    // The skin manager is not ended here: the exit path ends it, and a
+    // window made and dropped again (the gallery) leaves it to the others.
     // The settings holder goes with its parent, this window.
     g_enviroment = nullptr;
+    delete ui;
 }
 
 void Mirelo::closeEvent(QCloseEvent *event)
@@ -131,6 +157,7 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
+    // TODO(integrator): Controller::instance()->setMainFrame(frame) once the controller has it.
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }
@@ -172,8 +199,14 @@ bool Mirelo::confirmClose()
             g_areaSelected->hide();
         if (g_cameraWindow && g_cameraWindow->isVisible())
             g_cameraWindow->slotWidgetHide();
-        if (m_frame)
-            m_frame->hide();
+        // Without a tray a hidden frame could not be found again: it goes
+        // to the task bar instead.
+        if (m_frame) {
+            if (QSystemTrayIcon::isSystemTrayAvailable())
+                m_frame->hide();
+            else
+                m_frame->showMinimized();
+        }
         return false;
     }
 
@@ -198,11 +231,23 @@ bool Mirelo::confirmClose()
 
 void Mirelo::newInstanceMessage(const QString &) {}
 
+bool Mirelo::eventFilter(QObject *watched, QEvent *event)
+{
+    keepOnTop(watched, event);
+    // A wheel turned over a closed combo box would change its choice by
+    // accident (the sources, the screens, the settings' boxes).
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(watched))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // Each global is cleared as its object goes.
 void Mirelo::deleteComponents()
 {
     if (g_cameraWindow)
         g_cameraWindow->close();
+    delete g_history; // the windows over the two stores go first
+    delete g_taskSchedule;
     delete g_historyList;
     g_historyList = nullptr;
     delete g_taskScheduleList; // clears its global
@@ -308,4 +353,37 @@ void Mirelo::placeCameraWindow(int position)
     const QRect reference = g_areaSelected ? g_areaSelected->frameGeometry() : screen->geometry();
     const int bottomGap = screen->geometry().height() - screen->availableGeometry().height() - 1;
     g_cameraWindow->move(CameraWindow::placement(position, g_cameraWindow->size(), reference, bottomGap));
+}
+
+// While recording, the bar stays above the region frame; otherwise the main
+// window stays above while the region frame shows, so the frame never
+// covers the controls that set it.
+void Mirelo::keepOnTop(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide)
+        return;
+    if (m_exiting)
+        return;
+    WindowStacking *stacking = WindowStacking::instance();
+    if (QDialog *bar = m_controlPanel) {
+        const bool trigger = (type == QEvent::WindowDeactivate && watched == bar)
+                             || (type == QEvent::WindowActivate && watched == g_areaSelected);
+        if (trigger && g_areaSelected && g_areaSelected->isRecordingMode() && bar->windowHandle())
+            stacking->setStaysOnTop(bar->windowHandle(), true);
+        return;
+    }
+    QWidget *top = window();
+    QWindow *handle = top ? top->windowHandle() : nullptr;
+    if (!handle)
+        return;
+    if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {
+        stacking->setStaysOnTop(handle, true);
+        m_topmostSet = true;
+    } else if (m_topmostSet
+               && ((type == QEvent::WindowDeactivate && !QApplication::activeWindow())
+                   || (type == QEvent::Hide && watched == g_areaSelected))) {
+        stacking->setStaysOnTop(handle, false);
+        m_topmostSet = false;
+    }
 }

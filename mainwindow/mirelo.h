@@ -12,6 +12,9 @@
 
 #include "regionowner.h"
 
+namespace Ui {
+class MirelonClass;
+}
 class EngineEvents;
 class QDialog;
 class QProgressBar;
@@ -65,10 +68,12 @@ public slots:
 
     // Region frame and custom size panel.
     void actShowCustomSelectArea();
-    // The watermark button's "ON"/"OFF"; the button comes with the form.
-    void waterMarkStateChanged(bool on) { Q_UNUSED(on) }
+    // The watermark button's "ON"/"OFF".
+    void waterMarkStateChanged(bool on);
 
 protected:
+    // Installed on the application: the mouse wheel never changes a combo box.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -107,6 +112,14 @@ public:
     void queryState(int *windowState, int *recordMode, int *barState, bool *canRecord) const;
     bool isControlPanelVisible() const;
 
+    // The form and its skin images.
+    Ui::MirelonClass *form() const;
+    void loadButtonImages();
+    // State 1 gives the "on" images, anything else the "off" ones.
+    void setMicrophoneButtonImages(int state);
+    void setSystemSoundButtonImages(int state);
+    void setCameraButtonImages(int state);
+
 signals:
     void systemSoundPlayback(int level);
     void microphonePlayback(int level);
@@ -120,19 +133,40 @@ public slots:
     void prepareToRecord(TaskScheduleItem *item);
     void recordFinished(int code);
     void shortcutHandled(int id);
+    // The exclusive windows: the main window steps aside while one is open.
+    void showSettings();
+    void showHistory();
+    void showTaskSchedule();
+    void showWatermark();
+    void showScreenCapturing();
     void exclusiveWindowVisibleChanged(bool visible);
     void taskScheduleStateChanged(bool on);
+    void recordLengthStateChanged(bool on);
+    void takePhoto();
+    // After a language change: the form's texts, the window's own and
+    // those of every component that exists.
+    void retranslate();
     void doSystemSoundPlayback(int level);
     void doMicrophonePlayback(int level);
     void doAudioDeviceChanged();
     void doCurrentAudioDeviceLost(int type);
     void doOpenCameraFailed();
+    void slotShowSystemPrivacyWidget(int kind);
 
 private:
+    void setStyleKeys();
+    void applyScale();
     void initRecordFlow();
-    void engineEvent(int event, int data);
+    // Events 2, 5 and 6, filtered on the engine's thread.
+    void cameraOpenFailedEvent();
+    void cameraBlockedEvent();
+    void microphoneBlockedEvent();
     void deleteComponents();
 
+    Ui::MirelonClass *ui = nullptr;
+    // The window was put above the others while the region frame shows.
+    bool m_topmostSet = false;
+    void keepOnTop(QObject *watched, QEvent *event);
     std::atomic<int> m_windowState{StateIdle};
     std::atomic<int> m_recordMode{0};
     std::atomic<bool> m_exiting{false};

@@ -123,6 +123,8 @@ History::History(QWidget *parent, HistoryList *list)
 
 History::~History()
 {
+    if (g_history == this)
+        g_history = nullptr;
     delete ui;
 }
 

@@ -86,6 +86,8 @@ TaskSchedule::TaskSchedule(QWidget *parent, TaskScheduleList *list)
 
 TaskSchedule::~TaskSchedule()
 {
+    if (g_taskSchedule == this)
+        g_taskSchedule = nullptr;
     delete ui;
 }
 

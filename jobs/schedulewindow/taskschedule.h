@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "taskscheduledetail.h"
 #include "taskscheduleitem.h"
 
 namespace Ui {
@@ -12,7 +13,6 @@ class TaskScheduleClass;
 }
 class FramelessDrag;
 class QModelIndex;
-class TaskScheduleDetail;
 class TaskScheduleList;
 class TaskScheduleModel;
 

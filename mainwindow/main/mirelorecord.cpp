@@ -1,6 +1,7 @@
 // The main window's road from a start request to the end of a recording,
 // the exclusive windows, the hotkeys and the engine's events.
 #include "mirelo.h"
+#include "ui_mirelo.h"
 
 #include "core/enginebinding.h"
 #include "core/engineevents.h"
@@ -12,6 +13,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "closeotherwindows.h"
+#include "controller.h"
 #include "controlbarlink.h"
 #include "myframe.h"
 #include "taskschedulelist.h"
@@ -35,11 +37,9 @@ void runLogLine(const QString &text)
 
 void Mirelo::initRecordFlow()
 {
-    // The level bars; the main window's form places them on its pages.
-    m_prgSystemSound = new QProgressBar(centralWidget());
-    m_prgSystemSound->setObjectName(QStringLiteral("prgSystemSound"));
-    m_prgMicrophone = new QProgressBar(centralWidget());
-    m_prgMicrophone->setObjectName(QStringLiteral("prgMicrophone"));
+    // The level bars of the record page.
+    m_prgSystemSound = ui->prgSystemSound;
+    m_prgMicrophone = ui->prgMicrophone;
     for (QProgressBar *bar : {m_prgSystemSound, m_prgMicrophone}) {
         bar->setRange(0, 100);
         bar->setValue(0);
@@ -55,12 +55,86 @@ void Mirelo::initRecordFlow()
     connect(this, &Mirelo::audioDeviceChanged, this, &Mirelo::doAudioDeviceChanged);
     connect(this, &Mirelo::currentAudioDeviceLost, this, &Mirelo::doCurrentAudioDeviceLost);
     connect(this, &Mirelo::openCameraFailed, this, &Mirelo::doOpenCameraFailed);
+    connect(this, &Mirelo::sigShowSystemPrivacyWidget, this, &Mirelo::slotShowSystemPrivacyWidget);
+    // These three are decided where the engine raises them, from the
+    // privacy flags; only what passes reaches the window's thread.
+    connect(m_engineEvents, &EngineEvents::cameraOpenFailed, this, &Mirelo::cameraOpenFailedEvent,
+            Qt::DirectConnection);
+    connect(m_engineEvents, &EngineEvents::cameraBlocked, this, &Mirelo::cameraBlockedEvent, Qt::DirectConnection);
+    connect(m_engineEvents, &EngineEvents::microphoneBlocked, this, &Mirelo::microphoneBlockedEvent,
+            Qt::DirectConnection);
     if (g_enviroment)
         connect(g_enviroment->hotkeys(), &DataGroupHotkeys::shortcutActivated, this,
                 [this](MRShortcut id) { shortcutHandled(int(id)); });
+
+    // The form's buttons of the recording road and the exclusive windows;
+    // the pages and the sources are wired by their own code.
+    ui->btnTakePhoto->hide();
+    ui->staStatusWidget->setCurrentIndex(0);
+    ui->fraScreen->hide();
+    ui->staRecConfigWidget->hide();
+    ui->checkMouseAround->hide();
+    connect(ui->btnHistory, &QPushButton::clicked, this, &Mirelo::showHistory);
+    connect(ui->btnTaskSchedule, &QPushButton::clicked, this, &Mirelo::showTaskSchedule);
+    connect(ui->btnWatermark, &QPushButton::clicked, this, &Mirelo::showWatermark);
+    connect(ui->btnRecPhoto, &QToolButton::clicked, this, &Mirelo::showScreenCapturing);
+    connect(ui->btnCapture, &QPushButton::clicked, this, &Mirelo::showScreenCapturing);
+    connect(ui->btnRecord, &QPushButton::clicked, this, qOverload<>(&Mirelo::prepareToRecord));
 }
 
 // ---- engine events ----
+
+namespace {
+
+// The controller's privacy flags, asked by name: they are atomics of the
+// controller, safe to read and clear from the engine's thread. A controller
+// without them shows no privacy notice.
+bool controllerFlag(const char *name)
+{
+    bool value = false;
+    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_RETURN_ARG(bool, value));
+    return value;
+}
+
+void setControllerFlag(const char *name, bool value)
+{
+    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_ARG(bool, value));
+}
+
+} // namespace
+
+void Mirelo::cameraOpenFailedEvent()
+{
+    if (!m_exiting && controllerFlag("isPrivacyWidgetShown"))
+        emit openCameraFailed();
+}
+
+void Mirelo::cameraBlockedEvent()
+{
+    const int mode = m_recordMode;
+    if (m_exiting || (mode != 1 && mode != 2) || !controllerFlag("canShowCameraPrivacy"))
+        return;
+    setControllerFlag("setCanShowCameraPrivacy", false);
+    emit sigShowSystemPrivacyWidget(1);
+}
+
+void Mirelo::microphoneBlockedEvent()
+{
+    const int mode = m_recordMode;
+    if (m_exiting || mode < 1 || mode > 3)
+        return;
+    setControllerFlag("setCanShowMicrophonePrivacy", false);
+    emit sigShowSystemPrivacyWidget(2);
+}
+
+void Mirelo::slotShowSystemPrivacyWidget(int kind)
+{
+    if (m_exiting)
+        return;
+    if (kind == 1 && g_cameraWindow)
+        g_cameraWindow->slotWidgetHide();
+    QMetaObject::invokeMethod(Controller::instance(), "showSystemPrivacyWidget", Q_ARG(int, kind));
+}
 
 void Mirelo::doSystemSoundPlayback(int level)
 {
@@ -123,6 +197,7 @@ void Mirelo::doOpenCameraFailed()
     if (g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
     m_recordMode = 2;
+    // TODO(integrator): enterHomePage() of the pages goes here.
 }
 
 // ---- recording ----
@@ -206,9 +281,14 @@ void Mirelo::recordFinished(int)
     if (m_frame)
         m_frame->show();
     m_windowState = StateIdle;
-    if (g_enviroment && g_areaSelected && m_currentItem && m_currentItem->recordSource()->screenEnabled) {
+    if (g_enviroment && g_areaSelected && ui->chxScreen->isChecked()) {
         g_areaSelected->setSelectedRect(g_enviroment->privateData->SelectedRect);
         g_areaSelected->show();
+    }
+    if (g_enviroment && g_cameraWindow && ui->chxCamera->isChecked()) {
+        g_cameraWindow->setGeometry(g_enviroment->privateData->CameraRect);
+        g_cameraWindow->show();
+        g_cameraWindow->setStickyOnTop(false);
     }
     for (AudioDeviceList *list : {g_systemSoundList, g_microphoneList}) {
         if (list) {
@@ -218,6 +298,8 @@ void Mirelo::recordFinished(int)
     }
     if (g_taskScheduleList)
         g_taskScheduleList->scheduleNext(QString());
+    if (g_enviroment && g_enviroment->recording()->AutoOpenHistory)
+        showHistory();
 }
 
 void Mirelo::closeOtherWindows()
@@ -240,10 +322,8 @@ void Mirelo::queryState(int *windowState, int *recordMode, int *barState, bool *
         *barState = (m_windowState == StateRecording && m_controlPanel)
                         ? ControlBarLink::recordState(m_controlPanel) : 0;
     if (canRecord) {
-        const bool anySource = (g_areaSelected && g_areaSelected->isVisible())
-                               || (g_cameraWindow && g_cameraWindow->isVisible())
-                               || (g_systemSoundList && g_systemSoundList->isDeviceEnabled())
-                               || (g_microphoneList && g_microphoneList->isDeviceEnabled());
+        const bool anySource = ui->chxScreen->isChecked() || ui->chxCamera->isChecked()
+                               || ui->chxSystemSound->isChecked() || ui->chxMicrophone->isChecked();
         *canRecord = m_recordMode != 0 && anySource;
     }
 }
@@ -262,8 +342,8 @@ void Mirelo::shortcutHandled(int id)
     case MR_SHORTCUT_STOP:
         if (bar)
             ControlBarLink::call(bar, "stopRecord");
-        else if (m_recordMode != 0)
-            prepareToRecord();
+        else if (ui->stackedWidget->currentIndex() == 1 && ui->btnRecord->isEnabled())
+            ui->btnRecord->click();
         break;
     case MR_SHORTCUT_PAUSE:
         if (bar)
@@ -272,11 +352,14 @@ void Mirelo::shortcutHandled(int id)
     case 2: // screenshot
         if (bar)
             ControlBarLink::call(bar, "screenshot");
+        else
+            showScreenCapturing();
         break;
     case 3: // webcam: the record page's rule, also while recording
         if (!g_cameraWindow)
             break;
-        if (m_recordMode != 0 && !g_cameraWindow->isVisible() && g_cameraList && g_cameraList->deviceCount() > 0)
+        if (ui->stackedWidget->currentIndex() == 1 && !g_cameraWindow->isVisible() && g_cameraList
+            && g_cameraList->deviceCount() > 0)
             g_cameraWindow->show();
         else
             g_cameraWindow->slotWidgetHide();
@@ -290,52 +373,19 @@ void Mirelo::shortcutHandled(int id)
     }
 }
 
-void Mirelo::exclusiveWindowVisibleChanged(bool visible)
-{
-    QObject *window = sender();
-    if (!window || m_exiting)
-        return;
-    const QByteArray kind = window->metaObject()->className();
-    int state = -1;
-    if (kind == "Settings")
-        state = StateSettings;
-    else if (kind == "TaskSchedule")
-        state = StateTaskSchedule;
-    else if (kind == "History")
-        state = StateHistory;
-    else if (kind == "Watermark")
-        state = StateWatermark;
-    if (state < 0)
-        return;
-    if (visible) {
-        if (state == StateTaskSchedule && g_taskScheduleList)
-            g_taskScheduleList->stopTimer();
-        m_areaWasVisible = g_areaSelected && g_areaSelected->isVisible();
-        m_cameraWasVisible = g_cameraWindow && g_cameraWindow->isVisible();
-        if (m_areaWasVisible)
-            g_areaSelected->hide();
-        if (m_cameraWasVisible)
-            g_cameraWindow->hide();
-        if (m_frame)
-            m_frame->hide();
-        m_windowState = state;
-        return;
-    }
-    // A window closed for a recording leaves the recording's state alone.
-    if (m_windowState == StateRecording)
-        return;
-    if (m_frame)
-        m_frame->show();
-    m_windowState = StateIdle;
-    if (m_areaWasVisible && g_areaSelected)
-        g_areaSelected->show();
-    if (m_cameraWasVisible && g_cameraWindow)
-        g_cameraWindow->show();
-    if (state == StateTaskSchedule && g_taskScheduleList)
-        g_taskScheduleList->scheduleNext(QString());
-}
-
+// "ON" and "OFF" stay as they are in every language.
 void Mirelo::taskScheduleStateChanged(bool on)
 {
     m_taskButtonText = tr("Task Schedule (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    ui->btnTaskSchedule->setText(m_taskButtonText);
+}
+
+void Mirelo::waterMarkStateChanged(bool on)
+{
+    ui->btnWatermark->setText(tr("Watermark (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
+}
+
+void Mirelo::recordLengthStateChanged(bool on)
+{
+    ui->btnRecLength->setText(tr("Set record length (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
 }
