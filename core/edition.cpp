@@ -251,6 +251,8 @@ bool MireloData::readUrls(const TextMap &map)
     m_mireloPurchase = map.value(QStringLiteral("MireloPurchase"));
     if (m_mireloPurchase.isEmpty())
         m_mireloPurchase = map.value(QStringLiteral("Purchase"));
+    m_companionTool = map.value(QStringLiteral("CompanionTool"));
+    m_companionLink = map.value(QStringLiteral("CompanionLink"));
     return true;
 }
 

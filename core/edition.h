@@ -137,10 +137,16 @@ public:
 
     QString mireloRegName() const { return m_mireloRegName; }
     QString mireloPurchase() const { return m_mireloPurchase; }
+    // The maker's media tool that the History window recommends: the name of
+    // its executable and its product page.
+    QString companionTool() const { return m_companionTool; }
+    QString companionLink() const { return m_companionLink; }
 
 private:
     QString m_mireloRegName;
     QString m_mireloPurchase;
+    QString m_companionTool;
+    QString m_companionLink;
 };
 
 // The program's edition data, made first thing at start-up; null before.

@@ -1,4 +1,6 @@
 #include "mirelo.h"
+#include "history.h"
+#include "taskschedule.h"
 #include "ui_mirelo.h"
 
 #include "core/edition.h"
@@ -253,6 +255,8 @@ void Mirelo::deleteComponents()
 {
     if (g_cameraWindow)
         g_cameraWindow->close();
+    delete g_history; // the windows over the two stores go first
+    delete g_taskSchedule;
     delete g_historyList;
     g_historyList = nullptr;
     delete g_taskScheduleList; // clears its global

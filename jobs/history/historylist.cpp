@@ -67,6 +67,7 @@ void HistoryList::insertItem(HistoryItem *item)
         return;
     m_items.prepend(item);
     m_view.prepend(item);
+    emit itemAdded();
 }
 
 void HistoryList::removeItem(HistoryItem *item)

@@ -9,6 +9,7 @@
 
 class HistoryList : public QObject
 {
+    Q_OBJECT
 public:
     // Loads the file at DataGroupPrivate::historyFilePath (none without a
     // settings holder, as in tests that give a path of their own).
@@ -49,6 +50,11 @@ public:
     // save() to the file the list was loaded from.
     bool save();
     QString path() const { return m_path; }
+
+signals:
+    // A new entry came in (a recording or a screenshot), so that an open
+    // History window lists it at once.
+    void itemAdded();
 
 private:
     void deleteAll();

@@ -10,9 +10,11 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "controlbarlink.h"
+#include "history.h"
 #include "myframe.h"
 #include "screencapturing.h"
 #include "settings.h"
+#include "taskschedule.h"
 #include "taskschedulelist.h"
 #include "watermark.h"
 
@@ -53,12 +55,33 @@ void Mirelo::showSettings()
 
 void Mirelo::showHistory()
 {
-    viewLog(QStringLiteral("showHistory")); // stub: History comes with its own change
+    if (m_exiting)
+        return;
+    // One window for the program's life: hidden between showings.
+    if (!g_history) {
+        g_history = new History(nullptr);
+        connect(g_history, &History::visibleChanged, this, &Mirelo::exclusiveWindowVisibleChanged);
+    }
+    if (g_history->isMinimized())
+        g_history->showNormal();
+    g_history->show();
+    g_history->raise();
+    g_history->activateWindow();
 }
 
 void Mirelo::showTaskSchedule()
 {
-    viewLog(QStringLiteral("showTaskSchedule")); // stub: TaskSchedule comes with its own change
+    if (m_exiting)
+        return;
+    if (!g_taskSchedule) {
+        g_taskSchedule = new TaskSchedule(nullptr);
+        connect(g_taskSchedule, &TaskSchedule::visibleChanged, this, &Mirelo::exclusiveWindowVisibleChanged);
+    }
+    if (g_taskSchedule->isMinimized())
+        g_taskSchedule->showNormal();
+    g_taskSchedule->show();
+    g_taskSchedule->raise();
+    g_taskSchedule->activateWindow();
 }
 
 void Mirelo::showWatermark()

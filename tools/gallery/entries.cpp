@@ -29,6 +29,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::serviceViewEntries()
       + gallery::updateEntries()
       + gallery::settingsEntries()
+      + gallery::jobWindowEntries()
       ;
     return entries;
 }

@@ -78,4 +78,7 @@ QList<GalleryEntry> serviceViewEntries();
 // The settings dialog, at its top and at its hotkeys (settingsgallery.cpp).
 QList<GalleryEntry> settingsEntries();
 
+// The History window, the task window and the task form (jobsgallery.cpp).
+QList<GalleryEntry> jobWindowEntries();
+
 } // namespace gallery

@@ -1,0 +1,227 @@
+// The History window over a store in a temporary folder: the rows the
+// Delete action acts on after filters and removals, rename, the columns and
+// the edge hit test.
+#include <QtTest>
+
+#include <unistd.h>
+
+#include "dialoghook.h"
+#include "history.h"
+#include "historylist.h"
+#include "historymodel.h"
+#include "mytableview.h"
+#include "ui_history.h"
+#include "windowchrome.h"
+
+class TestHistoryWindow : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    HistoryList *m_list = nullptr;
+    History *m_window = nullptr;
+
+    QString file(const QString &name, bool create = true)
+    {
+        const QString path = m_dir.filePath(name);
+        if (create) {
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+            f.write("data");
+        }
+        return path;
+    }
+    MyTableView *table() const { return m_window->form()->tableView; }
+    void selectRows(const QList<int> &rows)
+    {
+        table()->clearSelection();
+        for (int row : rows)
+            table()->selectionModel()->select(m_window->model()->index(row, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        table()->UpdateSelectItemList();
+    }
+    void clickDelete(int row) { m_window->itemClicked(m_window->model()->index(row, HistoryModel::Delete)); }
+    QStringList names() const
+    {
+        QStringList n;
+        for (int i = 0; i < m_list->count(); ++i)
+            n << QFileInfo(m_list->itemAt(i)->fileName()).fileName();
+        return n;
+    }
+    int storedCount() const
+    {
+        HistoryList copy(m_list->path(), nullptr);
+        return copy.items().size();
+    }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        m_list = new HistoryList(m_dir.filePath(QStringLiteral("History.xml")), nullptr);
+        // Added oldest first: the list shows them newest first.
+        m_list->addItem(HistoryItem::Screenshot, file("shot.png"), QSize(800, 600), 0, 2048);
+        m_list->addItem(HistoryItem::Audio, file("voice.mp3"), QSize(-1, -1), 65000, 3 * 1024 * 1024);
+        m_list->addItem(HistoryItem::Video, file("clip.part1.mp4"), QSize(1920, 1080), 3723000, 500);
+        m_list->addItem(HistoryItem::Video, file("talk.mp4"), QSize(1280, 720), 1000, 700);
+        m_window = new History(nullptr, m_list);
+    }
+    void cleanup()
+    {
+        delete m_window;
+        delete m_list;
+    }
+
+    void columnTexts()
+    {
+        HistoryModel *model = m_window->model();
+        QCOMPARE(model->columnCount(), 9);
+        QCOMPARE(model->rowCount(), 4);
+        auto text = [model](int row, int column) { return model->index(row, column).data().toString(); };
+        QCOMPARE(text(1, 0), QStringLiteral("clip.part1")); // up to the last dot
+        QCOMPARE(text(1, 1), QStringLiteral("1920*1080"));
+        QCOMPARE(text(1, 2), QStringLiteral("01:02:03"));
+        QCOMPARE(text(1, 3), QStringLiteral("500 bytes"));
+        QCOMPARE(text(2, 1), QString()); // audio has no picture size
+        QCOMPARE(text(2, 3), QStringLiteral("3 MB"));
+        QCOMPARE(text(3, 2), QString()); // a capture has no duration
+        QCOMPARE(model->index(0, HistoryModel::Delete).data(Qt::ToolTipRole).toString(), QStringLiteral("Delete"));
+        QVERIFY(!model->index(4, 0).isValid());
+        QVERIFY(!model->index(0, 9).isValid());
+    }
+
+    void selectionListFollowsFiltersAndRemovals()
+    {
+        DialogHook hook;
+        // Nothing chosen by the mouse yet: a Delete click right after opening does nothing.
+        clickDelete(0);
+        QVERIFY(hook.prompts.isEmpty());
+        QCOMPARE(m_list->count(), 4);
+
+        // A search that hides the chosen rows empties the list, so a Delete
+        // click on a visible row removes nothing hidden.
+        selectRows({0, 1});
+        QCOMPARE(table()->selectItemList().size(), 2);
+        m_window->form()->edtSearch->setText(QStringLiteral("voice"));
+        QVERIFY(table()->selectItemList().isEmpty());
+        clickDelete(0);
+        QVERIFY(hook.prompts.isEmpty());
+        m_window->form()->edtSearch->clear();
+        QCOMPARE(m_list->count(), 4);
+
+        // Three rows go after one question, with their files.
+        selectRows({0, 1, 3});
+        hook.add(true, QString(), 1);
+        clickDelete(1);
+        QCOMPARE(hook.prompts.size(), 1);
+        QCOMPARE(names(), QStringList{QStringLiteral("voice.mp3")});
+        QVERIFY(!QFile::exists(m_dir.filePath("talk.mp4")));
+        QVERIFY(!QFile::exists(m_dir.filePath("shot.png")));
+        QVERIFY(QFile::exists(m_dir.filePath("voice.mp3")));
+        QCOMPARE(storedCount(), 1);
+        QVERIFY(table()->selectItemList().isEmpty());
+
+        // After "Remove all" the list names nothing that is gone.
+        selectRows({0});
+        hook.add(true, QString(), 0);
+        m_window->removeAll();
+        QCOMPARE(m_list->count(), 0);
+        QVERIFY(table()->selectItemList().isEmpty());
+        clickDelete(0);
+        QCOMPARE(hook.prompts.size(), 2);
+        QVERIFY(QFile::exists(m_dir.filePath("voice.mp3"))); // box unticked: the file stays
+    }
+
+    void missingFilesAreOfferedForRemoval()
+    {
+        DialogHook hook;
+        QFile::remove(m_dir.filePath("talk.mp4"));
+        QFile::remove(m_dir.filePath("clip.part1.mp4"));
+        // Play on a missing file asks; refused, the entry stays.
+        hook.add(false);
+        m_window->itemClicked(m_window->model()->index(0, HistoryModel::Play));
+        QCOMPARE(m_list->count(), 4);
+        QVERIFY(hook.prompts.last().contains(QStringLiteral("renamed, moved, or deleted")));
+        // Delete with every file gone: refusing the first question brings the second.
+        selectRows({0, 1});
+        hook.add(false);
+        hook.add(true, QString(), 1);
+        clickDelete(0);
+        QCOMPARE(hook.prompts.size(), 3);
+        QCOMPARE(hook.prompts.last(), QStringLiteral("Are you sure to remove the history recording from the list?"));
+        QCOMPARE(m_list->count(), 2);
+    }
+
+    void fileThatCannotBeDeletedKeepsItsEntry()
+    {
+        if (geteuid() == 0)
+            QSKIP("root deletes from a read-only folder");
+        DialogHook hook;
+        QDir(m_dir.path()).mkdir(QStringLiteral("locked"));
+        const QString locked = file(QStringLiteral("locked/keep.mp4"));
+        m_list->addItem(HistoryItem::Video, locked, QSize(10, 10), 1000, 4);
+        QFile::setPermissions(m_dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        m_window->model()->refresh();
+        selectRows({0, 1});
+        hook.add(true, QString(), 1);
+        clickDelete(0);
+        QFile::setPermissions(m_dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(hook.prompts.size(), 2);
+        QVERIFY(hook.prompts.last().contains(QStringLiteral("keep.mp4")));
+        QCOMPARE(names().first(), QStringLiteral("keep.mp4"));
+        QCOMPARE(m_list->count(), 4);
+    }
+
+    void renameKeepsTheSuffixAndReplacesNothing()
+    {
+        QCOMPARE(History::renamedPath(QStringLiteral("/v/clip.part1.mp4"), QStringLiteral("new")),
+                 QStringLiteral("/v/new.part1.mp4"));
+        QCOMPARE(History::renamedPath(QStringLiteral("/v/README"), QStringLiteral("notes")), QStringLiteral("/v/notes"));
+
+        DialogHook hook;
+        HistoryItem *clip = m_list->itemAt(1);
+        hook.add(true, QStringLiteral("new"));
+        m_window->itemEdit(clip);
+        QCOMPARE(clip->fileName(), m_dir.filePath("new.part1.mp4"));
+        QVERIFY(QFile::exists(m_dir.filePath("new.part1.mp4")));
+        QVERIFY(!QFile::exists(m_dir.filePath("clip.part1.mp4")));
+        HistoryList stored(m_list->path(), nullptr);
+        QCOMPARE(stored.items().at(1)->fileName(), clip->fileName());
+
+        // A name that is taken leaves both files as they were.
+        file(QStringLiteral("taken.mp4"));
+        HistoryItem *talk = m_list->itemAt(0);
+        hook.add(true, QStringLiteral("taken"));
+        m_window->itemEdit(talk);
+        QCOMPARE(talk->fileName(), m_dir.filePath("talk.mp4"));
+        QVERIFY(QFile::exists(m_dir.filePath("talk.mp4")));
+        QCOMPARE(hook.prompts.size(), 2);
+    }
+
+    void newRowsShowWhileOpen()
+    {
+        m_window->show();
+        m_list->addItem(HistoryItem::Screenshot, file("hotkey.png"), QSize(5, 5), 0, 1);
+        QCOMPARE(m_window->model()->rowCount(), 5);
+        QCOMPARE(m_window->model()->index(0, 0).data().toString(), QStringLiteral("hotkey"));
+        QVERIFY(table()->selectionModel()->isRowSelected(0, QModelIndex()));
+    }
+
+    void edgeHitTest()
+    {
+        const QSize size(100, 50);
+        QCOMPARE(chrome::resizeEdgesAt(QPoint(3, 2), size), Qt::Edges(Qt::LeftEdge | Qt::TopEdge));
+        QCOMPARE(chrome::resizeEdgesAt(QPoint(4, 4), size), Qt::Edges());
+        QCOMPARE(chrome::resizeEdgesAt(QPoint(96, 0), size), Qt::Edges(Qt::RightEdge | Qt::TopEdge));
+        QCOMPARE(chrome::resizeEdgesAt(QPoint(95, 46), size), Qt::Edges(Qt::BottomEdge));
+        QCOMPARE(chrome::resizeEdgesAt(QPoint(99, 49), size), Qt::Edges(Qt::RightEdge | Qt::BottomEdge));
+        QCOMPARE(chrome::resizeEdgesAt(QPoint(100, 20), size), Qt::Edges());
+        // Dragging the left edge never makes the window smaller than allowed.
+        QCOMPARE(chrome::resizedGeometry(QRect(0, 0, 100, 50), Qt::LeftEdge, QPoint(80, 0), QSize(60, 40)),
+                 QRect(40, 0, 60, 50));
+    }
+};
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_historywindow.moc"
