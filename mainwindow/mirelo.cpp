@@ -20,6 +20,7 @@
 #include "camerasettings.h"
 #include "camerawindow.h"
 #include "historylist.h"
+#include "pagerules.h"
 #include "taskschedulelist.h"
 
 #include <QCoreApplication>
@@ -82,6 +83,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     Controller::instance()->setMainWindow(this);
     stateLog(QStringLiteral("new Controller finish"));
     initRecordFlow();
+    initPages();
 
     if (g_runStateLog)
         g_runStateLog->close();
@@ -215,8 +217,7 @@ void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
     if (controller->customAreaRequested()) {
         controller->setCustomAreaRequested(false);
     } else if (commit) {
-        // Switching to region recording on the video page comes with the
-        // main window's pages.
+        enterCustomSizeRegion();
     }
     if (!g_areaSelected)
         return;
@@ -280,12 +281,6 @@ void Mirelo::rescanCameraDevices()
         g_cameraList->delayRescanDevice();
 }
 
-// The webcam and sound pages switch these sources; until they exist the
-// requests end here.
-void Mirelo::closeCamera() {}
-void Mirelo::recordWithoutSystemSound() {}
-void Mirelo::recordWithoutMicrophone() {}
-
 void Mirelo::showCameraSettings()
 {
     const bool wasVisible = g_cameraWindow && g_cameraWindow->isVisible();
@@ -306,6 +301,5 @@ void Mirelo::placeCameraWindow(int position)
         return;
     // Beside the recorded region: the region frame's window.
     const QRect reference = g_areaSelected ? g_areaSelected->frameGeometry() : screen->geometry();
-    const int bottomGap = screen->geometry().height() - screen->availableGeometry().height() - 1;
-    g_cameraWindow->move(CameraWindow::placement(position, g_cameraWindow->size(), reference, bottomGap));
+    g_cameraWindow->move(pages::cameraPlacement(position, reference, g_cameraWindow->size(), pages::taskbarOffset()));
 }

@@ -67,4 +67,7 @@ QList<GalleryEntry> controlBarEntries();
 // The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
 QList<GalleryEntry> screenshotEntries();
 
+// The record-length popup and the countdown (recordinggallery.cpp).
+QList<GalleryEntry> recordingWindowEntries();
+
 } // namespace gallery
