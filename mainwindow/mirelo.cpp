@@ -1,4 +1,5 @@
 #include "mirelo.h"
+#include "ui_mirelo.h"
 
 #include "core/edition.h"
 #include "core/enginebinding.h"
@@ -29,9 +30,6 @@
 #include <QScreen>
 
 namespace {
-// The designed size of the main window's form.
-constexpr int kDesignWidth = 1179;
-constexpr int kDesignHeight = 262;
 
 void stateLog(const QString &text)
 {
@@ -43,15 +41,22 @@ void stateLog(const QString &text)
 Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), m_taskName(taskName)
 {
     setObjectName(QStringLiteral("MirelonClass"));
-    setCentralWidget(new QWidget(this));
-    centralWidget()->setObjectName(QStringLiteral("centralWidget"));
-    resize(int(kDesignWidth * g_dscale), int(kDesignHeight * g_dscale));
+    ui = new Ui::MirelonClass;
+    ui->setupUi(this);
+    setStyleKeys();
 
     initLogs();
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
     QCoreApplication::setApplicationName(QStringLiteral("Olvex Free Mirelo"));
     setWindowTitle(QCoreApplication::translate("MirelonClass", "Olvex Free Mirelo"));
+    ui->btnRecord->setToolTip(tr("Start recording"));
+    // Set as it stands: the tool tip keeps its size at every scale.
+    ui->btnRecord->setStyleSheet(QStringLiteral(
+        "QToolTip { color: #000000; background-color: #ffffff;border-radius: 4px; border: 1px solid #BBBBBB;"
+        "padding-left:2px;padding-top:2px; font:FONT_14px;}"));
+    ui->line->hide();
+    ui->line_2->hide();
 
     if (g_runStateLog)
         g_runStateLog->open();
@@ -61,9 +66,15 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
 
     stateLog(QStringLiteral("Enviroment init"));
     g_enviroment = new Enviroment(this);
+    applyScale();
+    loadButtonImages();
 
     stateLog(QStringLiteral("AreaSelected init"));
     g_areaSelected = new AreaSelected(this);
+    ui->stackedWidget->setCurrentIndex(0);
+    ui->staSystemSoundWidget->setCurrentIndex(0);
+    ui->staMicrophoneWidget->setCurrentIndex(0);
+    ui->staCameraWidget->setCurrentIndex(0);
     // The frame's "Customize" reaches this window through the controller.
     Controller::instance()->setMainWindow(this);
     initSources();
@@ -77,12 +88,16 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     g_taskScheduleList->scheduleNext(m_taskName);
     taskScheduleStateChanged(g_taskScheduleList->anyEnabled());
     stateLog(QStringLiteral("RecordLength init"));
+    if (g_enviroment)
+        recordLengthStateChanged(g_enviroment->privateData->RecordLengthEnabled);
     stateLog(QStringLiteral("HistoryList init"));
     g_historyList = new HistoryList(this);
     stateLog(QStringLiteral("new Controller begin"));
     Controller::instance()->setMainWindow(this);
     stateLog(QStringLiteral("new Controller finish"));
     initRecordFlow();
+    if (g_enviroment)
+        waterMarkStateChanged(g_enviroment->privateData->WatermarkType != 0);
     initPages();
 
     if (g_runStateLog)
@@ -102,9 +117,11 @@ Mirelo::~Mirelo()
     if (Controller::instance()->mainWindow() == this)
         Controller::instance()->setMainWindow(nullptr);
     engineShutdown();
-    SkinManager::destroyInstance();
+    // The skin manager is not ended here: the exit path ends it, and a
+    // window made and dropped again (the gallery) leaves it to the others.
     // The settings holder goes with its parent, this window.
     g_enviroment = nullptr;
+    delete ui;
 }
 
 void Mirelo::closeEvent(QCloseEvent *event)

@@ -12,6 +12,9 @@
 
 #include "regionowner.h"
 
+namespace Ui {
+class MirelonClass;
+}
 class EngineEvents;
 class QDialog;
 class QProgressBar;
@@ -71,8 +74,8 @@ public slots:
 
     // Region frame and custom size panel.
     void actShowCustomSelectArea();
-    // The watermark button's "ON"/"OFF"; the button comes with the form.
-    void waterMarkStateChanged(bool on) { Q_UNUSED(on) }
+    // The watermark button's "ON"/"OFF".
+    void waterMarkStateChanged(bool on);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -113,6 +116,14 @@ public:
     void queryState(int *windowState, int *recordMode, int *barState, bool *canRecord) const;
     bool isControlPanelVisible() const;
 
+    // The form and its skin images.
+    Ui::MirelonClass *form() const;
+    void loadButtonImages();
+    // State 1 gives the "on" images, anything else the "off" ones.
+    void setMicrophoneButtonImages(int state);
+    void setSystemSoundButtonImages(int state);
+    void setCameraButtonImages(int state);
+
 signals:
     void systemSoundPlayback(int level);
     void microphonePlayback(int level);
@@ -126,8 +137,15 @@ public slots:
     void prepareToRecord(TaskScheduleItem *item);
     void recordFinished(int code);
     void shortcutHandled(int id);
+    // The exclusive windows: the main window steps aside while one is open.
+    void showSettings();
+    void showHistory();
+    void showTaskSchedule();
+    void showWatermark();
+    void showScreenCapturing();
     void exclusiveWindowVisibleChanged(bool visible);
     void taskScheduleStateChanged(bool on);
+    void recordLengthStateChanged(bool on);
     void doSystemSoundPlayback(int level);
     void doMicrophonePlayback(int level);
     void doAudioDeviceChanged();
@@ -135,10 +153,13 @@ public slots:
     void doOpenCameraFailed();
 
 private:
+    void setStyleKeys();
+    void applyScale();
     void initRecordFlow();
     void engineEvent(int event, int data);
     void deleteComponents();
 
+    Ui::MirelonClass *ui = nullptr;
     std::atomic<int> m_windowState{StateIdle};
     std::atomic<int> m_recordMode{0};
     std::atomic<bool> m_exiting{false};
@@ -220,7 +241,6 @@ public slots:
     void showRecordLength();
     void chxRecordLengthToggled(bool on);
     void saveRecLengthData();
-    void recordLengthStateChanged(bool on);
 
 private:
     // Once, after the form: finds its widgets and connects the pages.
@@ -230,7 +250,6 @@ private:
     void retranslateAreaMenus();
     void fillRecConfigBoxes();
     void slidePages(bool toHome, QWidget *leaving);
-    void applyPageScale();
     // The custom size panel's committed size: region recording on the video page.
     void enterCustomSizeRegion();
     void frameSetMainFunMode();
@@ -246,7 +265,6 @@ private:
     bool pickRegion(QRect *picked);
     void loadRecLengthPage();
     void storeRecLengthPage();
-    void setSourceImages(QAbstractButton *button, const char *stem, bool on, bool withDisable);
 
     PageWidgets *m_pageWidgets = nullptr;
     RecordLength *m_recordLength = nullptr;
@@ -264,5 +282,4 @@ private:
     bool m_microphoneInternalChange = false;
     bool m_cameraInternalChange = false;
     int m_previousRecConfig = 0;
-    QString m_recLengthButtonText;
 };

@@ -140,7 +140,7 @@ void Mirelo::enterCameraPage()
         if (privateData())
             privateData()->CameraEnabled = true;
         QTimer::singleShot(1, this, &Mirelo::showCameraWindow);
-        setSourceImages(w->btnCamera, "mainfuncamera", true, true);
+        setCameraButtonImages(1);
         g_cameraList->checkCurrentDevice();
     }
     slotRecConfigChange(2);

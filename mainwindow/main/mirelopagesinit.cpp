@@ -1,6 +1,6 @@
 // The main window's pages put together once after the form: the widgets,
-// their fixed sizes and style keys, the region menus, the record-length
-// popup, the connections; and the countdown before a recording by hand.
+// the region menus, the record-length popup, the connections; and the
+// countdown before a recording by hand.
 #include "mirelo.h"
 
 #include "core/enginebinding.h"
@@ -61,11 +61,6 @@ private:
     RecordLength *m_popup;
 };
 
-void setKey(QWidget *w, const char *key)
-{
-    w->setProperty("STYLE_KEY", QLatin1String(key));
-}
-
 } // namespace
 
 void Mirelo::initPages()
@@ -87,80 +82,30 @@ void Mirelo::initPages()
     connect(m_recordLength, &RecordLength::stateChanged, this, &Mirelo::recordLengthStateChanged);
     recordLengthStateChanged(g_enviroment && g_enviroment->privateData->RecordLengthEnabled);
 
-    applyPageScale();
+    // The sources as the lists kept them.
+    if (g_systemSoundList) {
+        w->sldSystemSound->setValue(g_systemSoundList->volume());
+        w->chxSystemSound->setChecked(g_systemSoundList->isDeviceEnabled());
+        setSystemSoundButtonImages(w->chxSystemSound->isChecked() ? 1 : 2);
+    }
+    if (g_microphoneList) {
+        w->sldMicrophone->setValue(g_microphoneList->volume());
+        w->chxMicrophone->setChecked(g_microphoneList->isDeviceEnabled());
+        setMicrophoneButtonImages(w->chxMicrophone->isChecked() ? 1 : 2);
+    }
+    if (g_areaSelected && g_enviroment)
+        g_areaSelected->setSelectedRect(g_enviroment->privateData->SelectedRect);
     createAreaMenus();
     fillRecConfigBoxes();
     doScreenCountChanged(0);
     connectPages();
 
-    w->fraScreen->hide();
-    w->staRecConfigWidget->hide();
-    w->staStatusWidget->setCurrentIndex(0);
     if (g_systemSoundList)
         slotSystemSoundDeviceChanged(false);
     if (g_microphoneList)
         slotMicrophoneDeviceChanged(false);
     slotCameraDeviceChanged(false);
     updateRecordButton();
-}
-
-void Mirelo::applyPageScale()
-{
-    PageWidgets *w = m_pageWidgets;
-    const double s = g_dscale;
-    auto fix = [s](QWidget *widget, int width, int height) { widget->setFixedSize(int(width * s), int(height * s)); };
-    for (QWidget *b : {w->btnSystemSound, w->btnMicrophone, w->btnCamera})
-        fix(b, 36, 36);
-    fix(w->cbxRecConfig, 150, 26);
-    for (QWidget *b : {static_cast<QWidget *>(w->staRecConfigWidget), static_cast<QWidget *>(w->cbxSelectScreen)})
-        fix(b, 120, 26);
-    if (auto *mouse = findChild<QWidget *>(QStringLiteral("checkMouseAround")))
-        fix(mouse, 120, 26);
-    for (QWidget *b : {static_cast<QWidget *>(w->btnRecVideo), static_cast<QWidget *>(w->btnRecCamera),
-                       static_cast<QWidget *>(w->btnRecAudio), static_cast<QWidget *>(w->btnRecPhoto)})
-        fix(b, 170, 130);
-    fix(w->btnHome, 20, 20);
-    if (auto *capture = findChild<QWidget *>(QStringLiteral("btnCapture")))
-        fix(capture, 20, 20);
-    fix(w->btnRecLengthOK, 80, 36);
-    fix(w->btnRecord, 80, 80);
-    for (QWidget *b : {w->sldSystemSound, w->sldMicrophone})
-        fix(b, 100, 32);
-    for (const char *name : {"prgSystemSound", "prgMicrophone"}) {
-        if (auto *bar = findChild<QWidget *>(QLatin1String(name)))
-            bar->setFixedWidth(int(100 * s));
-    }
-    w->fraCamera->setFixedWidth(int(100 * s));
-    for (QWidget *c : {static_cast<QWidget *>(w->chxRecordLength), static_cast<QWidget *>(w->edtRecordLength),
-                       static_cast<QWidget *>(w->chxShutdown), static_cast<QWidget *>(w->rdoThisTime),
-                       static_cast<QWidget *>(w->rdoEachTime)})
-        c->setFixedHeight(int(24 * s));
-
-    for (QWidget *page : {w->pageMain, w->pageRecord, w->pageRecordLength})
-        setKey(page, "HOME_PAGE");
-    setKey(w->btnRecLengthOK, "BLUE_BTN");
-    setKey(w->btnRecord, "MAIN_RECORD_BTN");
-    for (QWidget *b : {w->btnRecVideo, w->btnRecCamera, w->btnRecAudio, w->btnRecPhoto})
-        setKey(b, "TOOLBTN_HOME");
-    setKey(w->btnHome, "MAINFUN_BTN");
-    setKey(w->btnSystemSound, "MAINFUN_SYSTEMSOUND");
-    setKey(w->btnMicrophone, "MAINFUN_MICROPHONE");
-    setKey(w->btnCamera, "MAINFUN_CAMERA");
-    for (QWidget *b : {w->btnSystemSoundDrop, w->btnMicrophoneDrop, w->btnCameraDrop})
-        setKey(b, "MAINFUN_ARROW");
-    for (QWidget *b : {w->sldSystemSound, w->sldMicrophone})
-        setKey(b, "MAINFUN_SLIDER");
-    setKey(w->cbxRecConfig, "DARK_COMBOBOX");
-    setKey(w->cbxSelectScreen, "DARK_COMBOBOX");
-    setKey(w->chxRecordLength, "MAINFUN_CHECKBOX");
-    for (const char *name : {"label", "label_2", "label_3"}) {
-        if (auto *label = findChild<QLabel *>(QLatin1String(name)))
-            setKey(label, "MAINFUN_LABEL");
-    }
-    for (const char *name : {"label_4", "label_5", "label_6", "label_7", "label_21", "label_22"}) {
-        if (auto *label = findChild<QLabel *>(QLatin1String(name)))
-            setKey(label, "MAIN_SLIDERLBL");
-    }
 }
 
 void Mirelo::connectPages()
@@ -219,7 +164,6 @@ void Mirelo::connectPages()
     connect(w->cbxSelectScreen, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &Mirelo::slotSelectScreenChange);
     connect(w->btnRecLengthOK, &QAbstractButton::clicked, this, &Mirelo::saveRecLengthData);
-    connect(w->btnRecord, &QAbstractButton::clicked, this, qOverload<>(&Mirelo::prepareToRecord));
 }
 
 // The outer frame's mode buttons follow the record page.

@@ -1,6 +1,7 @@
 // The main window's road from a start request to the end of a recording,
 // the exclusive windows, the hotkeys and the engine's events.
 #include "mirelo.h"
+#include "ui_mirelo.h"
 
 #include "core/enginebinding.h"
 #include "core/engineevents.h"
@@ -35,11 +36,9 @@ void runLogLine(const QString &text)
 
 void Mirelo::initRecordFlow()
 {
-    // The level bars; the main window's form places them on its pages.
-    m_prgSystemSound = new QProgressBar(centralWidget());
-    m_prgSystemSound->setObjectName(QStringLiteral("prgSystemSound"));
-    m_prgMicrophone = new QProgressBar(centralWidget());
-    m_prgMicrophone->setObjectName(QStringLiteral("prgMicrophone"));
+    // The level bars of the record page.
+    m_prgSystemSound = ui->prgSystemSound;
+    m_prgMicrophone = ui->prgMicrophone;
     for (QProgressBar *bar : {m_prgSystemSound, m_prgMicrophone}) {
         bar->setRange(0, 100);
         bar->setValue(0);
@@ -58,6 +57,20 @@ void Mirelo::initRecordFlow()
     if (g_enviroment)
         connect(g_enviroment->hotkeys(), &DataGroupHotkeys::shortcutActivated, this,
                 [this](MRShortcut id) { shortcutHandled(int(id)); });
+
+    // The form's buttons of the recording road and the exclusive windows;
+    // the pages and the sources are wired by their own code.
+    ui->btnTakePhoto->hide();
+    ui->staStatusWidget->setCurrentIndex(0);
+    ui->fraScreen->hide();
+    ui->staRecConfigWidget->hide();
+    ui->checkMouseAround->hide();
+    connect(ui->btnHistory, &QPushButton::clicked, this, &Mirelo::showHistory);
+    connect(ui->btnTaskSchedule, &QPushButton::clicked, this, &Mirelo::showTaskSchedule);
+    connect(ui->btnWatermark, &QPushButton::clicked, this, &Mirelo::showWatermark);
+    connect(ui->btnRecPhoto, &QToolButton::clicked, this, &Mirelo::showScreenCapturing);
+    connect(ui->btnCapture, &QPushButton::clicked, this, &Mirelo::showScreenCapturing);
+    connect(ui->btnRecord, &QPushButton::clicked, this, qOverload<>(&Mirelo::prepareToRecord));
 }
 
 // ---- engine events ----
@@ -220,6 +233,8 @@ void Mirelo::recordFinished(int)
     }
     if (g_taskScheduleList)
         g_taskScheduleList->scheduleNext(QString());
+    if (g_enviroment && g_enviroment->recording()->AutoOpenHistory)
+        showHistory();
 }
 
 void Mirelo::closeOtherWindows()
@@ -274,6 +289,8 @@ void Mirelo::shortcutHandled(int id)
     case 2: // screenshot
         if (bar)
             ControlBarLink::call(bar, "screenshot");
+        else
+            showScreenCapturing();
         break;
     case 3: // webcam: the record page's rule, also while recording
         if (!g_cameraWindow)
@@ -292,52 +309,19 @@ void Mirelo::shortcutHandled(int id)
     }
 }
 
-void Mirelo::exclusiveWindowVisibleChanged(bool visible)
-{
-    QObject *window = sender();
-    if (!window || m_exiting)
-        return;
-    const QByteArray kind = window->metaObject()->className();
-    int state = -1;
-    if (kind == "Settings")
-        state = StateSettings;
-    else if (kind == "TaskSchedule")
-        state = StateTaskSchedule;
-    else if (kind == "History")
-        state = StateHistory;
-    else if (kind == "Watermark")
-        state = StateWatermark;
-    if (state < 0)
-        return;
-    if (visible) {
-        if (state == StateTaskSchedule && g_taskScheduleList)
-            g_taskScheduleList->stopTimer();
-        m_areaWasVisible = g_areaSelected && g_areaSelected->isVisible();
-        m_cameraWasVisible = g_cameraWindow && g_cameraWindow->isVisible();
-        if (m_areaWasVisible)
-            g_areaSelected->hide();
-        if (m_cameraWasVisible)
-            g_cameraWindow->hide();
-        if (m_frame)
-            m_frame->hide();
-        m_windowState = state;
-        return;
-    }
-    // A window closed for a recording leaves the recording's state alone.
-    if (m_windowState == StateRecording)
-        return;
-    if (m_frame)
-        m_frame->show();
-    m_windowState = StateIdle;
-    if (m_areaWasVisible && g_areaSelected)
-        g_areaSelected->show();
-    if (m_cameraWasVisible && g_cameraWindow)
-        g_cameraWindow->show();
-    if (state == StateTaskSchedule && g_taskScheduleList)
-        g_taskScheduleList->scheduleNext(QString());
-}
-
+// "ON" and "OFF" stay as they are in every language.
 void Mirelo::taskScheduleStateChanged(bool on)
 {
     m_taskButtonText = tr("Task Schedule (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    ui->btnTaskSchedule->setText(m_taskButtonText);
+}
+
+void Mirelo::waterMarkStateChanged(bool on)
+{
+    ui->btnWatermark->setText(tr("Watermark (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
+}
+
+void Mirelo::recordLengthStateChanged(bool on)
+{
+    ui->btnRecLength->setText(tr("Set record length (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
 }

@@ -11,7 +11,6 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "commondialog.h"
-#include "cpushbutton.h"
 #include "pagerules.h"
 #include "pagewidgets.h"
 #include "privacyprompts.h"
@@ -55,27 +54,6 @@ void dropListAt(QWidget *list, QWidget *frame, QWidget *button)
 }
 
 } // namespace
-
-// ---- button images ----
-
-void Mirelo::setSourceImages(QAbstractButton *button, const char *stem, bool on, bool withDisable)
-{
-    auto *skinned = qobject_cast<CPushButton *>(button);
-    if (!skinned)
-        return;
-    const QString base = SkinManager::instance()->skinPath() + QStringLiteral("image/") + QLatin1String(stem)
-                         + (on ? QStringLiteral("-on-") : QStringLiteral("-off-"));
-    const int side = int(36 * g_dscale);
-    auto load = [side](const QString &file) {
-        return QPixmap(file).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    };
-    ImageStateMap map;
-    map.insert(IMAGE_NORMAL, load(base + QStringLiteral("normal.png")));
-    map.insert(IMAGE_ON, load(base + QStringLiteral("hover.png")));
-    if (withDisable)
-        map.insert(IMAGE_DISABLE, map.value(IMAGE_NORMAL));
-    skinned->setImageMap(map);
-}
 
 // ---- camera ----
 
@@ -127,13 +105,13 @@ void Mirelo::chxCameraToggled(bool on)
         privateData()->CameraEnabled = on;
     if (on) {
         QTimer::singleShot(1, this, &Mirelo::showCameraWindow);
-        setSourceImages(w->btnCamera, "mainfuncamera", true, true);
+        setCameraButtonImages(1);
         if (g_cameraList)
             g_cameraList->checkCurrentDevice();
     } else {
         if (!m_cameraInternalChange && g_cameraWindow)
             g_cameraWindow->slotWidgetHide();
-        setSourceImages(w->btnCamera, "mainfuncamera", false, true);
+        setCameraButtonImages(2);
         if (g_cameraList)
             g_cameraList->setCheckedButton(CameraList::kWithoutId);
     }
@@ -240,7 +218,7 @@ void Mirelo::chxSystemSoundToggled(bool on)
         g_systemSoundList->setDeviceEnabled(on);
     updateRecordButton();
     const QSignalBlocker block(w->btnSystemSound);
-    setSourceImages(w->btnSystemSound, "mainfunrecvideo", on, false);
+    setSystemSoundButtonImages(on ? 1 : 2);
     if (g_systemSoundList)
         g_systemSoundList->clickButton(on ? g_systemSoundList->currentIndex() : AudioDeviceList::kWithoutId);
 }
@@ -260,7 +238,7 @@ void Mirelo::chxMicrophoneToggled(bool on)
     if (g_microphoneList)
         g_microphoneList->setDeviceEnabled(on);
     updateRecordButton();
-    setSourceImages(w->btnMicrophone, "mainfunmicrophone", on, true);
+    setMicrophoneButtonImages(on ? 1 : 2);
     emit SigClickAudioListBtn(on && g_microphoneList ? g_microphoneList->currentIndex() : AudioDeviceList::kWithoutId);
 }
 
@@ -293,7 +271,7 @@ void Mirelo::slotSystemSoundIndexChanged()
     PageWidgets *w = m_pageWidgets;
     if (w && !w->chxSystemSound->isChecked()) {
         w->chxSystemSound->setChecked(true);
-        setSourceImages(w->btnSystemSound, "mainfunrecvideo", true, false);
+        setSystemSoundButtonImages(1);
     }
     if (g_systemSoundList)
         g_systemSoundList->hide();
@@ -305,10 +283,10 @@ void Mirelo::slotMicrophoneIndexChanged()
     if (w && !w->chxMicrophone->isChecked()) {
         if (privacyprompts::microphone()) {
             w->chxMicrophone->setChecked(true);
-            setSourceImages(w->btnMicrophone, "mainfunmicrophone", true, true);
+            setMicrophoneButtonImages(1);
         } else if (g_microphoneList) {
             g_microphoneList->setCheckedButton(AudioDeviceList::kWithoutId);
-            setSourceImages(w->btnMicrophone, "mainfunmicrophone", false, true);
+            setMicrophoneButtonImages(2);
         }
     }
     if (g_microphoneList)
@@ -359,7 +337,7 @@ void Mirelo::privacyCloseMicrophone()
         if (g_microphoneList)
             g_microphoneList->setDeviceEnabled(false);
         updateRecordButton();
-        setSourceImages(w->btnMicrophone, "mainfunmicrophone", false, true);
+        setMicrophoneButtonImages(2);
         emit SigClickAudioListBtn(AudioDeviceList::kWithoutId);
     }
     if (w->chxCamera->isChecked() && !privacyprompts::camera()) {
@@ -441,11 +419,4 @@ void Mirelo::saveRecLengthData()
     m_pageWidgets->staStatusWidget->setCurrentIndex(0);
     m_pageWidgets->stackedWidget->setCurrentIndex(1);
     frameSetMainFunMode();
-}
-
-void Mirelo::recordLengthStateChanged(bool on)
-{
-    m_recLengthButtonText = tr("Set record length (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-    if (m_pageWidgets)
-        m_pageWidgets->btnRecLength->setText(m_recLengthButtonText);
 }

@@ -7,6 +7,7 @@
 #include "controller.h"
 #include "mainwindow/mirelo.h"
 #include "recordlengthrules.h"
+#include "skinmanager.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -18,7 +19,10 @@ RecordLength::RecordLength(QWidget *parent)
       ui(new Ui::RecordLengthClass)
 {
     ui->setupUi(this);
+    // Its skin background and border: it floats over other windows.
+    ui->widget_RecordLength->setAttribute(Qt::WA_StyledBackground);
     SetProper();
+    resize(int(424 * g_dscale), int(127 * g_dscale));
     connect(ui->chxRecordLength, &QCheckBox::toggled, this, &RecordLength::chxRecordLengthToggled);
     m_openFlag = false;
 }

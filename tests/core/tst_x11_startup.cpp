@@ -311,7 +311,7 @@ private slots:
         QVERIFY(p.waitForStarted(10000));
         const QString frame = waitForWindow(p.processId(), kFrameTitle, kStartTimeout);
         QVERIFY(!frame.isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(windowGeometry(frame).width() >= 1000, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(windowGeometry(frame).width() >= 800, 3000);
         QVERIFY2(windowGeometry(frame).width() < 1300, "the frame has its size at scale 1.0");
         stopProgram(p);
     }

@@ -24,6 +24,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::bugReportEntries()
       + gallery::controlBarEntries()
       + gallery::screenshotEntries()
+      + gallery::mainWindowEntries()
       + gallery::recordingWindowEntries()
       ;
     return entries;

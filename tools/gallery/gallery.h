@@ -66,6 +66,8 @@ QList<GalleryEntry> bugReportEntries();
 QList<GalleryEntry> controlBarEntries();
 // The screenshot tool, its panel and a pinned screenshot (screenshotgallery.cpp).
 QList<GalleryEntry> screenshotEntries();
+// The main window in its frame, home page and record page (mainwindowgallery.cpp).
+QList<GalleryEntry> mainWindowEntries();
 
 // The record-length popup and the countdown (recordinggallery.cpp).
 QList<GalleryEntry> recordingWindowEntries();
