@@ -9,6 +9,7 @@
 #include "audiodevicelist.h"
 #include "cameralist.h"
 #include "commondialog.h"
+#include "countdownwindow.h"
 #include "controller.h"
 #include "core/edition.h"
 #include "core/enginebinding.h"
@@ -24,6 +25,10 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -252,6 +257,36 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(traceCount("openAudioDevice", "8") > opened);
         QVERIFY(w->sldMicrophone->isEnabled() && g_microphoneList->isDeviceEnabled());
+    }
+
+    void countdownIgnoresHotkeysAndEndsOnEscape()
+    {
+        start("");
+        m_main->enterVideoPage();
+        g_enviroment->recording()->ShowCountdown = true;
+        int countdowns = 0;
+        std::function<void()> during = [&] {
+            auto *window = qobject_cast<CountDownWindow *>(QApplication::activeModalWidget());
+            if (!window) {
+                QTimer::singleShot(10, during);
+                return;
+            }
+            ++countdowns;
+            // A stop hotkey now would start a second recording road.
+            emit g_enviroment->hotkeys()->shortcutActivated(MR_SHORTCUT_STOP);
+            QCoreApplication::processEvents();
+            QVERIFY(!m_main->currentItem() && !m_main->controlPanel());
+            QCOMPARE(QApplication::activeModalWidget(), window);
+            QTest::keyClick(window, Qt::Key_Escape);
+        };
+        QTimer::singleShot(0, during);
+        m_main->runCountdown();
+        QCOMPARE(countdowns, 1);
+
+        // Off: no window at all.
+        g_enviroment->recording()->ShowCountdown = false;
+        m_main->runCountdown();
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 
