@@ -16,6 +16,7 @@
 #include "myframe.h"
 #include "pintoscreenwidget.h"
 #include "skinmanager.h"
+#include "windowstacking.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
 #include "camerasettings.h"
@@ -24,10 +25,14 @@
 #include "pagerules.h"
 #include "taskschedulelist.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSystemTrayIcon>
+#include <QWindow>
 
 namespace {
 
@@ -100,6 +105,8 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
         waterMarkStateChanged(g_enviroment->privateData->WatermarkType != 0);
     initPages();
 
+    qApp->installEventFilter(this);
+
     if (g_runStateLog)
         g_runStateLog->close();
 }
@@ -150,6 +157,7 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
+    // TODO(integrator): Controller::instance()->setMainFrame(frame) once the controller has it.
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }
@@ -191,8 +199,14 @@ bool Mirelo::confirmClose()
             g_areaSelected->hide();
         if (g_cameraWindow && g_cameraWindow->isVisible())
             g_cameraWindow->slotWidgetHide();
-        if (m_frame)
-            m_frame->hide();
+        // Without a tray a hidden frame could not be found again: it goes
+        // to the task bar instead.
+        if (m_frame) {
+            if (QSystemTrayIcon::isSystemTrayAvailable())
+                m_frame->hide();
+            else
+                m_frame->showMinimized();
+        }
         return false;
     }
 
@@ -216,6 +230,16 @@ bool Mirelo::confirmClose()
 }
 
 void Mirelo::newInstanceMessage(const QString &) {}
+
+bool Mirelo::eventFilter(QObject *watched, QEvent *event)
+{
+    keepOnTop(watched, event);
+    // A wheel turned over a closed combo box would change its choice by
+    // accident (the sources, the screens, the settings' boxes).
+    if (event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(watched))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
 
 // Each global is cleared as its object goes.
 void Mirelo::deleteComponents()
@@ -319,4 +343,37 @@ void Mirelo::placeCameraWindow(int position)
     // Beside the recorded region: the region frame's window.
     const QRect reference = g_areaSelected ? g_areaSelected->frameGeometry() : screen->geometry();
     g_cameraWindow->move(pages::cameraPlacement(position, reference, g_cameraWindow->size(), pages::taskbarOffset()));
+}
+
+// While recording, the bar stays above the region frame; otherwise the main
+// window stays above while the region frame shows, so the frame never
+// covers the controls that set it.
+void Mirelo::keepOnTop(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide)
+        return;
+    if (m_exiting)
+        return;
+    WindowStacking *stacking = WindowStacking::instance();
+    if (QDialog *bar = m_controlPanel) {
+        const bool trigger = (type == QEvent::WindowDeactivate && watched == bar)
+                             || (type == QEvent::WindowActivate && watched == g_areaSelected);
+        if (trigger && g_areaSelected && g_areaSelected->isRecordingMode() && bar->windowHandle())
+            stacking->setStaysOnTop(bar->windowHandle(), true);
+        return;
+    }
+    QWidget *top = window();
+    QWindow *handle = top ? top->windowHandle() : nullptr;
+    if (!handle)
+        return;
+    if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {
+        stacking->setStaysOnTop(handle, true);
+        m_topmostSet = true;
+    } else if (m_topmostSet
+               && ((type == QEvent::WindowDeactivate && !QApplication::activeWindow())
+                   || (type == QEvent::Hide && watched == g_areaSelected))) {
+        stacking->setStaysOnTop(handle, false);
+        m_topmostSet = false;
+    }
 }

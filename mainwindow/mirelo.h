@@ -78,6 +78,8 @@ public slots:
     void waterMarkStateChanged(bool on);
 
 protected:
+    // Installed on the application: the mouse wheel never changes a combo box.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -146,20 +148,31 @@ public slots:
     void exclusiveWindowVisibleChanged(bool visible);
     void taskScheduleStateChanged(bool on);
     void recordLengthStateChanged(bool on);
+    void takePhoto();
+    // After a language change: the form's texts, the window's own and
+    // those of every component that exists.
+    void retranslate();
     void doSystemSoundPlayback(int level);
     void doMicrophonePlayback(int level);
     void doAudioDeviceChanged();
     void doCurrentAudioDeviceLost(int type);
     void doOpenCameraFailed();
+    void slotShowSystemPrivacyWidget(int kind);
 
 private:
     void setStyleKeys();
     void applyScale();
     void initRecordFlow();
-    void engineEvent(int event, int data);
+    // Events 2, 5 and 6, filtered on the engine's thread.
+    void cameraOpenFailedEvent();
+    void cameraBlockedEvent();
+    void microphoneBlockedEvent();
     void deleteComponents();
 
     Ui::MirelonClass *ui = nullptr;
+    // The window was put above the others while the region frame shows.
+    bool m_topmostSet = false;
+    void keepOnTop(QObject *watched, QEvent *event);
     std::atomic<int> m_windowState{StateIdle};
     std::atomic<int> m_recordMode{0};
     std::atomic<bool> m_exiting{false};

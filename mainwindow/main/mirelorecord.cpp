@@ -13,6 +13,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "closeotherwindows.h"
+#include "controller.h"
 #include "controlbarlink.h"
 #include "myframe.h"
 #include "taskschedulelist.h"
@@ -54,6 +55,14 @@ void Mirelo::initRecordFlow()
     connect(this, &Mirelo::audioDeviceChanged, this, &Mirelo::doAudioDeviceChanged);
     connect(this, &Mirelo::currentAudioDeviceLost, this, &Mirelo::doCurrentAudioDeviceLost);
     connect(this, &Mirelo::openCameraFailed, this, &Mirelo::doOpenCameraFailed);
+    connect(this, &Mirelo::sigShowSystemPrivacyWidget, this, &Mirelo::slotShowSystemPrivacyWidget);
+    // These three are decided where the engine raises them, from the
+    // privacy flags; only what passes reaches the window's thread.
+    connect(m_engineEvents, &EngineEvents::cameraOpenFailed, this, &Mirelo::cameraOpenFailedEvent,
+            Qt::DirectConnection);
+    connect(m_engineEvents, &EngineEvents::cameraBlocked, this, &Mirelo::cameraBlockedEvent, Qt::DirectConnection);
+    connect(m_engineEvents, &EngineEvents::microphoneBlocked, this, &Mirelo::microphoneBlockedEvent,
+            Qt::DirectConnection);
     if (g_enviroment)
         connect(g_enviroment->hotkeys(), &DataGroupHotkeys::shortcutActivated, this,
                 [this](MRShortcut id) { shortcutHandled(int(id)); });
@@ -74,6 +83,58 @@ void Mirelo::initRecordFlow()
 }
 
 // ---- engine events ----
+
+namespace {
+
+// The controller's privacy flags, asked by name: they are atomics of the
+// controller, safe to read and clear from the engine's thread. A controller
+// without them shows no privacy notice.
+bool controllerFlag(const char *name)
+{
+    bool value = false;
+    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_RETURN_ARG(bool, value));
+    return value;
+}
+
+void setControllerFlag(const char *name, bool value)
+{
+    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_ARG(bool, value));
+}
+
+} // namespace
+
+void Mirelo::cameraOpenFailedEvent()
+{
+    if (!m_exiting && controllerFlag("isPrivacyWidgetShown"))
+        emit openCameraFailed();
+}
+
+void Mirelo::cameraBlockedEvent()
+{
+    const int mode = m_recordMode;
+    if (m_exiting || (mode != 1 && mode != 2) || !controllerFlag("canShowCameraPrivacy"))
+        return;
+    setControllerFlag("setCanShowCameraPrivacy", false);
+    emit sigShowSystemPrivacyWidget(1);
+}
+
+void Mirelo::microphoneBlockedEvent()
+{
+    const int mode = m_recordMode;
+    if (m_exiting || mode < 1 || mode > 3)
+        return;
+    setControllerFlag("setCanShowMicrophonePrivacy", false);
+    emit sigShowSystemPrivacyWidget(2);
+}
+
+void Mirelo::slotShowSystemPrivacyWidget(int kind)
+{
+    if (m_exiting)
+        return;
+    if (kind == 1 && g_cameraWindow)
+        g_cameraWindow->slotWidgetHide();
+    QMetaObject::invokeMethod(Controller::instance(), "showSystemPrivacyWidget", Q_ARG(int, kind));
+}
 
 void Mirelo::doSystemSoundPlayback(int level)
 {
@@ -136,6 +197,7 @@ void Mirelo::doOpenCameraFailed()
     if (g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
     m_recordMode = 2;
+    // TODO(integrator): enterHomePage() of the pages goes here.
 }
 
 // ---- recording ----
@@ -221,9 +283,14 @@ void Mirelo::recordFinished(int)
     if (m_frame)
         m_frame->show();
     m_windowState = StateIdle;
-    if (g_enviroment && g_areaSelected && m_currentItem && m_currentItem->recordSource()->screenEnabled) {
+    if (g_enviroment && g_areaSelected && ui->chxScreen->isChecked()) {
         g_areaSelected->setSelectedRect(g_enviroment->privateData->SelectedRect);
         g_areaSelected->show();
+    }
+    if (g_enviroment && g_cameraWindow && ui->chxCamera->isChecked()) {
+        g_cameraWindow->setGeometry(g_enviroment->privateData->CameraRect);
+        g_cameraWindow->show();
+        g_cameraWindow->setStickyOnTop(false);
     }
     for (AudioDeviceList *list : {g_systemSoundList, g_microphoneList}) {
         if (list) {
@@ -257,10 +324,8 @@ void Mirelo::queryState(int *windowState, int *recordMode, int *barState, bool *
         *barState = (m_windowState == StateRecording && m_controlPanel)
                         ? ControlBarLink::recordState(m_controlPanel) : 0;
     if (canRecord) {
-        const bool anySource = (g_areaSelected && g_areaSelected->isVisible())
-                               || (g_cameraWindow && g_cameraWindow->isVisible())
-                               || (g_systemSoundList && g_systemSoundList->isDeviceEnabled())
-                               || (g_microphoneList && g_microphoneList->isDeviceEnabled());
+        const bool anySource = ui->chxScreen->isChecked() || ui->chxCamera->isChecked()
+                               || ui->chxSystemSound->isChecked() || ui->chxMicrophone->isChecked();
         *canRecord = m_recordMode != 0 && anySource;
     }
 }
@@ -279,8 +344,8 @@ void Mirelo::shortcutHandled(int id)
     case MR_SHORTCUT_STOP:
         if (bar)
             ControlBarLink::call(bar, "stopRecord");
-        else if (m_recordMode != 0)
-            prepareToRecord();
+        else if (ui->stackedWidget->currentIndex() == 1 && ui->btnRecord->isEnabled())
+            ui->btnRecord->click();
         break;
     case MR_SHORTCUT_PAUSE:
         if (bar)
@@ -295,7 +360,8 @@ void Mirelo::shortcutHandled(int id)
     case 3: // webcam: the record page's rule, also while recording
         if (!g_cameraWindow)
             break;
-        if (m_recordMode != 0 && !g_cameraWindow->isVisible() && g_cameraList && g_cameraList->deviceCount() > 0)
+        if (ui->stackedWidget->currentIndex() == 1 && !g_cameraWindow->isVisible() && g_cameraList
+            && g_cameraList->deviceCount() > 0)
             g_cameraWindow->show();
         else
             g_cameraWindow->slotWidgetHide();

@@ -1,11 +1,15 @@
 // The windows that put the main window aside while they are open (Settings,
 // History, the task window, the watermark page) and the screenshot tool.
 #include "mirelo.h"
+#include "ui_mirelo.h"
 
 #include "core/enviroment.h"
 #include "core/logfile.h"
 #include "areaselected.h"
+#include "audiodevicelist.h"
+#include "cameralist.h"
 #include "camerawindow.h"
+#include "controlbarlink.h"
 #include "myframe.h"
 #include "screencapturing.h"
 #include "taskschedulelist.h"
@@ -113,3 +117,37 @@ void Mirelo::exclusiveWindowVisibleChanged(bool visible)
         g_taskScheduleList->scheduleNext(QString());
 }
 
+
+void Mirelo::takePhoto()
+{
+    if (g_cameraWindow)
+        g_cameraWindow->takePhoto();
+}
+
+void Mirelo::retranslate()
+{
+    ui->retranslateUi(this);
+    if (g_enviroment) {
+        recordLengthStateChanged(g_enviroment->privateData->RecordLengthEnabled);
+        waterMarkStateChanged(g_enviroment->privateData->WatermarkType != 0);
+    }
+    // One rule everywhere: "ON" only when a job will fire.
+    taskScheduleStateChanged(g_taskScheduleList && g_taskScheduleList->anyEnabled());
+    ui->btnHome->setToolTip(tr("Go home"));
+    ui->btnCapture->setToolTip(tr("Screen capture"));
+    ui->btnRecord->setToolTip(tr("Start recording"));
+    setWindowTitle(QCoreApplication::translate("MirelonClass", "Olvex Free Mirelo"));
+    // TODO(integrator): the pages' retranslateAreaMenus() and fillRecConfigBoxes() go here.
+    if (g_areaSelected)
+        g_areaSelected->retranslateUi();
+    if (g_systemSoundList)
+        g_systemSoundList->retranslateUi();
+    if (g_microphoneList)
+        g_microphoneList->retranslateUi();
+    if (g_cameraList)
+        g_cameraList->retranslateUi();
+    if (m_controlPanel)
+        ControlBarLink::call(m_controlPanel, "retranslate");
+    if (m_frame)
+        m_frame->retranslateTitle();
+}

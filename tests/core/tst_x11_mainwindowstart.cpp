@@ -8,6 +8,7 @@
 #include "mirelo_test_engine.h"
 #include "programrun.h"
 #include "testsupport.h"
+#include "trayowner.h"
 
 using namespace testsupport;
 
@@ -79,6 +80,9 @@ private slots:
 
     void aScheduledSecondStartLeavesTheFrameHidden()
     {
+        // Closed to a tray, so the frame is hidden, not minimised.
+        TrayOwner tray;
+        QVERIFY(tray.isValid());
         ProgramUser user;
         presetCloseToTray(user);
         QProcess first;

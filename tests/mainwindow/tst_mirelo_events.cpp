@@ -1,0 +1,265 @@
+// The main window against the test engine: its events raised from the
+// engine's own thread, the hotkeys, the close decision and the end of a
+// recording.
+#include <QtTest>
+
+#include "areaselected.h"
+#include "audiodevicelist.h"
+#include "controlbarlink.h"
+#include "core/edition.h"
+#include "core/enginebinding.h"
+#include "core/engineevents.h"
+#include "core/enviroment.h"
+#include "core/myconfig.h"
+#include "fakewindowstacking.h"
+#include "mainwindow/mirelo.h"
+#include "mirelo_test_engine.h"
+#include "myframe.h"
+#include "historylist.h"
+#include "taskschedulelist.h"
+
+#include <QComboBox>
+#include <QLibrary>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+// Stands in for the control bar: records which of its slots ran.
+class StandInBar : public QDialog
+{
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+    static inline QPointer<StandInBar> last;
+    QStringList calls;
+public slots:
+    void startRecord() { calls << "start"; }
+    void stopRecord() { calls << "stop"; }
+    void pauseRecord() { calls << "pause"; }
+    void screenshot() { calls << "screenshot"; }
+};
+
+QDialog *makeBar(QWidget *parent, TaskScheduleItem *)
+{
+    auto *bar = new StandInBar(parent);
+    StandInBar::last = bar;
+    return bar;
+}
+
+template <typename Fn> Fn engineFn(const char *name)
+{
+    return reinterpret_cast<Fn>(QLibrary::resolve(QStringLiteral(MIRELO_TEST_ENGINE_PATH), name));
+}
+
+void raise(int event, int data)
+{
+    QCOMPARE(engineFn<MireloTestEngineRaiseFn>("mireloTestEngineRaise")(event, data, 0), 0);
+}
+
+void loadScript(const char *text)
+{
+    engineFn<MireloTestEngineLoadScriptFn>("mireloTestEngineLoadScript")(text);
+}
+
+QString trace()
+{
+    return QString::fromUtf8(engineFn<MireloTestEngineTraceFn>("mireloTestEngineTrace")());
+}
+
+} // namespace
+
+class TestMireloEvents : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        createApplicationData();
+        g_myConfig = new MyConfig;
+        QVERIFY(engineLoadFrom(QStringLiteral(MIRELO_TEST_ENGINE_PATH)));
+        ControlBarLink::setFactory(&makeBar);
+    }
+    void cleanupTestCase()
+    {
+        ControlBarLink::setFactory(nullptr);
+        delete g_myConfig;
+        g_myConfig = nullptr;
+        releaseApplicationData();
+    }
+
+    void levelsDevicesAndIgnoredEvents()
+    {
+        Mirelo mirelo(nullptr, QString());
+        QSignalSpy changed(&mirelo, &Mirelo::audioDeviceChanged);
+        QSignalSpy lost(&mirelo, &Mirelo::currentAudioDeviceLost);
+
+        raise(0, 37);
+        raise(1, 64);
+        QTRY_COMPARE(mirelo.systemSoundBar()->value(), 37);
+        QTRY_COMPARE(mirelo.microphoneBar()->value(), 64);
+
+        // An event the window does not know, and one without its value,
+        // change nothing; a level raised after them shows they were seen.
+        raise(7, 4);
+        engineEventCallback(0, nullptr, mirelo.engineEvents());
+        raise(0, 12);
+        QTRY_COMPARE(mirelo.systemSoundBar()->value(), 12);
+        QCOMPARE(changed.count() + lost.count(), 0);
+
+        // Both lists follow a change of the devices.
+        loadScript("audio 4 \"Speakers\" \"HDMI\"\naudio 8 \"Mic\"\n");
+        raise(4, 0);
+        QTRY_COMPARE(g_systemSoundList->deviceCount(), 2);
+        QTRY_COMPARE(g_microphoneList->deviceCount(), 1);
+    }
+
+    void lostDeviceStopsTheRecording()
+    {
+        Mirelo mirelo(nullptr, QString());
+        loadScript("audio 4 \"Speakers\"\naudio 8 \"Mic\"\n");
+        raise(4, 0);
+        QTRY_COMPARE(g_systemSoundList->deviceCount(), 1);
+        g_systemSoundList->setDeviceEnabled(true);
+
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        QVERIFY(StandInBar::last);
+        QCOMPARE(StandInBar::last->calls, QStringList{"start"});
+        QCOMPARE(mirelo.windowState(), int(Mirelo::StateRecording));
+        QVERIFY(!g_systemSoundList->isPersistent());
+
+        // The speakers go: the recording stops and, with no device left,
+        // the engine lets go of it and the bar drops.
+        raise(0, 50);
+        QTRY_COMPARE(mirelo.systemSoundBar()->value(), 50);
+        loadScript("audio 8 \"Mic\"\ncurrent 4 -1\n");
+        raise(4, 0);
+        QTRY_COMPARE(g_systemSoundList->deviceCount(), 0);
+        engineFn<MireloTestEngineClearTraceFn>("mireloTestEngineClearTrace")();
+        raise(3, 4);
+        QTRY_VERIFY(StandInBar::last->calls.contains("stop"));
+        QTRY_VERIFY(trace().contains("closeAudioDevice type=4"));
+        QCOMPARE(mirelo.systemSoundBar()->value(), 0);
+        QVERIFY(!trace().contains("closeAudioDevice type=8"));
+    }
+
+    void shortcutTable()
+    {
+        Mirelo mirelo(nullptr, QString());
+        // Without a recording, pause and the bar's hotkey do nothing, and
+        // start does nothing on the home page.
+        mirelo.shortcutHandled(1);
+        mirelo.shortcutHandled(4);
+        mirelo.shortcutHandled(0);
+        QVERIFY(!mirelo.controlPanel());
+
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        StandInBar *bar = StandInBar::last;
+        QVERIFY(bar && bar->isVisible());
+        bar->calls.clear();
+        mirelo.shortcutHandled(1);
+        mirelo.shortcutHandled(2);
+        mirelo.shortcutHandled(0);
+        QCOMPARE(bar->calls, (QStringList{"pause", "screenshot", "stop"}));
+        mirelo.shortcutHandled(4);
+        QVERIFY(!bar->isVisible());
+        mirelo.shortcutHandled(4);
+        QVERIFY(bar->isVisible());
+        // One recording at a time.
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        QCOMPARE(StandInBar::last.data(), bar);
+    }
+
+    void recordFinishedPowersOffAndGoesOn()
+    {
+        QTemporaryDir dir;
+        const QString marker = dir.filePath("off");
+        qputenv("MIRELO_POWEROFF_COMMAND", QStringLiteral("touch \"%1\"").arg(marker).toLocal8Bit());
+        Mirelo mirelo(nullptr, QString());
+        g_enviroment->recording()->setAutoOpenHistory(false);
+        TaskScheduleItem *later = g_taskScheduleList->createItem();
+        later->setEnabled(true);
+        later->setStartTime(QDateTime::currentDateTime().addSecs(3600));
+        g_taskScheduleList->appendItem(later);
+        TaskScheduleItem *item = g_taskScheduleList->createItem();
+        item->setShutdown(true);
+        mirelo.prepareToRecord(item);
+        QVERIFY(!g_taskScheduleList->timer()->isActive());
+        QVERIFY(StandInBar::last);
+        StandInBar::last->done(0);
+        QTRY_VERIFY(QFile::exists(marker));
+        // The steps after the power-off still ran.
+        QCOMPARE(mirelo.windowState(), int(Mirelo::StateIdle));
+        QVERIFY(!mirelo.controlPanel());
+        QVERIFY(g_systemSoundList->isPersistent() && g_microphoneList->isPersistent());
+        QVERIFY(g_taskScheduleList->timer()->isActive());
+        qunsetenv("MIRELO_POWEROFF_COMMAND");
+    }
+
+    void closeDecision()
+    {
+        // The frame takes the window with it, as in the program.
+        auto *mirelo = new Mirelo(nullptr, QString());
+        auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        mirelo->setFrame(frame);
+        frame->show();
+        g_areaSelected->show();
+        DataGroupOthers *others = g_enviroment->others();
+        others->setExitWhenCloseTip(false);
+        others->setExitWhenClose(false);
+        // Kept running: out of sight, and, with no tray to come back
+        // from, minimised rather than hidden.
+        QVERIFY(!Mirelo::frameCloseCallback(mirelo));
+        QVERIFY(!g_areaSelected->isVisible());
+        QVERIFY(frame->isMinimized());
+        QVERIFY(g_taskScheduleList && !mirelo->isExiting());
+        QVERIFY(Mirelo::frameCloseCallback(nullptr));
+
+        others->setExitWhenClose(true);
+        QVERIFY(mirelo->confirmClose());
+        QVERIFY(mirelo->isExiting());
+        QVERIFY(!g_taskScheduleList && !g_historyList);
+        // Events after the exit began find nothing to touch.
+        raise(4, 0);
+        raise(3, 4);
+        raise(0, 20);
+        QTest::qWait(100);
+        QCOMPARE(mirelo->systemSoundBar()->value(), 0);
+        delete frame;
+    }
+
+    void windowStaysAboveTheRegionFrame()
+    {
+        FakeWindowStacking stacking;
+        auto *mirelo = new Mirelo(nullptr, QString());
+        auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        mirelo->setFrame(frame);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(frame, &activate);
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
+        g_areaSelected->show();
+        QApplication::sendEvent(frame, &activate);
+        QVERIFY(stacking.staysOnTop(frame->windowHandle()));
+        // The region frame goes: the window is an ordinary one again.
+        g_areaSelected->hide();
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
+        delete frame;
+    }
+
+    void wheelNeverChangesAComboBox()
+    {
+        Mirelo mirelo(nullptr, QString());
+        QComboBox box;
+        box.addItems({"a", "b", "c"});
+        box.show();
+        QWheelEvent wheel(QPointF(5, 5), box.mapToGlobal(QPoint(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&box, &wheel);
+        QCOMPARE(box.currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(TestMireloEvents)
+#include "tst_mirelo_events.moc"
