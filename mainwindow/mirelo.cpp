@@ -24,6 +24,7 @@
 #include "camerasettings.h"
 #include "camerawindow.h"
 #include "historylist.h"
+#include "pagerules.h"
 #include "taskschedulelist.h"
 
 #include <QApplication>
@@ -107,6 +108,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     initRecordFlow();
     if (g_enviroment)
         waterMarkStateChanged(g_enviroment->privateData->WatermarkType != 0);
+    initPages();
 
     qApp->installEventFilter(this);
 
@@ -269,8 +271,7 @@ void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
     if (controller->customAreaRequested()) {
         controller->setCustomAreaRequested(false);
     } else if (commit) {
-        // Switching to region recording on the video page comes with the
-        // main window's pages.
+        enterCustomSizeRegion();
     }
     if (!g_areaSelected)
         return;
@@ -334,12 +335,6 @@ void Mirelo::rescanCameraDevices()
         g_cameraList->delayRescanDevice();
 }
 
-// The webcam and sound pages switch these sources; until they exist the
-// requests end here.
-void Mirelo::closeCamera() {}
-void Mirelo::recordWithoutSystemSound() {}
-void Mirelo::recordWithoutMicrophone() {}
-
 void Mirelo::showCameraSettings()
 {
     const bool wasVisible = g_cameraWindow && g_cameraWindow->isVisible();
@@ -360,8 +355,7 @@ void Mirelo::placeCameraWindow(int position)
         return;
     // Beside the recorded region: the region frame's window.
     const QRect reference = g_areaSelected ? g_areaSelected->frameGeometry() : screen->geometry();
-    const int bottomGap = screen->geometry().height() - screen->availableGeometry().height() - 1;
-    g_cameraWindow->move(CameraWindow::placement(position, g_cameraWindow->size(), reference, bottomGap));
+    g_cameraWindow->move(pages::cameraPlacement(position, reference, g_cameraWindow->size(), pages::taskbarOffset()));
 }
 
 // While recording, the bar stays above the region frame; otherwise the main

@@ -25,6 +25,12 @@ class TitleBar;
 class SystemTray;
 enum TrayAction : int;
 class PatchLauncher;
+struct PageWidgets;
+class RecordLength;
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QMenu;
 
 class Mirelo : public QMainWindow, public RegionOwner
 {
@@ -208,4 +214,113 @@ public slots:
 
 private:
     PatchLauncher *m_patchLauncher = nullptr;
+    // ---- pages, region controls, sources, record length, countdown ----
+public:
+    // The record-length popup's button lies under the mouse cursor.
+    Q_INVOKABLE bool isCursorOverRecordLengthButton() const;
+    RecordLength *recordLengthPopup() const { return m_recordLength; }
+    PageWidgets *pageWidgets() const { return m_pageWidgets; }
+    QMenu *areaMenu() const { return m_areaMenu; }
+    int previousRecConfig() const { return m_previousRecConfig; }
+    // Runs the countdown before a recording by hand when the settings ask
+    // for it; hotkeys do nothing meanwhile.
+    void runCountdown();
+
+signals:
+    void SigClickAudioListBtn(int id);
+    void SigActiveMicro();
+
+public slots:
+    void setMainFunMode(int page);
+    void updateRecordButton();
+    void enterHomePage();
+    void enterVideoPage();
+    void enterCameraPage();
+    void enterAudioPage();
+    void animationFinished();
+    void animationGroupFinished();
+    void slotShowRecVideoMenu();
+    void slotRecConfigChange(int index);
+    void actFullScreenTriggered();
+    void actSelectAreaTriggered();
+    void act1920_1080Triggered();
+    void act1280_720Triggered();
+    void act854_480Triggered();
+    void act1024_768Triggered();
+    void act640_480Triggered();
+    void actLastRectTriggered();
+    void slotFullScreenMenu(QAction *action);
+    void slotSelectScreenChange(int index);
+    void cbxScreenCurrentIndexChanged(int index);
+    void doScreenCountChanged(int count);
+    void slotSelectedRectChanged(const QRect &rect);
+    void chxScreenToggled(bool on);
+    void btnCustomSizeClicked();
+
+    void chxCameraToggled(bool on);
+    void btnCameraClicked();
+    void btnCameraDropClicked();
+    void showCameraWindow();
+    void hideCameraWindow();
+    void slotCameraIndexChanged(int id);
+    void slotCameraDeviceChanged(bool currentChanged);
+    void cameraWindowVisibleChanged(bool visible);
+    void cameraWindowRectChanged(const QRect &rect);
+    void switchCameraOff();
+    void privacyCloseCamera();
+    void privacyCloseMicrophone();
+    void chxSystemSoundToggled(bool on);
+    void chxMicrophoneToggled(bool on);
+    void btnSystemSoundClicked();
+    void btnMicrophoneClicked();
+    void btnSystemSoundDropClicked();
+    void btnMicrophoneDropClicked();
+    void slotSystemSoundIndexChanged();
+    void slotMicrophoneIndexChanged();
+    void slotSystemSoundDeviceChanged(bool currentChanged);
+    void slotMicrophoneDeviceChanged(bool currentChanged);
+    void showRecordLength();
+    void chxRecordLengthToggled(bool on);
+    void saveRecLengthData();
+
+private:
+    // Once, after the form: finds its widgets and connects the pages.
+    void initPages();
+    void connectPages();
+    void createAreaMenus();
+    void retranslateAreaMenus();
+    void fillRecConfigBoxes();
+    void slidePages(bool toHome, QWidget *leaving);
+    // The custom size panel's committed size: region recording on the video page.
+    void enterCustomSizeRegion();
+    void frameSetMainFunMode();
+    void frameScreenCaptureEnabled(bool enabled);
+    void setRecConfigSilently(int index);
+    void setAreaSize(int width, int height);
+    void fixedSizeChosen(int width, int height);
+    void applyScreenChoice(int screenIndex);
+    void reapplyAudioToggles();
+    void setScreenChecked(bool on);
+    void setCameraBoxFromSettings();
+    bool hasCamera() const;
+    bool pickRegion(QRect *picked);
+    void loadRecLengthPage();
+    void storeRecLengthPage();
+
+    PageWidgets *m_pageWidgets = nullptr;
+    RecordLength *m_recordLength = nullptr;
+    QMenu *m_areaMenu = nullptr;
+    QMenu *m_fullScreenMenu = nullptr;
+    QMenu *m_fixedMenu = nullptr;
+    QAction *m_actFullScreen = nullptr;
+    QAction *m_actSelectArea = nullptr;
+    QAction *m_actScreenSize = nullptr;
+    QAction *m_actCustomize = nullptr;
+    QAction *m_actLastRect = nullptr;
+    QList<QAction *> m_presetActions;
+    QLabel *m_slideLabel = nullptr;
+    bool m_recordLengthShown = false;
+    bool m_microphoneInternalChange = false;
+    bool m_cameraInternalChange = false;
+    int m_previousRecConfig = 0;
 };

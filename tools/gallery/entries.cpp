@@ -30,6 +30,7 @@ const QList<GalleryEntry> &galleryEntries()
       + gallery::updateEntries()
       + gallery::settingsEntries()
       + gallery::jobWindowEntries()
+      + gallery::recordingWindowEntries()
       ;
     return entries;
 }

@@ -81,4 +81,7 @@ QList<GalleryEntry> settingsEntries();
 // The History window, the task window and the task form (jobsgallery.cpp).
 QList<GalleryEntry> jobWindowEntries();
 
+// The record-length popup and the countdown (recordinggallery.cpp).
+QList<GalleryEntry> recordingWindowEntries();
+
 } // namespace gallery

@@ -1,0 +1,294 @@
+// The main window's pages against the test engine: the record button's rule
+// across pages and toggles, the record box without a camera, the webcam-off
+// tip, the fixed-region menu, the record-length button and the microphone
+// privacy flow.
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "areaselected.h"
+#include "audiodevicelist.h"
+#include "cameralist.h"
+#include "commondialog.h"
+#include "countdownwindow.h"
+#include "controller.h"
+#include "core/edition.h"
+#include "core/enginebinding.h"
+#include "core/enviroment.h"
+#include "core/myconfig.h"
+#include "core/vocabulary.h"
+#include "mainwindow/mirelo.h"
+#include "mirelo_test_engine.h"
+#include "pagewidgets.h"
+#include "privacyprompts.h"
+#include "recordlength.h"
+#include "skinmanager.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLibrary>
+#include <QMenu>
+#include <QSlider>
+#include <QStackedWidget>
+
+namespace {
+
+template <typename Fn>
+Fn control(const char *name)
+{
+    return reinterpret_cast<Fn>(QLibrary::resolve(QStringLiteral(MIRELO_TEST_ENGINE_PATH), name));
+}
+
+void loadScript(const char *text)
+{
+    QCOMPARE(control<MireloTestEngineLoadScriptFn>("mireloTestEngineLoadScript")(text), 0);
+}
+
+int traceCount(const QString &op, const QString &part)
+{
+    const QStringList lines = QString::fromUtf8(control<MireloTestEngineTraceFn>("mireloTestEngineTrace")())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    int n = 0;
+    for (const QString &line : lines)
+        n += line.startsWith(op + QLatin1Char(' ')) && line.contains(part);
+    return n;
+}
+
+// What the modal dialogs said and answer: tips and warnings alike.
+struct Dialogs {
+    QStringList texts;
+    bool accept = true;
+    Dialogs()
+    {
+        CommonDialog::setRunHook([this](CommonDialog *d) {
+            if (auto *label = d->findChild<QLabel *>(QStringLiteral("lblPrompt")))
+                texts << label->text();
+            return int(accept ? QDialog::Accepted : QDialog::Rejected);
+        });
+    }
+    ~Dialogs() { CommonDialog::setRunHook({}); }
+};
+
+} // namespace
+
+class TestMireloPages : public QObject
+{
+    Q_OBJECT
+private:
+    Mirelo *m_main = nullptr;
+    PageWidgets *w = nullptr;
+
+    void start(const char *script)
+    {
+        loadScript(script);
+        control<MireloTestEngineClearTraceFn>("mireloTestEngineClearTrace")();
+        m_main = new Mirelo(nullptr, QString());
+        w = m_main->pageWidgets();
+        QVERIFY(w);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(engineLoadFrom(QStringLiteral(MIRELO_TEST_ENGINE_PATH)));
+        createApplicationData();
+        g_myConfig = new MyConfig;
+        SkinManager::instance()->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo", testsupport::binDir() + "/Skin");
+    }
+    void cleanupTestCase()
+    {
+        delete g_myConfig;
+        g_myConfig = nullptr;
+        releaseApplicationData();
+        engineUnload();
+    }
+    void cleanup()
+    {
+        delete m_main;
+        m_main = nullptr;
+        privacyprompts::setCamera(true);
+        privacyprompts::setMicrophone(true);
+    }
+
+    void recordButtonFollowsPagesAndToggles()
+    {
+        start("audio 4 \"Speakers\"\naudio 8 \"Mic\"\n");
+        m_main->enterHomePage();
+        QVERIFY(!w->btnRecord->isEnabled());
+        m_main->enterVideoPage();
+        QCOMPARE(m_main->recordMode(), 1);
+        QVERIFY(w->chxScreen->isChecked());
+        QVERIFY(w->btnRecord->isEnabled());
+        w->chxSystemSound->setChecked(false);
+        w->chxMicrophone->setChecked(false);
+        w->chxScreen->setChecked(false);
+        QVERIFY(!w->btnRecord->isEnabled());
+        w->chxMicrophone->setChecked(true);
+        QVERIFY(w->btnRecord->isEnabled());
+        m_main->enterAudioPage();
+        QCOMPARE(m_main->recordMode(), 3);
+        QCOMPARE(w->cbxRecConfig->currentIndex(), 3);
+        QVERIFY(!w->chxScreen->isChecked() && !w->fraCamera->isVisibleTo(m_main));
+        QVERIFY(w->btnRecord->isEnabled());
+        w->chxMicrophone->setChecked(false);
+        QVERIFY(!w->btnRecord->isEnabled());
+        // Home again: no mode, no recording.
+        w->chxSystemSound->setChecked(true);
+        m_main->enterHomePage();
+        QCOMPARE(m_main->recordMode(), 0);
+        QVERIFY(!w->btnRecord->isEnabled());
+    }
+
+    void recordBoxFallsBackWithoutCamera()
+    {
+        start("cameras\n");
+        Dialogs dialogs;
+        m_main->enterVideoPage();
+        w->cbxRecConfig->setCurrentIndex(3);
+        QCOMPARE(m_main->recordMode(), 3);
+        w->cbxRecConfig->setCurrentIndex(2);
+        QCOMPARE(dialogs.texts, QStringList({"No webcam detected."}));
+        QCOMPARE(w->cbxRecConfig->currentIndex(), 3);
+        QCOMPARE(m_main->recordMode(), 3);
+        // The home page's webcam button says the same and stays home.
+        m_main->enterHomePage();
+        m_main->enterCameraPage();
+        QCOMPARE(dialogs.texts.size(), 2);
+        QCOMPARE(m_main->recordMode(), 0);
+    }
+
+    void webcamOffInWebcamModeAsksFirst()
+    {
+        start("cameras \"Cam A\"\n");
+        QVERIFY(g_cameraList);
+        g_cameraList->scanDevice();
+        QCOMPARE(g_cameraList->deviceCount(), 1);
+        g_enviroment->others()->IsShowToAudioTips = true;
+        Dialogs dialogs;
+        m_main->enterVideoPage();
+        w->cbxRecConfig->setCurrentIndex(2);
+        QCOMPARE(m_main->recordMode(), 2);
+        QVERIFY(w->chxCamera->isChecked());
+
+        dialogs.accept = false;
+        w->chxCamera->setChecked(false);
+        QCOMPARE(dialogs.texts.size(), 1);
+        QVERIFY(dialogs.texts.first().startsWith("Record without Webcam will change to Record Audio mode"));
+        QVERIFY(w->chxCamera->isChecked());
+        QCOMPARE(m_main->recordMode(), 2);
+
+        dialogs.accept = true;
+        w->chxCamera->setChecked(false);
+        QCOMPARE(m_main->recordMode(), 3);
+        QCOMPARE(w->cbxRecConfig->currentIndex(), 3);
+        QVERIFY(!w->fraCamera->isVisibleTo(m_main));
+    }
+
+    void fixedRegionEntryCentresOnTheScreen()
+    {
+        start("");
+        m_main->enterHomePage();
+        QMenu *menu = m_main->areaMenu();
+        QVERIFY(menu);
+        QAction *fixed = nullptr;
+        for (QAction *a : menu->actions())
+            if (a->menu() && a->text() == QLatin1String("Fixed region"))
+                fixed = a;
+        QVERIFY(fixed);
+        QAction *vga = nullptr;
+        for (QAction *a : fixed->menu()->actions())
+            if (a->text() == QLatin1String("640x480"))
+                vga = a;
+        QVERIFY(vga);
+        vga->trigger();
+        QCOMPARE(m_main->recordMode(), 1);
+        QCOMPARE(w->cbxRecConfig->currentIndex(), 1);
+        const QRect screen = g_enviroment->privateData->selectedScreenGeometry();
+        // The frame animates to it.
+        QTRY_COMPARE(g_areaSelected->selectedRect().size(), QSize(640, 480));
+        QCOMPARE(g_areaSelected->selectedRect().center(), screen.center());
+        QVERIFY(!g_areaSelected->isFullScreen());
+    }
+
+    void recordLengthButtonTogglesThePopup()
+    {
+        start("");
+        RecordLength *popup = m_main->recordLengthPopup();
+        QVERIFY(popup && !popup->isVisible());
+        m_main->showRecordLength();
+        QVERIFY(popup->isVisible() && popup->isOpen());
+        m_main->showRecordLength();
+        QVERIFY(!popup->isVisible() && !popup->isOpen());
+        // The popup's switch reaches the button's text.
+        g_enviroment->privateData->RecordLengthEnabled = false;
+        m_main->showRecordLength();
+        popup->findChild<QCheckBox *>("chxRecordLength")->setChecked(true);
+        m_main->showRecordLength();
+        QVERIFY(w->btnRecLength->text().contains("ON"));
+    }
+
+    void blockedMicrophoneIsSwitchedOffAndReopenedOnce()
+    {
+        start("audio 8 \"Mic\"\n");
+        QSignalSpy reopen(m_main, &Mirelo::SigActiveMicro);
+        m_main->enterAudioPage();
+        w->chxMicrophone->setChecked(true);
+        QVERIFY(w->sldMicrophone->isEnabled());
+        // While the notice may still come, switching on asks nothing more.
+        QCOMPARE(reopen.count(), 0);
+        // The engine's privacy event cleared the prompt; the notice closes it.
+        privacyprompts::setMicrophone(false);
+        m_main->privacyCloseMicrophone();
+        QVERIFY(!w->chxMicrophone->isChecked());
+        QVERIFY(!w->sldMicrophone->isEnabled());
+        QVERIFY(!g_microphoneList->isDeviceEnabled());
+        QCOMPARE(reopen.count(), 0);
+        QCoreApplication::processEvents();
+        const int opened = traceCount("openAudioDevice", "8");
+        // Switched on again by the user: the engine is asked to reopen it.
+        w->chxMicrophone->setChecked(true);
+        QCOMPARE(reopen.count(), 1);
+        QCoreApplication::processEvents();
+        QVERIFY(traceCount("openAudioDevice", "8") > opened);
+        QVERIFY(w->sldMicrophone->isEnabled() && g_microphoneList->isDeviceEnabled());
+    }
+
+    void countdownIgnoresHotkeysAndEndsOnEscape()
+    {
+        start("");
+        m_main->enterVideoPage();
+        g_enviroment->recording()->ShowCountdown = true;
+        int countdowns = 0;
+        std::function<void()> during = [&] {
+            auto *window = qobject_cast<CountDownWindow *>(QApplication::activeModalWidget());
+            if (!window) {
+                QTimer::singleShot(10, during);
+                return;
+            }
+            ++countdowns;
+            // A stop hotkey now would start a second recording road.
+            emit g_enviroment->hotkeys()->shortcutActivated(MR_SHORTCUT_STOP);
+            QCoreApplication::processEvents();
+            QVERIFY(!m_main->currentItem() && !m_main->controlPanel());
+            QCOMPARE(QApplication::activeModalWidget(), window);
+            QTest::keyClick(window, Qt::Key_Escape);
+        };
+        QTimer::singleShot(0, during);
+        m_main->runCountdown();
+        QCOMPARE(countdowns, 1);
+
+        // Off: no window at all.
+        g_enviroment->recording()->ShowCountdown = false;
+        m_main->runCountdown();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(TestMireloPages)
+#include "tst_mirelo_pages.moc"
