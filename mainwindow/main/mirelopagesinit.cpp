@@ -170,15 +170,13 @@ void Mirelo::connectPages()
 void Mirelo::frameSetMainFunMode()
 {
     if (m_frame)
-        QMetaObject::invokeMethod(m_frame, "SetMainFunMode", Q_ARG(int, 1));
+        m_frame->SetMainFunMode(1);
 }
 
 void Mirelo::frameScreenCaptureEnabled(bool enabled)
 {
-    // TODO(integration): MyFrame::setScreenCaptureEnabled comes with the
-    // outer frame's screen-capture button.
     if (m_frame)
-        m_frame->setProperty("screenCaptureEnabled", enabled);
+        m_frame->setScreenCaptureEnabled(enabled);
 }
 
 void Mirelo::runCountdown()

@@ -197,7 +197,8 @@ void Mirelo::doOpenCameraFailed()
     if (g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
     m_recordMode = 2;
-    // TODO(integrator): enterHomePage() of the pages goes here.
+    if (m_pageWidgets)
+        enterHomePage();
 }
 
 // ---- recording ----

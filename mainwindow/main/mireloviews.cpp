@@ -12,6 +12,7 @@
 #include "controlbarlink.h"
 #include "history.h"
 #include "myframe.h"
+#include "pagewidgets.h"
 #include "screencapturing.h"
 #include "settings.h"
 #include "taskschedule.h"
@@ -19,6 +20,7 @@
 #include "watermark.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPointer>
 
@@ -178,7 +180,21 @@ void Mirelo::retranslate()
     ui->btnCapture->setToolTip(tr("Screen capture"));
     ui->btnRecord->setToolTip(tr("Start recording"));
     setWindowTitle(QCoreApplication::translate("MirelonClass", "Olvex Free Mirelo"));
-    // TODO(integrator): the pages' retranslateAreaMenus() and fillRecConfigBoxes() go here.
+    if (m_pageWidgets) {
+        // The refilled boxes keep what the user chose.
+        QComboBox *recConfig = m_pageWidgets->cbxRecConfig;
+        QComboBox *screen = m_pageWidgets->cbxSelectScreen;
+        const int recIndex = recConfig->currentIndex();
+        const int screenIndex = screen->currentIndex();
+        retranslateAreaMenus();
+        fillRecConfigBoxes();
+        const QSignalBlocker blockRec(recConfig);
+        const QSignalBlocker blockScreen(screen);
+        if (recIndex >= 0 && recIndex < recConfig->count())
+            recConfig->setCurrentIndex(recIndex);
+        if (screenIndex >= 0 && screenIndex < screen->count())
+            screen->setCurrentIndex(screenIndex);
+    }
     if (g_areaSelected)
         g_areaSelected->retranslateUi();
     if (g_systemSoundList)

@@ -1,20 +1,14 @@
 #include "privacyprompts.h"
 
-#include <atomic>
+#include "controller.h"
 
-// TODO(integration): the controller holds these flags
-// (Controller::canShowCameraPrivacy and friends); forward to it once both
-// branches meet, and drop the two copies here.
+// The one-shot permissions live in the controller, which the engine's
+// threads also read and clear.
 namespace privacyprompts {
 
-namespace {
-std::atomic<bool> g_camera{true};
-std::atomic<bool> g_microphone{true};
-} // namespace
-
-bool camera() { return g_camera; }
-void setCamera(bool allowed) { g_camera = allowed; }
-bool microphone() { return g_microphone; }
-void setMicrophone(bool allowed) { g_microphone = allowed; }
+bool camera() { return Controller::instance()->canShowCameraPrivacy(); }
+void setCamera(bool allowed) { Controller::instance()->setCanShowCameraPrivacy(allowed); }
+bool microphone() { return Controller::instance()->canShowMicrophonePrivacy(); }
+void setMicrophone(bool allowed) { Controller::instance()->setCanShowMicrophonePrivacy(allowed); }
 
 } // namespace privacyprompts

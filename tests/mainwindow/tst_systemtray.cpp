@@ -185,6 +185,8 @@ private slots:
         // Recording, with the desktop kept out of the picture.
         g_enviroment->recording()->HideDesktopIcons = true;
         g_enviroment->recording()->HideTaskbar = true;
+        // The History window opening after the stop is not what is checked here.
+        g_enviroment->recording()->AutoOpenHistory = false;
         mirelo->setRecordMode(1);
         emit tray->actionActivate(TrayStart);
         QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
