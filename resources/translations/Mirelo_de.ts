@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Customer Support</source>
+        <translation>Kundensupport</translation>
+    </message>
+    <message>
+        <source>Official Website</source>
+        <translation>Offizielle Website</translation>
+    </message>
+</context>
+<context>
     <name>AreaSelected</name>
     <message>
         <source>Fixed region</source>
@@ -459,6 +478,65 @@
         <source>Bug Report sent failed!</source>
         <translation>Fehlerbericht konnte nicht gesendet werden!</translation>
     </message>
+    <message>
+        <source>This desktop has no privacy page for the webcam. Make sure your user may use the video device and that no other program holds it.</source>
+        <translation>Dieser Desktop hat keine Datenschutzseite für die Webcam. Stellen Sie sicher, dass Ihr Benutzer das Videogerät nutzen darf und kein anderes Programm es belegt.</translation>
+    </message>
+    <message>
+        <source>This desktop has no privacy page for the microphone. Make sure the sound server lets programs record and the input is not muted.</source>
+        <translation>Dieser Desktop hat keine Datenschutzseite für das Mikrofon. Stellen Sie sicher, dass der Soundserver Aufnahmen erlaubt und der Eingang nicht stummgeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Update: failed to find product record.</source>
+        <translation>Update: Produkteintrag nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Update:xml data error.</source>
+        <translation>Update: XML-Datenfehler.</translation>
+    </message>
+    <message>
+        <source>Time out in requesting background data.</source>
+        <translation>Zeitüberschreitung beim Abrufen der Serverdaten.</translation>
+    </message>
+    <message>
+        <source>Program can&apos;t connect to the Internet. Please check your Interent connection.</source>
+        <translation>Keine Verbindung zum Internet. Bitte prüfen Sie Ihre Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>Other errors. Please contact our Customer Service Center.</source>
+        <translation>Sonstiger Fehler. Bitte wenden Sie sich an unseren Kundendienst.</translation>
+    </message>
+</context>
+<context>
+    <name>CountDownClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Start/Stop Recording:</source>
+        <translation>Aufnahme starten/stoppen:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Pause/Resume Recording:</source>
+        <translation>Aufnahme anhalten/fortsetzen:</translation>
+    </message>
 </context>
 <context>
     <name>CustomSelectArea</name>
@@ -813,6 +891,105 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The local file has been renamed, moved, or deleted. Do you want remove it from recording history?</source>
+        <translation>Die lokale Datei wurde umbenannt, verschoben oder gelöscht. Möchten Sie sie aus dem Aufnahmeverlauf entfernen?</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Alle anzeigen</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and stay in the list:
+%1</source>
+        <translation>Diese Dateien konnten nicht gelöscht werden und bleiben in der Liste:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClass</name>
+    <message>
+        <source>Record History</source>
+        <translation>Aufnahmeverlauf</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Record more</source>
+        <translation>Weitere Aufnahme</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Other tools</source>
+        <translation>Weitere Tools</translation>
+    </message>
+    <message>
+        <source>Convert and edit recording</source>
+        <translation>Aufnahme konvertieren und bearbeiten</translation>
+    </message>
+    <message>
+        <source>Burn recording into DVD/Blu-ray</source>
+        <translation>Aufnahme auf DVD/Blu-ray brennen</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
@@ -826,12 +1003,211 @@
         <source>Task Schedule (%1)</source>
         <translation>Aufgabenplanung (%1)</translation>
     </message>
+    <message>
+        <source>No webcam detected.</source>
+        <translation>Keine Webcam erkannt.</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>All Display</source>
+        <translation>Alle Bildschirme</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>Bereich/Fenster wählen</translation>
+    </message>
+    <message>
+        <source>Fixed region</source>
+        <translation>Fester Bereich</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (Vollbild)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Anpassen</translation>
+    </message>
+    <message>
+        <source>Recently used size</source>
+        <translation>Zuletzt verwendete Größe</translation>
+    </message>
+    <message>
+        <source>Record Full Screen</source>
+        <translation>Vollbild aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record Area</source>
+        <translation>Bereich aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record Camera</source>
+        <translation>Kamera aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>Audio aufnehmen</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>BILDSCHIRM %1</translation>
+    </message>
+    <message>
+        <source>Watermark (%1)</source>
+        <translation>Wasserzeichen (%1)</translation>
+    </message>
+    <message>
+        <source>Set record length (%1)</source>
+        <translation>Aufnahmedauer (%1)</translation>
+    </message>
+    <message>
+        <source>Record without Webcam will change to Record Audio mode, are you sure?</source>
+        <translation>Ohne Webcam wird in den Audioaufnahme-Modus gewechselt. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Aufnahme starten</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>Record Screen</source>
+        <translation>Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record Webcam</source>
+        <translation>Webcam aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>Audio aufnehmen</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Mouse Around</source>
+        <translation>Um Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation>Systemton</translation>
+    </message>
+    <message>
+        <source>MicroPhone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation>600</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>Aufnahmedauer:</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>Nach Aufnahme herunterfahren.</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>Nur dieses Mal</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>Jedes Mal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Recording history</source>
+        <translation>Aufnahmeverlauf</translation>
+    </message>
+    <message>
+        <source>Set record length</source>
+        <translation>Aufnahmedauer</translation>
+    </message>
+    <message>
+        <source>Task schedule</source>
+        <translation>Aufgabenplanung</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>选择区域</source>
+        <translation>Bereich wählen</translation>
+    </message>
+    <message>
+        <source>固定区域</source>
+        <translation>Fester Bereich</translation>
+    </message>
+</context>
+<context>
+    <name>MyAboutView</name>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1269,58 @@
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>Der Speicherort für Screenshots ist ungültig. Bitte wählen Sie ihn in den Einstellungen neu aus.</translation>
+    </message>
+    <message>
+        <source>Failed to save the screenshot.</source>
+        <translation>Screenshot konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation>Aufnahmeoption</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
 </context>
 <context>
     <name>MySplashScreen</name>
@@ -913,6 +1341,54 @@
     </message>
 </context>
 <context>
+    <name>MyUpdateView</name>
+    <message>
+        <source>Current version:</source>
+        <translation>Aktuelle Version:</translation>
+    </message>
+    <message>
+        <source>Update available:</source>
+        <translation>Update verfügbar:</translation>
+    </message>
+</context>
+<context>
+    <name>PatchLauncher</name>
+    <message>
+        <source>Please restart program to complete patching.</source>
+        <translation>Bitte starten Sie das Programm neu, um das Update abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLength</name>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>Die Aufnahmedauer muss mindestens 1 Sekunde betragen.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLengthClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>Aufnahmedauer:</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>Nach Aufnahme herunterfahren.</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>Nur dieses Mal</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>Jedes Mal</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
@@ -928,6 +1404,545 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Select output folder</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>Select screenshot folder</source>
+        <translation>Screenshot-Ordner wählen</translation>
+    </message>
+    <message>
+        <source>The mouse settings of this desktop could not be opened.</source>
+        <translation>Die Mauseinstellungen dieses Desktops konnten nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Select color</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>The hotkey is alreay in use, please change it.</source>
+        <translation>Das Tastenkürzel wird bereits verwendet. Bitte ändern Sie es.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsClass</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>   Recording</source>
+        <translation>   Aufnahme</translation>
+    </message>
+    <message>
+        <source>   Output</source>
+        <translation>   Ausgabe</translation>
+    </message>
+    <message>
+        <source>   Mouse</source>
+        <translation>   Maus</translation>
+    </message>
+    <message>
+        <source>   Hotkeys</source>
+        <translation>   Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>   Others</source>
+        <translation>   Sonstiges</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Show countdown before recording</source>
+        <translation>Countdown vor Aufnahme anzeigen</translation>
+    </message>
+    <message>
+        <source>Beep on start recording</source>
+        <translation>Signalton bei Aufnahmestart</translation>
+    </message>
+    <message>
+        <source>Show recording boundary</source>
+        <translation>Aufnahmerahmen anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide flat bar when recording</source>
+        <translation>Leiste bei Aufnahme ausblenden</translation>
+    </message>
+    <message>
+        <source>Allow to move the recording region when recording</source>
+        <translation>Verschieben des Bereichs bei Aufnahme erlauben</translation>
+    </message>
+    <message>
+        <source>Hide desktop icons when recording</source>
+        <translation>Desktopsymbole bei Aufnahme ausblenden</translation>
+    </message>
+    <message>
+        <source>Auto hide the system taskbar when recording</source>
+        <translation>Taskleiste bei Aufnahme automatisch ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide main interface when you take screenshot</source>
+        <translation>Hauptfenster bei Screenshot ausblenden</translation>
+    </message>
+    <message>
+        <source>Auto open history when end recording</source>
+        <translation>Verlauf nach Aufnahme automatisch öffnen</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Location of output files:</source>
+        <translation>Speicherort für Ausgabedateien:</translation>
+    </message>
+    <message>
+        <source>Location of screenshot files:</source>
+        <translation>Speicherort für Screenshots:</translation>
+    </message>
+    <message>
+        <source>Screenshot format:</source>
+        <translation>Screenshot-Format:</translation>
+    </message>
+    <message>
+        <source>Video format:</source>
+        <translation>Videoformat:</translation>
+    </message>
+    <message>
+        <source>Video Encoder:</source>
+        <translation>Video-Encoder:</translation>
+    </message>
+    <message>
+        <source>Video quality:</source>
+        <translation>Videoqualität:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Bildrate:</translation>
+    </message>
+    <message>
+        <source>Audio format:</source>
+        <translation>Audioformat:</translation>
+    </message>
+    <message>
+        <source>Audio quality:</source>
+        <translation>Audioqualität:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>Abtastrate:</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Show mouse cursor</source>
+        <translation>Mauszeiger anzeigen</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>Mauseinstellungen</translation>
+    </message>
+    <message>
+        <source>Record mouse clicks</source>
+        <translation>Mausklicks aufnehmen</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>You can select hotkeys then enter the hot keys by clickboard, we&apos;ll save them automatically. </source>
+        <translation>Wählen Sie ein Tastenkürzel und drücken Sie die Tasten auf der Tastatur; es wird automatisch gespeichert. </translation>
+    </message>
+    <message>
+        <source>Start/Stop recording:</source>
+        <translation>Aufnahme starten/stoppen:</translation>
+    </message>
+    <message>
+        <source>Pause/Resume recording:</source>
+        <translation>Aufnahme anhalten/fortsetzen:</translation>
+    </message>
+    <message>
+        <source>Screen Capture:</source>
+        <translation>Screenshot:</translation>
+    </message>
+    <message>
+        <source>Open/Close webcam:</source>
+        <translation>Webcam ein/aus:</translation>
+    </message>
+    <message>
+        <source>Show/Hide flat panel:</source>
+        <translation>Leiste ein-/ausblenden:</translation>
+    </message>
+    <message>
+        <source>Restore Hotkeys</source>
+        <translation>Tastenkürzel zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>Automatisch nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>The program will start up automatically when computer boots.</source>
+        <translation>Programm beim Hochfahren des Computers automatisch starten.</translation>
+    </message>
+    <message>
+        <source>When close main panel:</source>
+        <translation>Beim Schließen des Hauptfensters:</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>In den Infobereich minimieren</translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPrivacyWidget</name>
+    <message>
+        <source>Olvex Free Mirelo</source>
+        <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
+In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
+In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
+        <translation>Das System verhindert den Zugriff auf Mikrofon oder Kamera. Bitte aktivieren Sie „Apps den Zugriff auf Ihr Mikrofon/Ihre Kamera erlauben“:
+In Win 10: Start  &gt; Einstellungen  &gt; Datenschutz  &gt; Mikrofon/Kamera.
+In Win 11: Start  &gt; Einstellungen  &gt; Datenschutz &amp; Sicherheit &gt; Mikrofon/Kamera.</translation>
+    </message>
+    <message>
+        <source>Open Privacy under system Settings</source>
+        <translation>Datenschutz in den Systemeinstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;Weitere Informationen&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>After enabling the authorization, please retry.&lt;br&gt;If the problem still persists, please &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contact us&lt;/a&gt;.</source>
+        <translation>Bitte versuchen Sie es nach der Freigabe erneut.&lt;br&gt;Besteht das Problem weiterhin, &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;kontaktieren Sie uns&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Show float bar</source>
+        <translation>Leiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Hide float bar</source>
+        <translation>Leiste ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSchedule</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>New task</source>
+        <translation>Neue Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>Aufgabenplanung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>Neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>No task schedule, click &quot;Add&quot; to create new task.</source>
+        <translation>Keine geplanten Aufgaben. Klicken Sie auf &quot;Hinzufügen&quot;, um eine zu erstellen.</translation>
+    </message>
+    <message>
+        <source>Tips: Software is set to boot automatically to ensure task can be done timely. You can change it in settings.</source>
+        <translation>Tipp: Das Programm startet automatisch mit dem System, damit Aufgaben pünktlich ausgeführt werden. Sie können dies in den Einstellungen ändern.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetail</name>
+    <message>
+        <source>All DISPLAY</source>
+        <translation>Alle BILDSCHIRME</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>BILDSCHIRM %1</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Custom(X:%1,Y:%2;%3x%4)</source>
+        <translation>Benutzerdef.(X:%1,Y:%2;%3x%4)</translation>
+    </message>
+    <message>
+        <source>Please set a future time as start time.</source>
+        <translation>Bitte wählen Sie eine Startzeit in der Zukunft.</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>Die Aufnahmedauer muss mindestens 1 Sekunde betragen.</translation>
+    </message>
+    <message>
+        <source>You must select at least one of Screen, Camera, Audio or Microphone.</source>
+        <translation>Wählen Sie mindestens Bildschirm, Kamera, Audio oder Mikrofon.</translation>
+    </message>
+    <message>
+        <source>This task overlapped in time with Task %1</source>
+        <translation>Diese Aufgabe überschneidet sich zeitlich mit Aufgabe %1</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetailClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>Aufgabenplanung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation>Aufgabenname</translation>
+    </message>
+    <message>
+        <source>Please enter the task name</source>
+        <translation>Bitte Aufgabennamen eingeben</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tues</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation>Aufnahmedauer</translation>
+    </message>
+    <message>
+        <source>Loop:</source>
+        <translation>Schleife:</translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Record area</source>
+        <translation>Aufnahmebereich</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>System sound</source>
+        <translation>Systemton</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Webcam area</source>
+        <translation>Webcam-Bereich</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>Nach Aufnahme herunterfahren.</translation>
+    </message>
+    <message>
+        <source>Tips: To make your task available, you must keep you computer not in sleep or lock mode.</source>
+        <translation>Tipp: Damit die Aufgabe ausgeführt wird, darf der Computer nicht im Ruhezustand oder gesperrt sein.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleModel</name>
+    <message>
+        <source>(Repeat)</source>
+        <translation>(Wiederholen)</translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>   Name</source>
+        <translation>   Name</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
@@ -940,6 +1955,41 @@
     <message>
         <source>Feedback</source>
         <translation>Feedback</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateView</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Software-Update</translation>
+    </message>
+    <message>
+        <source>Almost finished...</source>
+        <translation>Fast fertig...</translation>
+    </message>
+    <message>
+        <source>Failed to check update, please try again.</source>
+        <translation>Updateprüfung fehlgeschlagen, bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation>Sie verwenden die neueste Version.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
     </message>
 </context>
 <context>

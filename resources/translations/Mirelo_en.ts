@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Official Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AreaSelected</name>
     <message>
         <source>Fixed region</source>
@@ -459,6 +478,65 @@
         <source>Bug Report sent failed!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This desktop has no privacy page for the webcam. Make sure your user may use the video device and that no other program holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop has no privacy page for the microphone. Make sure the sound server lets programs record and the input is not muted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update: failed to find product record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update:xml data error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time out in requesting background data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program can&apos;t connect to the Internet. Please check your Interent connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other errors. Please contact our Customer Service Center.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CountDownClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start/Stop Recording:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause/Resume Recording:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CustomSelectArea</name>
@@ -809,6 +887,104 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The local file has been renamed, moved, or deleted. Do you want remove it from recording history?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and stay in the list:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClass</name>
+    <message>
+        <source>Record History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert and edit recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burn recording into DVD/Blu-ray</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
@@ -822,11 +998,210 @@
         <source>Task Schedule (%1)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No webcam detected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recently used size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watermark (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set record length (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record without Webcam will change to Record Audio mode, are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Webcam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Around</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MicroPhone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set record length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择区域</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固定区域</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MyAboutView</name>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -889,6 +1264,58 @@
         <source>Olvex Free Mirelo</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to save the screenshot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MySplashScreen</name>
@@ -909,6 +1336,54 @@
     </message>
 </context>
 <context>
+    <name>MyUpdateView</name>
+    <message>
+        <source>Current version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update available:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PatchLauncher</name>
+    <message>
+        <source>Please restart program to complete patching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordLength</name>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecordLengthClass</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
@@ -924,6 +1399,543 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Select output folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select screenshot folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse settings of this desktop could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hotkey is alreay in use, please change it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsClass</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Hotkeys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show countdown before recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep on start recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show recording boundary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide flat bar when recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow to move the recording region when recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide desktop icons when recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto hide the system taskbar when recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide main interface when you take screenshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto open history when end recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location of output files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location of screenshot files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screenshot format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video Encoder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show mouse cursor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record mouse clicks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can select hotkeys then enter the hot keys by clickboard, we&apos;ll save them automatically. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start/Stop recording:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause/Resume recording:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Capture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open/Close webcam:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show/Hide flat panel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Hotkeys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program will start up automatically when computer boots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When close main panel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemPrivacyWidget</name>
+    <message>
+        <source>Olvex Free Mirelo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
+In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
+In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Privacy under system Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After enabling the authorization, please retry.&lt;br&gt;If the problem still persists, please &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contact us&lt;/a&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show float bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide float bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskSchedule</name>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New task</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No task schedule, click &quot;Add&quot; to create new task.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tips: Software is set to boot automatically to ensure task can be done timely. You can change it in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetail</name>
+    <message>
+        <source>All DISPLAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom(X:%1,Y:%2;%3x%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please set a future time as start time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select at least one of Screen, Camera, Audio or Microphone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This task overlapped in time with Task %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetailClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the task name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Webcam area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tips: To make your task available, you must keep you computer not in sleep or lock mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleModel</name>
+    <message>
+        <source>(Repeat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
@@ -935,6 +1947,41 @@
     </message>
     <message>
         <source>Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateView</name>
+    <message>
+        <source>Software Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Almost finished...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to check update, please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>Version actuelle :</translation>
+    </message>
+    <message>
+        <source>Customer Support</source>
+        <translation>Support client</translation>
+    </message>
+    <message>
+        <source>Official Website</source>
+        <translation>Site officiel</translation>
+    </message>
+</context>
+<context>
     <name>AreaSelected</name>
     <message>
         <source>Fixed region</source>
@@ -459,6 +478,65 @@
         <source>Bug Report sent failed!</source>
         <translation>Échec de l&apos;envoi du rapport de bug !</translation>
     </message>
+    <message>
+        <source>This desktop has no privacy page for the webcam. Make sure your user may use the video device and that no other program holds it.</source>
+        <translation>Ce bureau n&apos;a pas de page de confidentialité pour la webcam. Vérifiez que votre utilisateur peut utiliser le périphérique vidéo et qu&apos;aucun autre programme ne l&apos;occupe.</translation>
+    </message>
+    <message>
+        <source>This desktop has no privacy page for the microphone. Make sure the sound server lets programs record and the input is not muted.</source>
+        <translation>Ce bureau n&apos;a pas de page de confidentialité pour le micro. Vérifiez que le serveur audio autorise l&apos;enregistrement et que l&apos;entrée n&apos;est pas muette.</translation>
+    </message>
+    <message>
+        <source>Update: failed to find product record.</source>
+        <translation>Mise à jour : produit introuvable.</translation>
+    </message>
+    <message>
+        <source>Update:xml data error.</source>
+        <translation>Mise à jour : erreur de données XML.</translation>
+    </message>
+    <message>
+        <source>Time out in requesting background data.</source>
+        <translation>Délai dépassé lors de la demande des données.</translation>
+    </message>
+    <message>
+        <source>Program can&apos;t connect to the Internet. Please check your Interent connection.</source>
+        <translation>Connexion à Internet impossible. Veuillez vérifier votre connexion Internet.</translation>
+    </message>
+    <message>
+        <source>Other errors. Please contact our Customer Service Center.</source>
+        <translation>Autre erreur. Veuillez contacter notre service client.</translation>
+    </message>
+</context>
+<context>
+    <name>CountDownClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Start/Stop Recording:</source>
+        <translation>Démarrer/arrêter l&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Pause/Resume Recording:</source>
+        <translation>Pause/reprise de l&apos;enregistrement :</translation>
+    </message>
 </context>
 <context>
     <name>CustomSelectArea</name>
@@ -813,6 +891,105 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The local file has been renamed, moved, or deleted. Do you want remove it from recording history?</source>
+        <translation>Le fichier local a été renommé, déplacé ou supprimé. Voulez-vous le retirer de l&apos;historique ?</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and stay in the list:
+%1</source>
+        <translation>Ces fichiers n&apos;ont pas pu être supprimés et restent dans la liste :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClass</name>
+    <message>
+        <source>Record History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Record more</source>
+        <translation>Enregistrer encore</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>Tout retirer</translation>
+    </message>
+    <message>
+        <source>Other tools</source>
+        <translation>Autres outils</translation>
+    </message>
+    <message>
+        <source>Convert and edit recording</source>
+        <translation>Convertir et modifier l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Burn recording into DVD/Blu-ray</source>
+        <translation>Graver sur DVD/Blu-ray</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
@@ -826,12 +1003,211 @@
         <source>Task Schedule (%1)</source>
         <translation>Tâches planifiées (%1)</translation>
     </message>
+    <message>
+        <source>No webcam detected.</source>
+        <translation>Aucune webcam détectée.</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>All Display</source>
+        <translation>Tous les écrans</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Écran %1</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>Choisir zone/fenêtre</translation>
+    </message>
+    <message>
+        <source>Fixed region</source>
+        <translation>Zone fixe</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (plein écran)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personnaliser</translation>
+    </message>
+    <message>
+        <source>Recently used size</source>
+        <translation>Taille récente</translation>
+    </message>
+    <message>
+        <source>Record Full Screen</source>
+        <translation>Enregistrer plein écran</translation>
+    </message>
+    <message>
+        <source>Record Area</source>
+        <translation>Enregistrer une zone</translation>
+    </message>
+    <message>
+        <source>Record Camera</source>
+        <translation>Enregistrer la caméra</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>ÉCRAN %1</translation>
+    </message>
+    <message>
+        <source>Watermark (%1)</source>
+        <translation>Filigrane (%1)</translation>
+    </message>
+    <message>
+        <source>Set record length (%1)</source>
+        <translation>Durée d&apos;enreg. (%1)</translation>
+    </message>
+    <message>
+        <source>Record without Webcam will change to Record Audio mode, are you sure?</source>
+        <translation>Sans webcam, le mode passe à l&apos;enregistrement audio. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>Démarrer</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>Record Screen</source>
+        <translation>Enregistrer l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Record Webcam</source>
+        <translation>Enregistrer la webcam</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>Enregistrer l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Mouse Around</source>
+        <translation>Autour de la souris</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation>Son système</translation>
+    </message>
+    <message>
+        <source>MicroPhone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation>600</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>Éteindre après l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>Cette fois seulement</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>À chaque fois</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Recording history</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Set record length</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Task schedule</source>
+        <translation>Planificateur</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>选择区域</source>
+        <translation>Choisir une zone</translation>
+    </message>
+    <message>
+        <source>固定区域</source>
+        <translation>Zone fixe</translation>
+    </message>
+</context>
+<context>
+    <name>MyAboutView</name>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1269,58 @@
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>L&apos;emplacement des captures d&apos;écran n&apos;est pas valide. Veuillez le choisir à nouveau dans les paramètres.</translation>
+    </message>
+    <message>
+        <source>Failed to save the screenshot.</source>
+        <translation>Échec de l&apos;enregistrement de la capture.</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>Rapport de bug</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation>Option d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Dessiner</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>Guide d&apos;utilisation</translation>
+    </message>
 </context>
 <context>
     <name>MySplashScreen</name>
@@ -913,6 +1341,54 @@
     </message>
 </context>
 <context>
+    <name>MyUpdateView</name>
+    <message>
+        <source>Current version:</source>
+        <translation>Version actuelle :</translation>
+    </message>
+    <message>
+        <source>Update available:</source>
+        <translation>Mise à jour disponible :</translation>
+    </message>
+</context>
+<context>
+    <name>PatchLauncher</name>
+    <message>
+        <source>Please restart program to complete patching.</source>
+        <translation>Veuillez redémarrer le programme pour terminer la mise à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLength</name>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>La durée d&apos;enregistrement doit être d&apos;au moins 1 seconde.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLengthClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>Éteindre après l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>Cette fois seulement</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>À chaque fois</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
@@ -928,6 +1404,545 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Select output folder</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Select screenshot folder</source>
+        <translation>Choisir le dossier des captures</translation>
+    </message>
+    <message>
+        <source>The mouse settings of this desktop could not be opened.</source>
+        <translation>Impossible d&apos;ouvrir les paramètres de souris de ce bureau.</translation>
+    </message>
+    <message>
+        <source>Select color</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>The hotkey is alreay in use, please change it.</source>
+        <translation>Ce raccourci est déjà utilisé, veuillez le modifier.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsClass</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>   Recording</source>
+        <translation>   Enregistrement</translation>
+    </message>
+    <message>
+        <source>   Output</source>
+        <translation>   Sortie</translation>
+    </message>
+    <message>
+        <source>   Mouse</source>
+        <translation>   Souris</translation>
+    </message>
+    <message>
+        <source>   Hotkeys</source>
+        <translation>   Raccourcis</translation>
+    </message>
+    <message>
+        <source>   Others</source>
+        <translation>   Autres</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Show countdown before recording</source>
+        <translation>Compte à rebours avant l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Beep on start recording</source>
+        <translation>Bip au début de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Show recording boundary</source>
+        <translation>Afficher le cadre d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Hide flat bar when recording</source>
+        <translation>Masquer la barre pendant l&apos;enreg.</translation>
+    </message>
+    <message>
+        <source>Allow to move the recording region when recording</source>
+        <translation>Autoriser le déplacement de la zone en cours d&apos;enreg.</translation>
+    </message>
+    <message>
+        <source>Hide desktop icons when recording</source>
+        <translation>Masquer les icônes du bureau pendant l&apos;enreg.</translation>
+    </message>
+    <message>
+        <source>Auto hide the system taskbar when recording</source>
+        <translation>Masquer la barre des tâches pendant l&apos;enreg.</translation>
+    </message>
+    <message>
+        <source>Hide main interface when you take screenshot</source>
+        <translation>Masquer la fenêtre principale lors d&apos;une capture</translation>
+    </message>
+    <message>
+        <source>Auto open history when end recording</source>
+        <translation>Ouvrir l&apos;historique après l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Location of output files:</source>
+        <translation>Dossier des fichiers de sortie :</translation>
+    </message>
+    <message>
+        <source>Location of screenshot files:</source>
+        <translation>Dossier des captures d&apos;écran :</translation>
+    </message>
+    <message>
+        <source>Screenshot format:</source>
+        <translation>Format de capture :</translation>
+    </message>
+    <message>
+        <source>Video format:</source>
+        <translation>Format vidéo :</translation>
+    </message>
+    <message>
+        <source>Video Encoder:</source>
+        <translation>Encodeur vidéo :</translation>
+    </message>
+    <message>
+        <source>Video quality:</source>
+        <translation>Qualité vidéo :</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>Fréquence d&apos;images :</translation>
+    </message>
+    <message>
+        <source>Audio format:</source>
+        <translation>Format audio :</translation>
+    </message>
+    <message>
+        <source>Audio quality:</source>
+        <translation>Qualité audio :</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>Échantillonnage :</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Show mouse cursor</source>
+        <translation>Afficher le curseur</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>Paramètres de la souris</translation>
+    </message>
+    <message>
+        <source>Record mouse clicks</source>
+        <translation>Enregistrer les clics</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation>Raccourcis</translation>
+    </message>
+    <message>
+        <source>You can select hotkeys then enter the hot keys by clickboard, we&apos;ll save them automatically. </source>
+        <translation>Sélectionnez un raccourci puis saisissez les touches au clavier ; il sera enregistré automatiquement. </translation>
+    </message>
+    <message>
+        <source>Start/Stop recording:</source>
+        <translation>Démarrer/arrêter l&apos;enreg. :</translation>
+    </message>
+    <message>
+        <source>Pause/Resume recording:</source>
+        <translation>Pause/reprise de l&apos;enreg. :</translation>
+    </message>
+    <message>
+        <source>Screen Capture:</source>
+        <translation>Capture d&apos;écran :</translation>
+    </message>
+    <message>
+        <source>Open/Close webcam:</source>
+        <translation>Ouvrir/fermer la webcam :</translation>
+    </message>
+    <message>
+        <source>Show/Hide flat panel:</source>
+        <translation>Afficher/masquer la barre :</translation>
+    </message>
+    <message>
+        <source>Restore Hotkeys</source>
+        <translation>Rétablir les raccourcis</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>Rechercher les mises à jour automatiquement</translation>
+    </message>
+    <message>
+        <source>The program will start up automatically when computer boots.</source>
+        <translation>Lancer le programme au démarrage de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>When close main panel:</source>
+        <translation>À la fermeture de la fenêtre :</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>Rétablir par défaut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPrivacyWidget</name>
+    <message>
+        <source>Olvex Free Mirelo</source>
+        <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
+In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
+In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
+        <translation>Le système empêche l&apos;accès au micro ou à la caméra. Veuillez activer « Autoriser les applications à accéder au micro/à la caméra » :
+Sous Win 10 : Démarrer  &gt; Paramètres  &gt; Confidentialité  &gt; Microphone/Caméra.
+Sous Win 11 : Démarrer  &gt; Paramètres  &gt; Confidentialité &amp; sécurité &gt; Microphone/Caméra.</translation>
+    </message>
+    <message>
+        <source>Open Privacy under system Settings</source>
+        <translation>Ouvrir la confidentialité dans les paramètres</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;Plus d&apos;informations&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>After enabling the authorization, please retry.&lt;br&gt;If the problem still persists, please &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contact us&lt;/a&gt;.</source>
+        <translation>Après avoir accordé l&apos;autorisation, veuillez réessayer.&lt;br&gt;Si le problème persiste, &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contactez-nous&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>Capture d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Show float bar</source>
+        <translation>Afficher la barre</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Hide float bar</source>
+        <translation>Masquer la barre</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSchedule</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>New task</source>
+        <translation>Nouvelle tâche</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>Planificateur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>Nouvelle tâche</translation>
+    </message>
+    <message>
+        <source>No task schedule, click &quot;Add&quot; to create new task.</source>
+        <translation>Aucune tâche planifiée. Cliquez sur &quot;Ajouter&quot; pour en créer une.</translation>
+    </message>
+    <message>
+        <source>Tips: Software is set to boot automatically to ensure task can be done timely. You can change it in settings.</source>
+        <translation>Astuce : le logiciel démarre avec le système pour exécuter les tâches à temps. Vous pouvez modifier cela dans les paramètres.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetail</name>
+    <message>
+        <source>All DISPLAY</source>
+        <translation>TOUS LES ÉCRANS</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>ÉCRAN %1</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Custom(X:%1,Y:%2;%3x%4)</source>
+        <translation>Perso.(X:%1,Y:%2;%3x%4)</translation>
+    </message>
+    <message>
+        <source>Please set a future time as start time.</source>
+        <translation>Veuillez choisir une heure de début future.</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>La durée d&apos;enregistrement doit être d&apos;au moins 1 seconde.</translation>
+    </message>
+    <message>
+        <source>You must select at least one of Screen, Camera, Audio or Microphone.</source>
+        <translation>Sélectionnez au moins Écran, Caméra, Audio ou Microphone.</translation>
+    </message>
+    <message>
+        <source>This task overlapped in time with Task %1</source>
+        <translation>Cette tâche chevauche la tâche %1</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetailClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>Planificateur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation>Nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Please enter the task name</source>
+        <translation>Saisissez le nom de la tâche</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tues</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sam</translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation>Durée d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Loop:</source>
+        <translation>Boucle :</translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Record area</source>
+        <translation>Zone d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Écran</translation>
+    </message>
+    <message>
+        <source>System sound</source>
+        <translation>Son système</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>Webcam area</source>
+        <translation>Zone webcam</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>Éteindre après l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Tips: To make your task available, you must keep you computer not in sleep or lock mode.</source>
+        <translation>Astuce : pour que la tâche s&apos;exécute, l&apos;ordinateur ne doit pas être en veille ni verrouillé.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleModel</name>
+    <message>
+        <source>(Repeat)</source>
+        <translation>(Répéter)</translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>   Name</source>
+        <translation>   Nom</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
@@ -940,6 +1955,41 @@
     <message>
         <source>Feedback</source>
         <translation>Commentaires</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateView</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Almost finished...</source>
+        <translation>Presque terminé...</translation>
+    </message>
+    <message>
+        <source>Failed to check update, please try again.</source>
+        <translation>Échec de la vérification, veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation>Vous utilisez la dernière version.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
     </message>
 </context>
 <context>

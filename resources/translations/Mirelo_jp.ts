@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>現在のバージョン:</translation>
+    </message>
+    <message>
+        <source>Customer Support</source>
+        <translation>カスタマーサポート</translation>
+    </message>
+    <message>
+        <source>Official Website</source>
+        <translation>公式サイト</translation>
+    </message>
+</context>
+<context>
     <name>AreaSelected</name>
     <message>
         <source>Fixed region</source>
@@ -459,6 +478,65 @@
         <source>Bug Report sent failed!</source>
         <translation>バグ報告を送信できませんでした！</translation>
     </message>
+    <message>
+        <source>This desktop has no privacy page for the webcam. Make sure your user may use the video device and that no other program holds it.</source>
+        <translation>このデスクトップにはWebカメラのプライバシー設定ページがありません。ユーザーがビデオデバイスを使用でき、他のプログラムが使用していないことを確認してください。</translation>
+    </message>
+    <message>
+        <source>This desktop has no privacy page for the microphone. Make sure the sound server lets programs record and the input is not muted.</source>
+        <translation>このデスクトップにはマイクのプライバシー設定ページがありません。サウンドサーバーが録音を許可し、入力がミュートされていないことを確認してください。</translation>
+    </message>
+    <message>
+        <source>Update: failed to find product record.</source>
+        <translation>更新: 製品情報が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Update:xml data error.</source>
+        <translation>更新: XMLデータエラーです。</translation>
+    </message>
+    <message>
+        <source>Time out in requesting background data.</source>
+        <translation>バックグラウンドデータの要求がタイムアウトしました。</translation>
+    </message>
+    <message>
+        <source>Program can&apos;t connect to the Internet. Please check your Interent connection.</source>
+        <translation>インターネットに接続できません。インターネット接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>Other errors. Please contact our Customer Service Center.</source>
+        <translation>その他のエラーです。カスタマーサービスセンターにお問い合わせください。</translation>
+    </message>
+</context>
+<context>
+    <name>CountDownClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation>ホットキー</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Start/Stop Recording:</source>
+        <translation>録画の開始/停止:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>通常</translation>
+    </message>
+    <message>
+        <source>Pause/Resume Recording:</source>
+        <translation>録画の一時停止/再開:</translation>
+    </message>
 </context>
 <context>
     <name>CustomSelectArea</name>
@@ -813,6 +891,105 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The local file has been renamed, moved, or deleted. Do you want remove it from recording history?</source>
+        <translation>ローカルファイルの名前が変更されたか、移動または削除されました。録画履歴から削除しますか？</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>画面キャプチャ</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and stay in the list:
+%1</source>
+        <translation>次のファイルは削除できなかったため、リストに残ります:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClass</name>
+    <message>
+        <source>Record History</source>
+        <translation>録画履歴</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>通常</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>履歴</translation>
+    </message>
+    <message>
+        <source>Record more</source>
+        <translation>さらに録画</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Other tools</source>
+        <translation>その他のツール</translation>
+    </message>
+    <message>
+        <source>Convert and edit recording</source>
+        <translation>録画の変換と編集</translation>
+    </message>
+    <message>
+        <source>Burn recording into DVD/Blu-ray</source>
+        <translation>録画をDVD/Blu-rayに書き込み</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
@@ -826,12 +1003,211 @@
         <source>Task Schedule (%1)</source>
         <translation>タスクスケジュール (%1)</translation>
     </message>
+    <message>
+        <source>No webcam detected.</source>
+        <translation>Webカメラが検出されません。</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>All Display</source>
+        <translation>すべてのディスプレイ</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>領域/ウィンドウを選択</translation>
+    </message>
+    <message>
+        <source>Fixed region</source>
+        <translation>固定領域</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (全画面)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Recently used size</source>
+        <translation>最近使用したサイズ</translation>
+    </message>
+    <message>
+        <source>Record Full Screen</source>
+        <translation>全画面を録画</translation>
+    </message>
+    <message>
+        <source>Record Area</source>
+        <translation>範囲を録画</translation>
+    </message>
+    <message>
+        <source>Record Camera</source>
+        <translation>カメラを録画</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>音声を録画</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Watermark (%1)</source>
+        <translation>透かし (%1)</translation>
+    </message>
+    <message>
+        <source>Set record length (%1)</source>
+        <translation>録画時間の設定 (%1)</translation>
+    </message>
+    <message>
+        <source>Record without Webcam will change to Record Audio mode, are you sure?</source>
+        <translation>Webカメラなしで録画すると音声録音モードに切り替わります。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>ホームへ</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>画面キャプチャ</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>録画開始</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>Record Screen</source>
+        <translation>画面録画</translation>
+    </message>
+    <message>
+        <source>Record Webcam</source>
+        <translation>Webカメラ録画</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>音声録音</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>ホームへ</translation>
+    </message>
+    <message>
+        <source>Mouse Around</source>
+        <translation>マウス周辺</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>画面キャプチャ</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation>システム音声</translation>
+    </message>
+    <message>
+        <source>MicroPhone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation>600</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>録画時間:</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>録画終了時にシャットダウンする。</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>今回のみ</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>毎回</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Recording history</source>
+        <translation>録画履歴</translation>
+    </message>
+    <message>
+        <source>Set record length</source>
+        <translation>録画時間の設定</translation>
+    </message>
+    <message>
+        <source>Task schedule</source>
+        <translation>タスクスケジュール</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>选择区域</source>
+        <translation>範囲を選択</translation>
+    </message>
+    <message>
+        <source>固定区域</source>
+        <translation>固定範囲</translation>
+    </message>
+</context>
+<context>
+    <name>MyAboutView</name>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. All rights reserved.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1269,58 @@
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>スクリーンショットの保存先が無効です。設定で選択し直してください。</translation>
+    </message>
+    <message>
+        <source>Failed to save the screenshot.</source>
+        <translation>スクリーンショットを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>バグ報告</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>アップデートの確認</translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation>録画オプション</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>画面キャプチャ</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>描画</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
 </context>
 <context>
     <name>MySplashScreen</name>
@@ -913,6 +1341,54 @@
     </message>
 </context>
 <context>
+    <name>MyUpdateView</name>
+    <message>
+        <source>Current version:</source>
+        <translation>現在のバージョン:</translation>
+    </message>
+    <message>
+        <source>Update available:</source>
+        <translation>利用可能な更新:</translation>
+    </message>
+</context>
+<context>
+    <name>PatchLauncher</name>
+    <message>
+        <source>Please restart program to complete patching.</source>
+        <translation>パッチの適用を完了するには、プログラムを再起動してください。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLength</name>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>録画時間は1秒以上にしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLengthClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>録画時間:</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>録画終了時にシャットダウンする。</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>今回のみ</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>毎回</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
@@ -928,6 +1404,545 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Select output folder</source>
+        <translation>出力フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>Select screenshot folder</source>
+        <translation>スクリーンショットフォルダーの選択</translation>
+    </message>
+    <message>
+        <source>The mouse settings of this desktop could not be opened.</source>
+        <translation>このデスクトップのマウス設定を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Select color</source>
+        <translation>色の選択</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>The hotkey is alreay in use, please change it.</source>
+        <translation>このホットキーは既に使用されています。変更してください。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsClass</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>   Recording</source>
+        <translation>   録画</translation>
+    </message>
+    <message>
+        <source>   Output</source>
+        <translation>   出力</translation>
+    </message>
+    <message>
+        <source>   Mouse</source>
+        <translation>   マウス</translation>
+    </message>
+    <message>
+        <source>   Hotkeys</source>
+        <translation>   ホットキー</translation>
+    </message>
+    <message>
+        <source>   Others</source>
+        <translation>   その他</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>録画</translation>
+    </message>
+    <message>
+        <source>Show countdown before recording</source>
+        <translation>録画前にカウントダウンを表示</translation>
+    </message>
+    <message>
+        <source>Beep on start recording</source>
+        <translation>録画開始時にビープ音を鳴らす</translation>
+    </message>
+    <message>
+        <source>Show recording boundary</source>
+        <translation>録画範囲の枠を表示</translation>
+    </message>
+    <message>
+        <source>Hide flat bar when recording</source>
+        <translation>録画中はフローティングバーを隠す</translation>
+    </message>
+    <message>
+        <source>Allow to move the recording region when recording</source>
+        <translation>録画中に録画範囲の移動を許可</translation>
+    </message>
+    <message>
+        <source>Hide desktop icons when recording</source>
+        <translation>録画中はデスクトップアイコンを隠す</translation>
+    </message>
+    <message>
+        <source>Auto hide the system taskbar when recording</source>
+        <translation>録画中はタスクバーを自動的に隠す</translation>
+    </message>
+    <message>
+        <source>Hide main interface when you take screenshot</source>
+        <translation>スクリーンショット時にメイン画面を隠す</translation>
+    </message>
+    <message>
+        <source>Auto open history when end recording</source>
+        <translation>録画終了時に履歴を自動的に開く</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Location of output files:</source>
+        <translation>出力ファイルの保存先:</translation>
+    </message>
+    <message>
+        <source>Location of screenshot files:</source>
+        <translation>スクリーンショットの保存先:</translation>
+    </message>
+    <message>
+        <source>Screenshot format:</source>
+        <translation>スクリーンショット形式:</translation>
+    </message>
+    <message>
+        <source>Video format:</source>
+        <translation>ビデオ形式:</translation>
+    </message>
+    <message>
+        <source>Video Encoder:</source>
+        <translation>ビデオエンコーダー:</translation>
+    </message>
+    <message>
+        <source>Video quality:</source>
+        <translation>ビデオ品質:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>フレームレート:</translation>
+    </message>
+    <message>
+        <source>Audio format:</source>
+        <translation>オーディオ形式:</translation>
+    </message>
+    <message>
+        <source>Audio quality:</source>
+        <translation>オーディオ品質:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>サンプルレート:</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>Show mouse cursor</source>
+        <translation>マウスカーソルを表示</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>マウスの設定</translation>
+    </message>
+    <message>
+        <source>Record mouse clicks</source>
+        <translation>マウスクリックを録画</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>色:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>サイズ:</translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation>ホットキー</translation>
+    </message>
+    <message>
+        <source>You can select hotkeys then enter the hot keys by clickboard, we&apos;ll save them automatically. </source>
+        <translation>ホットキーを選択してキーボードでキーを入力すると、自動的に保存されます。 </translation>
+    </message>
+    <message>
+        <source>Start/Stop recording:</source>
+        <translation>録画の開始/停止:</translation>
+    </message>
+    <message>
+        <source>Pause/Resume recording:</source>
+        <translation>録画の一時停止/再開:</translation>
+    </message>
+    <message>
+        <source>Screen Capture:</source>
+        <translation>スクリーンショット:</translation>
+    </message>
+    <message>
+        <source>Open/Close webcam:</source>
+        <translation>Webカメラのオン/オフ:</translation>
+    </message>
+    <message>
+        <source>Show/Hide flat panel:</source>
+        <translation>フローティングパネルの表示/非表示:</translation>
+    </message>
+    <message>
+        <source>Restore Hotkeys</source>
+        <translation>ホットキーを元に戻す</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>更新を自動的に確認する</translation>
+    </message>
+    <message>
+        <source>The program will start up automatically when computer boots.</source>
+        <translation>コンピューターの起動時にプログラムを自動的に起動します。</translation>
+    </message>
+    <message>
+        <source>When close main panel:</source>
+        <translation>メインパネルを閉じるとき:</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>システムトレイに最小化</translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation>プログラムを終了</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPrivacyWidget</name>
+    <message>
+        <source>Olvex Free Mirelo</source>
+        <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
+In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
+In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
+        <translation>システムによりプログラムのマイクまたはカメラへのアクセスがブロックされています。「アプリがマイク/カメラにアクセスできるようにする」をオンにしてください:
+Win 10: スタート  &gt; 設定  &gt; プライバシー  &gt; マイク/カメラ
+Win 11: スタート  &gt; 設定  &gt; プライバシーとセキュリティ &gt; マイク/カメラ</translation>
+    </message>
+    <message>
+        <source>Open Privacy under system Settings</source>
+        <translation>システム設定のプライバシーを開く</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;詳細情報&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>After enabling the authorization, please retry.&lt;br&gt;If the problem still persists, please &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contact us&lt;/a&gt;.</source>
+        <translation>アクセスを許可した後、もう一度お試しください。&lt;br&gt;問題が解決しない場合は、&lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;お問い合わせ&lt;/a&gt;ください。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Show float bar</source>
+        <translation>フローティングバーを表示</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>Hide float bar</source>
+        <translation>フローティングバーを隠す</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSchedule</name>
+    <message>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>New task</source>
+        <translation>新規タスク</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>タスクスケジュール</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>新規タスク</translation>
+    </message>
+    <message>
+        <source>No task schedule, click &quot;Add&quot; to create new task.</source>
+        <translation>タスクスケジュールがありません。「追加」をクリックして新しいタスクを作成してください。</translation>
+    </message>
+    <message>
+        <source>Tips: Software is set to boot automatically to ensure task can be done timely. You can change it in settings.</source>
+        <translation>ヒント: タスクを予定どおり実行するため、ソフトウェアは自動起動に設定されています。設定で変更できます。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetail</name>
+    <message>
+        <source>All DISPLAY</source>
+        <translation>すべてのディスプレイ</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>ディスプレイ %1</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面</translation>
+    </message>
+    <message>
+        <source>Custom(X:%1,Y:%2;%3x%4)</source>
+        <translation>カスタム(X:%1,Y:%2;%3x%4)</translation>
+    </message>
+    <message>
+        <source>Please set a future time as start time.</source>
+        <translation>開始時刻には未来の時刻を設定してください。</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>録画時間は1秒以上にしてください。</translation>
+    </message>
+    <message>
+        <source>You must select at least one of Screen, Camera, Audio or Microphone.</source>
+        <translation>画面、カメラ、オーディオ、マイクのうち少なくとも1つを選択してください。</translation>
+    </message>
+    <message>
+        <source>This task overlapped in time with Task %1</source>
+        <translation>このタスクはタスク %1 と時間が重複しています</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetailClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>タスクスケジュール</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation>タスク名</translation>
+    </message>
+    <message>
+        <source>Please enter the task name</source>
+        <translation>タスク名を入力してください</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>開始時刻</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Tues</source>
+        <translation>火</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>水</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>木</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>土</translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation>録画時間</translation>
+    </message>
+    <message>
+        <source>Loop:</source>
+        <translation>ループ:</translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation>停止時刻</translation>
+    </message>
+    <message>
+        <source>Record area</source>
+        <translation>録画範囲</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>ディスプレイ</translation>
+    </message>
+    <message>
+        <source>System sound</source>
+        <translation>システム音</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>マイク</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>Webカメラ</translation>
+    </message>
+    <message>
+        <source>Webcam area</source>
+        <translation>Webカメラ領域</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>録画終了時にシャットダウンする。</translation>
+    </message>
+    <message>
+        <source>Tips: To make your task available, you must keep you computer not in sleep or lock mode.</source>
+        <translation>ヒント: タスクを実行するには、コンピューターをスリープまたはロック状態にしないでください。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleModel</name>
+    <message>
+        <source>(Repeat)</source>
+        <translation>(繰り返し)</translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>   Name</source>
+        <translation>   名前</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>ループ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
@@ -940,6 +1955,41 @@
     <message>
         <source>Feedback</source>
         <translation>フィードバック</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateView</name>
+    <message>
+        <source>Software Update</source>
+        <translation>ソフトウェアの更新</translation>
+    </message>
+    <message>
+        <source>Almost finished...</source>
+        <translation>まもなく完了します...</translation>
+    </message>
+    <message>
+        <source>Failed to check update, please try again.</source>
+        <translation>更新の確認に失敗しました。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation>最新バージョンを使用しています。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
     </message>
 </context>
 <context>

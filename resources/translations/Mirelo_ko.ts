@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>현재 버전:</translation>
+    </message>
+    <message>
+        <source>Customer Support</source>
+        <translation>고객 지원</translation>
+    </message>
+    <message>
+        <source>Official Website</source>
+        <translation>공식 웹사이트</translation>
+    </message>
+</context>
+<context>
     <name>AreaSelected</name>
     <message>
         <source>Fixed region</source>
@@ -459,6 +478,65 @@
         <source>Bug Report sent failed!</source>
         <translation>버그 신고를 보내지 못했습니다!</translation>
     </message>
+    <message>
+        <source>This desktop has no privacy page for the webcam. Make sure your user may use the video device and that no other program holds it.</source>
+        <translation>이 데스크톱에는 웹캠 개인정보 설정 페이지가 없습니다. 사용자가 비디오 장치를 사용할 수 있고 다른 프로그램이 사용 중이지 않은지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>This desktop has no privacy page for the microphone. Make sure the sound server lets programs record and the input is not muted.</source>
+        <translation>이 데스크톱에는 마이크 개인정보 설정 페이지가 없습니다. 사운드 서버가 녹음을 허용하고 입력이 음소거되지 않았는지 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Update: failed to find product record.</source>
+        <translation>업데이트: 제품 정보를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Update:xml data error.</source>
+        <translation>업데이트: XML 데이터 오류입니다.</translation>
+    </message>
+    <message>
+        <source>Time out in requesting background data.</source>
+        <translation>백그라운드 데이터 요청 시간이 초과되었습니다.</translation>
+    </message>
+    <message>
+        <source>Program can&apos;t connect to the Internet. Please check your Interent connection.</source>
+        <translation>인터넷에 연결할 수 없습니다. 인터넷 연결을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Other errors. Please contact our Customer Service Center.</source>
+        <translation>기타 오류입니다. 고객 서비스 센터에 문의하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>CountDownClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>제어</translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Start/Stop Recording:</source>
+        <translation>녹화 시작/중지:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Pause/Resume Recording:</source>
+        <translation>녹화 일시 정지/재개:</translation>
+    </message>
 </context>
 <context>
     <name>CustomSelectArea</name>
@@ -813,6 +891,105 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The local file has been renamed, moved, or deleted. Do you want remove it from recording history?</source>
+        <translation>로컬 파일의 이름이 변경되었거나 이동 또는 삭제되었습니다. 녹화 기록에서 제거하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>모두 표시</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>비디오</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and stay in the list:
+%1</source>
+        <translation>다음 파일은 삭제할 수 없어 목록에 남아 있습니다:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClass</name>
+    <message>
+        <source>Record History</source>
+        <translation>녹화 기록</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>최대화</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>Record more</source>
+        <translation>더 녹화하기</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>모두 제거</translation>
+    </message>
+    <message>
+        <source>Other tools</source>
+        <translation>기타 도구</translation>
+    </message>
+    <message>
+        <source>Convert and edit recording</source>
+        <translation>녹화 파일 변환 및 편집</translation>
+    </message>
+    <message>
+        <source>Burn recording into DVD/Blu-ray</source>
+        <translation>녹화 파일을 DVD/Blu-ray로 굽기</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+</context>
+<context>
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
@@ -826,12 +1003,211 @@
         <source>Task Schedule (%1)</source>
         <translation>작업 예약 (%1)</translation>
     </message>
+    <message>
+        <source>No webcam detected.</source>
+        <translation>웹캠이 감지되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>All Display</source>
+        <translation>모든 디스플레이</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>영역/창 선택</translation>
+    </message>
+    <message>
+        <source>Fixed region</source>
+        <translation>고정 영역</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (전체 화면)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>Recently used size</source>
+        <translation>최근 사용한 크기</translation>
+    </message>
+    <message>
+        <source>Record Full Screen</source>
+        <translation>전체 화면 녹화</translation>
+    </message>
+    <message>
+        <source>Record Area</source>
+        <translation>영역 녹화</translation>
+    </message>
+    <message>
+        <source>Record Camera</source>
+        <translation>카메라 녹화</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>오디오 녹음</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Watermark (%1)</source>
+        <translation>워터마크 (%1)</translation>
+    </message>
+    <message>
+        <source>Set record length (%1)</source>
+        <translation>녹화 시간 설정 (%1)</translation>
+    </message>
+    <message>
+        <source>Record without Webcam will change to Record Audio mode, are you sure?</source>
+        <translation>웹캠 없이 녹화하면 오디오 녹음 모드로 전환됩니다. 계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>홈으로</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>녹화 시작</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>Record Screen</source>
+        <translation>화면 녹화</translation>
+    </message>
+    <message>
+        <source>Record Webcam</source>
+        <translation>웹캠 녹화</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>오디오 녹음</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>홈으로</translation>
+    </message>
+    <message>
+        <source>Mouse Around</source>
+        <translation>마우스 주변</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation>시스템 사운드</translation>
+    </message>
+    <message>
+        <source>MicroPhone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation>600</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>녹화 시간:</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>녹화가 끝나면 시스템 종료</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>이번만</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>매번</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Recording history</source>
+        <translation>녹화 기록</translation>
+    </message>
+    <message>
+        <source>Set record length</source>
+        <translation>녹화 시간 설정</translation>
+    </message>
+    <message>
+        <source>Task schedule</source>
+        <translation>작업 예약</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>워터마크</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>选择区域</source>
+        <translation>영역 선택</translation>
+    </message>
+    <message>
+        <source>固定区域</source>
+        <translation>고정 영역</translation>
+    </message>
+</context>
+<context>
+    <name>MyAboutView</name>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2. All rights reserved.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1269,58 @@
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>스크린샷 저장 위치가 올바르지 않습니다. 설정에서 다시 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Failed to save the screenshot.</source>
+        <translation>스크린샷을 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>사용자 가이드</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>버그 신고</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation>녹화 옵션</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>그리기</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>사용자 가이드</translation>
+    </message>
 </context>
 <context>
     <name>MySplashScreen</name>
@@ -913,6 +1341,54 @@
     </message>
 </context>
 <context>
+    <name>MyUpdateView</name>
+    <message>
+        <source>Current version:</source>
+        <translation>현재 버전:</translation>
+    </message>
+    <message>
+        <source>Update available:</source>
+        <translation>사용 가능한 업데이트:</translation>
+    </message>
+</context>
+<context>
+    <name>PatchLauncher</name>
+    <message>
+        <source>Please restart program to complete patching.</source>
+        <translation>패치를 완료하려면 프로그램을 다시 시작하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLength</name>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>녹화 시간은 1초 이상이어야 합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLengthClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>녹화 시간:</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>녹화가 끝나면 시스템 종료</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>이번만</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>매번</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
@@ -928,6 +1404,545 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Select output folder</source>
+        <translation>출력 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Select screenshot folder</source>
+        <translation>스크린샷 폴더 선택</translation>
+    </message>
+    <message>
+        <source>The mouse settings of this desktop could not be opened.</source>
+        <translation>이 데스크톱의 마우스 설정을 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Select color</source>
+        <translation>색상 선택</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>폴더 선택</translation>
+    </message>
+    <message>
+        <source>The hotkey is alreay in use, please change it.</source>
+        <translation>이미 사용 중인 단축키입니다. 변경하세요.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsClass</name>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>   Recording</source>
+        <translation>   녹화</translation>
+    </message>
+    <message>
+        <source>   Output</source>
+        <translation>   출력</translation>
+    </message>
+    <message>
+        <source>   Mouse</source>
+        <translation>   마우스</translation>
+    </message>
+    <message>
+        <source>   Hotkeys</source>
+        <translation>   단축키</translation>
+    </message>
+    <message>
+        <source>   Others</source>
+        <translation>   기타</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>녹화</translation>
+    </message>
+    <message>
+        <source>Show countdown before recording</source>
+        <translation>녹화 전 카운트다운 표시</translation>
+    </message>
+    <message>
+        <source>Beep on start recording</source>
+        <translation>녹화 시작 시 알림음</translation>
+    </message>
+    <message>
+        <source>Show recording boundary</source>
+        <translation>녹화 영역 테두리 표시</translation>
+    </message>
+    <message>
+        <source>Hide flat bar when recording</source>
+        <translation>녹화 중 플로팅 바 숨기기</translation>
+    </message>
+    <message>
+        <source>Allow to move the recording region when recording</source>
+        <translation>녹화 중 녹화 영역 이동 허용</translation>
+    </message>
+    <message>
+        <source>Hide desktop icons when recording</source>
+        <translation>녹화 중 바탕 화면 아이콘 숨기기</translation>
+    </message>
+    <message>
+        <source>Auto hide the system taskbar when recording</source>
+        <translation>녹화 중 작업 표시줄 자동 숨기기</translation>
+    </message>
+    <message>
+        <source>Hide main interface when you take screenshot</source>
+        <translation>스크린샷 촬영 시 메인 화면 숨기기</translation>
+    </message>
+    <message>
+        <source>Auto open history when end recording</source>
+        <translation>녹화가 끝나면 기록 자동 열기</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <source>Location of output files:</source>
+        <translation>출력 파일 위치:</translation>
+    </message>
+    <message>
+        <source>Location of screenshot files:</source>
+        <translation>스크린샷 파일 위치:</translation>
+    </message>
+    <message>
+        <source>Screenshot format:</source>
+        <translation>스크린샷 형식:</translation>
+    </message>
+    <message>
+        <source>Video format:</source>
+        <translation>비디오 형식:</translation>
+    </message>
+    <message>
+        <source>Video Encoder:</source>
+        <translation>비디오 인코더:</translation>
+    </message>
+    <message>
+        <source>Video quality:</source>
+        <translation>비디오 품질:</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>프레임 속도:</translation>
+    </message>
+    <message>
+        <source>Audio format:</source>
+        <translation>오디오 형식:</translation>
+    </message>
+    <message>
+        <source>Audio quality:</source>
+        <translation>오디오 품질:</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>샘플 속도:</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>마우스</translation>
+    </message>
+    <message>
+        <source>Show mouse cursor</source>
+        <translation>마우스 커서 표시</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>마우스 설정</translation>
+    </message>
+    <message>
+        <source>Record mouse clicks</source>
+        <translation>마우스 클릭 녹화</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>색상:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>크기:</translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>You can select hotkeys then enter the hot keys by clickboard, we&apos;ll save them automatically. </source>
+        <translation>단축키를 선택한 후 키보드로 키를 입력하면 자동으로 저장됩니다. </translation>
+    </message>
+    <message>
+        <source>Start/Stop recording:</source>
+        <translation>녹화 시작/중지:</translation>
+    </message>
+    <message>
+        <source>Pause/Resume recording:</source>
+        <translation>녹화 일시 정지/재개:</translation>
+    </message>
+    <message>
+        <source>Screen Capture:</source>
+        <translation>화면 캡처:</translation>
+    </message>
+    <message>
+        <source>Open/Close webcam:</source>
+        <translation>웹캠 켜기/끄기:</translation>
+    </message>
+    <message>
+        <source>Show/Hide flat panel:</source>
+        <translation>플로팅 패널 표시/숨기기:</translation>
+    </message>
+    <message>
+        <source>Restore Hotkeys</source>
+        <translation>단축키 복원</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>업데이트 자동 확인</translation>
+    </message>
+    <message>
+        <source>The program will start up automatically when computer boots.</source>
+        <translation>컴퓨터가 부팅되면 프로그램이 자동으로 시작됩니다.</translation>
+    </message>
+    <message>
+        <source>When close main panel:</source>
+        <translation>메인 패널을 닫을 때:</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>시스템 트레이로 최소화</translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation>프로그램 종료</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPrivacyWidget</name>
+    <message>
+        <source>Olvex Free Mirelo</source>
+        <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
+In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
+In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
+        <translation>시스템에서 프로그램의 마이크 또는 카메라 접근을 차단했습니다. &apos;앱에서 마이크/카메라에 액세스하도록 허용&apos;을 켜세요:
+Win 10: 시작  &gt; 설정  &gt; 개인 정보  &gt; 마이크/카메라
+Win 11: 시작  &gt; 설정  &gt; 개인 정보 및 보안 &gt; 마이크/카메라</translation>
+    </message>
+    <message>
+        <source>Open Privacy under system Settings</source>
+        <translation>시스템 설정에서 개인 정보 열기</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;자세한 정보&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>After enabling the authorization, please retry.&lt;br&gt;If the problem still persists, please &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contact us&lt;/a&gt;.</source>
+        <translation>권한을 허용한 후 다시 시도하세요.&lt;br&gt;문제가 계속되면 &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;문의하세요&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>화면 캡처</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>환경 설정</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>Show float bar</source>
+        <translation>플로팅 바 표시</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>재개</translation>
+    </message>
+    <message>
+        <source>Hide float bar</source>
+        <translation>플로팅 바 숨기기</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSchedule</name>
+    <message>
+        <source>Enable</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>New task</source>
+        <translation>새 작업</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>작업 예약</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>새 작업</translation>
+    </message>
+    <message>
+        <source>No task schedule, click &quot;Add&quot; to create new task.</source>
+        <translation>예약된 작업이 없습니다. &quot;추가&quot;를 클릭하여 새 작업을 만드세요.</translation>
+    </message>
+    <message>
+        <source>Tips: Software is set to boot automatically to ensure task can be done timely. You can change it in settings.</source>
+        <translation>팁: 작업이 제때 실행되도록 프로그램이 자동 시작으로 설정되어 있습니다. 설정에서 변경할 수 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetail</name>
+    <message>
+        <source>All DISPLAY</source>
+        <translation>모든 디스플레이</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>디스플레이 %1</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>Custom(X:%1,Y:%2;%3x%4)</source>
+        <translation>사용자 지정(X:%1,Y:%2;%3x%4)</translation>
+    </message>
+    <message>
+        <source>Please set a future time as start time.</source>
+        <translation>시작 시간을 미래 시간으로 설정하세요.</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>녹화 시간은 1초 이상이어야 합니다.</translation>
+    </message>
+    <message>
+        <source>You must select at least one of Screen, Camera, Audio or Microphone.</source>
+        <translation>화면, 카메라, 오디오, 마이크 중 하나 이상을 선택해야 합니다.</translation>
+    </message>
+    <message>
+        <source>This task overlapped in time with Task %1</source>
+        <translation>이 작업은 작업 %1과(와) 시간이 겹칩니다</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetailClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>작업 예약</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation>작업 이름</translation>
+    </message>
+    <message>
+        <source>Please enter the task name</source>
+        <translation>작업 이름을 입력하세요</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>시작 시간</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>반복</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>일</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>월</translation>
+    </message>
+    <message>
+        <source>Tues</source>
+        <translation>화</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>수</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>목</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>금</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>토</translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation>녹화 시간</translation>
+    </message>
+    <message>
+        <source>Loop:</source>
+        <translation>반복 횟수:</translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation>중지 시간</translation>
+    </message>
+    <message>
+        <source>Record area</source>
+        <translation>녹화 영역</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>디스플레이</translation>
+    </message>
+    <message>
+        <source>System sound</source>
+        <translation>시스템 사운드</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>볼륨</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>마이크</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>웹캠</translation>
+    </message>
+    <message>
+        <source>Webcam area</source>
+        <translation>웹캠 영역</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>녹화가 끝나면 시스템 종료</translation>
+    </message>
+    <message>
+        <source>Tips: To make your task available, you must keep you computer not in sleep or lock mode.</source>
+        <translation>팁: 작업을 실행하려면 컴퓨터가 절전 모드나 잠금 상태가 되지 않도록 하세요.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleModel</name>
+    <message>
+        <source>(Repeat)</source>
+        <translation>(반복)</translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation>수동</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>사용 안 함</translation>
+    </message>
+    <message>
+        <source>   Name</source>
+        <translation>   이름</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>길이</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>반복 횟수</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
@@ -940,6 +1955,41 @@
     <message>
         <source>Feedback</source>
         <translation>피드백</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateView</name>
+    <message>
+        <source>Software Update</source>
+        <translation>소프트웨어 업데이트</translation>
+    </message>
+    <message>
+        <source>Almost finished...</source>
+        <translation>거의 완료되었습니다...</translation>
+    </message>
+    <message>
+        <source>Failed to check update, please try again.</source>
+        <translation>업데이트를 확인하지 못했습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>다시 시도</translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation>최신 버전을 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>건너뛰기</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>Customer Support</source>
+        <translation>客户支持</translation>
+    </message>
+    <message>
+        <source>Official Website</source>
+        <translation>官方网站</translation>
+    </message>
+</context>
+<context>
     <name>AreaSelected</name>
     <message>
         <source>Fixed region</source>
@@ -459,6 +478,65 @@
         <source>Bug Report sent failed!</source>
         <translation>错误报告发送失败！</translation>
     </message>
+    <message>
+        <source>This desktop has no privacy page for the webcam. Make sure your user may use the video device and that no other program holds it.</source>
+        <translation>此桌面没有摄像头隐私设置页面。请确认当前用户有权使用视频设备，且没有其他程序正在占用它。</translation>
+    </message>
+    <message>
+        <source>This desktop has no privacy page for the microphone. Make sure the sound server lets programs record and the input is not muted.</source>
+        <translation>此桌面没有麦克风隐私设置页面。请确认声音服务器允许程序录音，且输入未被静音。</translation>
+    </message>
+    <message>
+        <source>Update: failed to find product record.</source>
+        <translation>更新：未找到产品记录。</translation>
+    </message>
+    <message>
+        <source>Update:xml data error.</source>
+        <translation>更新：XML 数据错误。</translation>
+    </message>
+    <message>
+        <source>Time out in requesting background data.</source>
+        <translation>请求后台数据超时。</translation>
+    </message>
+    <message>
+        <source>Program can&apos;t connect to the Internet. Please check your Interent connection.</source>
+        <translation>程序无法连接到互联网，请检查网络连接。</translation>
+    </message>
+    <message>
+        <source>Other errors. Please contact our Customer Service Center.</source>
+        <translation>其他错误，请联系我们的客服中心。</translation>
+    </message>
+</context>
+<context>
+    <name>CountDownClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>控制</translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Start/Stop Recording:</source>
+        <translation>开始/停止录制：</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Pause/Resume Recording:</source>
+        <translation>暂停/继续录制：</translation>
+    </message>
 </context>
 <context>
     <name>CustomSelectArea</name>
@@ -813,6 +891,105 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The local file has been renamed, moved, or deleted. Do you want remove it from recording history?</source>
+        <translation>本地文件已被重命名、移动或删除。是否将其从录制历史中移除？</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>显示全部</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and stay in the list:
+%1</source>
+        <translation>以下文件无法删除，仍保留在列表中：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClass</name>
+    <message>
+        <source>Record History</source>
+        <translation>录制历史</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Record more</source>
+        <translation>继续录制</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>全部移除</translation>
+    </message>
+    <message>
+        <source>Other tools</source>
+        <translation>其他工具</translation>
+    </message>
+    <message>
+        <source>Convert and edit recording</source>
+        <translation>转换和编辑录像</translation>
+    </message>
+    <message>
+        <source>Burn recording into DVD/Blu-ray</source>
+        <translation>将录像刻录到 DVD/蓝光</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
+<context>
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
@@ -826,12 +1003,211 @@
         <source>Task Schedule (%1)</source>
         <translation>任务计划 (%1)</translation>
     </message>
+    <message>
+        <source>No webcam detected.</source>
+        <translation>未检测到摄像头。</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>All Display</source>
+        <translation>所有显示器</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>显示器 %1</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>选择区域/窗口</translation>
+    </message>
+    <message>
+        <source>Fixed region</source>
+        <translation>固定区域</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (全屏)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Recently used size</source>
+        <translation>最近使用的尺寸</translation>
+    </message>
+    <message>
+        <source>Record Full Screen</source>
+        <translation>录制全屏</translation>
+    </message>
+    <message>
+        <source>Record Area</source>
+        <translation>录制区域</translation>
+    </message>
+    <message>
+        <source>Record Camera</source>
+        <translation>录制摄像头</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>录制音频</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>显示器 %1</translation>
+    </message>
+    <message>
+        <source>Watermark (%1)</source>
+        <translation>水印 (%1)</translation>
+    </message>
+    <message>
+        <source>Set record length (%1)</source>
+        <translation>设置录制时长 (%1)</translation>
+    </message>
+    <message>
+        <source>Record without Webcam will change to Record Audio mode, are you sure?</source>
+        <translation>不使用摄像头录制将切换到录制音频模式，确定吗？</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>返回主页</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>开始录制</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>Record Screen</source>
+        <translation>录制屏幕</translation>
+    </message>
+    <message>
+        <source>Record Webcam</source>
+        <translation>录制摄像头</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>录制音频</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>返回主页</translation>
+    </message>
+    <message>
+        <source>Mouse Around</source>
+        <translation>鼠标周围</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation>系统声音</translation>
+    </message>
+    <message>
+        <source>MicroPhone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation>600</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>录制时长：</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>录制结束后关机。</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>仅本次</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>每次</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Recording history</source>
+        <translation>录制历史</translation>
+    </message>
+    <message>
+        <source>Set record length</source>
+        <translation>设置录制时长</translation>
+    </message>
+    <message>
+        <source>Task schedule</source>
+        <translation>计划任务</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>水印</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>选择区域</source>
+        <translation>选择区域</translation>
+    </message>
+    <message>
+        <source>固定区域</source>
+        <translation>固定区域</translation>
+    </message>
+</context>
+<context>
+    <name>MyAboutView</name>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2。保留所有权利。</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1269,58 @@
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>截图保存位置无效，请在设置中重新选择。</translation>
+    </message>
+    <message>
+        <source>Failed to save the screenshot.</source>
+        <translation>保存截图失败。</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>用户指南</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>错误报告</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation>录制选项</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>绘制</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>用户指南</translation>
+    </message>
 </context>
 <context>
     <name>MySplashScreen</name>
@@ -913,6 +1341,54 @@
     </message>
 </context>
 <context>
+    <name>MyUpdateView</name>
+    <message>
+        <source>Current version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message>
+        <source>Update available:</source>
+        <translation>可用更新：</translation>
+    </message>
+</context>
+<context>
+    <name>PatchLauncher</name>
+    <message>
+        <source>Please restart program to complete patching.</source>
+        <translation>请重启程序以完成补丁安装。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLength</name>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>录制时长不能少于 1 秒。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLengthClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>录制时长：</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>录制结束后关机。</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>仅本次</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>每次</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
@@ -928,6 +1404,545 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Select output folder</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Select screenshot folder</source>
+        <translation>选择截图文件夹</translation>
+    </message>
+    <message>
+        <source>The mouse settings of this desktop could not be opened.</source>
+        <translation>无法打开此桌面的鼠标设置。</translation>
+    </message>
+    <message>
+        <source>Select color</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>The hotkey is alreay in use, please change it.</source>
+        <translation>该快捷键已被占用，请更换。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsClass</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>   Recording</source>
+        <translation>   录制</translation>
+    </message>
+    <message>
+        <source>   Output</source>
+        <translation>   输出</translation>
+    </message>
+    <message>
+        <source>   Mouse</source>
+        <translation>   鼠标</translation>
+    </message>
+    <message>
+        <source>   Hotkeys</source>
+        <translation>   快捷键</translation>
+    </message>
+    <message>
+        <source>   Others</source>
+        <translation>   其他</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <source>Show countdown before recording</source>
+        <translation>录制前显示倒计时</translation>
+    </message>
+    <message>
+        <source>Beep on start recording</source>
+        <translation>开始录制时发出提示音</translation>
+    </message>
+    <message>
+        <source>Show recording boundary</source>
+        <translation>显示录制边框</translation>
+    </message>
+    <message>
+        <source>Hide flat bar when recording</source>
+        <translation>录制时隐藏悬浮条</translation>
+    </message>
+    <message>
+        <source>Allow to move the recording region when recording</source>
+        <translation>录制时允许移动录制区域</translation>
+    </message>
+    <message>
+        <source>Hide desktop icons when recording</source>
+        <translation>录制时隐藏桌面图标</translation>
+    </message>
+    <message>
+        <source>Auto hide the system taskbar when recording</source>
+        <translation>录制时自动隐藏系统任务栏</translation>
+    </message>
+    <message>
+        <source>Hide main interface when you take screenshot</source>
+        <translation>截图时隐藏主界面</translation>
+    </message>
+    <message>
+        <source>Auto open history when end recording</source>
+        <translation>录制结束后自动打开历史记录</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Location of output files:</source>
+        <translation>输出文件位置：</translation>
+    </message>
+    <message>
+        <source>Location of screenshot files:</source>
+        <translation>截图文件位置：</translation>
+    </message>
+    <message>
+        <source>Screenshot format:</source>
+        <translation>截图格式：</translation>
+    </message>
+    <message>
+        <source>Video format:</source>
+        <translation>视频格式：</translation>
+    </message>
+    <message>
+        <source>Video Encoder:</source>
+        <translation>视频编码器：</translation>
+    </message>
+    <message>
+        <source>Video quality:</source>
+        <translation>视频质量：</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>帧率：</translation>
+    </message>
+    <message>
+        <source>Audio format:</source>
+        <translation>音频格式：</translation>
+    </message>
+    <message>
+        <source>Audio quality:</source>
+        <translation>音频质量：</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>采样率：</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Show mouse cursor</source>
+        <translation>显示鼠标指针</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>Record mouse clicks</source>
+        <translation>录制鼠标点击</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>颜色:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小:</translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>You can select hotkeys then enter the hot keys by clickboard, we&apos;ll save them automatically. </source>
+        <translation>选中快捷键后用键盘输入新的按键，系统将自动保存。 </translation>
+    </message>
+    <message>
+        <source>Start/Stop recording:</source>
+        <translation>开始/停止录制：</translation>
+    </message>
+    <message>
+        <source>Pause/Resume recording:</source>
+        <translation>暂停/继续录制：</translation>
+    </message>
+    <message>
+        <source>Screen Capture:</source>
+        <translation>截图：</translation>
+    </message>
+    <message>
+        <source>Open/Close webcam:</source>
+        <translation>打开/关闭摄像头：</translation>
+    </message>
+    <message>
+        <source>Show/Hide flat panel:</source>
+        <translation>显示/隐藏悬浮条：</translation>
+    </message>
+    <message>
+        <source>Restore Hotkeys</source>
+        <translation>恢复默认快捷键</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>自动检查更新</translation>
+    </message>
+    <message>
+        <source>The program will start up automatically when computer boots.</source>
+        <translation>开机时自动启动程序。</translation>
+    </message>
+    <message>
+        <source>When close main panel:</source>
+        <translation>关闭主面板时：</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>最小化到系统托盘</translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPrivacyWidget</name>
+    <message>
+        <source>Olvex Free Mirelo</source>
+        <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
+In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
+In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
+        <translation>系统阻止程序访问麦克风或摄像头，请开启“允许应用访问你的麦克风/相机”：
+Win 10：开始 &gt; 设置 &gt; 隐私 &gt; 麦克风/相机。
+Win 11：开始 &gt; 设置 &gt; 隐私和安全性 &gt; 麦克风/相机。</translation>
+    </message>
+    <message>
+        <source>Open Privacy under system Settings</source>
+        <translation>打开系统设置中的隐私</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;了解更多&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>After enabling the authorization, please retry.&lt;br&gt;If the problem still persists, please &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contact us&lt;/a&gt;.</source>
+        <translation>开启授权后请重试。&lt;br&gt;如果问题仍然存在，请&lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;联系我们&lt;/a&gt;。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Show float bar</source>
+        <translation>显示悬浮条</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Hide float bar</source>
+        <translation>隐藏悬浮条</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSchedule</name>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>New task</source>
+        <translation>新建任务</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>计划任务</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>新建任务</translation>
+    </message>
+    <message>
+        <source>No task schedule, click &quot;Add&quot; to create new task.</source>
+        <translation>暂无计划任务，点击“添加”创建新任务。</translation>
+    </message>
+    <message>
+        <source>Tips: Software is set to boot automatically to ensure task can be done timely. You can change it in settings.</source>
+        <translation>提示：软件已设为开机自启动，以确保任务按时执行。可在设置中更改。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetail</name>
+    <message>
+        <source>All DISPLAY</source>
+        <translation>所有显示器</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>显示器 %1</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Custom(X:%1,Y:%2;%3x%4)</source>
+        <translation>自定义(X:%1,Y:%2;%3x%4)</translation>
+    </message>
+    <message>
+        <source>Please set a future time as start time.</source>
+        <translation>请将开始时间设为将来的时间。</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>录制时长不能少于 1 秒。</translation>
+    </message>
+    <message>
+        <source>You must select at least one of Screen, Camera, Audio or Microphone.</source>
+        <translation>请至少选择屏幕、摄像头、音频或麦克风中的一项。</translation>
+    </message>
+    <message>
+        <source>This task overlapped in time with Task %1</source>
+        <translation>此任务与任务 %1 时间重叠</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetailClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>计划任务</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation>任务名称</translation>
+    </message>
+    <message>
+        <source>Please enter the task name</source>
+        <translation>请输入任务名称</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>重复</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>周日</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>周一</translation>
+    </message>
+    <message>
+        <source>Tues</source>
+        <translation>周二</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>周三</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>周四</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>周五</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>周六</translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation>录制时长</translation>
+    </message>
+    <message>
+        <source>Loop:</source>
+        <translation>循环：</translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation>停止时间</translation>
+    </message>
+    <message>
+        <source>Record area</source>
+        <translation>录制区域</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示器</translation>
+    </message>
+    <message>
+        <source>System sound</source>
+        <translation>系统声音</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Webcam area</source>
+        <translation>摄像头区域</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>录制结束后关机。</translation>
+    </message>
+    <message>
+        <source>Tips: To make your task available, you must keep you computer not in sleep or lock mode.</source>
+        <translation>提示：为确保任务正常执行，请勿让计算机进入睡眠或锁定状态。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleModel</name>
+    <message>
+        <source>(Repeat)</source>
+        <translation>(重复)</translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>禁用</translation>
+    </message>
+    <message>
+        <source>   Name</source>
+        <translation>   名称</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>循环</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
@@ -940,6 +1955,41 @@
     <message>
         <source>Feedback</source>
         <translation>反馈</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateView</name>
+    <message>
+        <source>Software Update</source>
+        <translation>软件更新</translation>
+    </message>
+    <message>
+        <source>Almost finished...</source>
+        <translation>即将完成...</translation>
+    </message>
+    <message>
+        <source>Failed to check update, please try again.</source>
+        <translation>检查更新失败，请重试。</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation>您正在使用最新版本。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>跳过</translation>
     </message>
 </context>
 <context>

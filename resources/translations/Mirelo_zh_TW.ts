@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Current Version:</source>
+        <translation>目前版本：</translation>
+    </message>
+    <message>
+        <source>Customer Support</source>
+        <translation>客戶支援</translation>
+    </message>
+    <message>
+        <source>Official Website</source>
+        <translation>官方網站</translation>
+    </message>
+</context>
+<context>
     <name>AreaSelected</name>
     <message>
         <source>Fixed region</source>
@@ -459,6 +478,65 @@
         <source>Bug Report sent failed!</source>
         <translation>錯誤回報傳送失敗！</translation>
     </message>
+    <message>
+        <source>This desktop has no privacy page for the webcam. Make sure your user may use the video device and that no other program holds it.</source>
+        <translation>此桌面沒有網路攝影機隱私權設定頁面。請確認目前使用者有權使用視訊裝置，且沒有其他程式正在佔用它。</translation>
+    </message>
+    <message>
+        <source>This desktop has no privacy page for the microphone. Make sure the sound server lets programs record and the input is not muted.</source>
+        <translation>此桌面沒有麥克風隱私權設定頁面。請確認音訊伺服器允許程式錄音，且輸入未被靜音。</translation>
+    </message>
+    <message>
+        <source>Update: failed to find product record.</source>
+        <translation>更新：找不到產品記錄。</translation>
+    </message>
+    <message>
+        <source>Update:xml data error.</source>
+        <translation>更新：XML 資料錯誤。</translation>
+    </message>
+    <message>
+        <source>Time out in requesting background data.</source>
+        <translation>請求後台資料逾時。</translation>
+    </message>
+    <message>
+        <source>Program can&apos;t connect to the Internet. Please check your Interent connection.</source>
+        <translation>程式無法連線至網際網路，請檢查網路連線。</translation>
+    </message>
+    <message>
+        <source>Other errors. Please contact our Customer Service Center.</source>
+        <translation>其他錯誤，請聯絡我們的客服中心。</translation>
+    </message>
+</context>
+<context>
+    <name>CountDownClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>控制</translation>
+    </message>
+    <message>
+        <source>HotKey</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Start/Stop Recording:</source>
+        <translation>開始/停止錄製：</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Pause/Resume Recording:</source>
+        <translation>暫停/繼續錄製：</translation>
+    </message>
 </context>
 <context>
     <name>CustomSelectArea</name>
@@ -813,6 +891,105 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The local file has been renamed, moved, or deleted. Do you want remove it from recording history?</source>
+        <translation>本機檔案已被重新命名、移動或刪除。是否將其從錄製記錄中移除？</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>顯示全部</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>視訊</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音訊</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>These files could not be deleted and stay in the list:
+%1</source>
+        <translation>以下檔案無法刪除，仍保留在清單中：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClass</name>
+    <message>
+        <source>Record History</source>
+        <translation>錄製記錄</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>歷史記錄</translation>
+    </message>
+    <message>
+        <source>Record more</source>
+        <translation>繼續錄製</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>全部移除</translation>
+    </message>
+    <message>
+        <source>Other tools</source>
+        <translation>其他工具</translation>
+    </message>
+    <message>
+        <source>Convert and edit recording</source>
+        <translation>轉換和編輯錄影</translation>
+    </message>
+    <message>
+        <source>Burn recording into DVD/Blu-ray</source>
+        <translation>將錄影燒錄至 DVD/藍光</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+</context>
+<context>
     <name>Mirelo</name>
     <message>
         <source>Failed to open the camera.</source>
@@ -826,12 +1003,211 @@
         <source>Task Schedule (%1)</source>
         <translation>排程工作 (%1)</translation>
     </message>
+    <message>
+        <source>No webcam detected.</source>
+        <translation>未偵測到網路攝影機。</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>All Display</source>
+        <translation>所有顯示器</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Select region/window</source>
+        <translation>選取區域/視窗</translation>
+    </message>
+    <message>
+        <source>Fixed region</source>
+        <translation>固定區域</translation>
+    </message>
+    <message>
+        <source>%1x%2 (FullScreen)</source>
+        <translation>%1x%2 (全螢幕)</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Recently used size</source>
+        <translation>最近使用的尺寸</translation>
+    </message>
+    <message>
+        <source>Record Full Screen</source>
+        <translation>錄製全螢幕</translation>
+    </message>
+    <message>
+        <source>Record Area</source>
+        <translation>錄製區域</translation>
+    </message>
+    <message>
+        <source>Record Camera</source>
+        <translation>錄製攝影機</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>錄製音訊</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Watermark (%1)</source>
+        <translation>浮水印 (%1)</translation>
+    </message>
+    <message>
+        <source>Set record length (%1)</source>
+        <translation>設定錄製長度 (%1)</translation>
+    </message>
+    <message>
+        <source>Record without Webcam will change to Record Audio mode, are you sure?</source>
+        <translation>不使用網路攝影機錄製將切換為錄製音訊模式，確定嗎？</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>返回首頁</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>Start recording</source>
+        <translation>開始錄製</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>Record Screen</source>
+        <translation>錄製螢幕</translation>
+    </message>
+    <message>
+        <source>Record Webcam</source>
+        <translation>錄製網路攝影機</translation>
+    </message>
+    <message>
+        <source>Record Audio</source>
+        <translation>錄製音訊</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>螢幕擷取</translation>
+    </message>
+    <message>
+        <source>Go home</source>
+        <translation>返回首頁</translation>
+    </message>
+    <message>
+        <source>Mouse Around</source>
+        <translation>滑鼠周圍</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>System Sound</source>
+        <translation>系統聲音</translation>
+    </message>
+    <message>
+        <source>MicroPhone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>網路攝影機</translation>
+    </message>
+    <message>
+        <source>800</source>
+        <translation>800</translation>
+    </message>
+    <message>
+        <source>600</source>
+        <translation>600</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>錄製長度：</translation>
+    </message>
+    <message>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>錄製結束後關機。</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>僅限本次</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>每次</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Recording history</source>
+        <translation>錄製記錄</translation>
+    </message>
+    <message>
+        <source>Set record length</source>
+        <translation>設定錄製長度</translation>
+    </message>
+    <message>
+        <source>Task schedule</source>
+        <translation>排程工作</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>浮水印</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>选择区域</source>
+        <translation>選擇區域</translation>
+    </message>
+    <message>
+        <source>固定区域</source>
+        <translation>固定區域</translation>
+    </message>
+</context>
+<context>
+    <name>MyAboutView</name>
+    <message>
+        <source>Copyright © %1 %2. All rights reserved.</source>
+        <translation>Copyright © %1 %2。保留所有權利。</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1269,58 @@
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
+    <message>
+        <source>The location of screenshot files is not valid, please reselect it in settings.</source>
+        <translation>截圖儲存位置無效，請在設定中重新選擇。</translation>
+    </message>
+    <message>
+        <source>Failed to save the screenshot.</source>
+        <translation>儲存螢幕截圖失敗。</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>使用者指南</translation>
+    </message>
+    <message>
+        <source>Bug Report</source>
+        <translation>錯誤回報</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Check for update</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Record option</source>
+        <translation>錄製選項</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <translation>截圖</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>繪製</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>使用者指南</translation>
+    </message>
 </context>
 <context>
     <name>MySplashScreen</name>
@@ -913,6 +1341,54 @@
     </message>
 </context>
 <context>
+    <name>MyUpdateView</name>
+    <message>
+        <source>Current version:</source>
+        <translation>目前版本：</translation>
+    </message>
+    <message>
+        <source>Update available:</source>
+        <translation>可用更新：</translation>
+    </message>
+</context>
+<context>
+    <name>PatchLauncher</name>
+    <message>
+        <source>Please restart program to complete patching.</source>
+        <translation>請重新啟動程式以完成修補程式安裝。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLength</name>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>錄製時間不得少於 1 秒。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLengthClass</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Record Length:</source>
+        <translation>錄製長度：</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>錄製結束後關機。</translation>
+    </message>
+    <message>
+        <source>Only for this time</source>
+        <translation>僅限本次</translation>
+    </message>
+    <message>
+        <source>For each time</source>
+        <translation>每次</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCapturing</name>
     <message>
         <source>Save File</source>
@@ -928,6 +1404,545 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Select output folder</source>
+        <translation>選擇輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Select screenshot folder</source>
+        <translation>選擇截圖資料夾</translation>
+    </message>
+    <message>
+        <source>The mouse settings of this desktop could not be opened.</source>
+        <translation>無法開啟此桌面的滑鼠設定。</translation>
+    </message>
+    <message>
+        <source>Select color</source>
+        <translation>選擇色彩</translation>
+    </message>
+    <message>
+        <source>Select folder</source>
+        <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>The hotkey is alreay in use, please change it.</source>
+        <translation>此快速鍵已被使用，請更換。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsClass</name>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>   Recording</source>
+        <translation>   錄製</translation>
+    </message>
+    <message>
+        <source>   Output</source>
+        <translation>   輸出</translation>
+    </message>
+    <message>
+        <source>   Mouse</source>
+        <translation>   滑鼠</translation>
+    </message>
+    <message>
+        <source>   Hotkeys</source>
+        <translation>   快速鍵</translation>
+    </message>
+    <message>
+        <source>   Others</source>
+        <translation>   其他</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>錄製</translation>
+    </message>
+    <message>
+        <source>Show countdown before recording</source>
+        <translation>錄製前顯示倒數計時</translation>
+    </message>
+    <message>
+        <source>Beep on start recording</source>
+        <translation>開始錄製時發出提示音</translation>
+    </message>
+    <message>
+        <source>Show recording boundary</source>
+        <translation>顯示錄製邊框</translation>
+    </message>
+    <message>
+        <source>Hide flat bar when recording</source>
+        <translation>錄製時隱藏浮動列</translation>
+    </message>
+    <message>
+        <source>Allow to move the recording region when recording</source>
+        <translation>錄製時允許移動錄製區域</translation>
+    </message>
+    <message>
+        <source>Hide desktop icons when recording</source>
+        <translation>錄製時隱藏桌面圖示</translation>
+    </message>
+    <message>
+        <source>Auto hide the system taskbar when recording</source>
+        <translation>錄製時自動隱藏系統工作列</translation>
+    </message>
+    <message>
+        <source>Hide main interface when you take screenshot</source>
+        <translation>截圖時隱藏主視窗</translation>
+    </message>
+    <message>
+        <source>Auto open history when end recording</source>
+        <translation>錄製結束後自動開啟歷史記錄</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>輸出</translation>
+    </message>
+    <message>
+        <source>Location of output files:</source>
+        <translation>輸出檔案位置：</translation>
+    </message>
+    <message>
+        <source>Location of screenshot files:</source>
+        <translation>截圖檔案位置：</translation>
+    </message>
+    <message>
+        <source>Screenshot format:</source>
+        <translation>截圖格式：</translation>
+    </message>
+    <message>
+        <source>Video format:</source>
+        <translation>視訊格式：</translation>
+    </message>
+    <message>
+        <source>Video Encoder:</source>
+        <translation>視訊編碼器：</translation>
+    </message>
+    <message>
+        <source>Video quality:</source>
+        <translation>視訊品質：</translation>
+    </message>
+    <message>
+        <source>Frame rate:</source>
+        <translation>影格速率：</translation>
+    </message>
+    <message>
+        <source>Audio format:</source>
+        <translation>音訊格式：</translation>
+    </message>
+    <message>
+        <source>Audio quality:</source>
+        <translation>音訊品質：</translation>
+    </message>
+    <message>
+        <source>Sample rate:</source>
+        <translation>取樣率：</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>Show mouse cursor</source>
+        <translation>顯示滑鼠游標</translation>
+    </message>
+    <message>
+        <source>Mouse settings</source>
+        <translation>滑鼠設定</translation>
+    </message>
+    <message>
+        <source>Record mouse clicks</source>
+        <translation>錄製滑鼠點擊</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>顏色:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小:</translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>You can select hotkeys then enter the hot keys by clickboard, we&apos;ll save them automatically. </source>
+        <translation>選取快速鍵後用鍵盤輸入新的按鍵，系統將自動儲存。 </translation>
+    </message>
+    <message>
+        <source>Start/Stop recording:</source>
+        <translation>開始/停止錄製：</translation>
+    </message>
+    <message>
+        <source>Pause/Resume recording:</source>
+        <translation>暫停/繼續錄製：</translation>
+    </message>
+    <message>
+        <source>Screen Capture:</source>
+        <translation>螢幕擷取：</translation>
+    </message>
+    <message>
+        <source>Open/Close webcam:</source>
+        <translation>開啟/關閉網路攝影機：</translation>
+    </message>
+    <message>
+        <source>Show/Hide flat panel:</source>
+        <translation>顯示/隱藏浮動列：</translation>
+    </message>
+    <message>
+        <source>Restore Hotkeys</source>
+        <translation>還原預設快速鍵</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Automatically check for updates</source>
+        <translation>自動檢查更新</translation>
+    </message>
+    <message>
+        <source>The program will start up automatically when computer boots.</source>
+        <translation>電腦開機時自動啟動程式。</translation>
+    </message>
+    <message>
+        <source>When close main panel:</source>
+        <translation>關閉主面板時：</translation>
+    </message>
+    <message>
+        <source>Minimize to system tray</source>
+        <translation>最小化到系統匣</translation>
+    </message>
+    <message>
+        <source>Exit program</source>
+        <translation>結束程式</translation>
+    </message>
+    <message>
+        <source>Restore Default</source>
+        <translation>還原預設值</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>SystemPrivacyWidget</name>
+    <message>
+        <source>Olvex Free Mirelo</source>
+        <translation>Olvex Free Mirelo</translation>
+    </message>
+    <message>
+        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
+In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
+In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
+        <translation>系統阻止程式存取麥克風或相機，請開啟「允許應用程式存取您的麥克風/相機」：
+Win 10：開始 &gt; 設定 &gt; 隱私權 &gt; 麥克風/相機。
+Win 11：開始 &gt; 設定 &gt; 隱私權與安全性 &gt; 麥克風/相機。</translation>
+    </message>
+    <message>
+        <source>Open Privacy under system Settings</source>
+        <translation>開啟系統設定中的隱私權</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;更多資訊&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>After enabling the authorization, please retry.&lt;br&gt;If the problem still persists, please &lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;contact us&lt;/a&gt;.</source>
+        <translation>開啟授權後請重試。&lt;br&gt;若問題仍然存在，請&lt;a href=&quot;contact us&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;聯絡我們&lt;/a&gt;。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>SystemTray</name>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Screen Capture</source>
+        <translation>螢幕擷取</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好設定</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Show float bar</source>
+        <translation>顯示浮動列</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Hide float bar</source>
+        <translation>隱藏浮動列</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSchedule</name>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>New task</source>
+        <translation>新增工作</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>排程工作</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>New Task</source>
+        <translation>新增工作</translation>
+    </message>
+    <message>
+        <source>No task schedule, click &quot;Add&quot; to create new task.</source>
+        <translation>目前沒有排程工作，按一下「新增」建立新工作。</translation>
+    </message>
+    <message>
+        <source>Tips: Software is set to boot automatically to ensure task can be done timely. You can change it in settings.</source>
+        <translation>提示：軟體已設為開機自動啟動，以確保工作準時執行。可在設定中變更。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetail</name>
+    <message>
+        <source>All DISPLAY</source>
+        <translation>所有顯示器</translation>
+    </message>
+    <message>
+        <source>DISPLAY %1</source>
+        <translation>顯示器 %1</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Custom(X:%1,Y:%2;%3x%4)</source>
+        <translation>自訂(X:%1,Y:%2;%3x%4)</translation>
+    </message>
+    <message>
+        <source>Please set a future time as start time.</source>
+        <translation>請將開始時間設為未來的時間。</translation>
+    </message>
+    <message>
+        <source>The Record length should be not less than 1 second.</source>
+        <translation>錄製時間不得少於 1 秒。</translation>
+    </message>
+    <message>
+        <source>You must select at least one of Screen, Camera, Audio or Microphone.</source>
+        <translation>請至少選擇螢幕、攝影機、音訊或麥克風其中一項。</translation>
+    </message>
+    <message>
+        <source>This task overlapped in time with Task %1</source>
+        <translation>此工作與工作 %1 時間重疊</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleDetailClass</name>
+    <message>
+        <source>Task schedule</source>
+        <translation>排程工作</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation>工作名稱</translation>
+    </message>
+    <message>
+        <source>Please enter the task name</source>
+        <translation>請輸入工作名稱</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>重複</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>週日</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>週一</translation>
+    </message>
+    <message>
+        <source>Tues</source>
+        <translation>週二</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>週三</translation>
+    </message>
+    <message>
+        <source>Thur</source>
+        <translation>週四</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>週五</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>週六</translation>
+    </message>
+    <message>
+        <source>Record length</source>
+        <translation>錄製時間</translation>
+    </message>
+    <message>
+        <source>Loop:</source>
+        <translation>循環：</translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation>停止時間</translation>
+    </message>
+    <message>
+        <source>Record area</source>
+        <translation>錄製區域</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>顯示器</translation>
+    </message>
+    <message>
+        <source>System sound</source>
+        <translation>系統音效</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麥克風</translation>
+    </message>
+    <message>
+        <source>Webcam</source>
+        <translation>網路攝影機</translation>
+    </message>
+    <message>
+        <source>Webcam area</source>
+        <translation>網路攝影機區域</translation>
+    </message>
+    <message>
+        <source>Shut down when end recording.</source>
+        <translation>錄製結束後關機。</translation>
+    </message>
+    <message>
+        <source>Tips: To make your task available, you must keep you computer not in sleep or lock mode.</source>
+        <translation>提示：為確保工作正常執行，請勿讓電腦進入睡眠或鎖定狀態。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleModel</name>
+    <message>
+        <source>(Repeat)</source>
+        <translation>(重複)</translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>停用</translation>
+    </message>
+    <message>
+        <source>   Name</source>
+        <translation>   名稱</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>長度</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>循環</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+</context>
+<context>
     <name>TitleBar</name>
     <message>
         <source>Settings</source>
@@ -940,6 +1955,41 @@
     <message>
         <source>Feedback</source>
         <translation>意見回饋</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateView</name>
+    <message>
+        <source>Software Update</source>
+        <translation>軟體更新</translation>
+    </message>
+    <message>
+        <source>Almost finished...</source>
+        <translation>即將完成...</translation>
+    </message>
+    <message>
+        <source>Failed to check update, please try again.</source>
+        <translation>檢查更新失敗，請再試一次。</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>再試一次</translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation>您使用的是最新版本。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>略過</translation>
     </message>
 </context>
 <context>
