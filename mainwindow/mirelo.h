@@ -306,6 +306,7 @@ private:
     bool pickRegion(QRect *picked);
     void loadRecLengthPage();
     void storeRecLengthPage();
+    void applyRecLengthPage();
 
     PageWidgets *m_pageWidgets = nullptr;
     RecordLength *m_recordLength = nullptr;

@@ -255,12 +255,7 @@ void Mirelo::setMainFunMode(int page)
         w->stackedWidget->setCurrentIndex(page);
         return;
     }
-    storeRecLengthPage();
-    const bool enabled = privateData() && privateData()->RecordLengthEnabled;
-    if (enabled != m_recordLengthShown) {
-        m_recordLengthShown = enabled;
-        recordLengthStateChanged(enabled);
-    }
+    applyRecLengthPage();
     w->staStatusWidget->setCurrentIndex(0);
     w->stackedWidget->setCurrentIndex(page);
 }

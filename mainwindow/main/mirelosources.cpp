@@ -403,18 +403,24 @@ void Mirelo::storeRecLengthPage()
                                     w->rdoEachTime, this, m_exiting);
 }
 
-// OK on the record-length page: store, and back to the record page with the
-// button's text up to date.
-void Mirelo::saveRecLengthData()
+// Stores the record-length page and brings the button's "ON"/"OFF" in line.
+void Mirelo::applyRecLengthPage()
 {
-    if (!m_pageWidgets)
-        return;
     storeRecLengthPage();
     const bool enabled = privateData() && privateData()->RecordLengthEnabled;
     if (enabled != m_recordLengthShown) {
         m_recordLengthShown = enabled;
         recordLengthStateChanged(enabled);
     }
+}
+
+// OK on the record-length page: store, and back to the record page with the
+// button's text up to date.
+void Mirelo::saveRecLengthData()
+{
+    if (!m_pageWidgets)
+        return;
+    applyRecLengthPage();
     // Stored already: leaving the page must not store again.
     m_pageWidgets->staStatusWidget->setCurrentIndex(0);
     m_pageWidgets->stackedWidget->setCurrentIndex(1);
