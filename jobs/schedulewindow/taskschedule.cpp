@@ -337,6 +337,11 @@ void TaskSchedule::paintEvent(QPaintEvent *event)
 
 void TaskSchedule::showEvent(QShowEvent *event)
 {
+    // The window is kept while hidden: a once job may have run or passed
+    // meanwhile, so the buttons follow the current row as it now reads.
+    const QModelIndex current = ui->tableView->currentIndex();
+    if (current.isValid() && ui->btnEdit->isEnabled())
+        SlotClickItem(current);
     emit visibleChanged(true);
     QDialog::showEvent(event);
 }

@@ -291,10 +291,12 @@ void TaskScheduleDetail::loadRecordSource()
     ui->cbxAreaSelected->addItem(tr("Full Screen"));
     ui->cbxAreaSelected->addItem(tr("Custom(X:%1,Y:%2;%3x%4)").arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height()));
     ui->cbxAreaSelected->addItem(QStringLiteral("OFF"));
+    // A job made before the region frame has a rectangle has none of its
+    // own: it records the full screen rather than an empty area.
     if (!src->screenEnabled)
         ui->cbxAreaSelected->setCurrentIndex(2);
     else
-        ui->cbxAreaSelected->setCurrentIndex(r == screenGeometry(src->screenIndex) ? 0 : 1);
+        ui->cbxAreaSelected->setCurrentIndex(!r.isValid() || r == screenGeometry(src->screenIndex) ? 0 : 1);
 
     ui->cbxWebcam->clear();
     const int cameras = g_cameraList ? g_cameraList->deviceCount() : 0;

@@ -106,6 +106,20 @@ private slots:
         QVERIFY(window.form()->btnPlay->isEnabled());
     }
 
+    void buttonsFollowAJobThatPassedWhileHidden()
+    {
+        addJob(QStringLiteral("Soon"), m_now.addSecs(60));
+        TaskSchedule window(nullptr, m_list.get());
+        window.model()->setClock([this] { return m_now; });
+        Ui::TaskScheduleClass *ui = window.form();
+        window.SlotClickItem(window.model()->index(0, 0));
+        QVERIFY(ui->btnPause->isEnabled());
+        m_now = m_now.addSecs(120); // the job ran while the window was hidden
+        window.show();
+        QVERIFY(!ui->btnPause->isEnabled() && !ui->btnPlay->isEnabled());
+        QVERIFY(ui->btnEdit->isEnabled() && ui->btnDelete->isEnabled());
+    }
+
     void buttonsAfterDelete()
     {
         addJob(QStringLiteral("First"), m_now.addDays(1));

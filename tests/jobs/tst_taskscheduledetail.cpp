@@ -191,6 +191,19 @@ private slots:
         QCOMPARE(m_service->tasks.value(m_job->name()).description, QStringLiteral("edited"));
     }
 
+    void aJobWithoutAreaRecordsTheFullScreen()
+    {
+        m_job->recordSource()->screenRect = QRect();
+        DialogHook hook;
+        auto *form = new TaskScheduleDetail;
+        form->load(m_job);
+        QCOMPARE(form->form()->cbxAreaSelected->currentIndex(), 0);
+        form->show();
+        form->save();
+        QCOMPARE(hook.prompts.last(), QStringLiteral("Operation successfully done."));
+        QVERIFY(!m_job->recordSource()->screenRect.isEmpty());
+    }
+
     void cancelPutsEverythingBack()
     {
         const Values before = values(m_job);
