@@ -283,13 +283,17 @@ private slots:
         QVERIFY(click(lengthButton));
         QVERIFY2(waitFor([&] { return popup().id.isEmpty(); }, 10000), "the button closes its popup");
 
-        // The next recording stops by itself.
+        // The next recording stops by itself; the stop hotkey pressed during
+        // its countdown does nothing.
         QVERIFY(waitFor(
             [&] {
                 click(at(main.rect, 750, 175));
                 return waitFor([&] { return !countdown().id.isEmpty() || !bar().id.isEmpty(); }, 4000);
             },
             20000));
+        QVERIFY(!countdown().id.isEmpty());
+        QVERIFY(key({"ctrl+alt+s"}));
+        const bool keyInCountdown = !countdown().id.isEmpty();
         QVERIFY(waitFor([&] { return !bar().id.isEmpty(); }, 30000));
         QVERIFY2(waitFor([&] { return bar().id.isEmpty() && !frame().id.isEmpty(); }, 40000),
                  "the length limit must stop the recording");
@@ -301,7 +305,9 @@ private slots:
             30000));
         const Probe limited = probe(videos.filePath(files[1]));
         QCOMPARE(limited.width, 640);
-        QVERIFY2(limited.duration > 4.0 && limited.duration < 8.0, qPrintable(QString::number(limited.duration)));
+        QVERIFY2(limited.duration < 8.0, qPrintable(QString::number(limited.duration)));
+        if (keyInCountdown) // a busy machine may have let the countdown end first
+            QVERIFY2(limited.duration > 4.0, qPrintable(QString::number(limited.duration)));
 
         // Closing ends the program, which stores the limit as off.
         const Win last = frame();
