@@ -1,7 +1,8 @@
 // A user's whole road through the real program with the real engine, driven
 // from outside with xdotool: pick a fixed region, record with a pause, stop
 // by hotkey, find the file; then a one-time length limit that stops the next
-// recording by itself and is off afterwards.
+// recording by itself and is off for the one after (whose countdown Escape
+// ends).
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -308,6 +309,27 @@ private slots:
         QVERIFY2(limited.duration < 8.0, qPrintable(QString::number(limited.duration)));
         if (keyInCountdown) // a busy machine may have let the countdown end first
             QVERIFY2(limited.duration > 4.0, qPrintable(QString::number(limited.duration)));
+
+        // The one after has no limit; Escape ends its countdown and it
+        // still records.
+        QVERIFY(waitFor(
+            [&] {
+                click(at(main.rect, 750, 175));
+                return waitFor([&] { return !countdown().id.isEmpty() || !bar().id.isEmpty(); }, 4000);
+            },
+            20000));
+        const Win counting = countdown();
+        if (!counting.id.isEmpty()) {
+            const QPoint centre = counting.rect.center();
+            xdotool({"mousemove", QString::number(centre.x()), QString::number(centre.y()), "sleep", "0.2"});
+            QVERIFY(key({"Escape"}));
+        }
+        QVERIFY2(waitFor([&] { return !bar().id.isEmpty(); }, 30000), "the recording starts after Escape");
+        QTest::qWait(8000);
+        QVERIFY2(!bar().id.isEmpty(), "the limit was for one recording only");
+        QVERIFY(key({"ctrl+alt+s"}));
+        QVERIFY(waitFor([&] { return bar().id.isEmpty() && !frame().id.isEmpty(); }, 30000));
+        QVERIFY(waitFor([&] { return historyFiles(history).size() == 3; }, 30000));
 
         // Closing ends the program, which stores the limit as off.
         const Win last = frame();
