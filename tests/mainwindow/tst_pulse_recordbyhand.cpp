@@ -1,0 +1,349 @@
+// A user's whole road through the real program with the real engine, driven
+// from outside with xdotool: pick a fixed region, record with a pause, stop
+// by hotkey, find the file; then a one-time length limit that stops the next
+// recording by itself and is off for the one after (whose countdown Escape
+// ends).
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QtTest>
+
+#include <functional>
+
+#include "programrun.h"
+
+using namespace testsupport;
+
+namespace {
+const QString kTitle = QStringLiteral("Olvex Free Mirelo");
+// The frame's width at display scale 1.0: offsets below are measured there.
+constexpr double kFrameWidth = 857.0;
+
+struct Win {
+    QString id;
+    QRect rect;
+};
+
+QList<Win> windows(qint64 pid, const QString &name)
+{
+    QList<Win> list;
+    for (const QString &id : visibleWindows(pid, name))
+        list.append({id, windowGeometry(id)});
+    return list;
+}
+
+// Waits (generously) until `probe` finds something.
+bool waitFor(const std::function<bool()> &probe, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        if (probe())
+            return true;
+        QTest::qWait(150);
+    }
+    return probe();
+}
+
+bool click(const QPoint &p)
+{
+    return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.2", "click", "1"});
+}
+
+bool key(const QStringList &keys)
+{
+    return xdotool(QStringList{"key", "--clearmodifiers", "--delay", "120"} + keys);
+}
+
+// True when the screen around `p` shows the red record dot of the bar's
+// resume button.
+bool redAt(const QPoint &p)
+{
+    QProcess ff;
+    ff.start("ffmpeg", {"-loglevel", "error", "-f", "x11grab", "-video_size", "7x7", "-grab_x",
+                        QString::number(p.x() - 3), "-grab_y", QString::number(p.y() - 3), "-i",
+                        qEnvironmentVariable("DISPLAY"), "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    if (!ff.waitForFinished(10000))
+        return false;
+    const QByteArray px = ff.readAllStandardOutput();
+    for (int i = 0; i + 2 < px.size(); i += 3) {
+        const int r = uchar(px[i]), g = uchar(px[i + 1]), b = uchar(px[i + 2]);
+        if (r > 150 && r > g + 60 && r > b + 60)
+            return true;
+    }
+    return false;
+}
+
+struct Probe {
+    int width = 0, height = 0;
+    double duration = 0;
+};
+
+Probe probe(const QString &file)
+{
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=width,height:format=duration",
+                        "-of", "default=nw=1", file});
+    p.waitForFinished(30000);
+    Probe r;
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        const QString k = line.section('=', 0, 0), v = line.section('=', 1);
+        if (k == "width")
+            r.width = v.toInt();
+        else if (k == "height")
+            r.height = v.toInt();
+        else if (k == "duration")
+            r.duration = v.toDouble();
+    }
+    return r;
+}
+
+QStringList historyFiles(const QString &history)
+{
+    QFile f(history);
+    QDomDocument doc;
+    QStringList names;
+    if (!f.open(QIODevice::ReadOnly) || !doc.setContent(&f))
+        return names;
+    for (QDomElement e = doc.documentElement().firstChildElement("Item"); !e.isNull();
+         e = e.nextSiblingElement("Item"))
+        names << e.attribute("FileName");
+    return names;
+}
+
+struct Kill {
+    QProcess &p;
+    ~Kill() { stopProgram(p); }
+};
+} // namespace
+
+class TestRecordByHand : public QObject
+{
+    Q_OBJECT
+
+    qint64 m_pid = 0;
+    double m_scale = 1.0;
+
+    QPoint at(const QRect &w, int x, int y) const
+    {
+        return w.topLeft() + QPoint(qRound(x * m_scale), qRound(y * m_scale));
+    }
+    // The main frame (the widest window with the program's title).
+    Win frame() const
+    {
+        for (const Win &w : windows(m_pid, kTitle))
+            if (w.rect.height() > 200 && w.rect.width() > 700)
+                return w;
+        return {};
+    }
+    Win countdown() const
+    {
+        for (const Win &w : windows(m_pid, kTitle))
+            if (w.rect.height() > 200 && w.rect.width() < 700)
+                return w;
+        return {};
+    }
+    Win bar() const
+    {
+        for (const Win &w : windows(m_pid, kTitle))
+            if (w.rect.height() < 120 && w.rect.width() > 300)
+                return w;
+        return {};
+    }
+    // The region frame covers the whole screen.
+    bool regionFrameShown() const
+    {
+        for (const Win &w : windows(m_pid, "Form"))
+            if (w.rect.width() >= 1900)
+                return true;
+        return false;
+    }
+
+private slots:
+    void recordPauseResumeStopThenOneTimeLimit()
+    {
+        ProgramUser user;
+        QDir().mkpath(user.root() + "/config/Olvex");
+        const QString ini = user.root() + "/config/Olvex/Free Mirelo.conf";
+        {
+            QFile f(ini);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[Recording]\nAutoOpenHistory=false\nShowCountdown=true\n"
+                    "[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
+        }
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(startProgram(p, user, {})); // the engine next to the program
+        m_pid = p.processId();
+        QVERIFY(waitFor([&] { return !frame().id.isEmpty(); }, 30000));
+        QTest::qWait(500);
+        Win home = frame();
+        m_scale = home.rect.width() / kFrameWidth;
+
+        // "Record Screen", then Fixed region > 640x480 from its menu.
+        QVERIFY2(waitFor(
+                     [&] {
+                         if (regionFrameShown())
+                             return true;
+                         click(at(home.rect, 154, 123));
+                         QTest::qWait(700);
+                         key({"Down", "Down", "Down", "Right"});
+                         QTest::qWait(400);
+                         key({"Down", "Down", "Down", "Down", "Return"});
+                         return waitFor([&] { return regionFrameShown(); }, 3000);
+                     },
+                     30000),
+                 "the record page with its region frame must show");
+        QTest::qWait(800); // the page's slide
+        const Win page = frame();
+        QVERIFY(!page.id.isEmpty());
+
+        // The record button: the countdown, then the bar.
+        QVERIFY2(waitFor(
+                     [&] {
+                         click(at(page.rect, 750, 175));
+                         return waitFor([&] { return !countdown().id.isEmpty() || !bar().id.isEmpty(); }, 4000);
+                     },
+                     20000),
+                 "the record button must start the countdown");
+        QVERIFY2(!countdown().id.isEmpty(), "the countdown comes before the bar");
+        QElapsedTimer clock;
+        clock.start();
+        qint64 countdownLastSeen = 0;
+        QVERIFY(waitFor(
+            [&] {
+                if (!countdown().id.isEmpty())
+                    countdownLastSeen = clock.elapsed();
+                return !bar().id.isEmpty();
+            },
+            30000));
+        QVERIFY2(countdown().id.isEmpty(), "the countdown has gone when the bar shows");
+        QVERIFY(frame().id.isEmpty());
+        const Win running = bar();
+        const QPoint resume = at(running.rect, 39, 26);
+        QVERIFY(!redAt(resume));
+        QTest::qWait(2000);
+
+        // Pause by hotkey: the bar's first button turns into Resume.
+        QVERIFY(key({"ctrl+alt+r"}));
+        QVERIFY2(waitFor([&] { return redAt(resume); }, 10000), "the pause hotkey must pause");
+        const qint64 pausedSeen = clock.elapsed();
+        QTest::qWait(6000);
+        const qint64 resumeClicked = clock.elapsed();
+        QVERIFY(click(resume));
+        QVERIFY2(waitFor([&] { return !redAt(resume); }, 10000), "Resume on the bar must resume");
+        QTest::qWait(2000);
+
+        // Stop by hotkey: the main window comes back with its region frame.
+        QVERIFY(key({"ctrl+alt+s"}));
+        QVERIFY2(waitFor([&] { return bar().id.isEmpty() && !frame().id.isEmpty(); }, 30000),
+                 "the stop hotkey must end the recording");
+        const qint64 stopped = clock.elapsed();
+        QVERIFY(waitFor([&] { return regionFrameShown(); }, 10000));
+
+        const QDir videos(user.root() + "/home/Documents/Olvex/Free Mirelo/Video");
+        const QString history = user.dataFolder() + "History.xml";
+        QStringList files;
+        QVERIFY(waitFor(
+            [&] {
+                files = videos.entryList({"*.mp4"}, QDir::Files, QDir::Name);
+                return files.size() == 1 && historyFiles(history).contains(videos.filePath(files.value(0)));
+            },
+            30000));
+        QVERIFY2(QRegularExpression("^Video_\\d\\d-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.mp4$").match(files[0]).hasMatch(),
+                 qPrintable(files[0]));
+        const Probe first = probe(videos.filePath(files[0]));
+        QCOMPARE(first.width, 640);
+        QCOMPARE(first.height, 480);
+        // The pause is not in the file: at most the time between the end of
+        // the countdown and the stop, less the time known to be paused.
+        const double span = (stopped - countdownLastSeen) / 1000.0;
+        const double paused = (resumeClicked - pausedSeen) / 1000.0;
+        QVERIFY2(first.duration > 2.0 && first.duration < span - paused + 1.0,
+                 qPrintable(QString("duration %1 s, span %2 s, paused %3 s").arg(first.duration).arg(span).arg(paused)));
+
+        // The record-length popup: 00:00:05, only for this time.
+        const Win main = frame();
+        const QPoint lengthButton = at(main.rect, 301, 271);
+        auto popup = [&] {
+            for (const Win &w : windows(m_pid, "Form"))
+                if (w.rect.width() < 700 && w.rect.height() < 250)
+                    return w;
+            return Win{};
+        };
+        QVERIFY(waitFor(
+            [&] {
+                click(lengthButton);
+                return waitFor([&] { return !popup().id.isEmpty(); }, 3000);
+            },
+            15000));
+        const Win pop = popup();
+        QVERIFY(click(at(pop.rect, 57, 26)));                  // "Record Length:"
+        QVERIFY(click(at(pop.rect, 211, 26)));                 // its time
+        QVERIFY(key({"Home", "Tab", "Down", "Down", "Down", "Tab", "Up", "Up", "Up", "Up", "Up"}));
+        QVERIFY(click(lengthButton));
+        QVERIFY2(waitFor([&] { return popup().id.isEmpty(); }, 10000), "the button closes its popup");
+
+        // The next recording stops by itself; the stop hotkey pressed during
+        // its countdown does nothing.
+        QVERIFY(waitFor(
+            [&] {
+                click(at(main.rect, 750, 175));
+                return waitFor([&] { return !countdown().id.isEmpty() || !bar().id.isEmpty(); }, 4000);
+            },
+            20000));
+        QVERIFY(!countdown().id.isEmpty());
+        QVERIFY(key({"ctrl+alt+s"}));
+        const bool keyInCountdown = !countdown().id.isEmpty();
+        QVERIFY(waitFor([&] { return !bar().id.isEmpty(); }, 30000));
+        QVERIFY2(waitFor([&] { return bar().id.isEmpty() && !frame().id.isEmpty(); }, 40000),
+                 "the length limit must stop the recording");
+        QVERIFY(waitFor(
+            [&] {
+                files = videos.entryList({"*.mp4"}, QDir::Files, QDir::Name);
+                return files.size() == 2 && historyFiles(history).size() == 2;
+            },
+            30000));
+        const Probe limited = probe(videos.filePath(files[1]));
+        QCOMPARE(limited.width, 640);
+        QVERIFY2(limited.duration < 8.0, qPrintable(QString::number(limited.duration)));
+        if (keyInCountdown) // a busy machine may have let the countdown end first
+            QVERIFY2(limited.duration > 4.0, qPrintable(QString::number(limited.duration)));
+
+        // The one after has no limit; Escape ends its countdown and it
+        // still records.
+        QVERIFY(waitFor(
+            [&] {
+                click(at(main.rect, 750, 175));
+                return waitFor([&] { return !countdown().id.isEmpty() || !bar().id.isEmpty(); }, 4000);
+            },
+            20000));
+        const Win counting = countdown();
+        if (!counting.id.isEmpty()) {
+            const QPoint centre = counting.rect.center();
+            xdotool({"mousemove", QString::number(centre.x()), QString::number(centre.y()), "sleep", "0.2"});
+            QVERIFY(key({"Escape"}));
+        }
+        QVERIFY2(waitFor([&] { return !bar().id.isEmpty(); }, 30000), "the recording starts after Escape");
+        QTest::qWait(8000);
+        QVERIFY2(!bar().id.isEmpty(), "the limit was for one recording only");
+        QVERIFY(key({"ctrl+alt+s"}));
+        QVERIFY(waitFor([&] { return bar().id.isEmpty() && !frame().id.isEmpty(); }, 30000));
+        QVERIFY(waitFor([&] { return historyFiles(history).size() == 3; }, 30000));
+
+        // Closing ends the program, which stores the limit as off.
+        const Win last = frame();
+        QVERIFY(waitFor(
+            [&] {
+                click(QPoint(last.rect.right() - int(24 * m_scale), last.rect.top() + int(26 * m_scale)));
+                return p.waitForFinished(3000);
+            },
+            20000));
+        QCOMPARE(p.exitCode(), 0);
+        QSettings s(ini, QSettings::IniFormat);
+        QCOMPARE(s.value("Private/RecordLengthEnabled").toString(), QString("false"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordByHand)
+#include "tst_pulse_recordbyhand.moc"
