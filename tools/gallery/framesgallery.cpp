@@ -34,16 +34,6 @@ QWidget *content(const QString &title, int width, int height, const char *styleK
     return w;
 }
 
-// A frame is drawn with its own window shape: grabbed into a picture.
-QWidget *picture(const QPixmap &pixmap)
-{
-    auto *label = new QLabel;
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    label->setPixmap(pixmap);
-    label->setFixedSize(pixmap.size());
-    return label;
-}
 
 QWidget *framePicture(QWidget *frame)
 {

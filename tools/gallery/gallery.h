@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 
+class QPixmap;
 class QWidget;
 
 struct GalleryEntry {
@@ -20,6 +21,13 @@ struct GalleryEntry {
 const QList<GalleryEntry> &galleryEntries();
 
 namespace gallery {
+
+// A window drawn with its own shape (a frame, a menu), grabbed into a picture
+// so its transparent corners stay transparent (pictures.cpp).
+QWidget *picture(const QPixmap &pixmap);
+// A service view in a fresh service frame of the given types, as a picture;
+// the view goes with the frame.
+QWidget *framedPicture(QWidget *view, quint32 frameTypes);
 
 // The states a control is shown in, one column each.
 enum class CellState { Normal, Hover, Pressed, Checked, Disabled };

@@ -81,12 +81,7 @@ QWidget *framedMainWindow(bool recordPage)
     qputenv("XDG_DATA_HOME", oldData);
     qputenv("XDG_CONFIG_HOME", oldConfig);
 
-    auto *label = new QLabel;
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    label->setPixmap(shot);
-    label->setFixedSize(shot.size());
-    return label;
+    return picture(shot);
 }
 
 } // namespace

@@ -94,12 +94,7 @@ QWidget *recordPage(void (*enter)(Mirelo *))
     qputenv("XDG_DATA_HOME", oldData);
     qputenv("XDG_CONFIG_HOME", oldConfig);
 
-    auto *label = new QLabel;
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    label->setPixmap(shot);
-    label->setFixedSize(shot.size());
-    return label;
+    return gallery::picture(shot);
 }
 
 } // namespace

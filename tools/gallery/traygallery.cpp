@@ -36,15 +36,6 @@ private:
     bool m_recording;
 };
 
-QWidget *picture(const QPixmap &pixmap)
-{
-    auto *label = new QLabel;
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    label->setPixmap(pixmap);
-    label->setFixedSize(pixmap.size());
-    return label;
-}
 
 QPixmap menuPicture(QMenu *menu, const QPoint &at)
 {
@@ -86,7 +77,7 @@ QWidget *frameWithMenu()
     p.drawPixmap(under, open);
     p.end();
     delete frame;
-    return picture(all);
+    return gallery::picture(all);
 }
 
 QWidget *trayMenu(bool recording)
@@ -94,7 +85,7 @@ QWidget *trayMenu(bool recording)
     GalleryTrayHost host(recording);
     SystemTray tray(&host);
     tray.updateActions();
-    return picture(menuPicture(tray.trayMenu(), QPoint(40, 40)));
+    return gallery::picture(menuPicture(tray.trayMenu(), QPoint(40, 40)));
 }
 
 } // namespace

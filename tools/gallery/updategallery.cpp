@@ -22,17 +22,7 @@ QWidget *framed(const std::function<void(MyUpdateView *)> &setUp)
         createApplicationData();
     auto *view = new MyUpdateView(nullptr, Qt::FramelessWindowHint);
     setUp(view);
-    auto *frame = new MyFrame(view, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-    frame->show();
-    QApplication::processEvents();
-    const QPixmap shot = frame->grab();
-    delete frame;
-    auto *label = new QLabel;
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    label->setPixmap(shot);
-    label->setFixedSize(shot.size());
-    return label;
+    return framedPicture(view, CAbstractFrame::CloseButton);
 }
 
 const char kNotes[] =
