@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 
+class Mirelo;
 class QPixmap;
 class QWidget;
 
@@ -28,6 +29,10 @@ QWidget *picture(const QPixmap &pixmap);
 // A service view in a fresh service frame of the given types, as a picture;
 // the view goes with the frame.
 QWidget *framedPicture(QWidget *view, quint32 frameTypes);
+// The main window in its main frame, with its files in a folder of its own
+// and the test engine's devices; setUp runs once the frame holds it
+// (mainwindowgallery.cpp).
+QWidget *mainWindowPicture(const std::function<void(Mirelo *)> &setUp);
 
 // The states a control is shown in, one column each.
 enum class CellState { Normal, Hover, Pressed, Checked, Disabled };

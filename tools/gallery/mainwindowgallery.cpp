@@ -3,6 +3,7 @@
 
 #include "gallery.h"
 
+#include "commondialog.h"
 #include "core/enginebinding.h"
 #include "core/myconfig.h"
 #include "mainwindow/mirelo.h"
@@ -23,9 +24,30 @@ const char kDevices[] = "cameras \"Integrated Camera\"\n"
                         "audio 4 \"Monitor of Built-in Audio\"\n"
                         "audio 8 \"Built-in Audio Analog Stereo\"\n";
 
+// The record page with the screen, the webcam and both sounds chosen.
+void chooseEverySource(Mirelo *mirelo)
+{
+    Ui::MirelonClass *ui = mirelo->form();
+    ui->stackedWidget->setCurrentIndex(1);
+    for (QCheckBox *box : {ui->chxSystemSound, ui->chxMicrophone, ui->chxCamera})
+        box->setChecked(true);
+    ui->cbxRecConfig->addItems({QStringLiteral("Record Full Screen"), QStringLiteral("Record Area")});
+    mirelo->setSystemSoundButtonImages(1);
+    mirelo->setMicrophoneButtonImages(1);
+    mirelo->setCameraButtonImages(1);
+    ui->sldSystemSound->setValue(120);
+    ui->sldMicrophone->setValue(80);
+    ui->prgSystemSound->setValue(55);
+    ui->prgMicrophone->setValue(30);
+    mirelo->setRecordMode(1);
+    mirelo->updateRecordButton();
+}
+
+} // namespace
+
 // The main window keeps its logs and lists under the data folder: the
 // gallery's go to a folder of its own, never the user's.
-QWidget *framedMainWindow(bool recordPage)
+QWidget *mainWindowPicture(const std::function<void(Mirelo *)> &setUp)
 {
     QTemporaryDir home;
     const QByteArray oldHome = qgetenv("HOME"), oldData = qgetenv("XDG_DATA_HOME"),
@@ -42,31 +64,19 @@ QWidget *framedMainWindow(bool recordPage)
         if (auto load = reinterpret_cast<LoadScript>(QLibrary::resolve(engine, "mireloTestEngineLoadScript")))
             load(kDevices);
     }
+    // Tips and warnings answer themselves.
+    CommonDialog::setRunHook([](CommonDialog *) { return int(QDialog::Accepted); });
 
     QPixmap shot;
     {
         auto *mirelo = new Mirelo(nullptr, QString());
-        Ui::MirelonClass *ui = mirelo->form();
-        if (recordPage) {
-            // What the record page shows with the screen, the webcam and
-            // both sounds chosen.
-            ui->stackedWidget->setCurrentIndex(1);
-            for (QCheckBox *box : {ui->chxSystemSound, ui->chxMicrophone, ui->chxCamera})
-                box->setChecked(true);
-            ui->cbxRecConfig->addItems({QStringLiteral("Record Full Screen"), QStringLiteral("Record Area")});
-            mirelo->setSystemSoundButtonImages(1);
-            mirelo->setMicrophoneButtonImages(1);
-            mirelo->setCameraButtonImages(1);
-            ui->sldSystemSound->setValue(120);
-            ui->sldMicrophone->setValue(80);
-            ui->prgSystemSound->setValue(55);
-            ui->prgMicrophone->setValue(30);
-        }
         MyFrame frame(mirelo, nullptr, CAbstractFrame::MinimizeButton | CAbstractFrame::CloseButton
                                            | CAbstractFrame::MainFrame,
                       MyFrame::logoPixmap(), 0, 0);
         mirelo->setFrame(&frame);
         frame.setMainTitle(0);
+        if (setUp)
+            setUp(mirelo);
         frame.show();
         QApplication::processEvents();
         shot = frame.grab();
@@ -74,7 +84,7 @@ QWidget *framedMainWindow(bool recordPage)
         frame.hide();
         delete mirelo;
     }
-
+    CommonDialog::setRunHook({});
     delete g_myConfig;
     g_myConfig = oldConfigObject;
     qputenv("HOME", oldHome);
@@ -84,13 +94,12 @@ QWidget *framedMainWindow(bool recordPage)
     return picture(shot);
 }
 
-} // namespace
 
 QList<GalleryEntry> mainWindowEntries()
 {
     return {
-        {"main-window-home", [] { return framedMainWindow(false); }},
-        {"main-window-record", [] { return framedMainWindow(true); }},
+        {"main-window-home", [] { return mainWindowPicture({}); }},
+        {"main-window-record", [] { return mainWindowPicture(chooseEverySource); }},
     };
 }
 

@@ -46,55 +46,10 @@ QWidget *countdown()
     return window;
 }
 
-const char kDevices[] = "cameras \"Integrated Camera\"\n"
-                        "audio 4 \"Monitor of Built-in Audio\"\n"
-                        "audio 8 \"Built-in Audio Analog Stereo\"\n";
-
-// The record page as the user reaches it for one record mode, in its frame;
-// the window's files go to a folder of their own.
+// The record page as the user reaches it for one record mode, in its frame.
 QWidget *recordPage(void (*enter)(Mirelo *))
 {
-    QTemporaryDir home;
-    const QByteArray oldHome = qgetenv("HOME"), oldData = qgetenv("XDG_DATA_HOME"),
-                     oldConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-    MyConfig *oldConfigObject = g_myConfig;
-    g_myConfig = new MyConfig;
-    const QString engine = QStringLiteral(MIRELO_GALLERY_ENGINE);
-    if (engineLoaded() || engineLoadFrom(engine)) {
-        using LoadScript = int (*)(const char *);
-        if (auto load = reinterpret_cast<LoadScript>(QLibrary::resolve(engine, "mireloTestEngineLoadScript")))
-            load(kDevices);
-    }
-    // Tips and warnings answer themselves.
-    CommonDialog::setRunHook([](CommonDialog *) { return int(QDialog::Accepted); });
-
-    QPixmap shot;
-    {
-        auto *mirelo = new Mirelo(nullptr, QString());
-        MyFrame frame(mirelo, nullptr, CAbstractFrame::MinimizeButton | CAbstractFrame::CloseButton
-                                           | CAbstractFrame::MainFrame,
-                      MyFrame::logoPixmap(), 0, 0);
-        mirelo->setFrame(&frame);
-        frame.setMainTitle(0);
-        enter(mirelo);
-        frame.show();
-        QApplication::processEvents();
-        shot = frame.grab();
-        mirelo->setFrame(nullptr);
-        frame.hide();
-        delete mirelo;
-    }
-    CommonDialog::setRunHook({});
-    delete g_myConfig;
-    g_myConfig = oldConfigObject;
-    qputenv("HOME", oldHome);
-    qputenv("XDG_DATA_HOME", oldData);
-    qputenv("XDG_CONFIG_HOME", oldConfig);
-
-    return gallery::picture(shot);
+    return gallery::mainWindowPicture(enter);
 }
 
 } // namespace
