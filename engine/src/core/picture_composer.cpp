@@ -32,6 +32,7 @@ PictureComposer::PictureComposer(int width, int height, AVPixelFormat format)
 PictureComposer::~PictureComposer()
 {
     av_frame_free(&m_master);
+    av_frame_free(&m_spare);
 }
 
 // Clips to the picture and widens to even places and sizes: a chroma
@@ -59,8 +60,23 @@ void PictureComposer::copyRect(const AVFrame *from, AVFrame *to, const PictureRe
                           r.h / 2);
 }
 
+// Takes the current picture back from the frame it was handed to.
+bool PictureComposer::reclaim()
+{
+    if (!m_lent)
+        return true;
+    if (!av_frame_is_writable(m_master) && av_frame_make_writable(m_master) < 0)
+        return false;
+    if (av_frame_copy(m_master, m_lent) < 0)
+        return false;
+    m_lent = nullptr;
+    return true;
+}
+
 bool PictureComposer::update(const VideoPicture &picture, const std::vector<Overlay *> &overlays, int64_t rec)
 {
+    if (!m_spare && !(m_spare = av_frame_alloc()))
+        return false;
     if (!m_master) {
         m_master = av_frame_alloc();
         if (!m_master)
@@ -98,7 +114,12 @@ bool PictureComposer::update(const VideoPicture &picture, const std::vector<Over
         area += int64_t(r.w) * r.h;
     if (area * 10 > int64_t(m_width) * m_height * 6) {
         m_work.assign(1, {0, 0, m_width, m_height});
+        m_lent = nullptr; // all of the master is written anew
+    } else if (!reclaim()) {
+        return false; // a part changed: the rest must be current first
     }
+    if (!av_frame_is_writable(m_master) && av_frame_make_writable(m_master) < 0)
+        return false;
     // The clean picture goes straight into the master; only where the
     // overlays draw now is it copied aside, drawn on and converted again.
     for (const PictureRect &r : m_work)
@@ -127,11 +148,25 @@ bool PictureComposer::update(const VideoPicture &picture, const std::vector<Over
 
 bool PictureComposer::fill(AVFrame *frame)
 {
-    if (!m_master)
+    if (!m_master || !m_valid)
+        return false;
+    if (frame == m_lent) {
+        m_filledAt[frame] = m_generation;
+        return true;
+    }
+    if (!reclaim())
         return false;
     auto it = m_filledAt.find(frame);
     const int64_t missed = it == m_filledAt.end() ? -1 : m_generation - it->second;
-    if (missed < 0 || missed > int64_t(m_history.size())) {
+    const bool lastWasWhole = m_history.back().size() == 1 && m_history.back()[0].w == m_width
+        && m_history.back()[0].h == m_height;
+    if (missed != 0 && lastWasWhole && av_frame_is_writable(frame)) {
+        // Everything changed anyway: swap buffers rather than copy.
+        av_frame_move_ref(m_spare, frame);
+        av_frame_move_ref(frame, m_master);
+        av_frame_move_ref(m_master, m_spare);
+        m_lent = frame;
+    } else if (missed < 0 || missed > int64_t(m_history.size())) {
         if (av_frame_copy(frame, m_master) < 0)
             return false;
     } else {

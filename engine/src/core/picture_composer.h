@@ -32,17 +32,24 @@ public:
     // and the overlays at recording time `rec` to the master frame.
     bool update(const VideoPicture &picture, const std::vector<Overlay *> &overlays, int64_t rec);
     // Makes `frame` equal to the master, copying only what changed since
-    // this frame was last filled.
+    // this frame was last filled. After a whole-picture update the master's
+    // buffer is handed to the frame instead of copied: on full motion that
+    // copy would be paid on every frame.
     bool fill(AVFrame *frame);
 
 private:
     void addRect(PictureRect r, std::vector<PictureRect> &out) const;
     void copyRect(const AVFrame *from, AVFrame *to, const PictureRect &r) const;
+    bool reclaim();
 
     int m_width, m_height;
     AVPixelFormat m_format;
     std::vector<uint8_t> m_composed;       // where the overlays are drawn (only their area is kept)
     AVFrame *m_master = nullptr;           // its conversion
+    AVFrame *m_spare = nullptr;            // for swapping buffers
+    // The frame holding the current picture when the master's buffer was
+    // handed to it; the master then holds an old picture.
+    AVFrame *m_lent = nullptr;
     bool m_valid = false;
     int64_t m_generation = 0;              // updates applied to the master
     std::deque<std::vector<PictureRect>> m_history; // what each recent update changed
