@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <csignal>
 #include <sys/mount.h>
 
@@ -47,16 +49,21 @@ private slots:
         QVERIFY(rec.waitForStarted());
         QVERIFY(rec.waitForReadyRead(10000));
         QVERIFY2(rec.readAllStandardOutput().startsWith("start=0"), "the recorder started");
-        QThread::msleep(4000);
+        // Killed once two seconds are on disk: a loaded machine gets there
+        // later, which is not what this checks.
+        QThread::msleep(3000);
+        int written = 0;
+        for (int i = 0; i < 60 && (written = countFrames(file)) < 2 * 30; ++i)
+            QThread::msleep(500);
         ::kill(pid_t(rec.processId()), SIGKILL);
         QVERIFY(rec.waitForFinished());
 
-        // All but the last two seconds are there and decode.
+        // Everything written before the kill is there and decodes.
         const QJsonObject v = probeVideo(file);
         QCOMPARE(v.value("codec_name").toString(), QStringLiteral("h264"));
         QCOMPARE(v.value("width").toInt(), 640);
         const int frames = countFrames(file);
-        QVERIFY2(frames >= 2 * 30, qPrintable(QString::number(frames)));
+        QVERIFY2(frames >= std::max(written, 2 * 30), qPrintable(QStringLiteral("%1 of %2").arg(frames).arg(written)));
     }
 
     void aFullDiskStopsTheRecordingAndKeepsWhatWasWritten()
