@@ -6,6 +6,7 @@
 #include "skinmanager.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -82,6 +83,8 @@ CommonDialog::CommonDialog(QWidget *parent, int kind)
     : QDialog(parent), ui(new Ui::CommonDialogClass), m_kind(kind), m_drag(new FramelessDrag(this))
 {
     ui->setupUi(this);
+    // Taskbars and window switchers list the question under the program's name.
+    setWindowTitle(QCoreApplication::applicationName());
     setStyleKeys();
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
 

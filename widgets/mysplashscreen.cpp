@@ -4,6 +4,7 @@
 #include "core/edition.h"
 #include "skinmanager.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMovie>
 #include <QScreen>
@@ -24,6 +25,9 @@ MySplashScreen::MySplashScreen(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), ui(new Ui::MySplashScreenView)
 {
     ui->setupUi(this);
+    // Shown before the main window names the application: the edition's
+    // name is the one every later window carries.
+    setWindowTitle(g_mireloData ? g_mireloData->fullProductName() : QCoreApplication::applicationName());
     init();
 }
 

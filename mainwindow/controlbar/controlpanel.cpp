@@ -18,6 +18,7 @@
 
 #include <QBitmap>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -69,6 +70,8 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     , m_item(item)
 {
     ui->setupUi(this);
+    // The main window gives the bar its own title; this stands until then.
+    setWindowTitle(QCoreApplication::applicationName());
     loadButtonImages();
     setScaledSizes();
     setStyleKeys();

@@ -7,12 +7,15 @@
 #include "platform/windowshape.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QTimer>
 
 CountDownWindow::CountDownWindow(QWidget *parent) : QDialog(parent), ui(new Ui::CountDownClass)
 {
     ui->setupUi(this);
+    // The main window gives it its own title; this stands until then.
+    setWindowTitle(QCoreApplication::applicationName());
     const double s = g_dscale;
     ui->frame->setFixedSize(int(487 * s), int(91 * s));
     ui->lblAnimation->setFixedSize(int(220 * s), int(220 * s));

@@ -203,8 +203,10 @@ void Mirelo::retranslate()
         g_microphoneList->retranslateUi();
     if (g_cameraList)
         g_cameraList->retranslateUi();
-    if (m_controlPanel)
+    if (m_controlPanel) {
         ControlBarLink::call(m_controlPanel, "retranslate");
+        m_controlPanel->setWindowTitle(windowTitle());
+    }
     if (m_frame)
         m_frame->retranslateTitle();
 }

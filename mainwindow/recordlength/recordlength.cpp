@@ -9,6 +9,7 @@
 #include "recordlengthrules.h"
 #include "skinmanager.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -19,6 +20,7 @@ RecordLength::RecordLength(QWidget *parent)
       ui(new Ui::RecordLengthClass)
 {
     ui->setupUi(this);
+    setWindowTitle(QCoreApplication::applicationName());
     // Its skin background and border: it floats over other windows.
     ui->widget_RecordLength->setAttribute(Qt::WA_StyledBackground);
     SetProper();

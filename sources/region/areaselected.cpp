@@ -11,6 +11,7 @@
 #include "platform/windowshape.h"
 #include "platform/windowstacking.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -56,6 +57,7 @@ AreaSelected::AreaSelected(QWidget *owner)
     : QDialog(owner), ui(new Ui::AreaSelectedClass), m_owner(owner)
 {
     ui->setupUi(this);
+    setWindowTitle(QCoreApplication::applicationName());
     setWindowFlags(kFrameFlags);
     setAttribute(Qt::WA_TranslucentBackground);
 

@@ -7,6 +7,7 @@
 #include "skinmanager.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 
@@ -45,6 +46,7 @@ CapturePanel::CapturePanel(ScreenCapturing *tool) : QWidget(tool), ui(new Ui::Ca
     // A tool window: no taskbar entry, kept by the window manager above the
     // tool it is transient for.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    setWindowTitle(QCoreApplication::applicationName());
     setAttribute(Qt::WA_TranslucentBackground);
 
     connect(ui->btnCopy, &QToolButton::clicked, tool, &ScreenCapturing::copy);

@@ -61,7 +61,7 @@ private slots:
         ProgramUser user;
         QProcess p;
         QVERIFY(startProgram(p, user, {}, kEngine));
-        QVERIFY(!waitForWindow(p.processId(), kFrameTitle, 15000).isEmpty());
+        QVERIFY(!waitForWindow(p.processId(), kFrameTitle, isMainFrameSize, 15000).isEmpty());
         const QStringList steps{"core init", "Enviroment init", "AreaSelected init", "Camera init",
                                 "AudioDevice init", "SystemTray init", "TaskSchedule init", "RecordLength init",
                                 "HistoryList init", "new Controller begin", "new Controller finish"};
@@ -87,7 +87,7 @@ private slots:
         presetCloseToTray(user);
         QProcess first;
         QVERIFY(startProgram(first, user, {}, kEngine));
-        const QString frame = waitForWindow(first.processId(), kFrameTitle, 15000);
+        const QString frame = waitForWindow(first.processId(), kFrameTitle, isMainFrameSize, 15000);
         QVERIFY(!frame.isEmpty());
         QVERIFY(clickCloseUntil(frame, [&] { return visibleWindows(first.processId(), kFrameTitle).isEmpty(); }));
 

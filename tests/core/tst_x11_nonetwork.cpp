@@ -40,7 +40,7 @@ private slots:
         qint64 child = 0;
         const QString children = QString("/proc/%1/task/%1/children").arg(p.processId());
         QTRY_VERIFY_WITH_TIMEOUT((child = firstChild(children)) > 0, 10000);
-        QVERIFY(!waitForWindow(child, QStringLiteral("Olvex Free Mirelo"), 30000).isEmpty());
+        QVERIFY(!waitForWindow(child, QStringLiteral("Olvex Free Mirelo"), isMainFrameSize, 30000).isEmpty());
         // The start-up query and the patch check (which waits up to 5 s for
         // a description it never asks for) are over by then.
         QTest::qWait(7000);

@@ -76,7 +76,7 @@ class TestStartupProcess : public QObject
     {
         if (!startProgram(p, user, args, kEngine))
             return {};
-        return waitForWindow(p.processId(), kFrameTitle, kStartTimeout);
+        return waitForWindow(p.processId(), kFrameTitle, isMainFrameSize, kStartTimeout);
     }
 
     // Presses Return on a message box until the program ends (a key that
@@ -310,7 +310,9 @@ private slots:
         p.setProcessEnvironment(env);
         p.start(programPath(), QStringList());
         QVERIFY(p.waitForStarted(10000));
-        const QString frame = waitForWindow(p.processId(), kFrameTitle, kStartTimeout);
+        // Wider than high: not the splash screen, at any scale.
+        const QString frame = waitForWindow(
+            p.processId(), kFrameTitle, [](const QSize &size) { return size.width() > size.height(); }, kStartTimeout);
         QVERIFY(!frame.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(windowGeometry(frame).width() >= 800, 3000);
         QVERIFY2(windowGeometry(frame).width() < 1300, "the frame has its size at scale 1.0");
@@ -335,7 +337,7 @@ private slots:
         QVERIFY(startProgram(second, user, {}, kEngine));
         QVERIFY(waitForExit(second, 8000));
         QCOMPARE(second.exitCode(), 0);
-        QVERIFY2(!waitForWindow(first.processId(), kFrameTitle, 5000).isEmpty(), "the first start shows its frame again");
+        QVERIFY2(!waitForWindow(first.processId(), kFrameTitle, isMainFrameSize, 5000).isEmpty(), "the first start shows its frame again");
         stopProgram(first);
     }
 
@@ -360,9 +362,10 @@ private slots:
         QProcess p;
         const QString frame = startToFrame(p, user);
         QVERIFY(!frame.isEmpty());
-        // The question is the dialog form's window.
+        // The question carries the program's title too.
         QString question;
-        const bool asked = clickClose(frame, [&] { return !(question = visibleWindows(p.processId(), "Form").value(0)).isEmpty(); });
+        const bool asked = clickClose(
+            frame, [&] { return !(question = visibleWindows(p.processId(), kFrameTitle, isMessageSize).value(0)).isEmpty(); });
         if (!asked) {
             for (const QString &id : visibleWindows(p.processId()))
                 qWarning("window %s '%s'", qPrintable(id), qPrintable(windowName(id)));

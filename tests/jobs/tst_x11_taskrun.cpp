@@ -34,10 +34,10 @@ bool typeInto(const QString &window, int x, int y, const QString &text)
     return xdotool({"windowfocus", "--sync", window}) && clickAt(window, x, y)
            && xdotool({"key", "ctrl+a", "type", "--delay", "30", text});
 }
-// Answers the small message window ("Form") with Return.
+// Answers the small message window with Return.
 bool answer(qint64 pid, const QString &text = QString())
 {
-    const QString prompt = waitForWindow(pid, QStringLiteral("Form"), 20000);
+    const QString prompt = waitForWindow(pid, QStringLiteral("Olvex Free Mirelo"), isMessageSize, 20000);
     if (prompt.isEmpty() || !xdotool({"windowfocus", "--sync", prompt}))
         return false;
     if (!text.isEmpty() && !xdotool({"key", "ctrl+a", "type", text}))
@@ -61,7 +61,7 @@ private slots:
         QProcess p;
         QVERIFY(startProgram(p, user, {}));
         const qint64 pid = p.processId();
-        const QString main = waitForWindow(pid, QStringLiteral("Olvex Free Mirelo"), 60000);
+        const QString main = waitForWindow(pid, QStringLiteral("Olvex Free Mirelo"), isMainFrameSize, 60000);
         QVERIFY(!main.isEmpty());
         QTest::qWait(1000);
         QVERIFY(clickAt(main, 480, 281)); // "Task Schedule"

@@ -385,6 +385,16 @@ private slots:
         panel->stopRecord();
     }
 
+    // The main window names the bar; a change of language keeps that name.
+    void titleOutlivesRetranslation()
+    {
+        ControlPanel *panel = bar(screenJob(&m_jobs, QRect(0, 0, 100, 100)));
+        panel->setWindowTitle(QStringLiteral("Main title"));
+        panel->retranslate();
+        QCOMPARE(panel->windowTitle(), QStringLiteral("Main title"));
+        panel->stopRecord();
+    }
+
     void lengthPage()
     {
         DialogAnswers answers;

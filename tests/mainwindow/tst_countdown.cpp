@@ -48,6 +48,7 @@ private slots:
         QCOMPARE(window.form()->lblStopRecordingHostkey->text(), QStringLiteral("Ctrl+Shift+F9"));
         QCOMPARE(window.form()->lblPauseRecordingHotkey->text(), QStringLiteral("Alt+F10"));
         QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(window.windowTitle(), QCoreApplication::applicationName());
     }
 
     void framesTwoToSeventySevenThenAccepts()

@@ -128,11 +128,12 @@ class TestRecordByHand : public QObject
     {
         return w.topLeft() + QPoint(qRound(x * m_scale), qRound(y * m_scale));
     }
-    // The main frame (the widest window with the program's title).
+    // The main frame (wider than the other windows with the program's title
+    // but the full-screen region frame).
     Win frame() const
     {
         for (const Win &w : windows(m_pid, kTitle))
-            if (w.rect.height() > 200 && w.rect.width() > 700)
+            if (isMainFrameSize(w.rect.size()))
                 return w;
         return {};
     }
@@ -153,7 +154,7 @@ class TestRecordByHand : public QObject
     // The region frame covers the whole screen.
     bool regionFrameShown() const
     {
-        for (const Win &w : windows(m_pid, "Form"))
+        for (const Win &w : windows(m_pid, kTitle))
             if (w.rect.width() >= 1900)
                 return true;
         return false;
@@ -266,7 +267,7 @@ private slots:
         const Win main = frame();
         const QPoint lengthButton = at(main.rect, 301, 271);
         auto popup = [&] {
-            for (const Win &w : windows(m_pid, "Form"))
+            for (const Win &w : windows(m_pid, kTitle))
                 if (w.rect.width() < 700 && w.rect.height() < 250)
                     return w;
             return Win{};

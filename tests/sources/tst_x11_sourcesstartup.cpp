@@ -15,7 +15,7 @@ private slots:
         ProgramUser user;
         QProcess p;
         QVERIFY(startProgram(p, user, {}, QStringLiteral(MIRELO_TEST_ENGINE_PATH)));
-        QVERIFY(!waitForWindow(p.processId(), QStringLiteral("Olvex Free Mirelo"), 30000).isEmpty());
+        QVERIFY(!waitForWindow(p.processId(), QStringLiteral("Olvex Free Mirelo"), isMainFrameSize, 30000).isEmpty());
         stopProgram(p);
         QFile log(user.dataFolder() + QStringLiteral("Log/Runstate.log"));
         QVERIFY(log.open(QIODevice::ReadOnly));

@@ -126,4 +126,32 @@ bool xdotool(const QStringList &arguments)
     return ok;
 }
 
+QStringList visibleWindows(qint64 pid, const QString &name, const SizeTest &fits)
+{
+    QStringList ids = visibleWindows(pid, name);
+    ids.erase(std::remove_if(ids.begin(), ids.end(), [&](const QString &id) { return !fits(windowGeometry(id).size()); }),
+              ids.end());
+    return ids;
+}
+
+QString waitForWindow(qint64 pid, const QString &name, const SizeTest &fits, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        const QStringList ids = visibleWindows(pid, name, fits);
+        if (!ids.isEmpty())
+            return ids.first();
+        QThread::msleep(100);
+    }
+    return QString();
+}
+
+bool isMainFrameSize(const QSize &size) { return size.width() > 700 && size.width() < 1600 && size.height() > 200; }
+
+bool isMessageSize(const QSize &size)
+{
+    return size.width() > 350 && size.width() < 700 && size.height() > 150 && size.height() < 250;
+}
+
 } // namespace testsupport

@@ -5,8 +5,11 @@
 // xdotool on the test's private X server.
 
 #include <QProcess>
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace testsupport {
 
@@ -55,5 +58,20 @@ QRect windowGeometry(const QString &windowId);
 
 // Runs xdotool with these arguments; true when it succeeded.
 bool xdotool(const QStringList &arguments);
+
+// Several windows carry the program's title (splash screen, main frame,
+// messages, count-down, control bar, region frame): their sizes tell them
+// apart. These keep the windows titled `name` whose size `fits` accepts.
+using SizeTest = std::function<bool(const QSize &)>;
+QStringList visibleWindows(qint64 pid, const QString &name, const SizeTest &fits);
+QString waitForWindow(qint64 pid, const QString &name, const SizeTest &fits, int timeoutMs);
+
+// The main frame's size at the test screen's scale: wider than the splash
+// screen, the messages, the count-down and the bar, narrower than the
+// full-screen region frame.
+bool isMainFrameSize(const QSize &size);
+// A message, question or name input: narrower than the main frame, higher
+// than the bar and the record-length popup, lower than the count-down.
+bool isMessageSize(const QSize &size);
 
 } // namespace testsupport

@@ -72,6 +72,7 @@ private slots:
             QVERIFY(d->form()->chxDeleteLocalFile->isHidden());
             QVERIFY(d->form()->lineEdit->isHidden());
             QCOMPARE(d->form()->lblCaption->text(), QCoreApplication::applicationName());
+            QCOMPARE(d->windowTitle(), QCoreApplication::applicationName()); // what taskbars list
             clickOk(d);
         });
         QVERIFY(CommonDialog::showWarning(nullptr, "Disk full"));
