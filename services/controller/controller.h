@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QThread>
 #include <QString>
 
 #include <atomic>
@@ -186,6 +188,12 @@ public:
     // named a product with a newer version, and not for a skipped one.
     static bool updatePromptWanted(int state, const QString &newest, const QString &skipVersion,
                                    const QString &running);
+    // The exit road (the application's aboutToQuit): a running query is
+    // asked to stop and its worker joined, waiting at most about two
+    // seconds; its result is dropped and nothing is shown.
+    void stopUpdateQuery();
+    // Whether a query's worker thread is still running.
+    bool isUpdateWorkerRunning() const;
 
 signals:
     void SendUpdateMesage();
@@ -211,4 +219,5 @@ private:
     bool m_startupCheckAsked = false;
     bool m_startupCheckDone = false;
     QMyWeb *m_statisticsPage = nullptr;
+    QPointer<QThread> m_updateWorker;
 };

@@ -3,6 +3,7 @@
 // visit made at start.
 #include "controller.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QThread>
 
@@ -38,6 +39,10 @@ void Controller::initUpdateRoad()
         m_statisticsPage = new QMyWeb(link, first ? 1 : 0, this);
         m_statisticsPage->start();
     }
+    // Leaving the program must not leave a query's worker running while the
+    // application is taken down.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &Controller::stopUpdateQuery);
     // The start-up query asks only when automatic checking is on, and does
     // not hold the start back: checkUpdateOnStartup acts when it ends.
     if (autoCheckOn())
@@ -61,11 +66,33 @@ void Controller::startUpdateQuery()
         query->run(product, version, language.toUtf8());
     });
     worker->setObjectName(QStringLiteral("UpdateQuery"));
+    m_updateWorker = worker;
     connect(worker, &QThread::finished, this, [this, worker, query, runId] {
         finishUpdateQuery(runId, query);
         worker->deleteLater();
     });
     worker->start();
+}
+
+void Controller::stopUpdateQuery()
+{
+    // Bounded: a query stuck past this is left behind rather than holding
+    // the exit back.
+    const unsigned long kStopWaitMs = 2000;
+    QThread *worker = m_updateWorker;
+    if (!worker || worker->isFinished())
+        return;
+    // A newer run number makes finishUpdateQuery drop the result unseen.
+    ++m_updateRunId;
+    m_updateRunning = false;
+    worker->requestInterruption();
+    if (!worker->wait(kStopWaitMs))
+        qWarning() << "Controller: the update query did not stop in time";
+}
+
+bool Controller::isUpdateWorkerRunning() const
+{
+    return m_updateWorker && m_updateWorker->isRunning();
 }
 
 void Controller::finishUpdateQuery(int runId, UpdateQuery *query)

@@ -7,6 +7,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSettings>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -15,6 +16,9 @@
 
 namespace {
 std::atomic<int> s_defaultTimeout{10000};
+
+// How often a waiting query looks whether its worker was asked to stop.
+const int kStopPollMs = 50;
 
 const char kServicePath[] = "/update-product-info/update.php?action=getinfo";
 
@@ -72,6 +76,12 @@ int UpdateQuery::run(const QByteArray &product, const QByteArray &versioncur, co
         m_state = QNetworkReply::HostNotFoundError;
         return m_state;
     }
+    // A worker asked to stop (the program is leaving) sends nothing more.
+    QThread *thread = QThread::currentThread();
+    if (thread->isInterruptionRequested()) {
+        m_state = QNetworkReply::OperationCanceledError;
+        return m_state;
+    }
     QNetworkAccessManager network;
     QNetworkRequest request(QUrl::fromEncoded(queryAddress(product, versioncur, lang)));
     QNetworkReply *reply = network.get(request);
@@ -80,12 +90,20 @@ int UpdateQuery::run(const QByteArray &product, const QByteArray &versioncur, co
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // The wait looks for a stop request often, so leaving the program never
+    // sits out the whole time limit.
+    QTimer stopPoll;
+    QObject::connect(&stopPoll, &QTimer::timeout, &loop, [thread, &loop] {
+        if (thread->isInterruptionRequested())
+            loop.quit();
+    });
+    stopPoll.start(kStopPollMs);
     timer.start(m_timeoutMs);
     if (!reply->isFinished())
         loop.exec();
     if (!reply->isFinished()) {
         reply->abort();
-        m_state = TimedOut;
+        m_state = thread->isInterruptionRequested() ? int(QNetworkReply::OperationCanceledError) : int(TimedOut);
     } else {
         const QNetworkReply::NetworkError error = reply->error();
         const bool httpAnswer = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();

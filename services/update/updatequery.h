@@ -49,6 +49,9 @@ public:
                             const QByteArray &lang) const;
 
     // GET of the query address on the calling thread; returns the state.
+    // When the calling thread is asked to stop (QThread::requestInterruption)
+    // the request is aborted within moments and the state is
+    // QNetworkReply::OperationCanceledError.
     int run(const QByteArray &product, const QByteArray &versioncur, const QByteArray &lang);
     // Reads a reply body into the state and the fields.
     void HandleUpdateData(const QByteArray &reply);
