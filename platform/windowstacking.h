@@ -4,9 +4,9 @@
 // QWidget::setWindowFlags does) would hand out a new window id to anyone
 // drawing into the old one and drop its input shape.
 //
-// On X11 the xcb platform sends the state to a mapped window and sets it
-// before the next map of an unmapped one. Tests replace the program's layer
-// with FakeWindowStacking.
+// On X11 a mapped window asks the window manager for the state and an
+// unmapped one carries it into its next map. Tests replace the program's
+// layer with FakeWindowStacking.
 
 class QWindow;
 
@@ -25,8 +25,8 @@ public:
     static void setInstance(WindowStacking *stacking);
 };
 
-// The real one: the window's own stays-on-top flag, which the xcb platform
-// turns into _NET_WM_STATE_ABOVE without re-creating the native window.
+// The real one: _NET_WM_STATE_ABOVE on the window's native window, leaving
+// the window's flags alone.
 class WmWindowStacking : public WindowStacking
 {
 public:

@@ -3,13 +3,11 @@
 // by hotkey, find the file; then a one-time length limit that stops the next
 // recording by itself and is off for the one after (whose countdown Escape
 // ends).
-#include <QDomDocument>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QtTest>
 
-#include <functional>
-
+#include "byhand.h"
 #include "programrun.h"
 
 using namespace testsupport;
@@ -30,85 +28,6 @@ QList<Win> windows(qint64 pid, const QString &name)
     for (const QString &id : visibleWindows(pid, name))
         list.append({id, windowGeometry(id)});
     return list;
-}
-
-// Waits (generously) until `probe` finds something.
-bool waitFor(const std::function<bool()> &probe, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (probe())
-            return true;
-        QTest::qWait(150);
-    }
-    return probe();
-}
-
-bool click(const QPoint &p)
-{
-    return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.2", "click", "1"});
-}
-
-bool key(const QStringList &keys)
-{
-    return xdotool(QStringList{"key", "--clearmodifiers", "--delay", "120"} + keys);
-}
-
-// True when the screen around `p` shows the red record dot of the bar's
-// resume button.
-bool redAt(const QPoint &p)
-{
-    QProcess ff;
-    ff.start("ffmpeg", {"-loglevel", "error", "-f", "x11grab", "-video_size", "7x7", "-grab_x",
-                        QString::number(p.x() - 3), "-grab_y", QString::number(p.y() - 3), "-i",
-                        qEnvironmentVariable("DISPLAY"), "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
-    if (!ff.waitForFinished(10000))
-        return false;
-    const QByteArray px = ff.readAllStandardOutput();
-    for (int i = 0; i + 2 < px.size(); i += 3) {
-        const int r = uchar(px[i]), g = uchar(px[i + 1]), b = uchar(px[i + 2]);
-        if (r > 150 && r > g + 60 && r > b + 60)
-            return true;
-    }
-    return false;
-}
-
-struct Probe {
-    int width = 0, height = 0;
-    double duration = 0;
-};
-
-Probe probe(const QString &file)
-{
-    QProcess p;
-    p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=width,height:format=duration",
-                        "-of", "default=nw=1", file});
-    p.waitForFinished(30000);
-    Probe r;
-    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-        const QString k = line.section('=', 0, 0), v = line.section('=', 1);
-        if (k == "width")
-            r.width = v.toInt();
-        else if (k == "height")
-            r.height = v.toInt();
-        else if (k == "duration")
-            r.duration = v.toDouble();
-    }
-    return r;
-}
-
-QStringList historyFiles(const QString &history)
-{
-    QFile f(history);
-    QDomDocument doc;
-    QStringList names;
-    if (!f.open(QIODevice::ReadOnly) || !doc.setContent(&f))
-        return names;
-    for (QDomElement e = doc.documentElement().firstChildElement("Item"); !e.isNull();
-         e = e.nextSiblingElement("Item"))
-        names << e.attribute("FileName");
-    return names;
 }
 
 struct Kill {
@@ -253,7 +172,7 @@ private slots:
             30000));
         QVERIFY2(QRegularExpression("^Video_\\d\\d-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.mp4$").match(files[0]).hasMatch(),
                  qPrintable(files[0]));
-        const Probe first = probe(videos.filePath(files[0]));
+        const MediaInfo first = probeMedia(videos.filePath(files[0]));
         QCOMPARE(first.width, 640);
         QCOMPARE(first.height, 480);
         // The pause is not in the file: at most the time between the end of
@@ -305,7 +224,7 @@ private slots:
                 return files.size() == 2 && historyFiles(history).size() == 2;
             },
             30000));
-        const Probe limited = probe(videos.filePath(files[1]));
+        const MediaInfo limited = probeMedia(videos.filePath(files[1]));
         QCOMPARE(limited.width, 640);
         QVERIFY2(limited.duration < 8.0, qPrintable(QString::number(limited.duration)));
         if (keyInCountdown) // a busy machine may have let the countdown end first

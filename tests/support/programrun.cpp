@@ -77,9 +77,18 @@ static QString runXdotool(const QStringList &arguments, bool *ok = nullptr)
 
 QStringList visibleWindows(qint64 pid, const QString &name)
 {
-    const QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                           QString::number(pid), QStringLiteral("--name"), QStringLiteral(".*")};
+    // Top-level windows only: the native child windows of a window carry
+    // the process id too. The root window may answer a depth-limited search.
+    const QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--maxdepth"),
+                           QStringLiteral("1"), QStringLiteral("--pid"), QString::number(pid),
+                           QStringLiteral("--name"), QStringLiteral(".*")};
     QStringList ids = runXdotool(args).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ids.erase(std::remove_if(ids.begin(), ids.end(),
+                             [&](const QString &id) {
+                                 return runXdotool({QStringLiteral("getwindowpid"), id}).trimmed()
+                                        != QString::number(pid);
+                             }),
+              ids.end());
     // xdotool matches parts of several names; only the exact title counts.
     if (!name.isEmpty()) {
         ids.erase(std::remove_if(ids.begin(), ids.end(), [&](const QString &id) { return windowName(id) != name; }),

@@ -1,0 +1,114 @@
+#include "byhand.h"
+
+#include "programrun.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace testsupport {
+
+bool waitFor(const std::function<bool()> &probe, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        if (probe())
+            return true;
+        QTest::qWait(150);
+    }
+    return probe();
+}
+
+bool click(const QPoint &p)
+{
+    return xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "sleep", "0.2", "click", "1"});
+}
+
+bool key(const QStringList &keys)
+{
+    return xdotool(QStringList{"key", "--clearmodifiers", "--delay", "120"} + keys);
+}
+
+bool redAt(const QPoint &p)
+{
+    QProcess ff;
+    ff.start("ffmpeg", {"-loglevel", "error", "-f", "x11grab", "-video_size", "7x7", "-grab_x",
+                        QString::number(p.x() - 3), "-grab_y", QString::number(p.y() - 3), "-i",
+                        qEnvironmentVariable("DISPLAY"), "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    if (!ff.waitForFinished(10000))
+        return false;
+    const QByteArray px = ff.readAllStandardOutput();
+    for (int i = 0; i + 2 < px.size(); i += 3) {
+        const int r = uchar(px[i]), g = uchar(px[i + 1]), b = uchar(px[i + 2]);
+        if (r > 150 && r > g + 60 && r > b + 60)
+            return true;
+    }
+    return false;
+}
+
+QList<HistoryEntry> historyEntries(const QString &historyFile)
+{
+    QList<HistoryEntry> list;
+    QFile f(historyFile);
+    if (!f.open(QIODevice::ReadOnly))
+        return list;
+    QXmlStreamReader xml(&f);
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("History"))
+            continue;
+        if (xml.name() == QLatin1String("Item")) {
+            const QXmlStreamAttributes a = xml.attributes();
+            list.append({a.value("FileName").toString(), a.value("Type").toString(), a.value("Size").toString()});
+        }
+        xml.skipCurrentElement();
+    }
+    return xml.hasError() ? QList<HistoryEntry>() : list;
+}
+
+QStringList historyFiles(const QString &historyFile)
+{
+    QStringList names;
+    for (const HistoryEntry &e : historyEntries(historyFile))
+        names << e.fileName;
+    return names;
+}
+
+MediaInfo probeMedia(const QString &file)
+{
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-show_entries", "stream=codec_type,codec_name,width,height:format=duration",
+                        "-of", "default=nw=1", file});
+    p.waitForFinished(30000);
+    MediaInfo r;
+    QString codec;
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        const QString k = line.section('=', 0, 0), v = line.section('=', 1);
+        if (k == "codec_name")
+            codec = v;
+        else if (k == "codec_type")
+            r.streams << v + ':' + codec;
+        else if (k == "width" && r.width == 0)
+            r.width = v.toInt();
+        else if (k == "height" && r.height == 0)
+            r.height = v.toInt();
+        else if (k == "duration")
+            r.duration = v.toDouble();
+    }
+    return r;
+}
+
+double maxVolume(const QString &file)
+{
+    QProcess p;
+    p.start("ffmpeg", {"-nostats", "-i", file, "-af", "volumedetect", "-f", "null", "-"});
+    p.waitForFinished(30000);
+    const QString log = QString::fromUtf8(p.readAllStandardError());
+    const QRegularExpressionMatch m = QRegularExpression("max_volume: (-?[0-9.]+) dB").match(log);
+    return m.hasMatch() ? m.captured(1).toDouble() : -1000.0;
+}
+
+} // namespace testsupport

@@ -1,0 +1,48 @@
+#pragma once
+// Helpers of the tests that drive the real program from outside, as a user
+// would: waiting, clicks and keys through xdotool, what the screen shows, and
+// what the program wrote (files and History.xml).
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace testsupport {
+
+// Waits (generously) until `probe` finds something; its last answer.
+bool waitFor(const std::function<bool()> &probe, int timeoutMs);
+
+// A left click at a point of the screen.
+bool click(const QPoint &p);
+
+// Key presses, e.g. {"ctrl+alt+s"}.
+bool key(const QStringList &keys);
+
+// True when the screen around `p` shows something plainly red.
+bool redAt(const QPoint &p);
+
+// One entry of History.xml, newest first.
+struct HistoryEntry {
+    QString fileName;
+    QString type; // "0" video, "1" audio
+    QString size; // "WxH" of a video
+};
+QList<HistoryEntry> historyEntries(const QString &historyFile);
+QStringList historyFiles(const QString &historyFile);
+
+// What ffprobe finds in a media file: its streams as "type:codec" and the
+// first video stream's size.
+struct MediaInfo {
+    QStringList streams;
+    int width = 0, height = 0;
+    double duration = 0;
+};
+MediaInfo probeMedia(const QString &file);
+
+// The loudest sample of a file's sound in dB (0 at full scale; -91 or less
+// is silence), from ffmpeg's volume detection.
+double maxVolume(const QString &file);
+
+} // namespace testsupport
