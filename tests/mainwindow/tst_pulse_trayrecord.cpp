@@ -201,8 +201,8 @@ private slots:
         {
             QFile f(ini);
             QVERIFY(f.open(QIODevice::WriteOnly));
+            // The closing question stays on: the tray's Exit must not ask it.
             f.write("[Recording]\nAutoOpenHistory=false\nShowCountdown=false\n"
-                    "[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n"
                     "[Private]\nSelectedRect=@Rect(100 100 640 480)\n");
         }
         QProcess p;
@@ -276,7 +276,12 @@ private slots:
         QVERIFY(clickEntry(service, "Resume"));
         QVERIFY2(waitFor([&] { return enabledIn(trayMenu(service), "Pause"); }, 15000),
                  "Resume must turn its entry back into Pause");
-        QTest::qWait(2000);
+        QVERIFY(clickEntry(service, "Hide float bar"));
+        QVERIFY2(waitFor([&] { return enabledIn(trayMenu(service), "Show float bar"); }, 15000),
+                 "the float bar entry must hide the bar");
+        QVERIFY(clickEntry(service, "Show float bar"));
+        QVERIFY(waitFor([&] { return enabledIn(trayMenu(service), "Hide float bar"); }, 15000));
+        QTest::qWait(1000);
         QVERIFY(clickEntry(service, "Stop"));
         QVERIFY2(waitFor(
                      [&] {
@@ -333,14 +338,9 @@ private slots:
         QTest::qWait(800);
         const QPoint countdownBox = at(settings.rect, 199, 107); // "Show countdown before recording"
         QVERIFY(!blueAt(countdownBox));
-        QVERIFY2(waitFor(
-                     [&] {
-                         xdotool({"mousemove", QString::number(countdownBox.x()), QString::number(countdownBox.y()),
-                                  "sleep", "0.2", "click", "1"});
-                         return waitFor([&] { return blueAt(countdownBox); }, 3000);
-                     },
-                     4000),
-                 "the countdown box must tick");
+        QVERIFY(xdotool({"mousemove", QString::number(countdownBox.x()), QString::number(countdownBox.y()), "sleep",
+                         "0.2", "click", "1"}));
+        QVERIFY2(waitFor([&] { return blueAt(countdownBox); }, 10000), "the countdown box must tick");
         QVERIFY(conf.open(QIODevice::ReadOnly));
         QCOMPARE(conf.readAll(), before);
         conf.close();
