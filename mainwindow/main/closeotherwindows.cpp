@@ -20,6 +20,10 @@ bool hasVisibleChildWindow(const QWidget *widget)
     return false;
 }
 
+// Without a StatusNotifier host Qt shows the tray icon as a window of its
+// own in an XEmbed tray; closing it would take the icon out of the tray.
+bool isTrayIconWindow(const QWidget *window) { return window->inherits("QSystemTrayIconSys"); }
+
 } // namespace
 
 int closeOtherWindows(const QList<QWidget *> &keep, int waitMsecs)
@@ -30,7 +34,8 @@ int closeOtherWindows(const QList<QWidget *> &keep, int waitMsecs)
         QList<QWidget *> open;
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
         for (QWidget *window : windows) {
-            if (window->isVisible() && !keep.contains(window) && !refused.contains(window))
+            if (window->isVisible() && !keep.contains(window) && !refused.contains(window)
+                && !isTrayIconWindow(window))
                 open.append(window);
         }
         QWidget *target = nullptr;

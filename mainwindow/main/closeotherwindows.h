@@ -1,6 +1,7 @@
 #pragma once
-// Closes every visible window of the program but the ones kept, innermost
-// first, so that nested dialogs end before the window they belong to.
+// Closes every visible window of the program but the ones kept (and the
+// tray icon's own window), innermost first, so that nested dialogs end before
+// the window they belong to.
 #include <QList>
 
 class QWidget;

@@ -127,8 +127,15 @@ void Mirelo::systemTrayActionActivate(TrayAction action)
         break;
     case TrayExit:
         requestExit();
-        if (m_frame)
-            m_frame->close();
+        // Leaving deletes the tray and its menu: not while the menu is still
+        // in the click that asked for it.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_frame)
+                    m_frame->close();
+            },
+            Qt::QueuedConnection);
         break;
     default:
         break;

@@ -215,8 +215,8 @@ private slots:
         // Exit from the tray leaves without asking, panels mapped back.
         chrome.calls.clear();
         emit tray->actionActivate(TrayExit);
+        QTRY_VERIFY(mirelo->isExiting());
         QVERIFY(!frame.isVisible());
-        QVERIFY(mirelo->isExiting());
         QVERIFY(chrome.calls.contains("show taskbar"));
         QVERIFY(!mirelo->systemTray());
         ControlBarLink::setFactory(nullptr);

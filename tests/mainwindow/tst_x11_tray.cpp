@@ -1,6 +1,6 @@
 // The tray icon in an XEmbed tray (Debian's trayer) on a private X server:
 // a right click opens the menu in the window's state, a click brings back a
-// frame hidden to the tray.
+// frame hidden to the tray, and its Exit ends the window.
 #include <QtTest>
 
 #include "core/edition.h"
@@ -9,6 +9,7 @@
 #include "myframe.h"
 #include "systemtray.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
@@ -66,6 +67,29 @@ private slots:
         QVERIFY(tray->actExit()->isEnabled());
         QVERIFY(!tray->actPause()->isEnabled());
         tray->trayMenu()->hide();
+
+        // Closing the other windows (before a recording, the settings or a
+        // capture) leaves the icon in the tray.
+        QDialog other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        mirelo->closeOtherWindows();
+        QVERIFY(!other.isVisible());
+        int icons = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            icons += window->inherits("QSystemTrayIconSys") && window->isVisible();
+        QCOMPARE(icons, 1);
+
+        // Exit from the menu: the tray and its menu go only after the click
+        // that asked for it has been handled.
+        QVERIFY(testsupport::xdotool({"mousemove", "10", "500", "sleep", "0.3"}));
+        QVERIFY(testsupport::xdotool(at + QStringList{"sleep", "0.3", "click", "3"}));
+        QTRY_VERIFY_WITH_TIMEOUT(tray->trayMenu()->isVisible(), 5000);
+        const QPoint exit = tray->trayMenu()->mapToGlobal(tray->trayMenu()->actionGeometry(tray->actExit()).center());
+        QVERIFY(testsupport::xdotool(
+            {"mousemove", QString::number(exit.x()), QString::number(exit.y()), "sleep", "0.2", "click", "1"}));
+        QTRY_VERIFY_WITH_TIMEOUT(mirelo->isExiting(), 5000);
+        QVERIFY(!mirelo->systemTray());
         delete mirelo;
     }
 
