@@ -46,10 +46,6 @@
 <context>
     <name>AreaSelectedClass</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Select region/window</source>
         <translation type="unfinished"></translation>
     </message>
@@ -78,10 +74,6 @@
 </context>
 <context>
     <name>AudioDeviceListClass</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Record without System Sound</source>
         <translation type="unfinished"></translation>
@@ -178,10 +170,6 @@
 <context>
     <name>CapturePanelClass</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -212,10 +200,6 @@
 </context>
 <context>
     <name>CarmeraListClass</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Manager</source>
         <translation type="unfinished"></translation>
@@ -330,10 +314,6 @@
 <context>
     <name>CommonDialogClass</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Olvex Mirelo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -424,10 +404,6 @@
 <context>
     <name>ControlPanelClass</name>
     <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Record length</source>
         <translation type="unfinished"></translation>
     </message>
@@ -509,10 +485,6 @@
 </context>
 <context>
     <name>CountDownClass</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Control</source>
         <translation type="unfinished"></translation>
@@ -625,10 +597,6 @@
 </context>
 <context>
     <name>GraphicEditorClass</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Rectangle</source>
         <translation type="unfinished"></translation>
@@ -1329,13 +1297,6 @@
     </message>
 </context>
 <context>
-    <name>MySplashScreenView</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>MyUpdateView</name>
     <message>
         <source>Current version:</source>
@@ -1362,10 +1323,6 @@
 </context>
 <context>
     <name>RecordLengthClass</name>
-    <message>
-        <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Record Length:</source>
         <translation type="unfinished"></translation>

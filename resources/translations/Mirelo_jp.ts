@@ -46,10 +46,6 @@
 <context>
     <name>AreaSelectedClass</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Select region/window</source>
         <translation>領域/ウィンドウを選択</translation>
     </message>
@@ -78,10 +74,6 @@
 </context>
 <context>
     <name>AudioDeviceListClass</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Record without System Sound</source>
         <translation>システム音声なしで録画</translation>
@@ -178,10 +170,6 @@
 <context>
     <name>CapturePanelClass</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
@@ -212,10 +200,6 @@
 </context>
 <context>
     <name>CarmeraListClass</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Manager</source>
         <translation>管理</translation>
@@ -330,10 +314,6 @@
 <context>
     <name>CommonDialogClass</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Olvex Mirelo</source>
         <translation>Olvex Mirelo</translation>
     </message>
@@ -424,10 +404,6 @@
 <context>
     <name>ControlPanelClass</name>
     <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-    <message>
         <source>Record length</source>
         <translation>録画時間</translation>
     </message>
@@ -509,10 +485,6 @@
 </context>
 <context>
     <name>CountDownClass</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Control</source>
         <translation>操作</translation>
@@ -629,10 +601,6 @@
 </context>
 <context>
     <name>GraphicEditorClass</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Rectangle</source>
         <translation>矩形</translation>
@@ -1334,13 +1302,6 @@
     </message>
 </context>
 <context>
-    <name>MySplashScreenView</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
-</context>
-<context>
     <name>MyUpdateView</name>
     <message>
         <source>Current version:</source>
@@ -1367,10 +1328,6 @@
 </context>
 <context>
     <name>RecordLengthClass</name>
-    <message>
-        <source>Form</source>
-        <translation>Form</translation>
-    </message>
     <message>
         <source>Record Length:</source>
         <translation>録画時間:</translation>
