@@ -17,19 +17,6 @@ const QString kTitle = QStringLiteral("Olvex Free Mirelo");
 // The frame's width at display scale 1.0: offsets below are measured there.
 constexpr double kFrameWidth = 857.0;
 
-struct Win {
-    QString id;
-    QRect rect;
-};
-
-QList<Win> windows(qint64 pid, const QString &name)
-{
-    QList<Win> list;
-    for (const QString &id : visibleWindows(pid, name))
-        list.append({id, windowGeometry(id)});
-    return list;
-}
-
 struct Kill {
     QProcess &p;
     ~Kill() { stopProgram(p); }

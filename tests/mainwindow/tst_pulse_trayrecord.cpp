@@ -11,6 +11,7 @@
 
 #include <functional>
 
+#include "byhand.h"
 #include "programrun.h"
 
 using namespace testsupport;
@@ -19,31 +20,6 @@ namespace {
 const QString kTitle = QStringLiteral("Olvex Free Mirelo");
 // The frame's width at display scale 1.0: offsets below are measured there.
 constexpr double kFrameWidth = 857.0;
-
-struct Win {
-    QString id;
-    QRect rect;
-};
-
-QList<Win> windows(qint64 pid, const QString &name)
-{
-    QList<Win> list;
-    for (const QString &id : visibleWindows(pid, name))
-        list.append({id, windowGeometry(id)});
-    return list;
-}
-
-bool waitFor(const std::function<bool()> &probe, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (probe())
-            return true;
-        QTest::qWait(150);
-    }
-    return probe();
-}
 
 QString gdbus(const QStringList &arguments)
 {
@@ -102,43 +78,7 @@ bool clickEntry(const QString &service, const QString &label)
 // True when the screen around `p` shows the accent blue of a ticked box.
 bool blueAt(const QPoint &p)
 {
-    QProcess ff;
-    ff.start("ffmpeg", {"-loglevel", "error", "-f", "x11grab", "-video_size", "7x7", "-grab_x",
-                        QString::number(p.x() - 3), "-grab_y", QString::number(p.y() - 3), "-i",
-                        qEnvironmentVariable("DISPLAY"), "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
-    if (!ff.waitForFinished(10000))
-        return false;
-    const QByteArray px = ff.readAllStandardOutput();
-    for (int i = 0; i + 2 < px.size(); i += 3) {
-        const int r = uchar(px[i]), g = uchar(px[i + 1]), b = uchar(px[i + 2]);
-        if (b > 150 && b > r + 60 && b > g + 40)
-            return true;
-    }
-    return false;
-}
-
-struct Probe {
-    int width = 0, height = 0;
-    double duration = 0;
-};
-
-Probe probe(const QString &file)
-{
-    QProcess p;
-    p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=width,height:format=duration",
-                        "-of", "default=nw=1", file});
-    p.waitForFinished(30000);
-    Probe r;
-    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-        const QString k = line.section('=', 0, 0), v = line.section('=', 1);
-        if (k == "width")
-            r.width = v.toInt();
-        else if (k == "height")
-            r.height = v.toInt();
-        else if (k == "duration")
-            r.duration = v.toDouble();
-    }
-    return r;
+    return colourAt(p, [](int r, int g, int b) { return b > 150 && b > r + 60 && b > g + 40; });
 }
 
 QString optionsValue(const QString &file, const QString &key)
@@ -301,10 +241,10 @@ private slots:
                 return files.size() == 1;
             },
             30000));
-        Probe video;
+        MediaInfo video;
         QVERIFY(waitFor(
             [&] {
-                video = probe(videos.filePath(files[0]));
+                video = probeMedia(videos.filePath(files[0]));
                 return video.duration > 0;
             },
             30000));

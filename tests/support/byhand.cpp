@@ -33,7 +33,7 @@ bool key(const QStringList &keys)
     return xdotool(QStringList{"key", "--clearmodifiers", "--delay", "120"} + keys);
 }
 
-bool redAt(const QPoint &p)
+bool colourAt(const QPoint &p, const std::function<bool(int r, int g, int b)> &test)
 {
     QProcess ff;
     ff.start("ffmpeg", {"-loglevel", "error", "-f", "x11grab", "-video_size", "7x7", "-grab_x",
@@ -42,12 +42,23 @@ bool redAt(const QPoint &p)
     if (!ff.waitForFinished(10000))
         return false;
     const QByteArray px = ff.readAllStandardOutput();
-    for (int i = 0; i + 2 < px.size(); i += 3) {
-        const int r = uchar(px[i]), g = uchar(px[i + 1]), b = uchar(px[i + 2]);
-        if (r > 150 && r > g + 60 && r > b + 60)
+    for (int i = 0; i + 2 < px.size(); i += 3)
+        if (test(uchar(px[i]), uchar(px[i + 1]), uchar(px[i + 2])))
             return true;
-    }
     return false;
+}
+
+bool redAt(const QPoint &p)
+{
+    return colourAt(p, [](int r, int g, int b) { return r > 150 && r > g + 60 && r > b + 60; });
+}
+
+QList<Win> windows(qint64 pid, const QString &name)
+{
+    QList<Win> list;
+    for (const QString &id : visibleWindows(pid, name))
+        list.append({id, windowGeometry(id)});
+    return list;
 }
 
 QList<HistoryEntry> historyEntries(const QString &historyFile)

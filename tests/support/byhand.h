@@ -4,6 +4,7 @@
 // what the program wrote (files and History.xml).
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -20,8 +21,17 @@ bool click(const QPoint &p);
 // Key presses, e.g. {"ctrl+alt+s"}.
 bool key(const QStringList &keys);
 
+// True when a pixel of the screen around `p` passes `test` (0..255 each).
+bool colourAt(const QPoint &p, const std::function<bool(int r, int g, int b)> &test);
 // True when the screen around `p` shows something plainly red.
 bool redAt(const QPoint &p);
+
+// A visible top-level window of the program and where it is.
+struct Win {
+    QString id;
+    QRect rect;
+};
+QList<Win> windows(qint64 pid, const QString &name);
 
 // One entry of History.xml, newest first.
 struct HistoryEntry {
