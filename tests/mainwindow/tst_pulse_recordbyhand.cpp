@@ -12,17 +12,6 @@
 
 using namespace testsupport;
 
-namespace {
-const QString kTitle = QStringLiteral("Olvex Free Mirelo");
-// The frame's width at display scale 1.0: offsets below are measured there.
-constexpr double kFrameWidth = 857.0;
-
-struct Kill {
-    QProcess &p;
-    ~Kill() { stopProgram(p); }
-};
-} // namespace
-
 class TestRecordByHand : public QObject
 {
     Q_OBJECT

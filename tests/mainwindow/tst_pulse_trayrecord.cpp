@@ -17,10 +17,6 @@
 using namespace testsupport;
 
 namespace {
-const QString kTitle = QStringLiteral("Olvex Free Mirelo");
-// The frame's width at display scale 1.0: offsets below are measured there.
-constexpr double kFrameWidth = 857.0;
-
 QString gdbus(const QStringList &arguments)
 {
     QProcess p;
@@ -90,10 +86,6 @@ QString optionsValue(const QString &file, const QString &key)
     return QRegularExpression("<" + key + ">([^<]*)</" + key + ">").match(text).captured(1);
 }
 
-struct Kill {
-    QProcess &p;
-    ~Kill() { stopProgram(p); }
-};
 } // namespace
 
 class TestTrayRecord : public QObject

@@ -33,6 +33,11 @@ bool key(const QStringList &keys)
     return xdotool(QStringList{"key", "--clearmodifiers", "--delay", "120"} + keys);
 }
 
+Kill::~Kill()
+{
+    stopProgram(p);
+}
+
 bool colourAt(const QPoint &p, const std::function<bool(int r, int g, int b)> &test)
 {
     QProcess ff;

@@ -4,6 +4,7 @@
 // what the program wrote (files and History.xml).
 
 #include <QPoint>
+#include <QProcess>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,17 @@
 #include <functional>
 
 namespace testsupport {
+
+// The title of the program's windows, and its frame's width at display
+// scale 1.0 (where the tests' offsets are measured).
+inline const QString kTitle = QStringLiteral("Olvex Free Mirelo");
+constexpr double kFrameWidth = 857.0;
+
+// Ends the program however a test leaves.
+struct Kill {
+    QProcess &p;
+    ~Kill();
+};
 
 // Waits (generously) until `probe` finds something; its last answer.
 bool waitFor(const std::function<bool()> &probe, int timeoutMs);
