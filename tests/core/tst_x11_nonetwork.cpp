@@ -13,12 +13,18 @@
 using namespace testsupport;
 
 namespace {
-qint64 firstChild(const QString &childrenFile)
+// The child running `program`: strace first forks a short-lived probe of
+// its own, which must not be taken for the program.
+qint64 programChild(const QString &childrenFile, const QString &program)
 {
     QFile f(childrenFile);
     if (!f.open(QIODevice::ReadOnly))
         return 0;
-    return f.readAll().trimmed().split(' ').value(0).toLongLong();
+    const QString wanted = QFileInfo(program).canonicalFilePath();
+    for (const QByteArray &pid : f.readAll().trimmed().split(' '))
+        if (!pid.isEmpty() && QFileInfo(QStringLiteral("/proc/%1/exe").arg(QString::fromLatin1(pid))).canonicalFilePath() == wanted)
+            return pid.toLongLong();
+    return 0;
 }
 } // namespace
 
@@ -39,7 +45,7 @@ private slots:
         // The program is strace's child.
         qint64 child = 0;
         const QString children = QString("/proc/%1/task/%1/children").arg(p.processId());
-        QTRY_VERIFY_WITH_TIMEOUT((child = firstChild(children)) > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT((child = programChild(children, programPath())) > 0, 10000);
         QVERIFY(!waitForWindow(child, QStringLiteral("Olvex Free Mirelo"), isMainFrameSize, 30000).isEmpty());
         // The start-up query and the patch check (which waits up to 5 s for
         // a description it never asks for) are over by then.
