@@ -300,6 +300,7 @@ private:
     void fixedSizeChosen(int width, int height);
     void applyScreenChoice(int screenIndex);
     void reapplyAudioToggles();
+    void enterAudioOnlyLayout();
     void setScreenChecked(bool on);
     void setCameraBoxFromSettings();
     bool hasCamera() const;

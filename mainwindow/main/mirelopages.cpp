@@ -70,6 +70,17 @@ void Mirelo::updateRecordButton()
                                                         w->chxMicrophone->isChecked()));
 }
 
+// Sound alone: no region, no recording configuration, no camera controls.
+void Mirelo::enterAudioOnlyLayout()
+{
+    m_recordMode = 3;
+    if (g_areaSelected)
+        g_areaSelected->hide();
+    m_pageWidgets->staRecConfigWidget->hide();
+    m_pageWidgets->fraCamera->hide();
+    m_pageWidgets->line_7->hide();
+}
+
 void Mirelo::enterHomePage()
 {
     PageWidgets *w = m_pageWidgets;
@@ -396,12 +407,7 @@ void Mirelo::slotRecConfigChange(int index)
     case 3:
         if (m_recordMode != 3)
             reapplyAudioToggles();
-        m_recordMode = 3;
-        if (g_areaSelected)
-            g_areaSelected->hide();
-        w->staRecConfigWidget->hide();
-        w->fraCamera->hide();
-        w->line_7->hide();
+        enterAudioOnlyLayout();
         w->chxScreen->setChecked(false);
         chxScreenToggled(false);
         w->chxCamera->setChecked(false);

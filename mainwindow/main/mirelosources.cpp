@@ -87,12 +87,7 @@ void Mirelo::chxCameraToggled(bool on)
                 return;
             }
         }
-        m_recordMode = 3;
-        if (g_areaSelected)
-            g_areaSelected->hide();
-        w->staRecConfigWidget->hide();
-        w->fraCamera->hide();
-        w->line_7->hide();
+        enterAudioOnlyLayout();
         setRecConfigSilently(3);
         m_previousRecConfig = 3;
         if (hasCamera() && g_cameraWindow)
