@@ -65,6 +65,51 @@ class TestRecordByHand : public QObject
         return {};
     }
 
+    // Starts the program for `user`, with or without the countdown; false
+    // when its main frame does not show.
+    bool start(QProcess &p, const ProgramUser &user, bool showCountdown)
+    {
+        QDir().mkpath(user.root() + "/config/Olvex");
+        QFile f(user.root() + "/config/Olvex/Free Mirelo.conf");
+        if (!f.open(QIODevice::WriteOnly))
+            return false;
+        f.write(QByteArray("[Recording]\nAutoOpenHistory=false\nShowCountdown=") + (showCountdown ? "true" : "false")
+                + "\n[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
+        f.close();
+        if (!startProgram(p, user, {})) // the engine next to the program
+            return false;
+        m_pid = p.processId();
+        if (!waitFor([&] { return !frame().id.isEmpty(); }, 30000))
+            return false;
+        QTest::qWait(500);
+        m_scale = frame().rect.width() / kFrameWidth;
+        return true;
+    }
+    // "Record Screen", then the entry of its Fixed region menu `downs` below
+    // the first; false when the record page with its region frame does not
+    // show.
+    bool openFixedRegion(int downs)
+    {
+        const Win home = frame();
+        const bool shown = waitFor(
+            [&] {
+                if (regionFrameShown())
+                    return true;
+                click(at(home.rect, 154, 123));
+                QTest::qWait(700);
+                key({"Down", "Down", "Down", "Right"});
+                QTest::qWait(400);
+                QStringList keys;
+                for (int i = 0; i < downs; ++i)
+                    keys << "Down";
+                key(keys << "Return");
+                return waitFor([&] { return regionFrameShown(); }, 3000);
+            },
+            30000);
+        QTest::qWait(800); // the page's slide
+        return shown;
+    }
+
 private slots:
     void drawWhileRecording_data()
     {
@@ -93,37 +138,11 @@ private slots:
         });
 
         ProgramUser user;
-        QDir().mkpath(user.root() + "/config/Olvex");
-        {
-            QFile f(user.root() + "/config/Olvex/Free Mirelo.conf");
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("[Recording]\nAutoOpenHistory=false\nShowCountdown=false\n"
-                    "[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
-        }
         QProcess p;
         Kill guard{p};
-        QVERIFY(startProgram(p, user, {}));
-        m_pid = p.processId();
-        QVERIFY(waitFor([&] { return !frame().id.isEmpty(); }, 30000));
-        QTest::qWait(500);
-        const Win home = frame();
-        m_scale = home.rect.width() / kFrameWidth;
-
+        QVERIFY(start(p, user, false));
         // "Record Screen", Fixed region > 1280x720, record.
-        QVERIFY2(waitFor(
-                     [&] {
-                         if (regionFrameShown())
-                             return true;
-                         click(at(home.rect, 154, 123));
-                         QTest::qWait(700);
-                         key({"Down", "Down", "Down", "Right"});
-                         QTest::qWait(400);
-                         key({"Down", "Return"});
-                         return waitFor([&] { return regionFrameShown(); }, 3000);
-                     },
-                     30000),
-                 "the record page with its region frame must show");
-        QTest::qWait(800); // the page's slide
+        QVERIFY2(openFixedRegion(1), "the record page with its region frame must show");
         const Win page = frame();
         QVERIFY(waitFor(
             [&] {
@@ -192,38 +211,13 @@ private slots:
     void recordPauseResumeStopThenOneTimeLimit()
     {
         ProgramUser user;
-        QDir().mkpath(user.root() + "/config/Olvex");
         const QString ini = user.root() + "/config/Olvex/Free Mirelo.conf";
-        {
-            QFile f(ini);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("[Recording]\nAutoOpenHistory=false\nShowCountdown=true\n"
-                    "[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
-        }
         QProcess p;
         Kill guard{p};
-        QVERIFY(startProgram(p, user, {})); // the engine next to the program
-        m_pid = p.processId();
-        QVERIFY(waitFor([&] { return !frame().id.isEmpty(); }, 30000));
-        QTest::qWait(500);
-        Win home = frame();
-        m_scale = home.rect.width() / kFrameWidth;
+        QVERIFY(start(p, user, true));
 
         // "Record Screen", then Fixed region > 640x480 from its menu.
-        QVERIFY2(waitFor(
-                     [&] {
-                         if (regionFrameShown())
-                             return true;
-                         click(at(home.rect, 154, 123));
-                         QTest::qWait(700);
-                         key({"Down", "Down", "Down", "Right"});
-                         QTest::qWait(400);
-                         key({"Down", "Down", "Down", "Down", "Return"});
-                         return waitFor([&] { return regionFrameShown(); }, 3000);
-                     },
-                     30000),
-                 "the record page with its region frame must show");
-        QTest::qWait(800); // the page's slide
+        QVERIFY2(openFixedRegion(4), "the record page with its region frame must show");
         const Win page = frame();
         QVERIFY(!page.id.isEmpty());
 
