@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # run-test.sh MODE COMMAND [ARGS...]
-# MODE: offscreen | x11 | pulse
+# MODE: offscreen | x11 | pulse | dualhead
 # Runs one test in a private HOME with its own XDG folders, and for x11/pulse
-# with its own Xvfb (and PulseAudio server), all removed afterwards.
+# with its own Xvfb (and PulseAudio server), for dualhead with its own Xorg of
+# two monitors, all removed afterwards.
 set -u
 mode=$1; shift
 
@@ -40,6 +41,27 @@ start_xvfb() {
   export QT_QPA_PLATFORM=xcb
 }
 
+start_dualhead() {
+  # The server binary itself, not the setuid wrapper, runs as any user with
+  # an absolute private configuration (xorg-dualhead.conf beside this script)
+  # and no configuration folder of the system; a seat of its own keeps it
+  # off the consoles. The dummy driver draws into memory.
+  mkdir -p "$root/xorg.conf.d"
+  /usr/lib/xorg/Xorg -displayfd 3 -seat seat-mirelo-test -config "$(dirname "$0")/xorg-dualhead.conf" \
+      -configdir "$root/xorg.conf.d" -logfile "$root/xorg.log" -nolisten tcp -noreset -novtswitch -sharevts \
+      3>"$root/display" >"$root/xorg.out" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 400); do
+    [ -s "$root/display" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$root/display" ]; then
+    echo "run-test.sh: Xorg did not start" >&2; cat "$root/xorg.out" "$root/xorg.log" >&2; exit 1
+  fi
+  export DISPLAY=:$(head -n1 "$root/display")
+  export QT_QPA_PLATFORM=xcb
+}
+
 start_pulse() {
   # A sound server of our own: a null sink (its monitor is "system sound")
   # and a sine source (a "microphone"), so both device types have devices.
@@ -68,6 +90,7 @@ case "$mode" in
   offscreen) export QT_QPA_PLATFORM=offscreen ;;
   x11) start_xvfb ;;
   pulse) start_xvfb; start_pulse ;;
+  dualhead) start_dualhead ;;
   *) echo "run-test.sh: unknown mode $mode" >&2; exit 2 ;;
 esac
 
