@@ -88,8 +88,6 @@ AreaSelected::AreaSelected(QWidget *owner)
     // The input layer paints nothing: X gives it the pointer through the
     // window's input shape, whatever its pixels.
     ui->clientWidget->hide();
-    m_pointerLayer = PointerLayer::create(this);
-    connect(m_pointerLayer, &PointerLayer::pointerEvent, this, &AreaSelected::forwardPointer);
     ui->frmWindowHint->setFixedSize(int(170 * g_dscale), kToolBarHeight);
     ui->frmWindowHint->setProperty("STYLE_KEY", QStringLiteral("AREA_TOOLBAR"));
     ui->btnSelectArea->setProperty("STYLE_KEY", QStringLiteral("AREA_SELECT_BTN"));
@@ -412,9 +410,13 @@ void AreaSelected::updateShape()
 void AreaSelected::updatePointerLayer()
 {
     if (!isVisible() || !ui->clientWidget->isVisibleTo(this) || m_composited) {
-        if (m_pointerLayer->isShown())
+        if (m_pointerLayer && m_pointerLayer->isShown())
             m_pointerLayer->hide();
         return;
+    }
+    if (!m_pointerLayer) {
+        m_pointerLayer = PointerLayer::create(this);
+        connect(m_pointerLayer, &PointerLayer::pointerEvent, this, &AreaSelected::forwardPointer);
     }
     const QRect rect = ui->clientWidget->geometry().translated(m_screenRect.topLeft());
     const QRegion holes = QRegion(textBoxRect()).translated(m_screenRect.topLeft());

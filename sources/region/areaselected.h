@@ -72,10 +72,12 @@ public:
     int zone() const { return m_zone; }
     QList<QRect> moveRects() const { return m_moveRects; }
     GraphicDrawing *drawing() const { return m_drawing; }
+    // Made when first needed.
     PointerLayer *pointerLayer() const { return m_pointerLayer; }
     QMenu *sizeMenu() const { return m_menu; }
     // What the frame paints, in its own coordinates; the input shape is this
-    // plus the pointer zones along the edges and the input layer.
+    // less the shapes, plus the pointer zones along the edges and the input
+    // layer.
     QRegion paintedRegion() const;
     QRegion inputRegion() const;
 
@@ -127,6 +129,8 @@ private:
     void placeToolBar();
     void applyPreset(int width, int height);
     void updateShape();
+    // What the frame paints but the shapes.
+    QRegion frameRegion() const;
     void updatePointerLayer();
     void forwardPointer(QEvent::Type type, const QPoint &position, Qt::MouseButton button, Qt::MouseButtons buttons,
                         Qt::KeyboardModifiers modifiers);

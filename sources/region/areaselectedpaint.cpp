@@ -232,6 +232,11 @@ void AreaSelected::paintFrame(QPainter *painter)
 
 QRegion AreaSelected::paintedRegion() const
 {
+    return (frameRegion() + m_shapesRegion).intersected(rect());
+}
+
+QRegion AreaSelected::frameRegion() const
+{
     QRegion painted;
     bool edges[4] = {m_leftEdge, m_topEdge, m_rightEdge, m_bottomEdge};
     const QRect region = toLocal(m_selectedRect);
@@ -247,14 +252,14 @@ QRegion AreaSelected::paintedRegion() const
         painted += toLocal(r);
     if (m_recordingMode && !textBoxRect().isNull())
         painted += textBoxRect();
-    if (m_recordingMode)
-        painted += m_shapesRegion;
     return painted.intersected(rect());
 }
 
 QRegion AreaSelected::inputRegion() const
 {
-    QRegion input = paintedRegion();
+    // The shapes let the pointer through, as they do where a compositing
+    // manager shows the window whole.
+    QRegion input = frameRegion();
     if (!m_recordingMode && !isFullScreen()) {
         // The pointer zones reach a few pixels either side of each edge.
         const QRect region = toLocal(m_selectedRect);
