@@ -9,6 +9,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <initializer_list>
 
 namespace {
 
@@ -27,30 +28,34 @@ Qt::MouseButton buttonOf(uint8_t detail)
     }
 }
 
+// The Qt flags whose X state bits are set.
+struct StateBit {
+    uint16_t mask;
+    int flag;
+};
+int flagsOf(uint16_t state, std::initializer_list<StateBit> bits)
+{
+    int flags = 0;
+    for (const StateBit &bit : bits) {
+        if (state & bit.mask)
+            flags |= bit.flag;
+    }
+    return flags;
+}
+
 Qt::MouseButtons buttonsOf(uint16_t state)
 {
-    Qt::MouseButtons buttons;
-    if (state & XCB_BUTTON_MASK_1)
-        buttons |= Qt::LeftButton;
-    if (state & XCB_BUTTON_MASK_2)
-        buttons |= Qt::MiddleButton;
-    if (state & XCB_BUTTON_MASK_3)
-        buttons |= Qt::RightButton;
-    return buttons;
+    return Qt::MouseButtons(flagsOf(state, {{XCB_BUTTON_MASK_1, Qt::LeftButton},
+                                            {XCB_BUTTON_MASK_2, Qt::MiddleButton},
+                                            {XCB_BUTTON_MASK_3, Qt::RightButton}}));
 }
 
 Qt::KeyboardModifiers modifiersOf(uint16_t state)
 {
-    Qt::KeyboardModifiers modifiers;
-    if (state & XCB_MOD_MASK_SHIFT)
-        modifiers |= Qt::ShiftModifier;
-    if (state & XCB_MOD_MASK_CONTROL)
-        modifiers |= Qt::ControlModifier;
-    if (state & XCB_MOD_MASK_1)
-        modifiers |= Qt::AltModifier;
-    if (state & XCB_MOD_MASK_4)
-        modifiers |= Qt::MetaModifier;
-    return modifiers;
+    return Qt::KeyboardModifiers(flagsOf(state, {{XCB_MOD_MASK_SHIFT, Qt::ShiftModifier},
+                                                 {XCB_MOD_MASK_CONTROL, Qt::ControlModifier},
+                                                 {XCB_MOD_MASK_1, Qt::AltModifier},
+                                                 {XCB_MOD_MASK_4, Qt::MetaModifier}}));
 }
 
 } // namespace

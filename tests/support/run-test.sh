@@ -30,12 +30,19 @@ start_xvfb() {
   local screen=${MIRELO_TEST_SCREEN:-1920x1080x24}
   Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$root/display" 2>"$root/xvfb.log" &
   pids+=($!)
-  for _ in $(seq 200); do
+  use_display Xvfb "$root/xvfb.log"
+}
+
+# use_display NAME LOG...: waits for the X server just started to write its
+# display number, then points the test at it.
+use_display() {
+  local name=$1; shift
+  for _ in $(seq 400); do
     [ -s "$root/display" ] && break
     sleep 0.05
   done
   if [ ! -s "$root/display" ]; then
-    echo "run-test.sh: Xvfb did not start" >&2; cat "$root/xvfb.log" >&2; exit 1
+    echo "run-test.sh: $name did not start" >&2; cat "$@" >&2; exit 1
   fi
   export DISPLAY=:$(head -n1 "$root/display")
   export QT_QPA_PLATFORM=xcb
@@ -51,15 +58,7 @@ start_dualhead() {
       -configdir "$root/xorg.conf.d" -logfile "$root/xorg.log" -nolisten tcp -noreset -novtswitch -sharevts \
       3>"$root/display" >"$root/xorg.out" 2>&1 &
   pids+=($!)
-  for _ in $(seq 400); do
-    [ -s "$root/display" ] && break
-    sleep 0.05
-  done
-  if [ ! -s "$root/display" ]; then
-    echo "run-test.sh: Xorg did not start" >&2; cat "$root/xorg.out" "$root/xorg.log" >&2; exit 1
-  fi
-  export DISPLAY=:$(head -n1 "$root/display")
-  export QT_QPA_PLATFORM=xcb
+  use_display Xorg "$root/xorg.out" "$root/xorg.log"
 }
 
 start_pulse() {
