@@ -3,7 +3,7 @@
 
 #include "areaselecting.h"
 #include "graphicdrawing.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
 #include "regionscreens.h"
@@ -239,8 +239,8 @@ void AreaSelected::act640_480Triggered() { applyPreset(640, 480); }
 
 void AreaSelected::actShowCustomSelectArea()
 {
-    Controller::instance()->setCustomAreaRequested(true);
-    Controller::instance()->showCustomSelectArea();
+    ControllerApi::instance()->setCustomAreaRequested(true);
+    ControllerApi::instance()->showCustomSelectArea();
 }
 
 void AreaSelected::btnSelectAreaClick()
