@@ -98,6 +98,16 @@ TaskScheduleItem *screenJob(QObject *parent, const QRect &region)
     return job;
 }
 
+// A job that stops by length and goes on into `loop` further parts.
+TaskScheduleItem *partsJob(QObject *parent, int seconds, int loop)
+{
+    auto *job = screenJob(parent, QRect(0, 0, 100, 100));
+    job->setStopType(TaskScheduleItem::StopByLength);
+    job->setLength(seconds);
+    job->setLoop(loop);
+    return job;
+}
+
 } // namespace
 
 class TestControlPanel : public QObject
@@ -304,11 +314,7 @@ private slots:
         // A further part that does not start ends the recording and says so,
         // rather than polling an engine that records nothing.
         loadScript("result startRecording 0 -4\ntime 5000000\n");
-        auto *parts = screenJob(&m_jobs, QRect(0, 0, 100, 100));
-        parts->setStopType(TaskScheduleItem::StopByLength);
-        parts->setLength(5);
-        parts->setLoop(2);
-        QPointer<ControlPanel> split = bar(parts);
+        QPointer<ControlPanel> split = bar(partsJob(&m_jobs, 5, 2));
         QSignalSpy finished3(split.data(), &QDialog::finished);
         split->startRecord();
         written(split->fileName(), 1);
@@ -340,11 +346,7 @@ private slots:
     void aFailedWriteEndsTheRecordingAndTellsWhy()
     {
         DialogAnswers answers;
-        auto *job = screenJob(&m_jobs, QRect(0, 0, 100, 100));
-        job->setStopType(TaskScheduleItem::StopByLength);
-        job->setLength(60);
-        job->setLoop(2);
-        ControlPanel *full = bar(job);
+        ControlPanel *full = bar(partsJob(&m_jobs, 60, 2));
         QSignalSpy finished(full, &QDialog::finished);
         full->startRecord();
         written(full->fileName(), 5000);
@@ -394,11 +396,7 @@ private slots:
 
     void lengthLimitAndSegments()
     {
-        auto *job = screenJob(&m_jobs, QRect(0, 0, 100, 100));
-        job->setStopType(TaskScheduleItem::StopByLength);
-        job->setLength(5);
-        job->setLoop(2);
-        ControlPanel *panel = bar(job);
+        ControlPanel *panel = bar(partsJob(&m_jobs, 5, 2));
         QSignalSpy finished(panel, &QDialog::finished);
         QCOMPARE(panel->recordLength(), qint64(5000));
         QCOMPARE(panel->loopCount(), 2);
