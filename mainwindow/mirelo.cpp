@@ -133,6 +133,8 @@ Mirelo::~Mirelo()
     // window made and dropped again (the gallery) leaves it to the others.
     // The settings holder goes with its parent, this window.
     g_enviroment = nullptr;
+    delete m_pageWidgets;
+    m_pageWidgets = nullptr;
     delete ui;
 }
 

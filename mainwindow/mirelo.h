@@ -160,6 +160,7 @@ public slots:
     void doAudioDeviceChanged();
     void doCurrentAudioDeviceLost(int type);
     void doOpenCameraFailed();
+    void doRecordingFailed(int error);
     void slotShowSystemPrivacyWidget(int kind);
 
 private:

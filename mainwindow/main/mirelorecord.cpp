@@ -50,6 +50,7 @@ void Mirelo::initRecordFlow()
     connect(m_engineEvents, &EngineEvents::microphoneLevel, this, &Mirelo::microphonePlayback);
     connect(m_engineEvents, &EngineEvents::currentAudioDeviceLost, this, &Mirelo::currentAudioDeviceLost);
     connect(m_engineEvents, &EngineEvents::audioDevicesChanged, this, &Mirelo::audioDeviceChanged);
+    connect(m_engineEvents, &EngineEvents::recordingFailed, this, &Mirelo::doRecordingFailed);
     connect(this, &Mirelo::systemSoundPlayback, this, &Mirelo::doSystemSoundPlayback);
     connect(this, &Mirelo::microphonePlayback, this, &Mirelo::doMicrophonePlayback);
     connect(this, &Mirelo::audioDeviceChanged, this, &Mirelo::doAudioDeviceChanged);
@@ -187,6 +188,14 @@ void Mirelo::doCurrentAudioDeviceLost(int type)
         engineCloseAudioDevice(type);
         bar->setValue(0);
     }
+}
+
+void Mirelo::doRecordingFailed(int error)
+{
+    // The engine ended the recording by itself (its file could not be
+    // written): the bar ends it here too and tells why.
+    if (!m_exiting && m_controlPanel)
+        ControlBarLink::call(m_controlPanel, "recordingFailed", error);
 }
 
 void Mirelo::doOpenCameraFailed()

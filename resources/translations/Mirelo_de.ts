@@ -400,6 +400,18 @@
         <source>Failed to start recording.</source>
         <translation>Die Aufnahme konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>Die Aufnahme wurde beendet: Ihre Datei %1 wurde während des Schreibens entfernt. Die Aufnahme ist verloren.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>Die Aufnahme wurde beendet: Der Datenträger ist voll. Das bis dahin Aufgenommene bleibt in %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>Die Aufnahme wurde beendet: Ihre Datei %1 konnte nicht geschrieben werden. Das bis dahin Aufgenommene bleibt erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

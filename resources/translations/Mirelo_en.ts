@@ -400,6 +400,18 @@
         <source>Failed to start recording.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

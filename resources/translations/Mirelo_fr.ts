@@ -400,6 +400,18 @@
         <source>Failed to start recording.</source>
         <translation>Impossible de démarrer l&apos;enregistrement.</translation>
     </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>L&apos;enregistrement a été arrêté : son fichier %1 a été supprimé pendant l&apos;écriture. L&apos;enregistrement est perdu.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>L&apos;enregistrement a été arrêté : le disque est plein. Ce qui a été enregistré jusque-là est conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>L&apos;enregistrement a été arrêté : son fichier %1 n&apos;a pas pu être écrit. Ce qui a été enregistré jusque-là est conservé.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

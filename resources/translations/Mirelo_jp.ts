@@ -400,6 +400,18 @@
         <source>Failed to start recording.</source>
         <translation>録画を開始できませんでした。</translation>
     </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>録画を停止しました：書き込み中にファイル %1 が削除されました。録画は失われました。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>録画を停止しました：ディスクがいっぱいです。それまでに録画した内容は %1 に保存されています。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>録画を停止しました：ファイル %1 に書き込めませんでした。それまでに録画した内容は保存されています。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

@@ -400,6 +400,18 @@
         <source>Failed to start recording.</source>
         <translation>녹화를 시작할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>녹화가 중지되었습니다: 기록 중에 파일 %1이(가) 삭제되었습니다. 녹화 내용이 손실되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>녹화가 중지되었습니다: 디스크가 가득 찼습니다. 그때까지 녹화된 내용은 %1에 보존됩니다.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>녹화가 중지되었습니다: 파일 %1에 쓸 수 없습니다. 그때까지 녹화된 내용은 보존됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

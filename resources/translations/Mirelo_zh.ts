@@ -400,6 +400,18 @@
         <source>Failed to start recording.</source>
         <translation>无法开始录制。</translation>
     </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>录制已停止：文件 %1 在写入时被删除，本次录制已丢失。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>录制已停止：磁盘已满。此前录制的内容保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>录制已停止：无法写入文件 %1。此前录制的内容已保留。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

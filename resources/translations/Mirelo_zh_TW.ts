@@ -400,6 +400,18 @@
         <source>Failed to start recording.</source>
         <translation>無法開始錄製。</translation>
     </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>錄製已停止：檔案 %1 在寫入時被刪除，本次錄製已遺失。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>錄製已停止：磁碟已滿。此前錄製的內容保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>錄製已停止：無法寫入檔案 %1。此前錄製的內容已保留。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

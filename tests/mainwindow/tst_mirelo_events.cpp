@@ -23,6 +23,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <cerrno>
+
 namespace {
 
 // Stands in for the control bar: records which of its slots ran.
@@ -38,6 +40,7 @@ public slots:
     void stopRecord() { calls << "stop"; }
     void pauseRecord() { calls << "pause"; }
     void screenshot() { calls << "screenshot"; }
+    void recordingFailed(int error) { calls << QStringLiteral("failed %1").arg(error); }
 };
 
 QDialog *makeBar(QWidget *parent, TaskScheduleItem *)
@@ -101,7 +104,7 @@ private slots:
 
         // An event the window does not know, and one without its value,
         // change nothing; a level raised after them shows they were seen.
-        raise(7, 4);
+        raise(8, 4);
         engineEventCallback(0, nullptr, mirelo.engineEvents());
         raise(0, 12);
         QTRY_COMPARE(mirelo.systemSoundBar()->value(), 12);
@@ -141,6 +144,11 @@ private slots:
         QTRY_VERIFY(trace().contains("closeAudioDevice type=4"));
         QCOMPARE(mirelo.systemSoundBar()->value(), 0);
         QVERIFY(!trace().contains("closeAudioDevice type=8"));
+
+        // The engine could not write the file (a full disk): the bar hears
+        // it at once, with the reason.
+        raise(MIRELO_EVENT_RECORDING_FAILED, ENOSPC);
+        QTRY_VERIFY(StandInBar::last->calls.contains(QStringLiteral("failed %1").arg(ENOSPC)));
     }
 
     void shortcutTable()
