@@ -14,6 +14,7 @@
 #include "languages.h"
 #include "myconfig.h"
 #include "userfolders.h"
+#include "testsupport.h"
 
 static QByteArray readAll(const QString &path)
 {
@@ -45,11 +46,8 @@ static QStringList elementTexts(const QString &path, const QString &name)
     return texts;
 }
 
-// A disk with only this much room for the writer while it lives.
-struct DiskRoom {
-    explicit DiskRoom(qint64 bytes) { CXmlWriter::setDiskRoomForTest(bytes); }
-    ~DiskRoom() { CXmlWriter::setDiskRoomForTest(-1); }
-};
+// A disk with only this much room for a file while it lives.
+using DiskRoom = testsupport::FileSizeLimit;
 
 static const QByteArray kUserFile = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config>\n    <Options>\n"
                                     "        <IsFirstRun>0</IsFirstRun>\n        <Language>fr</Language>\n"
