@@ -9,6 +9,7 @@
 #include "myapplication.h"
 #include "myconfig.h"
 #include "countmode.h"
+#include "filenotices.h"
 #include "startup.h"
 #include "userfolders.h"
 #include "vocabulary.h"
@@ -150,6 +151,9 @@ int main(int argc, char *argv[])
         mirelo->setFrame(&frame);
         frame.show();
         splash.finish();
+        // What could not be read or saved so far (options, history, skin,
+        // settings store) is told now, and later failures as they come.
+        FileNotices notices(&frame);
         mirelo->startDeferredTasks();
 
         exitCode = QApplication::exec();

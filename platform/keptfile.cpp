@@ -271,7 +271,7 @@ bool keepAside(const QString &path, QString *backup)
 
 void tellKeptAside(const QString &path, const QString &backup)
 {
-    notice(QStringLiteral("kept:") + path, tr("%1 could not be read and was kept as %2.")
+    notice(QStringLiteral("kept:") + backup, tr("%1 could not be read and was kept as %2.")
                                                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)));
 }
 
