@@ -196,11 +196,11 @@ bool writeSynced(QFileDevice &file, const QByteArray &bytes, QString *why)
     return true;
 }
 
-bool write(const QString &path, const QByteArray &bytes, QString *why, bool tellUser, int permissions)
+bool write(const QString &path, const QByteArray &bytes, QString *why, const WriteOptions &options)
 {
     QString error;
     const bool written = [&] {
-        if (!makeFolder(QFileInfo(path).absolutePath(), &error))
+        if (options.makeFolder && !makeFolder(QFileInfo(path).absolutePath(), &error))
             return false;
         // Without a commit the temporary file goes away with the object.
         QSaveFile file(path);
@@ -208,7 +208,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *why, bool tell
             error = file.errorString();
             return false;
         }
-        if (permissions >= 0 && ::fchmod(file.handle(), mode_t(permissions)) != 0) {
+        if (options.permissions >= 0 && ::fchmod(file.handle(), mode_t(options.permissions)) != 0) {
             error = qt_error_string(errno);
             return false;
         }
@@ -225,7 +225,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *why, bool tell
         return true;
     }
     setWhy(why, error);
-    if (tellUser)
+    if (options.tellUser)
         tellWriteFailed(path, error);
     return false;
 }

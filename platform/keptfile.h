@@ -34,14 +34,17 @@ ReadStatus read(const QString &path, QByteArray *bytes, QString *why = nullptr, 
 // reading it (for files that others open, as the settings store).
 bool isRefused(const QString &path, QString *why = nullptr, qint64 maxBytes = kMaxBytes);
 
+struct WriteOptions {
+    bool tellUser = true;   // tell the user once of a failure
+    bool makeFolder = true; // make the folder when it is missing
+    int permissions = -1;   // e.g. 0600; else an existing file keeps its own, a new one gets the default
+};
 // Writes the file whole through a temporary file beside it: write, flush,
-// sync, each checked, and only then the rename over the old file; the folder
-// is made when missing. On failure the old file stays as it was, `why` tells
-// why, and the user is told once (until a write into that folder succeeds)
-// unless `tellUser` is false. `permissions` (e.g. 0600) when >= 0; otherwise
-// an existing file keeps its own, a new one gets the default.
-bool write(const QString &path, const QByteArray &bytes, QString *why = nullptr, bool tellUser = true,
-           int permissions = -1);
+// sync, each checked, and only then the rename over the old file. On
+// failure the old file stays as it was and `why` tells why; the user is told
+// once (until a write into that folder succeeds).
+bool write(const QString &path, const QByteArray &bytes, QString *why = nullptr,
+           const WriteOptions &options = WriteOptions());
 // The checked steps of write() on a save file that its owner renames
 // (commits) only when this succeeds.
 bool writeSynced(QFileDevice &file, const QByteArray &bytes, QString *why);

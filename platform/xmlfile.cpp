@@ -9,8 +9,9 @@ namespace XmlFile {
 namespace {
 
 // Reads the text as far as it goes; false as soon as it nests too deep.
-bool measure(const QByteArray &bytes, QXmlStreamReader *reader)
+bool measure(const QByteArray &bytes, bool namespaces, QXmlStreamReader *reader)
 {
+    reader->setNamespaceProcessing(namespaces);
     reader->addData(bytes);
     int depth = 0;
     while (!reader->atEnd()) {
@@ -25,10 +26,10 @@ bool measure(const QByteArray &bytes, QXmlStreamReader *reader)
 
 } // namespace
 
-bool check(const QByteArray &bytes, QString *why)
+bool check(const QByteArray &bytes, bool namespaces, QString *why)
 {
     QXmlStreamReader reader;
-    if (!measure(bytes, &reader)) {
+    if (!measure(bytes, namespaces, &reader)) {
         if (why)
             *why = QCoreApplication::translate("KeptFile", "its elements are nested more than %1 levels deep")
                        .arg(kMaxDepth);
@@ -47,17 +48,18 @@ bool check(const QByteArray &bytes, QString *why)
 bool shallow(const QByteArray &bytes)
 {
     QXmlStreamReader reader;
-    return measure(bytes, &reader);
+    return measure(bytes, false, &reader);
 }
 
 bool parse(const QByteArray &bytes, QDomDocument *document, bool namespaces, QString *why)
 {
     *document = QDomDocument();
-    if (!check(bytes, why))
+    if (!check(bytes, namespaces, why))
         return false;
     // The same strict reader builds the model, so what passed the check is
     // what is read.
     QXmlStreamReader reader(bytes);
+    reader.setNamespaceProcessing(namespaces);
     QString error;
     if (!document->setContent(&reader, namespaces, &error)) {
         if (why)

@@ -17,9 +17,9 @@ namespace XmlFile {
 
 constexpr int kMaxDepth = 256;
 
-// True when the text is well-formed XML no deeper than kMaxDepth; `why`
-// tells otherwise.
-bool check(const QByteArray &bytes, QString *why = nullptr);
+// True when the text is well-formed XML (with namespaces declared, when
+// they are processed) no deeper than kMaxDepth; `why` tells otherwise.
+bool check(const QByteArray &bytes, bool namespaces = false, QString *why = nullptr);
 // True when the text nests no deeper than kMaxDepth up to its end or its
 // first error, for readers that take what stands before an error.
 bool shallow(const QByteArray &bytes);
