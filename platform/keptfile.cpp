@@ -19,11 +19,6 @@ namespace KeptFile {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("KeptFile", text);
-}
-
 bool isResource(const QString &path)
 {
     return path.startsWith(QLatin1Char(':')) || path.startsWith(QLatin1String("qrc:"));
@@ -37,12 +32,12 @@ void setWhy(QString *why, const QString &text)
 
 QString notRegular()
 {
-    return tr("it is not a regular file");
+    return QCoreApplication::translate("KeptFile", "it is not a regular file");
 }
 
 QString tooLarge(qint64 maxBytes)
 {
-    return tr("it is larger than %1 bytes").arg(maxBytes);
+    return QCoreApplication::translate("KeptFile", "it is larger than %1 bytes").arg(maxBytes);
 }
 
 // The type and size on the path, then on the file opened without waiting
@@ -233,7 +228,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *why, const Wri
 void tellWriteFailed(const QString &path, const QString &why)
 {
     // Once per folder: a full disk fails every file there alike.
-    notice(writeKey(path), tr("Could not save %1:\n%2\nWhat it held before is kept.")
+    notice(writeKey(path), QCoreApplication::translate("KeptFile", "Could not save %1:\n%2\nWhat it held before is kept.")
                                .arg(QDir::toNativeSeparators(path), why));
 }
 
@@ -271,7 +266,7 @@ bool keepAside(const QString &path, QString *backup)
 
 void tellKeptAside(const QString &path, const QString &backup)
 {
-    notice(QStringLiteral("kept:") + backup, tr("%1 could not be read and was kept as %2.")
+    notice(QStringLiteral("kept:") + backup, QCoreApplication::translate("KeptFile", "%1 could not be read and was kept as %2.")
                                                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)));
 }
 

@@ -37,7 +37,7 @@ bool check(const QByteArray &bytes, bool namespaces, QString *why)
     }
     if (reader.hasError()) {
         if (why)
-            *why = QCoreApplication::translate("KeptFile", "it is no well-formed XML (line %1: %2)")
+            *why = QCoreApplication::translate("KeptFile", "it is not well-formed XML (line %1: %2)")
                        .arg(reader.lineNumber())
                        .arg(reader.errorString());
         return false;
