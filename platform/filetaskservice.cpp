@@ -182,7 +182,8 @@ bool FileTaskService::registerTask(const QString &name, const TaskDefinition &de
         return false;
     // Update over what the file holds, so that parts written by others stay.
     QDomDocument document;
-    if (XmlFile::load(path, &document) != KeptFile::Read || document.documentElement().tagName() != QLatin1String("Task"))
+    if (XmlFile::load(path, &document) != KeptFile::Read
+        || document.documentElement().tagName() != QLatin1String("Task"))
         document = QDomDocument();
     if (document.documentElement().isNull()) {
         document.appendChild(document.createProcessingInstruction(

@@ -228,8 +228,9 @@ bool write(const QString &path, const QByteArray &bytes, QString *why, const Wri
 void tellWriteFailed(const QString &path, const QString &why)
 {
     // Once per folder: a full disk fails every file there alike.
-    notice(writeKey(path), QCoreApplication::translate("KeptFile", "Could not save %1:\n%2\nWhat it held before is kept.")
-                               .arg(QDir::toNativeSeparators(path), why));
+    const QString text =
+        QCoreApplication::translate("KeptFile", "Could not save %1:\n%2\nWhat it held before is kept.");
+    notice(writeKey(path), text.arg(QDir::toNativeSeparators(path), why));
 }
 
 bool keepAside(const QString &path, QString *backup)
@@ -266,8 +267,9 @@ bool keepAside(const QString &path, QString *backup)
 
 void tellKeptAside(const QString &path, const QString &backup)
 {
-    notice(QStringLiteral("kept:") + backup, QCoreApplication::translate("KeptFile", "%1 could not be read and was kept as %2.")
-                                               .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)));
+    const QString text = QCoreApplication::translate("KeptFile", "%1 could not be read and was kept as %2.");
+    notice(QStringLiteral("kept:") + backup,
+           text.arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup)));
 }
 
 void setNoticeHandler(NoticeHandler handler)

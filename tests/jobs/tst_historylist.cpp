@@ -30,7 +30,10 @@ private:
     QTemporaryDir m_dir;
     QStringList m_told; // what the user was told
     QString path() const { return m_dir.filePath(QStringLiteral("data/History.xml")); }
-    QString backup(int n) const { return path() + QStringLiteral(".bak") + (n ? QStringLiteral(".%1").arg(n) : QString()); }
+    QString backup(int n) const
+    {
+        return path() + QStringLiteral(".bak") + (n ? QStringLiteral(".%1").arg(n) : QString());
+    }
 
 private slots:
     void init()

@@ -135,17 +135,17 @@ private slots:
         // Nor is a FIFO read (a plain open waits for a writer for good), nor
         // a file nested far deeper than a task (the document model's
         // recursion would overflow): each goes to the next free name.
+        const QString next = service.folderPath() + QLatin1Char('/') + QLatin1String(NAME);
         QVERIFY(testsupport::makeFifo(path));
         QVERIFY(!service.readTask(QLatin1String(NAME), &read));
-        QVERIFY(!QFileInfo(service.folderPath() + QLatin1Char('/') + QLatin1String(NAME) + QStringLiteral(".1.bak"))
-                     .isFile());
-        QVERIFY(QFileInfo::exists(service.folderPath() + QLatin1Char('/') + QLatin1String(NAME) + QStringLiteral(".1.bak")));
+        const QFileInfo fifoAside(next + QStringLiteral(".1.bak"));
+        QVERIFY(fifoAside.exists() && !fifoAside.isFile());
         const QByteArray deep = testsupport::deepXml(300000, "Task");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(deep);
         file.close();
         QVERIFY(!service.readTask(QLatin1String(NAME), &read));
-        QCOMPARE(readAll(service.folderPath() + QLatin1Char('/') + QLatin1String(NAME) + QStringLiteral(".2.bak")), deep);
+        QCOMPARE(readAll(next + QStringLiteral(".2.bak")), deep);
     }
 
     void fullDiskKeepsTheTaskFile()
@@ -163,7 +163,8 @@ private slots:
             QVERIFY(!service.registerTask(QLatin1String(NAME), changed));
         }
         QCOMPARE(readAll(path), before);
-        QCOMPARE(QDir(service.folderPath()).entryList(QDir::Files), QStringList{QLatin1String(NAME) + QStringLiteral(".xml")});
+        QCOMPARE(QDir(service.folderPath()).entryList(QDir::Files),
+                 QStringList{QLatin1String(NAME) + QStringLiteral(".xml")});
     }
 
     void namesThatCannotBeFilesAreRefused()
