@@ -126,8 +126,9 @@ void FileTaskService::setAside(const QString &name)
     if (QFile::rename(path, aside)) {
         qWarning().noquote() << "unreadable task file kept as" << aside;
         KeptFile::tellKeptAside(path, aside);
-    } else
+    } else {
         qWarning().noquote() << "unreadable task file" << path;
+    }
     if (m_mirror)
         m_mirror->remove(name);
 }

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -75,7 +74,6 @@ bool SkinManager::readSkinFile(const QString &path, QByteArray *bytes)
         refuseSkinFile(path, why);
     return status == KeptFile::Read;
 }
-
 
 SkinManager *SkinManager::instance()
 {
