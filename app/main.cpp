@@ -10,6 +10,7 @@
 #include "myconfig.h"
 #include "controller.h"
 #include "countmode.h"
+#include "filenotices.h"
 #include "startup.h"
 #include "userfolders.h"
 #include "vocabulary.h"
@@ -152,6 +153,9 @@ int main(int argc, char *argv[])
         mirelo->setFrame(&frame);
         frame.show();
         splash.finish();
+        // What could not be read or saved so far (options, history, skin,
+        // settings store) is told now, and later failures as they come.
+        FileNotices notices(&frame);
         mirelo->startDeferredTasks();
 
         exitCode = QApplication::exec();

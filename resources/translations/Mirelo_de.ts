@@ -951,6 +951,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>sie enthält keinen Verlauf</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>Der Verlauf konnte nicht aus %1 gelesen werden (%2). Er beginnt leer; die Datei wird daneben als Sicherung aufbewahrt.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -967,6 +978,41 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>der Datenträger oder der Ordner hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>%1 konnte nicht gespeichert werden:
+%2
+Der bisherige Inhalt bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1 konnte nicht gelesen werden und wurde als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>ihre Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>es ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1654,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>Die Skin-Datei %1 wird nicht verwendet: %2.</translation>
     </message>
 </context>
 <context>

@@ -946,6 +946,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -961,6 +972,39 @@
     </message>
     <message>
         <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1602,6 +1646,13 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

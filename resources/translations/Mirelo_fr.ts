@@ -951,6 +951,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>il ne contient aucun historique</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>L&apos;historique n&apos;a pas pu être lu depuis %1 (%2). Il repart vide ; le fichier est conservé à côté comme sauvegarde.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -967,6 +978,41 @@
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>le disque ou le dossier l&apos;a refusé</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>il dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>Impossible d&apos;enregistrer %1 :
+%2
+Son contenu précédent est conservé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1 n&apos;a pas pu être lu et a été conservé sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>ce n&apos;est pas du XML bien formé (ligne %1 : %2)</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1654,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>Le fichier d&apos;habillage %1 n&apos;est pas utilisé : %2.</translation>
     </message>
 </context>
 <context>

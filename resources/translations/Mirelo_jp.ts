@@ -951,6 +951,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>履歴が含まれていません</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>%1 から履歴を読み込めませんでした（%2）。履歴は空から始まり、ファイルはその横にバックアップとして保存されます。</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -967,6 +978,41 @@
     <message>
         <source>Delete</source>
         <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>ディスクまたはフォルダーが拒否しました</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>%1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>%1 を保存できませんでした：
+%2
+以前の内容はそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1 を読み込めなかったため、%2 として保存しました。</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>要素が %1 階層を超えて入れ子になっています</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>整形式の XML ではありません（%1 行目：%2）</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1654,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>スキンファイル %1 は使用されません：%2。</translation>
     </message>
 </context>
 <context>

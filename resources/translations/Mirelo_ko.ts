@@ -951,6 +951,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>기록이 들어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>%1에서 기록을 읽을 수 없습니다(%2). 기록은 비어 있는 상태로 시작하며, 파일은 옆에 백업으로 보관됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -967,6 +978,41 @@
     <message>
         <source>Delete</source>
         <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>디스크 또는 폴더가 거부했습니다</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>%1바이트보다 큽니다</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>%1을(를) 저장할 수 없습니다:
+%2
+이전 내용은 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1을(를) 읽을 수 없어 %2(으)로 보관했습니다.</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>요소가 %1단계보다 깊게 중첩되어 있습니다</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>올바른 형식의 XML이 아닙니다(%1행: %2)</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1654,13 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>스킨 파일 %1은(는) 사용되지 않습니다: %2.</translation>
     </message>
 </context>
 <context>

@@ -8,8 +8,8 @@
 #include "regionowner.h"
 #include "regionscreens.h"
 #include "skinmanager.h"
+#include "windowchrome.h"
 
-#include <QFile>
 #include <QPainterPath>
 #include <QSignalBlocker>
 
@@ -70,11 +70,7 @@ void MyCustomAreaSelect::setUpSizes()
 
 QString MyCustomAreaSelect::iconStyleSheet(const QString &path, const QString &folder, double scale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    QString text = SkinManager::rewriteSizeMarkers(QString::fromUtf8(file.readAll()), scale);
-    return text.replace(QStringLiteral("%1"), folder);
+    return chrome::iconStyleSheet(path, folder, scale);
 }
 
 void MyCustomAreaSelect::applyStyle()

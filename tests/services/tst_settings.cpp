@@ -103,9 +103,11 @@ private slots:
         // The screenshot folder through its picker, the button inside the edit.
         auto *select = qobject_cast<QPushButton *>(ui->edtScreenshotFolder->property("ButtonData").value<QObject *>());
         QVERIFY(select && select->parent() == ui->edtScreenshotFolder);
+        // A folder picker with nothing typed answers its current folder.
+        // (Selecting the folder by name would change to its parent, and
+        // whether the name lands in the edit depends on where the focus is.)
         onNextModal<QFileDialog>([&](QFileDialog *picker) {
             picker->setDirectory(shots.path());
-            picker->selectFile(shots.path());
             static_cast<QDialog *>(picker)->accept();
         });
         select->click();
