@@ -17,6 +17,8 @@
 #include "mycustomareaselect.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
+#include "regiongeometry.h"
+#include "regionscreens.h"
 #include "skinmanager.h"
 #include "windowstacking.h"
 #include "audiodevicelist.h"
@@ -275,8 +277,8 @@ void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
     }
     if (!g_areaSelected)
         return;
-    const QRect r = g_areaSelected->selectedRect();
-    g_areaSelected->setSelectedRectImmediately(QRect(r.topLeft(), size));
+    // At the region's corner, unless that would carry it off the desktop.
+    g_areaSelected->setSelectedRectImmediately(region::typedRect(g_areaSelected->selectedRect(), size, region::desktop()));
 }
 
 void Mirelo::actShowCustomSelectArea()

@@ -86,7 +86,6 @@ AreaSelected::AreaSelected(QWidget *owner)
     ui->frmWindowHint->setMouseTracking(true);
     ui->clientWidget->setStyleSheet(QStringLiteral("background-color: rgba(255, 255, 255, 1)"));
     ui->clientWidget->hide();
-    ui->frmWindowHint->setFixedSize(int(170 * g_dscale), kToolBarHeight);
     ui->frmWindowHint->setProperty("STYLE_KEY", QStringLiteral("AREA_TOOLBAR"));
     ui->btnSelectArea->setProperty("STYLE_KEY", QStringLiteral("AREA_SELECT_BTN"));
     ui->btnMaximum->setProperty("STYLE_KEY", QStringLiteral("AREA_MAXIMUM_BTN"));
@@ -94,6 +93,7 @@ AreaSelected::AreaSelected(QWidget *owner)
     m_moveIcon = QPixmap(SkinManager::instance()->skinPath() + QStringLiteral("image/movescreen.png"));
     createDrawing();
     ui->btnAreaSize->setStyleSheet(QStringLiteral("font-size:16px;"));
+    fitToolBar();
     retranslateUi();
     layoutPass();
 }
@@ -196,6 +196,18 @@ void AreaSelected::layoutPass()
     repaint();
     updateShape();
     emit selectedRectChanged(m_selectedRect);
+}
+
+// The size button keeps room for the largest size the panel takes, so no
+// region's size is ever cut off, at any scale.
+void AreaSelected::fitToolBar()
+{
+    QPushButton *size = ui->btnAreaSize;
+    size->setText(QStringLiteral("%1 x %1").arg(region::kLargestSide));
+    ui->frmWindowHint->ensurePolished();
+    size->setMinimumWidth(size->sizeHint().width());
+    const int needed = ui->frmWindowHint->layout()->minimumSize().width();
+    ui->frmWindowHint->setFixedSize(qMax(int(170 * g_dscale), needed), kToolBarHeight);
 }
 
 void AreaSelected::placeToolBar()
