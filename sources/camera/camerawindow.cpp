@@ -138,6 +138,8 @@ void CameraWindow::buildToolFrame()
     m_toolFrame->setFixedSize(int(160 * s), int(40 * s));
     applyButtonStyles();
     m_toolFrame->hide();
+    // The strip is a window of its own: it hears the pointer leave it.
+    m_toolFrame->installEventFilter(this);
 
     connect(m_btnStickyOnTop, &QPushButton::clicked, this, &CameraWindow::actStickyOnTopTriggered);
     connect(m_btnFlipHorz, &QPushButton::clicked, this, &CameraWindow::actFlipHorzTriggered);
@@ -388,6 +390,11 @@ void CameraWindow::showEvent(QShowEvent *event)
 
 void CameraWindow::hideEvent(QHideEvent *event)
 {
+    // However the window goes (the main window hides it for its own
+    // windows too), its strip and menus go with it.
+    m_toolFrame->hide();
+    m_transparencyMenu->hide();
+    m_menu->hide();
     QDialog::hideEvent(event);
     if (g_cameraList)
         g_cameraList->closeCamera();
@@ -434,6 +441,12 @@ bool CameraWindow::followResize(QMouseEvent *event)
 
 bool CameraWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Off the strip and not back over the picture: the strip goes.
+    if (watched == m_toolFrame) {
+        if (event->type() == QEvent::Leave && !frameGeometry().contains(QCursor::pos()))
+            m_toolFrame->hide();
+        return false;
+    }
     if (watched != ui->cameraWnd)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
