@@ -171,6 +171,9 @@ private:
     void cameraBlockedEvent();
     void microphoneBlockedEvent();
     void deleteComponents();
+    // The record-length and task-schedule buttons' "ON"/"OFF" brought in
+    // line with the settings and the jobs.
+    void refreshStateLabels();
 
     Ui::MirelonClass *ui = nullptr;
     // The window was put above the others while the region frame shows.
