@@ -15,6 +15,7 @@
 #include "pagewidgets.h"
 #include "screencapturing.h"
 #include "settings.h"
+#include "systemtray.h"
 #include "taskschedule.h"
 #include "taskschedulelist.h"
 #include "watermark.h"
@@ -203,6 +204,10 @@ void Mirelo::retranslate()
         g_microphoneList->retranslateUi();
     if (g_cameraList)
         g_cameraList->retranslateUi();
+    if (g_cameraWindow)
+        g_cameraWindow->retranslate();
+    if (m_systemTray)
+        m_systemTray->retranslate();
     if (m_controlPanel) {
         ControlBarLink::call(m_controlPanel, "retranslate");
         m_controlPanel->setWindowTitle(windowTitle());
