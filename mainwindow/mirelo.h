@@ -191,6 +191,10 @@ private:
     // Visible when an exclusive window opened, shown again when it closes.
     bool m_areaWasVisible = false;
     bool m_cameraWasVisible = false;
+    // The screenshot tool while it is open (it deletes itself), and whether
+    // one is on its way.
+    QPointer<QDialog> m_screenCapturing;
+    bool m_screenCaptureRunning = false;
 
     // ---- tray icon and desktop hiding ----
 public:
