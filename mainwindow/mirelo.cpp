@@ -366,7 +366,8 @@ void Mirelo::placeCameraWindow(int position)
 void Mirelo::keepOnTop(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide)
+    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide
+        && type != QEvent::Show)
         return;
     if (m_exiting)
         return;
@@ -382,6 +383,20 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
     QWindow *handle = top ? top->windowHandle() : nullptr;
     if (!handle)
         return;
+    // The region frame shows over the window that is already active (a
+    // size chosen from its menus): its border would lie over the controls
+    // until the next activation. The window goes above it at once, and is
+    // raised once the frame is mapped for a desktop without a manager.
+    if (type == QEvent::Show && watched == g_areaSelected) {
+        if (!top->isVisible())
+            return;
+        if (!m_topmostSet) {
+            stacking->setStaysOnTop(handle, true);
+            m_topmostSet = true;
+        }
+        QMetaObject::invokeMethod(top, &QWidget::raise, Qt::QueuedConnection);
+        return;
+    }
     if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {
         stacking->setStaysOnTop(handle, true);
         m_topmostSet = true;

@@ -293,6 +293,16 @@ private slots:
         // The region frame goes: the window is an ordinary one again.
         g_areaSelected->hide();
         QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
+        // Shown again while the window stays active (a preset from its
+        // menu): the window goes above it without waiting for an activation.
+        g_areaSelected->show();
+        QVERIFY(stacking.staysOnTop(frame->windowHandle()));
+        g_areaSelected->hide();
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
+        // Not while the window itself is out of sight.
+        frame->hide();
+        g_areaSelected->show();
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
         delete frame;
     }
 
