@@ -93,7 +93,6 @@ AreaSelected::AreaSelected(QWidget *owner)
     m_moveIcon = QPixmap(SkinManager::instance()->skinPath() + QStringLiteral("image/movescreen.png"));
     createDrawing();
     ui->btnAreaSize->setStyleSheet(QStringLiteral("font-size:16px;"));
-    fitToolBar();
     retranslateUi();
     layoutPass();
 }
@@ -166,6 +165,8 @@ void AreaSelected::setParentVisible(bool visible)
 void AreaSelected::retranslateUi()
 {
     ui->retranslateUi(this);
+    // A language brings its own font.
+    fitToolBar();
     const QRect screen = region::selectedScreen();
     m_menu->setTitle(tr("Fixed region"));
     m_actFullScreen->setText(tr("%1x%2 (FullScreen)").arg(screen.width()).arg(screen.height()));
