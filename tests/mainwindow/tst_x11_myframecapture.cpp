@@ -114,12 +114,12 @@ private slots:
         auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
         m_mirelo->setFrame(frame);
         frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
         const QRect middle(frame->frameGeometry().center() - QPoint(320, 240), QSize(640, 480));
         g_areaSelected->setSelectedRectImmediately(middle);
         g_areaSelected->setFullScreenMode(false);
         g_areaSelected->show();
-        QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected));
+        QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
         // The X server's stacking, topmost first.
         auto frameIsAbove = [&] {
             X11WindowList list;
@@ -133,7 +133,7 @@ private slots:
             }
             return window >= 0 && region >= 0 && window < region;
         };
-        QTRY_VERIFY(frameIsAbove());
+        QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
         g_areaSelected->hide();
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);
