@@ -8,6 +8,7 @@
 #include "languages.h"
 #include "myapplication.h"
 #include "myconfig.h"
+#include "controller.h"
 #include "countmode.h"
 #include "startup.h"
 #include "userfolders.h"
@@ -128,6 +129,7 @@ int main(int argc, char *argv[])
     // Closing the frame may only hide it to the tray; leaving is explicit.
     app.setQuitOnLastWindowClosed(false);
 
+    Controller::install();
     const QString task = taskArgument(argc, argv);
 
     MySplashScreen splash(nullptr, Qt::FramelessWindowHint);

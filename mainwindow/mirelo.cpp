@@ -13,7 +13,7 @@
 #include "core/myconfig.h"
 #include "areaselected.h"
 #include "commondialog.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "mycustomareaselect.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
@@ -86,7 +86,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     ui->staMicrophoneWidget->setCurrentIndex(0);
     ui->staCameraWidget->setCurrentIndex(0);
     // The frame's "Customize" reaches this window through the controller.
-    Controller::instance()->setMainWindow(this);
+    ControllerApi::instance()->setMainWindow(this);
     initSources();
     restoreDesktopChrome();
 
@@ -105,7 +105,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     stateLog(QStringLiteral("HistoryList init"));
     g_historyList = new HistoryList(this);
     stateLog(QStringLiteral("new Controller begin"));
-    Controller::instance()->setMainWindow(this);
+    ControllerApi::instance()->setMainWindow(this);
     stateLog(QStringLiteral("new Controller finish"));
     initRecordFlow();
     if (g_enviroment)
@@ -128,8 +128,8 @@ Mirelo::~Mirelo()
     m_customAreaSelect = nullptr;
     delete g_areaSelected;
     g_areaSelected = nullptr;
-    if (Controller::instance()->mainWindow() == this)
-        Controller::instance()->setMainWindow(nullptr);
+    if (ControllerApi::instance()->mainWindow() == this)
+        ControllerApi::instance()->setMainWindow(nullptr);
     engineShutdown();
     // The skin manager is not ended here: the exit path ends it, and a
     // window made and dropped again (the gallery) leaves it to the others.
@@ -164,7 +164,7 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
-    Controller::instance()->setMainFrame(frame);
+    ControllerApi::instance()->setMainFrame(frame);
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }
@@ -174,7 +174,7 @@ void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
 void Mirelo::startDeferredTasks()
 {
     QTimer::singleShot(100, this, &Mirelo::CheckPatchUpdate);
-    Controller::instance()->checkUpdateOnStartup();
+    ControllerApi::instance()->checkUpdateOnStartup();
 }
 
 void Mirelo::setFrameVisible(bool visible)
@@ -269,7 +269,7 @@ void Mirelo::deleteComponents()
 // Region frame and custom size panel.
 void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
 {
-    Controller *controller = Controller::instance();
+    ControllerApi *controller = ControllerApi::instance();
     if (controller->customAreaRequested()) {
         controller->setCustomAreaRequested(false);
     } else if (commit) {

@@ -9,7 +9,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "commondialog.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "myframe.h"
 #include "pagerules.h"
 #include "pagewidgets.h"

@@ -13,7 +13,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "closeotherwindows.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "controlbarlink.h"
 #include "myframe.h"
 #include "taskschedulelist.h"
@@ -95,13 +95,13 @@ namespace {
 bool controllerFlag(const char *name)
 {
     bool value = false;
-    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_RETURN_ARG(bool, value));
+    QMetaObject::invokeMethod(ControllerApi::instance(), name, Qt::DirectConnection, Q_RETURN_ARG(bool, value));
     return value;
 }
 
 void setControllerFlag(const char *name, bool value)
 {
-    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_ARG(bool, value));
+    QMetaObject::invokeMethod(ControllerApi::instance(), name, Qt::DirectConnection, Q_ARG(bool, value));
 }
 
 } // namespace
@@ -136,7 +136,7 @@ void Mirelo::slotShowSystemPrivacyWidget(int kind)
         return;
     if (kind == 1 && g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
-    QMetaObject::invokeMethod(Controller::instance(), "showSystemPrivacyWidget", Q_ARG(int, kind));
+    QMetaObject::invokeMethod(ControllerApi::instance(), "showSystemPrivacyWidget", Q_ARG(int, kind));
 }
 
 void Mirelo::doSystemSoundPlayback(int level)

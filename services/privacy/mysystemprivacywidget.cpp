@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QUrl>
 
-#include "controller.h"
+#include "controllerapi.h"
 #include "core/edition.h"
 #include "privacypages.h"
 #include "skinmanager.h"
@@ -94,7 +94,7 @@ void MySystemPrivacyWidget::slotMoreInfo(const QString &link)
 void MySystemPrivacyWidget::slotContactUs(const QString &link)
 {
     Q_UNUSED(link)
-    Controller::instance()->showBugReportView();
+    ControllerApi::instance()->showBugReportView();
 }
 
 void MySystemPrivacyWidget::SlotClose()

@@ -249,7 +249,7 @@ private slots:
         QDir().mkpath(folder);
         const QString qm = folder + "/Mirelo_de.qm";
         QProcess lrelease;
-        lrelease.start("lrelease", {testsupport::sourceDir() + "/tests/services/controller_de.ts", "-qm", qm});
+        lrelease.start("lrelease", {testsupport::sourceDir() + "/tests/app/controller_de.ts", "-qm", qm});
         QVERIFY(lrelease.waitForFinished(60000));
         QCOMPARE(lrelease.exitCode(), 0);
 
