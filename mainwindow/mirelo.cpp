@@ -17,6 +17,8 @@
 #include "mycustomareaselect.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
+#include "regiongeometry.h"
+#include "regionscreens.h"
 #include "skinmanager.h"
 #include "windowstacking.h"
 #include "audiodevicelist.h"
@@ -277,8 +279,8 @@ void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
     }
     if (!g_areaSelected)
         return;
-    const QRect r = g_areaSelected->selectedRect();
-    g_areaSelected->setSelectedRectImmediately(QRect(r.topLeft(), size));
+    // At the region's corner, unless that would carry it off the desktop.
+    g_areaSelected->setSelectedRectImmediately(region::typedRect(g_areaSelected->selectedRect(), size, region::desktop()));
 }
 
 void Mirelo::actShowCustomSelectArea()
@@ -366,7 +368,8 @@ void Mirelo::placeCameraWindow(int position)
 void Mirelo::keepOnTop(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide)
+    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide
+        && type != QEvent::Show)
         return;
     if (m_exiting)
         return;
@@ -382,6 +385,20 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
     QWindow *handle = top ? top->windowHandle() : nullptr;
     if (!handle)
         return;
+    // The region frame shows over the window that is already active (a
+    // size chosen from its menus): its border would lie over the controls
+    // until the next activation. The window goes above it at once, and is
+    // raised once the frame is mapped for a desktop without a manager.
+    if (type == QEvent::Show && watched == g_areaSelected) {
+        if (!top->isVisible())
+            return;
+        if (!m_topmostSet) {
+            stacking->setStaysOnTop(handle, true);
+            m_topmostSet = true;
+        }
+        QMetaObject::invokeMethod(top, &QWidget::raise, Qt::QueuedConnection);
+        return;
+    }
     if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {
         stacking->setStaysOnTop(handle, true);
         m_topmostSet = true;

@@ -56,7 +56,10 @@ void Mirelo::initRecordFlow()
     connect(this, &Mirelo::audioDeviceChanged, this, &Mirelo::doAudioDeviceChanged);
     connect(this, &Mirelo::currentAudioDeviceLost, this, &Mirelo::doCurrentAudioDeviceLost);
     connect(this, &Mirelo::openCameraFailed, this, &Mirelo::doOpenCameraFailed);
-    connect(this, &Mirelo::sigShowSystemPrivacyWidget, this, &Mirelo::slotShowSystemPrivacyWidget);
+    // Queued also when the engine raises the event on this thread, inside
+    // the call that opened the device: the notice comes after that call.
+    connect(this, &Mirelo::sigShowSystemPrivacyWidget, this, &Mirelo::slotShowSystemPrivacyWidget,
+            Qt::QueuedConnection);
     // These three are decided where the engine raises them, from the
     // privacy flags; only what passes reaches the window's thread.
     connect(m_engineEvents, &EngineEvents::cameraOpenFailed, this, &Mirelo::cameraOpenFailedEvent,
@@ -235,6 +238,8 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
 {
     if (!item || m_exiting)
         return;
+    // A one-time length limit is used up by now, a once job by its firing.
+    refreshStateLabels();
     // One recording at a time: a job that falls due meanwhile is skipped.
     if (m_controlPanel) {
         if (!item->name().isEmpty())
@@ -312,6 +317,7 @@ void Mirelo::recordFinished(int)
     }
     if (g_taskScheduleList)
         g_taskScheduleList->scheduleNext(QString());
+    refreshStateLabels();
     if (g_enviroment && g_enviroment->recording()->AutoOpenHistory)
         showHistory();
 }
@@ -397,6 +403,13 @@ void Mirelo::taskScheduleStateChanged(bool on)
 void Mirelo::waterMarkStateChanged(bool on)
 {
     ui->btnWatermark->setText(tr("Watermark (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
+}
+
+// The buttons' "ON" and "OFF" from what the settings and the jobs say now.
+void Mirelo::refreshStateLabels()
+{
+    recordLengthStateChanged(g_enviroment && g_enviroment->privateData->RecordLengthEnabled);
+    taskScheduleStateChanged(g_taskScheduleList && g_taskScheduleList->anyEnabled());
 }
 
 void Mirelo::recordLengthStateChanged(bool on)

@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>Für Fehlerberichte ist kein E-Mail-Konto eingerichtet (MailHost in der Gruppe Services der Einstellungen), daher wurde der Bericht nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>Dem Zertifikat des Mailservers wird nicht vertraut, daher wurde der Bericht nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>Der Mailserver hat die Anmeldung des Kontos für Fehlerberichte abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>Der Mailserver ist nicht erreichbar. Prüfen Sie die Netzwerkverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>Der Mailserver hat den Bericht nicht angenommen. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -1670,18 +1693,6 @@ Der bisherige Inhalt bleibt erhalten.</translation>
         <translation>Olvex Free Mirelo</translation>
     </message>
     <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>Das System verhindert den Zugriff auf Mikrofon oder Kamera. Bitte aktivieren Sie „Apps den Zugriff auf Ihr Mikrofon/Ihre Kamera erlauben“:
-In Win 10: Start  &gt; Einstellungen  &gt; Datenschutz  &gt; Mikrofon/Kamera.
-In Win 11: Start  &gt; Einstellungen  &gt; Datenschutz &amp; Sicherheit &gt; Mikrofon/Kamera.</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>Datenschutz in den Systemeinstellungen öffnen</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;Weitere Informationen&lt;/a&gt;</translation>
     </message>
@@ -1692,6 +1703,20 @@ In Win 11: Start  &gt; Einstellungen  &gt; Datenschutz &amp; Sicherheit &gt; Mik
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>Das Programm kann das Mikrofon oder die Kamera nicht öffnen:
+- ein anderes Programm verwendet das Gerät womöglich: Schließen Sie es und versuchen Sie es erneut;
+- Ihrem Benutzer fehlen womöglich die Rechte für das Gerät (Kameras gehören meist zur Gruppe „video“);
+- manche Desktops haben Datenschutzeinstellungen, die Programmen den Zugriff auf Kameras und Mikrofone verwehren.</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>Datenschutzeinstellungen des Desktops öffnen</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -1663,16 +1686,6 @@ What it held before is kept.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1682,6 +1695,17 @@ In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Micropho
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

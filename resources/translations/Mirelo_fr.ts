@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>Aucun compte de messagerie n&apos;est configuré pour les rapports de bogue (MailHost dans le groupe Services des paramètres) : le rapport n&apos;a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>Le certificat du serveur de messagerie n&apos;est pas reconnu comme fiable : le rapport n&apos;a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>Le serveur de messagerie a refusé la connexion du compte des rapports de bogue.</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>Le serveur de messagerie est injoignable. Vérifiez la connexion réseau et réessayez.</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>Le serveur de messagerie n&apos;a pas accepté le rapport. Veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -1670,18 +1693,6 @@ Son contenu précédent est conservé.</translation>
         <translation>Olvex Free Mirelo</translation>
     </message>
     <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>Le système empêche l&apos;accès au micro ou à la caméra. Veuillez activer « Autoriser les applications à accéder au micro/à la caméra » :
-Sous Win 10 : Démarrer  &gt; Paramètres  &gt; Confidentialité  &gt; Microphone/Caméra.
-Sous Win 11 : Démarrer  &gt; Paramètres  &gt; Confidentialité &amp; sécurité &gt; Microphone/Caméra.</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>Ouvrir la confidentialité dans les paramètres</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;Plus d&apos;informations&lt;/a&gt;</translation>
     </message>
@@ -1692,6 +1703,20 @@ Sous Win 11 : Démarrer  &gt; Paramètres  &gt; Confidentialité &amp; sécurit�
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>Le programme ne peut pas ouvrir le micro ou la caméra :
+- un autre programme utilise peut-être le périphérique : fermez-le et réessayez ;
+- votre utilisateur n&apos;a peut-être pas les droits sur le périphérique (les caméras appartiennent en général au groupe « video ») ;
+- certains bureaux ont des paramètres de confidentialité qui interdisent aux programmes l&apos;accès aux caméras et aux micros.</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>Ouvrir les paramètres de confidentialité du bureau</translation>
     </message>
 </context>
 <context>

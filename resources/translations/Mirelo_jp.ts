@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>バグレポート用のメールアカウントが設定されていないため（設定の Services グループの MailHost）、レポートは送信されませんでした。</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>メールサーバーの証明書が信頼されていないため、レポートは送信されませんでした。</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>メールサーバーがバグレポート用アカウントのログインを拒否しました。</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>メールサーバーに接続できません。ネットワーク接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>メールサーバーがレポートを受け付けませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -1670,18 +1693,6 @@ What it held before is kept.</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
     <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>システムによりプログラムのマイクまたはカメラへのアクセスがブロックされています。「アプリがマイク/カメラにアクセスできるようにする」をオンにしてください:
-Win 10: スタート  &gt; 設定  &gt; プライバシー  &gt; マイク/カメラ
-Win 11: スタート  &gt; 設定  &gt; プライバシーとセキュリティ &gt; マイク/カメラ</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>システム設定のプライバシーを開く</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;詳細情報&lt;/a&gt;</translation>
     </message>
@@ -1692,6 +1703,20 @@ Win 11: スタート  &gt; 設定  &gt; プライバシーとセキュリティ 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>プログラムがマイクまたはカメラを開けません:
+- 別のプログラムがデバイスを使用している可能性があります。そのプログラムを閉じてもう一度お試しください。
+- ユーザーにデバイスを使用する権限がない可能性があります（カメラは通常 &quot;video&quot; グループに属します）。
+- デスクトップによっては、プログラムによるカメラやマイクの使用を制限するプライバシー設定があります。</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>デスクトップのプライバシー設定を開く</translation>
     </message>
 </context>
 <context>

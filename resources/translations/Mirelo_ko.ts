@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>버그 보고용 메일 계정이 설정되어 있지 않아(설정의 Services 그룹에 있는 MailHost) 보고서를 보내지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>메일 서버의 인증서를 신뢰할 수 없어 보고서를 보내지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>메일 서버가 버그 보고 계정의 로그인을 거부했습니다.</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>메일 서버에 연결할 수 없습니다. 네트워크 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>메일 서버가 보고서를 받지 않았습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -1670,18 +1693,6 @@ What it held before is kept.</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
     <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>시스템에서 프로그램의 마이크 또는 카메라 접근을 차단했습니다. &apos;앱에서 마이크/카메라에 액세스하도록 허용&apos;을 켜세요:
-Win 10: 시작  &gt; 설정  &gt; 개인 정보  &gt; 마이크/카메라
-Win 11: 시작  &gt; 설정  &gt; 개인 정보 및 보안 &gt; 마이크/카메라</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>시스템 설정에서 개인 정보 열기</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;자세한 정보&lt;/a&gt;</translation>
     </message>
@@ -1692,6 +1703,20 @@ Win 11: 시작  &gt; 설정  &gt; 개인 정보 및 보안 &gt; 마이크/카메
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>프로그램이 마이크 또는 카메라를 열 수 없습니다:
+- 다른 프로그램이 장치를 사용 중일 수 있습니다. 해당 프로그램을 닫고 다시 시도하세요.
+- 사용자에게 장치 사용 권한이 없을 수 있습니다(카메라는 보통 &quot;video&quot; 그룹에 속합니다).
+- 일부 데스크톱에는 프로그램이 카메라와 마이크를 사용하지 못하게 하는 개인정보 설정이 있습니다.</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>데스크톱 개인정보 설정 열기</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>未设置用于错误报告的邮件帐户（设置中 Services 组的 MailHost），因此报告未发送。</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>邮件服务器的证书不受信任，因此报告未发送。</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>邮件服务器拒绝了错误报告帐户的登录。</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>无法连接到邮件服务器。请检查网络连接后重试。</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>邮件服务器未接受该报告。请稍后重试。</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -1670,18 +1693,6 @@ What it held before is kept.</source>
         <translation>Olvex Free Mirelo</translation>
     </message>
     <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>系统阻止程序访问麦克风或摄像头，请开启“允许应用访问你的麦克风/相机”：
-Win 10：开始 &gt; 设置 &gt; 隐私 &gt; 麦克风/相机。
-Win 11：开始 &gt; 设置 &gt; 隐私和安全性 &gt; 麦克风/相机。</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>打开系统设置中的隐私</translation>
-    </message>
-    <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
         <translation>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;了解更多&lt;/a&gt;</translation>
     </message>
@@ -1692,6 +1703,20 @@ Win 11：开始 &gt; 设置 &gt; 隐私和安全性 &gt; 麦克风/相机。</tr
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>程序无法打开麦克风或摄像头：
+- 可能有其他程序正在使用该设备：请关闭它后重试；
+- 您的用户可能没有该设备的使用权限（摄像头通常属于 &quot;video&quot; 组）；
+- 某些桌面环境的隐私设置会阻止程序使用摄像头和麦克风。</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>打开桌面的隐私设置</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 
 #include "controllerapi.h"
 #include "core/edition.h"
+#include "privacypages.h"
 #include "skinmanager.h"
 #include "ui_SystemPrivacyWidget.h"
 #include "widgets/serviceshape.h"
@@ -57,6 +58,17 @@ void MySystemPrivacyWidget::applySizes()
     ui->btnOK->setFixedSize(px(80), px(32));
     ui->rowBottom->setContentsMargins(0, px(10), px(15), px(10));
     ui->rowBottom->setSpacing(px(30));
+}
+
+void MySystemPrivacyWidget::setDeviceKind(int kind)
+{
+    m_kind = kind;
+    const bool device = kind == PrivacyPages::Camera || kind == PrivacyPages::Microphone;
+    const bool page = device && PrivacyPages::available(PrivacyPages::Device(kind));
+    ui->btnOpenPrivacy->setVisible(page);
+    // Without the button the link takes its place under the message.
+    ui->gridLayout->removeWidget(ui->lblMoreInfo);
+    ui->gridLayout->addWidget(ui->lblMoreInfo, 1, page ? 2 : 1);
 }
 
 void MySystemPrivacyWidget::retranslate()

@@ -88,7 +88,6 @@ AreaSelected::AreaSelected(QWidget *owner)
     // The input layer paints nothing: X gives it the pointer through the
     // window's input shape, whatever its pixels.
     ui->clientWidget->hide();
-    ui->frmWindowHint->setFixedSize(int(170 * g_dscale), kToolBarHeight);
     ui->frmWindowHint->setProperty("STYLE_KEY", QStringLiteral("AREA_TOOLBAR"));
     ui->btnSelectArea->setProperty("STYLE_KEY", QStringLiteral("AREA_SELECT_BTN"));
     ui->btnMaximum->setProperty("STYLE_KEY", QStringLiteral("AREA_MAXIMUM_BTN"));
@@ -168,6 +167,8 @@ void AreaSelected::setParentVisible(bool visible)
 void AreaSelected::retranslateUi()
 {
     ui->retranslateUi(this);
+    // A language brings its own font.
+    fitToolBar();
     const QRect screen = region::selectedScreen();
     m_menu->setTitle(tr("Fixed region"));
     m_actFullScreen->setText(tr("%1x%2 (FullScreen)").arg(screen.width()).arg(screen.height()));
@@ -198,6 +199,18 @@ void AreaSelected::layoutPass()
     repaint();
     updateShape();
     emit selectedRectChanged(m_selectedRect);
+}
+
+// The size button keeps room for the largest size the panel takes, so no
+// region's size is ever cut off, at any scale.
+void AreaSelected::fitToolBar()
+{
+    QPushButton *size = ui->btnAreaSize;
+    size->setText(QStringLiteral("%1 x %1").arg(region::kLargestSide));
+    ui->frmWindowHint->ensurePolished();
+    size->setMinimumWidth(size->sizeHint().width());
+    const int needed = ui->frmWindowHint->layout()->minimumSize().width();
+    ui->frmWindowHint->setFixedSize(qMax(int(170 * g_dscale), needed), kToolBarHeight);
 }
 
 void AreaSelected::placeToolBar()

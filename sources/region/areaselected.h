@@ -126,6 +126,7 @@ protected:
 private:
     void setSelectedRectValue(const QRect &rect) { m_selectedRect = rect; }
     void layoutPass();
+    void fitToolBar();
     void placeToolBar();
     void applyPreset(int width, int height);
     void updateShape();

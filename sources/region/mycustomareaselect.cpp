@@ -12,6 +12,7 @@
 
 #include <QPainterPath>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace {
 QString imageFolder()
@@ -37,6 +38,7 @@ MyCustomAreaSelect::MyCustomAreaSelect(RegionOwner *owner, QWidget *parent, Qt::
     m_ratioLocked = false;
     setUpSizes();
     applyStyle();
+    fitNumbers();
     connect(ui->btnLockScale, &QPushButton::clicked, this, &MyCustomAreaSelect::slotLockScale);
     connect(ui->btnOK, &QPushButton::clicked, this, &MyCustomAreaSelect::slotSetScale);
     connect(ui->btnClose, &QPushButton::clicked, this, &MyCustomAreaSelect::slotClose);
@@ -66,6 +68,17 @@ void MyCustomAreaSelect::setUpSizes()
     ui->spinBoxHeight->setFixedSize(scaled(68), scaled(26));
     ui->btnLockScale->setFixedSize(scaled(24), scaled(24));
     ui->btnOK->setFixedSize(scaled(80), scaled(32));
+}
+
+// The boxes show the largest size they take in full, in the style they now
+// have; the panel grows with them rather than squeezing them.
+void MyCustomAreaSelect::fitNumbers()
+{
+    for (QSpinBox *box : {ui->spinBoxWidth, ui->spinBoxHeight}) {
+        box->ensurePolished();
+        box->setFixedWidth(qMax(scaled(68), box->sizeHint().width()));
+    }
+    setFixedWidth(qMax(scaled(500), layout()->minimumSize().width()));
 }
 
 QString MyCustomAreaSelect::iconStyleSheet(const QString &path, const QString &folder, double scale)
@@ -119,6 +132,14 @@ void MyCustomAreaSelect::sizeTyped()
     if (m_owner)
         m_owner->setCustomAreaSize(QSize(ui->spinBoxWidth->value(), ui->spinBoxHeight->value()), false);
     m_selfChange = false;
+    // The region may have been cut to the desktop (a side typed with the
+    // ratio locked): the boxes show what it became.
+    if (g_areaSelected) {
+        const QSignalBlocker blockWidth(ui->spinBoxWidth);
+        const QSignalBlocker blockHeight(ui->spinBoxHeight);
+        ui->spinBoxWidth->setValue(g_areaSelected->selectedRect().width());
+        ui->spinBoxHeight->setValue(g_areaSelected->selectedRect().height());
+    }
 }
 
 void MyCustomAreaSelect::slotWidthChanged(int width)

@@ -56,7 +56,8 @@ TaskDefinition task(bool enabled)
     TaskTrigger t;
     t.type = 1;
     t.enabled = enabled;
-    t.startBoundary = QStringLiteral("2026-12-09T08:00:00");
+    // Ahead: a once job whose time has passed counts as done.
+    t.startBoundary = QDateTime::currentDateTime().addDays(1).toString("yyyy-MM-ddTHH:mm:ss");
     d.triggers.append(t);
     return d;
 }

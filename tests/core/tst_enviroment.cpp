@@ -320,7 +320,9 @@ private slots:
         QTest::newRow("mouse button 42") << "Mouse/MouseButtonIndex" << QVariant(42) << 0;
         QTest::newRow("mouse button 3") << "Mouse/MouseButtonIndex" << QVariant(3) << 3;
         QTest::newRow("mouse radius -15") << "Mouse/MouseAreaRadius" << QVariant(-15) << 15;
-        QTest::newRow("click colour beyond RGB") << "Mouse/MouseClickColor" << QVariant(qlonglong(1) << 32) << 0xff0000;
+        QTest::newRow("click colour beyond 32 bits") << "Mouse/MouseClickColor" << QVariant(qlonglong(1) << 32) << 0xff0000;
+        QTest::newRow("click colour with alpha") << "Mouse/MouseClickColor" << QVariant(qlonglong(0xFFFFB517))
+                                                 << int(0xFFFFB517);
     }
 
     void loadCorrections()

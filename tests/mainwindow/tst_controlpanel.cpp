@@ -159,7 +159,8 @@ private slots:
     void screenRecordingBlock()
     {
         g_enviroment->mouse()->setRecordMouseClicks(true);
-        g_enviroment->mouse()->setMouseClickColor(0x123456);
+        // As the settings store it: ARGB, alpha 255; the engine gets 0x00BBGGRR.
+        g_enviroment->mouse()->setMouseClickColor(qlonglong(0xFF123456));
         ControlPanel *panel = bar(screenJob(&m_jobs, QRect(10, 20, 641, 481)));
         QSignalSpy finished(panel, &QDialog::finished);
         panel->startRecord();
