@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # run-test.sh MODE COMMAND [ARGS...]
 # MODE: offscreen | x11 | pulse
-# Runs one test in a private HOME with its own XDG folders, and for x11/pulse
-# with its own Xvfb (and PulseAudio server), all removed afterwards.
+# Runs one test in a private HOME with its own XDG and temporary folders, and
+# for x11/pulse with its own Xvfb (and PulseAudio server), all removed afterwards.
 set -u
 mode=$1; shift
 
@@ -10,7 +10,11 @@ root=$(mktemp -d "${TMPDIR:-/tmp}/mirelo-test.XXXXXX")
 export MIRELO_TEST_ROOT=$root
 export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data \
        XDG_CACHE_HOME=$root/cache XDG_RUNTIME_DIR=$root/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+# A temporary folder of its own too: names made from the clock (the patch
+# download folder) or fixed names would meet those of tests running at the
+# same time, and what else lies in /tmp is not the test's business.
+export TMPDIR=$root/tmp
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER
 # The program follows the desktop's proxy; the tests' servers are local.
