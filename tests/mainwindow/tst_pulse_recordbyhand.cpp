@@ -71,8 +71,7 @@ private slots:
         Kill guard{p};
         QVERIFY(startProgram(p, user, {})); // the engine next to the program
         m_pid = p.processId();
-        QVERIFY(waitFor([&] { return !frame().id.isEmpty(); }, 30000));
-        QTest::qWait(500);
+        QVERIFY(!waitSettled([&] { return frame().rect; }, 30000).isEmpty());
         Win home = frame();
         m_scale = home.rect.width() / kFrameWidth;
 
@@ -81,18 +80,23 @@ private slots:
                      [&] {
                          if (regionFrameShown())
                              return true;
+                         // Each key goes to a menu once it shows.
+                         const int shown = visibleWindows(m_pid).size();
                          click(at(home.rect, 154, 123));
-                         QTest::qWait(700);
+                         if (!waitFor([&] { return visibleWindows(m_pid).size() > shown; }, 3000))
+                             return false;
                          key({"Down", "Down", "Down", "Right"});
-                         QTest::qWait(400);
+                         if (!waitFor([&] { return visibleWindows(m_pid).size() > shown + 1; }, 3000))
+                             return false;
                          key({"Down", "Down", "Down", "Down", "Return"});
                          return waitFor([&] { return regionFrameShown(); }, 3000);
                      },
                      30000),
                  "the record page with its region frame must show");
-        QTest::qWait(800); // the page's slide
         const Win page = frame();
         QVERIFY(!page.id.isEmpty());
+        // The page has slid in once the record button stands still.
+        QVERIFY(waitStill(QRect(at(page.rect, 720, 145), QSize(qRound(60 * m_scale), qRound(60 * m_scale)))));
 
         // The record button: the countdown, then the bar.
         QVERIFY2(waitFor(
