@@ -2,6 +2,7 @@
 #include "history.h"
 #include "taskschedule.h"
 #include "ui_mirelo.h"
+#include "main/pagewidgets.h"
 
 #include "core/edition.h"
 #include "core/enginebinding.h"
@@ -134,6 +135,9 @@ Mirelo::~Mirelo()
     // The settings holder goes with its parent, this window.
     g_enviroment = nullptr;
     delete ui;
+    // The table of the pages' widgets is ours; the widgets go with the window.
+    delete m_pageWidgets;
+    m_pageWidgets = nullptr;
 }
 
 void Mirelo::closeEvent(QCloseEvent *event)
