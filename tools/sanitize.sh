@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
-# in build-asan/. Any report in our own code fails its test; the leaks of
-# system libraries are listed in tests/sanitizer/lsan.supp.
+# in build-asan/. Any report in our own code fails its test (run-test.sh reads
+# the reports, whatever the exit code); the leaks of system libraries are
+# listed in tests/sanitizer/lsan.supp.
 #   bash tools/sanitize.sh            # configure, build, run every test
 #   bash tools/sanitize.sh -R config  # only some tests (ctest arguments)
 set -euo pipefail
