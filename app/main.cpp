@@ -97,7 +97,8 @@ int main(int argc, char *argv[])
     if (runCountMode(argc, argv))
         return 0;
     // Qt would abort without its display; this says why and ends cleanly.
-    if (!DisplayProbe::canOpen(argc, argv)) {
+    DisplayProbe display(argc, argv);
+    if (!display.canOpen()) {
         std::fprintf(stderr, "mirelo: %s\n",
                      qPrintable(QCoreApplication::translate("MyApplication", "cannot open the display")));
         return 1;
@@ -107,6 +108,9 @@ int main(int argc, char *argv[])
     // (asked for by the desktop's environment) would do it twice.
     SkinManager::keepQtScalingOff();
     MyApplication app(g_mireloData ? g_mireloData->regName() : QString(), argc, argv);
+    // Qt has its own connection now: a server with no other client cannot
+    // reset between the probe's and Qt's.
+    display.release();
     // The data folder and the settings store live below the home; a missing
     // one (or the root) would put them at the file-system root.
     if (usableHomeFolder().isEmpty()) {

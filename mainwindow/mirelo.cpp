@@ -2,6 +2,7 @@
 #include "history.h"
 #include "taskschedule.h"
 #include "ui_mirelo.h"
+#include "main/pagewidgets.h"
 
 #include "core/edition.h"
 #include "core/enginebinding.h"
@@ -138,6 +139,9 @@ Mirelo::~Mirelo()
     delete m_pageWidgets;
     m_pageWidgets = nullptr;
     delete ui;
+    // The table of the pages' widgets is ours; the widgets go with the window.
+    delete m_pageWidgets;
+    m_pageWidgets = nullptr;
 }
 
 void Mirelo::closeEvent(QCloseEvent *event)

@@ -317,6 +317,7 @@ private:
     void storeRecLengthPage();
     void applyRecLengthPage();
 
+    // Made by initPages, deleted with the window.
     PageWidgets *m_pageWidgets = nullptr;
     RecordLength *m_recordLength = nullptr;
     QMenu *m_areaMenu = nullptr;

@@ -21,7 +21,7 @@ const char *optionValue(int argc, char **argv, const char *option)
 
 } // namespace
 
-bool DisplayProbe::canOpen(int argc, char **argv)
+DisplayProbe::DisplayProbe(int argc, char **argv)
 {
     QByteArray platform = optionValue(argc, argv, "-platform");
     if (platform.isEmpty())
@@ -29,11 +29,21 @@ bool DisplayProbe::canOpen(int argc, char **argv)
     // "xcb:..." carries plugin options; "wayland;xcb" lists fallbacks.
     platform = platform.split(';').value(0).split(':').value(0);
     if (!platform.isEmpty() && platform != "xcb")
-        return true;
-    const char *display = optionValue(argc, argv, "-display");
-    xcb_connection_t *connection = xcb_connect(display, nullptr);
-    const bool reached = connection && xcb_connection_has_error(connection) == 0;
-    if (connection)
-        xcb_disconnect(connection);
-    return reached;
+        return;
+    m_connection = xcb_connect(optionValue(argc, argv, "-display"), nullptr);
+    m_canOpen = m_connection && xcb_connection_has_error(m_connection) == 0;
+    if (!m_canOpen)
+        release();
+}
+
+DisplayProbe::~DisplayProbe()
+{
+    release();
+}
+
+void DisplayProbe::release()
+{
+    if (m_connection)
+        xcb_disconnect(m_connection);
+    m_connection = nullptr;
 }

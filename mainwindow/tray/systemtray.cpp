@@ -33,6 +33,10 @@ SystemTray::SystemTray(QObject *parent, TrayHost *host)
 
 SystemTray::~SystemTray()
 {
+    // Qt deletes the entries a status-notifier tray made for the menu when
+    // their actions leave the menu, never with the menu itself.
+    if (m_trayMenu)
+        m_trayMenu->clear();
     delete m_trayIcon;
     delete m_trayMenu;
 }

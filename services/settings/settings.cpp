@@ -33,6 +33,12 @@ void fill(QComboBox *box, const QStringList &items, int index)
     box->setCurrentIndex(index);
 }
 
+Settings::FolderPicker &folderPicker()
+{
+    static Settings::FolderPicker picker;
+    return picker;
+}
+
 } // namespace
 
 Settings::Settings(QWidget *parent)
@@ -280,11 +286,22 @@ void Settings::scrollAreaVertScrollBarValueChanged(int value)
         ui->btnOutput->setChecked(true);
 }
 
+void Settings::setFolderPicker(FolderPicker picker)
+{
+    folderPicker() = std::move(picker);
+}
+
+QString Settings::pickFolder(const QString &title, const QString &start)
+{
+    if (folderPicker())
+        return folderPicker()(this, title, start);
+    return QFileDialog::getExistingDirectory(this, title, start,
+                                             QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+}
+
 void Settings::edtOutputFolderSelect()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Select output folder"), ui->edtOutputFolder->text(),
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    const QString folder = pickFolder(tr("Select output folder"), ui->edtOutputFolder->text());
     if (!folder.isNull())
         ui->edtOutputFolder->setText(folder);
 }
@@ -296,9 +313,7 @@ void Settings::edtOutputFolderOpen()
 
 void Settings::edtScreenshotFolderSelect()
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Select screenshot folder"), ui->edtScreenshotFolder->text(),
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    const QString folder = pickFolder(tr("Select screenshot folder"), ui->edtScreenshotFolder->text());
     if (!folder.isNull())
         ui->edtScreenshotFolder->setText(nativePath(folder));
 }

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QVector>
 
+#include <functional>
+
 class Enviroment;
 class FramelessDrag;
 class QAbstractButton;
@@ -40,6 +42,13 @@ public:
     // The text a key press gives in a hotkey edit, or an empty text when
     // the press is not captured (any key but 1 to 9 and A to Z).
     static QString hotkeyText(int key, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode);
+
+    // Asks for a folder (parent, title, folder to start in); a null text
+    // when cancelled. Empty restores Qt's folder dialog. Tests answer with
+    // it instead of driving Qt's dialog, whose file list loads in the
+    // background.
+    using FolderPicker = std::function<QString(QWidget *, const QString &, const QString &)>;
+    static void setFolderPicker(FolderPicker picker);
 
     // The state the dialog was closed in has been applied (saved or
     // reverted); the destructor then does nothing more.
@@ -80,6 +89,7 @@ private:
     void applyResult();
     bool captureHotkey(QLineEdit *edit, QKeyEvent *event);
     void warnHotkeyInUse();
+    QString pickFolder(const QString &title, const QString &start);
 
     Ui::SettingsClass *ui;
     QVector<QLineEdit *> hotkeyEdits;

@@ -24,9 +24,22 @@ private slots:
         Controller *c = Controller::instance();
         QVERIFY(!c->isUpdateQueryRunning());
         QVERIFY(!c->isUpdateWorkerRunning());
-        // Time for a stray request to arrive, were one sent.
-        QTest::qWait(500);
-        QCOMPARE(m_server.connections(), 0);
+        // A connection of the test's own: the server takes connections in
+        // the order they came, so once it has this one it has any that a
+        // stray request made before.
+        QCoreApplication::processEvents();
+        QTcpSocket own;
+        own.connectToHost(QHostAddress::LocalHost, m_server.serverPort());
+        QVERIFY(own.waitForConnected(10000));
+        const auto taken = [&] {
+            for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>())
+                if (socket->peerPort() == own.localPort())
+                    return true;
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(taken(), 10000);
+        QCOMPARE(m_server.connections(), 1);
+        QVERIFY(!c->isUpdateQueryRunning());
     }
 };
 

@@ -9,6 +9,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "qtsingleapplication.h"
 
@@ -161,7 +164,16 @@ private slots:
         QProcess holder;
         holder.start("flock", {"-x", base + ".lock", "sleep", "20"});
         QVERIFY(holder.waitForStarted());
-        QTest::qWait(300);
+        // Held once a lock of our own cannot be had.
+        const auto held = [&] {
+            const int fd = ::open(QFile::encodeName(base + ".lock").constData(), O_RDWR | O_CLOEXEC);
+            if (fd < 0)
+                return false;
+            const bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+            ::close(fd);
+            return busy;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(held(), 10000);
         QElapsedTimer t;
         t.start();
         int code = -1;

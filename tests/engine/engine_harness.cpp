@@ -3,11 +3,13 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <xcb/xcb.h>
 
@@ -78,6 +80,36 @@ int64_t Engine::size() const
     int64_t v = -1;
     op<MireloGetRecordedSizeFn>(MIRELO_OP_GET_RECORDED_SIZE)(&v);
     return v;
+}
+
+bool Engine::waitTime(int64_t us, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (time() < us) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+bool Engine::waitEnded(int timeoutMs) const
+{
+    QElapsedTimer clock, still;
+    clock.start();
+    still.start();
+    int64_t last = time();
+    while (still.elapsed() < 2000) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(100);
+        const int64_t now = time();
+        if (now != last || now <= 0) // not yet begun is not ended
+            still.restart();
+        last = now;
+    }
+    return true;
 }
 
 RecordParams screenJob(const QByteArray &path, int w, int h, float fps)

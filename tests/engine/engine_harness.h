@@ -31,6 +31,14 @@ public:
     // Events "the recording failed" raised since load, and the data of the last.
     int failureEvents() const;
     int lastFailureData() const;
+    // Waits until the recorded time of the recording under way reaches
+    // `us`; false after `timeoutMs`. A loaded machine records slower than
+    // the clock on the wall, so tests wait for recorded time, not sleep.
+    bool waitTime(int64_t us, int timeoutMs = 20000) const;
+    // Waits until the recorded time has stood still for two seconds (a part
+    // that ended by itself; a loaded machine may hold a running one back for
+    // a moment); false after `timeoutMs`.
+    bool waitEnded(int timeoutMs = 40000) const;
 
 private:
     QLibrary m_lib;

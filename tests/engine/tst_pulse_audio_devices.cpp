@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 #include "audio_test_engine.h"
 
 namespace {
@@ -27,6 +29,19 @@ private:
         m_engine.clearEvents();
         QTest::qWait(ms);
         return m_engine.dataOf(event);
+    }
+
+    // Waits until a level of `event` arriving from now on passes `test`:
+    // a level metered before a change may still be on its way.
+    bool levelReaches(int event, const std::function<bool(int)> &test)
+    {
+        m_engine.clearEvents();
+        return QTest::qWaitFor(
+            [&] {
+                const QVector<int> levels = m_engine.dataOf(event);
+                return !levels.isEmpty() && test(levels.last());
+            },
+            10000);
     }
 
 private slots:
@@ -128,13 +143,13 @@ private slots:
         QVERIFY2(fullLevel > 0 && fullLevel < 100, qPrintable(QString::number(fullLevel)));
 
         QCOMPARE(m_engine.volume(kSystem, 0), int(MIRELO_OK));
-        QTest::qWait(250);
+        QVERIFY(levelReaches(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, [](int level) { return level == 0; }));
         const QVector<int> silent = levelsFor(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, 400);
         QVERIFY(!silent.isEmpty());
         QCOMPARE(*std::max_element(silent.begin(), silent.end()), 0);
 
         QCOMPARE(m_engine.volume(kSystem, 50), int(MIRELO_OK));
-        QTest::qWait(250);
+        QVERIFY(levelReaches(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, [](int level) { return level > 0; }));
         QVector<int> half = levelsFor(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, 400);
         QVERIFY(!half.isEmpty());
         const int halfLevel = *std::min_element(half.begin(), half.end());
@@ -150,15 +165,15 @@ private slots:
 
         // Above 100 % the level grows, up to the top of the bar.
         QCOMPARE(m_engine.volume(kSystem, 200), int(MIRELO_OK));
-        QTest::qWait(250);
+        QVERIFY(levelReaches(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, [&](int level) { return level > halfLevel + 2; }));
         const QVector<int> loud = levelsFor(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, 400);
         QVERIFY(!loud.isEmpty());
         QVERIFY(qAbs(*std::min_element(loud.begin(), loud.end()) - qMin(100, fullLevel * 2)) <= 2);
 
-        // Closing stops the levels.
+        // Closing stops the levels: at most the one metered before the
+        // close may still arrive.
         QCOMPARE(m_engine.close(kSystem), int(MIRELO_OK));
-        QTest::qWait(200);
-        QVERIFY(levelsFor(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, 400).isEmpty());
+        QVERIFY(levelsFor(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, 600).size() <= 1);
         QCOMPARE(m_engine.volume(kSystem, 100), int(MIRELO_OK));
         tone.kill();
         tone.waitForFinished();
@@ -186,7 +201,8 @@ private slots:
         QStringList mic = m_engine.ids(kMic);
         QCOMPARE(m_engine.select(kMic, mic.indexOf(QStringLiteral("mirelo_usb_mic"))), int(MIRELO_OK));
         QCOMPARE(m_engine.open(kMic), int(MIRELO_OK));
-        QTest::qWait(100);
+        // In use once its sound arrives.
+        QVERIFY(levelReaches(MIRELO_EVENT_MICROPHONE_LEVEL, [](int) { return true; }));
 
         m_engine.clearEvents();
         QVERIFY(AudioTestEngine::unloadModule(module));

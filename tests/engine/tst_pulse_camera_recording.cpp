@@ -80,13 +80,22 @@ private slots:
         free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
         QCOMPARE(engine.op<MireloOpenCameraFn>(MIRELO_OP_OPEN_CAMERA)(w), 0);
         QCOMPARE(engine.op<MireloSetCameraFlipFn>(MIRELO_OP_SET_CAMERA_FLIP)(1), 0);
-        QThread::msleep(200);
+        // The preview runs: its mirrored picture is in the window.
+        const auto drawn = [&] {
+            xcb_get_image_reply_t *r = xcb_get_image_reply(
+                c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, w, 20, 20, 1, 1, ~0u), nullptr);
+            const uint8_t *px = r && xcb_get_image_data_length(r) >= 3 ? xcb_get_image_data(r) : nullptr;
+            const bool blue = px && isBlue(Rgb{px[2], px[1], px[0]});
+            free(r);
+            return blue;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(drawn(), 10000);
 
         QCOMPARE(engine.op<MireloOpenAudioDeviceFn>(MIRELO_OP_OPEN_AUDIO_DEVICE)(MIRELO_DEVICE_MICROPHONE), 0);
         const QString file = outDir() + "/webcam.mp4";
         const QByteArray path = QFile::encodeName(file);
         QCOMPARE(engine.start(webcamJob(path, 400, 300, 25, MIRELO_DEVICE_MICROPHONE)), 0);
-        QThread::msleep(2000);
+        QVERIFY(engine.waitTime(2000000));
         QCOMPARE(engine.stop(), 0);
         const int64_t total = engine.time();
         QCOMPARE(engine.op<MireloCloseCameraFn>(MIRELO_OP_CLOSE_CAMERA)(), 0);
@@ -101,7 +110,7 @@ private slots:
         QCOMPARE(v.value("height").toInt(), 300);
         const double duration = v.value("format").toObject().value("duration").toString().toDouble();
         QVERIFY2(qAbs(duration - total / 1e6) < 0.3, qPrintable(QString::number(duration)));
-        QVERIFY2(duration > 1.7 && duration < 2.6, qPrintable(QString::number(duration)));
+        QVERIFY2(duration > 1.7, qPrintable(QString::number(duration)));
         QCOMPARE(streamTypes(file), QStringList({"video", "audio"}));
 
         const QByteArray rgb = frameAt(file, 1.0, 400, 300);
@@ -117,13 +126,14 @@ private slots:
         const QString file = outDir() + "/nopreview.mp4";
         const QByteArray path = QFile::encodeName(file);
         QCOMPARE(engine.start(webcamJob(path, 320, 240, 25, 0)), 0);
-        QThread::msleep(1500);
+        QVERIFY(engine.waitTime(1500000));
         // The next part of a split recording takes the camera over.
         const QString second = outDir() + "/nopreview-2.mp4";
         const QByteArray secondPath = QFile::encodeName(second);
         QCOMPARE(engine.start(webcamJob(secondPath, 320, 240, 25, 0)), 0);
-        QThread::msleep(800);
+        QVERIFY(engine.waitTime(800000));
         QCOMPARE(engine.stop(), 0);
+        const double secondTotal = engine.time() / 1e6;
         engine.shutdown();
         QString error;
         QVERIFY2(engine.load(&error), qPrintable(error));
@@ -137,7 +147,7 @@ private slots:
         QVERIFY2(a != b, "the recorded picture does not move");
 
         const double secondLength = probeVideo(second).value("format").toObject().value("duration").toString().toDouble();
-        QVERIFY2(secondLength > 0.5 && secondLength < 1.2, qPrintable(QString::number(secondLength)));
+        QVERIFY2(secondLength > 0.5 && secondLength < secondTotal + 0.3, qPrintable(QString::number(secondLength)));
         QVERIFY(isRed(pixel(frameAt(second, 0.5, 320, 240), 320, 10, 10)));
     }
 

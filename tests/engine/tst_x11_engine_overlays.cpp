@@ -23,7 +23,8 @@ class TestEngineOverlays : public QObject
     Q_OBJECT
     Engine engine;
 
-    // Records `ms` milliseconds of the area at (200, 100), then finishes.
+    // Records the area at (200, 100): runs `during`, records `ms`
+    // milliseconds more, then finishes.
     QString record(const QString &name, RecordParams job, int ms, const std::function<void()> &during = {})
     {
         const QString file = outDir() + "/" + name;
@@ -33,11 +34,11 @@ class TestEngineOverlays : public QObject
             return {};
         if (during)
             during();
-        QThread::msleep(ulong(ms));
+        const bool recorded = engine.waitTime(qMax<int64_t>(engine.time(), 0) + ms * 1000);
         engine.stop();
         engine.shutdown();
         engine.load();
-        return file;
+        return recorded ? file : QString();
     }
 
     int setWatermark(const WatermarkParams &p)
@@ -154,11 +155,13 @@ private slots:
         QVERIFY2(markedPixels(f) > 20, qPrintable(QString::number(markedPixels(f))));
         // It follows the pointer.
         job.captureCursor = 1;
-        file = record("cursor-moved.mp4", job, 900, [] {
-            QThread::msleep(300);
+        double movedAt = 0;
+        file = record("cursor-moved.mp4", job, 600, [&] {
+            engine.waitTime(300000);
             movePointer(200 + 40, 100 + 40);
+            movedAt = engine.time() / 1e6;
         });
-        f = frameAt(file, 0.7, W, H);
+        f = frameAt(file, movedAt + 0.3, W, H);
         QCOMPARE(markedPixels(f), 0);
 
         job.captureCursor = 0;
@@ -175,8 +178,8 @@ private slots:
         job.clickColor = 0x0000ffff; // yellow as 0x00BBGGRR
         job.clickRadius = 20;
         int64_t clickedAt = 0;
-        const QString file = record("clicks.mp4", job, 1500, [&] {
-            QThread::msleep(400);
+        const QString file = record("clicks.mp4", job, 1100, [&] {
+            engine.waitTime(400000);
             clickedAt = engine.time();
             // Screen pixels: the area starts at (200, 100).
             QCOMPARE(engine.op<MireloAddMouseClickFn>(MIRELO_OP_ADD_MOUSE_CLICK)(200 + 100, 100 + 80), 0);

@@ -44,7 +44,6 @@ private slots:
         window.move(20, 20);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::qWait(300);
 
         const QPoint start = window.pos();
         QWidget *caption = window.form()->wdtCaption;

@@ -5,6 +5,7 @@
 // lists the video.
 #include <QtTest>
 
+#include "byhand.h"
 #include "programrun.h"
 
 using namespace testsupport;
@@ -63,7 +64,9 @@ private slots:
         const qint64 pid = p.processId();
         const QString main = waitForWindow(pid, QStringLiteral("Olvex Free Mirelo"), isMainFrameSize, 60000);
         QVERIFY(!main.isEmpty());
-        QTest::qWait(1000);
+        // Drawn once the button stands still.
+        const QRect g = windowGeometry(main);
+        QVERIFY(waitStill(QRect(g.topLeft() + QPoint(440, 261), QSize(80, 40))));
         QVERIFY(clickAt(main, 480, 281)); // "Task Schedule"
         const QString tasks = windowOfSize(pid, QSize(700, 600), 20000);
         QVERIFY(!tasks.isEmpty());

@@ -60,7 +60,13 @@ private slots:
         QVERIFY(!g_microphoneList->isDeviceEnabled());
         bar->startRecord();
         QCOMPARE(bar->recordState(), int(ControlPanel::Recording));
-        QTest::qWait(2000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [] {
+                int64_t t = 0;
+                engineGetRecordedTime(&t);
+                return t >= 2000000;
+            }(),
+            20000);
         bar->stopRecord();
         QTRY_VERIFY(bar.isNull());
 

@@ -79,10 +79,10 @@ class TestRecordByHand : public QObject
         if (!startProgram(p, user, {})) // the engine next to the program
             return false;
         m_pid = p.processId();
-        if (!waitFor([&] { return !frame().id.isEmpty(); }, 30000))
+        const QRect settled = waitSettled([&] { return frame().rect; }, 30000);
+        if (settled.isEmpty())
             return false;
-        QTest::qWait(500);
-        m_scale = frame().rect.width() / kFrameWidth;
+        m_scale = settled.width() / kFrameWidth;
         return true;
     }
     // "Record Screen", then the entry of its Fixed region menu `downs` below
@@ -95,10 +95,14 @@ class TestRecordByHand : public QObject
             [&] {
                 if (regionFrameShown())
                     return true;
+                // Each key goes to a menu once it shows.
+                const int before = visibleWindows(m_pid).size();
                 click(at(home.rect, 154, 123));
-                QTest::qWait(700);
+                if (!waitFor([&] { return visibleWindows(m_pid).size() > before; }, 3000))
+                    return false;
                 key({"Down", "Down", "Down", "Right"});
-                QTest::qWait(400);
+                if (!waitFor([&] { return visibleWindows(m_pid).size() > before + 1; }, 3000))
+                    return false;
                 QStringList keys;
                 for (int i = 0; i < downs; ++i)
                     keys << "Down";
@@ -106,8 +110,11 @@ class TestRecordByHand : public QObject
                 return waitFor([&] { return regionFrameShown(); }, 3000);
             },
             30000);
-        QTest::qWait(800); // the page's slide
-        return shown;
+        if (!shown)
+            return false;
+        // The page has slid in once the record button stands still.
+        const QRect page = frame().rect;
+        return waitStill(QRect(at(page, 720, 145), QSize(qRound(60 * m_scale), qRound(60 * m_scale))));
     }
 
 private slots:

@@ -59,10 +59,7 @@ class TestRecordPages : public QObject
         if (!startProgram(p, user, {}))
             return {};
         m_pid = p.processId();
-        if (!waitFor([&] { return !frame().isEmpty(); }, 30000))
-            return {};
-        QTest::qWait(500);
-        const QRect home = frame();
+        const QRect home = waitSettled([&] { return frame(); }, 30000);
         m_scale = home.width() / kFrameWidth;
         return home;
     }
@@ -81,7 +78,9 @@ class TestRecordPages : public QObject
                 },
                 30000))
             return -1;
-        QTest::qWait(800); // the page's slide
+        // The page has slid in once the button stands still.
+        if (!waitStill(QRect(at(home, 720, 145), QSize(qRound(60 * m_scale), qRound(60 * m_scale)))))
+            return -1;
         qint64 clicked = -1;
         if (!waitFor(
                 [&] {

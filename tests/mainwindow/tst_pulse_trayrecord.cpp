@@ -159,7 +159,7 @@ private slots:
                      },
                      30000),
                  "the program's icon must reach the StatusNotifier host");
-        QTest::qWait(500);
+        QVERIFY(!waitSettled([&] { return frame().rect; }).isEmpty());
         const Win home = frame();
         const double scale = home.rect.width() / kFrameWidth;
         auto at = [&](const QRect &r, int x, int y) {
@@ -172,17 +172,21 @@ private slots:
         QVERIFY2(waitFor(
                      [&] {
                          const QPoint button = at(home.rect, 154, 123);
+                         const int shown = visibleWindows(pid).size();
                          xdotool({"mousemove", QString::number(button.x()), QString::number(button.y()), "sleep",
                                   "0.2", "click", "1"});
-                         QTest::qWait(700);
+                         // The keys go to the menu once it shows.
+                         if (!waitFor([&] { return visibleWindows(pid).size() > shown; }, 3000))
+                             return false;
                          xdotool({"key", "--clearmodifiers", "--delay", "120", "Down", "Down", "Down", "Down",
                                   "Return"});
                          return waitFor([&] { return enabledIn(trayMenu(service), "Start"); }, 4000);
                      },
                      30000),
                  "the record page must let the tray start");
-        QTest::qWait(800); // the page's slide
         const QRect page = frame().rect;
+        // The page has slid in once the record button stands still.
+        QVERIFY(waitStill(QRect(at(page, 720, 145), QSize(qRound(60 * scale), qRound(60 * scale)))));
 
         // Start, Pause, Resume, Stop, each from the tray.
         QElapsedTimer clock;
@@ -267,8 +271,8 @@ private slots:
         QVERIFY(conf.open(QIODevice::ReadOnly));
         const QByteArray before = conf.readAll();
         conf.close();
-        QTest::qWait(800);
         const QPoint countdownBox = at(settings.rect, 199, 107); // "Show countdown before recording"
+        QVERIFY(waitStill(QRect(countdownBox - QPoint(20, 20), QSize(40, 40)))); // drawn
         QVERIFY(!blueAt(countdownBox));
         QVERIFY(xdotool({"mousemove", QString::number(countdownBox.x()), QString::number(countdownBox.y()), "sleep",
                          "0.2", "click", "1"}));

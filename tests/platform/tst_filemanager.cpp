@@ -63,7 +63,7 @@ private slots:
         const QString bin = m_dir.filePath(QStringLiteral("bin"));
         m_record = m_dir.filePath(QStringLiteral("opened.txt"));
         touch(bin + QStringLiteral("/xdg-open"),
-              QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(m_record).toUtf8());
+              QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" >> '%1'\n").arg(m_record).toUtf8());
         QFile::setPermissions(bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
         qputenv("PATH", bin.toUtf8() + ":" + qgetenv("PATH"));
     }
@@ -108,8 +108,15 @@ private slots:
             touch(file);
             QVERIFY(FileManager::showItem(file));
             QCOMPARE(fake->shown(), QStringList{QUrl::fromLocalFile(file).toString()});
-            QTest::qWait(200);
-            QVERIFY(!QFile::exists(m_record));
+            // No folder opened besides: one opened now is the only one the
+            // record lists once it arrives.
+            const QString after = m_dir.filePath(QStringLiteral("after"));
+            QVERIFY(FileManager::openFolder(after));
+            QTRY_VERIFY(QFileInfo(m_record).size() > 0);
+            QFile record(m_record);
+            QVERIFY(record.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(record.readAll()), after + "\n");
+            QFile::remove(m_record);
             service.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
         }
     }

@@ -53,6 +53,15 @@ public:
             out << line.section(QLatin1Char(' '), 1, 1);
         return out;
     }
+    // Each path once, in the order of its first arrival: Qt's HTTP layer
+    // may send a request of a redirect chain a second time on a loaded
+    // machine, on the same connection or on a new one beside the next hop.
+    QStringList visited() const
+    {
+        QStringList out = paths();
+        out.removeDuplicates();
+        return out;
+    }
     void clearLog() const { QFile::remove(m_log); }
     void put(const QString &name, const QByteArray &content) const
     {

@@ -7,7 +7,6 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QLibrary>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -84,6 +83,7 @@ private slots:
                 open << dialog;
         }
         qDeleteAll(open);
+        Settings::setFolderPicker({});
         delete g_enviroment;
         g_enviroment = nullptr;
         delete m_hotkeys;
@@ -103,13 +103,17 @@ private slots:
         // The screenshot folder through its picker, the button inside the edit.
         auto *select = qobject_cast<QPushButton *>(ui->edtScreenshotFolder->property("ButtonData").value<QObject *>());
         QVERIFY(select && select->parent() == ui->edtScreenshotFolder);
-        // A folder picker with nothing typed answers its current folder.
-        // (Selecting the folder by name would change to its parent, and
-        // whether the name lands in the edit depends on where the focus is.)
-        onNextModal<QFileDialog>([&](QFileDialog *picker) {
-            picker->setDirectory(shots.path());
-            static_cast<QDialog *>(picker)->accept();
+        const QString shotsBefore = ui->edtScreenshotFolder->text();
+        QString pickerStart;
+        Settings::setFolderPicker([&](QWidget *parent, const QString &, const QString &start) {
+            pickerStart = start;
+            return parent == dialog ? shots.path() : QString();
         });
+        select->click();
+        QCOMPARE(pickerStart, shotsBefore);
+        QCOMPARE(ui->edtScreenshotFolder->text(), shots.path());
+        // Cancelled, the picker leaves the folder as it was.
+        Settings::setFolderPicker([](QWidget *, const QString &, const QString &) { return QString(); });
         select->click();
         QCOMPARE(ui->edtScreenshotFolder->text(), shots.path());
         QCOMPARE(ui->cbxVideoEncoder->count(), 2);

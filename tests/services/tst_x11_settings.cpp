@@ -60,9 +60,12 @@ private slots:
         QVERIFY(xdotool("shift+5"));
         QTRY_COMPARE(spy.size(), 2);
         QCOMPARE(spy.at(1).at(0).value<MRShortcut>(), MR_SHORTCUT_PAUSE);
+        // The old stop key does nothing: the pause key pressed after it
+        // arrives after anything it could have set off.
         QVERIFY(xdotool("ctrl+alt+s"));
-        QTest::qWait(300);
-        QCOMPARE(spy.size(), 2);
+        QVERIFY(xdotool("shift+5"));
+        QTRY_VERIFY(spy.size() >= 3 && spy.last().at(0).value<MRShortcut>() == MR_SHORTCUT_PAUSE);
+        QCOMPARE(spy.size(), 3);
         delete g_enviroment;
         g_enviroment = nullptr;
     }

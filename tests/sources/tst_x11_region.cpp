@@ -54,10 +54,29 @@ public:
     }
 };
 
-// Runs xdotool once the event loop turns (a modal dialog is running then).
-void later(int ms, const QStringList &arguments)
+// Runs `action` on the first window `find` gives that shows on the screen
+// and has the focus, checked as the event loop turns (inside a modal
+// dialog's exec).
+void onceActive(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &action)
 {
-    QTimer::singleShot(ms, [arguments] { QProcess::startDetached("xdotool", arguments); });
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, find, action] {
+        QWidget *w = find();
+        if (!w || !w->windowHandle() || !w->windowHandle()->isExposed() || !w->isActiveWindow())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(w);
+    });
+    timer->start();
+}
+
+// Runs xdotool once the window takes input.
+void whenActive(QWidget *window, const QStringList &arguments)
+{
+    onceActive([window] { return window; },
+               [arguments](QWidget *) { QProcess::startDetached("xdotool", arguments); });
 }
 
 QRgb screenPixel(const QPoint &p)
@@ -97,7 +116,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(shown(), 10000);
         {
             AreaSelecting picker(nullptr);
-            later(500, {"mousemove", "390", "290", "sleep", "0.2", "mousemove", "400", "300", "sleep", "0.3",
+            whenActive(&picker, {"mousemove", "390", "290", "sleep", "0.2", "mousemove", "400", "300", "sleep", "0.3",
                         "click", "1"});
             QCOMPARE(picker.exec(), int(QDialog::Accepted));
             // Well below its top: the innermost window, xlogo's drawing.
@@ -105,7 +124,7 @@ private slots:
         }
         {
             AreaSelecting picker(nullptr);
-            later(500, {"mousemove", "420", "310", "sleep", "0.3", "key", "Escape"});
+            whenActive(&picker, {"mousemove", "420", "310", "sleep", "0.3", "key", "Escape"});
             QCOMPARE(picker.exec(), int(QDialog::Rejected));
         }
         xlogo.kill();
@@ -149,7 +168,7 @@ private slots:
         frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
         frame.setFullScreenMode(false);
         showAndWait(&frame);
-        QTest::qWait(200);
+        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), QColor(235, 51, 36)); // the frame is painted
         // Inside the region the window below shows as it is, never black.
         QCOMPARE(QColor(screenPixel(QPoint(300, 250))), QColor(0, 200, 0));
         QCOMPARE(QColor(screenPixel(QPoint(480, 380))), QColor(0, 200, 0));
@@ -200,16 +219,20 @@ private slots:
         frame.setFullScreenMode(false);
         showAndWait(&frame);
         // The frame is painted on the screen before the pick.
-        QCOMPARE(QColor(screenPixel(QPoint(99, 98))), QColor(235, 51, 36));
+        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), QColor(235, 51, 36));
         QImage snapshot;
-        QTimer::singleShot(1000, [&] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                if (auto *picker = qobject_cast<AreaSelecting *>(w)) {
-                    snapshot = picker->desktopImage();
-                    picker->reject();
-                }
-            }
-        });
+        onceActive(
+            [] {
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    if (qobject_cast<AreaSelecting *>(w) && w->isVisible())
+                        return w;
+                return static_cast<QWidget *>(nullptr);
+            },
+            [&](QWidget *w) {
+                auto *picker = static_cast<AreaSelecting *>(w);
+                snapshot = picker->desktopImage();
+                picker->reject();
+            });
         frame.btnSelectAreaClick();
         QVERIFY(!snapshot.isNull());
         QVERIFY(QColor(snapshot.pixel(99, 98)) != QColor(235, 51, 36));

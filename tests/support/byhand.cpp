@@ -42,19 +42,54 @@ Kill::~Kill()
     stopProgram(p);
 }
 
-bool colourAt(const QPoint &p, const std::function<bool(int r, int g, int b)> &test)
+// The screen inside `area` as packed RGB, without the pointer; empty when
+// it could not be read.
+static QByteArray grab(const QRect &area)
 {
     QProcess ff;
-    ff.start("ffmpeg", {"-loglevel", "error", "-f", "x11grab", "-video_size", "7x7", "-grab_x",
-                        QString::number(p.x() - 3), "-grab_y", QString::number(p.y() - 3), "-i",
-                        qEnvironmentVariable("DISPLAY"), "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    ff.start("ffmpeg", {"-loglevel", "error", "-f", "x11grab", "-draw_mouse", "0", "-video_size",
+                        QString("%1x%2").arg(area.width()).arg(area.height()), "-grab_x", QString::number(area.x()),
+                        "-grab_y", QString::number(area.y()), "-i", qEnvironmentVariable("DISPLAY"), "-frames:v", "1",
+                        "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
     if (!ff.waitForFinished(10000))
-        return false;
-    const QByteArray px = ff.readAllStandardOutput();
+        return {};
+    return ff.readAllStandardOutput();
+}
+
+bool colourAt(const QPoint &p, const std::function<bool(int r, int g, int b)> &test)
+{
+    const QByteArray px = grab(QRect(p - QPoint(3, 3), QSize(7, 7)));
     for (int i = 0; i + 2 < px.size(); i += 3)
         if (test(uchar(px[i]), uchar(px[i + 1]), uchar(px[i + 2])))
             return true;
     return false;
+}
+
+bool waitStill(const QRect &area, int timeoutMs)
+{
+    QByteArray last;
+    return waitFor(
+        [&] {
+            const QByteArray now = grab(area);
+            const bool still = !now.isEmpty() && now == last;
+            last = now;
+            return still;
+        },
+        timeoutMs);
+}
+
+QRect waitSettled(const std::function<QRect()> &rect, int timeoutMs)
+{
+    QRect last;
+    const bool settled = waitFor(
+        [&] {
+            const QRect now = rect();
+            const bool same = !now.isEmpty() && now == last;
+            last = now;
+            return same;
+        },
+        timeoutMs);
+    return settled ? last : QRect();
 }
 
 bool redAt(const QPoint &p)

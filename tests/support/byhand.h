@@ -40,6 +40,12 @@ bool key(const QStringList &keys);
 bool colourAt(const QPoint &p, const std::function<bool(int r, int g, int b)> &test);
 // True when the screen around `p` shows something plainly red.
 bool redAt(const QPoint &p);
+// Waits until the screen inside `area` shows the same picture twice in a
+// row, a moment apart: a page has finished sliding, a window is drawn.
+bool waitStill(const QRect &area, int timeoutMs = 15000);
+// Waits until `rect` (a window's place) reads the same twice in a row; that
+// place, or an empty one on time-out.
+QRect waitSettled(const std::function<QRect()> &rect, int timeoutMs = 15000);
 
 // A visible top-level window of the program and where it is.
 struct Win {

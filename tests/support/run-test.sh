@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # run-test.sh MODE COMMAND [ARGS...]
 # MODE: offscreen | x11 | pulse | dualhead
-# Runs one test in a private HOME with its own XDG folders, and for x11/pulse
-# with its own Xvfb (and PulseAudio server), for dualhead with its own Xorg of
-# two monitors, all removed afterwards.
+# Runs one test in a private HOME with its own XDG and temporary folders, and
+# for x11/pulse with its own Xvfb (and PulseAudio server), for dualhead with
+# its own Xorg of two monitors, all removed afterwards.
 set -u
 mode=$1; shift
 
@@ -11,9 +11,20 @@ root=$(mktemp -d "${TMPDIR:-/tmp}/mirelo-test.XXXXXX")
 export MIRELO_TEST_ROOT=$root
 export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data \
        XDG_CACHE_HOME=$root/cache XDG_RUNTIME_DIR=$root/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+# A temporary folder of its own too: names made from the clock (the patch
+# download folder) or fixed names would meet those of tests running at the
+# same time, and what else lies in /tmp is not the test's business.
+export TMPDIR=$root/tmp
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER
+# Sanitizer reports (of a sanitizer build) of the test and of every program
+# it starts go to files of their own: a report fails the test whatever the
+# exit code says (a leak under halt_on_error=0 leaves it at 0) and whichever
+# process made it.
+for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+  export "$v=${!v:+${!v}:}log_path=$root/sanitizer"
+done
 # The program follows the desktop's proxy; the tests' servers are local.
 export no_proxy=127.0.0.1,localhost${no_proxy:+,$no_proxy}
 
@@ -46,6 +57,11 @@ use_display() {
   fi
   export DISPLAY=:$(head -n1 "$root/display")
   export QT_QPA_PLATFORM=xcb
+  # Nothing draws with OpenGL: Qt's GLX layer stays unloaded, and with it
+  # Mesa's driver, which keeps a block to the end of the process in a
+  # library unloaded before the leak report (where no suppression can name
+  # it).
+  export QT_XCB_GL_INTEGRATION=none
 }
 
 start_dualhead() {
@@ -94,3 +110,12 @@ case "$mode" in
 esac
 
 "$@"
+status=$?
+if compgen -G "$root/sanitizer.*" >/dev/null; then
+  cat "$root"/sanitizer.* >&2
+  if grep -qE "ERROR: [A-Za-z]+Sanitizer|runtime error:" "$root"/sanitizer.*; then
+    echo "run-test.sh: a sanitizer reported an error" >&2
+    [ "$status" -eq 0 ] && status=1
+  fi
+fi
+exit "$status"

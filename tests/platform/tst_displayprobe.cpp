@@ -1,0 +1,91 @@
+// The display probe against a private X server that resets when its last
+// client leaves (as a bare Xvfb or Xorg does): the probe keeps its connection
+// until released, so the program's own connection never meets a reset.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+
+#include "displayprobe.h"
+
+namespace {
+
+// The resource id base the server gives a new client: it follows the lowest
+// free client slot, so it tells whether another client is connected.
+quint32 newClientBase(const QByteArray &display)
+{
+    quint32 base = 0;
+    // A server resetting after its last client left refuses connections for
+    // a moment.
+    (void)QTest::qWaitFor(
+        [&] {
+            xcb_connection_t *c = xcb_connect(display.constData(), nullptr);
+            if (c && !xcb_connection_has_error(c))
+                base = xcb_get_setup(c)->resource_id_base;
+            if (c)
+                xcb_disconnect(c);
+            return base != 0;
+        },
+        10000);
+    return base;
+}
+
+} // namespace
+
+class TestDisplayProbe : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QByteArray m_display;
+
+private slots:
+    void initTestCase()
+    {
+        // Without -noreset: the server resets whenever its last client leaves.
+        const QString number = m_dir.filePath(QStringLiteral("display"));
+        m_server.start(QStringLiteral("/bin/sh"),
+                       {QStringLiteral("-c"),
+                        QStringLiteral("exec Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp 3>\"$0\""), number});
+        QVERIFY(m_server.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(number).size() > 0, 20000);
+        QFile file(number);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        m_display = ":" + file.readLine().trimmed();
+    }
+    void cleanupTestCase()
+    {
+        m_server.terminate();
+        m_server.waitForFinished(5000);
+    }
+
+    void keepsItsConnectionUntilReleased()
+    {
+        QByteArray program("mirelo"), platformOption("-platform"), xcb("xcb"), displayOption("-display");
+        QByteArray display = m_display;
+        char *argv[] = {program.data(), platformOption.data(), xcb.data(), displayOption.data(), display.data(),
+                        nullptr};
+        // The server has had no client yet: the probe is its first.
+        DisplayProbe probe(5, argv);
+        QVERIFY(probe.canOpen());
+        // The application's connection comes while the probe's is open, and
+        // leaves again: the server keeps running with the probe.
+        const quint32 besideProbe = newClientBase(m_display);
+        QVERIFY(besideProbe != 0);
+        probe.release();
+        // Alone, a client takes the slot the probe had.
+        const quint32 alone = newClientBase(m_display);
+        QVERIFY(alone != 0);
+        QVERIFY(besideProbe != alone);
+
+        // An unreachable display is told, and nothing stays open.
+        QByteArray nowhere("/nonexistent/socket:0");
+        argv[4] = nowhere.data();
+        DisplayProbe unreachable(5, argv);
+        QVERIFY(!unreachable.canOpen());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDisplayProbe)
+#include "tst_displayprobe.moc"
