@@ -146,6 +146,14 @@ private:
         QVERIFY(w);
     }
 
+    // A main window whose one camera refuses access each time it opens.
+    void startWithRefusingCamera()
+    {
+        start("cameras \"Cam A\"\nevent 5 0 on openCamera thread caller\n");
+        g_cameraList->scanDevice();
+        QCOMPARE(g_cameraList->deviceCount(), 1);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -425,10 +433,8 @@ private slots:
     // notice explains it, and OK closes the camera and goes home.
     void refusedCameraIsClosedByTheNotice()
     {
-        start("cameras \"Cam A\"\nevent 5 0 on openCamera thread caller\n");
+        startWithRefusingCamera();
         Mirelo &mirelo = *m_main;
-        g_cameraList->scanDevice();
-        QCOMPARE(g_cameraList->deviceCount(), 1);
         NoticeAnswer answer;
 
         mirelo.enterCameraPage();
@@ -445,10 +451,8 @@ private slots:
     // the notice went with the one before.
     void refusedCameraIsSwitchedOffByTheNotice()
     {
-        start("cameras \"Cam A\"\nevent 5 0 on openCamera thread caller\n");
+        startWithRefusingCamera();
         Mirelo &mirelo = *m_main;
-        g_cameraList->scanDevice();
-        QCOMPARE(g_cameraList->deviceCount(), 1);
         NoticeAnswer answer;
 
         mirelo.enterVideoPage();
