@@ -222,11 +222,21 @@ void Controller::showSystemPrivacyWidget(int kind)
     m_privacyWidgetShown = false;
 }
 
+MySystemPrivacyWidget *Controller::privacyView() const
+{
+    return m_privacyView;
+}
+
 void Controller::showAboutView()
 {
     if (!m_aboutView)
         m_aboutView = new MyAboutView(mainWidget(), Qt::FramelessWindowHint);
     runInFrame(m_aboutView, CAbstractFrame::CloseButton);
+}
+
+MyAboutView *Controller::aboutView() const
+{
+    return m_aboutView;
 }
 
 void Controller::switchLanguage(const QString &language)

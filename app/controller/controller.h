@@ -80,11 +80,11 @@ public:
     // Runs the notice modally for kind 1 (webcam) or 2 (microphone); a
     // request while one is open returns at once.
     Q_INVOKABLE void showSystemPrivacyWidget(int kind);
-    MySystemPrivacyWidget *privacyView() const { return m_privacyView; }
+    MySystemPrivacyWidget *privacyView() const;
 
     // ---- About view ------------------------------------------------------
     Q_INVOKABLE void showAboutView() override;
-    MyAboutView *aboutView() const { return m_aboutView; }
+    MyAboutView *aboutView() const;
 
     // ---- Interface language ----------------------------------------------
     // Loads the translators and font of the code and retranslates the open
@@ -123,8 +123,10 @@ private:
     QObject *m_mainReceiver = nullptr;
     MyFrame *m_mainFrame = nullptr;
     QString m_language;
-    MyAboutView *m_aboutView = nullptr;
-    MySystemPrivacyWidget *m_privacyView = nullptr;
+    // The service views are the main window's children: they go with it,
+    // and the next one that asks makes them again.
+    QPointer<MyAboutView> m_aboutView;
+    QPointer<MySystemPrivacyWidget> m_privacyView;
     PrivacyUrlHandler *m_privacyUrlHandler = nullptr;
 
     // Region frame and custom size panel.
@@ -144,7 +146,7 @@ public:
     // there; an archive the archiver did not finish is removed.
     QString packLogs(const QString &extraFile);
 
-    MyBugReportView *bugReportView() const { return m_bugReportView; }
+    MyBugReportView *bugReportView() const;
     BugreportThread *bugReportThread() const { return m_bugreportThread; }
     const MailAccount &mailAccount() const { return m_mailAccount; }
     void setMailAccount(const MailAccount &account) { m_mailAccount = account; }
@@ -164,7 +166,7 @@ private:
     BugreportThread *m_bugreportThread = nullptr;
     BugReportInfo m_bugReportInfo;
     MailAccount m_mailAccount;
-    MyBugReportView *m_bugReportView = nullptr;
+    QPointer<MyBugReportView> m_bugReportView;
 
     // ---- Updates and the statistics page --------------------------------
 public:
@@ -183,7 +185,7 @@ public:
     QString releaseNotes() const override;
     // The reply's download page, else its online download address.
     QString updateDownloadAddress() const override;
-    MyUpdateView *updateView() const { return m_updateView; }
+    MyUpdateView *updateView() const;
     // The last completed query's result.
     const UpdateQuery &lastUpdateQuery() const { return m_updateResult; }
     bool isUpdateQueryRunning() const { return m_updateRunning; }
@@ -216,7 +218,7 @@ private:
     void finishUpdateQuery(int runId, UpdateQuery *query);
     void runStartupCheck();
 
-    MyUpdateView *m_updateView = nullptr;
+    QPointer<MyUpdateView> m_updateView;
     UpdateQuery m_updateResult;
     int m_updateRunId = 0;
     bool m_updateRunning = false;

@@ -43,6 +43,11 @@ void Controller::showBugReportView()
     runInFrame(m_bugReportView, CAbstractFrame::CloseButton);
 }
 
+MyBugReportView *Controller::bugReportView() const
+{
+    return m_bugReportView;
+}
+
 void Controller::sendBugReport(MyBugReportView *view)
 {
     if (m_bugreportThread) {

@@ -124,6 +124,11 @@ void Controller::showUpdateView()
     m_updateView->startCheck();
 }
 
+MyUpdateView *Controller::updateView() const
+{
+    return m_updateView;
+}
+
 void Controller::execUpdateView(bool fromStartup)
 {
     QWidget *owner = mainWidget();

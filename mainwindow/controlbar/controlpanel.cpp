@@ -13,6 +13,7 @@
 #include "framelessdrag.h"
 #include "graphiceditor.h"
 #include "historylist.h"
+#include "picturefile.h"
 #include "regiongeometry.h"
 #include "skinmanager.h"
 
@@ -474,9 +475,9 @@ void ControlPanel::screenshot()
     const QPixmap screen = g_enviroment->privateData->grabSelectedScreen();
     const QPixmap picture = screen.copy(g_areaSelected->localSelectedRect());
     QString path = output->newSnapshotFilePath();
-    if (!picture.save(path, "jpg")) {
+    if (!PictureFile::write(picture, path, "jpg")) {
         path = pngFallbackPath(path);
-        if (!picture.save(path, "png")) {
+        if (!PictureFile::write(picture, path, "png")) {
             CommonDialog::showWarning(this, tr("The screenshot could not be saved."));
             return;
         }

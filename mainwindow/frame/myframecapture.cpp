@@ -10,6 +10,7 @@
 #include "areaselected.h"
 #include "controllerapi.h"
 #include "historylist.h"
+#include "picturefile.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -58,14 +59,14 @@ void MyFrame::saveRegionScreenshot()
         picture = picture.copy(g_areaSelected->localSelectedRect());
 
     QString name = output->newSnapshotFilePath();
-    bool saved = !picture.isNull() && picture.save(name, "jpg", -1);
+    bool saved = PictureFile::write(picture, name, "jpg");
     if (!saved) {
         // The picture as PNG instead, under a name of its own: an earlier
         // fallback in the same minute may hold the first one.
         name.replace(QRegularExpression(QStringLiteral("jpg$")), QStringLiteral("png"));
         if (name.endsWith(QLatin1String(".png")) && QFileInfo::exists(name))
             name = DataGroupOutput::newFilePath(folder, QStringLiteral("Snapshot"), QStringLiteral("png"));
-        saved = !picture.isNull() && picture.save(name, "png");
+        saved = PictureFile::write(picture, name, "png");
     }
     if (!saved) {
         // Nothing on disk: no history entry pointing at nothing.

@@ -11,15 +11,13 @@
 #include "core/fileutils.h"
 #include "historyitem.h"
 #include "historylist.h"
-#include "keptfile.h"
+#include "picturefile.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -30,21 +28,6 @@ ScreenCapturing::SaveFileHook &saveFileHook()
 {
     static ScreenCapturing::SaveFileHook hook;
     return hook;
-}
-
-// Written whole or not at all, so a failed write (a full disk) leaves an
-// existing file whole and is never taken for a saved picture. Into the
-// folder the user chose only; the callers tell the user.
-bool writePicture(const QPixmap &picture, const QString &path, const QByteArray &format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    KeptFile::WriteOptions options;
-    options.tellUser = false;
-    options.makeFolder = false;
-    return writer.write(picture.toImage()) && KeptFile::write(path, bytes, nullptr, options);
 }
 
 } // namespace
@@ -441,11 +424,11 @@ void ScreenCapturing::copy()
 
 QString ScreenCapturing::savePicture(const QPixmap &picture, const QString &path)
 {
-    if (writePicture(picture, path, QFileInfo(path).completeSuffix().toLocal8Bit()))
+    if (PictureFile::write(picture, path, QFileInfo(path).completeSuffix().toLocal8Bit()))
         return path;
     QString fallback = path;
     fallback.replace(QRegularExpression(QStringLiteral("jpg$")), QStringLiteral("png"));
-    return writePicture(picture, fallback, "png") ? fallback : QString();
+    return PictureFile::write(picture, fallback, "png") ? fallback : QString();
 }
 
 void ScreenCapturing::save()

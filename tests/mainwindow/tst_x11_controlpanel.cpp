@@ -1,6 +1,6 @@
 // Recordings made through the control bar with the real engine under a
 // private X server: the bar's buttons pressed with xdotool, the files looked
-// at with ffprobe, History.xml read back.
+// at with ffprobe, History.xml read back; and the bar's screenshot.
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -256,6 +256,36 @@ private slots:
         QCOMPARE(g_historyList->count(), 1);
         const qint64 duration = g_historyList->itemAt(0)->duration();
         QVERIFY2(duration >= 3000 && duration < 3700, qPrintable(QString::number(duration)));
+    }
+
+    // The bar's screenshot is listed with the size it has on disk; on a full
+    // disk nothing half-written stays, nothing is listed and the user is told.
+    void screenshotWrittenWholeOrNotAtAll()
+    {
+        const QString shots = m_dir.filePath(QStringLiteral("Shots"));
+        g_enviroment->output()->setScreenshotsFolder(shots);
+        g_areaSelected->setSelectedRectImmediately(QRect(100, 80, 641, 481));
+        QStringList told;
+        CommonDialog::setRunHook([&](CommonDialog *d) {
+            if (auto *label = d->findChild<QLabel *>(QStringLiteral("lblPrompt")))
+                told << label->text();
+            return int(QDialog::Accepted);
+        });
+        auto *bar = new ControlPanel(nullptr, job(TaskScheduleItem::StopByHand));
+        bar->screenshot();
+        QCOMPARE(g_historyList->count(), 1);
+        const QString file = g_historyList->itemAt(0)->fileName();
+        QCOMPARE(g_historyList->itemAt(0)->fileSize(), quint64(QFileInfo(file).size()));
+        QVERIFY(!QImage(file).isNull());
+        {
+            testsupport::FileSizeLimit full(64);
+            bar->screenshot();
+        }
+        CommonDialog::setRunHook({});
+        QCOMPARE(g_historyList->count(), 1);
+        QCOMPARE(QDir(shots).entryList(QDir::Files), QStringList{QFileInfo(file).fileName()});
+        QCOMPARE(told, QStringList{QStringLiteral("The screenshot could not be saved.")});
+        delete bar;
     }
 
     void clickMarksInTheFile()

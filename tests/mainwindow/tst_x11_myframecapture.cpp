@@ -1,8 +1,8 @@
 // The main frame on a private X server. Its screen-capture mode: the picture
 // of the selected region is saved under the next free name and listed in
 // the history with the region's size; a folder that cannot be made or a
-// picture that cannot be saved shows a message and lists nothing. And its
-// place above the region frame.
+// picture that cannot be saved (a full disk) shows a message, keeps no part
+// of it and lists nothing. And its place above the region frame.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -15,6 +15,7 @@
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
 #include "platform/windowlist.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -104,6 +105,17 @@ private slots:
         QCOMPARE(catcher.text, QStringLiteral("Failed to save the screenshot."));
         QCOMPARE(g_historyList->items().size(), before + 2);
         QCOMPARE(QDir(shots.path()).entryList({"*.png"}).size(), 0);
+
+        // A full disk: nothing half-written stays and nothing is listed.
+        catcher.text.clear();
+        const QStringList files = QDir(shots.path()).entryList(QDir::Files);
+        {
+            testsupport::FileSizeLimit full(64);
+            frame.SetMainFunMode(3);
+        }
+        QCOMPARE(catcher.text, QStringLiteral("Failed to save the screenshot."));
+        QCOMPARE(g_historyList->items().size(), before + 2);
+        QCOMPARE(QDir(shots.path()).entryList(QDir::Files), files);
     }
 
     // A region frame shown over the active window (a centred preset) lies
