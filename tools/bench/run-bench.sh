@@ -4,14 +4,15 @@
 # recording the same 1920x1080 area of one private Xvfb with moving content,
 # alternating runs.
 #
-#   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--scroll] [--no-build]
+#   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--scroll | --still] [--no-build]
 #
-# --scroll makes the whole page scroll, so every pixel changes every frame.
+# --scroll makes the whole page scroll, so every pixel changes every frame;
+# --still draws the page once and nothing moves (a quiet desktop).
 #
 # For each run it prints: CPU seconds per recorded second (the recorder plus
 # the X server), frames written against frames expected, the largest gap
-# between frames, and the file size. The medians per recorder and rate close
-# the report.
+# between frames, and the file size. The medians per recorder and rate, and
+# the frames each recorder kept in every round, close the report.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=10 rounds=3 rates="30 60" build=1 content=
@@ -22,7 +23,8 @@ while [ $# -gt 0 ]; do
     --fps) rates=$2; shift 2 ;;
     --no-build) build=0; shift ;;
     --scroll) content=--scroll; shift ;;
-    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll] [--no-build]" >&2; exit 2 ;;
+    --still) content=--still; shift ;;
+    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll | --still] [--no-build]" >&2; exit 2 ;;
   esac
 done
 [ "$build" = 1 ] && bash "$here/tools/build.sh" >/dev/null
@@ -101,7 +103,12 @@ print(f"{name:7s} {int(fps):3d} fps  cpu/s {cpu / dur:6.3f}  frames {len(pts):5d
 PY
 }
 
-echo "content: moving${content:+ and scrolling}; preset $preset, crf $crf, ${seconds}s per run, $rounds rounds, $(nproc) cores"
+case "$content" in
+  --scroll) what="moving and scrolling" ;;
+  --still) what="still" ;;
+  *) what="moving" ;;
+esac
+echo "content: $what; preset $preset, crf $crf, ${seconds}s per run, $rounds rounds, $(nproc) cores"
 for fps in $rates; do
   for round in $(seq "$rounds"); do
     if [ $((round % 2)) = 1 ]; then order="engine ffmpeg"; else order="ffmpeg engine"; fi
@@ -111,8 +118,11 @@ done
 echo "--- medians"
 python3 - "$work/results" <<'PY'
 import re, statistics, sys
-rows, sizes = {}, {}
+rows, sizes, kept = {}, {}, {}
 for line in open(sys.argv[1]):
+    k = re.match(r"(\w+)\s+(\d+) fps.*frames\s+(\d+)/\s*(\d+)", line)
+    if k:
+        kept.setdefault((k.group(2), k.group(1)), []).append(f"{k.group(3)}/{k.group(4)}")
     m = re.match(r"(\w+)\s+(\d+) fps\s+cpu/s\s+([\d.]+)", line)
     if m:
         rows.setdefault((m.group(2), m.group(1)), []).append(float(m.group(3)))
@@ -132,4 +142,6 @@ for fps in sorted({k[0] for k in rows}, key=int):
     sratio = er / fr if fr else float("nan")
     print(f"{fps} fps: engine {e:.3f} cpu-s/s, ffmpeg {f:.3f} cpu-s/s, ratio {ratio:.2f}; "
           f"size engine {es:.2f} MB ({er:.2f} Mb/s), ffmpeg {fs:.2f} MB ({fr:.2f} Mb/s), ratio {sratio:.2f}")
+    print(f"{fps} fps frames kept per round: engine {' '.join(kept.get((fps, 'engine'), []))}; "
+          f"ffmpeg {' '.join(kept.get((fps, 'ffmpeg'), []))}")
 PY

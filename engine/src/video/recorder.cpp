@@ -3,6 +3,7 @@
 #include "core/log.h"
 #include "core/muxer.h"
 #include "core/session.h"
+#include "core/thread_name.h"
 #include "video/screen_source.h"
 #include "video/watermark.h"
 
@@ -55,6 +56,7 @@ int stopLocked()
         auto done = std::make_shared<std::atomic<bool>>(false);
         std::string path = g_session->path();
         g_finishers.push_back({std::thread([path, done] {
+                                   nameThread("mirelo-finish");
                                    finishMp4(path);
                                    done->store(true);
                                }),
