@@ -198,7 +198,7 @@ VideoPipeline::Picture *VideoPipeline::freePicture()
 }
 
 // Queues a frame showing `picture` at `pts`; false when a second of frames
-// is already waiting (the tick is dropped).
+// is already waiting.
 bool VideoPipeline::hand(Picture &picture, int64_t pts)
 {
     AVFrame *frame = nullptr;
@@ -209,7 +209,6 @@ bool VideoPipeline::hand(Picture &picture, int64_t pts)
         return false;
     }
     frame->pts = pts;
-    m_last = &picture;
     ++m_captured;
     m_ready.tryPush(frame); // cannot fail: there are no more frames than room
     return true;
@@ -282,13 +281,13 @@ void VideoPipeline::captureLoop()
             m_composer.reset();
         }
         if (!ok) {
-            if (target == m_last)
-                m_last = nullptr; // no longer the picture of the last frame
+            m_last = nullptr; // none holds the current picture for sure
             ++m_dropped;
             ++n;
             continue;
         }
         target->filled = ++m_fills;
+        m_last = target; // the newest picture, even if this tick finds no room
         if (!hand(*target, n++))
             ++m_dropped;
     }
