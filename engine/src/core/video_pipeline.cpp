@@ -18,14 +18,14 @@ namespace {
 // Pictures between capture and encoder: enough to ride out an encoder
 // hiccup of a few frames, small enough to bound memory at any size.
 constexpr int kPictures = 6;
-// Frames waiting for the encoder are references, nearly free: up to a
+// Frames waiting for the encoder are references, nearly free: half a
 // second of them rides out a longer stall (the first second of an encoder,
 // a busy machine), with the previous picture standing in for those whose
 // own could not be taken.
-constexpr int kMaxQueued = 240;
+constexpr int kMaxQueued = 120;
 int queuedFrames(double fps)
 {
-    return std::clamp(int(std::lround(fps)), 2 * kPictures, kMaxQueued);
+    return std::clamp(int(std::lround(fps / 2)), 2 * kPictures, kMaxQueued);
 }
 } // namespace
 
@@ -202,8 +202,14 @@ VideoPipeline::Picture *VideoPipeline::freePicture()
 bool VideoPipeline::hand(Picture &picture, int64_t pts)
 {
     AVFrame *frame = nullptr;
-    if (!m_free.take(frame))
+    if (!m_free.take(frame)) {
+        // The encoder cannot keep up even with shared pictures, which cost
+        // it little but not nothing: until it has caught up, ticks without
+        // a picture of their own are dropped, so that it spends itself on
+        // new pictures rather than on repeats.
+        m_catchingUp = true;
         return false;
+    }
     if (av_frame_ref(frame, picture.frame) < 0) {
         m_free.put(frame);
         return false;
@@ -215,10 +221,11 @@ bool VideoPipeline::hand(Picture &picture, int64_t pts)
 }
 
 // A tick without a picture of its own shows the previous one again, shared,
-// so the file keeps every frame at its rate. Dropped before any picture.
+// so the file keeps every frame at its rate. Dropped before any picture, and
+// while the encoder catches up after a full queue.
 void VideoPipeline::handPrevious(int64_t pts, std::atomic<int64_t> &reason)
 {
-    if (m_last && hand(*m_last, pts))
+    if (m_last && !m_catchingUp && hand(*m_last, pts))
         ++reason;
     else
         ++m_dropped;
@@ -239,6 +246,8 @@ void VideoPipeline::captureLoop()
         const int64_t rec = m_clock.toRecordingTime(now);
         if (rec < 0)
             continue; // paused meanwhile
+        if (m_catchingUp && m_ready.size() <= 1)
+            m_catchingUp = false;
         // Ticks that passed while this thread was held up.
         const int64_t due = int64_t(std::floor(rec * fps / 1e6 + 1e-6));
         while (n < due)

@@ -10,8 +10,9 @@
 // when the picture of a tick cannot be taken in time (this thread was held
 // up, or every picture is still with the encoder), the tick shares the
 // previous picture instead of copying it. The pictures are few and fixed;
-// the frames waiting for the encoder are bounded by a second's worth, past
-// which ticks are dropped (and counted).
+// the frames waiting for the encoder are bounded by half a second's worth.
+// Past that the encoder cannot keep up at all: ticks without a picture of
+// their own are dropped (and counted) until it has caught up.
 #include "core/bounded_queue.h"
 #include "core/clock.h"
 #include "core/picture_composer.h"
@@ -114,6 +115,7 @@ private:
     std::vector<Picture> m_pictures;
     Picture *m_last = nullptr;  // the picture of the last frame (capture thread)
     uint64_t m_fills = 0;       // pictures written so far (capture thread)
+    bool m_catchingUp = false;  // the queue was full and has not drained yet (capture thread)
     FreeFrames m_free;          // frames (references to pictures) not queued
     std::vector<AVFrame *> m_frames;
     BoundedQueue<AVFrame *> m_ready;
