@@ -18,14 +18,14 @@ namespace {
 // Pictures between capture and encoder: enough to ride out an encoder
 // hiccup of a few frames, small enough to bound memory at any size.
 constexpr int kPictures = 6;
-// Frames waiting for the encoder are references, nearly free: half a
-// second of them rides out a longer stall (the first second of an encoder,
-// a busy machine), with the previous picture standing in for those whose
-// own could not be taken.
-constexpr int kMaxQueued = 120;
+// Frames waiting for the encoder are references, nearly free: a second of
+// them rides out a longer stall (the first second of an encoder, a busy
+// machine), with the previous picture standing in for those whose own
+// could not be taken.
+constexpr int kMaxQueued = 240;
 int queuedFrames(double fps)
 {
-    return std::clamp(int(std::lround(fps / 2)), 2 * kPictures, kMaxQueued);
+    return std::clamp(int(std::lround(fps)), 2 * kPictures, kMaxQueued);
 }
 } // namespace
 

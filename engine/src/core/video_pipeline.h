@@ -10,7 +10,7 @@
 // when the picture of a tick cannot be taken in time (this thread was held
 // up, or every picture is still with the encoder), the tick shares the
 // previous picture instead of copying it. The pictures are few and fixed;
-// the frames waiting for the encoder are bounded by half a second's worth.
+// the frames waiting for the encoder are bounded by a second's worth.
 // Past that the encoder cannot keep up at all: ticks without a picture of
 // their own are dropped (and counted) until it has caught up.
 #include "core/bounded_queue.h"
