@@ -41,6 +41,18 @@ struct Square : Overlay
     }
 };
 
+// The screen's own copy of its picture, as the composer is handed it.
+VideoPicture screenPicture(std::vector<uint8_t> &pixels)
+{
+    VideoPicture p;
+    p.data = pixels.data();
+    p.stride = W * 4;
+    p.width = W;
+    p.height = H;
+    p.persistent = true;
+    return p;
+}
+
 bool samePicture(const AVFrame *a, const AVFrame *b)
 {
     for (int p = 0; p < 3; ++p) {
@@ -79,12 +91,7 @@ void TestComposer::framesFollowEveryUpdate()
                 for (int x = r.x * 4; x < (r.x + r.w) * 4; ++x)
                     screen[size_t(y) * W * 4 + x] = uint8_t(rng());
             changed.assign(1, r);
-            VideoPicture picture;
-            picture.data = screen.data();
-            picture.stride = W * 4;
-            picture.width = W;
-            picture.height = H;
-            picture.persistent = true;
+            VideoPicture picture = screenPicture(screen);
             picture.changed = *s == 'w' ? nullptr : &changed;
             QCOMPARE(composer.update(picture, {}, n), PictureComposer::Update::Changed);
         }
@@ -101,12 +108,7 @@ void TestComposer::aStillPictureIsNotComposedAgain()
 {
     std::vector<uint8_t> screen(size_t(W) * H * 4, 0x40);
     const std::vector<PictureRect> nothing, part{{20, 10, 6, 6}};
-    VideoPicture picture;
-    picture.data = screen.data();
-    picture.stride = W * 4;
-    picture.width = W;
-    picture.height = H;
-    picture.persistent = true;
+    VideoPicture picture = screenPicture(screen);
     Square square;
     const std::vector<Overlay *> overlays{&square};
     PictureComposer composer(W, H, AV_PIX_FMT_YUV420P);
