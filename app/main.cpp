@@ -8,7 +8,9 @@
 #include "languages.h"
 #include "myapplication.h"
 #include "myconfig.h"
+#include "controller.h"
 #include "countmode.h"
+#include "filenotices.h"
 #include "startup.h"
 #include "userfolders.h"
 #include "vocabulary.h"
@@ -128,6 +130,7 @@ int main(int argc, char *argv[])
     // Closing the frame may only hide it to the tray; leaving is explicit.
     app.setQuitOnLastWindowClosed(false);
 
+    Controller::install();
     const QString task = taskArgument(argc, argv);
 
     MySplashScreen splash(nullptr, Qt::FramelessWindowHint);
@@ -150,6 +153,9 @@ int main(int argc, char *argv[])
         mirelo->setFrame(&frame);
         frame.show();
         splash.finish();
+        // What could not be read or saved so far (options, history, skin,
+        // settings store) is told now, and later failures as they come.
+        FileNotices notices(&frame);
         mirelo->startDeferredTasks();
 
         exitCode = QApplication::exec();

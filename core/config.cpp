@@ -1,18 +1,18 @@
 #include "config.h"
 
 #include "fileutils.h"
+#include "keptfile.h"
 #include "logfile.h"
 #include "userfolders.h"
+#include "xmlfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextStream>
-
-#include <unistd.h>
 
 static const char SECTION[] = "Options";
 
@@ -48,10 +48,14 @@ QString Config::getValue(const QString &key) const
 
 QHash<QString, QString> Config::getValues(const QStringList &keys) const
 {
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    // Only a regular file, and none nested deeper than any options file is:
+    // the writer keeps such a file aside as unreadable.
+    QByteArray bytes;
+    if (KeptFile::read(m_filePath, &bytes) != KeptFile::Read || !XmlFile::shallow(bytes))
         return {};
-    CXmlReader reader(&file, QString::fromLatin1(SECTION));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CXmlReader reader(&buffer, QString::fromLatin1(SECTION));
     return reader.readValues(keys);
 }
 
@@ -158,7 +162,6 @@ QHash<QString, QString> CXmlReader::readValues(const QStringList &keys)
 
 // --- writing ---------------------------------------------------------------
 
-static qint64 s_diskRoomForTest = -1;
 static int s_rewriteCount = 0;
 
 int CXmlWriter::rewriteCount()
@@ -166,12 +169,8 @@ int CXmlWriter::rewriteCount()
     return s_rewriteCount;
 }
 
-void CXmlWriter::setDiskRoomForTest(qint64 bytes)
-{
-    s_diskRoomForTest = bytes;
-}
-
-// Write failures reach the run log when there is one, else the error output.
+// Write failures reach the run log when there is one, else the error
+// output; the user hears of them from the writer.
 static bool writeFailed(const QString &path, const QString &why)
 {
     const QString text = QStringLiteral("Options file %1 not written: %2").arg(path, why);
@@ -190,14 +189,11 @@ CXmlWriter::CXmlWriter(const QString &filePath)
 
 bool CXmlWriter::parse()
 {
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return m_valid = false;
-    // The stream reader is strict, like the one that reads the keys: a file
-    // it would stop in (a control character, "&#1;") is unreadable, not
-    // quietly rewritten without the values it could not read.
-    QXmlStreamReader reader(&file);
-    m_valid = m_document.setContent(&reader, false)
+    // The reader is strict, like the one that reads the keys: a file it
+    // would stop in (a control character, "&#1;") is unreadable, not quietly
+    // rewritten without the values it could not read. So is anything but a
+    // regular file, and a file nested deeper than any options file.
+    m_valid = XmlFile::load(m_filePath, &m_document) == KeptFile::Read
               && m_document.documentElement().tagName().compare(m_baseName, Qt::CaseInsensitive) == 0;
     return m_valid;
 }
@@ -212,69 +208,49 @@ void CXmlWriter::startNewDocument()
 }
 
 // The first element below the parent whose name matches without regard to
-// case, as the reader finds it.
+// case, as the reader finds it: in document order, walked without recursion.
 static QDomElement findElement(const QDomElement &parent, const QString &name)
 {
-    for (QDomElement child = parent.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        if (child.tagName().compare(name, Qt::CaseInsensitive) == 0)
-            return child;
-        const QDomElement inner = findElement(child, name);
-        if (!inner.isNull())
-            return inner;
+    QDomElement element = parent.firstChildElement();
+    while (!element.isNull()) {
+        if (element.tagName().compare(name, Qt::CaseInsensitive) == 0)
+            return element;
+        // Its first child, else the next sibling of it or of its nearest
+        // ancestor that has one, up to the parent.
+        QDomElement next = element.firstChildElement();
+        for (QDomElement up = element; next.isNull() && up != parent; up = up.parentNode().toElement())
+            next = up.nextSiblingElement();
+        element = next;
     }
     return QDomElement();
 }
 
 bool CXmlWriter::write()
 {
-    if (!makeDirIfMissing(QFileInfo(m_filePath).absolutePath()))
-        return writeFailed(m_filePath, QStringLiteral("no folder"));
     QByteArray bytes;
     {
         QTextStream stream(&bytes, QIODevice::WriteOnly);
         stream.setCodec("UTF-8");
         m_document.save(stream, 4);
     }
-    // Through a temporary file that replaces the old one only once every
-    // byte is on the disk: a crash or a full disk leaves the old file whole.
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailed(m_filePath, file.errorString());
-    const bool fits = s_diskRoomForTest < 0 || bytes.size() <= s_diskRoomForTest;
-    const QByteArray written = fits ? bytes : bytes.left(int(s_diskRoomForTest));
-    // QSaveFile::commit misses an error of the flush it does itself, so the
-    // flush and the sync are checked here; without a commit the temporary
-    // file goes away with the object.
-    if (file.write(written) != written.size() || !fits || !file.flush() || file.error() != QFileDevice::NoError
-        || ::fsync(file.handle()) != 0) {
-        const QString why = fits ? file.errorString() : QStringLiteral("no space left on the disk");
-        file.cancelWriting();
+    // A crash or a full disk leaves the old file whole.
+    QString why;
+    if (!KeptFile::write(m_filePath, bytes, &why))
         return writeFailed(m_filePath, why);
-    }
-    if (!file.commit())
-        return writeFailed(m_filePath, file.errorString());
     ++s_rewriteCount;
     return true;
 }
 
-// Moves an unreadable file aside for the user or a later repair: to the
-// first backup name that is free, so an earlier backup is never replaced.
-// An empty file holds nothing to keep. False when it could not be moved.
+// Moves an unreadable file aside for the user or a later repair; false when
+// it could not be moved.
 bool CXmlWriter::keepUnreadableFile()
 {
-    const QFileInfo info(m_filePath);
-    if (info.isFile() && !info.isSymLink() && info.size() == 0)
-        return QFile::remove(m_filePath);
-    const QString base = m_filePath + QStringLiteral(".bak");
-    for (int n = 0; n < 1000; ++n) {
-        const QString backup = n == 0 ? base : base + QLatin1Char('.') + QString::number(n);
-        const QFileInfo taken(backup);
-        if (taken.exists() || taken.isSymLink())
-            continue;
-        return QFile::rename(m_filePath, backup);
-    }
-    return false;
+    QString backup;
+    if (!KeptFile::keepAside(m_filePath, &backup))
+        return false;
+    if (!backup.isEmpty())
+        KeptFile::tellKeptAside(m_filePath, backup);
+    return true;
 }
 
 // The value without the characters XML 1.0 cannot hold (control characters

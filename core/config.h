@@ -64,20 +64,17 @@ class CXmlWriter
 public:
     explicit CXmlWriter(const QString &filePath);
     // Finds or makes "Options" and the key, sets the value and writes the
-    // file. A file that does not parse, or whose root is not named after the
-    // file, is kept as "<file>.bak" (or the first free "<file>.bak.N") and a
-    // new document is started; an empty one holds nothing to keep. A write
-    // that fails commits nothing: the old file stays whole.
+    // file. A file that does not parse (XmlFile), whose root is not named
+    // after the file, or that is no regular file, is kept as "<file>.bak" (or
+    // the first free "<file>.bak.N"), the user is told, and a new document is
+    // started; an empty one holds nothing to keep. A write that fails
+    // commits nothing: the old file stays whole.
     bool setValue(const QString &key, const QString &value);
     // All of them, then one write.
     bool setValues(const QVector<QPair<QString, QString>> &values);
 
     // How many times this process has replaced a file, for tests.
     static int rewriteCount();
-    // For tests: the room left on the disk for the files written from now
-    // on, in bytes; a write that needs more fails as on a full disk.
-    // Negative: no limit.
-    static void setDiskRoomForTest(qint64 bytes);
 
 private:
     bool parse();

@@ -6,7 +6,9 @@
 
 namespace {
 
-const RangedKey kClickColor{"MouseClickColor", 0xff0000, 0, 0xffffff}; // red, 0xRRGGBB
+// Red. The settings dialog stores 0xAARRGGBB with alpha 255; a plain
+// 0xRRGGBB (the default, older files) is the same colour.
+const RangedKey kClickColor{"MouseClickColor", 0xff0000, 0, 0xffffffff};
 const RangedKey kButtonIndex{"MouseButtonIndex", 0, 0, 3};            // four colour buttons
 const RangedKey kAreaRadius{"MouseAreaRadius", 15, 3, 50};            // the dialog's slider
 
@@ -52,7 +54,7 @@ void DataGroupMouse::save(QSettings *s) const
 bool DataGroupMouse::equals(const DataGroupMouse *o) const
 {
     return CaptureMouseCursor == o->CaptureMouseCursor && RecordMouseClicks == o->RecordMouseClicks
-        && MouseClickColor == o->MouseClickColor && MouseButtonIndex == o->MouseButtonIndex
+        && (MouseClickColor & 0xffffff) == (o->MouseClickColor & 0xffffff) && MouseButtonIndex == o->MouseButtonIndex
         && MouseAreaRadius == o->MouseAreaRadius;
 }
 

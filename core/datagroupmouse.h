@@ -18,7 +18,7 @@ public:
 
     bool CaptureMouseCursor;
     bool RecordMouseClicks;
-    qlonglong MouseClickColor; // 0xRRGGBB
+    qlonglong MouseClickColor; // 0xAARRGGBB, alpha 255 (0xRRGGBB as default and in older files)
     int MouseButtonIndex;      // the colour button chosen in the settings dialog
     int MouseAreaRadius;       // click mark radius in pixels
 

@@ -148,7 +148,10 @@ QPixmap DataGroupPrivate::grabSelectedScreen() const
                                         : (ScreenIndex >= 0 && ScreenIndex < list.size() ? list[ScreenIndex] : nullptr);
     if (rect.isNull() || !screen)
         return QPixmap();
-    return screen->grabWindow(0, rect.left(), rect.top(), rect.width(), rect.height());
+    // Without a window the grab's position is taken from the screen's own
+    // top-left corner (X adds the screen's origin).
+    const QRect local = rect.translated(-screen->geometry().topLeft());
+    return screen->grabWindow(0, local.left(), local.top(), local.width(), local.height());
 }
 
 void DataGroupPrivate::doScreenCountChanged(int count)

@@ -19,6 +19,7 @@ void EngineEvents::dispatch(int event, int data)
     case MIRELO_EVENT_AUDIO_DEVICES_CHANGED: emit audioDevicesChanged(); break;
     case MIRELO_EVENT_CAMERA_BLOCKED: emit cameraBlocked(); break;
     case MIRELO_EVENT_MICROPHONE_BLOCKED: emit microphoneBlocked(); break;
+    case MIRELO_EVENT_RECORDING_FAILED: emit recordingFailed(data); break;
     default: break;
     }
 }

@@ -16,7 +16,7 @@ class EngineEvents : public QObject
 public:
     explicit EngineEvents(QObject *parent = nullptr);
 
-    // Emits the signal of one event; numbers above 6 (and below 0) are ignored.
+    // Emits the signal of one event; numbers above 7 (and below 0) are ignored.
     void dispatch(int event, int data);
 
 signals:
@@ -27,6 +27,7 @@ signals:
     void audioDevicesChanged();           // 4
     void cameraBlocked();                 // 5
     void microphoneBlocked();             // 6
+    void recordingFailed(int error);      // 7: errno of the failed write, or 0
 };
 
 // The callback for engineInitialize; `context` is the EngineEvents object.

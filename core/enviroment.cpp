@@ -1,5 +1,6 @@
 #include "enviroment.h"
 
+#include "settingsstore.h"
 #include "userfolders.h"
 
 #include <QSettings>
@@ -9,13 +10,13 @@ namespace {
 // The store's file, named explicitly (the application's own names change at
 // run time) and never below the file-system root: without a usable home it
 // lies below a file ("/dev/null"), where no folder can be made, so nothing
-// is read or written.
+// is read or written. Written whole or not at all (settingsstore.h).
 QSettings *openStore()
 {
     const QString base = userConfigBase();
     const QString file = base.isEmpty() ? QStringLiteral("/dev/null/Free Mirelo.conf")
                                         : base + QStringLiteral("/Olvex/Free Mirelo.conf");
-    return new QSettings(file, QSettings::IniFormat);
+    return openSettingsStore(file);
 }
 
 } // namespace
@@ -69,13 +70,13 @@ void Enviroment::save()
     current->save(settings);
     saved->copyFrom(current);
     // A power-off may follow a recording at once: put the values on disk now.
-    settings->sync();
+    syncSettingsStore(settings);
 }
 
 void Enviroment::savePrivate()
 {
     privateData->save(settings);
-    settings->sync();
+    syncSettingsStore(settings);
 }
 
 void Enviroment::restoreDefaults()

@@ -13,10 +13,12 @@
 #include "core/myconfig.h"
 #include "areaselected.h"
 #include "commondialog.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "mycustomareaselect.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
+#include "regiongeometry.h"
+#include "regionscreens.h"
 #include "skinmanager.h"
 #include "windowstacking.h"
 #include "audiodevicelist.h"
@@ -84,7 +86,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     ui->staMicrophoneWidget->setCurrentIndex(0);
     ui->staCameraWidget->setCurrentIndex(0);
     // The frame's "Customize" reaches this window through the controller.
-    Controller::instance()->setMainWindow(this);
+    ControllerApi::instance()->setMainWindow(this);
     initSources();
     restoreDesktopChrome();
 
@@ -103,7 +105,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     stateLog(QStringLiteral("HistoryList init"));
     g_historyList = new HistoryList(this);
     stateLog(QStringLiteral("new Controller begin"));
-    Controller::instance()->setMainWindow(this);
+    ControllerApi::instance()->setMainWindow(this);
     stateLog(QStringLiteral("new Controller finish"));
     initRecordFlow();
     if (g_enviroment)
@@ -126,13 +128,15 @@ Mirelo::~Mirelo()
     m_customAreaSelect = nullptr;
     delete g_areaSelected;
     g_areaSelected = nullptr;
-    if (Controller::instance()->mainWindow() == this)
-        Controller::instance()->setMainWindow(nullptr);
+    if (ControllerApi::instance()->mainWindow() == this)
+        ControllerApi::instance()->setMainWindow(nullptr);
     engineShutdown();
     // The skin manager is not ended here: the exit path ends it, and a
     // window made and dropped again (the gallery) leaves it to the others.
     // The settings holder goes with its parent, this window.
     g_enviroment = nullptr;
+    delete m_pageWidgets;
+    m_pageWidgets = nullptr;
     delete ui;
 }
 
@@ -162,7 +166,7 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
-    Controller::instance()->setMainFrame(frame);
+    ControllerApi::instance()->setMainFrame(frame);
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }
@@ -172,7 +176,7 @@ void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
 void Mirelo::startDeferredTasks()
 {
     QTimer::singleShot(100, this, &Mirelo::CheckPatchUpdate);
-    Controller::instance()->checkUpdateOnStartup();
+    ControllerApi::instance()->checkUpdateOnStartup();
 }
 
 void Mirelo::setFrameVisible(bool visible)
@@ -267,7 +271,7 @@ void Mirelo::deleteComponents()
 // Region frame and custom size panel.
 void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
 {
-    Controller *controller = Controller::instance();
+    ControllerApi *controller = ControllerApi::instance();
     if (controller->customAreaRequested()) {
         controller->setCustomAreaRequested(false);
     } else if (commit) {
@@ -275,8 +279,8 @@ void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
     }
     if (!g_areaSelected)
         return;
-    const QRect r = g_areaSelected->selectedRect();
-    g_areaSelected->setSelectedRectImmediately(QRect(r.topLeft(), size));
+    // At the region's corner, unless that would carry it off the desktop.
+    g_areaSelected->setSelectedRectImmediately(region::typedRect(g_areaSelected->selectedRect(), size, region::desktop()));
 }
 
 void Mirelo::actShowCustomSelectArea()
@@ -364,7 +368,8 @@ void Mirelo::placeCameraWindow(int position)
 void Mirelo::keepOnTop(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide)
+    if (type != QEvent::WindowActivate && type != QEvent::WindowDeactivate && type != QEvent::Hide
+        && type != QEvent::Show)
         return;
     if (m_exiting)
         return;
@@ -380,6 +385,20 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
     QWindow *handle = top ? top->windowHandle() : nullptr;
     if (!handle)
         return;
+    // The region frame shows over the window that is already active (a
+    // size chosen from its menus): its border would lie over the controls
+    // until the next activation. The window goes above it at once, and is
+    // raised once the frame is mapped for a desktop without a manager.
+    if (type == QEvent::Show && watched == g_areaSelected) {
+        if (!top->isVisible())
+            return;
+        if (!m_topmostSet) {
+            stacking->setStaysOnTop(handle, true);
+            m_topmostSet = true;
+        }
+        QMetaObject::invokeMethod(top, &QWidget::raise, Qt::QueuedConnection);
+        return;
+    }
     if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {
         stacking->setStaysOnTop(handle, true);
         m_topmostSet = true;

@@ -160,6 +160,7 @@ public slots:
     void doAudioDeviceChanged();
     void doCurrentAudioDeviceLost(int type);
     void doOpenCameraFailed();
+    void doRecordingFailed(int error);
     void slotShowSystemPrivacyWidget(int kind);
 
 private:
@@ -171,6 +172,9 @@ private:
     void cameraBlockedEvent();
     void microphoneBlockedEvent();
     void deleteComponents();
+    // The record-length and task-schedule buttons' "ON"/"OFF" brought in
+    // line with the settings and the jobs.
+    void refreshStateLabels();
 
     Ui::MirelonClass *ui = nullptr;
     // The window was put above the others while the region frame shows.
@@ -188,6 +192,10 @@ private:
     // Visible when an exclusive window opened, shown again when it closes.
     bool m_areaWasVisible = false;
     bool m_cameraWasVisible = false;
+    // The screenshot tool while it is open (it deletes itself), and whether
+    // one is on its way.
+    QPointer<QDialog> m_screenCapturing;
+    bool m_screenCaptureRunning = false;
 
     // ---- tray icon and desktop hiding ----
 public:

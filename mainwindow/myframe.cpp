@@ -1,7 +1,7 @@
 #include "myframe.h"
 
 #include "core/myconfig.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "mybutton.h"
 #include "platform/videodevicewatch.h"
 #include "skinmanager.h"
@@ -140,7 +140,7 @@ void MyFrame::connectSignals()
     connect(m_modeGroup, qOverload<int>(&QButtonGroup::buttonClicked), this, &MyFrame::SetMainFunMode);
     // Cameras plugged in or out: the list is read again.
     m_deviceWatch = new VideoDeviceWatch(this);
-    connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, Controller::instance(), &Controller::rescanCameras);
+    connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, ControllerApi::instance(), &ControllerApi::rescanCameras);
 }
 
 void MyFrame::setStyleKeys()

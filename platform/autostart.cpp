@@ -1,8 +1,8 @@
 #include "autostart.h"
 
-#include <QDir>
+#include "keptfile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 QString Autostart::entryPath()
@@ -37,8 +37,6 @@ bool Autostart::apply(bool on, const QString &name, const QString &program)
         return false;
     if (!on)
         return !QFile::exists(path) || QFile::remove(path);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
     QString singleLineName = name;
     singleLineName.replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QString text = QStringLiteral("[Desktop Entry]\n"
@@ -48,9 +46,5 @@ bool Autostart::apply(bool on, const QString &name, const QString &program)
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
                              .arg(singleLineName, quoteArgument(program));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    return KeptFile::write(path, text.toUtf8());
 }

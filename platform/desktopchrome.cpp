@@ -1,13 +1,13 @@
 #include "desktopchrome.h"
 
+#include "keptfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
-#include <QTextStream>
 #include <QX11Info>
 
 #include <xcb/xcb.h>
@@ -211,26 +211,22 @@ void X11DesktopChrome::writeState() const
         QFile::remove(m_stateFile);
         return;
     }
-    QSaveFile file(m_stateFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return;
-    QTextStream out(&file);
+    QByteArray text;
     for (int kind = 0; kind < 2; ++kind) {
         for (quint32 w : m_hidden[kind])
-            out << kindName(Kind(kind)) << ' ' << w << '\n';
+            text += QByteArray(kindName(Kind(kind))) + ' ' + QByteArray::number(w) + '\n';
     }
-    out.flush();
-    file.commit();
+    KeptFile::write(m_stateFile, text);
 }
 
 void X11DesktopChrome::recoverLeftovers()
 {
-    QFile file(m_stateFile);
+    // Only a regular file: a FIFO there would block the start for good.
+    QByteArray text;
     xcb_connection_t *c = connection();
-    if (!c || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!c || KeptFile::read(m_stateFile, &text) != KeptFile::Read)
         return;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    file.close();
+    const QList<QByteArray> lines = text.split('\n');
     const xcb_atom_t typeProperty = internAtom(c, "_NET_WM_WINDOW_TYPE");
     for (const QByteArray &line : lines) {
         const QList<QByteArray> parts = line.trimmed().split(' ');

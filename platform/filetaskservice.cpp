@@ -1,12 +1,13 @@
 #include "filetaskservice.h"
 
+#include "keptfile.h"
 #include "systemdtaskmirror.h"
+#include "xmlfile.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtDebug>
 
 namespace {
@@ -122,25 +123,27 @@ void FileTaskService::setAside(const QString &name)
     QString aside = m_folder + QLatin1Char('/') + name + QStringLiteral(".bak");
     for (int n = 1; QFileInfo::exists(aside); ++n)
         aside = m_folder + QLatin1Char('/') + name + QStringLiteral(".%1.bak").arg(n);
-    if (QFile::rename(path, aside))
+    if (QFile::rename(path, aside)) {
         qWarning().noquote() << "unreadable task file kept as" << aside;
-    else
+        KeptFile::tellKeptAside(path, aside);
+    } else {
         qWarning().noquote() << "unreadable task file" << path;
+    }
     if (m_mirror)
         m_mirror->remove(name);
 }
 
 bool FileTaskService::readTask(const QString &name, TaskDefinition *definition)
 {
+    // Only a regular file, and none nested deeper than a task is: the
+    // document model would overflow the stack on it.
     const QString path = taskFilePath(name);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return false;
     QDomDocument document;
-    const bool parsed = document.setContent(&file);
-    file.close();
+    const KeptFile::ReadStatus status = XmlFile::load(path, &document);
+    if (status == KeptFile::Missing)
+        return false;
     const QDomElement task = document.documentElement();
-    if (!parsed || task.tagName() != QLatin1String("Task")) {
+    if (status != KeptFile::Read || task.tagName() != QLatin1String("Task")) {
         setAside(name);
         return false;
     }
@@ -180,12 +183,9 @@ bool FileTaskService::registerTask(const QString &name, const TaskDefinition &de
         return false;
     // Update over what the file holds, so that parts written by others stay.
     QDomDocument document;
-    {
-        QFile existing(path);
-        if (!existing.open(QIODevice::ReadOnly) || !document.setContent(&existing)
-            || document.documentElement().tagName() != QLatin1String("Task"))
-            document = QDomDocument();
-    }
+    if (XmlFile::load(path, &document) != KeptFile::Read
+        || document.documentElement().tagName() != QLatin1String("Task"))
+        document = QDomDocument();
     if (document.documentElement().isNull()) {
         document.appendChild(document.createProcessingInstruction(
             QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
@@ -225,12 +225,11 @@ bool FileTaskService::registerTask(const QString &name, const TaskDefinition &de
     child(document, task, QStringLiteral("Principal"))
         .setAttribute(QStringLiteral("logonType"), definition.logonType);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QString why;
+    if (!KeptFile::write(path, document.toByteArray(2), &why)) {
+        qWarning().noquote() << "task file" << path << "not written:" << why;
         return false;
-    file.write(document.toByteArray(2));
-    if (!file.commit())
-        return false;
+    }
     if (m_mirror)
         m_mirror->update(name, definition);
     return true;

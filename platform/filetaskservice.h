@@ -1,9 +1,10 @@
 #pragma once
 // The task service on files: a folder is a directory below the root, a task
-// one XML file "<name>.xml" in it, written through QSaveFile. Elements and
-// attributes the service does not know survive an update. A file that does
-// not parse is set aside as "<name>.bak". With a mirror, every change is
-// also handed to the systemd user timers.
+// one XML file "<name>.xml" in it, written whole or not at all (KeptFile).
+// Elements and attributes the service does not know survive an update. A
+// file that does not parse (or is no regular file, or nests too deep) is set
+// aside as "<name>.bak". With a mirror, every change is also handed to the
+// systemd user timers.
 #include "taskservice.h"
 
 #include <memory>

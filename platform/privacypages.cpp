@@ -27,6 +27,15 @@ QList<QStringList> candidateCommands(Device device)
     return {{QStringLiteral("gnome-control-center"), panel}, {QStringLiteral("budgie-control-center"), panel}};
 }
 
+bool available(Device device)
+{
+    for (const QStringList &command : candidateCommands(device)) {
+        if (!QStandardPaths::findExecutable(command.first()).isEmpty())
+            return true;
+    }
+    return false;
+}
+
 bool open(Device device)
 {
     for (const QStringList &command : candidateCommands(device)) {

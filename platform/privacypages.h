@@ -16,6 +16,8 @@ Device deviceForUrl(const QUrl &url);
 // The known settings tools that have a page for the device, in the order
 // they are tried: program and arguments.
 QList<QStringList> candidateCommands(Device device);
+// Whether a known tool with a page for the device is on PATH.
+bool available(Device device);
 // Starts the first known tool found on PATH on the device's page (argument
 // lists, no shell); false when none has one or none started.
 bool open(Device device);

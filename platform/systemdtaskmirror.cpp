@@ -1,11 +1,12 @@
 #include "systemdtaskmirror.h"
 
+#include "keptfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QtDebug>
 
@@ -159,13 +160,13 @@ bool SystemdTaskMirror::systemctl(const QStringList &arguments, QString *output)
 
 bool SystemdTaskMirror::writeUnit(const QString &fileName, const QString &text)
 {
-    QSaveFile file(m_unitFolder + QLatin1Char('/') + fileName);
-    if (!QDir().mkpath(m_unitFolder) || !file.open(QIODevice::WriteOnly)) {
-        qWarning().noquote() << "cannot write" << file.fileName();
+    const QString path = m_unitFolder + QLatin1Char('/') + fileName;
+    QString why;
+    if (!KeptFile::write(path, text.toUtf8(), &why)) {
+        qWarning().noquote() << "cannot write" << path << why;
         return false;
     }
-    file.write(text.toUtf8());
-    return file.commit();
+    return true;
 }
 
 void SystemdTaskMirror::update(const QString &name, const TaskDefinition &definition)

@@ -40,6 +40,9 @@ packages=(
   # update tests: Debian's python3 serves the fixtures; a start is traced for
   # network connections
   python3 strace
+  # tests of two monitors: Xorg's dummy driver reports them as RandR outputs
+  # (Xvfb cannot place a second one beside the first); xrandr moves the primary
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 
 missing=()

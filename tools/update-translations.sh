@@ -6,7 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 folders=()
-for f in app core widgets sources jobs mainwindow services forms; do
+for f in app core platform widgets sources jobs mainwindow services forms; do
   [ -d "$f" ] && folders+=("$f")
 done
 lupdate -silent -no-obsolete -locations none "${folders[@]}" -ts resources/translations/Mirelo_*.ts

@@ -1,9 +1,11 @@
 #include "skinmanager.h"
 
+#include "platform/keptfile.h"
+#include "platform/xmlfile.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -23,18 +25,24 @@ namespace {
 // walk forever.
 constexpr int kMaxLogoRedirects = 8;
 
-// Loads an XML description. A file that cannot be opened leaves the document
-// as it was; a malformed one leaves it empty.
+void refuseSkinFile(const QString &path, const QString &why)
+{
+    qWarning().noquote() << "skin file" << path << "not used:" << why;
+    KeptFile::notice(QStringLiteral("skin:") + path, SkinManager::tr("The skin file %1 is not used: %2.")
+                                                         .arg(QDir::toNativeSeparators(path), why));
+}
+
+// Loads an XML description. A file that cannot be read leaves the document
+// as it was; a malformed one leaves it empty, and so does one nested too
+// deep, which the user is told.
 void loadDocument(QDomDocument *doc, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!SkinManager::readSkinFile(path, &bytes))
         return;
-    QDomDocument fresh;
-    if (fresh.setContent(&file, true))
-        *doc = fresh;
-    else
-        *doc = QDomDocument();
+    QString why;
+    if (!XmlFile::parse(bytes, doc, true, &why) && !XmlFile::shallow(bytes))
+        refuseSkinFile(path, why);
 }
 
 int roundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
@@ -57,6 +65,15 @@ QRect rectOf(const QDomElement &e)
 }
 
 } // namespace
+
+bool SkinManager::readSkinFile(const QString &path, QByteArray *bytes)
+{
+    QString why;
+    const KeptFile::ReadStatus status = KeptFile::read(path, bytes, &why);
+    if (status == KeptFile::Refused)
+        refuseSkinFile(path, why);
+    return status == KeptFile::Read;
+}
 
 SkinManager *SkinManager::instance()
 {
@@ -141,7 +158,10 @@ void SkinManager::loadSkinFiles()
 // What changes with the skin: its sheet, the shared description, its colours.
 void SkinManager::loadSkinImages()
 {
-    m_sheet = QPixmap(m_skinPath + QStringLiteral("AllImage.png"));
+    QByteArray sheet;
+    m_sheet = QPixmap();
+    if (readSkinFile(m_skinPath + QStringLiteral("AllImage.png"), &sheet))
+        m_sheet.loadFromData(sheet);
     loadDocument(&m_images, m_root + QStringLiteral("/AllImage.xml"));
     loadDocument(&m_colors, m_skinPath + QStringLiteral("Color.xml"));
     m_colorQssPath = m_skinPath + QStringLiteral("Color.qss");
@@ -302,15 +322,15 @@ QString SkinManager::rewriteSizeMarkers(const QString &source, double scale)
 
 void SkinManager::loadStyleSheet()
 {
-    QFile file(m_root + QStringLiteral("/style.qss"));
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray shared;
+    if (!readSkinFile(m_root + QStringLiteral("/style.qss"), &shared))
         return;
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(shared);
     // The shared sheet gives every window its shape; the skin's own colour
     // sheet, after it, gives the colours, so that each skin is a whole look.
-    QFile colors(m_colorQssPath);
-    if (!m_colorQssPath.isEmpty() && colors.open(QIODevice::ReadOnly))
-        text += QLatin1Char('\n') + QString::fromUtf8(colors.readAll());
+    QByteArray colors;
+    if (!m_colorQssPath.isEmpty() && readSkinFile(m_colorQssPath, &colors))
+        text += QLatin1Char('\n') + QString::fromUtf8(colors);
     m_styleSheet = rewriteSizeMarkers(text, m_scale);
 }
 

@@ -95,6 +95,11 @@ public:
     QDomNode logoNode() const { return m_logoNode; }
     QPixmap logoPixmap(const QString &name) const;
 
+    // Reads a skin file whole; false when it is missing or cannot be read.
+    // Only a regular file is read, without blocking on it: anything else (a
+    // FIFO would hang the program) is refused, and the user is told.
+    static bool readSkinFile(const QString &path, QByteArray *bytes);
+
     // Pure helpers, public for the tests.
     static double computeScale(int width, int height, double referenceWidth);
     static QString rewriteSizeMarkers(const QString &text, double scale);

@@ -3,7 +3,6 @@
 #include "skinmanager.h"
 
 #include <QColor>
-#include <QFile>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -22,10 +21,10 @@ int scaled(int size)
 
 QString iconStyleSheet(const QString &path, const QString &imageFolder, double scale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray bytes;
+    if (!SkinManager::readSkinFile(path, &bytes))
         return QString();
-    QString text = SkinManager::rewriteSizeMarkers(QString::fromUtf8(file.readAll()), scale);
+    QString text = SkinManager::rewriteSizeMarkers(QString::fromUtf8(bytes), scale);
     return text.replace(QStringLiteral("%1"), imageFolder);
 }
 

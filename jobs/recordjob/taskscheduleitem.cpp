@@ -115,6 +115,15 @@ qint64 TaskScheduleItem::recordLengthMsecs() const
     }
 }
 
+void TaskScheduleItem::markExpiry(const QDateTime &now)
+{
+    if (m_repeat != 0)
+        return;
+    m_isExpired = m_startTime < now;
+    if (m_isExpired)
+        m_enabled = false;
+}
+
 QDateTime TaskScheduleItem::nextRunTime(const QDateTime &now) const
 {
     if (m_repeat == 0)

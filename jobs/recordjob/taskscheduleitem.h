@@ -55,6 +55,11 @@ public:
     bool isExpired() const { return m_isExpired; }
     void setExpired(bool on) { m_isExpired = on; }
 
+    // A once job whose start has passed is expired and disabled (in memory
+    // only: its task keeps what it says); a later one is not expired.
+    // Repeating jobs are left alone.
+    void markExpiry(const QDateTime &now);
+
     // The planned length in milliseconds, -1 for a job stopped by hand.
     qint64 recordLengthMsecs() const;
     // The next start after `now`; invalid when there is none. A once job

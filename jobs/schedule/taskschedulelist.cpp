@@ -76,12 +76,18 @@ void TaskScheduleList::load()
     if (!m_service->taskNames(&names))
         return;
     QMap<QString, TaskDefinition> read;
+    const QDateTime now = m_clock();
     for (const QString &name : qAsConst(names)) {
         auto *item = new TaskScheduleItem(this, this);
-        if (loadTask(item, name, &read))
+        if (loadTask(item, name, &read)) {
+            // A once job that ran (or was missed) while the program was
+            // closed counts as done from the start, not only once the task
+            // table has shown it.
+            item->markExpiry(now);
             m_items.append(item);
-        else
+        } else {
             delete item;
+        }
     }
     m_service->tasksLoaded(read);
 }
@@ -239,8 +245,14 @@ void TaskScheduleList::startTask()
             return;
         }
     }
-    if (m_pending)
+    if (m_pending) {
+        // A once job has had its run.
+        if (m_pending->repeat() == 0) {
+            m_pending->setExpired(true);
+            m_pending->setEnabled(false);
+        }
         emit taskActivation(m_pending);
+    }
 }
 
 // A job is written to its owner's folder. Once a job has a name, every

@@ -50,14 +50,7 @@ int TaskScheduleModel::columnCount(const QModelIndex &) const
 
 void TaskScheduleModel::markExpiry(TaskScheduleItem *item) const
 {
-    if (item->repeat() != 0)
-        return;
-    if (item->startTime() < m_clock()) {
-        item->setExpired(true);
-        item->setEnabled(false);
-    } else {
-        item->setExpired(false);
-    }
+    item->markExpiry(m_clock());
 }
 
 QVariant TaskScheduleModel::data(const QModelIndex &index, int role) const

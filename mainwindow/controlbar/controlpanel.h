@@ -68,6 +68,10 @@ public slots:
     void startRecord();
     void pauseRecord();
     void stopRecord();
+    // The engine ended the recording by itself: its file could not be
+    // written (error: the errno the engine gave, 0 when none). The bar ends
+    // it and tells why.
+    void recordingFailed(int error);
     void screenshot();
     void updateDuration();
 
@@ -108,10 +112,14 @@ private:
     void initWatermark();
     void initRecordParam();
     void stop(bool byLengthLimit);
-    void loopRecord();
+    bool loopRecord();
     void addToHistory();
     void endRecording();
     void failStart(int result);
+    QString writeFailureText(int error) const;
+    // Shows a failure once the recording has ended; the last thing a road
+    // does, as the closed bar may be deleted while the message shows.
+    void report(const QString &text);
     void sendMouseClick(const QPoint &position);
 
     Ui::ControlPanelClass *ui;
@@ -129,6 +137,7 @@ private:
     qint64 m_recordedTime = 0;
     qint64 m_recordedSize = 0;
     int m_state = Created;
+    int m_writeError = 0; // the engine's errno once it reported a failed write
     QLabel *m_flyLabel = nullptr;
     bool m_firstShow = true;
     bool m_hasImageWatermark = false;

@@ -17,9 +17,12 @@
 #include "watermarkitemimage.h"
 #include "watermarkitemtext.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStorageInfo>
 #include <QTimer>
 
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -157,11 +160,35 @@ void ControlPanel::startRecord()
 void ControlPanel::failStart(int result)
 {
     runLog(QStringLiteral("-----start_record fail %1-----").arg(result));
-    // A job with a name runs unattended: a dialog would wait for nobody.
-    if (!m_item || m_item->name().isEmpty())
-        CommonDialog::showWarning(this, tr("Failed to start recording."));
+    // Ended before the message: a stop asked for while it shows (hotkey,
+    // tray) then finds nothing left to end.
     m_state = Stopped;
     endRecording();
+    report(tr("Failed to start recording."));
+}
+
+void ControlPanel::report(const QString &text)
+{
+    // A job with a name runs unattended: a dialog would wait for nobody.
+    if (m_item && !m_item->name().isEmpty()) {
+        runLog(text);
+        return;
+    }
+    CommonDialog::showWarning(parentWidget(), text);
+}
+
+QString ControlPanel::writeFailureText(int error) const
+{
+    const QString name = QDir::toNativeSeparators(m_fileName);
+    if (!QFileInfo(m_fileName).isFile())
+        return tr("The recording was stopped: its file %1 was removed while it was being written. "
+                  "The recording is lost.")
+            .arg(name);
+    if (error == ENOSPC || error == EDQUOT)
+        return tr("The recording was stopped: the disk is full. What was recorded until then is kept in %1.")
+            .arg(name);
+    return tr("The recording was stopped: its file %1 could not be written. What was recorded until then is kept.")
+        .arg(name);
 }
 
 void ControlPanel::initWatermark()
@@ -291,9 +318,19 @@ void ControlPanel::stopRecord()
     stop(false);
 }
 
+void ControlPanel::recordingFailed(int error)
+{
+    if (m_state != Recording && m_state != Paused)
+        return;
+    runLog(QStringLiteral("-----record failed %1-----").arg(error));
+    m_writeError = error ? error : EIO;
+    stop(false);
+}
+
 void ControlPanel::stop(bool byLengthLimit)
 {
     step("stopRecord", "begin");
+    QString problem;
     if (m_state == Created) {
         reject();
     } else if (m_state == Recording || m_state == Paused) {
@@ -303,7 +340,15 @@ void ControlPanel::stop(bool byLengthLimit)
         int64_t size = m_recordedSize;
         if (engineGetRecordedSize(&size) == 0)
             m_recordedSize = qMax<qint64>(0, size);
-        engineStopRecording();
+        const int stopped = engineStopRecording();
+        if (stopped == MIRELO_E_IO || m_writeError) {
+            // The clock ran past what reached the disk: after the stop the
+            // engine answers the length of what its file holds.
+            if (engineGetRecordedTime(&time) == 0)
+                m_recordedTime = time;
+            problem = writeFailureText(m_writeError);
+            m_loopCount = 0;
+        }
         addToHistory();
         if (m_durationTimer)
             m_durationTimer->stop();
@@ -312,7 +357,8 @@ void ControlPanel::stop(bool byLengthLimit)
             runLog(QStringLiteral("loop: %1").arg(m_loopCount));
             if (byLengthLimit) {
                 --m_loopCount;
-                loopRecord();
+                if (!loopRecord())
+                    problem = tr("Failed to start recording.");
             } else {
                 m_loopCount = 0;
             }
@@ -321,6 +367,8 @@ void ControlPanel::stop(bool byLengthLimit)
             endRecording();
     }
     step("stopRecord", "finish");
+    if (!problem.isEmpty())
+        report(problem);
 }
 
 void ControlPanel::endRecording()
@@ -336,7 +384,7 @@ void ControlPanel::endRecording()
     accept();
 }
 
-void ControlPanel::loopRecord()
+bool ControlPanel::loopRecord()
 {
     step("loopRecord", "begin");
     if (g_enviroment) {
@@ -347,16 +395,32 @@ void ControlPanel::loopRecord()
     m_recordParams.fill(m_recordSettings);
     m_recordedTime = 0;
     m_recordedSize = 0;
-    engineStartRecording(m_recordParams.params());
+    const int result = engineStartRecording(m_recordParams.params());
+    if (result < 0) {
+        // Nothing records: the bar ends instead of polling an idle engine.
+        runLog(QStringLiteral("-----start_record fail %1-----").arg(result));
+        m_loopCount = 0;
+        step("loopRecord", "finish");
+        return false;
+    }
     m_durationTimer->start();
     m_state = Recording;
     step("loopRecord", "finish");
+    return true;
 }
 
 void ControlPanel::addToHistory()
 {
     if (!g_historyList)
         return;
+    // The file as the stopped engine left it: a file that is gone is not
+    // listed, and the size is what is on the disk, the last bytes included.
+    const QFileInfo file(m_fileName);
+    if (!file.isFile()) {
+        runLog(QStringLiteral("-----%1 is missing: not listed-----").arg(m_fileName));
+        return;
+    }
+    m_recordedSize = file.size();
     const bool audio = m_recordType == 3;
     const QSize size = audio ? QSize(-1, -1)
                              : QSize(m_captureRect.right() - m_captureRect.left() + 1,

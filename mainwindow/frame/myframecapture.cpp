@@ -8,7 +8,7 @@
 #include "core/enviroment.h"
 #include "core/logfile.h"
 #include "areaselected.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "historylist.h"
 
 #include <QAbstractButton>
@@ -33,7 +33,7 @@ void MyFrame::SetMainFunMode(int id)
         return;
     if (id == 1) {
         button->setChecked(true);
-        Controller::instance()->setMainFunMode(1);
+        ControllerApi::instance()->setMainFunMode(1);
     } else if (id == 3) {
         saveRegionScreenshot();
     }

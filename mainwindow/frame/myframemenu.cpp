@@ -6,7 +6,7 @@
 #include "core/languages.h"
 #include "core/logfile.h"
 #include "core/myconfig.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "mybutton.h"
 #include "skinmanager.h"
 
@@ -74,7 +74,7 @@ void MyFrame::SltLanguageChose(QAction *action)
     // The same code again leaves config.xml untouched.
     if (g_myConfig && code != g_myConfig->language())
         g_myConfig->setLanguage(code, true);
-    Controller *controller = Controller::instance();
+    ControllerApi *controller = ControllerApi::instance();
     controller->switchLanguage(code);
     controller->setLanguage(code);
     controller->notifyLanguageChanged();
@@ -88,15 +88,15 @@ void MyFrame::SltOpenUserGuideURL()
 
 void MyFrame::SltShowBugreport()
 {
-    Controller::instance()->showBugReportView();
+    ControllerApi::instance()->showBugReportView();
 }
 
 void MyFrame::SltShowAbout()
 {
-    Controller::instance()->showAboutView();
+    ControllerApi::instance()->showAboutView();
 }
 
 void MyFrame::SltShowUpdate()
 {
-    Controller::instance()->showUpdateView();
+    ControllerApi::instance()->showUpdateView();
 }

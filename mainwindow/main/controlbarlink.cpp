@@ -67,4 +67,10 @@ void call(QDialog *bar, const char *slot)
         QMetaObject::invokeMethod(bar, slot);
 }
 
+void call(QDialog *bar, const char *slot, int value)
+{
+    if (bar)
+        QMetaObject::invokeMethod(bar, slot, Q_ARG(int, value));
+}
+
 } // namespace ControlBarLink

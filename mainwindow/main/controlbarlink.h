@@ -1,8 +1,8 @@
 #pragma once
 // How the main window reaches the recording control bar: it makes one for a
 // job and asks its state. The bar's slots (startRecord, stopRecord,
-// pauseRecord, screenshot) are called by name, so a stand-in bar serves the
-// tests.
+// pauseRecord, screenshot, recordingFailed(int)) are called by name, so a
+// stand-in bar serves the tests.
 class QDialog;
 class QWidget;
 class TaskScheduleItem;
@@ -20,7 +20,8 @@ void setFactory(Factory factory);
 int recordState(QDialog *bar);
 void setSystemSoundLevel(QDialog *bar, int level);
 void setMicrophoneLevel(QDialog *bar, int level);
-// Calls one of the bar's slots by name.
+// Calls one of the bar's slots by name (with an int argument).
 void call(QDialog *bar, const char *slot);
+void call(QDialog *bar, const char *slot, int value);
 
 } // namespace ControlBarLink

@@ -9,7 +9,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "commondialog.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "myframe.h"
 #include "pagerules.h"
 #include "pagewidgets.h"
@@ -398,9 +398,11 @@ void Mirelo::slotRecConfigChange(int index)
         w->chxScreen->setChecked(false);
         w->chxScreen->setEnabled(false);
         chxScreenToggled(false);
+        // The mode first: the engine may refuse the camera while the window
+        // shows, and the privacy notice is for the webcam modes only.
+        m_recordMode = 2;
         if (g_cameraWindow)
             g_cameraWindow->show();
-        m_recordMode = 2;
         frameScreenCaptureEnabled(false);
         updateRecordButton();
         break;

@@ -13,7 +13,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "closeotherwindows.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "controlbarlink.h"
 #include "myframe.h"
 #include "taskschedulelist.h"
@@ -50,12 +50,16 @@ void Mirelo::initRecordFlow()
     connect(m_engineEvents, &EngineEvents::microphoneLevel, this, &Mirelo::microphonePlayback);
     connect(m_engineEvents, &EngineEvents::currentAudioDeviceLost, this, &Mirelo::currentAudioDeviceLost);
     connect(m_engineEvents, &EngineEvents::audioDevicesChanged, this, &Mirelo::audioDeviceChanged);
+    connect(m_engineEvents, &EngineEvents::recordingFailed, this, &Mirelo::doRecordingFailed);
     connect(this, &Mirelo::systemSoundPlayback, this, &Mirelo::doSystemSoundPlayback);
     connect(this, &Mirelo::microphonePlayback, this, &Mirelo::doMicrophonePlayback);
     connect(this, &Mirelo::audioDeviceChanged, this, &Mirelo::doAudioDeviceChanged);
     connect(this, &Mirelo::currentAudioDeviceLost, this, &Mirelo::doCurrentAudioDeviceLost);
     connect(this, &Mirelo::openCameraFailed, this, &Mirelo::doOpenCameraFailed);
-    connect(this, &Mirelo::sigShowSystemPrivacyWidget, this, &Mirelo::slotShowSystemPrivacyWidget);
+    // Queued also when the engine raises the event on this thread, inside
+    // the call that opened the device: the notice comes after that call.
+    connect(this, &Mirelo::sigShowSystemPrivacyWidget, this, &Mirelo::slotShowSystemPrivacyWidget,
+            Qt::QueuedConnection);
     // These three are decided where the engine raises them, from the
     // privacy flags; only what passes reaches the window's thread.
     connect(m_engineEvents, &EngineEvents::cameraOpenFailed, this, &Mirelo::cameraOpenFailedEvent,
@@ -92,13 +96,13 @@ namespace {
 bool controllerFlag(const char *name)
 {
     bool value = false;
-    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_RETURN_ARG(bool, value));
+    QMetaObject::invokeMethod(ControllerApi::instance(), name, Qt::DirectConnection, Q_RETURN_ARG(bool, value));
     return value;
 }
 
 void setControllerFlag(const char *name, bool value)
 {
-    QMetaObject::invokeMethod(Controller::instance(), name, Qt::DirectConnection, Q_ARG(bool, value));
+    QMetaObject::invokeMethod(ControllerApi::instance(), name, Qt::DirectConnection, Q_ARG(bool, value));
 }
 
 } // namespace
@@ -133,7 +137,7 @@ void Mirelo::slotShowSystemPrivacyWidget(int kind)
         return;
     if (kind == 1 && g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
-    QMetaObject::invokeMethod(Controller::instance(), "showSystemPrivacyWidget", Q_ARG(int, kind));
+    QMetaObject::invokeMethod(ControllerApi::instance(), "showSystemPrivacyWidget", Q_ARG(int, kind));
 }
 
 void Mirelo::doSystemSoundPlayback(int level)
@@ -189,6 +193,14 @@ void Mirelo::doCurrentAudioDeviceLost(int type)
     }
 }
 
+void Mirelo::doRecordingFailed(int error)
+{
+    // The engine ended the recording by itself (its file could not be
+    // written): the bar ends it here too and tells why.
+    if (!m_exiting && m_controlPanel)
+        ControlBarLink::call(m_controlPanel, "recordingFailed", error);
+}
+
 void Mirelo::doOpenCameraFailed()
 {
     if (m_exiting)
@@ -226,6 +238,8 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
 {
     if (!item || m_exiting)
         return;
+    // A one-time length limit is used up by now, a once job by its firing.
+    refreshStateLabels();
     // One recording at a time: a job that falls due meanwhile is skipped.
     if (m_controlPanel) {
         if (!item->name().isEmpty())
@@ -303,6 +317,7 @@ void Mirelo::recordFinished(int)
     }
     if (g_taskScheduleList)
         g_taskScheduleList->scheduleNext(QString());
+    refreshStateLabels();
     if (g_enviroment && g_enviroment->recording()->AutoOpenHistory)
         showHistory();
 }
@@ -388,6 +403,13 @@ void Mirelo::taskScheduleStateChanged(bool on)
 void Mirelo::waterMarkStateChanged(bool on)
 {
     ui->btnWatermark->setText(tr("Watermark (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
+}
+
+// The buttons' "ON" and "OFF" from what the settings and the jobs say now.
+void Mirelo::refreshStateLabels()
+{
+    recordLengthStateChanged(g_enviroment && g_enviroment->privateData->RecordLengthEnabled);
+    taskScheduleStateChanged(g_taskScheduleList && g_taskScheduleList->anyEnabled());
 }
 
 void Mirelo::recordLengthStateChanged(bool on)

@@ -165,6 +165,8 @@ void Mirelo::cameraWindowVisibleChanged(bool visible)
         const QSignalBlocker blockButton(w->btnCamera);
         w->chxCamera->setChecked(visible);
     }
+    // The button's picture says what the box says.
+    setCameraButtonImages(visible ? 1 : 2);
     updateRecordButton();
 }
 
@@ -192,13 +194,26 @@ void Mirelo::privacyCloseCamera()
 {
     if (!m_pageWidgets)
         return;
-    if (m_recordMode == 2) {
-        enterHomePage();
-    } else if (m_recordMode == 1) {
-        m_cameraInternalChange = true;
+    if (m_recordMode != 1 && m_recordMode != 2)
+        return;
+    // The camera window hid when the notice came, which unticked the box
+    // already: the camera is switched off whether or not the box changes,
+    // so that it stays off when the page is entered again.
+    {
+        const QSignalBlocker block(m_pageWidgets->chxCamera);
         m_pageWidgets->chxCamera->setChecked(false);
-        m_cameraInternalChange = false;
     }
+    setCameraButtonImages(2);
+    if (privateData())
+        privateData()->CameraEnabled = false;
+    if (g_cameraList)
+        g_cameraList->setCheckedButton(CameraList::kWithoutId);
+    if (g_cameraWindow && g_cameraWindow->isVisible())
+        g_cameraWindow->slotWidgetHide();
+    if (m_recordMode == 2)
+        enterHomePage();
+    else
+        updateRecordButton();
 }
 
 // ---- sound ----

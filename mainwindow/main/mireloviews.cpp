@@ -15,6 +15,7 @@
 #include "pagewidgets.h"
 #include "screencapturing.h"
 #include "settings.h"
+#include "systemtray.h"
 #include "taskschedule.h"
 #include "taskschedulelist.h"
 #include "watermark.h"
@@ -100,6 +101,16 @@ void Mirelo::showScreenCapturing()
 {
     if (m_exiting)
         return;
+    // One capture at a time: the hotkey pressed again, or the tray entry
+    // while the tool is open (or about to open), brings that one forward.
+    if (m_screenCaptureRunning) {
+        if (m_screenCapturing) {
+            m_screenCapturing->raise();
+            m_screenCapturing->activateWindow();
+        }
+        return;
+    }
+    m_screenCaptureRunning = true;
     const bool hideFrame = g_enviroment && g_enviroment->recording()->HideMainWhenScreenshot && m_frame
                            && m_frame->isVisible();
     if (hideFrame) {
@@ -110,7 +121,10 @@ void Mirelo::showScreenCapturing()
     }
     // The tool deletes itself when it closes.
     QPointer<ScreenCapturing> tool = new ScreenCapturing(this);
+    m_screenCapturing = tool.data();
     tool->exec();
+    m_screenCapturing.clear();
+    m_screenCaptureRunning = false;
     if (hideFrame && m_frame && !m_exiting)
         m_frame->show();
 }
@@ -203,6 +217,10 @@ void Mirelo::retranslate()
         g_microphoneList->retranslateUi();
     if (g_cameraList)
         g_cameraList->retranslateUi();
+    if (g_cameraWindow)
+        g_cameraWindow->retranslate();
+    if (m_systemTray)
+        m_systemTray->retranslate();
     if (m_controlPanel) {
         ControlBarLink::call(m_controlPanel, "retranslate");
         m_controlPanel->setWindowTitle(windowTitle());

@@ -1,14 +1,14 @@
 #include "privacyprompts.h"
 
-#include "controller.h"
+#include "controllerapi.h"
 
 // The one-shot permissions live in the controller, which the engine's
 // threads also read and clear.
 namespace privacyprompts {
 
-bool camera() { return Controller::instance()->canShowCameraPrivacy(); }
-void setCamera(bool allowed) { Controller::instance()->setCanShowCameraPrivacy(allowed); }
-bool microphone() { return Controller::instance()->canShowMicrophonePrivacy(); }
-void setMicrophone(bool allowed) { Controller::instance()->setCanShowMicrophonePrivacy(allowed); }
+bool camera() { return ControllerApi::instance()->canShowCameraPrivacy(); }
+void setCamera(bool allowed) { ControllerApi::instance()->setCanShowCameraPrivacy(allowed); }
+bool microphone() { return ControllerApi::instance()->canShowMicrophonePrivacy(); }
+void setMicrophone(bool allowed) { ControllerApi::instance()->setCanShowMicrophonePrivacy(allowed); }
 
 } // namespace privacyprompts

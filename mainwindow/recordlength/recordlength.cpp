@@ -4,7 +4,7 @@
 
 #include "core/enviroment.h"
 #include "commondialog.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "mainwindow/mirelo.h"
 #include "recordlengthrules.h"
 #include "skinmanager.h"
@@ -67,7 +67,7 @@ void RecordLength::save()
 {
     if (!g_enviroment)
         return;
-    Mirelo *main = Controller::instance()->mainWindow();
+    Mirelo *main = ControllerApi::instance()->mainWindow();
     // While the program ends a modal warning would run inside its teardown:
     // it comes afterwards instead, the value is corrected at once.
     const bool defer = main && main->isExiting();
@@ -89,7 +89,7 @@ void RecordLength::hideEvent(QHideEvent *event)
     // A click on the button that hid the popup leaves the flag set, so the
     // button's own handler closes instead of opening it again.
     bool overButton = false;
-    if (Mirelo *main = Controller::instance()->mainWindow())
+    if (Mirelo *main = ControllerApi::instance()->mainWindow())
         overButton = main->isCursorOverRecordLengthButton();
     if (!overButton)
         m_openFlag = false;

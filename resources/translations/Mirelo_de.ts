@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>Für Fehlerberichte ist kein E-Mail-Konto eingerichtet (MailHost in der Gruppe Services der Einstellungen), daher wurde der Bericht nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>Dem Zertifikat des Mailservers wird nicht vertraut, daher wurde der Bericht nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>Der Mailserver hat die Anmeldung des Kontos für Fehlerberichte abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>Der Mailserver ist nicht erreichbar. Prüfen Sie die Netzwerkverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>Der Mailserver hat den Bericht nicht angenommen. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -399,6 +422,18 @@
     <message>
         <source>Failed to start recording.</source>
         <translation>Die Aufnahme konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>Die Aufnahme wurde beendet: Ihre Datei %1 wurde während des Schreibens entfernt. Die Aufnahme ist verloren.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>Die Aufnahme wurde beendet: Der Datenträger ist voll. Das bis dahin Aufgenommene bleibt in %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>Die Aufnahme wurde beendet: Ihre Datei %1 konnte nicht geschrieben werden. Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
 </context>
 <context>
@@ -939,6 +974,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>sie enthält keinen Verlauf</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>Der Verlauf konnte nicht aus %1 gelesen werden (%2). Er beginnt leer; die Datei wird daneben als Sicherung aufbewahrt.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -955,6 +1001,41 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>der Datenträger oder der Ordner hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>%1 konnte nicht gespeichert werden:
+%2
+Der bisherige Inhalt bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1 konnte nicht gelesen werden und wurde als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>ihre Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>es ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
     </message>
 </context>
 <context>
@@ -1599,22 +1680,17 @@
     </message>
 </context>
 <context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>Die Skin-Datei %1 wird nicht verwendet: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SystemPrivacyWidget</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
-    </message>
-    <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>Das System verhindert den Zugriff auf Mikrofon oder Kamera. Bitte aktivieren Sie „Apps den Zugriff auf Ihr Mikrofon/Ihre Kamera erlauben“:
-In Win 10: Start  &gt; Einstellungen  &gt; Datenschutz  &gt; Mikrofon/Kamera.
-In Win 11: Start  &gt; Einstellungen  &gt; Datenschutz &amp; Sicherheit &gt; Mikrofon/Kamera.</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>Datenschutz in den Systemeinstellungen öffnen</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
@@ -1627,6 +1703,20 @@ In Win 11: Start  &gt; Einstellungen  &gt; Datenschutz &amp; Sicherheit &gt; Mik
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>Das Programm kann das Mikrofon oder die Kamera nicht öffnen:
+- ein anderes Programm verwendet das Gerät womöglich: Schließen Sie es und versuchen Sie es erneut;
+- Ihrem Benutzer fehlen womöglich die Rechte für das Gerät (Kameras gehören meist zur Gruppe „video“);
+- manche Desktops haben Datenschutzeinstellungen, die Programmen den Zugriff auf Kameras und Mikrofone verwehren.</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>Datenschutzeinstellungen des Desktops öffnen</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -398,6 +421,18 @@
     </message>
     <message>
         <source>Failed to start recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -934,6 +969,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -949,6 +995,39 @@
     </message>
     <message>
         <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1594,19 +1673,16 @@
     </message>
 </context>
 <context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SystemPrivacyWidget</name>
     <message>
         <source>Olvex Free Mirelo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1619,6 +1695,17 @@ In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Micropho
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>Aucun compte de messagerie n&apos;est configuré pour les rapports de bogue (MailHost dans le groupe Services des paramètres) : le rapport n&apos;a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>Le certificat du serveur de messagerie n&apos;est pas reconnu comme fiable : le rapport n&apos;a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>Le serveur de messagerie a refusé la connexion du compte des rapports de bogue.</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>Le serveur de messagerie est injoignable. Vérifiez la connexion réseau et réessayez.</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>Le serveur de messagerie n&apos;a pas accepté le rapport. Veuillez réessayer plus tard.</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -399,6 +422,18 @@
     <message>
         <source>Failed to start recording.</source>
         <translation>Impossible de démarrer l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>L&apos;enregistrement a été arrêté : son fichier %1 a été supprimé pendant l&apos;écriture. L&apos;enregistrement est perdu.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>L&apos;enregistrement a été arrêté : le disque est plein. Ce qui a été enregistré jusque-là est conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>L&apos;enregistrement a été arrêté : son fichier %1 n&apos;a pas pu être écrit. Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
 </context>
 <context>
@@ -939,6 +974,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>il ne contient aucun historique</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>L&apos;historique n&apos;a pas pu être lu depuis %1 (%2). Il repart vide ; le fichier est conservé à côté comme sauvegarde.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -955,6 +1001,41 @@
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>le disque ou le dossier l&apos;a refusé</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>il dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>Impossible d&apos;enregistrer %1 :
+%2
+Son contenu précédent est conservé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1 n&apos;a pas pu être lu et a été conservé sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>ce n&apos;est pas du XML bien formé (ligne %1 : %2)</translation>
     </message>
 </context>
 <context>
@@ -1599,22 +1680,17 @@
     </message>
 </context>
 <context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>Le fichier d&apos;habillage %1 n&apos;est pas utilisé : %2.</translation>
+    </message>
+</context>
+<context>
     <name>SystemPrivacyWidget</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
-    </message>
-    <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>Le système empêche l&apos;accès au micro ou à la caméra. Veuillez activer « Autoriser les applications à accéder au micro/à la caméra » :
-Sous Win 10 : Démarrer  &gt; Paramètres  &gt; Confidentialité  &gt; Microphone/Caméra.
-Sous Win 11 : Démarrer  &gt; Paramètres  &gt; Confidentialité &amp; sécurité &gt; Microphone/Caméra.</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>Ouvrir la confidentialité dans les paramètres</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
@@ -1627,6 +1703,20 @@ Sous Win 11 : Démarrer  &gt; Paramètres  &gt; Confidentialité &amp; sécurit�
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>Le programme ne peut pas ouvrir le micro ou la caméra :
+- un autre programme utilise peut-être le périphérique : fermez-le et réessayez ;
+- votre utilisateur n&apos;a peut-être pas les droits sur le périphérique (les caméras appartiennent en général au groupe « video ») ;
+- certains bureaux ont des paramètres de confidentialité qui interdisent aux programmes l&apos;accès aux caméras et aux micros.</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>Ouvrir les paramètres de confidentialité du bureau</translation>
     </message>
 </context>
 <context>

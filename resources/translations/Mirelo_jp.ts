@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>バグレポート用のメールアカウントが設定されていないため（設定の Services グループの MailHost）、レポートは送信されませんでした。</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>メールサーバーの証明書が信頼されていないため、レポートは送信されませんでした。</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>メールサーバーがバグレポート用アカウントのログインを拒否しました。</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>メールサーバーに接続できません。ネットワーク接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>メールサーバーがレポートを受け付けませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -399,6 +422,18 @@
     <message>
         <source>Failed to start recording.</source>
         <translation>録画を開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>録画を停止しました：書き込み中にファイル %1 が削除されました。録画は失われました。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>録画を停止しました：ディスクがいっぱいです。それまでに録画した内容は %1 に保存されています。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>録画を停止しました：ファイル %1 に書き込めませんでした。それまでに録画した内容は保存されています。</translation>
     </message>
 </context>
 <context>
@@ -939,6 +974,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>履歴が含まれていません</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>%1 から履歴を読み込めませんでした（%2）。履歴は空から始まり、ファイルはその横にバックアップとして保存されます。</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -955,6 +1001,41 @@
     <message>
         <source>Delete</source>
         <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>ディスクまたはフォルダーが拒否しました</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>%1 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>%1 を保存できませんでした：
+%2
+以前の内容はそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1 を読み込めなかったため、%2 として保存しました。</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>要素が %1 階層を超えて入れ子になっています</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>整形式の XML ではありません（%1 行目：%2）</translation>
     </message>
 </context>
 <context>
@@ -1599,22 +1680,17 @@
     </message>
 </context>
 <context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>スキンファイル %1 は使用されません：%2。</translation>
+    </message>
+</context>
+<context>
     <name>SystemPrivacyWidget</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
-    </message>
-    <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>システムによりプログラムのマイクまたはカメラへのアクセスがブロックされています。「アプリがマイク/カメラにアクセスできるようにする」をオンにしてください:
-Win 10: スタート  &gt; 設定  &gt; プライバシー  &gt; マイク/カメラ
-Win 11: スタート  &gt; 設定  &gt; プライバシーとセキュリティ &gt; マイク/カメラ</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>システム設定のプライバシーを開く</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
@@ -1627,6 +1703,20 @@ Win 11: スタート  &gt; 設定  &gt; プライバシーとセキュリティ 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>プログラムがマイクまたはカメラを開けません:
+- 別のプログラムがデバイスを使用している可能性があります。そのプログラムを閉じてもう一度お試しください。
+- ユーザーにデバイスを使用する権限がない可能性があります（カメラは通常 &quot;video&quot; グループに属します）。
+- デスクトップによっては、プログラムによるカメラやマイクの使用を制限するプライバシー設定があります。</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>デスクトップのプライバシー設定を開く</translation>
     </message>
 </context>
 <context>

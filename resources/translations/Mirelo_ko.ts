@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>버그 보고용 메일 계정이 설정되어 있지 않아(설정의 Services 그룹에 있는 MailHost) 보고서를 보내지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>메일 서버의 인증서를 신뢰할 수 없어 보고서를 보내지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>메일 서버가 버그 보고 계정의 로그인을 거부했습니다.</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>메일 서버에 연결할 수 없습니다. 네트워크 연결을 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>메일 서버가 보고서를 받지 않았습니다. 나중에 다시 시도하세요.</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -399,6 +422,18 @@
     <message>
         <source>Failed to start recording.</source>
         <translation>녹화를 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>녹화가 중지되었습니다: 기록 중에 파일 %1이(가) 삭제되었습니다. 녹화 내용이 손실되었습니다.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>녹화가 중지되었습니다: 디스크가 가득 찼습니다. 그때까지 녹화된 내용은 %1에 보존됩니다.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>녹화가 중지되었습니다: 파일 %1에 쓸 수 없습니다. 그때까지 녹화된 내용은 보존됩니다.</translation>
     </message>
 </context>
 <context>
@@ -939,6 +974,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>기록이 들어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>%1에서 기록을 읽을 수 없습니다(%2). 기록은 비어 있는 상태로 시작하며, 파일은 옆에 백업으로 보관됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -955,6 +1001,41 @@
     <message>
         <source>Delete</source>
         <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>디스크 또는 폴더가 거부했습니다</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>%1바이트보다 큽니다</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>%1을(를) 저장할 수 없습니다:
+%2
+이전 내용은 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>%1을(를) 읽을 수 없어 %2(으)로 보관했습니다.</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>요소가 %1단계보다 깊게 중첩되어 있습니다</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>올바른 형식의 XML이 아닙니다(%1행: %2)</translation>
     </message>
 </context>
 <context>
@@ -1599,22 +1680,17 @@
     </message>
 </context>
 <context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>스킨 파일 %1은(는) 사용되지 않습니다: %2.</translation>
+    </message>
+</context>
+<context>
     <name>SystemPrivacyWidget</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
-    </message>
-    <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>시스템에서 프로그램의 마이크 또는 카메라 접근을 차단했습니다. &apos;앱에서 마이크/카메라에 액세스하도록 허용&apos;을 켜세요:
-Win 10: 시작  &gt; 설정  &gt; 개인 정보  &gt; 마이크/카메라
-Win 11: 시작  &gt; 설정  &gt; 개인 정보 및 보안 &gt; 마이크/카메라</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>시스템 설정에서 개인 정보 열기</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
@@ -1627,6 +1703,20 @@ Win 11: 시작  &gt; 설정  &gt; 개인 정보 및 보안 &gt; 마이크/카메
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>프로그램이 마이크 또는 카메라를 열 수 없습니다:
+- 다른 프로그램이 장치를 사용 중일 수 있습니다. 해당 프로그램을 닫고 다시 시도하세요.
+- 사용자에게 장치 사용 권한이 없을 수 있습니다(카메라는 보통 &quot;video&quot; 그룹에 속합니다).
+- 일부 데스크톱에는 프로그램이 카메라와 마이크를 사용하지 못하게 하는 개인정보 설정이 있습니다.</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>데스크톱 개인정보 설정 열기</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>未设置用于错误报告的邮件帐户（设置中 Services 组的 MailHost），因此报告未发送。</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>邮件服务器的证书不受信任，因此报告未发送。</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>邮件服务器拒绝了错误报告帐户的登录。</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>无法连接到邮件服务器。请检查网络连接后重试。</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>邮件服务器未接受该报告。请稍后重试。</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -399,6 +422,18 @@
     <message>
         <source>Failed to start recording.</source>
         <translation>无法开始录制。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>录制已停止：文件 %1 在写入时被删除，本次录制已丢失。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>录制已停止：磁盘已满。此前录制的内容保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>录制已停止：无法写入文件 %1。此前录制的内容已保留。</translation>
     </message>
 </context>
 <context>
@@ -939,6 +974,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>其中没有历史记录</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>无法从 %1 读取历史记录（%2）。历史记录将从空白开始；该文件作为备份保留在旁边。</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -955,6 +1001,41 @@
     <message>
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>磁盘或文件夹拒绝了写入</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>它大于 %1 字节</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>无法保存 %1：
+%2
+原有内容保持不变。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>无法读取 %1，已将其保留为 %2。</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>其元素嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>它不是格式正确的 XML（第 %1 行：%2）</translation>
     </message>
 </context>
 <context>
@@ -1599,22 +1680,17 @@
     </message>
 </context>
 <context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>未使用皮肤文件 %1：%2。</translation>
+    </message>
+</context>
+<context>
     <name>SystemPrivacyWidget</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
-    </message>
-    <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>系统阻止程序访问麦克风或摄像头，请开启“允许应用访问你的麦克风/相机”：
-Win 10：开始 &gt; 设置 &gt; 隐私 &gt; 麦克风/相机。
-Win 11：开始 &gt; 设置 &gt; 隐私和安全性 &gt; 麦克风/相机。</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>打开系统设置中的隐私</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
@@ -1627,6 +1703,20 @@ Win 11：开始 &gt; 设置 &gt; 隐私和安全性 &gt; 麦克风/相机。</tr
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>程序无法打开麦克风或摄像头：
+- 可能有其他程序正在使用该设备：请关闭它后重试；
+- 您的用户可能没有该设备的使用权限（摄像头通常属于 &quot;video&quot; 组）；
+- 某些桌面环境的隐私设置会阻止程序使用摄像头和麦克风。</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>打开桌面的隐私设置</translation>
     </message>
 </context>
 <context>

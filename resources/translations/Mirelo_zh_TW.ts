@@ -111,6 +111,29 @@
     </message>
 </context>
 <context>
+    <name>BugreportThread</name>
+    <message>
+        <source>No mail account is set up for bug reports (MailHost in the group Services of the settings), so the report was not sent.</source>
+        <translation>未設定用於錯誤回報的郵件帳戶（設定中 Services 群組的 MailHost），因此回報未送出。</translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s certificate is not trusted, so the report was not sent.</source>
+        <translation>郵件伺服器的憑證不受信任，因此回報未送出。</translation>
+    </message>
+    <message>
+        <source>The mail server refused the login of the bug report account.</source>
+        <translation>郵件伺服器拒絕了錯誤回報帳戶的登入。</translation>
+    </message>
+    <message>
+        <source>The mail server cannot be reached. Check the network connection and try again.</source>
+        <translation>無法連線到郵件伺服器。請檢查網路連線後再試一次。</translation>
+    </message>
+    <message>
+        <source>The mail server did not accept the report. Please try again later.</source>
+        <translation>郵件伺服器未接受此回報。請稍後再試。</translation>
+    </message>
+</context>
+<context>
     <name>CWindowsFrame</name>
     <message>
         <source>Settings</source>
@@ -399,6 +422,18 @@
     <message>
         <source>Failed to start recording.</source>
         <translation>無法開始錄製。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 was removed while it was being written. The recording is lost.</source>
+        <translation>錄製已停止：檔案 %1 在寫入時被刪除，本次錄製已遺失。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: the disk is full. What was recorded until then is kept in %1.</source>
+        <translation>錄製已停止：磁碟已滿。此前錄製的內容保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
+        <translation>錄製已停止：無法寫入檔案 %1。此前錄製的內容已保留。</translation>
     </message>
 </context>
 <context>
@@ -939,6 +974,17 @@
     </message>
 </context>
 <context>
+    <name>HistoryList</name>
+    <message>
+        <source>it holds no history</source>
+        <translation>其中沒有歷史記錄</translation>
+    </message>
+    <message>
+        <source>The history could not be read from %1 (%2). It starts empty; the file is kept beside it as a backup.</source>
+        <translation>無法從 %1 讀取歷史記錄（%2）。歷史記錄將從空白開始；該檔案作為備份保留在旁邊。</translation>
+    </message>
+</context>
+<context>
     <name>HistoryModel</name>
     <message>
         <source>Play</source>
@@ -955,6 +1001,41 @@
     <message>
         <source>Delete</source>
         <translation>刪除</translation>
+    </message>
+</context>
+<context>
+    <name>KeptFile</name>
+    <message>
+        <source>the disk or the folder refused it</source>
+        <translation>磁碟或資料夾拒絕了寫入</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>它大於 %1 位元組</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2
+What it held before is kept.</source>
+        <translation>無法儲存 %1：
+%2
+原有內容保持不變。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read and was kept as %2.</source>
+        <translation>無法讀取 %1，已將其保留為 %2。</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>其元素巢狀超過 %1 層</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>它不是格式正確的 XML（第 %1 行：%2）</translation>
     </message>
 </context>
 <context>
@@ -1599,22 +1680,17 @@
     </message>
 </context>
 <context>
+    <name>SkinManager</name>
+    <message>
+        <source>The skin file %1 is not used: %2.</source>
+        <translation>未使用面板檔案 %1：%2。</translation>
+    </message>
+</context>
+<context>
     <name>SystemPrivacyWidget</name>
     <message>
         <source>Olvex Free Mirelo</source>
         <translation>Olvex Free Mirelo</translation>
-    </message>
-    <message>
-        <source>System prevents program from accessing microphone or camera, please turn on Allow apps to access your microphone/camera:
-In Win 10, go to Start  &gt; Settings  &gt; Privacy  &gt; Microphone/Camera.
-In Win 11, go to Start  &gt; Settings  &gt; Privacy &amp; security &gt; Microphone/Camera.</source>
-        <translation>系統阻止程式存取麥克風或相機，請開啟「允許應用程式存取您的麥克風/相機」：
-Win 10：開始 &gt; 設定 &gt; 隱私權 &gt; 麥克風/相機。
-Win 11：開始 &gt; 設定 &gt; 隱私權與安全性 &gt; 麥克風/相機。</translation>
-    </message>
-    <message>
-        <source>Open Privacy under system Settings</source>
-        <translation>開啟系統設定中的隱私權</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;More information&quot; style=&quot;color:#009DFD; text-decoration:underline;&quot;&gt;More information&lt;/a&gt;</source>
@@ -1627,6 +1703,20 @@ Win 11：開始 &gt; 設定 &gt; 隱私權與安全性 &gt; 麥克風/相機。<
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>The program cannot open the microphone or the camera:
+- another program may be using the device: close it and try again;
+- your user may lack the rights to the device (cameras usually belong to the group &quot;video&quot;);
+- some desktops have privacy settings that keep programs from cameras and microphones.</source>
+        <translation>程式無法開啟麥克風或攝影機：
+- 可能有其他程式正在使用該裝置：請關閉它後再試一次；
+- 您的使用者可能沒有該裝置的使用權限（攝影機通常屬於 &quot;video&quot; 群組）；
+- 某些桌面環境的隱私設定會阻止程式使用攝影機和麥克風。</translation>
+    </message>
+    <message>
+        <source>Open the desktop&apos;s privacy settings</source>
+        <translation>開啟桌面的隱私設定</translation>
     </message>
 </context>
 <context>

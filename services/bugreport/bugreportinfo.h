@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class Controller;
+class ControllerApi;
 class MyBugReportView;
 
 struct MailAccount {
@@ -19,7 +19,7 @@ struct MailAccount {
 };
 
 struct BugReportInfo {
-    Controller *controller = nullptr;
+    ControllerApi *controller = nullptr;
     // The form that asked; results come back tagged with it.
     MyBugReportView *view = nullptr;
     QString archivePath;

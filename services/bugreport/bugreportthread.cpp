@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSslCertificate>
 
+#include "core/logfile.h"
 #include "emailaddress.h"
 #include "mimeattachment.h"
 #include "mimemessage.h"
@@ -25,8 +26,33 @@ bool BugreportThread::needsQuotedPrintable(const QString &text)
     return false;
 }
 
+QString BugreportThread::failureText(Failure failure)
+{
+    switch (failure) {
+    case NoMailAccount:
+        return tr("No mail account is set up for bug reports (MailHost in the group Services of the settings), "
+                  "so the report was not sent.");
+    case CertificateNotTrusted:
+        return tr("The mail server's certificate is not trusted, so the report was not sent.");
+    case LoginRefused:
+        return tr("The mail server refused the login of the bug report account.");
+    case ServerUnreachable:
+        return tr("The mail server cannot be reached. Check the network connection and try again.");
+    case MessageRefused:
+        return tr("The mail server did not accept the report. Please try again later.");
+    case NoFailure:
+        break;
+    }
+    return QString();
+}
+
 void BugreportThread::run()
 {
+    // Without an account nothing goes on the network.
+    if (m_account.host.isEmpty()) {
+        m_failure = NoMailAccount;
+        return;
+    }
     auto *client = new SmtpClient(m_account.host, m_account.port,
                                   m_account.connectionType ? SmtpClient::SslConnection
                                                            : SmtpClient::TcpConnection);
@@ -64,8 +90,19 @@ void BugreportThread::run()
         if (client->login(m_account.user, m_account.password, SmtpClient::AuthPlain)) {
             m_success = client->sendMail(message);
             m_responseCode = client->responseCode();
+            if (!m_success)
+                m_failure = client->responseCode() > 0 ? MessageRefused : ServerUnreachable;
+        } else {
+            // A reply is a refusal; none means the server went away.
+            m_failure = client->responseCode() > 0 ? LoginRefused : ServerUnreachable;
         }
+        m_failureDetail = client->responseText();
         client->quit();
+    } else {
+        m_failure = client->certificateRefused() ? CertificateNotTrusted : ServerUnreachable;
+        m_failureDetail = client->connectionErrorText();
+        if (m_failureDetail.isEmpty())
+            m_failureDetail = client->responseText();
     }
 
     {
@@ -77,6 +114,13 @@ void BugreportThread::run()
 
 void BugreportThread::Finished()
 {
+    if (!m_success && !m_stop) {
+        static const char *const names[] = {"", "no mail account", "certificate not trusted", "login refused",
+                                            "server unreachable", "message refused"};
+        runLog(QStringLiteral("Bug report not sent: %1%2")
+                   .arg(QLatin1String(names[m_failure]),
+                        m_failureDetail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(m_failureDetail)));
+    }
     emit updateResultUI(m_success, m_info.archivePath, m_info.view);
 }
 

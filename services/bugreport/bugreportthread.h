@@ -18,9 +18,24 @@ class BugreportThread : public QThread
 public:
     BugreportThread(const BugReportInfo &info, const MailAccount &account, QObject *parent = nullptr);
 
+    // Why a report was not sent; each asks the user for something else.
+    enum Failure {
+        NoFailure,
+        NoMailAccount,         // no MailHost set up
+        CertificateNotTrusted, // the server's certificate was refused
+        LoginRefused,          // the server turned the account down
+        ServerUnreachable,     // no connection, or no answer
+        MessageRefused,        // the server did not take the message
+    };
+
     bool stopRequested() const { return m_stop; }
     bool success() const { return m_success; }
     int responseCode() const { return m_responseCode; }
+    // Read once the thread has finished.
+    Failure failure() const { return m_failure; }
+    QString failureDetail() const { return m_failureDetail; }
+    // What the user is told for a failure; empty for NoFailure.
+    static QString failureText(Failure failure);
 
     // A line longer than SMTP allows makes the text travel quoted-printable.
     static bool needsQuotedPrintable(const QString &text);
@@ -51,4 +66,6 @@ private:
     QMutex m_clientMutex;
     SmtpClient *m_client = nullptr;
     std::atomic<int> m_responseCode{0};
+    Failure m_failure = NoFailure;
+    QString m_failureDetail; // the socket's or the server's words, for the log
 };

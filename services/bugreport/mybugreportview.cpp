@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "controller.h"
+#include "controllerapi.h"
 #include "core/myconfig.h"
 #include "skinmanager.h"
 #include "ui_BugReportView.h"
@@ -146,7 +146,7 @@ void MyBugReportView::setState(int state)
 
 void MyBugReportView::SltReport()
 {
-    Controller::instance()->sendBugReport(this);
+    ControllerApi::instance()->sendBugReport(this);
 }
 
 QBitmap MyBugReportView::bottomRoundedMask(const QSize &size)

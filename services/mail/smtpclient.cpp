@@ -127,8 +127,17 @@ bool SmtpClient::waitEncrypted()
     return ssl && ssl->waitForEncrypted(m_connectionTimeout);
 }
 
+void SmtpClient::noteConnectionFailure()
+{
+    m_connectionErrorText = m_socket->errorString();
+    const auto *ssl = qobject_cast<QSslSocket *>(m_socket);
+    m_certificateRefused = ssl && !ssl->sslHandshakeErrors().isEmpty();
+}
+
 bool SmtpClient::connectToHost()
 {
+    m_connectionErrorText.clear();
+    m_certificateRefused = false;
     // Without a host nothing goes on the network.
     if (!m_socket || m_host.isEmpty()) {
         emit smtpError(ConnectionTimeoutError);
@@ -153,6 +162,7 @@ bool SmtpClient::connectToHost()
     const bool up = m_connectionType == SslConnection ? waitEncrypted()
                                                        : m_socket->waitForConnected(m_connectionTimeout);
     if (!up || stopRequested()) {
+        noteConnectionFailure();
         m_socket->abort();
         emit smtpError(ConnectionTimeoutError);
         return false;
@@ -184,6 +194,7 @@ bool SmtpClient::connectToHost()
     accountReply();
     static_cast<QSslSocket *>(m_socket)->startClientEncryption();
     if (!waitEncrypted() || stopRequested()) {
+        noteConnectionFailure();
         m_socket->abort();
         emit smtpError(ConnectionTimeoutError);
         return false;

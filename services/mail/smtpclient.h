@@ -47,6 +47,10 @@ public:
 
     int responseCode() const { return m_responseCode; }
     QString responseText() const { return m_responseText; }
+    // Why connectToHost found no server to talk to: the socket's own words,
+    // and whether it was the server's certificate that was refused.
+    QString connectionErrorText() const { return m_connectionErrorText; }
+    bool certificateRefused() const { return m_certificateRefused; }
     qint64 totalBytes() const { return m_totalBytes; }
 
     // A stop from another thread: take lock() without waiting, then set it.
@@ -84,6 +88,7 @@ private:
     qint64 writeLine(const QByteArray &bytes);
     bool waitWritten();
     bool waitEncrypted();
+    void noteConnectionFailure();
     void accountReply();
     void report(qint64 value);
 
@@ -106,4 +111,6 @@ private:
     qint64 m_sentBytes = 0;
     double m_scale = 0;
     QList<QSslCertificate> m_extraCa;
+    QString m_connectionErrorText;
+    bool m_certificateRefused = false;
 };

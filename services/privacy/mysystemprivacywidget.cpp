@@ -5,8 +5,9 @@
 #include <QPixmap>
 #include <QUrl>
 
-#include "controller.h"
+#include "controllerapi.h"
 #include "core/edition.h"
+#include "privacypages.h"
 #include "skinmanager.h"
 #include "ui_SystemPrivacyWidget.h"
 #include "widgets/serviceshape.h"
@@ -59,6 +60,17 @@ void MySystemPrivacyWidget::applySizes()
     ui->rowBottom->setSpacing(px(30));
 }
 
+void MySystemPrivacyWidget::setDeviceKind(int kind)
+{
+    m_kind = kind;
+    const bool device = kind == PrivacyPages::Camera || kind == PrivacyPages::Microphone;
+    const bool page = device && PrivacyPages::available(PrivacyPages::Device(kind));
+    ui->btnOpenPrivacy->setVisible(page);
+    // Without the button the link takes its place under the message.
+    ui->gridLayout->removeWidget(ui->lblMoreInfo);
+    ui->gridLayout->addWidget(ui->lblMoreInfo, 1, page ? 2 : 1);
+}
+
 void MySystemPrivacyWidget::retranslate()
 {
     ui->retranslateUi(this);
@@ -82,7 +94,7 @@ void MySystemPrivacyWidget::slotMoreInfo(const QString &link)
 void MySystemPrivacyWidget::slotContactUs(const QString &link)
 {
     Q_UNUSED(link)
-    Controller::instance()->showBugReportView();
+    ControllerApi::instance()->showBugReportView();
 }
 
 void MySystemPrivacyWidget::SlotClose()

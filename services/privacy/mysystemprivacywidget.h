@@ -1,7 +1,8 @@
 #pragma once
-// The notice shown when the desktop keeps the program from the webcam or
-// the microphone: where to allow access, a button to the settings page,
-// and on OK which device the main window should switch off.
+// The notice shown when the program may not open the webcam or the
+// microphone: what keeps a device from a program on Linux, a button to the
+// desktop's privacy page where it has one, and on OK which device the main
+// window should switch off.
 
 #include <QWidget>
 
@@ -16,8 +17,9 @@ public:
     explicit MySystemPrivacyWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::FramelessWindowHint);
     ~MySystemPrivacyWidget() override;
 
-    // 1 webcam, 2 microphone; set before each showing.
-    void setDeviceKind(int kind) { m_kind = kind; }
+    // 1 webcam, 2 microphone; set before each showing. The settings button
+    // shows only where the desktop has a privacy page for the device.
+    void setDeviceKind(int kind);
     int deviceKind() const { return m_kind; }
 
     void retranslate();

@@ -322,7 +322,8 @@ void Settings::btnGrpMouseClickColorClicked(QAbstractButton *button)
     const QAbstractButton *presets[3] = {ui->btnColorA, ui->btnColorB, ui->btnColorC};
     for (int i = 0; i < 3; ++i) {
         if (button == presets[i]) {
-            mouse->setMouseClickColor(qlonglong(kPresetColors[i]));
+            // 32-bit ARGB, alpha 255.
+            mouse->setMouseClickColor(qlonglong(QColor(kPresetColors[i]).rgb()));
             mouse->setColorButtonIndex(i);
             return;
         }
@@ -335,7 +336,7 @@ void Settings::btnGrpMouseClickColorClicked(QAbstractButton *button)
         return;
     }
     setButtonColor(ui->btnSelectColor, color);
-    mouse->setMouseClickColor(qlonglong(color.rgb() & 0xFFFFFF));
+    mouse->setMouseClickColor(qlonglong(color.rgb()));
     mouse->setColorButtonIndex(3);
 }
 

@@ -9,9 +9,9 @@
 #include "mybutton.h"
 #include "skinmanager.h"
 #include "ui_settings.h"
+#include "windowchrome.h"
 #include "x11keymap.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -111,11 +111,7 @@ void Settings::applySkin()
 QString Settings::iconStyleSheet()
 {
     SkinManager *skin = SkinManager::instance();
-    QFile file(skin->iconStyleSheetPath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    QString text = SkinManager::rewriteSizeMarkers(QString::fromUtf8(file.readAll()), skin->scale());
-    return text.replace(QStringLiteral("%1"), imageFolder());
+    return chrome::iconStyleSheet(skin->iconStyleSheetPath(), imageFolder(), skin->scale());
 }
 
 void Settings::applySizes()

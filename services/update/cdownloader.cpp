@@ -47,8 +47,23 @@ bool CDownloader::openTempFile()
     return false;
 }
 
+bool CDownloader::isFetchable(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+           && !url.host().isEmpty();
+}
+
 void CDownloader::download(const QString &url, const QString &folder)
 {
+    if (!url.isEmpty())
+        m_url = QUrl(url, QUrl::TolerantMode);
+    m_fileName = m_url.fileName(QUrl::FullyDecoded);
+    // Checked before anything is made on the disk.
+    if (!isFetchable(m_url) || !usableName(m_fileName)) {
+        fail();
+        return;
+    }
     if (!folder.isEmpty()) {
         m_saveFolder = QDir::toNativeSeparators(folder);
         if (!m_saveFolder.endsWith(QDir::separator()))
@@ -58,12 +73,7 @@ void CDownloader::download(const QString &url, const QString &folder)
             return;
         }
     }
-    if (!url.isEmpty())
-        m_url = QUrl(url, QUrl::TolerantMode);
-    m_fileName = m_url.fileName(QUrl::FullyDecoded);
-    if (m_fileName.isEmpty())
-        return;
-    if (!usableName(m_fileName) || !openTempFile()) {
+    if (!openTempFile()) {
         fail();
         return;
     }
@@ -113,8 +123,9 @@ void CDownloader::slotHttpFinished()
     if (!failed && target.isValid()) {
         const QUrl next = m_url.resolved(target.toUrl());
         const QString nextName = next.fileName(QUrl::FullyDecoded);
-        // A loop or an endless chain ends as a failed download.
-        if (++m_redirects <= kMaxRedirects && usableName(nextName)) {
+        // A loop or an endless chain ends as a failed download, and so does
+        // a redirect away from http and https.
+        if (++m_redirects <= kMaxRedirects && usableName(nextName) && isFetchable(next)) {
             delete m_file;
             m_file = nullptr;
             QFile::remove(temp);

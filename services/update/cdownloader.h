@@ -1,7 +1,9 @@
 #pragma once
 // Downloads one address into a folder: the body goes to "<name>.tmp" and is
 // renamed to the address's last path component once complete. Redirects
-// are followed by hand, at most ten.
+// are followed by hand, at most ten. Only http and https are fetched (a
+// file: address would copy a local file); the folder is made only for an
+// address that is fetched.
 
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -23,6 +25,8 @@ public:
     void setProxy(const QNetworkProxy &proxy) { m_network.setProxy(proxy); }
     // Starts the download; its end is told by signalFinished().
     void download(const QString &url, const QString &folder);
+    // An address the downloader fetches: http or https, with a host.
+    static bool isFetchable(const QUrl &url);
     void startRequest(const QUrl &url);
 
     bool hasError() const { return m_error; }

@@ -7,6 +7,7 @@
 #include "core/fileutils.h"
 #include "core/logfile.h"
 #include "core/md5.h"
+#include "platform/xmlfile.h"
 
 namespace {
 bool same(const QString &a, const QString &b)
@@ -45,11 +46,10 @@ CPatchParser::~CPatchParser()
 
 void CPatchParser::parse(const QString &filePath, QList<PatchFileInfo> *list)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
+    // Downloaded: only a regular file, nested no deeper than a patch
+    // description could be (the document model recurses per level).
     QDomDocument document;
-    document.setContent(&file, true);
+    XmlFile::load(filePath, &document, true);
     const QDomElement root = document.documentElement();
     if (root.isNull() || !same(root.tagName(), QStringLiteral("update")))
         return;

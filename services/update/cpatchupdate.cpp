@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "core/fileutils.h"
@@ -34,12 +35,21 @@ bool CPatchUpdate::check()
     // Without a task file nothing could be handed on: do not even ask.
     if (m_taskFilePath.isEmpty())
         return false;
+    // Nothing is made on the disk unless something is fetched; what is
+    // fetched goes to a folder only this user can enter, gone afterwards.
+    if (!CDownloader::isFetchable(QUrl(m_param.updateUrl, QUrl::TolerantMode)))
+        return false;
+    if (m_param.downloadDir.isEmpty() || !QDir().mkpath(m_param.downloadDir))
+        return false;
+    const QTemporaryDir folder(m_param.downloadDir + QStringLiteral("/patch-XXXXXX"));
+    if (!folder.isValid())
+        return false;
     QTimer timer;
     timer.setSingleShot(true);
     QEventLoop loop;
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(&m_downloader, &CDownloader::signalFinished, &loop, &QEventLoop::quit);
-    m_downloader.download(m_param.updateUrl, m_param.downloadDir);
+    m_downloader.download(m_param.updateUrl, folder.path());
     timer.start(s_waitMs);
     if (m_downloader.isBusy() || (m_downloader.finishedFiles().isEmpty() && !m_downloader.hasError()))
         loop.exec();

@@ -16,6 +16,7 @@ struct PatchUpdateParam {
     QString productName;
     QString productVersion;
     QString appPath;
+    // Where the check makes its private download folder (removed when done).
     QString downloadDir;
     QString dataPath;
     QNetworkProxy proxy;

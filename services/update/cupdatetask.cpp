@@ -1,9 +1,8 @@
 #include "cupdatetask.h"
 
-#include <QSaveFile>
-#include <QTextStream>
+#include "keptfile.h"
 
-#include <sys/stat.h>
+#include <QTextStream>
 
 CUpdateTask::CUpdateTask(const QString &path) : m_path(path)
 {
@@ -56,13 +55,14 @@ bool CUpdateTask::finish()
         return false;
     if (m_patch.isNull())
         m_patch = child(QStringLiteral("Patch"));
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    ::fchmod(file.handle(), S_IRUSR | S_IWUSR);
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    m_document.save(stream, 4);
-    stream.flush();
-    return file.commit();
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setCodec("UTF-8");
+        m_document.save(stream, 4);
+    }
+    // Private: it names what the updater replaces.
+    KeptFile::WriteOptions options;
+    options.permissions = 0600;
+    return KeptFile::write(m_path, bytes, nullptr, options);
 }

@@ -1,10 +1,10 @@
 #include "patchlauncher.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QWidget>
 
 #include "commondialog.h"
@@ -39,8 +39,7 @@ PatchUpdateParam PatchLauncher::makeParam(const QString &programFolder)
     param.productName = g_mireloData ? g_mireloData->regName() : QString();
     param.productVersion = g_mireloData ? g_mireloData->version() : QString();
     param.appPath = programFolder;
-    param.downloadDir = QDir::toNativeSeparators(QDir::tempPath() + QLatin1Char('/')
-                                                 + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss")));
+    param.downloadDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     param.dataPath = g_myConfig ? g_myConfig->dataPath() : QString();
     param.proxy = systemProxy();
     return param;

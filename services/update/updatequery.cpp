@@ -1,5 +1,7 @@
 #include "updatequery.h"
 
+#include "platform/xmlfile.h"
+
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QEventLoop>
@@ -125,8 +127,9 @@ void UpdateQuery::HandleUpdateData(const QByteArray &reply)
         m_state = XmlError;
         return;
     }
+    // From the network: nested no deeper than an answer could be.
     QDomDocument document;
-    if (!document.setContent(reply, false)) {
+    if (!XmlFile::parse(reply, &document)) {
         m_state = XmlError;
         return;
     }

@@ -4,7 +4,7 @@
 #include "ui_camerawindow.h"
 
 #include "cameralist.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "core/enginebinding.h"
 #include "core/enviroment.h"
 #include "core/globaldefs.h"
@@ -119,25 +119,26 @@ void CameraWindow::buildToolFrame()
     m_toolFrame->setWindowOpacity(0.9);
     auto *layout = new QHBoxLayout(m_toolFrame);
     layout->setSpacing(6);
-    auto makeButton = [&](const char *name, const QString &tip, bool checkable) {
+    auto makeButton = [&](const char *name, bool checkable) {
         auto *b = new QPushButton(m_toolFrame);
         b->setObjectName(QLatin1String(name));
-        b->setToolTip(tip);
         b->setCheckable(checkable);
         b->setFixedSize(int(20 * s), int(20 * s));
         b->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(b);
         return b;
     };
-    m_btnStickyOnTop = makeButton("btnStickyOnTop", tr("Sticky on Top"), true);
-    m_btnFlipHorz = makeButton("btnFlipHorz", tr("Flip Horizontal"), true);
-    m_btnCameraSettings = makeButton("btnCameraSettings", tr("Camera Settings"), false);
-    m_btnTransparency = makeButton("btnTransparency", tr("Transparency"), false);
-    m_btnTakePhoto = makeButton("btnTakePhoto", tr("Take Photo"), false);
-    m_btnCameraFrameClose = makeButton("btnCameraFrameClose", QString(), false);
+    m_btnStickyOnTop = makeButton("btnStickyOnTop", true);
+    m_btnFlipHorz = makeButton("btnFlipHorz", true);
+    m_btnCameraSettings = makeButton("btnCameraSettings", false);
+    m_btnTransparency = makeButton("btnTransparency", false);
+    m_btnTakePhoto = makeButton("btnTakePhoto", false);
+    m_btnCameraFrameClose = makeButton("btnCameraFrameClose", false);
     m_toolFrame->setFixedSize(int(160 * s), int(40 * s));
     applyButtonStyles();
     m_toolFrame->hide();
+    // The strip is a window of its own: it hears the pointer leave it.
+    m_toolFrame->installEventFilter(this);
 
     connect(m_btnStickyOnTop, &QPushButton::clicked, this, &CameraWindow::actStickyOnTopTriggered);
     connect(m_btnFlipHorz, &QPushButton::clicked, this, &CameraWindow::actFlipHorzTriggered);
@@ -169,15 +170,16 @@ void CameraWindow::buildMenu()
 {
     // Not a child: the window's own white style sheet would reach the menu.
     m_menu = new QMenu;
-    m_actSettings = m_menu->addAction(tr("Camera Settings"));
-    m_transparencyMenu = m_menu->addMenu(tr("Transparency"));
+    m_actSettings = m_menu->addAction(QString());
+    m_transparencyMenu = m_menu->addMenu(QString());
     m_transparencyMenu->setWindowFlags(m_transparencyMenu->windowFlags() | Qt::FramelessWindowHint);
-    m_actSticky = m_menu->addAction(tr("Sticky on Top"));
+    m_actSticky = m_menu->addAction(QString());
     m_actSticky->setCheckable(true);
-    m_actPhoto = m_menu->addAction(tr("Take Photo"));
-    m_actFlip = m_menu->addAction(tr("Flip Horizontal"));
+    m_actPhoto = m_menu->addAction(QString());
+    m_actFlip = m_menu->addAction(QString());
     m_actFlip->setCheckable(true);
-    m_actClose = m_menu->addAction(tr("Close"));
+    m_actClose = m_menu->addAction(QString());
+    retranslate();
 
     m_transparencyGroup = new QActionGroup(this);
     m_transparencyGroup->setExclusive(true);
@@ -195,6 +197,21 @@ void CameraWindow::buildMenu()
     connect(m_actPhoto, &QAction::triggered, this, &CameraWindow::takePhoto);
     connect(m_actClose, &QAction::triggered, this, &CameraWindow::slotWidgetHide);
     connect(m_actSettings, &QAction::triggered, this, &CameraWindow::sigShowCameraSettings);
+}
+
+void CameraWindow::retranslate()
+{
+    m_actSettings->setText(tr("Camera Settings"));
+    m_transparencyMenu->setTitle(tr("Transparency"));
+    m_actSticky->setText(tr("Sticky on Top"));
+    m_actPhoto->setText(tr("Take Photo"));
+    m_actFlip->setText(tr("Flip Horizontal"));
+    m_actClose->setText(tr("Close"));
+    m_btnStickyOnTop->setToolTip(tr("Sticky on Top"));
+    m_btnFlipHorz->setToolTip(tr("Flip Horizontal"));
+    m_btnCameraSettings->setToolTip(tr("Camera Settings"));
+    m_btnTransparency->setToolTip(tr("Transparency"));
+    m_btnTakePhoto->setToolTip(tr("Take Photo"));
 }
 
 int CameraWindow::borderZone(const QPoint &pos, const QSize &size)
@@ -286,7 +303,7 @@ void CameraWindow::slotWidgetHide()
     hide();
     m_toolFrame->hide();
     if (from && (from == m_actClose || from == m_btnCameraFrameClose))
-        Controller::instance()->closeCamera();
+        ControllerApi::instance()->closeCamera();
 }
 
 void CameraWindow::takePhoto()
@@ -388,6 +405,11 @@ void CameraWindow::showEvent(QShowEvent *event)
 
 void CameraWindow::hideEvent(QHideEvent *event)
 {
+    // However the window goes (the main window hides it for its own
+    // windows too), its strip and menus go with it.
+    m_toolFrame->hide();
+    m_transparencyMenu->hide();
+    m_menu->hide();
     QDialog::hideEvent(event);
     if (g_cameraList)
         g_cameraList->closeCamera();
@@ -434,6 +456,12 @@ bool CameraWindow::followResize(QMouseEvent *event)
 
 bool CameraWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Off the strip and not back over the picture: the strip goes.
+    if (watched == m_toolFrame) {
+        if (event->type() == QEvent::Leave && !frameGeometry().contains(QCursor::pos()))
+            m_toolFrame->hide();
+        return false;
+    }
     if (watched != ui->cameraWnd)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {

@@ -30,6 +30,8 @@ public:
 
     void setStickyOnTop(bool on);
     void setCloseButtonVisible(bool visible);
+    // After a language change: the menu's entries and the strip's tips.
+    void retranslate();
 
     CPlayWidget *cameraWidget() const;
     QFrame *toolFrame() const { return m_toolFrame; }

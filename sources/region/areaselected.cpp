@@ -3,11 +3,12 @@
 
 #include "areaselecting.h"
 #include "graphicdrawing.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
 #include "regionscreens.h"
 #include "skinmanager.h"
+#include "platform/pointerlayer.h"
 #include "platform/windowshape.h"
 #include "platform/windowstacking.h"
 
@@ -84,9 +85,9 @@ AreaSelected::AreaSelected(QWidget *owner)
 
     setMouseTracking(true);
     ui->frmWindowHint->setMouseTracking(true);
-    ui->clientWidget->setStyleSheet(QStringLiteral("background-color: rgba(255, 255, 255, 1)"));
+    // The input layer paints nothing: X gives it the pointer through the
+    // window's input shape, whatever its pixels.
     ui->clientWidget->hide();
-    ui->frmWindowHint->setFixedSize(int(170 * g_dscale), kToolBarHeight);
     ui->frmWindowHint->setProperty("STYLE_KEY", QStringLiteral("AREA_TOOLBAR"));
     ui->btnSelectArea->setProperty("STYLE_KEY", QStringLiteral("AREA_SELECT_BTN"));
     ui->btnMaximum->setProperty("STYLE_KEY", QStringLiteral("AREA_MAXIMUM_BTN"));
@@ -166,6 +167,8 @@ void AreaSelected::setParentVisible(bool visible)
 void AreaSelected::retranslateUi()
 {
     ui->retranslateUi(this);
+    // A language brings its own font.
+    fitToolBar();
     const QRect screen = region::selectedScreen();
     m_menu->setTitle(tr("Fixed region"));
     m_actFullScreen->setText(tr("%1x%2 (FullScreen)").arg(screen.width()).arg(screen.height()));
@@ -188,14 +191,26 @@ void AreaSelected::layoutPass()
     m_topEdge = r.top() <= m_screenRect.top();
     m_bottomEdge = r.bottom() >= m_screenRect.bottom();
     updateDrawingArea();
+    ui->clientWidget->setGeometry(toLocal(r));
     if (!m_recordingMode) {
         placeToolBar();
-        ui->clientWidget->setGeometry(toLocal(r));
         ui->btnAreaSize->setText(QStringLiteral("%1 x %2").arg(r.width()).arg(r.height()));
     }
     repaint();
     updateShape();
     emit selectedRectChanged(m_selectedRect);
+}
+
+// The size button keeps room for the largest size the panel takes, so no
+// region's size is ever cut off, at any scale.
+void AreaSelected::fitToolBar()
+{
+    QPushButton *size = ui->btnAreaSize;
+    size->setText(QStringLiteral("%1 x %1").arg(region::kLargestSide));
+    ui->frmWindowHint->ensurePolished();
+    size->setMinimumWidth(size->sizeHint().width());
+    const int needed = ui->frmWindowHint->layout()->minimumSize().width();
+    ui->frmWindowHint->setFixedSize(qMax(int(170 * g_dscale), needed), kToolBarHeight);
 }
 
 void AreaSelected::placeToolBar()
@@ -237,8 +252,8 @@ void AreaSelected::act640_480Triggered() { applyPreset(640, 480); }
 
 void AreaSelected::actShowCustomSelectArea()
 {
-    Controller::instance()->setCustomAreaRequested(true);
-    Controller::instance()->showCustomSelectArea();
+    ControllerApi::instance()->setCustomAreaRequested(true);
+    ControllerApi::instance()->showCustomSelectArea();
 }
 
 void AreaSelected::btnSelectAreaClick()
@@ -303,6 +318,7 @@ bool AreaSelected::event(QEvent *event)
         m_lastInput = QRegion();
         m_lastBounding = QRegion();
         m_shaped = false;
+        m_bounded = true;
         updateShape();
     }
     return result;
@@ -382,13 +398,59 @@ void AreaSelected::updateShape()
         m_lastInput = input;
     }
     // Without a compositor the transparent pixels would show (and record)
-    // black: the window is cut to what it paints.
-    if (!shape->compositingManagerRunning()) {
+    // black: the window is cut to what it paints. With one the whole window
+    // shows, also after one started while it was cut.
+    m_composited = shape->compositingManagerRunning();
+    if (!m_composited) {
         const QRegion painted = paintedRegion();
-        if (!m_shaped || painted != m_lastBounding) {
+        if (!m_shaped || !m_bounded || painted != m_lastBounding) {
             shape->setBoundingRegion(windowHandle(), painted);
             m_lastBounding = painted;
+            m_bounded = true;
         }
+    } else if (m_bounded) {
+        shape->clearBoundingRegion(windowHandle());
+        m_lastBounding = QRegion();
+        m_bounded = false;
     }
     m_shaped = true;
+    updatePointerLayer();
+}
+
+// A cut window takes the pointer only where it shows, so the input layer
+// inside the region cannot: the pointer layer over the region does instead,
+// less the text box, which takes its own clicks.
+void AreaSelected::updatePointerLayer()
+{
+    if (!isVisible() || !ui->clientWidget->isVisibleTo(this) || m_composited) {
+        if (m_pointerLayer && m_pointerLayer->isShown())
+            m_pointerLayer->hide();
+        return;
+    }
+    if (!m_pointerLayer) {
+        m_pointerLayer = PointerLayer::create(this);
+        connect(m_pointerLayer, &PointerLayer::pointerEvent, this, &AreaSelected::forwardPointer);
+    }
+    const QRect rect = ui->clientWidget->geometry().translated(m_screenRect.topLeft());
+    const QRegion holes = QRegion(textBoxRect()).translated(m_screenRect.topLeft());
+    if (!m_pointerLayer->isShown() || rect != m_pointerLayer->rect() || holes != m_pointerLayer->holes())
+        m_pointerLayer->show(windowHandle(), rect, holes);
+}
+
+void AreaSelected::forwardPointer(QEvent::Type type, const QPoint &position, Qt::MouseButton button,
+                                  Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    // A click on the window itself would have made it the active one, so
+    // that typing reaches the text box.
+    if (type == QEvent::MouseButtonPress)
+        activateWindow();
+    const QPoint local = position - m_screenRect.topLeft();
+    QMouseEvent event(type, local, local, position, button, buttons, modifiers);
+    QCoreApplication::sendEvent(this, &event);
+}
+
+void AreaSelected::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    updatePointerLayer();
 }

@@ -7,8 +7,13 @@
 // outside the recorded pixels and takes live drawing.
 //
 // Everything but the painted parts lets the pointer through (an input shape
-// of the native window), so the desktop below stays usable.
+// of the native window), so the desktop below stays usable. While a drawing
+// tool is chosen the whole region takes the pointer and still shows the
+// desktop: through a transparent input layer where a compositing manager
+// runs, else through a pointer layer above the window, whose window is then
+// cut to its border and the shapes.
 #include <QDialog>
+#include <QEvent>
 #include <QList>
 #include <QPixmap>
 #include <QPoint>
@@ -18,6 +23,7 @@
 #include "igraphiceditable.h"
 
 class GraphicDrawing;
+class PointerLayer;
 class QAction;
 class QMenu;
 class QPropertyAnimation;
@@ -66,9 +72,12 @@ public:
     int zone() const { return m_zone; }
     QList<QRect> moveRects() const { return m_moveRects; }
     GraphicDrawing *drawing() const { return m_drawing; }
+    // Made when first needed.
+    PointerLayer *pointerLayer() const { return m_pointerLayer; }
     QMenu *sizeMenu() const { return m_menu; }
     // What the frame paints, in its own coordinates; the input shape is this
-    // plus the pointer zones along the edges and the input layer.
+    // less the shapes, plus the pointer zones along the edges and the input
+    // layer.
     QRegion paintedRegion() const;
     QRegion inputRegion() const;
 
@@ -112,13 +121,20 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void setSelectedRectValue(const QRect &rect) { m_selectedRect = rect; }
     void layoutPass();
+    void fitToolBar();
     void placeToolBar();
     void applyPreset(int width, int height);
     void updateShape();
+    // What the frame paints but the shapes.
+    QRegion frameRegion() const;
+    void updatePointerLayer();
+    void forwardPointer(QEvent::Type type, const QPoint &position, Qt::MouseButton button, Qt::MouseButtons buttons,
+                        Qt::KeyboardModifiers modifiers);
     QPoint toDesktop(const QPoint &local) const { return local + m_screenRect.topLeft(); }
     QRect toLocal(const QRect &desktopRect) const { return desktopRect.translated(-m_screenRect.topLeft()); }
     void paintFrame(QPainter *painter);
@@ -158,6 +174,12 @@ private:
     QRegion m_lastInput;
     QRegion m_lastBounding;
     bool m_shaped = false;
+    // The window may be cut to a bounding region (unknown for a new one).
+    bool m_bounded = true;
+    bool m_composited = true;
+    // The pixels the shapes cover, while the window is cut to what it paints.
+    QRegion m_shapesRegion;
+    PointerLayer *m_pointerLayer = nullptr;
 };
 
 // The program's one region frame, made by the main window; null outside its

@@ -2,6 +2,9 @@
 #include "areaselected.h"
 #include "ui_areaselected.h"
 
+#include "graphicdrawing.h"
+
+#include <QBitmap>
 #include <QPainter>
 #include <QVector>
 
@@ -110,6 +113,25 @@ QRegion bracketRegion(const QRect &r)
     return region;
 }
 
+// A window cut to what it paints shows its pixels without blending: the
+// shapes' half-covered edge pixels are made solid in their own colour (else
+// they would show darkened), and the pixels they cover are the region.
+QRegion solidShapes(QImage *canvas, const QRect &area)
+{
+    QImage shapes = canvas->copy(area).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < shapes.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(shapes.scanLine(y));
+        for (int x = 0; x < shapes.width(); ++x) {
+            if (qAlpha(line[x]) > 0)
+                line[x] |= 0xff000000u;
+        }
+    }
+    QPainter painter(canvas);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(area.topLeft(), shapes);
+    return QRegion(QBitmap::fromImage(shapes.createAlphaMask())).translated(area.topLeft());
+}
+
 QRegion ring(const QRect &r, int width)
 {
     return QRegion(r).subtracted(QRegion(r.adjusted(width, width, -width, -width)));
@@ -139,15 +161,18 @@ static QRect borderRect(const QRect &region, bool recording, bool showBoundary, 
 
 void AreaSelected::paintEvent(QPaintEvent *)
 {
-    QPixmap canvas(size());
+    QImage canvas(size(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
         paintFrame(&painter);
     }
+    m_shapesRegion = QRegion();
+    if (m_recordingMode && !m_composited && !m_drawing->shapes().isEmpty())
+        m_shapesRegion = solidShapes(&canvas, m_drawing->effectiveArea().intersected(canvas.rect()));
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawPixmap(0, 0, canvas);
+    painter.drawImage(0, 0, canvas);
     painter.end();
     updateShape();
 }
@@ -207,6 +232,11 @@ void AreaSelected::paintFrame(QPainter *painter)
 
 QRegion AreaSelected::paintedRegion() const
 {
+    return (frameRegion() + m_shapesRegion).intersected(rect());
+}
+
+QRegion AreaSelected::frameRegion() const
+{
     QRegion painted;
     bool edges[4] = {m_leftEdge, m_topEdge, m_rightEdge, m_bottomEdge};
     const QRect region = toLocal(m_selectedRect);
@@ -227,7 +257,9 @@ QRegion AreaSelected::paintedRegion() const
 
 QRegion AreaSelected::inputRegion() const
 {
-    QRegion input = paintedRegion();
+    // The shapes let the pointer through, as they do where a compositing
+    // manager shows the window whole.
+    QRegion input = frameRegion();
     if (!m_recordingMode && !isFullScreen()) {
         // The pointer zones reach a few pixels either side of each edge.
         const QRect region = toLocal(m_selectedRect);

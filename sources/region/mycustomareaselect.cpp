@@ -8,10 +8,11 @@
 #include "regionowner.h"
 #include "regionscreens.h"
 #include "skinmanager.h"
+#include "windowchrome.h"
 
-#include <QFile>
 #include <QPainterPath>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace {
 QString imageFolder()
@@ -37,6 +38,7 @@ MyCustomAreaSelect::MyCustomAreaSelect(RegionOwner *owner, QWidget *parent, Qt::
     m_ratioLocked = false;
     setUpSizes();
     applyStyle();
+    fitNumbers();
     connect(ui->btnLockScale, &QPushButton::clicked, this, &MyCustomAreaSelect::slotLockScale);
     connect(ui->btnOK, &QPushButton::clicked, this, &MyCustomAreaSelect::slotSetScale);
     connect(ui->btnClose, &QPushButton::clicked, this, &MyCustomAreaSelect::slotClose);
@@ -68,13 +70,20 @@ void MyCustomAreaSelect::setUpSizes()
     ui->btnOK->setFixedSize(scaled(80), scaled(32));
 }
 
+// The boxes show the largest size they take in full, in the style they now
+// have; the panel grows with them rather than squeezing them.
+void MyCustomAreaSelect::fitNumbers()
+{
+    for (QSpinBox *box : {ui->spinBoxWidth, ui->spinBoxHeight}) {
+        box->ensurePolished();
+        box->setFixedWidth(qMax(scaled(68), box->sizeHint().width()));
+    }
+    setFixedWidth(qMax(scaled(500), layout()->minimumSize().width()));
+}
+
 QString MyCustomAreaSelect::iconStyleSheet(const QString &path, const QString &folder, double scale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    QString text = SkinManager::rewriteSizeMarkers(QString::fromUtf8(file.readAll()), scale);
-    return text.replace(QStringLiteral("%1"), folder);
+    return chrome::iconStyleSheet(path, folder, scale);
 }
 
 void MyCustomAreaSelect::applyStyle()
@@ -123,6 +132,14 @@ void MyCustomAreaSelect::sizeTyped()
     if (m_owner)
         m_owner->setCustomAreaSize(QSize(ui->spinBoxWidth->value(), ui->spinBoxHeight->value()), false);
     m_selfChange = false;
+    // The region may have been cut to the desktop (a side typed with the
+    // ratio locked): the boxes show what it became.
+    if (g_areaSelected) {
+        const QSignalBlocker blockWidth(ui->spinBoxWidth);
+        const QSignalBlocker blockHeight(ui->spinBoxHeight);
+        ui->spinBoxWidth->setValue(g_areaSelected->selectedRect().width());
+        ui->spinBoxHeight->setValue(g_areaSelected->selectedRect().height());
+    }
 }
 
 void MyCustomAreaSelect::slotWidthChanged(int width)

@@ -45,6 +45,7 @@ protected:
 private:
     void setUpSizes();
     void applyStyle();
+    void fitNumbers();
     void applyLockLook();
     void sizeTyped();
 

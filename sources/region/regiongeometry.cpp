@@ -228,6 +228,15 @@ QRect toolBarRect(const QSize &bar, const QRect &region, const QRect &screen)
     return r;
 }
 
+QRect typedRect(const QRect &region, const QSize &size, const QRect &bounds)
+{
+    const int w = qBound(1, size.width(), bounds.width());
+    const int h = qBound(1, size.height(), bounds.height());
+    const int left = qMax(bounds.left(), qMin(region.left(), bounds.right() - w + 1));
+    const int top = qMax(bounds.top(), qMin(region.top(), bounds.bottom() - h + 1));
+    return QRect(left, top, w, h);
+}
+
 QRect panelRect(const QSize &panel, const QRect &region, const QRect &screen)
 {
     QRect r(QPoint(0, 0), panel);

@@ -26,6 +26,9 @@ enum Zone {
 
 // The smallest width and height a drag leaves a region.
 constexpr int kMinimumSide = 100;
+// The largest width and height the custom size panel takes; the panel's
+// boxes and the frame's size button are made wide enough to show it.
+constexpr int kLargestSide = 10000;
 
 // The window the picker offers under the pointer: the outermost window when
 // the pointer is on its top 5 pixels (its title bar), else the innermost;
@@ -65,6 +68,11 @@ QRect presetRect(const QSize &size, const QRect &screen);
 
 // Where the frame's tool bar goes for a region (keeps the bar's size).
 QRect toolBarRect(const QSize &bar, const QRect &region, const QRect &screen);
+
+// A size typed for the region, kept on the desktop: each side is cut to the
+// bounds, and a region that would then run past their right or bottom edge
+// moves left or up first, so its top-left corner stays where it can.
+QRect typedRect(const QRect &region, const QSize &size, const QRect &bounds);
 
 // Where the custom size panel goes beside the region on the screen.
 QRect panelRect(const QSize &panel, const QRect &region, const QRect &screen);

@@ -73,8 +73,11 @@ QPixmap grabSelectedScreen()
     if (DataGroupPrivate *p = privateData())
         return p->grabSelectedScreen();
     QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect r = desktop();
-    return screen ? screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()) : QPixmap();
+    if (!screen)
+        return QPixmap();
+    // Relative to the screen grabbed from, as DataGroupPrivate does.
+    const QRect r = desktop().translated(-screen->geometry().topLeft());
+    return screen->grabWindow(0, r.x(), r.y(), r.width(), r.height());
 }
 
 } // namespace region

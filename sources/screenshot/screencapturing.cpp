@@ -11,9 +11,11 @@
 #include "core/fileutils.h"
 #include "historyitem.h"
 #include "historylist.h"
+#include "keptfile.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,7 +23,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -31,18 +32,19 @@ ScreenCapturing::SaveFileHook &saveFileHook()
     return hook;
 }
 
-// Writes through a save file, so a failed write leaves an existing file whole.
+// Written whole or not at all, so a failed write (a full disk) leaves an
+// existing file whole and is never taken for a saved picture. Into the
+// folder the user chose only; the callers tell the user.
 bool writePicture(const QPixmap &picture, const QString &path, const QByteArray &format)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, format);
-    if (!writer.write(picture.toImage())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    KeptFile::WriteOptions options;
+    options.tellUser = false;
+    options.makeFolder = false;
+    return writer.write(picture.toImage()) && KeptFile::write(path, bytes, nullptr, options);
 }
 
 } // namespace

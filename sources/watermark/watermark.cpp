@@ -2,7 +2,7 @@
 #include "ui_watermark.h"
 
 #include "commondialog.h"
-#include "controller.h"
+#include "controllerapi.h"
 #include "core/enviroment.h"
 #include "framelessdrag.h"
 #include "skinmanager.h"
@@ -479,7 +479,7 @@ void Watermark::hideEvent(QHideEvent *event)
 {
     if (!event->spontaneous() && !isMinimized()) {
         emit visibleChanged(false);
-        Controller::instance()->refreshWatermarkState();
+        ControllerApi::instance()->refreshWatermarkState();
     }
     QDialog::hideEvent(event);
 }

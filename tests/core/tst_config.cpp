@@ -11,9 +11,11 @@
 
 #include "datagroupoutput.h"
 #include "filenamecodec.h"
+#include "keptfile.h"
 #include "languages.h"
 #include "myconfig.h"
 #include "userfolders.h"
+#include "testsupport.h"
 
 static QByteArray readAll(const QString &path)
 {
@@ -45,11 +47,8 @@ static QStringList elementTexts(const QString &path, const QString &name)
     return texts;
 }
 
-// A disk with only this much room for the writer while it lives.
-struct DiskRoom {
-    explicit DiskRoom(qint64 bytes) { CXmlWriter::setDiskRoomForTest(bytes); }
-    ~DiskRoom() { CXmlWriter::setDiskRoomForTest(-1); }
-};
+// A disk with only this much room for a file while it lives.
+using DiskRoom = testsupport::FileSizeLimit;
 
 static const QByteArray kUserFile = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<config>\n    <Options>\n"
                                     "        <IsFirstRun>0</IsFirstRun>\n        <Language>fr</Language>\n"
@@ -65,8 +64,17 @@ class TestConfig : public QObject
     }
     QString configPath() const { return dataFolder() + QStringLiteral("config.xml"); }
 
+    QStringList m_told; // what the user was told
+
 private slots:
-    void init() { QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively(); }
+    void init()
+    {
+        QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively();
+        m_told.clear();
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([this](const QString &text) { m_told << text; });
+    }
+    void cleanup() { KeptFile::setNoticeHandler({}); }
 
     void firstStartMakesTheFile()
     {
@@ -219,6 +227,29 @@ private slots:
         }
     }
 
+    void fifoOrDeepFileStartsWithDefaultsAndIsKept()
+    {
+        // A FIFO blocks a plain open for good; a file 300 000 levels deep
+        // kept the document model busy for minutes. Both are unreadable.
+        QVERIFY(testsupport::makeFifo(configPath()));
+        {
+            MyConfig config;
+            QVERIFY(config.isFirstRun());
+        }
+        QVERIFY(QFileInfo::exists(configPath() + QStringLiteral(".bak")));
+        QVERIFY(!QFileInfo(configPath() + QStringLiteral(".bak")).isFile());
+        const QByteArray deep = testsupport::deepXml(300000, "config");
+        writeAll(configPath(), deep);
+        {
+            MyConfig config;
+            QVERIFY(config.isFirstRun());
+        }
+        QCOMPARE(readAll(configPath() + QStringLiteral(".bak.1")), deep);
+        QCOMPARE(elementTexts(configPath(), QStringLiteral("IsFirstRun")), QStringList{"0"});
+        QCOMPARE(m_told.size(), 2); // each kept file once
+        QVERIFY(m_told.last().contains(QStringLiteral("config.xml.bak.1")));
+    }
+
     void readerStaysInsideTheSection()
     {
         writeAll(configPath(), "<config><Other><Language>xx</Language></Other>"
@@ -259,6 +290,19 @@ private slots:
         QCOMPARE(QDir(dataFolder()).entryList(QDir::Files), QStringList{"config.xml"});
         MyConfig config;
         QCOMPARE(config.width(), 1234);
+    }
+
+    void noWritableDataFolderIsToldOnce()
+    {
+        // A file where the data folder would be: every write fails.
+        writeAll(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Olvex"), "not a folder");
+        {
+            MyConfig config; // the first-run mark is not written
+            QVERIFY(config.isFirstRun());
+            config.setWidth(5);
+        } // nor the save at exit
+        QCOMPARE(m_told.size(), 1);
+        QVERIFY(m_told.first().contains(configPath()));
     }
 
     void unreadableFilesNeverReplaceABackup()

@@ -12,6 +12,8 @@
 
 #include "enviroment.h"
 #include "fakehotkeybackend.h"
+#include "keptfile.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -34,6 +36,12 @@ void prewrite(const QVariantMap &values)
         store.setValue(it.key(), it.value());
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestEnviroment : public QObject
@@ -46,6 +54,7 @@ private slots:
     void init()
     {
         QFile::remove(storePath());
+        QFile::remove(storePath() + QStringLiteral(".bak"));
         QDir(documents() + QStringLiteral("/Olvex")).removeRecursively();
         m_hotkeys = new FakeHotkeyBackend;
     }
@@ -91,6 +100,65 @@ private slots:
         for (bool ok : env.hotkeys()->registered)
             QVERIFY(ok);
         QVERIFY(m_hotkeys->isGrabbed('S', 3));
+    }
+
+    void fullDiskKeepsTheStoreWholeAndTellsOnce_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("no room for the lock file") << qint64(16);
+        QTest::newRow("no room for the store") << qint64(512);
+    }
+    void fullDiskKeepsTheStoreWholeAndTellsOnce()
+    {
+        // The watermark is kept in the store's private group, like the
+        // rest of the private state.
+        QFETCH(qint64, room);
+        QStringList told;
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
+        const QByteArray mark(1000, 'k');
+        prewrite({{QStringLiteral("Private/TextWatermark"), mark}});
+        QByteArray before;
+        {
+            Enviroment env;
+            QCOMPARE(env.privateData->TextWatermark.toByteArray(), mark);
+            before = readBytes(storePath());
+            QVERIFY(before.size() > 512);
+            env.privateData->TextWatermark = QByteArray(1000, 'l');
+            env.privateData->RecordLength = 600;
+            {
+                testsupport::FileSizeLimit full(room);
+                env.savePrivate();
+                env.save();
+            }
+            QCOMPARE(readBytes(storePath()), before);
+            QCOMPARE(told.size(), 1);
+            QVERIFY(told.first().contains(storePath()));
+            // With room again, the next save writes what was kept back.
+            env.savePrivate();
+        }
+        KeptFile::setNoticeHandler({});
+        QVERIFY(readBytes(storePath()).contains("TextWatermark=@ByteArray(" + QByteArray(1000, 'l') + ")"));
+        QVERIFY(readBytes(storePath()).contains("RecordLength=600"));
+    }
+
+    void storeThatIsNoFileIsKeptAside()
+    {
+        // A FIFO would block the store's open for good.
+        QStringList told;
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
+        QVERIFY(testsupport::makeFifo(storePath()));
+        {
+            Enviroment env;
+            QVERIFY(env.isDefault());
+            env.save();
+        }
+        KeptFile::setNoticeHandler({});
+        QVERIFY(QFileInfo(storePath()).isFile());
+        QVERIFY(QFileInfo::exists(storePath() + QStringLiteral(".bak")));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains(storePath() + QStringLiteral(".bak")));
     }
 
     void saveWritesTheStoreKeysAtOnce()
@@ -252,7 +320,9 @@ private slots:
         QTest::newRow("mouse button 42") << "Mouse/MouseButtonIndex" << QVariant(42) << 0;
         QTest::newRow("mouse button 3") << "Mouse/MouseButtonIndex" << QVariant(3) << 3;
         QTest::newRow("mouse radius -15") << "Mouse/MouseAreaRadius" << QVariant(-15) << 15;
-        QTest::newRow("click colour beyond RGB") << "Mouse/MouseClickColor" << QVariant(qlonglong(1) << 32) << 0xff0000;
+        QTest::newRow("click colour beyond 32 bits") << "Mouse/MouseClickColor" << QVariant(qlonglong(1) << 32) << 0xff0000;
+        QTest::newRow("click colour with alpha") << "Mouse/MouseClickColor" << QVariant(qlonglong(0xFFFFB517))
+                                                 << int(0xFFFFB517);
     }
 
     void loadCorrections()

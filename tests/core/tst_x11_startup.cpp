@@ -356,6 +356,40 @@ private slots:
         stopProgram(p);
     }
 
+    void badFilesNeitherHangNorCrashTheStart()
+    {
+        // FIFOs as the options file and the settings store blocked their
+        // open for good; a history 300 000 levels deep overflowed the
+        // document model's recursion at every start.
+        ProgramUser user;
+        QVERIFY(makeFifo(user.dataFolder() + "config.xml"));
+        QVERIFY(makeFifo(user.root() + "/config/Olvex/Free Mirelo.conf"));
+        QFile history(user.dataFolder() + "History.xml");
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write(deepXml(300000, "History"));
+        history.close();
+        QProcess p;
+        QVERIFY(!startToFrame(p, user).isEmpty());
+        // Each is told in a message of its own, one after the other.
+        for (int told = 0; told < 3; ++told) {
+            const QString box = waitForWindow(p.processId(), kFrameTitle, isMessageSize, kStartTimeout);
+            QVERIFY2(!box.isEmpty(), qPrintable(QString::number(told)));
+            // A key that comes before the box is ready is lost.
+            for (int attempt = 0; attempt < 10 && visibleWindows(p.processId()).contains(box); ++attempt) {
+                xdotool({"windowfocus", "--sync", box});
+                xdotool({"key", "--clearmodifiers", "Return"});
+                for (int wait = 0; wait < 20 && visibleWindows(p.processId()).contains(box); ++wait)
+                    QTest::qWait(50);
+            }
+            QVERIFY(!visibleWindows(p.processId()).contains(box));
+        }
+        QCOMPARE(p.state(), QProcess::Running);
+        stopProgram(p);
+        QVERIFY(QFileInfo(user.dataFolder() + "config.xml").isFile());
+        QVERIFY(QFileInfo::exists(user.dataFolder() + "config.xml.bak"));
+        QVERIFY(QFileInfo::exists(user.root() + "/config/Olvex/Free Mirelo.conf.bak"));
+    }
+
     void cancelledCloseQuestionChangesNothing()
     {
         ProgramUser user;

@@ -12,12 +12,33 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace enginetest {
 
 namespace {
-int callback(int, int *, void *) { return 0; }
+std::atomic<int> g_failures{0};
+std::atomic<int> g_failureData{-1};
+
+int callback(int event, int *data, void *)
+{
+    if (event == MIRELO_EVENT_RECORDING_FAILED) {
+        g_failureData = data ? *data : -1;
+        ++g_failures;
+    }
+    return 0;
+}
 } // namespace
+
+int Engine::failureEvents() const
+{
+    return g_failures.load();
+}
+
+int Engine::lastFailureData() const
+{
+    return g_failureData.load();
+}
 
 bool Engine::load(QString *error)
 {

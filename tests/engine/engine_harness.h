@@ -28,6 +28,9 @@ public:
     int resume() const { return op<MireloResumeRecordingFn>(MIRELO_OP_RESUME_RECORDING)(); }
     int64_t time() const;
     int64_t size() const;
+    // Events "the recording failed" raised since load, and the data of the last.
+    int failureEvents() const;
+    int lastFailureData() const;
 
 private:
     QLibrary m_lib;

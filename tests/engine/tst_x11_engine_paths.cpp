@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QtTest>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <future>
 #include <sys/mount.h>
@@ -114,6 +115,39 @@ private slots:
         job.filePath = const_cast<char *>(fresh.constData());
         QVERIFY(engine.start(job) < 0);
         QVERIFY(!exists(fresh));
+    }
+
+    // A recording whose folder goes away must not write on into a file
+    // nobody can reach: it ends, and the program hears why.
+    void aRemovedFolderEndsTheRecordingAndIsReported()
+    {
+        const QString folder = outDir() + "/gone";
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray path = QFile::encodeName(folder + "/rec.mp4");
+        const int before = engine.failureEvents();
+        QCOMPARE(engine.start(screenJob(path, 320, 240, 30)), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.size() > 0, 20000);
+        QVERIFY(QDir(folder).removeRecursively());
+        QTRY_VERIFY_WITH_TIMEOUT(engine.failureEvents() > before, 10000);
+        QCOMPARE(engine.lastFailureData(), ENOENT);
+        const int64_t ended = engine.time();
+        QTRY_COMPARE(engine.time(), ended); // the clock stopped with it
+        QCOMPARE(engine.stop(), int(MIRELO_E_IO));
+        QVERIFY(!exists(path));
+
+        // A file moved away and replaced by another of the same name is
+        // not the one being written either.
+        const QByteArray moved = QFile::encodeName(outDir() + "/moved.mp4");
+        const QByteArray taken = QFile::encodeName(outDir() + "/taken.mp4");
+        QCOMPARE(engine.start(screenJob(taken, 320, 240, 30)), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.size() > 0, 20000);
+        QCOMPARE(::rename(taken.constData(), moved.constData()), 0);
+        QFile other(QString::fromLocal8Bit(taken));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.failureEvents() > before + 1, 10000);
+        QCOMPARE(engine.stop(), int(MIRELO_E_IO));
+        QCOMPARE(QFileInfo(QString::fromLocal8Bit(taken)).size(), qint64(0)); // left alone
     }
 
     void aWatermarkImageThatIsAFifoIsRefusedAtOnce()

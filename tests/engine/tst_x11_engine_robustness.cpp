@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/mount.h>
 
@@ -82,8 +83,12 @@ private slots:
         const QString file = dir + "/full.mp4";
         const QByteArray path = QFile::encodeName(file);
         QCOMPARE(engine.setRect(0, 0, 1920, 1080), 0);
+        const int failures = engine.failureEvents();
         QCOMPARE(engine.start(screenJob(path, 1920, 1080, 30)), 0);
-        // The recording ends by itself: its time stops growing.
+        // The recording ends by itself and says so at once.
+        QTRY_VERIFY_WITH_TIMEOUT(engine.failureEvents() > failures, 20000);
+        QCOMPARE(engine.lastFailureData(), ENOSPC);
+        // Its time stops growing.
         int64_t last = -1;
         bool stopped = false;
         for (int i = 0; i < 40 && !stopped; ++i) {
@@ -97,6 +102,13 @@ private slots:
         const int frames = countFrames(file);
         QVERIFY2(frames >= 15, qPrintable(QString::number(frames)));
         QCOMPARE(probeVideo(file).value("width").toInt(), 1920);
+        // After the stop the time is what the file holds, not what the
+        // clock ran to before the disk refused the queued pictures.
+        const QVector<double> times = packetTimes(file);
+        QVERIFY(times.size() >= 15);
+        const double held = times.last() - times.first() + 1 / 30.0;
+        QVERIFY2(qAbs(engine.time() / 1e6 - held) < 0.1,
+                 qPrintable(QStringLiteral("time %1 s, file %2 s").arg(engine.time() / 1e6).arg(held)));
     }
 };
 

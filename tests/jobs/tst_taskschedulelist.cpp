@@ -214,6 +214,41 @@ private slots:
         QVERIFY(!list->pending());
     }
 
+    // A once job has one run: one whose time passed while the program was
+    // closed is off from the start, and a fired one is off from then on.
+    // Repeating jobs stay on; the task files are not rewritten.
+    void onceJobsAreDoneAtLoadAndWhenFired()
+    {
+        m_now = at("2026-12-09 10:00:00");
+        auto service = std::make_unique<FakeTaskService>();
+        service->folders.append(TaskScheduleList::folderPath());
+        service->tasks.insert(QLatin1String(A), task(1, true, "2026-12-09T09:00:00")); // passed
+        service->tasks.insert(QLatin1String(B), task(1, true, "2026-12-09T10:00:30"));
+        service->tasks.insert(QLatin1String(C), task(2, true, "2026-12-09T10:00:40")); // daily
+        auto list = make(std::move(service));
+        TaskScheduleItem *passed = list->findByName(QLatin1String(A));
+        TaskScheduleItem *once = list->findByName(QLatin1String(B));
+        TaskScheduleItem *daily = list->findByName(QLatin1String(C));
+        QVERIFY(passed->isExpired() && !passed->isEnabled());
+        QVERIFY(!once->isExpired() && once->isEnabled());
+        QVERIFY(m_service->tasks.value(QLatin1String(A)).triggers.first().enabled);
+
+        QSignalSpy fired(list.get(), &TaskScheduleList::taskActivation);
+        list->scheduleNext(QString());
+        QCOMPARE(list->pending(), once);
+        m_now = at("2026-12-09 10:00:30");
+        list->startTask();
+        QCOMPARE(fired.size(), 1);
+        QVERIFY(once->isExpired() && !once->isEnabled());
+        QVERIFY(list->anyEnabled());
+        list->scheduleNext(QString());
+        QCOMPARE(list->pending(), daily);
+        m_now = at("2026-12-09 10:00:40");
+        list->startTask();
+        QCOMPARE(fired.size(), 2);
+        QVERIFY(!daily->isExpired() && daily->isEnabled());
+    }
+
     void aJobFarAheadIsNotFiredEarly()
     {
         auto service = std::make_unique<FakeTaskService>();

@@ -1,6 +1,8 @@
 // The control bar against the test engine: what it hands the engine for
-// each kind of recording, the hardware-encoder retry, failed starts, the
-// poll, the length limit with its segments, and its pages and placement.
+// each kind of recording, the hardware-encoder retry, failed starts and
+// failed writes, the poll, the length limit with its segments, and its
+// pages and placement.
+#include <QDir>
 #include <QLibrary>
 #include <QSignalSpy>
 #include <QTimeEdit>
@@ -17,6 +19,8 @@
 #include "skinmanager.h"
 #include "ui_controlpanel.h"
 #include "watermarkitemtext.h"
+
+#include <cerrno>
 
 namespace {
 
@@ -74,6 +78,14 @@ struct DialogAnswers {
     ~DialogAnswers() { CommonDialog::setRunHook({}); }
 };
 
+// What the engine would have written; the test engine writes nothing.
+void written(const QString &path, int bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray(bytes, 'x'));
+}
+
 TaskScheduleItem *screenJob(QObject *parent, const QRect &region)
 {
     auto *job = new TaskScheduleItem(nullptr, parent);
@@ -83,6 +95,16 @@ TaskScheduleItem *screenJob(QObject *parent, const QRect &region)
     s->screenRect = region;
     s->systemsoundEnabled = s->microphoneEnabled = false;
     job->setStopType(TaskScheduleItem::StopByHand);
+    return job;
+}
+
+// A job that stops by length and goes on into `loop` further parts.
+TaskScheduleItem *partsJob(QObject *parent, int seconds, int loop)
+{
+    auto *job = screenJob(parent, QRect(0, 0, 100, 100));
+    job->setStopType(TaskScheduleItem::StopByLength);
+    job->setLength(seconds);
+    job->setLoop(loop);
     return job;
 }
 
@@ -137,7 +159,8 @@ private slots:
     void screenRecordingBlock()
     {
         g_enviroment->mouse()->setRecordMouseClicks(true);
-        g_enviroment->mouse()->setMouseClickColor(0x123456);
+        // As the settings store it: ARGB, alpha 255; the engine gets 0x00BBGGRR.
+        g_enviroment->mouse()->setMouseClickColor(qlonglong(0xFF123456));
         ControlPanel *panel = bar(screenJob(&m_jobs, QRect(10, 20, 641, 481)));
         QSignalSpy finished(panel, &QDialog::finished);
         panel->startRecord();
@@ -153,7 +176,10 @@ private slots:
         QVERIFY(start.contains(QStringLiteral("filePath=\"%1").arg(m_dir.filePath(QStringLiteral("Videos/Video_")))));
         QVERIFY(panel->clickListener()); // offscreen: one that hears nothing
 
-        loadScript("time 2500999\nsize 4096\n");
+        // The engine's count lags the disk (the last bytes come with the
+        // stop): the history takes the size of the file.
+        written(panel->fileName(), 4096);
+        loadScript("time 2500999\nsize 3000\n");
         panel->pauseRecord();
         QVERIFY(!panel->isPolling());
         panel->stopRecord();
@@ -188,6 +214,7 @@ private slots:
             QVERIFY2(start.contains(QLatin1String(field)), qPrintable(start));
         QVERIFY(start.contains(QLatin1String("/Audio_")));
         QVERIFY(!audio->clickListener());
+        written(audio->fileName(), 10);
         audio->stopRecord();
         QCOMPARE(g_historyList->itemAt(0)->type(), 1);
         QCOMPARE(g_historyList->itemAt(0)->size(), QSize(-1, -1));
@@ -284,6 +311,78 @@ private slots:
         QCOMPARE(answers.messages, 1);
         QCOMPARE(g_historyList->count(), 0);
         QCOMPARE(trace(QStringLiteral("startRecording")).size(), 1);
+
+        // A further part that does not start ends the recording and says so,
+        // rather than polling an engine that records nothing.
+        loadScript("result startRecording 0 -4\ntime 5000000\n");
+        QPointer<ControlPanel> split = bar(partsJob(&m_jobs, 5, 2));
+        QSignalSpy finished3(split.data(), &QDialog::finished);
+        split->startRecord();
+        written(split->fileName(), 1);
+        split->updateDuration();
+        QCOMPARE(finished3.size(), 1);
+        QCOMPARE(answers.messages, 2);
+        QCOMPARE(g_historyList->count(), 1);
+        QVERIFY(!split->isPolling());
+
+        // A stop asked for while the message shows (hotkey, tray) finds the
+        // recording already ended, and the bar may go meanwhile.
+        loadScript("result startRecording -4\n");
+        QPointer<ControlPanel> closing = bar(screenJob(&m_jobs, QRect(0, 0, 100, 100)));
+        QSignalSpy finished4(closing.data(), &QDialog::finished);
+        CommonDialog::setRunHook([&](CommonDialog *) {
+            if (closing)
+                closing->stopRecord();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return int(QDialog::Accepted);
+        });
+        closing->startRecord();
+        CommonDialog::setRunHook({});
+        QVERIFY(!closing);
+        QCOMPARE(finished4.size(), 1);
+    }
+
+    // The engine ends a recording whose file it cannot write; the bar ends
+    // it at once, lists what is on the disk and tells why.
+    void aFailedWriteEndsTheRecordingAndTellsWhy()
+    {
+        DialogAnswers answers;
+        ControlPanel *full = bar(partsJob(&m_jobs, 60, 2));
+        QSignalSpy finished(full, &QDialog::finished);
+        full->startRecord();
+        written(full->fileName(), 5000);
+        // The clock froze at 9.84 s; the file holds 8.1 s, as the engine
+        // answers after the stop.
+        loadScript("time 9840000 8100000\nresult stopRecording -4\n");
+        QVERIFY(QMetaObject::invokeMethod(full, "recordingFailed", Q_ARG(int, ENOSPC)));
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(!full->isPolling());
+        QCOMPARE(trace(QStringLiteral("startRecording")).size(), 1); // no further part
+        QCOMPARE(g_historyList->count(), 1);
+        QCOMPARE(g_historyList->itemAt(0)->duration(), qint64(8100));
+        QCOMPARE(g_historyList->itemAt(0)->fileSize(), quint64(5000));
+        QCOMPARE(answers.messages, 1);
+        QVERIFY2(answers.texts.value(0).contains(QLatin1String("disk is full")), qPrintable(answers.texts.value(0)));
+
+        // Its file removed (with its folder): nothing is listed, and the
+        // user learns the recording is lost.
+        ControlPanel *gone = bar(screenJob(&m_jobs, QRect(0, 0, 100, 100)));
+        gone->startRecord();
+        const QString name = QDir::toNativeSeparators(gone->fileName());
+        QVERIFY(QMetaObject::invokeMethod(gone, "recordingFailed", Q_ARG(int, ENOENT)));
+        QCOMPARE(g_historyList->count(), 1);
+        QCOMPARE(answers.messages, 2);
+        QVERIFY(answers.texts.value(1).contains(QLatin1String("removed")));
+        QVERIFY(answers.texts.value(1).contains(name));
+
+        // A stop that the engine answers with a write error says so too.
+        ControlPanel *stopped = bar(screenJob(&m_jobs, QRect(0, 0, 100, 100)));
+        stopped->startRecord();
+        written(stopped->fileName(), 10);
+        stopped->stopRecord();
+        QCOMPARE(g_historyList->count(), 2);
+        QCOMPARE(answers.messages, 3);
+        QVERIFY(answers.texts.value(2).contains(QLatin1String("could not be written")));
     }
 
     void stopBeforeStartRejects()
@@ -298,19 +397,13 @@ private slots:
 
     void lengthLimitAndSegments()
     {
-        auto *job = screenJob(&m_jobs, QRect(0, 0, 100, 100));
-        job->setStopType(TaskScheduleItem::StopByLength);
-        job->setLength(5);
-        job->setLoop(2);
-        ControlPanel *panel = bar(job);
+        ControlPanel *panel = bar(partsJob(&m_jobs, 5, 2));
         QSignalSpy finished(panel, &QDialog::finished);
         QCOMPARE(panel->recordLength(), qint64(5000));
         QCOMPARE(panel->loopCount(), 2);
         panel->startRecord();
         const QString first = panel->fileName();
-        QFile made(first); // what the engine would have written
-        QVERIFY(made.open(QIODevice::WriteOnly));
-        made.close();
+        written(first, 0);
 
         loadScript("time 4999999 5000000\n");
         panel->updateDuration();
@@ -331,6 +424,7 @@ private slots:
         QCOMPARE(g_historyList->count(), 1);
 
         // Stop by hand during the second file ends with two.
+        written(panel->fileName(), 0);
         loadScript("time 1000000\n");
         panel->stopRecord();
         QCOMPARE(g_historyList->count(), 2);

@@ -1,6 +1,6 @@
 // The main window against the test engine: its events raised from the
-// engine's own thread, the hotkeys, the close decision and the end of a
-// recording.
+// engine's own thread, the hotkeys (one screenshot tool at a time), the
+// close decision and the end of a recording.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -16,12 +16,15 @@
 #include "mirelo_test_engine.h"
 #include "myframe.h"
 #include "historylist.h"
+#include "screencapturing.h"
 #include "taskschedulelist.h"
 
 #include <QComboBox>
 #include <QLibrary>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <cerrno>
 
 namespace {
 
@@ -38,6 +41,7 @@ public slots:
     void stopRecord() { calls << "stop"; }
     void pauseRecord() { calls << "pause"; }
     void screenshot() { calls << "screenshot"; }
+    void recordingFailed(int error) { calls << QStringLiteral("failed %1").arg(error); }
 };
 
 QDialog *makeBar(QWidget *parent, TaskScheduleItem *)
@@ -101,7 +105,7 @@ private slots:
 
         // An event the window does not know, and one without its value,
         // change nothing; a level raised after them shows they were seen.
-        raise(7, 4);
+        raise(8, 4);
         engineEventCallback(0, nullptr, mirelo.engineEvents());
         raise(0, 12);
         QTRY_COMPARE(mirelo.systemSoundBar()->value(), 12);
@@ -141,6 +145,11 @@ private slots:
         QTRY_VERIFY(trace().contains("closeAudioDevice type=4"));
         QCOMPARE(mirelo.systemSoundBar()->value(), 0);
         QVERIFY(!trace().contains("closeAudioDevice type=8"));
+
+        // The engine could not write the file (a full disk): the bar hears
+        // it at once, with the reason.
+        raise(MIRELO_EVENT_RECORDING_FAILED, ENOSPC);
+        QTRY_VERIFY(StandInBar::last->calls.contains(QStringLiteral("failed %1").arg(ENOSPC)));
     }
 
     void shortcutTable()
@@ -168,6 +177,53 @@ private slots:
         // One recording at a time.
         mirelo.prepareToRecord(g_taskScheduleList->createItem());
         QCOMPARE(StandInBar::last.data(), bar);
+    }
+
+    // Pressed again while the capture tool is open, the hotkey opens no
+    // second one over it.
+    void screenshotHotkeyOpensOneToolAtATime()
+    {
+        Mirelo mirelo(nullptr, QString());
+        auto openTools = [] {
+            QList<ScreenCapturing *> open;
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *tool = qobject_cast<ScreenCapturing *>(w); tool && tool->isVisible())
+                    open << tool;
+            }
+            return open;
+        };
+        QSet<ScreenCapturing *> seen; // every tool shown during one press
+        bool pressedAgain = false;
+        QTimer press, watch;
+        press.setInterval(10);
+        watch.setInterval(10);
+        connect(&press, &QTimer::timeout, [&] {
+            if (pressedAgain || openTools().isEmpty())
+                return;
+            pressedAgain = true;
+            mirelo.shortcutHandled(2);
+        });
+        // Notes what shows and, once the hotkey came again, closes it (a
+        // second tool's loop included).
+        connect(&watch, &QTimer::timeout, [&] {
+            const QList<ScreenCapturing *> open = openTools();
+            for (ScreenCapturing *tool : open)
+                seen.insert(tool);
+            if (pressedAgain && !open.isEmpty())
+                open.last()->close();
+        });
+        press.start();
+        watch.start();
+        mirelo.shortcutHandled(2);
+        QVERIFY(pressedAgain);
+        QCOMPARE(seen.size(), 1);
+        QVERIFY(openTools().isEmpty());
+        // Closed, the hotkey opens the tool again.
+        pressedAgain = false;
+        seen.clear();
+        mirelo.shortcutHandled(2);
+        QVERIFY(pressedAgain);
+        QCOMPARE(seen.size(), 1);
     }
 
     void recordFinishedPowersOffAndGoesOn()
@@ -244,6 +300,16 @@ private slots:
         QVERIFY(stacking.staysOnTop(frame->windowHandle()));
         // The region frame goes: the window is an ordinary one again.
         g_areaSelected->hide();
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
+        // Shown again while the window stays active (a preset from its
+        // menu): the window goes above it without waiting for an activation.
+        g_areaSelected->show();
+        QVERIFY(stacking.staysOnTop(frame->windowHandle()));
+        g_areaSelected->hide();
+        QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
+        // Not while the window itself is out of sight.
+        frame->hide();
+        g_areaSelected->show();
         QVERIFY(!stacking.staysOnTop(frame->windowHandle()));
         delete frame;
     }

@@ -2,7 +2,8 @@
 // from outside with xdotool: pick a fixed region, record with a pause, stop
 // by hotkey, find the file; then a one-time length limit that stops the next
 // recording by itself and is off for the one after (whose countdown Escape
-// ends).
+// ends). And drawing on the region while it records, with and without a
+// compositing manager: the recording shows the desktop and the shape.
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QtTest>
@@ -55,42 +56,168 @@ class TestRecordByHand : public QObject
         return false;
     }
 
+    // The control bar, with or without its tool page open.
+    Win anyBar() const
+    {
+        for (const Win &w : windows(m_pid, kTitle))
+            if (w.rect.width() > 600 * m_scale && w.rect.width() < 800 * m_scale && w.rect.height() < 300 * m_scale)
+                return w;
+        return {};
+    }
+
+    // Starts the program for `user`, with or without the countdown; false
+    // when its main frame does not show.
+    bool start(QProcess &p, const ProgramUser &user, bool showCountdown)
+    {
+        QDir().mkpath(user.root() + "/config/Olvex");
+        QFile f(user.root() + "/config/Olvex/Free Mirelo.conf");
+        if (!f.open(QIODevice::WriteOnly))
+            return false;
+        f.write(QByteArray("[Recording]\nAutoOpenHistory=false\nShowCountdown=") + (showCountdown ? "true" : "false")
+                + "\n[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
+        f.close();
+        if (!startProgram(p, user, {})) // the engine next to the program
+            return false;
+        m_pid = p.processId();
+        if (!waitFor([&] { return !frame().id.isEmpty(); }, 30000))
+            return false;
+        QTest::qWait(500);
+        m_scale = frame().rect.width() / kFrameWidth;
+        return true;
+    }
+    // "Record Screen", then the entry of its Fixed region menu `downs` below
+    // the first; false when the record page with its region frame does not
+    // show.
+    bool openFixedRegion(int downs)
+    {
+        const Win home = frame();
+        const bool shown = waitFor(
+            [&] {
+                if (regionFrameShown())
+                    return true;
+                click(at(home.rect, 154, 123));
+                QTest::qWait(700);
+                key({"Down", "Down", "Down", "Right"});
+                QTest::qWait(400);
+                QStringList keys;
+                for (int i = 0; i < downs; ++i)
+                    keys << "Down";
+                key(keys << "Return");
+                return waitFor([&] { return regionFrameShown(); }, 3000);
+            },
+            30000);
+        QTest::qWait(800); // the page's slide
+        return shown;
+    }
+
 private slots:
+    void drawWhileRecording_data()
+    {
+        QTest::addColumn<bool>("compositor");
+        QTest::newRow("no compositing manager") << false;
+        QTest::newRow("compositing manager") << true;
+    }
+
+    void drawWhileRecording()
+    {
+        QFETCH(bool, compositor);
+        // The desktop: green all over, below every window of the program.
+        ColourWindow desktop(QRect(0, 0, 1920, 1080), qRgb(0, 160, 0));
+        auto green = [](int r, int g, int b) { return g > 120 && r < 80 && b < 80; };
+        auto red = [](int r, int g, int b) { return r > 120 && r > g + 60 && r > b + 60; };
+        QVERIFY(waitFor([&] { return colourAt(QPoint(200, 200), green); }, 20000));
+        QProcess compositing;
+        if (compositor) {
+            compositing.start("xcompmgr", QStringList());
+            QVERIFY(compositing.waitForStarted());
+            QVERIFY(waitFor([] { return compositorRunning(); }, 20000));
+        }
+        auto end = qScopeGuard([&] {
+            compositing.kill();
+            compositing.waitForFinished();
+        });
+
+        ProgramUser user;
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(start(p, user, false));
+        // "Record Screen", Fixed region > 1280x720, record.
+        QVERIFY2(openFixedRegion(1), "the record page with its region frame must show");
+        const Win page = frame();
+        QVERIFY(waitFor(
+            [&] {
+                click(at(page.rect, 750, 175));
+                return waitFor([&] { return !bar().id.isEmpty(); }, 4000);
+            },
+            20000));
+
+        // The bar's pen opens its drawing page; its first tool is the rectangle.
+        const Win running = bar();
+        QVERIFY(waitFor(
+            [&] {
+                click(at(running.rect, 625, 26));
+                return waitFor([&] { return anyBar().rect.height() > 120 * m_scale; }, 3000);
+            },
+            15000));
+        QVERIFY(click(at(anyBar().rect, 36, 72)));
+
+        // A drag inside the centred region: the shape shows while the
+        // button is still down, and the desktop around it.
+        const QPoint region((1920 - 1280) / 2, (1080 - 720) / 2);
+        const QPoint from = region + QPoint(100, 100), middle = region + QPoint(300, 250),
+                     to = region + QPoint(500, 400);
+        auto arg = [](int v) { return QString::number(v); };
+        QVERIFY(xdotool({"mousemove", arg(from.x()), arg(from.y()), "sleep", "0.2", "mousedown", "1", "sleep", "0.2",
+                         "mousemove", arg(middle.x() - 20), arg(middle.y() - 20), "sleep", "0.2", "mousemove",
+                         arg(middle.x()), arg(middle.y())}));
+        QVERIFY2(waitFor([&] { return colourAt(QPoint(from.x(), (from.y() + middle.y()) / 2), red); }, 15000),
+                 "the rectangle must show while it is drawn");
+        QVERIFY(colourAt(QPoint(from.x() + 100, from.y() + 70), green));
+        QVERIFY(xdotool({"mousemove", arg(to.x()), arg(to.y()), "sleep", "0.2", "mouseup", "1", "sleep", "0.2",
+                         "mousemove", "5", "5"}));
+        QVERIFY(waitFor([&] { return colourAt(QPoint(to.x(), (from.y() + to.y()) / 2), red); }, 15000));
+
+        // Stopped with the tool still chosen: the file's last picture is
+        // one taken while drawing.
+        QVERIFY(key({"ctrl+alt+s"}));
+        QVERIFY(waitFor([&] { return anyBar().id.isEmpty() && !frame().id.isEmpty(); }, 30000));
+        const QString history = user.dataFolder() + "History.xml";
+        QVERIFY(waitFor([&] { return historyFiles(history).size() == 1; }, 30000));
+        const QString file = historyFiles(history).first();
+        const QImage picture = lastFrame(file, QSize(1280, 720));
+        QVERIFY(!picture.isNull());
+        // A thin red line on green, its colour halved in resolution.
+        auto reddish = [](int r, int g, int b) { return r > 100 && r > g + 25 && r > b + 60; };
+        auto pixel = [&](const QPoint &desktop) { return QColor(picture.pixel(desktop - region)); };
+        auto shows = [&](const QPoint &at, const std::function<bool(int, int, int)> &test) {
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx) {
+                    const QColor c = pixel(at + QPoint(dx, dy));
+                    if (test(c.red(), c.green(), c.blue()))
+                        return true;
+                }
+            return false;
+        };
+        for (const QPoint &edge : {QPoint(from.x(), middle.y()), QPoint(to.x(), middle.y()),
+                                   QPoint(middle.x(), from.y()), QPoint(middle.x(), to.y())})
+            QVERIFY2(shows(edge, reddish), qPrintable(QString("no rectangle at %1,%2").arg(edge.x()).arg(edge.y())));
+        for (const QPoint &inside : {middle, region + QPoint(20, 20), region + QPoint(1200, 650), to + QPoint(200, 0)}) {
+            const QColor c = pixel(inside);
+            QVERIFY2(green(c.red(), c.green(), c.blue()),
+                     qPrintable(QString("%1,%2 shows %3").arg(inside.x()).arg(inside.y()).arg(c.name())));
+        }
+    }
+
     void recordPauseResumeStopThenOneTimeLimit()
     {
         ProgramUser user;
-        QDir().mkpath(user.root() + "/config/Olvex");
         const QString ini = user.root() + "/config/Olvex/Free Mirelo.conf";
-        {
-            QFile f(ini);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("[Recording]\nAutoOpenHistory=false\nShowCountdown=true\n"
-                    "[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
-        }
         QProcess p;
         Kill guard{p};
-        QVERIFY(startProgram(p, user, {})); // the engine next to the program
-        m_pid = p.processId();
-        QVERIFY(waitFor([&] { return !frame().id.isEmpty(); }, 30000));
-        QTest::qWait(500);
-        Win home = frame();
-        m_scale = home.rect.width() / kFrameWidth;
+        QVERIFY(start(p, user, true));
 
         // "Record Screen", then Fixed region > 640x480 from its menu.
-        QVERIFY2(waitFor(
-                     [&] {
-                         if (regionFrameShown())
-                             return true;
-                         click(at(home.rect, 154, 123));
-                         QTest::qWait(700);
-                         key({"Down", "Down", "Down", "Right"});
-                         QTest::qWait(400);
-                         key({"Down", "Down", "Down", "Down", "Return"});
-                         return waitFor([&] { return regionFrameShown(); }, 3000);
-                     },
-                     30000),
-                 "the record page with its region frame must show");
-        QTest::qWait(800); // the page's slide
+        QVERIFY2(openFixedRegion(4), "the record page with its region frame must show");
         const Win page = frame();
         QVERIFY(!page.id.isEmpty());
 

@@ -1,20 +1,25 @@
 // The tray icon: what clicks and menu entries emit, the menu's state for
-// each window state (with a stand-in window), and what the main window does
+// each window state (with a stand-in window), what the main window does
 // with each request while idle and while recording, including the desktop
-// icons and panels kept out of the recording.
+// icons and panels kept out of the recording, and the tray's and the menus'
+// entries in every language the program ships.
 #include <QtTest>
 
 #include "controlbarlink.h"
 #include "core/datagrouphotkeys.h"
 #include "core/datagrouprecording.h"
+#include "camerawindow.h"
 #include "core/edition.h"
 #include "core/enviroment.h"
+#include "core/languages.h"
 #include "core/myconfig.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
 #include "platform/desktopchrome.h"
 #include "systemtray.h"
+#include "testsupport.h"
 
+#include <QFrame>
 #include <QMenu>
 
 namespace {
@@ -220,6 +225,61 @@ private slots:
         QVERIFY(chrome.calls.contains("show taskbar"));
         QVERIFY(!mirelo->systemTray());
         ControlBarLink::setFactory(nullptr);
+        delete mirelo;
+    }
+
+    // Last: it switches the language back to English at its end. A switch
+    // reaches the window the way the controller's does (its retranslate).
+    void everyLanguageReachesTheTrayAndTheMenus()
+    {
+        Mirelo *mirelo = new Mirelo(nullptr, QString());
+        MyFrame frame(mirelo, nullptr, 0x10000005, QPixmap());
+        mirelo->setFrame(&frame);
+        const QString folder = testsupport::binDir() + "/Language";
+        // Each entry beside the source text it is translated from.
+        struct Entry {
+            const char *context, *source;
+            QString now;
+        };
+        auto entries = [&] {
+            QList<Entry> out;
+            const char *tray[] = {"Pause", "Start", "Screen Capture", "Preferences", "Show float bar", "Exit"};
+            const QList<QAction *> trayActions = mirelo->systemTray()->trayMenu()->actions();
+            for (int i = 0; i < 6; ++i)
+                out.append({"SystemTray", tray[i], trayActions.at(i)->text()});
+            const char *camera[] = {"Camera Settings", "Transparency", "Sticky on Top", "Take Photo",
+                                    "Flip Horizontal", "Close"};
+            const QList<QAction *> cameraActions = g_cameraWindow->menu()->actions();
+            for (int i = 0; i < 6; ++i)
+                out.append({"CameraWindow", camera[i], cameraActions.at(i)->text()});
+            out.append({"CameraWindow", "Take Photo",
+                        g_cameraWindow->toolFrame()->findChild<QWidget *>("btnTakePhoto")->toolTip()});
+            for (QAction *a : frame.settingsMenu()->actions()) {
+                if (!a->isSeparator())
+                    out.append({"MyFrame", nullptr, a->text()});
+            }
+            return out;
+        };
+        const QList<Entry> english = entries();
+        for (const QString &language : {"zh", "zh_TW", "fr", "jp", "de", "ko"}) {
+            QVERIFY(loadTranslators(language, folder, "Mirelo"));
+            mirelo->retranslate();
+            const QList<Entry> now = entries();
+            QCOMPARE(now.size(), english.size());
+            int changed = 0;
+            for (int i = 0; i < now.size(); ++i) {
+                const char *source = english[i].source;
+                const QString sourceText = source ? QString::fromLatin1(source) : english[i].now;
+                const QString expected = QCoreApplication::translate(english[i].context, qPrintable(sourceText));
+                QVERIFY2(now[i].now == expected, qPrintable(language + ": " + sourceText + " shows " + now[i].now));
+                changed += now[i].now != sourceText;
+            }
+            // The language's translations were there to be shown.
+            QVERIFY2(changed >= now.size() - 2, qPrintable(language));
+        }
+        QVERIFY(loadTranslators("en", folder, "Mirelo"));
+        mirelo->retranslate();
+        QCOMPARE(mirelo->systemTray()->trayMenu()->actions().at(2)->text(), QStringLiteral("Screen Capture"));
         delete mirelo;
     }
 };

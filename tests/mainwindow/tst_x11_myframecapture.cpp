@@ -1,7 +1,8 @@
-// The main frame's screen-capture mode on a private X server: the picture
+// The main frame on a private X server. Its screen-capture mode: the picture
 // of the selected region is saved under the next free name and listed in
 // the history with the region's size; a folder that cannot be made or a
-// picture that cannot be saved shows a message and lists nothing.
+// picture that cannot be saved shows a message and lists nothing. And its
+// place above the region frame.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -13,6 +14,7 @@
 #include "historylist.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
+#include "platform/windowlist.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -102,6 +104,40 @@ private slots:
         QCOMPARE(catcher.text, QStringLiteral("Failed to save the screenshot."));
         QCOMPARE(g_historyList->items().size(), before + 2);
         QCOMPARE(QDir(shots.path()).entryList({"*.png"}).size(), 0);
+    }
+
+    // A region frame shown over the active window (a centred preset) lies
+    // below it, so a click on the window's controls never meets the
+    // frame's border.
+    void windowStaysAboveTheRegionFrame()
+    {
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        m_mirelo->setFrame(frame);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        const QRect middle(frame->frameGeometry().center() - QPoint(320, 240), QSize(640, 480));
+        g_areaSelected->setSelectedRectImmediately(middle);
+        g_areaSelected->setFullScreenMode(false);
+        g_areaSelected->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
+        // The X server's stacking, topmost first.
+        auto frameIsAbove = [&] {
+            X11WindowList list;
+            int window = -1, region = -1, i = 0;
+            for (const WindowListEntry &e : list.windows({})) {
+                if (e.id == quint32(frame->winId()))
+                    window = i;
+                else if (e.id == quint32(g_areaSelected->winId()))
+                    region = i;
+                ++i;
+            }
+            return window >= 0 && region >= 0 && window < region;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
+        g_areaSelected->hide();
+        m_mirelo->setFrame(nullptr);
+        m_mirelo->setParent(nullptr);
+        delete frame;
     }
 
 private:

@@ -1,8 +1,10 @@
 // Task files: the round trip, parts written by others surviving an update, a
-// file that does not parse set aside, names that cannot be files refused.
+// file that cannot be read set aside, a full disk, names that cannot be files
+// refused.
 #include <QtTest>
 
 #include "filetaskservice.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -129,6 +131,40 @@ private slots:
         QStringList names;
         QVERIFY(service.taskNames(&names));
         QVERIFY(names.isEmpty());
+
+        // Nor is a FIFO read (a plain open waits for a writer for good), nor
+        // a file nested far deeper than a task (the document model's
+        // recursion would overflow): each goes to the next free name.
+        const QString next = service.folderPath() + QLatin1Char('/') + QLatin1String(NAME);
+        QVERIFY(testsupport::makeFifo(path));
+        QVERIFY(!service.readTask(QLatin1String(NAME), &read));
+        const QFileInfo fifoAside(next + QStringLiteral(".1.bak"));
+        QVERIFY(fifoAside.exists() && !fifoAside.isFile());
+        const QByteArray deep = testsupport::deepXml(300000, "Task");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(deep);
+        file.close();
+        QVERIFY(!service.readTask(QLatin1String(NAME), &read));
+        QCOMPARE(readAll(next + QStringLiteral(".2.bak")), deep);
+    }
+
+    void fullDiskKeepsTheTaskFile()
+    {
+        QTemporaryDir root;
+        FileTaskService service(root.path());
+        QVERIFY(service.createFolder(QLatin1String(FOLDER)));
+        QVERIFY(service.registerTask(QLatin1String(NAME), weekly()));
+        const QString path = service.taskFilePath(QLatin1String(NAME));
+        const QByteArray before = readAll(path);
+        TaskDefinition changed = weekly();
+        changed.description = QStringLiteral("changed");
+        {
+            testsupport::FileSizeLimit full(16);
+            QVERIFY(!service.registerTask(QLatin1String(NAME), changed));
+        }
+        QCOMPARE(readAll(path), before);
+        QCOMPARE(QDir(service.folderPath()).entryList(QDir::Files),
+                 QStringList{QLatin1String(NAME) + QStringLiteral(".xml")});
     }
 
     void namesThatCannotBeFilesAreRefused()

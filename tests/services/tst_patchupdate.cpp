@@ -1,6 +1,7 @@
 // The patch road: rule selection and version comparison, the description
-// fetched from a loopback server, the task file handed to a recording
-// updater, and the downloader's redirects.
+// fetched from a loopback server into a private folder, the task file
+// handed to a recording updater, and the downloader's redirects and the
+// addresses it refuses.
 #include <QtTest>
 
 #include <QApplication>
@@ -146,6 +147,19 @@ private slots:
         dots.download(m_peer->base() + "/x/..", m_dir.path() + "/dl");
         QVERIFY(dots.hasError() || dotsEnd.wait(5000));
         QVERIFY(dots.hasError());
+
+        // Only http and https: a local file is never copied, neither asked
+        // for straight nor through a redirect, and no folder is made for it.
+        CDownloader local;
+        local.download("file:///etc/passwd", m_dir.path() + "/local");
+        QVERIFY(local.hasError());
+        QVERIFY(!QFileInfo::exists(m_dir.path() + "/local"));
+        CDownloader redirected;
+        QSignalSpy redirectedEnd(&redirected, &CDownloader::signalFinished);
+        redirected.download(m_peer->base() + "/toabs?to=file:///etc/passwd", m_dir.path() + "/dl");
+        QVERIFY(redirectedEnd.wait(10000));
+        QVERIFY(redirected.hasError());
+        QVERIFY(!QFileInfo::exists(m_dir.path() + "/dl/passwd"));
     }
 
     void taskFileReachesTheUpdater()
@@ -244,6 +258,48 @@ private slots:
         CPatchUpdate::setWaitMs(300);
         CPatchUpdate stalled(param);
         QVERIFY(!stalled.check());
+        CPatchUpdate::setWaitMs(5000);
+    }
+
+    // The check leaves nothing in the shared temporary folder: it makes a
+    // folder only to fetch over http or https, one only this user enters,
+    // and removes it when done.
+    void patchFolderIsPrivateAndOnlyForAFetch()
+    {
+        const QString temp = m_dir.path() + "/tmp";
+        QVERIFY(QDir().mkpath(temp));
+        qputenv("TMPDIR", QFile::encodeName(temp));
+        PatchUpdateParam param = PatchLauncher::makeParam(m_app);
+        param.dataPath = m_dir.path() + "/data3/";
+        for (const QString &url : {QString(), QStringLiteral("file:///etc/passwd"), QStringLiteral("/etc/passwd"),
+                                   QStringLiteral("ftp://127.0.0.1/update.xml")}) {
+            param.updateUrl = url;
+            CPatchUpdate refused(param);
+            QVERIFY(!refused.check());
+        }
+        const auto nothingIn = [](const QString &folder) {
+            return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty();
+        };
+        QVERIFY(nothingIn(temp));
+        QVERIFY(nothingIn(param.downloadDir));
+
+        m_peer->put("patch/none.xml", "<update/>");
+        param.updateUrl = m_peer->base() + "/patch/none.xml";
+        CPatchUpdate fetched(param);
+        QString folder;
+        int mode = 0;
+        connect(fetched.downloader(), &CDownloader::signalFinished, this, [&] {
+            folder = QFileInfo(fetched.downloader()->finishedFiles().value(0)).path();
+            struct stat st;
+            if (::stat(QFile::encodeName(folder).constData(), &st) == 0)
+                mode = int(st.st_mode & 0777);
+        });
+        QVERIFY(!fetched.check()); // nothing to patch
+        QVERIFY(!folder.isEmpty());
+        QCOMPARE(mode, 0700);
+        QVERIFY(!QFileInfo::exists(folder));
+        QVERIFY(nothingIn(temp));
+        qunsetenv("TMPDIR");
     }
 };
 

@@ -103,9 +103,11 @@ private slots:
         // The screenshot folder through its picker, the button inside the edit.
         auto *select = qobject_cast<QPushButton *>(ui->edtScreenshotFolder->property("ButtonData").value<QObject *>());
         QVERIFY(select && select->parent() == ui->edtScreenshotFolder);
+        // A folder picker with nothing typed answers its current folder.
+        // (Selecting the folder by name would change to its parent, and
+        // whether the name lands in the edit depends on where the focus is.)
         onNextModal<QFileDialog>([&](QFileDialog *picker) {
             picker->setDirectory(shots.path());
-            picker->selectFile(shots.path());
             static_cast<QDialog *>(picker)->accept();
         });
         select->click();
@@ -138,7 +140,7 @@ private slots:
             {"Output/VideoQuality", 0}, {"Output/VideoFrameRate", 11}, {"Output/AudioFormat", 0},
             {"Output/AudioQuality", 2}, {"Output/AutioSampleRate", 2},
             {"Mouse/CaptureMouseCursor", true}, {"Mouse/RecordMouseClicks", true},
-            {"Mouse/MouseClickColor", 0xFFB517}, {"Mouse/MouseButtonIndex", 1}, {"Mouse/MouseAreaRadius", 33},
+            {"Mouse/MouseClickColor", qlonglong(0xFFFFB517)}, {"Mouse/MouseButtonIndex", 1}, {"Mouse/MouseAreaRadius", 33},
             {"Hotkeys/HotkeyStop", "Ctrl+1"}, {"Hotkeys/HotkeyPause", "Ctrl+2"}, {"Hotkeys/HotkeyShot", "Ctrl+3"},
             {"Hotkeys/HotkeyWebcam", "Ctrl+4"}, {"Hotkeys/HotkeyPanel", "Ctrl+5"},
             {"Others/AutoCheckUpdate", false}, {"Others/AutoRun", false}, {"Others/ExitWhenClose", true}};
@@ -330,8 +332,9 @@ private slots:
     {
         QPointer<Settings> dialog = openDialog();
         Ui::SettingsClass *ui = dialog->form();
+        // Stored as 32-bit ARGB with its alpha.
         ui->btnColorB->click();
-        QCOMPARE(g_enviroment->mouse()->MouseClickColor, qlonglong(0xFFB517));
+        QCOMPARE(g_enviroment->mouse()->MouseClickColor, qlonglong(0xFFFFB517));
         QCOMPARE(g_enviroment->mouse()->MouseButtonIndex, 1);
 
         onNextModal<QColorDialog>([](QColorDialog *picker) {
@@ -339,7 +342,7 @@ private slots:
             picker->accept();
         });
         ui->btnSelectColor->click();
-        QCOMPARE(g_enviroment->mouse()->MouseClickColor, qlonglong(0x123456));
+        QCOMPARE(g_enviroment->mouse()->MouseClickColor, qlonglong(0xFF123456));
         QCOMPARE(g_enviroment->mouse()->MouseButtonIndex, 3);
         QVERIFY(ui->btnSelectColor->styleSheet().contains("background-color: #123456;"));
 
@@ -348,7 +351,7 @@ private slots:
             picker->reject();
         });
         ui->btnSelectColor->click();
-        QCOMPARE(g_enviroment->mouse()->MouseClickColor, qlonglong(0x123456));
+        QCOMPARE(g_enviroment->mouse()->MouseClickColor, qlonglong(0xFF123456));
         QVERIFY(ui->btnSelectColor->isChecked());
 
         // The preset red after Restore Default is no change at all.

@@ -8,6 +8,7 @@
 #include "graphicdrawing.h"
 #include "myplaintextedit.h"
 #include "platform/fakewindowstacking.h"
+#include "platform/pointerlayer.h"
 #include "platform/windowshape.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
@@ -63,6 +64,7 @@ private slots:
     void recordingBorderLiesOutside();
     void bracketArmsAre48Pixels();
     void shapeCoversWhatIsPainted();
+    void drawingShowsTheDesktopAndTakesThePointer();
     void recordingModeStaysOnTopAndReturns();
     void parentVisibleReachesOnlyTheParentOwner();
     void escapeNeverCloses();
@@ -287,6 +289,52 @@ void TestAreaSelected::shapeCoversWhatIsPainted()
     // With a drawing tool the region takes the pointer.
     frame->setGraphicType(5);
     QVERIFY(shape->input.contains(QPoint(200, 150)));
+}
+
+void TestAreaSelected::drawingShowsTheDesktopAndTakesThePointer()
+{
+    FakeWindowStacking stacking;
+    frame->resize(800, 600);
+    frame->setRecordingMode(true);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    frame->setGraphicType(1);
+    // With a compositor the input layer takes the pointer and lets the
+    // desktop show: nothing is painted inside the region.
+    QCOMPARE(qAlpha(frame->grab().toImage().pixel(250, 200)), 0);
+    QVERIFY(shape->input.contains(QPoint(250, 200)));
+    QVERIFY(!frame->pointerLayer() || !frame->pointerLayer()->isShown());
+    QVERIFY(!shape->boundingSet);
+
+    // Without one the window is cut to what it paints, and the pointer
+    // layer over the region passes its presses to the drawing.
+    shape->compositing = false;
+    frame->grab();
+    PointerLayer *layer = frame->pointerLayer();
+    QVERIFY(layer && layer->isShown());
+    const QPoint origin = frame->mapToGlobal(QPoint(0, 0));
+    QCOMPARE(layer->rect(), region.translated(origin));
+    emit layer->pointerEvent(QEvent::MouseButtonPress, origin + QPoint(150, 150), Qt::LeftButton, Qt::LeftButton,
+                             Qt::NoModifier);
+    emit layer->pointerEvent(QEvent::MouseMove, origin + QPoint(250, 220), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    // Drawn while the button is still down.
+    QCOMPARE(frame->drawing()->shapes().size(), 1);
+    frame->grab();
+    QVERIFY(shape->bounding.contains(QPoint(250, 200)));
+    emit layer->pointerEvent(QEvent::MouseButtonRelease, origin + QPoint(250, 220), Qt::LeftButton, Qt::NoButton,
+                             Qt::NoModifier);
+    const QImage image = frame->grab().toImage();
+    QVERIFY(qAlpha(image.pixel(150, 180)) == 255 && shape->bounding.contains(QPoint(150, 180)));
+    QVERIFY(qAlpha(image.pixel(200, 180)) == 0 && !shape->bounding.contains(QPoint(200, 180)));
+    // An open text box takes its own clicks.
+    frame->setGraphicType(7);
+    emit layer->pointerEvent(QEvent::MouseButtonPress, origin + QPoint(300, 120), Qt::LeftButton, Qt::LeftButton,
+                             Qt::NoModifier);
+    MyPlainTextEdit *box = frame->drawing()->textBox();
+    QVERIFY(box && box->isVisible());
+    QTRY_COMPARE(layer->holes(), QRegion(box->geometry().translated(origin)));
+    frame->setGraphicType(0);
+    QVERIFY(!layer->isShown());
 }
 
 void TestAreaSelected::recordingModeStaysOnTopAndReturns()

@@ -1,5 +1,6 @@
 // The floating webcam window: closing, transparency, stacking, geometry,
-// the resize border, the preview and photos.
+// its tool strip's coming and going, the resize border, the preview and
+// photos.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -193,6 +194,41 @@ private slots:
         QTRY_COMPARE(rects.last().at(0).toRect(), QRect(100, 120, 200, 150));
         // The tool frame sits 10 px inside the right edge, 13 px below the top.
         QCOMPARE(w.toolFrame()->pos(), QPoint(100 + 200 - 10 - 160, 120 + 13));
+    }
+
+    void toolFrameGoesWithTheWindowAndThePointer()
+    {
+        CameraWindow w;
+        w.setGeometry(100, 120, 320, 240);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        auto pointerTo = [](QWidget *from, const QPoint &at, QEvent *e) {
+            QCursor::setPos(at);
+            QApplication::sendEvent(from, e);
+        };
+        QApplication::sendEvent(&w, &enter);
+        QVERIFY(w.toolFrame()->isVisible());
+        // Hidden as the main window hides it (for the watermark page, the
+        // webcam settings): the strip and its buttons go too.
+        w.hide();
+        QVERIFY(!w.toolFrame()->isVisible());
+
+        // From the picture onto the strip: it stays; back over the picture:
+        // it stays; from the strip out to the desktop: it goes.
+        w.show();
+        QApplication::sendEvent(&w, &enter);
+        pointerTo(&w, w.toolFrame()->geometry().center(), &leave);
+        QVERIFY(w.toolFrame()->isVisible());
+        pointerTo(w.toolFrame(), w.geometry().center(), &leave);
+        QVERIFY(w.toolFrame()->isVisible());
+        pointerTo(w.toolFrame(), w.toolFrame()->geometry().center(), &enter);
+        pointerTo(w.toolFrame(), w.geometry().topRight() + QPoint(40, -40), &leave);
+        QVERIFY(!w.toolFrame()->isVisible());
+        // From the picture straight out: it goes as before.
+        QApplication::sendEvent(&w, &enter);
+        pointerTo(&w, w.geometry().bottomLeft() + QPoint(-40, 40), &leave);
+        QVERIFY(!w.toolFrame()->isVisible());
     }
 
     void borderZones()

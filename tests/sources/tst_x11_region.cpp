@@ -1,13 +1,16 @@
 // The region windows on a private X server, driven with xdotool: the picker
 // over real windows, clicks through the frame, its bracket drag, what a
-// grab of the screen shows with and without a compositing manager, and the
-// size panel typed into.
+// grab of the screen shows with and without a compositing manager, drawing
+// on the region without one, and the size panel typed into.
 #include <QtTest>
 
 #include "areaselected.h"
 #include "areaselecting.h"
 #include "core/vocabulary.h"
+#include "graphicbase.h"
+#include "graphicdrawing.h"
 #include "mycustomareaselect.h"
+#include "platform/pointerlayer.h"
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
 #include "programrun.h"
@@ -137,7 +140,7 @@ private slots:
         compositor.waitForFinished();
     }
 
-    void withoutCompositorTheDesktopShowsThrough()
+    void withoutCompositorTheDesktopShowsThroughAlsoWhileDrawing()
     {
         QVERIFY(!WindowShape::instance()->compositingManagerRunning());
         Target target(QRect(200, 200, 300, 200));
@@ -150,6 +153,44 @@ private slots:
         // Inside the region the window below shows as it is, never black.
         QCOMPARE(QColor(screenPixel(QPoint(300, 250))), QColor(0, 200, 0));
         QCOMPARE(QColor(screenPixel(QPoint(480, 380))), QColor(0, 200, 0));
+
+        // Recording with a drawing tool: the region takes the pointer.
+        frame.setRecordingMode(true);
+        showAndWait(&frame);
+        frame.setGraphicType(1);
+        QTRY_VERIFY(frame.pointerLayer() && frame.pointerLayer()->isShown());
+        WindowShape::instance()->sync();
+
+        // A drag over the window below draws on the region instead; the
+        // shape shows, the window around it still does.
+        QVERIFY(xdotool({"mousemove", "250", "250", "sleep", "0.2", "mousedown", "1", "sleep", "0.2", "mousemove",
+                         "300", "300", "sleep", "0.2", "mousemove", "350", "320", "sleep", "0.2", "mouseup", "1"}));
+        QTRY_COMPARE(frame.drawing()->shapes().size(), 1);
+        auto *rect = dynamic_cast<GraphicRectangle *>(frame.drawing()->shapes().first());
+        QVERIFY(rect);
+        QCOMPARE(rect->start() + frame.geometry().topLeft(), QPoint(250, 250));
+        QTRY_COMPARE(rect->end() + frame.geometry().topLeft(), QPoint(350, 320));
+        QCOMPARE(target.presses, 0);
+        QTRY_COMPARE(QColor(screenPixel(QPoint(250, 280))), QColor(Qt::red));
+        QCOMPARE(QColor(screenPixel(QPoint(300, 280))), QColor(0, 200, 0));
+
+        // An open text box takes its own clicks: a click in it does not
+        // commit it.
+        frame.setGraphicType(7);
+        QVERIFY(xdotool({"mousemove", "420", "350", "sleep", "0.2", "click", "1"}));
+        QTRY_VERIFY(frame.drawing()->textBox() && frame.drawing()->textBox()->isVisible());
+        const QRect box = frame.drawing()->textBox()->geometry().translated(frame.geometry().topLeft());
+        QTRY_COMPARE(frame.pointerLayer()->holes(), QRegion(box));
+        QVERIFY(xdotool({"mousemove", QString::number(box.center().x()), QString::number(box.center().y()), "sleep",
+                         "0.2", "click", "1"}));
+        QTRY_VERIFY(frame.drawing()->textBox()->hasFocus());
+        QVERIFY(frame.drawing()->textBox()->isVisible());
+
+        // Without a tool the pointer goes through to the desktop again.
+        frame.setGraphicType(0);
+        QVERIFY(!frame.pointerLayer()->isShown());
+        QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
+        QTRY_COMPARE(target.presses, 1);
     }
 
     void pickFromTheFrameShowsNoFrame()

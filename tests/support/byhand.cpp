@@ -9,6 +9,10 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
 namespace testsupport {
 
 bool waitFor(const std::function<bool()> &probe, int timeoutMs)
@@ -115,6 +119,65 @@ MediaInfo probeMedia(const QString &file)
             r.duration = v.toDouble();
     }
     return r;
+}
+
+QImage lastFrame(const QString &file, const QSize &size)
+{
+    QProcess ff;
+    ff.start("ffmpeg", {"-loglevel", "error", "-sseof", "-1", "-i", file, "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    ff.waitForFinished(30000);
+    const QByteArray all = ff.readAllStandardOutput();
+    const int bytes = size.width() * size.height() * 3;
+    if (size.isEmpty() || all.size() < bytes)
+        return QImage();
+    const QByteArray last = all.right(bytes);
+    return QImage(reinterpret_cast<const uchar *>(last.constData()), size.width(), size.height(), size.width() * 3,
+                  QImage::Format_RGB888)
+        .copy();
+}
+
+bool compositorRunning()
+{
+    int screen = 0;
+    xcb_connection_t *c = xcb_connect(nullptr, &screen);
+    bool running = false;
+    if (!xcb_connection_has_error(c)) {
+        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+        xcb_intern_atom_reply_t *atom =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, name.size(), name.constData()), nullptr);
+        if (atom) {
+            xcb_get_selection_owner_reply_t *owner =
+                xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
+            running = owner && owner->owner != XCB_NONE;
+            std::free(owner);
+        }
+        std::free(atom);
+    }
+    xcb_disconnect(c);
+    return running;
+}
+
+ColourWindow::ColourWindow(const QRect &rect, QRgb colour)
+{
+    m_connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(m_connection))
+        return;
+    xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+    const xcb_window_t window = xcb_generate_id(m_connection);
+    // Override-redirect: no window manager frames or moves it.
+    const uint32_t values[] = {colour & 0xffffffu, 1};
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screen->root, int16_t(rect.x()), int16_t(rect.y()),
+                      uint16_t(rect.width()), uint16_t(rect.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+    xcb_map_window(m_connection, window);
+    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+}
+
+ColourWindow::~ColourWindow()
+{
+    // Its window goes with the connection.
+    if (m_connection)
+        xcb_disconnect(m_connection);
 }
 
 double maxVolume(const QString &file)

@@ -3,6 +3,7 @@
 // would: waiting, clicks and keys through xdotool, what the screen shows, and
 // what the program wrote (files and History.xml).
 
+#include <QImage>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -10,6 +11,8 @@
 #include <QStringList>
 
 #include <functional>
+
+struct xcb_connection_t;
 
 namespace testsupport {
 
@@ -62,6 +65,28 @@ struct MediaInfo {
     double duration = 0;
 };
 MediaInfo probeMedia(const QString &file);
+
+// The last picture of a video file of this size, decoded by ffmpeg; null
+// when there is none.
+QImage lastFrame(const QString &file, const QSize &size);
+
+// A compositing manager runs on the test's X screen.
+bool compositorRunning();
+
+// A plain window of one colour on the test's X server, there as long as the
+// object lives. Mapped before the program starts, it lies below all of the
+// program's windows, as a desktop would.
+class ColourWindow
+{
+public:
+    ColourWindow(const QRect &rect, QRgb colour);
+    ~ColourWindow();
+    ColourWindow(const ColourWindow &) = delete;
+    ColourWindow &operator=(const ColourWindow &) = delete;
+
+private:
+    xcb_connection_t *m_connection = nullptr;
+};
 
 // The loudest sample of a file's sound in dB (0 at full scale; -91 or less
 // is silence), from ffmpeg's volume detection.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # run-test.sh MODE COMMAND [ARGS...]
-# MODE: offscreen | x11 | pulse
+# MODE: offscreen | x11 | pulse | dualhead
 # Runs one test in a private HOME with its own XDG folders, and for x11/pulse
-# with its own Xvfb (and PulseAudio server), all removed afterwards.
+# with its own Xvfb (and PulseAudio server), for dualhead with its own Xorg of
+# two monitors, all removed afterwards.
 set -u
 mode=$1; shift
 
@@ -29,15 +30,35 @@ start_xvfb() {
   local screen=${MIRELO_TEST_SCREEN:-1920x1080x24}
   Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$root/display" 2>"$root/xvfb.log" &
   pids+=($!)
-  for _ in $(seq 200); do
+  use_display Xvfb "$root/xvfb.log"
+}
+
+# use_display NAME LOG...: waits for the X server just started to write its
+# display number, then points the test at it.
+use_display() {
+  local name=$1; shift
+  for _ in $(seq 400); do
     [ -s "$root/display" ] && break
     sleep 0.05
   done
   if [ ! -s "$root/display" ]; then
-    echo "run-test.sh: Xvfb did not start" >&2; cat "$root/xvfb.log" >&2; exit 1
+    echo "run-test.sh: $name did not start" >&2; cat "$@" >&2; exit 1
   fi
   export DISPLAY=:$(head -n1 "$root/display")
   export QT_QPA_PLATFORM=xcb
+}
+
+start_dualhead() {
+  # The server binary itself, not the setuid wrapper, runs as any user with
+  # an absolute private configuration (xorg-dualhead.conf beside this script)
+  # and no configuration folder of the system; a seat of its own keeps it
+  # off the consoles. The dummy driver draws into memory.
+  mkdir -p "$root/xorg.conf.d"
+  /usr/lib/xorg/Xorg -displayfd 3 -seat seat-mirelo-test -config "$(dirname "$0")/xorg-dualhead.conf" \
+      -configdir "$root/xorg.conf.d" -logfile "$root/xorg.log" -nolisten tcp -noreset -novtswitch -sharevts \
+      3>"$root/display" >"$root/xorg.out" 2>&1 &
+  pids+=($!)
+  use_display Xorg "$root/xorg.out" "$root/xorg.log"
 }
 
 start_pulse() {
@@ -68,6 +89,7 @@ case "$mode" in
   offscreen) export QT_QPA_PLATFORM=offscreen ;;
   x11) start_xvfb ;;
   pulse) start_xvfb; start_pulse ;;
+  dualhead) start_dualhead ;;
   *) echo "run-test.sh: unknown mode $mode" >&2; exit 2 ;;
 esac
 

@@ -1,6 +1,9 @@
 #pragma once
 // Small helpers shared by the tests.
+#include <QByteArray>
 #include <QString>
+
+#include <sys/resource.h>
 
 namespace testsupport {
 
@@ -11,5 +14,25 @@ QString sourceDir();
 // True when HOME and the XDG folders point into the private folder that
 // run-test.sh made, so a test may write "user" files freely.
 bool isolatedHome();
+
+// A full disk for this process while it lives: no file it writes may grow
+// past `bytes` (the write fails with EFBIG instead of the signal).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved;
+    void (*m_handler)(int);
+};
+
+// Makes a FIFO at the path (replacing what is there); false when it failed.
+bool makeFifo(const QString &path);
+// XML text nested `depth` elements deep.
+QByteArray deepXml(int depth, const QByteArray &root = "a");
 
 } // namespace testsupport

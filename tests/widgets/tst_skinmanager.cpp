@@ -1,8 +1,10 @@
 // Skin selection, sprite cutting, style-sheet rewriting, colours and skin
 // switching, against throw-away skin folders.
 
+#include "keptfile.h"
 #include "skinfixture.h"
 #include "skinmanager.h"
+#include "testsupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -362,6 +364,33 @@ private slots:
         SkinManager *skin = SkinManager::instance();
         skin->ChangePart("Common");
         QVERIFY(skin->pixmap("btn").isNull());
+    }
+
+    void fifoOrDeepSkinFileIsRefusedAndTold()
+    {
+        // A FIFO blocks a plain open for good; a description 300 000 levels
+        // deep overflows the document model's recursion.
+        SkinRoot root;
+        root.addSkin("Style1", kRed, kBlue, "#ff0000");
+        root.addShared();
+        QVERIFY(testsupport::makeFifo(root.path() + "/Style1/Color.xml"));
+        QVERIFY(testsupport::makeFifo(root.path() + "/Style1/Color.qss"));
+        writeFile(root.path() + "/AllImage.xml", testsupport::deepXml(300000, "AllImage"));
+        QStringList told;
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
+        const int status = initSkin(root.path());
+        SkinManager *skin = SkinManager::instance();
+        skin->loadStyleSheet();
+        KeptFile::setNoticeHandler({});
+        QCOMPARE(status, int(SkinManager::StatusWanted));
+        skin->ChangePart("Common");
+        QVERIFY(skin->pixmap("btn").isNull());
+        QVERIFY(skin->colorMap("Main").isEmpty());
+        QVERIFY(!skin->styleSheet().isEmpty()); // the shared sheet alone
+        QCOMPARE(told.size(), 3);
+        QVERIFY(told.filter("Color.xml").size() == 1 && told.filter("Color.qss").size() == 1
+                && told.filter("AllImage.xml").size() == 1);
     }
 
     void scalesFonts()

@@ -1,6 +1,7 @@
 // Gallery pictures of the area picker, the region frame (normal, with its
-// size menu, recording with shapes) and the custom size panel, each over a
-// made-up desktop so the translucent parts read as they do on screen.
+// size menu, recording with shapes, its size button at the largest size) and
+// the custom size panel, each over a made-up desktop so the translucent parts
+// read as they do on screen.
 
 #include "gallery.h"
 
@@ -13,12 +14,15 @@
 #include "skinmanager.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace gallery {
 namespace {
@@ -138,13 +142,31 @@ public:
     void setCustomAreaSize(const QSize &, bool) override {}
 };
 
-QWidget *makePanel(bool locked)
+// The panel holding the given size; the largest its boxes take is
+// 10000 x 10000.
+QWidget *makePanel(bool locked, const QSize &size)
 {
     static NoOwner owner;
     auto *panel = new MyCustomAreaSelect(&owner);
+    for (auto [name, value] : {std::pair{"spinBoxWidth", size.width()}, std::pair{"spinBoxHeight", size.height()}}) {
+        auto *box = panel->findChild<QSpinBox *>(QLatin1String(name));
+        const QSignalBlocker quiet(box);
+        box->setValue(value);
+    }
     if (locked)
         panel->findChild<QPushButton *>(QStringLiteral("btnLockScale"))->click();
     return panel;
+}
+
+// The frame's tool bar alone, its size button showing the largest size.
+QWidget *makeSizeLabel()
+{
+    AreaSelected frame(nullptr);
+    frame.setSelectedRectImmediately(QRect(0, 0, 10000, 10000));
+    frame.setFullScreenMode(false);
+    frame.show();
+    QApplication::processEvents();
+    return picture(frame.findChild<QFrame *>(QStringLiteral("frmWindowHint"))->grab());
 }
 
 } // namespace
@@ -156,8 +178,10 @@ QList<GalleryEntry> regionEntries()
         {"region-frame", [] { return makeRegionFrame(false); }},
         {"region-frame-menu", [] { return makeRegionFrame(true); }},
         {"region-frame-recording", makeRecordingFrame},
-        {"custom-size-panel", [] { return makePanel(false); }},
-        {"custom-size-panel-locked", [] { return makePanel(true); }},
+        {"region-size-label", makeSizeLabel},
+        {"custom-size-panel", [] { return makePanel(false, QSize(1920, 1080)); }},
+        {"custom-size-panel-locked", [] { return makePanel(true, QSize(400, 300)); }},
+        {"custom-size-panel-largest", [] { return makePanel(false, QSize(10000, 10000)); }},
     };
 }
 

@@ -77,7 +77,7 @@ enum MireloEncoderFamily {
     MIRELO_ENCODER_AMD = 4
 };
 
-/* Events passed to the callback; the program ignores numbers above 6. */
+/* Events passed to the callback; the program ignores numbers above 7. */
 enum MireloEngineEvent {
     MIRELO_EVENT_SYSTEM_SOUND_LEVEL = 0,   /* data: level 0..100 */
     MIRELO_EVENT_MICROPHONE_LEVEL = 1,     /* data: level 0..100 */
@@ -85,7 +85,14 @@ enum MireloEngineEvent {
     MIRELO_EVENT_AUDIO_DEVICE_LOST = 3,    /* data: device type */
     MIRELO_EVENT_AUDIO_DEVICES_CHANGED = 4,
     MIRELO_EVENT_CAMERA_BLOCKED = 5,
-    MIRELO_EVENT_MICROPHONE_BLOCKED = 6
+    MIRELO_EVENT_MICROPHONE_BLOCKED = 6,
+    /* The running recording ended by itself because its file could not be
+     * written (a full disk, the file removed, an encoder that failed); what
+     * reached the file stays, and stop answers MIRELO_E_IO. Raised once, from
+     * the engine's writing thread: the callback must not call back into the
+     * engine. data: the system error number (errno: ENOSPC, ENOENT when the
+     * path no longer names the file written, ...), 0 for another failure. */
+    MIRELO_EVENT_RECORDING_FAILED = 7
 };
 
 /* Results. 0 (or more, for counts and indexes) is success. */

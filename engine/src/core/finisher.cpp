@@ -2,6 +2,7 @@
 #include "core/log.h"
 #include "core/muxer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -59,6 +60,39 @@ bool remux(const std::string &from, const std::string &to)
 }
 
 } // namespace
+
+int64_t mediaDurationUs(const std::string &path)
+{
+    struct stat file;
+    if (stat(path.c_str(), &file) != 0)
+        return -1;
+    // Opening reads the index of every fragment (mdat is skipped), so this
+    // costs little even for a long recording.
+    AVFormatContext *in = nullptr;
+    if (avformat_open_input(&in, path.c_str(), nullptr, nullptr) < 0)
+        return -1;
+    int64_t longest = -1;
+    for (unsigned i = 0; i < in->nb_streams; ++i) {
+        AVStream *st = in->streams[i];
+        int64_t length = st->duration != AV_NOPTS_VALUE ? st->duration : -1;
+        // A write that failed midway leaves the last fragment cut short: its
+        // index lists pictures whose bytes never reached the disk.
+        const int entries = avformat_index_get_entries_count(st);
+        for (int e = 0; e < entries; ++e) {
+            const AVIndexEntry *entry = avformat_index_get_entry(st, e);
+            if (entry->pos + entry->size > file.st_size) {
+                length = entry->timestamp - avformat_index_get_entry(st, 0)->timestamp;
+                break;
+            }
+        }
+        if (length > 0)
+            longest = std::max(longest, av_rescale_q(length, st->time_base, AVRational{1, 1000000}));
+    }
+    if (longest < 0 && in->duration != AV_NOPTS_VALUE && in->duration > 0)
+        longest = in->duration; // AV_TIME_BASE is microseconds
+    avformat_close_input(&in);
+    return longest;
+}
 
 bool finishMp4(const std::string &path)
 {

@@ -52,6 +52,8 @@ int Muxer::writePacket(void *opaque, uint8_t *buf, int size)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            int expected = 0;
+            self->m_errno.compare_exchange_strong(expected, errno);
             return AVERROR(errno);
         }
         done += int(n);
@@ -100,6 +102,8 @@ int Muxer::create(const std::string &path, Container container)
         m_fd = -1;
         return MIRELO_E_IO;
     }
+    m_dev = st.st_dev;
+    m_ino = st.st_ino;
     fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     const char *name = container == Container::Mp4 ? "mp4" : "mp3";
     if (avformat_alloc_output_context2(&m_format, nullptr, name, nullptr) < 0 || !m_format)
@@ -196,12 +200,22 @@ bool Muxer::submit(AVPacket *packet, int index, AVRational encoderTimeBase)
     return true;
 }
 
-void Muxer::fail()
+void Muxer::fail(int errorNumber)
 {
+    if (errorNumber) {
+        int expected = 0;
+        m_errno.compare_exchange_strong(expected, errorNumber);
+    }
     if (m_failed.exchange(true))
         return;
     if (m_onFailure)
         m_onFailure();
+}
+
+bool Muxer::pathStillNamesFile() const
+{
+    struct stat st;
+    return stat(m_path.c_str(), &st) == 0 && st.st_dev == m_dev && st.st_ino == m_ino;
 }
 
 void Muxer::run()
@@ -219,8 +233,14 @@ void Muxer::run()
                 if (now - lastFlush >= kFlushIntervalUs) {
                     avio_flush(m_io);
                     lastFlush = now;
-                    if (m_io->error < 0)
+                    if (m_io->error < 0) {
                         fail();
+                    } else if (!pathStillNamesFile()) {
+                        // Writing on would fill a file nobody can reach any
+                        // more, and the recording would be lost unseen.
+                        logLine("%s was removed or replaced while recording", m_path.c_str());
+                        fail(ENOENT);
+                    }
                 }
             }
         }

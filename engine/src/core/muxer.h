@@ -60,12 +60,16 @@ public:
     // Bytes in the file so far.
     int64_t bytesWritten() const { return m_bytes.load(); }
     bool failed() const { return m_failed.load(); }
+    // The system error (errno) of the failure: ENOSPC for a full disk,
+    // ENOENT when the path no longer names the file written; 0 when none
+    // or the failure was not a system error.
+    int errorNumber() const { return m_errno.load(); }
     // Called once, at the first write error (on the writing thread) or the
     // first encoder failure (on that encoder's thread).
     void setFailureHandler(std::function<void()> handler) { m_onFailure = std::move(handler); }
     // Ends the file as at a write error; an encoder that fails mid-recording
     // calls it, so the failure reaches the program instead of a silent gap.
-    void fail();
+    void fail(int errorNumber = 0);
 
     // For tests: replaces write(2) for everything the muxer writes to the file.
     using WriteFunction = std::function<ssize_t(int fd, const void *data, size_t size)>;
@@ -75,6 +79,9 @@ private:
     static int writePacket(void *opaque, uint8_t *buf, int size);
     static int64_t seek(void *opaque, int64_t offset, int whence);
     void run();
+    // False when the path no longer names the file open for writing (it was
+    // removed, or its folder was, or something else took its name).
+    bool pathStillNamesFile() const;
 
     AVFormatContext *m_format = nullptr;
     AVIOContext *m_io = nullptr;
@@ -85,12 +92,20 @@ private:
     int64_t m_pos = 0;
     std::atomic<int64_t> m_bytes{0};
     std::atomic<bool> m_failed{false};
+    std::atomic<int> m_errno{0};
+    dev_t m_dev = 0; // identity of the file open for writing
+    ino_t m_ino = 0;
     std::function<void()> m_onFailure;
     BoundedQueue<AVPacket *> m_queue;
     std::thread m_thread;
     bool m_started = false;
     bool m_finished = false;
 };
+
+// The length of what a file holds, in microseconds (the longest stream);
+// -1 when it cannot be read. A recording that failed midway is shorter than
+// its clock says: only what reached the disk counts.
+int64_t mediaDurationUs(const std::string &path);
 
 // Rewrites a finished fragmented MP4 at `path` as a normal MP4 with its index
 // at the front, through a temporary file beside it that replaces `path` only

@@ -1,7 +1,9 @@
 #include "core/session.h"
 
+#include "core/events.h"
 #include "core/log.h"
 
+#include <algorithm>
 
 namespace mirelo {
 
@@ -95,10 +97,11 @@ int RecordingSession::start(SessionConfig config)
 void RecordingSession::onWriteFailure()
 {
     // The disk refused a write: the recording ends here, and what reached
-    // the file stays playable.
+    // the file stays playable. The program learns of it now, not at stop.
     m_clock.freeze();
     if (m_video)
         m_video->requestStop();
+    emitEvent(MIRELO_EVENT_RECORDING_FAILED, m_muxer ? m_muxer->errorNumber() : 0);
 }
 
 int RecordingSession::stop()
@@ -114,6 +117,13 @@ int RecordingSession::stop()
     if (m_audio)
         m_audio->stop();
     const int r = m_muxer->finish();
+    if (r != MIRELO_OK) {
+        // The clock ran on past what reached the disk (the queue, the last
+        // fragment): the file says how long it really is.
+        const int64_t written = mediaDurationUs(m_path);
+        if (written >= 0)
+            m_writtenUs = std::min(written, m_clock.elapsed());
+    }
     const SessionStats s = stats();
     logLine("recorded %s: %.3f s, %lld frames (%lld unchanged, %lld repeated), %lld dropped, %lld bytes%s",
             m_path.c_str(), s.recordedUs / 1e6, (long long)s.video.captured, (long long)s.video.unchanged,

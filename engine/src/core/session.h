@@ -43,7 +43,8 @@ public:
     // removed (one that was there before is left untouched).
     int start(SessionConfig config);
     // Ends the recording: capture stops, queued work is encoded and written,
-    // the file is closed. MIRELO_E_IO when a write failed on the way.
+    // the file is closed. MIRELO_E_IO when a write failed on the way; the
+    // recorded time is then the length of what the file holds.
     int stop();
     int pause();
     int resume();
@@ -53,7 +54,7 @@ public:
     bool failed() const { return m_muxer && m_muxer->failed(); }
     const std::string &path() const { return m_path; }
     bool isMp4() const { return m_mp4; }
-    int64_t recordedTime() const { return m_clock.elapsed(); }
+    int64_t recordedTime() const { return m_writtenUs >= 0 ? m_writtenUs : m_clock.elapsed(); }
     int64_t recordedSize() const { return m_muxer ? m_muxer->bytesWritten() : 0; }
     SessionStats stats() const;
 
@@ -68,6 +69,7 @@ private:
     std::string m_path;
     bool m_mp4 = true;
     bool m_running = false;
+    int64_t m_writtenUs = -1; // after a failed stop: the length in the file
 };
 
 } // namespace mirelo

@@ -7,7 +7,8 @@
 #include "video/screen_source.h"
 #include "video/watermark.h"
 
-#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -17,11 +18,29 @@ namespace mirelo {
 
 namespace {
 
+struct Finishing
+{
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+
+    bool isDone()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return done;
+    }
+};
+
 struct Finisher
 {
     std::thread thread;
-    std::shared_ptr<std::atomic<bool>> done;
+    std::shared_ptr<Finishing> state;
 };
+
+// How long an explicit stop waits for its file to be finished, so that the
+// program finds the file as it stays (its size included); a longer rewrite
+// (a recording of a gigabyte or more) goes on behind.
+constexpr auto kFinishWait = std::chrono::seconds(2);
 
 std::mutex g_mutex; // guards everything below
 MireloCaptureRect g_rect{};
@@ -36,7 +55,7 @@ std::vector<Finisher> g_finishers;
 void reapFinishers(bool all)
 {
     for (auto it = g_finishers.begin(); it != g_finishers.end();) {
-        if (all || it->done->load()) {
+        if (all || it->state->isDone()) {
             it->thread.join();
             it = g_finishers.erase(it);
         } else {
@@ -46,21 +65,28 @@ void reapFinishers(bool all)
 }
 
 // Stops the running part; a clean MP4 is then rewritten with its index at
-// the front on a thread of its own, so the caller does not wait for it.
-int stopLocked()
+// the front on a thread of its own. A split does not wait for it (the next
+// part starts at once); a stop waits a little (kFinishWait).
+int stopLocked(bool waitForFile)
 {
     if (!g_session)
         return MIRELO_E_BAD_STATE;
     const int r = g_session->stop();
     if (r == MIRELO_OK && g_session->isMp4()) {
-        auto done = std::make_shared<std::atomic<bool>>(false);
+        auto state = std::make_shared<Finishing>();
         std::string path = g_session->path();
-        g_finishers.push_back({std::thread([path, done] {
+        g_finishers.push_back({std::thread([path, state] {
                                    nameThread("mirelo-finish");
                                    finishMp4(path);
-                                   done->store(true);
+                                   std::lock_guard<std::mutex> lock(state->mutex);
+                                   state->done = true;
+                                   state->ended.notify_all();
                                }),
-                               done});
+                               state});
+        if (waitForFile) {
+            std::unique_lock<std::mutex> lock(state->mutex);
+            state->ended.wait_for(lock, kFinishWait, [&] { return state->done; });
+        }
     }
     g_last = std::move(g_session);
     g_clicks.reset();
@@ -118,7 +144,7 @@ int startRecording(const RecordParams *params)
         // recording: the running part ends and the new one begins.
         if (path == g_session->path())
             return MIRELO_E_BAD_STATE;
-        const int ended = stopLocked();
+        const int ended = stopLocked(false);
         if (ended != MIRELO_OK) {
             // The part just ended failed (a full disk): that failure is the
             // answer, and no new part starts, so the program ends the
@@ -172,7 +198,7 @@ int startRecording(const RecordParams *params)
 int stopRecording()
 {
     std::lock_guard<std::mutex> lock(g_mutex);
-    return stopLocked();
+    return stopLocked(true);
 }
 
 int getRecordedTime(int64_t *microseconds)
@@ -235,7 +261,7 @@ void recorderShutdown()
 {
     std::lock_guard<std::mutex> lock(g_mutex);
     if (g_session)
-        stopLocked();
+        stopLocked(false);
     reapFinishers(true);
     g_last.reset();
     g_watermark.reset();

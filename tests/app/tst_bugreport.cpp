@@ -1,6 +1,6 @@
 // The bug report from the form to a real TLS mail server (aiosmtpd on
-// 127.0.0.1): what arrives, how refusals and failures show, and the guards
-// before anything is packed or sent.
+// 127.0.0.1): what arrives, how each kind of refusal and failure shows and
+// is logged, and the guards before anything is packed or sent.
 #include <QtTest>
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include "commondialog.h"
 #include "controller.h"
 #include "core/edition.h"
+#include "core/logfile.h"
 #include "core/myconfig.h"
 #include "core/vocabulary.h"
 #include "mainwindow/myframe.h"
@@ -120,6 +121,10 @@ void writeFile(const QString &path, const QByteArray &data)
 class TestBugReport : public QObject
 {
     Q_OBJECT
+
+    // The run log, among the files that are packed and must not hold the
+    // password.
+    static QString logPath() { return g_myConfig->dataPath() + "Log/myrun.log"; }
 
     QTemporaryDir certs;
     QScopedPointer<Peer> peer;
@@ -297,11 +302,26 @@ private slots:
         QTest::addColumn<QString>("trusted");
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("closedPort");
+        QTest::addColumn<bool>("noHost");
         QTest::addColumn<bool>("authSeen");
-        QTest::newRow("untrusted certificate") << "server" << "other" << kPassword << false << false;
-        QTest::newRow("certificate for another host") << "other" << "other" << kPassword << false << false;
-        QTest::newRow("wrong password") << "server" << "server" << "wrong" << false << true;
-        QTest::newRow("closed port") << "server" << "server" << kPassword << true << false;
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("logged");
+        const QString certificate = "The mail server's certificate is not trusted, so the report was not sent.";
+        QTest::newRow("untrusted certificate") << "server" << "other" << kPassword << false << false << false
+                                               << certificate << "certificate not trusted";
+        QTest::newRow("certificate for another host") << "other" << "other" << kPassword << false << false << false
+                                                      << certificate << "certificate not trusted";
+        QTest::newRow("wrong password") << "server" << "server" << "wrong" << false << false << true
+                                        << "The mail server refused the login of the bug report account."
+                                        << "login refused (535";
+        QTest::newRow("closed port")
+            << "server" << "server" << kPassword << true << false << false
+            << "The mail server cannot be reached. Check the network connection and try again."
+            << "server unreachable (Connection refused)";
+        QTest::newRow("no mail host") << "server" << "server" << kPassword << false << true << false
+                                      << "No mail account is set up for bug reports (MailHost in the group "
+                                         "Services of the settings), so the report was not sent."
+                                      << "no mail account";
     }
     void failuresKeepTheArchive()
     {
@@ -309,7 +329,10 @@ private slots:
         QFETCH(QString, trusted);
         QFETCH(QString, password);
         QFETCH(bool, closedPort);
+        QFETCH(bool, noHost);
         QFETCH(bool, authSeen);
+        QFETCH(QString, reason);
+        QFETCH(QString, logged);
         Peer own;
         QVERIFY(own.start(certs.path() + "/" + serverCert + ".crt", certs.path() + "/" + serverCert + ".key"));
         quint16 port = own.port;
@@ -318,15 +341,28 @@ private slots:
             probe.listen(QHostAddress::LocalHost, 0);
             port = probe.serverPort();
         }
-        controller->setMailAccount(account(port, certs.path() + "/" + trusted + ".crt", password));
+        MailAccount mail = account(port, certs.path() + "/" + trusted + ".crt", password);
+        if (noHost)
+            mail.host.clear();
+        controller->setMailAccount(mail);
+        QFile::remove(logPath());
+        g_runLog = new LogFile(logPath());
+        g_runLog->open();
         fillForm("ann@example.org", "It fails.");
         report();
+        delete g_runLog;
+        g_runLog = nullptr;
 
         QVERIFY(view->form()->lblEmailError->text().contains("Bug Report sent failed!"));
         QVERIFY(view->form()->lblEmailError->text().contains(
             SkinManager::instance()->colorMap("Failed").value("BugReportColor")));
         QVERIFY(!view->form()->lblEmailError->isHidden());
-        QCOMPARE(warnings, QStringList{"Send failed, please try again."});
+        // Each failure says what it was, and the log keeps it.
+        QCOMPARE(warnings, QStringList{reason});
+        QFile log(logPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString lines = QString::fromUtf8(log.readAll());
+        QVERIFY2(lines.contains("Bug report not sent: " + logged), qPrintable(lines));
         QVERIFY(QFile::exists(archive));
         QCOMPARE(own.authTried(), authSeen);
         QCOMPARE(own.messages(), QStringList());

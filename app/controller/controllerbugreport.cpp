@@ -143,10 +143,12 @@ void Controller::SltReportProgress(qint64 sent, qint64 total, void *view)
 void Controller::SltUpdateSendResultFun(bool ok, const QString &archivePath, void *view)
 {
     bool stopped = false;
+    BugreportThread::Failure failure = BugreportThread::NoFailure;
     if (m_bugreportThread) {
         stopped = m_bugreportThread->stopRequested();
         // finished() has been emitted; let the thread end before it goes.
         m_bugreportThread->wait();
+        failure = m_bugreportThread->failure();
         m_bugreportThread->deleteLater();
         m_bugreportThread = nullptr;
     }
@@ -164,8 +166,11 @@ void Controller::SltUpdateSendResultFun(bool ok, const QString &archivePath, voi
     }
     if (m_bugReportView && view == m_bugReportView)
         m_bugReportView->setErrorText(text);
+    // Say what went wrong: a missing account or a refused certificate is
+    // not mended by trying again.
+    const QString reason = BugreportThread::failureText(failure);
     if (QFile::exists(archivePath))
-        CommonDialog::showWarning(mainWidget(), tr("Send failed, please try again."));
+        CommonDialog::showWarning(mainWidget(), reason.isEmpty() ? tr("Send failed, please try again.") : reason);
 }
 
 QString Controller::bugReportResultText(bool ok)

@@ -7,6 +7,7 @@
 
 #include <atomic>
 
+#include "controllerapi.h"
 #include "services/bugreport/bugreportinfo.h"
 #include "services/update/updatequery.h"
 
@@ -21,17 +22,20 @@ class PrivacyUrlHandler;
 class QMyWeb;
 
 // The one application-wide service object. Windows that do not know the main
-// window reach it through here; it opens the service views and carries their
-// requests on.
-class Controller : public QObject
+// window reach it through here (as ControllerApi); it opens the service views
+// and carries their requests on.
+class Controller : public ControllerApi
 {
     Q_OBJECT
 public:
     static Controller *instance();
+    // Makes this the controller the windows reach (ControllerApi), made on
+    // their first call.
+    static void install();
 
-    void setMainWindow(Mirelo *mainWindow);
-    Mirelo *mainWindow() const;
-    void setMainFrame(MyFrame *frame) { m_mainFrame = frame; }
+    void setMainWindow(Mirelo *mainWindow) override;
+    Mirelo *mainWindow() const override;
+    void setMainFrame(MyFrame *frame) override { m_mainFrame = frame; }
     MyFrame *mainFrame() const { return m_mainFrame; }
     // What receives the main-window calls made by name (the main window
     // itself; a stand-in in tests).
@@ -40,38 +44,38 @@ public:
 
     // Region frame and custom size panel.
     // One-shot flag: the region frame asked for the custom size panel.
-    void setCustomAreaRequested(bool requested) { m_customAreaRequested = requested; }
-    bool customAreaRequested() const { return m_customAreaRequested; }
+    void setCustomAreaRequested(bool requested) override { m_customAreaRequested = requested; }
+    bool customAreaRequested() const override { return m_customAreaRequested; }
     // Opens the main window's custom size panel.
-    void showCustomSelectArea();
+    void showCustomSelectArea() override;
     // Watermark: the main window's button follows the stored kind (on when
     // it is not "none"); the watermark page asks for it when it hides.
-    void refreshWatermarkState();
+    void refreshWatermarkState() override;
     // Webcam and sound sources: requests of their windows, carried to the
     // main window. Each also emits its signal, once per request.
-    void closeCamera();
-    void rescanCameras();
-    void clickSystemSoundButton();
-    void clickMicrophoneButton();
+    void closeCamera() override;
+    void rescanCameras() override;
+    void clickSystemSoundButton() override;
+    void clickMicrophoneButton() override;
 
     // Scheduled jobs: the main window's task button follows whether any
     // job is enabled (the task window calls this when it hides). Returns
     // the state it sent.
-    bool refreshTaskScheduleState();
+    bool refreshTaskScheduleState() override;
 
     // The record-length popup asks whether the cursor is over the main
     // window's record-length button.
     Q_INVOKABLE bool isCursorOverRecordLengthButton();
     // The outer frame's mode buttons.
-    Q_INVOKABLE void setMainFunMode(int mode);
+    Q_INVOKABLE void setMainFunMode(int mode) override;
 
     // ---- Privacy notice and its one-shot flags -----------------------------
     // Engine threads read these and clear the two permissions. Windows
     // built apart call these by name, hence invokable.
-    Q_INVOKABLE bool canShowCameraPrivacy() const { return m_canShowCameraPrivacy; }
-    Q_INVOKABLE void setCanShowCameraPrivacy(bool can) { m_canShowCameraPrivacy = can; }
-    Q_INVOKABLE bool canShowMicrophonePrivacy() const { return m_canShowMicrophonePrivacy; }
-    Q_INVOKABLE void setCanShowMicrophonePrivacy(bool can) { m_canShowMicrophonePrivacy = can; }
+    Q_INVOKABLE bool canShowCameraPrivacy() const override { return m_canShowCameraPrivacy; }
+    Q_INVOKABLE void setCanShowCameraPrivacy(bool can) override { m_canShowCameraPrivacy = can; }
+    Q_INVOKABLE bool canShowMicrophonePrivacy() const override { return m_canShowMicrophonePrivacy; }
+    Q_INVOKABLE void setCanShowMicrophonePrivacy(bool can) override { m_canShowMicrophonePrivacy = can; }
     Q_INVOKABLE bool isPrivacyWidgetShown() const { return m_privacyWidgetShown; }
     // Runs the notice modally for kind 1 (webcam) or 2 (microphone); a
     // request while one is open returns at once.
@@ -79,17 +83,17 @@ public:
     MySystemPrivacyWidget *privacyView() const { return m_privacyView; }
 
     // ---- About view ------------------------------------------------------
-    Q_INVOKABLE void showAboutView();
+    Q_INVOKABLE void showAboutView() override;
     MyAboutView *aboutView() const { return m_aboutView; }
 
     // ---- Interface language ----------------------------------------------
     // Loads the translators and font of the code and retranslates the open
     // windows; the stored code changes in memory only.
-    Q_INVOKABLE void switchLanguage(const QString &language);
-    Q_INVOKABLE void setLanguage(const QString &language) { m_language = language; }
+    Q_INVOKABLE void switchLanguage(const QString &language) override;
+    Q_INVOKABLE void setLanguage(const QString &language) override { m_language = language; }
     QString language() const { return m_language; }
     // The main window's language-changed hook.
-    Q_INVOKABLE void notifyLanguageChanged();
+    Q_INVOKABLE void notifyLanguageChanged() override;
     Q_INVOKABLE void retranslateViews();
 
 signals:
@@ -133,9 +137,9 @@ private:
 public:
     // The bug-report form, modal in a service frame above the main window
     // (the outer frame's menu and the privacy notice's "contact us").
-    void showBugReportView();
+    void showBugReportView() override;
     // Checks the form, packs the logs and starts the sender thread.
-    void sendBugReport(MyBugReportView *view);
+    void sendBugReport(MyBugReportView *view) override;
     // Packs the data folder's logs and settings into "<product> V<version>.dmp"
     // there; an archive the archiver did not finish is removed.
     QString packLogs(const QString &extraFile);
@@ -165,20 +169,20 @@ private:
     // ---- Updates and the statistics page --------------------------------
 public:
     // "Check for update": the view on the busy page, then a new query.
-    void showUpdateView();
+    void showUpdateView() override;
     // From start-up: the stored result, quietly, no new query. Otherwise a
     // new query. Runs the view modally in its frame either way.
-    void execUpdateView(bool fromStartup);
+    void execUpdateView(bool fromStartup) override;
     // The view's "Try again": busy page and a new query, same modal run.
-    void retryUpdateCheck();
+    void retryUpdateCheck() override;
     // Called once the main frame shows: opens the view when the start-up
     // query found a newer version that is not skipped (now, or when the
     // query ends).
-    void checkUpdateOnStartup();
+    void checkUpdateOnStartup() override;
     void showUpdateResult(bool quiet);
-    QString releaseNotes() const;
+    QString releaseNotes() const override;
     // The reply's download page, else its online download address.
-    QString updateDownloadAddress() const;
+    QString updateDownloadAddress() const override;
     MyUpdateView *updateView() const { return m_updateView; }
     // The last completed query's result.
     const UpdateQuery &lastUpdateQuery() const { return m_updateResult; }

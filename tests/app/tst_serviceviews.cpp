@@ -1,5 +1,6 @@
 // The about view and the privacy notice: the addresses their buttons and
-// links send, the notice's OK and Escape, and the service views' shape.
+// links send, the notice's text and when it offers the desktop's settings,
+// its OK and Escape, and the service views' shape.
 #include <QtTest>
 
 #include <QApplication>
@@ -111,6 +112,37 @@ private slots:
         for (const QUrl &url : capture.urls)
             urls << url.toString();
         QCOMPARE(urls, sent);
+    }
+
+    // Written for Linux: what keeps a device from a program here, and the
+    // settings button only where the desktop has such a page.
+    void noticeSaysWhatHoldsADeviceAndOffersOnlyPagesThatExist()
+    {
+        MySystemPrivacyWidget view;
+        const QString text = view.form()->lblMessage->text();
+        for (const char *part : {"another program", "rights", "privacy settings"})
+            QVERIFY2(text.contains(part), part);
+        QVERIFY(!text.contains("Win"));
+
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+        for (int kind : {0, 1, 2}) {
+            view.setDeviceKind(kind);
+            QVERIFY(view.form()->btnOpenPrivacy->isHidden());
+        }
+        QFile tool(bin.filePath("gnome-control-center"));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        tool.write("#!/bin/sh\n");
+        tool.close();
+        tool.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        for (int kind : {1, 2}) {
+            view.setDeviceKind(kind);
+            QVERIFY(!view.form()->btnOpenPrivacy->isHidden());
+        }
+        view.setDeviceKind(0);
+        QVERIFY(view.form()->btnOpenPrivacy->isHidden());
+        qputenv("PATH", path);
     }
 
     void noticeOkClosesFirstThenEmitsEscapeEmitsNothing_data()

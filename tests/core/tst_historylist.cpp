@@ -3,6 +3,8 @@
 #include <QtTest>
 
 #include "historylist.h"
+#include "keptfile.h"
+#include "testsupport.h"
 
 namespace {
 
@@ -26,14 +28,23 @@ class TestHistoryList : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
+    QStringList m_told; // what the user was told
     QString path() const { return m_dir.filePath(QStringLiteral("data/History.xml")); }
+    QString backup(int n) const
+    {
+        return path() + QStringLiteral(".bak") + (n ? QStringLiteral(".%1").arg(n) : QString());
+    }
 
 private slots:
     void init()
     {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
+        m_told.clear();
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([this](const QString &text) { m_told << text; });
     }
+    void cleanup() { KeptFile::setNoticeHandler({}); }
 
     void exactBytes()
     {
@@ -100,20 +111,64 @@ private slots:
         {
             HistoryList list(path(), nullptr);
             QCOMPARE(list.count(), 0);
+            QCOMPARE(m_told.size(), 1); // told at once, with the file
+            QVERIFY(m_told.first().contains(QDir::toNativeSeparators(path())));
             QCOMPARE(readAll(path()), damaged); // untouched until the next save
             list.addItem(0, QStringLiteral("new.mp4"), QSize(2, 2), 1, 1);
         }
-        QCOMPARE(readAll(path() + QStringLiteral(".bak")), damaged);
+        QCOMPARE(readAll(backup(0)), damaged);
         QVERIFY(readAll(path()).contains("new.mp4"));
 
-        // Another root is no history either; an empty file needs no copy.
+        // Another root is no history either; it never replaces the first
+        // backup. An empty file needs no copy.
         writeAll(path(), "<Options/>");
         HistoryList(path(), nullptr).save();
-        QCOMPARE(readAll(path() + QStringLiteral(".bak")), QByteArray("<Options/>"));
-        QFile::remove(path() + QStringLiteral(".bak"));
+        QCOMPARE(readAll(backup(0)), damaged);
+        QCOMPARE(readAll(backup(1)), QByteArray("<Options/>"));
         writeAll(path(), "");
         HistoryList(path(), nullptr).save();
-        QVERIFY(!QFile::exists(path() + QStringLiteral(".bak")));
+        QVERIFY(!QFile::exists(backup(2)));
+    }
+
+    void fifoOrDeepFileIsSetAside()
+    {
+        // A FIFO would block a plain open for good; a file nested 300 000
+        // levels deep overflows the document model's recursion.
+        QVERIFY(testsupport::makeFifo(path()));
+        {
+            HistoryList list(path(), nullptr);
+            QCOMPARE(list.count(), 0);
+        }
+        QVERIFY(QFileInfo(backup(0)).exists() && !QFileInfo(backup(0)).isFile());
+        const QByteArray deep = testsupport::deepXml(300000, "History");
+        writeAll(path(), deep);
+        {
+            HistoryList list(path(), nullptr);
+            QCOMPARE(list.count(), 0);
+            list.addItem(0, QStringLiteral("new.mp4"), QSize(2, 2), 1, 1);
+        }
+        QCOMPARE(readAll(backup(1)), deep);
+        QCOMPARE(HistoryList(path(), nullptr).count(), 1);
+    }
+
+    void fullDiskKeepsTheOldFileAndTellsOnce()
+    {
+        HistoryList list(path(), nullptr);
+        list.addItem(0, QStringLiteral("kept.mp4"), QSize(2, 2), 1, 1);
+        list.addItem(1, QStringLiteral("also.mp3"), QSize(-1, -1), 1, 1);
+        const QByteArray before = readAll(path());
+        {
+            testsupport::FileSizeLimit full(16);
+            list.addItem(0, QStringLiteral("lost.mp4"), QSize(2, 2), 1, 1);
+            QVERIFY(!list.save());
+        }
+        QCOMPARE(readAll(path()), before);
+        QCOMPARE(QDir(QFileInfo(path()).absolutePath()).entryList(QDir::Files), QStringList{"History.xml"});
+        QCOMPARE(m_told.size(), 1);
+        QVERIFY(m_told.first().contains(QDir::toNativeSeparators(path())));
+        // Once there is room again, nothing is lost.
+        QVERIFY(list.save());
+        QCOMPARE(HistoryList(path(), nullptr).count(), 3);
     }
 
     void failedWriteKeepsTheOldFile()

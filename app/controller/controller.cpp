@@ -28,7 +28,19 @@ Controller *Controller::instance()
     return controller;
 }
 
-Controller::Controller(QObject *parent) : QObject(parent)
+void Controller::install()
+{
+    ControllerApi::setFactory([]() -> ControllerApi * { return Controller::instance(); });
+}
+// Whatever links the controller (the program, a test) has it installed
+// before its first window.
+static void installAtStart()
+{
+    Controller::install();
+}
+Q_COREAPP_STARTUP_FUNCTION(installAtStart)
+
+Controller::Controller(QObject *parent) : ControllerApi(parent)
 {
     if (g_mireloData)
         m_language = g_mireloData->language();

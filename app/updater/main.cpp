@@ -23,6 +23,7 @@
 
 #include "core/logfile.h"
 #include "versionmarker.h"
+#include "xmlfile.h"
 
 namespace {
 
@@ -38,9 +39,8 @@ struct Task {
 
 bool readTask(const QString &path, Task *task)
 {
-    QFile file(path);
     QDomDocument document;
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || !document.setContent(&file))
+    if (XmlFile::load(path, &document) != KeptFile::Read)
         return false;
     const QDomElement root = document.documentElement();
     if (root.tagName() != QLatin1String("update"))

@@ -42,10 +42,13 @@ public:
 
     // Replaces the list with the file's entries; a missing or unreadable
     // file gives an empty list. An existing file that cannot be read as a
-    // history is copied to "<name>.bak" before the next save replaces it.
+    // history (no regular file, too large or too deep, malformed) is told
+    // to the user at once, and moved to "<name>.bak" (or the first free
+    // "<name>.bak.N") before the next save replaces it.
     void load(const QString &path);
     // Writes the whole list; false (and a line in the run log) when the
-    // file could not be written, which leaves the old file as it was.
+    // file could not be written, which leaves the old file as it was and
+    // tells the user once.
     bool save(const QString &path);
     // save() to the file the list was loaded from.
     bool save();
@@ -62,7 +65,7 @@ private:
     QVector<HistoryItem *> m_items;
     QVector<HistoryItem *> m_view;
     QString m_path;
-    QString m_unreadablePath; // to be kept as .bak before it is replaced
+    QString m_unreadablePath; // to be kept aside before it is replaced
 };
 
 // The program's history, null outside the main window's lifetime.

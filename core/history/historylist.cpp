@@ -1,13 +1,14 @@
 #include "historylist.h"
 
 #include "enviroment.h"
+#include "keptfile.h"
 #include "logfile.h"
+#include "xmlfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 HistoryList *g_historyList = nullptr;
@@ -115,17 +116,25 @@ void HistoryList::load(const QString &path)
     deleteAll();
     m_path = path;
     m_unreadablePath.clear();
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    // Only a regular file, and none nested deeper than a history is: the
+    // document model would overflow the stack on it.
+    QByteArray bytes;
+    QString why;
+    const KeptFile::ReadStatus status = KeptFile::read(path, &bytes, &why);
+    if (status == KeptFile::Missing || (status == KeptFile::Read && bytes.isEmpty()))
         return;
     QDomDocument document;
-    const bool parsed = document.setContent(&file);
-    const bool empty = file.size() == 0;
-    file.close();
+    const bool parsed = status == KeptFile::Read && XmlFile::parse(bytes, &document, false, &why);
     const QDomElement root = document.documentElement();
-    if (!parsed || root.isNull() || root.tagName() != QLatin1String("History")) {
-        if (!empty)
-            m_unreadablePath = path;
+    if (!parsed || root.tagName() != QLatin1String("History")) {
+        if (parsed)
+            why = tr("it holds no history");
+        m_unreadablePath = path;
+        runLog(QStringLiteral("History: %1 could not be read: %2").arg(path, why));
+        KeptFile::notice(QStringLiteral("history:") + path,
+                         tr("The history could not be read from %1 (%2). It starts empty; the file is kept "
+                            "beside it as a backup.")
+                             .arg(QDir::toNativeSeparators(path), why));
         filterByType(-1);
         return;
     }
@@ -158,23 +167,22 @@ bool HistoryList::save(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    QDir().mkpath(QFileInfo(path).absolutePath());
     if (!m_unreadablePath.isEmpty() && QFileInfo(m_unreadablePath) == QFileInfo(path)) {
-        // The file could not be read as a history: keep it beside the new one.
-        const QString backup = path + QStringLiteral(".bak");
-        QFile::remove(backup);
-        if (!QFile::copy(path, backup)) {
-            runLog(QStringLiteral("History: %1 could not be kept as %2; not replaced").arg(path, backup));
+        // The file could not be read as a history: keep it beside the new
+        // one, under a name no earlier backup holds.
+        QString backup;
+        if (!KeptFile::keepAside(path, &backup)) {
+            runLog(QStringLiteral("History: %1 could not be kept aside; not replaced").arg(path));
             return false;
         }
+        if (!backup.isEmpty())
+            runLog(QStringLiteral("History: the unreadable %1 is kept as %2").arg(path, backup));
         m_unreadablePath.clear();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        runLog(QStringLiteral("History: %1 could not be written: %2").arg(path, file.errorString()));
-        return false;
-    }
-    QXmlStreamWriter xml(&file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter xml(&buffer);
     xml.setCodec("UTF-8");
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(4);
@@ -194,8 +202,9 @@ bool HistoryList::save(const QString &path)
     }
     xml.writeEndElement();
     xml.writeEndDocument();
-    if (xml.hasError() || !file.commit()) {
-        runLog(QStringLiteral("History: %1 could not be written: %2").arg(path, file.errorString()));
+    QString why;
+    if (!KeptFile::write(path, bytes, &why)) {
+        runLog(QStringLiteral("History: %1 could not be written: %2").arg(path, why));
         return false;
     }
     return true;

@@ -1,0 +1,218 @@
+#include "x11pointerlayer.h"
+
+#include <QGuiApplication>
+#include <QSocketNotifier>
+#include <QVector>
+#include <QWindow>
+
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <initializer_list>
+
+namespace {
+
+// The standard arrow of the X cursor font (XC_left_ptr and its mask).
+constexpr uint16_t kArrowGlyph = 68;
+
+Qt::MouseButton buttonOf(uint8_t detail)
+{
+    switch (detail) {
+    case 1: return Qt::LeftButton;
+    case 2: return Qt::MiddleButton;
+    case 3: return Qt::RightButton;
+    case 8: return Qt::BackButton;
+    case 9: return Qt::ForwardButton;
+    default: return Qt::NoButton; // the wheel's 4 to 7
+    }
+}
+
+// The Qt flags whose X state bits are set.
+struct StateBit {
+    uint16_t mask;
+    int flag;
+};
+int flagsOf(uint16_t state, std::initializer_list<StateBit> bits)
+{
+    int flags = 0;
+    for (const StateBit &bit : bits) {
+        if (state & bit.mask)
+            flags |= bit.flag;
+    }
+    return flags;
+}
+
+Qt::MouseButtons buttonsOf(uint16_t state)
+{
+    return Qt::MouseButtons(flagsOf(state, {{XCB_BUTTON_MASK_1, Qt::LeftButton},
+                                            {XCB_BUTTON_MASK_2, Qt::MiddleButton},
+                                            {XCB_BUTTON_MASK_3, Qt::RightButton}}));
+}
+
+Qt::KeyboardModifiers modifiersOf(uint16_t state)
+{
+    return Qt::KeyboardModifiers(flagsOf(state, {{XCB_MOD_MASK_SHIFT, Qt::ShiftModifier},
+                                                 {XCB_MOD_MASK_CONTROL, Qt::ControlModifier},
+                                                 {XCB_MOD_MASK_1, Qt::AltModifier},
+                                                 {XCB_MOD_MASK_4, Qt::MetaModifier}}));
+}
+
+} // namespace
+
+PointerLayer *PointerLayer::create(QObject *parent)
+{
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        auto *layer = new X11PointerLayer(parent);
+        if (layer->isConnected())
+            return layer;
+        delete layer;
+    }
+    return new NullPointerLayer(parent);
+}
+
+X11PointerLayer::X11PointerLayer(QObject *parent)
+    : PointerLayer(parent)
+{
+    if (!setUp() && m_connection) {
+        xcb_disconnect(m_connection);
+        m_connection = nullptr;
+    }
+}
+
+X11PointerLayer::~X11PointerLayer()
+{
+    delete m_notifier;
+    if (m_connection)
+        xcb_disconnect(m_connection); // its window and cursor go with it
+}
+
+bool X11PointerLayer::setUp()
+{
+    m_connection = xcb_connect(nullptr, nullptr);
+    if (!m_connection || xcb_connection_has_error(m_connection))
+        return false;
+    const xcb_query_extension_reply_t *shape = xcb_get_extension_data(m_connection, &xcb_shape_id);
+    if (!shape || !shape->present)
+        return false;
+    m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &X11PointerLayer::readEvents);
+    return true;
+}
+
+void X11PointerLayer::createWindow()
+{
+    const xcb_font_t font = xcb_generate_id(m_connection);
+    xcb_open_font(m_connection, font, 6, "cursor");
+    m_cursor = xcb_generate_id(m_connection);
+    xcb_create_glyph_cursor(m_connection, m_cursor, font, font, kArrowGlyph, kArrowGlyph + 1, 0, 0, 0, 0xffff, 0xffff,
+                            0xffff);
+    xcb_close_font(m_connection, font);
+
+    m_window = xcb_generate_id(m_connection);
+    // In the order of their bits: override-redirect, event mask, cursor.
+    const uint32_t values[] = {1,
+                               XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE
+                                   | XCB_EVENT_MASK_POINTER_MOTION,
+                               m_cursor};
+    xcb_create_window(m_connection, 0, m_window, m_root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK | XCB_CW_CURSOR, values);
+}
+
+// The child of the root that holds `window` (a window manager's frame, or
+// the window itself): only a sibling can be stacked against.
+unsigned X11PointerLayer::topLevelOf(unsigned window) const
+{
+    for (int depth = 0; window && depth < 16; ++depth) {
+        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, window), nullptr);
+        if (!tree)
+            return 0;
+        const xcb_window_t parent = tree->parent;
+        std::free(tree);
+        if (parent == m_root)
+            return window;
+        window = parent;
+    }
+    return 0;
+}
+
+void X11PointerLayer::show(QWindow *above, const QRect &rect, const QRegion &holes)
+{
+    if (!m_connection || rect.isEmpty()) {
+        hide();
+        return;
+    }
+    if (!m_window)
+        createWindow();
+    const unsigned sibling = above ? topLevelOf(unsigned(above->winId())) : 0;
+    QVector<uint32_t> values{uint32_t(rect.x()), uint32_t(rect.y()), uint32_t(rect.width()), uint32_t(rect.height())};
+    uint16_t mask = XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT;
+    if (sibling) {
+        values << sibling;
+        mask |= XCB_CONFIG_WINDOW_SIBLING;
+    }
+    values << XCB_STACK_MODE_ABOVE;
+    mask |= XCB_CONFIG_WINDOW_STACK_MODE;
+    xcb_configure_window(m_connection, m_window, mask, values.constData());
+
+    QVector<xcb_rectangle_t> rects;
+    for (const QRect &r : QRegion(rect).subtracted(holes).translated(-rect.topLeft()))
+        rects << xcb_rectangle_t{int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())};
+    xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED, m_window, 0, 0,
+                         uint32_t(rects.size()), rects.constData());
+    xcb_map_window(m_connection, m_window);
+    xcb_flush(m_connection);
+    // The replies waited for above may have queued events the socket no
+    // longer announces.
+    QMetaObject::invokeMethod(this, &X11PointerLayer::readEvents, Qt::QueuedConnection);
+    m_shown = true;
+    m_rect = rect;
+    m_holes = holes;
+}
+
+void X11PointerLayer::hide()
+{
+    if (m_connection && m_window && m_shown) {
+        xcb_unmap_window(m_connection, m_window);
+        xcb_flush(m_connection);
+    }
+    m_shown = false;
+}
+
+void X11PointerLayer::readEvents()
+{
+    if (xcb_connection_has_error(m_connection)) {
+        m_notifier->setEnabled(false);
+        m_shown = false;
+        return;
+    }
+    while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+        // Errors (a sibling gone before the restack) need nothing.
+        switch (event->response_type & 0x7f) {
+        case XCB_BUTTON_PRESS:
+        case XCB_BUTTON_RELEASE: {
+            auto *e = reinterpret_cast<xcb_button_press_event_t *>(event);
+            const Qt::MouseButton button = buttonOf(e->detail);
+            if (e->event == m_window && button != Qt::NoButton) {
+                // The state is the one before the event.
+                const bool press = (event->response_type & 0x7f) == XCB_BUTTON_PRESS;
+                const Qt::MouseButtons buttons = press ? buttonsOf(e->state) | button : buttonsOf(e->state) & ~button;
+                emit pointerEvent(press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
+                                  QPoint(e->root_x, e->root_y), button, buttons, modifiersOf(e->state));
+            }
+            break;
+        }
+        case XCB_MOTION_NOTIFY: {
+            auto *e = reinterpret_cast<xcb_motion_notify_event_t *>(event);
+            if (e->event == m_window)
+                emit pointerEvent(QEvent::MouseMove, QPoint(e->root_x, e->root_y), Qt::NoButton, buttonsOf(e->state),
+                                  modifiersOf(e->state));
+            break;
+        }
+        default:
+            break;
+        }
+        std::free(event);
+    }
+}

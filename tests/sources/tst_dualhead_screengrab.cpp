@@ -1,0 +1,143 @@
+// Still pictures of a desktop of two monitors side by side (an Xorg whose
+// RandR outputs are 1920x1080 at 0,0 and 1280x1024 at 1920,0), each monitor
+// covered by a window of its own colour: the picture of each monitor, of the
+// whole desktop and the region picker's snapshot show what lies there, with
+// the primary monitor on the left and on the right.
+#include <QtTest>
+
+#include "areaselecting.h"
+#include "core/enviroment.h"
+#include "regionscreens.h"
+
+#include <QScreen>
+
+namespace {
+
+const QRect kLeft(0, 0, 1920, 1080);
+const QRect kRight(1920, 0, 1280, 1024);
+const QColor kLeftColour(200, 0, 0);
+const QColor kRightColour(0, 0, 200);
+
+// A window of one colour over a monitor, left alone by any window manager.
+class Paint : public QWidget
+{
+public:
+    Paint(const QRect &rect, const QColor &colour)
+    {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+        setGeometry(rect);
+        setAutoFillBackground(true);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, colour);
+        setPalette(p);
+    }
+};
+
+int indexOf(const QRect &geometry)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (int i = 0; i < screens.size(); ++i)
+        if (screens[i]->geometry() == geometry)
+            return i;
+    return -1;
+}
+
+// `rect` of the picture (in the picture's own coordinates) shows `colour`
+// at its corners and centre.
+bool shows(const QImage &picture, const QRect &rect, const QColor &colour)
+{
+    const QRect inner = rect.adjusted(5, 5, -5, -5);
+    for (const QPoint &p : {inner.topLeft(), inner.topRight(), inner.bottomLeft(), inner.bottomRight(), inner.center()}) {
+        if (QColor(picture.pixel(p)) != colour) {
+            qWarning("%d,%d shows %s", p.x(), p.y(), qPrintable(QColor(picture.pixel(p)).name()));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class TestDualheadScreenGrab : public QObject
+{
+    Q_OBJECT
+
+    // Every picture of each monitor and of the whole desktop.
+    void checkPictures()
+    {
+        DataGroupPrivate *p = g_enviroment->privateData;
+        const int left = indexOf(kLeft), right = indexOf(kRight);
+        QVERIFY(left >= 0 && right >= 0);
+
+        p->ScreenIndex = right;
+        QImage picture = p->grabSelectedScreen().toImage();
+        QCOMPARE(picture.size(), kRight.size());
+        QVERIFY(shows(picture, QRect(QPoint(0, 0), kRight.size()), kRightColour));
+        {
+            // The region picker's snapshot of that monitor.
+            AreaSelecting picker(nullptr);
+            QCOMPARE(picker.desktopImage().size(), kRight.size());
+            QVERIFY(shows(picker.desktopImage(), QRect(QPoint(0, 0), kRight.size()), kRightColour));
+        }
+
+        p->ScreenIndex = left;
+        picture = p->grabSelectedScreen().toImage();
+        QCOMPARE(picture.size(), kLeft.size());
+        QVERIFY(shows(picture, QRect(QPoint(0, 0), kLeft.size()), kLeftColour));
+
+        p->ScreenIndex = -1;
+        picture = p->grabSelectedScreen().toImage();
+        QCOMPARE(picture.size(), QSize(3200, 1080));
+        QVERIFY(shows(picture, kLeft, kLeftColour));
+        QVERIFY(shows(picture, kRight, kRightColour));
+
+        // Without the program's settings: the whole desktop.
+        Enviroment *env = g_enviroment;
+        g_enviroment = nullptr;
+        picture = region::grabSelectedScreen().toImage();
+        g_enviroment = env;
+        QCOMPARE(picture.size(), QSize(3200, 1080));
+        QVERIFY(shows(picture, kLeft, kLeftColour));
+        QVERIFY(shows(picture, kRight, kRightColour));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QTRY_COMPARE(QGuiApplication::screens().size(), 2);
+        QVERIFY(indexOf(kLeft) >= 0 && indexOf(kRight) >= 0);
+        g_enviroment = new Enviroment;
+    }
+
+    void cleanupTestCase()
+    {
+        delete g_enviroment;
+        g_enviroment = nullptr;
+    }
+
+    void eachMonitorShowsWhatLiesThere_data()
+    {
+        QTest::addColumn<QString>("primary");
+        QTest::newRow("primary on the left") << "DUMMY0";
+        QTest::newRow("primary on the right") << "DUMMY1";
+    }
+
+    void eachMonitorShowsWhatLiesThere()
+    {
+        QFETCH(QString, primary);
+        QVERIFY(QProcess::execute("xrandr", {"--output", primary, "--primary"}) == 0);
+        QTRY_COMPARE(QGuiApplication::primaryScreen()->geometry(), primary == "DUMMY0" ? kLeft : kRight);
+        Paint left(kLeft, kLeftColour), right(kRight, kRightColour);
+        left.show();
+        right.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&left));
+        QVERIFY(QTest::qWaitForWindowExposed(&right));
+        for (Paint *w : {&left, &right})
+            QTRY_COMPARE(QColor(QGuiApplication::primaryScreen()->grabWindow(w->winId()).toImage().pixel(5, 5)),
+                         w->palette().color(QPalette::Window));
+        checkPictures();
+    }
+};
+
+QTEST_MAIN(TestDualheadScreenGrab)
+#include "tst_dualhead_screengrab.moc"
