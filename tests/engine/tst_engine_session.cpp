@@ -50,6 +50,24 @@ void runFrames(FakeTime &time, const std::function<int64_t()> &ticks, int frames
     }
 }
 
+// Waits, polling, until `done` holds; false after five seconds.
+bool pollFor(const std::function<bool()> &done)
+{
+    QDeadlineTimer deadline(5000);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return true;
+}
+
+int64_t ticksTaken(const RecordingSession &s)
+{
+    const VideoStats v = s.stats().video;
+    return v.captured + v.dropped;
+}
+
 } // namespace
 
 class TestEngineSession : public QObject
@@ -111,6 +129,50 @@ private slots:
         QCOMPARE(st.video.captured, int64_t(log.grabs.load() - 1));
         QVERIFY(st.video.dropped >= 1);
         QCOMPARE(enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO).count, int(st.video.captured));
+    }
+
+    // The file keeps every frame at its rate: a tick whose own picture could
+    // not be taken (the capture thread was held up, or the encoder is behind
+    // and holds every picture) shows the previous picture again.
+    void noTickIsLostToALateCaptureOrASlowEncoder()
+    {
+        FakeTime time;
+        FakeSource::Log log;
+        RecordingSession s;
+        const QByteArray file = path("everyframe.mp4");
+        SessionConfig c = videoJob(file, log, time);
+        std::atomic<bool> hold{false};
+        c.write = [&](int fd, const void *data, size_t size) -> ssize_t {
+            while (hold.load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return ::write(fd, data, size);
+        };
+        QCOMPARE(s.start(std::move(c)), 0);
+        QVERIFY(pollFor([&] { return ticksTaken(s) == 1; }));
+        // Held up for three ticks: the capture wakes on the third.
+        time.advance(3 * kFrameUs);
+        QVERIFY(pollFor([&] { return ticksTaken(s) == 4; }));
+        QCOMPARE(log.grabs.load(), 2);
+        QCOMPARE(s.stats().video.repeated, int64_t(2));
+        // The disk stalls: the file stage's queue fills, the encoder waits
+        // on it, and the capture finds every picture still queued.
+        hold = true;
+        int64_t ticks = 4;
+        while (s.stats().video.dropped + s.stats().video.repeated < 6 && ticks < 600) {
+            time.advance(kFrameUs);
+            ++ticks;
+            QVERIFY(pollFor([&] { return ticksTaken(s) == ticks; }));
+        }
+        hold = false;
+        QCOMPARE(s.stop(), 0);
+        const VideoStats v = s.stats().video;
+        QCOMPARE(v.dropped, int64_t(0));
+        QCOMPARE(v.captured, ticks);
+        QVERIFY(v.repeated >= 6);
+        const auto packets = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
+        QCOMPARE(packets.count, int(ticks));
+        QVERIFY2(qAbs(packets.end - packets.start - ticks / double(kFps)) < 0.5 / kFps,
+                 qPrintable(QStringLiteral("%1 frames over %2 s").arg(ticks).arg(packets.end - packets.start)));
     }
 
     void aPauseLeavesItsTimeOutOfTheFile()

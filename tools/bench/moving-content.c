@@ -4,10 +4,11 @@
  * (text-like stripes) and, 60 times a second, a box sliding across it and a
  * band of changing colour, like a moving window and a playing video.
  *
- *   moving-content [--scroll]   (uses $DISPLAY; runs until killed)
+ *   moving-content [--scroll | --still]   (uses $DISPLAY; runs until killed)
  *
  * With --scroll the whole page also scrolls, so every pixel changes every
  * frame (the worst case for a recorder that fetches only what changed).
+ * With --still only the page is drawn, once: a quiet desktop.
  */
 #include <stdint.h>
 #include <stdlib.h>
@@ -40,6 +41,7 @@ static void background(xcb_connection_t *c, xcb_drawable_t w, xcb_gcontext_t gc,
 int main(int argc, char **argv)
 {
     const int scroll = argc > 1 && strcmp(argv[1], "--scroll") == 0;
+    const int still = argc > 1 && strcmp(argv[1], "--still") == 0;
     xcb_connection_t *c = xcb_connect(NULL, NULL);
     if (xcb_connection_has_error(c))
         return 1;
@@ -60,6 +62,13 @@ int main(int argc, char **argv)
     background(c, page, gc, W, H);
     xcb_copy_area(c, page, w, gc, 0, 0, 0, 0, (uint16_t)W, (uint16_t)H);
     xcb_flush(c);
+    if (still) {
+        /* Nothing more to draw: wait until the server goes away. */
+        xcb_generic_event_t *e;
+        while ((e = xcb_wait_for_event(c)))
+            free(e);
+        return 0;
+    }
 
     const int boxW = 480, boxH = 320;
     int frame = 0, px = 0, py = 0;

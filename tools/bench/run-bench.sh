@@ -4,14 +4,17 @@
 # recording the same 1920x1080 area of one private Xvfb with moving content,
 # alternating runs.
 #
-#   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--scroll] [--no-build]
+#   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--scroll | --still] [--no-build]
 #
-# --scroll makes the whole page scroll, so every pixel changes every frame.
+# --scroll makes the whole page scroll, so every pixel changes every frame;
+# --still draws the page once and nothing moves (a quiet desktop).
 #
 # For each run it prints: CPU seconds per recorded second (the recorder plus
-# the X server), frames written against frames expected, the largest gap
-# between frames, and the file size. The medians per recorder and rate close
-# the report.
+# the X server), frames written against frames expected and how many of them
+# repeat the previous picture because the recorder could not take their own
+# in time (the engine's "repeated", FFmpeg's "dup"), the largest gap between
+# frames, and the file size. The medians per recorder and rate, and the
+# frames each recorder kept in every round, close the report.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=10 rounds=3 rates="30 60" build=1 content=
@@ -22,7 +25,8 @@ while [ $# -gt 0 ]; do
     --fps) rates=$2; shift 2 ;;
     --no-build) build=0; shift ;;
     --scroll) content=--scroll; shift ;;
-    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll] [--no-build]" >&2; exit 2 ;;
+    --still) content=--still; shift ;;
+    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll | --still] [--no-build]" >&2; exit 2 ;;
   esac
 done
 [ "$build" = 1 ] && bash "$here/tools/build.sh" >/dev/null
@@ -64,13 +68,14 @@ run() {
   local name=$1 fps=$2 round=$3 out="$work/$1-$2-$3.mp4"
   local x0 x1 cpu
   x0=$(ticks "$xpid")
+  : >"$work/rec.log"
   if [ "$name" = engine ]; then
-    /usr/bin/time -f "%U %S" -o "$work/time" \
+    MIRELO_ENGINE_LOG="$work/rec.log" /usr/bin/time -f "%U %S" -o "$work/time" \
       "$tools/mirelo-rec" --rect 0,0,1920,1080 --fps "$fps" --seconds "$seconds" --quality 1 --cursor "$out" \
-      >"$work/rec.log" 2>&1
+      >>"$work/rec.log" 2>&1
   else
     /usr/bin/time -f "%U %S" -o "$work/time" \
-      ffmpeg -nostdin -v error -y -f x11grab -framerate "$fps" -video_size 1920x1080 -draw_mouse 1 \
+      ffmpeg -nostdin -v error -stats -y -f x11grab -framerate "$fps" -video_size 1920x1080 -draw_mouse 1 \
       -t "$seconds" -i "$DISPLAY+0,0" -c:v libx264 -preset "$preset" -crf "$crf" -g "$(( ${fps%.*} * 10 ))" -pix_fmt yuv420p \
       "$out" >"$work/rec.log" 2>&1
   fi
@@ -90,29 +95,45 @@ dur = float(pk["format"]["duration"])
 gap = max((b - a for a, b in zip(pts, pts[1:])), default=0)
 size = int(pk["format"]["size"])
 calls = ""
+text = open(log, errors="replace").read()
+# Frames that show the previous picture again because the recorder could
+# not take the tick's own in time: the engine's "repeated", FFmpeg's "dup".
+m = re.search(r"\((\d+) unchanged, (\d+) repeated\)", text) if name == "engine" else None
+dups = re.findall(r"dup=\s*(\d+)", text)
+repeats = m.group(2) if m else (dups[-1] if dups else "0")
 if name == "engine":  # how long the program's thread waits in start and stop
-    text = open(log).read()
     m1, m2 = re.search(r"start_ms=([\d.]+)", text), re.search(r"stop_ms=([\d.]+)", text)
     if m1 and m2:
         calls = f"  start {float(m1.group(1)):5.1f} ms  stop {float(m2.group(1)):5.1f} ms"
 print(f"{name:7s} {int(fps):3d} fps  cpu/s {cpu / dur:6.3f}  frames {len(pts):5d}/{round(dur * fps):5d}"
-      f"  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB"
+      f" ({int(repeats):3d} repeated)  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB"
       f"  rate {size * 8 / 1e6 / dur:6.2f} Mb/s{calls}")
 PY
 }
 
-echo "content: moving${content:+ and scrolling}; preset $preset, crf $crf, ${seconds}s per run, $rounds rounds, $(nproc) cores"
+case "$content" in
+  --scroll) what="moving and scrolling" ;;
+  --still) what="still" ;;
+  *) what="moving" ;;
+esac
+# CPU figures are per process, but a busy machine still moves them: the
+# load average is printed before and after.
+echo "content: $what; preset $preset, crf $crf, ${seconds}s per run, $rounds rounds, $(nproc) cores," \
+  "load $(cut -d' ' -f1-3 /proc/loadavg)"
 for fps in $rates; do
   for round in $(seq "$rounds"); do
     if [ $((round % 2)) = 1 ]; then order="engine ffmpeg"; else order="ffmpeg engine"; fi
     for name in $order; do run "$name" "$fps" "$round" | tee -a "$work/results"; done
   done
 done
-echo "--- medians"
+echo "--- medians (load $(cut -d' ' -f1-3 /proc/loadavg))"
 python3 - "$work/results" <<'PY'
 import re, statistics, sys
-rows, sizes = {}, {}
+rows, sizes, kept = {}, {}, {}
 for line in open(sys.argv[1]):
+    k = re.match(r"(\w+)\s+(\d+) fps.*frames\s+(\d+)/\s*(\d+) \(\s*(\d+) repeated\)", line)
+    if k:
+        kept.setdefault((k.group(2), k.group(1)), []).append(f"{k.group(3)}/{k.group(4)} ({k.group(5)})")
     m = re.match(r"(\w+)\s+(\d+) fps\s+cpu/s\s+([\d.]+)", line)
     if m:
         rows.setdefault((m.group(2), m.group(1)), []).append(float(m.group(3)))
@@ -132,4 +153,6 @@ for fps in sorted({k[0] for k in rows}, key=int):
     sratio = er / fr if fr else float("nan")
     print(f"{fps} fps: engine {e:.3f} cpu-s/s, ffmpeg {f:.3f} cpu-s/s, ratio {ratio:.2f}; "
           f"size engine {es:.2f} MB ({er:.2f} Mb/s), ffmpeg {fs:.2f} MB ({fr:.2f} Mb/s), ratio {sratio:.2f}")
+    print(f"{fps} fps frames kept per round (repeated): engine {' '.join(kept.get((fps, 'engine'), []))}; "
+          f"ffmpeg {' '.join(kept.get((fps, 'ffmpeg'), []))}")
 PY

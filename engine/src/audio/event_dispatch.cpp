@@ -1,11 +1,18 @@
 #include "audio/event_dispatch.h"
 
 #include "core/events.h"
+#include "core/thread_name.h"
 
 namespace mirelo {
 namespace audio {
 
-EventDispatch::EventDispatch() : m_thread([this] { run(); }) {}
+EventDispatch::EventDispatch()
+    : m_thread([this] {
+          nameThread("mirelo-events");
+          run();
+      })
+{
+}
 
 EventDispatch::~EventDispatch()
 {

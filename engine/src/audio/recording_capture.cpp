@@ -3,6 +3,7 @@
 #include "audio/audio_module.h"
 #include "core/clock.h"
 #include "core/log.h"
+#include "core/thread_name.h"
 
 namespace mirelo {
 namespace audio {
@@ -76,7 +77,10 @@ int RecordingCapture::startAudio(const RecordParams &params, const AudioFormat &
             if (!connect(*c, m_rate))
                 c->ended = true;
     }
-    m_pump = std::thread(&RecordingCapture::pumpLoop, this);
+    m_pump = std::thread([this] {
+        nameThread("mirelo-audiomix");
+        pumpLoop();
+    });
     return MIRELO_OK;
 }
 

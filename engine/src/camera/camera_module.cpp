@@ -4,6 +4,7 @@
 #include "core/text16.h"
 #include "core/events.h"
 #include "core/module.h"
+#include "core/thread_name.h"
 
 #include <cerrno>
 #include <cstring>
@@ -23,7 +24,10 @@ Registry &registry()
 
 void emitFromEngineThread(int event)
 {
-    std::thread t([event] { emitEvent(event); });
+    std::thread t([event] {
+        nameThread("mirelo-events");
+        emitEvent(event);
+    });
     t.join();
 }
 

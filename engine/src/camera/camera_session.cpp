@@ -1,5 +1,6 @@
 #include "camera/camera_session.h"
 #include "camera/pixel_formats.h"
+#include "core/thread_name.h"
 
 #include <chrono>
 
@@ -25,7 +26,10 @@ int CameraSession::start()
         m_stopping = false;
         m_streaming = true;
     }
-    m_thread = std::thread([this] { run(); });
+    m_thread = std::thread([this] {
+        nameThread("mirelo-camera");
+        run();
+    });
     return 0;
 }
 

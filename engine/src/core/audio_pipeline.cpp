@@ -2,6 +2,7 @@
 
 #include "core/log.h"
 #include "core/muxer.h"
+#include "core/thread_name.h"
 
 #include <mirelo/engine_api.h>
 
@@ -63,7 +64,10 @@ void AudioPipeline::accept(int streamIndex)
 
 void AudioPipeline::start()
 {
-    m_thread = std::thread(&AudioPipeline::encodeLoop, this);
+    m_thread = std::thread([this] {
+        nameThread("mirelo-audioenc");
+        encodeLoop();
+    });
 }
 
 void AudioPipeline::stop()

@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/log.h"
+#include "core/thread_name.h"
 
 #include <mirelo/engine_api.h>
 
@@ -177,7 +178,10 @@ int Muxer::start()
     if (m_io->error < 0)
         return MIRELO_E_IO;
     m_started = true;
-    m_thread = std::thread(&Muxer::run, this);
+    m_thread = std::thread([this] {
+        nameThread("mirelo-mux");
+        run();
+    });
     return MIRELO_OK;
 }
 

@@ -73,23 +73,30 @@ bool PictureComposer::reclaim()
     return true;
 }
 
-bool PictureComposer::update(const VideoPicture &picture, const std::vector<Overlay *> &overlays, int64_t rec)
+PictureComposer::Update PictureComposer::update(const VideoPicture &picture, const std::vector<Overlay *> &overlays,
+                                                int64_t rec)
 {
     if (!m_spare && !(m_spare = av_frame_alloc()))
-        return false;
+        return Update::Failed;
     if (!m_master) {
         m_master = av_frame_alloc();
         if (!m_master)
-            return false;
+            return Update::Failed;
         m_master->format = m_format;
         m_master->width = m_width;
         m_master->height = m_height;
         if (av_frame_get_buffer(m_master, 64) < 0) {
             av_frame_free(&m_master);
-            return false;
+            return Update::Failed;
         }
     }
     const int stride = m_width * 4;
+    m_overlayAreaNow.clear();
+    bool overlaysStill = true;
+    for (Overlay *o : overlays) {
+        o->area(rec, m_width, m_height, m_overlayAreaNow);
+        overlaysStill = overlaysStill && o->unchanged();
+    }
     m_work.clear();
     // What changed on the source, where the overlays drew last time (to be
     // restored) and where they draw now.
@@ -98,9 +105,8 @@ bool PictureComposer::update(const VideoPicture &picture, const std::vector<Over
     else
         for (const PictureRect &r : *picture.changed)
             addRect(r, m_work);
-    m_overlayAreaNow.clear();
-    for (Overlay *o : overlays)
-        o->area(rec, m_width, m_height, m_overlayAreaNow);
+    if (m_work.empty() && overlaysStill)
+        return Update::Unchanged; // the overlays draw as they did, where they did
     for (const PictureRect &r : m_overlayArea)
         m_work.push_back(r);
     const size_t firstNew = m_work.size();
@@ -116,10 +122,10 @@ bool PictureComposer::update(const VideoPicture &picture, const std::vector<Over
         m_work.assign(1, {0, 0, m_width, m_height});
         m_lent = nullptr; // all of the master is written anew
     } else if (!reclaim()) {
-        return false; // a part changed: the rest must be current first
+        return Update::Failed; // a part changed: the rest must be current first
     }
     if (!av_frame_is_writable(m_master) && av_frame_make_writable(m_master) < 0)
-        return false;
+        return Update::Failed;
     // The clean picture goes straight into the master; only where the
     // overlays draw now is it copied aside, drawn on and converted again.
     for (const PictureRect &r : m_work)
@@ -143,7 +149,7 @@ bool PictureComposer::update(const VideoPicture &picture, const std::vector<Over
     m_history.push_back(m_work);
     if (m_history.size() > kHistory)
         m_history.pop_front();
-    return true;
+    return Update::Changed;
 }
 
 bool PictureComposer::fill(AVFrame *frame)

@@ -28,9 +28,12 @@ public:
     PictureComposer(const PictureComposer &) = delete;
     PictureComposer &operator=(const PictureComposer &) = delete;
 
+    enum class Update { Failed, Unchanged, Changed };
     // Applies a persistent picture (its `changed` rectangles, or all of it)
     // and the overlays at recording time `rec` to the master frame.
-    bool update(const VideoPicture &picture, const std::vector<Overlay *> &overlays, int64_t rec);
+    // Unchanged when nothing changed on the source and every overlay draws
+    // as it did: then nothing is copied, converted or drawn.
+    Update update(const VideoPicture &picture, const std::vector<Overlay *> &overlays, int64_t rec);
     // Makes `frame` equal to the master, copying only what changed since
     // this frame was last filled. After a whole-picture update the master's
     // buffer is handed to the frame instead of copied: on full motion that

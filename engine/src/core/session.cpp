@@ -125,9 +125,10 @@ int RecordingSession::stop()
             m_writtenUs = std::min(written, m_clock.elapsed());
     }
     const SessionStats s = stats();
-    logLine("recorded %s: %.3f s, %lld frames, %lld dropped, %lld bytes%s", m_path.c_str(),
-            s.recordedUs / 1e6, (long long)s.video.captured, (long long)s.video.dropped,
-            (long long)s.bytes, r == MIRELO_OK ? "" : ", write failed");
+    logLine("recorded %s: %.3f s, %lld frames (%lld unchanged, %lld repeated), %lld dropped, %lld bytes%s",
+            m_path.c_str(), s.recordedUs / 1e6, (long long)s.video.captured, (long long)s.video.unchanged,
+            (long long)s.video.repeated, (long long)s.video.dropped, (long long)s.bytes,
+            r == MIRELO_OK ? "" : ", write failed");
     return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/log.h"
 #include "core/muxer.h"
+#include "core/thread_name.h"
 
 #include <mirelo/engine_api.h>
 
@@ -14,13 +15,22 @@
 namespace mirelo {
 
 namespace {
-// Frames between capture and encoder: enough to ride out an encoder hiccup
-// of a few frames, small enough to bound memory at any size.
-constexpr int kPoolFrames = 6;
+// Pictures between capture and encoder: enough to ride out an encoder
+// hiccup of a few frames, small enough to bound memory at any size.
+constexpr int kPictures = 6;
+// Frames waiting for the encoder are references, nearly free: a second of
+// them rides out a longer stall (the first second of an encoder, a busy
+// machine), with the previous picture standing in for those whose own
+// could not be taken.
+constexpr int kMaxQueued = 240;
+int queuedFrames(double fps)
+{
+    return std::clamp(int(std::lround(fps)), 2 * kPictures, kMaxQueued);
+}
 } // namespace
 
 VideoPipeline::VideoPipeline(RecordingClock &clock, Muxer &muxer)
-    : m_clock(clock), m_muxer(muxer), m_ready(kPoolFrames)
+    : m_clock(clock), m_muxer(muxer), m_ready(kMaxQueued)
 {
 }
 
@@ -29,6 +39,8 @@ VideoPipeline::~VideoPipeline()
     stop();
     for (AVFrame *f : m_frames)
         av_frame_free(&f);
+    for (Picture &p : m_pictures)
+        av_frame_free(&p.frame);
 }
 
 int VideoPipeline::open(std::unique_ptr<VideoSource> source, const VideoEncoderConfig &config)
@@ -36,42 +48,60 @@ int VideoPipeline::open(std::unique_ptr<VideoSource> source, const VideoEncoderC
     m_config = config;
     if (!source)
         return MIRELO_E_NO_DEVICE;
-    int r = m_encoder.open(config);
+    // The encoder opens on the encode thread, so the workers it starts
+    // carry that thread's name.
+    m_encode = std::thread(&VideoPipeline::encodeThread, this);
+    int r;
+    {
+        std::unique_lock<std::mutex> lock(m_wakeMutex);
+        m_wake.wait(lock, [this] { return m_encoderOpened; });
+        r = m_encoderResult;
+    }
+    auto fail = [this](int result) {
+        requestStop();
+        m_encode.join();
+        return result;
+    };
     if (r != MIRELO_OK)
-        return r;
-    for (int i = 0; i < kPoolFrames; ++i) {
+        return fail(r);
+    for (int i = 0; i < kPictures; ++i) {
         AVFrame *f = av_frame_alloc();
         if (!f)
-            return MIRELO_E_FAILED;
+            return fail(MIRELO_E_FAILED);
+        m_pictures.push_back({f, 0});
         f->format = m_encoder.inputFormat();
         f->width = config.width;
         f->height = config.height;
-        if (av_frame_get_buffer(f, 64) < 0) {
-            av_frame_free(&f);
-            return MIRELO_E_FAILED;
-        }
+        if (av_frame_get_buffer(f, 64) < 0)
+            return fail(MIRELO_E_FAILED);
+    }
+    for (int i = queuedFrames(config.frameRate); i > 0; --i) {
+        AVFrame *f = av_frame_alloc();
+        if (!f)
+            return fail(MIRELO_E_FAILED);
         m_frames.push_back(f);
         m_free.put(f);
     }
     // The source lives on the capture thread from its open to its close.
     m_source = std::move(source);
     m_capture = std::thread(&VideoPipeline::captureThread, this);
-    std::unique_lock<std::mutex> lock(m_wakeMutex);
-    m_wake.wait(lock, [this] { return m_opened; });
-    r = m_openResult;
-    lock.unlock();
+    {
+        std::unique_lock<std::mutex> lock(m_wakeMutex);
+        m_wake.wait(lock, [this] { return m_opened; });
+        r = m_openResult;
+    }
     if (r != MIRELO_OK) {
         m_capture.join();
         m_source.reset();
+        return fail(r);
     }
     return r;
 }
 
 void VideoPipeline::start(int streamIndex)
 {
-    m_stream = streamIndex;
-    m_encode = std::thread(&VideoPipeline::encodeLoop, this);
     std::lock_guard<std::mutex> lock(m_wakeMutex);
+    m_stream = streamIndex;
     m_go = true;
     m_wake.notify_all();
 }
@@ -101,7 +131,13 @@ void VideoPipeline::stop()
 
 VideoStats VideoPipeline::stats() const
 {
-    return {m_captured.load(), m_dropped.load(), m_encoded.load()};
+    VideoStats s;
+    s.captured = m_captured.load();
+    s.unchanged = m_unchanged.load();
+    s.repeated = m_repeated.load();
+    s.dropped = m_dropped.load();
+    s.encoded = m_encoded.load();
+    return s;
 }
 
 // Sleeps until the running recording reaches `recordingUs`; false when the
@@ -124,39 +160,75 @@ bool VideoPipeline::waitForTick(int64_t recordingUs)
     }
 }
 
+// After an open: waits for start(); false when the pipeline stops first.
+bool VideoPipeline::waitForGo()
+{
+    std::unique_lock<std::mutex> lock(m_wakeMutex);
+    m_wake.wait(lock, [this] { return m_go || m_stop; });
+    return m_go;
+}
+
 void VideoPipeline::captureThread()
 {
+    nameThread("mirelo-capture");
     const int r = m_source->open(m_config.width, m_config.height);
     {
-        std::unique_lock<std::mutex> lock(m_wakeMutex);
+        std::lock_guard<std::mutex> lock(m_wakeMutex);
         m_openResult = r;
         m_opened = true;
         m_wake.notify_all();
-        if (r != MIRELO_OK)
-            return;
-        m_wake.wait(lock, [this] { return m_go || m_stop; });
-        if (!m_go) {
-            lock.unlock();
-            m_source->close();
-            return;
-        }
     }
-    captureLoop();
+    if (r != MIRELO_OK)
+        return;
+    if (waitForGo())
+        captureLoop();
     m_source->close();
 }
 
-// A tick without a new picture shows the previous one again, so a source
-// that misses a tick leaves no gap in the file. False before any picture.
-bool VideoPipeline::repeatLast(AVFrame *frame)
+// A free picture, the most recently written first: it is the least out of
+// date, so bringing it up to date copies the least. Null when every picture
+// is still referred to by a frame the encoder has not finished with.
+VideoPipeline::Picture *VideoPipeline::freePicture()
 {
-    if (m_composer)
-        return m_composer->fill(frame);
-    if (!m_last)
+    Picture *best = nullptr;
+    for (Picture &p : m_pictures)
+        if (av_frame_is_writable(p.frame) && (!best || p.filled > best->filled))
+            best = &p;
+    return best;
+}
+
+// Queues a frame showing `picture` at `pts`; false when a second of frames
+// is already waiting.
+bool VideoPipeline::hand(Picture &picture, int64_t pts)
+{
+    AVFrame *frame = nullptr;
+    if (!m_free.take(frame)) {
+        // The encoder cannot keep up even with shared pictures, which cost
+        // it little but not nothing: until it has caught up, ticks without
+        // a picture of their own are dropped, so that it spends itself on
+        // new pictures rather than on repeats.
+        m_catchingUp = true;
         return false;
-    // Free frames come back most recent first: usually this is the last
-    // frame itself, which holds the picture already. The encoder only reads
-    // a frame, so reading it here meanwhile is safe.
-    return frame == m_last || av_frame_copy(frame, m_last) >= 0;
+    }
+    if (av_frame_ref(frame, picture.frame) < 0) {
+        m_free.put(frame);
+        return false;
+    }
+    frame->pts = pts;
+    ++m_captured;
+    m_ready.tryPush(frame); // cannot fail: there are no more frames than room
+    return true;
+}
+
+// A tick without a picture of its own shows the previous one again, shared,
+// so the file keeps every frame at its rate. Dropped before any picture, and
+// while the encoder catches up after a full queue.
+void VideoPipeline::handPrevious(int64_t pts, std::atomic<int64_t> &reason)
+{
+    if (m_last && !m_catchingUp && hand(*m_last, pts))
+        ++reason;
+    else
+        ++m_dropped;
 }
 
 void VideoPipeline::captureLoop()
@@ -174,48 +246,74 @@ void VideoPipeline::captureLoop()
         const int64_t rec = m_clock.toRecordingTime(now);
         if (rec < 0)
             continue; // paused meanwhile
-        // Ticks missed while this thread was held up are dropped frames.
+        if (m_catchingUp && m_ready.size() <= 1)
+            m_catchingUp = false;
+        // Ticks that passed while this thread was held up.
         const int64_t due = int64_t(std::floor(rec * fps / 1e6 + 1e-6));
-        if (due > n) {
-            m_dropped += due - n;
-            n = due;
-        }
-        AVFrame *frame = nullptr;
-        if (!m_free.take(frame)) {
-            ++m_dropped; // the encoder is behind
-            ++n;
+        while (n < due)
+            handPrevious(n++, m_repeated);
+        Picture *target = freePicture();
+        if (!target) {
+            handPrevious(n++, m_repeated); // the encoder is behind
             continue;
         }
-        if (!av_frame_is_writable(frame))
-            av_frame_make_writable(frame);
         VideoPicture picture;
-        bool ok;
         if (!m_source->grab(picture, now) || !picture.data || picture.width != m_config.width
             || picture.height != m_config.height) {
-            ok = repeatLast(frame);
-        } else if (picture.persistent) {
+            handPrevious(n++, m_unchanged);
+            continue;
+        }
+        bool ok = true;
+        if (picture.persistent) {
             if (!m_composer)
                 m_composer = std::make_unique<PictureComposer>(m_config.width, m_config.height,
                                                                m_encoder.inputFormat());
-            ok = m_composer->update(picture, overlays, rec) && m_composer->fill(frame);
+            switch (m_composer->update(picture, overlays, rec)) {
+            case PictureComposer::Update::Unchanged:
+                if (m_last) {
+                    handPrevious(n++, m_unchanged);
+                    continue;
+                }
+                ok = m_composer->fill(target->frame);
+                break;
+            case PictureComposer::Update::Changed:
+                ok = m_composer->fill(target->frame);
+                break;
+            case PictureComposer::Update::Failed:
+                ok = false;
+                break;
+            }
         } else {
             for (Overlay *o : overlays)
                 o->draw(picture, rec);
-            convertRect(picture.data, picture.stride, frame, {0, 0, m_config.width, m_config.height});
+            convertRect(picture.data, picture.stride, target->frame, {0, 0, m_config.width, m_config.height});
             m_composer.reset();
-            ok = true;
         }
         if (!ok) {
-            m_free.put(frame);
+            m_last = nullptr; // none holds the current picture for sure
             ++m_dropped;
             ++n;
             continue;
         }
-        m_last = frame;
-        frame->pts = n++;
-        ++m_captured;
-        m_ready.tryPush(frame); // cannot fail: the pool is no larger than the queue
+        target->filled = ++m_fills;
+        m_last = target; // the newest picture, even if this tick finds no room
+        if (!hand(*target, n++))
+            ++m_dropped;
     }
+}
+
+void VideoPipeline::encodeThread()
+{
+    nameThread("mirelo-encode");
+    const int r = m_encoder.open(m_config);
+    {
+        std::lock_guard<std::mutex> lock(m_wakeMutex);
+        m_encoderResult = r;
+        m_encoderOpened = true;
+        m_wake.notify_all();
+    }
+    if (r == MIRELO_OK && waitForGo())
+        encodeLoop();
 }
 
 void VideoPipeline::encodeLoop()
@@ -233,6 +331,9 @@ void VideoPipeline::encodeLoop()
             ok = false;
             m_muxer.fail();
         }
+        // Once the encoder let go of the picture too, the capture thread
+        // may write it again.
+        av_frame_unref(frame);
         m_free.put(frame);
     }
     if (ok)

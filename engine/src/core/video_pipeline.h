@@ -2,11 +2,17 @@
 // The video road of a recording, on two threads of its own:
 //   capture thread: paces frame ticks on the recording clock, grabs a
 //     picture from the VideoSource, draws the overlays, converts it to the
-//     encoder's YUV layout (libyuv) into a pooled frame;
-//   encode thread:  encodes the frames and hands packets to the Muxer.
-// The frame pool is small and fixed: when the encoder falls behind, ticks
-// find no free frame and are dropped (and counted), never queued without
-// bound.
+//     encoder's YUV layout (libyuv) into a pooled picture;
+//   encode thread:  opens the encoder (its worker threads are started from
+//     it), encodes the frames and hands packets to the Muxer.
+// Every tick gives the encoder a frame, so the file keeps a constant frame
+// rate. A frame is a reference to a pooled picture: when nothing changed, or
+// when the picture of a tick cannot be taken in time (this thread was held
+// up, or every picture is still with the encoder), the tick shares the
+// previous picture instead of copying it. The pictures are few and fixed;
+// the frames waiting for the encoder are bounded by a second's worth.
+// Past that the encoder cannot keep up at all: ticks without a picture of
+// their own are dropped (and counted) until it has caught up.
 #include "core/bounded_queue.h"
 #include "core/clock.h"
 #include "core/picture_composer.h"
@@ -27,6 +33,8 @@ class Muxer;
 struct VideoStats
 {
     int64_t captured = 0;  // frames handed to the encoder
+    int64_t unchanged = 0; // of those, the previous picture because nothing changed
+    int64_t repeated = 0;  // of those, the previous picture because the tick's own was not taken in time
     int64_t dropped = 0;   // ticks that produced no frame
     int64_t encoded = 0;   // packets written out
 };
@@ -37,9 +45,10 @@ public:
     VideoPipeline(RecordingClock &clock, Muxer &muxer);
     ~VideoPipeline();
 
-    // Opens the encoder, then starts the capture thread, which opens the
-    // source and waits for start(); answers the first failure
-    // (MIRELO_E_ENCODER when the encoder does not open, else the source's).
+    // Starts the encode thread, which opens the encoder, then the capture
+    // thread, which opens the source; both wait for start(). Answers the
+    // first failure (MIRELO_E_ENCODER when the encoder does not open, else
+    // the source's).
     int open(std::unique_ptr<VideoSource> source, const VideoEncoderConfig &config);
     void addOverlay(std::shared_ptr<Overlay> overlay) { m_overlays.push_back(std::move(overlay)); }
     const VideoEncoder &encoder() const { return m_encoder; }
@@ -55,22 +64,7 @@ public:
     VideoStats stats() const;
 
 private:
-    void captureThread();
-    void captureLoop();
-    void encodeLoop();
-    bool waitForTick(int64_t recordingUs);
-    bool repeatLast(AVFrame *frame);
-
-    RecordingClock &m_clock;
-    Muxer &m_muxer;
-    std::unique_ptr<VideoSource> m_source;
-    std::vector<std::shared_ptr<Overlay>> m_overlays;
-    VideoEncoder m_encoder;
-    VideoEncoderConfig m_config;
-    int m_stream = -1;
-
-    // Free frames, the most recently returned first: that one is the least
-    // out of date, so refreshing it copies the least.
+    // Frames not in use, ready to hand out.
     class FreeFrames
     {
     public:
@@ -92,11 +86,40 @@ private:
     private:
         std::mutex m_mutex;
         std::vector<AVFrame *> m_frames;
-    } m_free;
-    BoundedQueue<AVFrame *> m_ready;
+    };
+    // A picture the capture thread writes; free while no frame refers to it.
+    struct Picture
+    {
+        AVFrame *frame = nullptr;
+        uint64_t filled = 0; // when it was last written (0: never)
+    };
+
+    void captureThread();
+    void captureLoop();
+    void encodeThread();
+    void encodeLoop();
+    bool waitForTick(int64_t recordingUs);
+    bool waitForGo();
+    Picture *freePicture();
+    bool hand(Picture &picture, int64_t pts);
+    void handPrevious(int64_t pts, std::atomic<int64_t> &reason);
+
+    RecordingClock &m_clock;
+    Muxer &m_muxer;
+    std::unique_ptr<VideoSource> m_source;
+    std::vector<std::shared_ptr<Overlay>> m_overlays;
+    VideoEncoder m_encoder;
+    VideoEncoderConfig m_config;
+    int m_stream = -1;
+
+    std::vector<Picture> m_pictures;
+    Picture *m_last = nullptr;  // the picture of the last frame (capture thread)
+    uint64_t m_fills = 0;       // pictures written so far (capture thread)
+    bool m_catchingUp = false;  // the queue was full and has not drained yet (capture thread)
+    FreeFrames m_free;          // frames (references to pictures) not queued
     std::vector<AVFrame *> m_frames;
+    BoundedQueue<AVFrame *> m_ready;
     std::unique_ptr<PictureComposer> m_composer; // for persistent pictures
-    AVFrame *m_last = nullptr; // the last frame handed to the encoder (capture thread)
 
     std::thread m_capture, m_encode;
     std::mutex m_wakeMutex;
@@ -105,7 +128,9 @@ private:
     bool m_go = false;          // start() ran (under m_wakeMutex)
     bool m_opened = false;      // the source's open answered (under m_wakeMutex)
     int m_openResult = MIRELO_OK;
-    std::atomic<int64_t> m_captured{0}, m_dropped{0}, m_encoded{0};
+    bool m_encoderOpened = false; // the encoder's open answered (under m_wakeMutex)
+    int m_encoderResult = MIRELO_OK;
+    std::atomic<int64_t> m_captured{0}, m_unchanged{0}, m_repeated{0}, m_dropped{0}, m_encoded{0};
 };
 
 } // namespace mirelo

@@ -83,6 +83,10 @@ public:
         (void)recordingUs;
         out.push_back({0, 0, width, height});
     }
+    // Called after area() for the same picture: true when draw() would draw
+    // just what it drew for the previous picture, in the same place, so a
+    // picture where nothing else changed is not composed again.
+    virtual bool unchanged() const { return false; }
     // Draws into the picture, only within the rectangles given by area().
     virtual void draw(VideoPicture &picture, int64_t recordingUs) = 0;
 };

@@ -31,10 +31,18 @@ void ClickMarks::area(int64_t recordingUs, int, int, std::vector<PictureRect> &o
                                   [&](const Click &c) { return recordingUs - c.at >= kFadeUs; }),
                    m_clicks.end());
     // draw() shows the same clicks: one added in between waits a frame.
+    m_shownBefore = m_shown;
     m_shown = m_clicks.size();
     m_areaAt = recordingUs;
     for (const Click &c : m_clicks)
         out.push_back({c.x - m_radius, c.y - m_radius, 2 * m_radius + 1, 2 * m_radius + 1});
+}
+
+bool ClickMarks::unchanged() const
+{
+    // A mark fades from picture to picture: only no mark draws the same.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_shown == 0 && m_shownBefore == 0;
 }
 
 void ClickMarks::draw(VideoPicture &picture, int64_t recordingUs)

@@ -19,13 +19,15 @@ public:
     // A press at (x, y) in capture-area pixels at recording time `atUs`.
     void add(int x, int y, int64_t atUs);
     void area(int64_t recordingUs, int width, int height, std::vector<PictureRect> &out) override;
+    bool unchanged() const override;
     void draw(VideoPicture &picture, int64_t recordingUs) override;
 
 private:
     struct Click { int x, y; int64_t at; };
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::vector<Click> m_clicks;
     size_t m_shown = 0;     // clicks counted by the last area()
+    size_t m_shownBefore = 0; // and by the one before
     int64_t m_areaAt = -1;  // the picture time of that area()
     uint8_t m_b, m_g, m_r;
     int m_radius;
@@ -37,6 +39,7 @@ class ImageOverlay : public Overlay
 public:
     ImageOverlay(std::vector<uint8_t> bgra, int width, int height, int left, int top);
     void area(int64_t recordingUs, int width, int height, std::vector<PictureRect> &out) override;
+    bool unchanged() const override { return true; }
     void draw(VideoPicture &picture, int64_t recordingUs) override;
     int width() const { return m_width; }
     int height() const { return m_height; }

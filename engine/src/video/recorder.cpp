@@ -3,6 +3,7 @@
 #include "core/log.h"
 #include "core/muxer.h"
 #include "core/session.h"
+#include "core/thread_name.h"
 #include "video/screen_source.h"
 #include "video/watermark.h"
 
@@ -75,6 +76,7 @@ int stopLocked(bool waitForFile)
         auto state = std::make_shared<Finishing>();
         std::string path = g_session->path();
         g_finishers.push_back({std::thread([path, state] {
+                                   nameThread("mirelo-finish");
                                    finishMp4(path);
                                    std::lock_guard<std::mutex> lock(state->mutex);
                                    state->done = true;

@@ -26,6 +26,7 @@ xcb_connection_t *g_info = nullptr;
 // larger copy costs less than many round trips.
 constexpr size_t kMaxRects = 48;
 constexpr int64_t kWholeEveryUs = 2000000;
+constexpr int kJoinRows = 16;
 } // namespace
 
 void setCaptureOrigin(int left, int top)
@@ -274,6 +275,43 @@ bool ScreenSource::getImage(int x, int y, int w, int h, uint32_t offset)
     return true;
 }
 
+bool ScreenSource::onScreen(int left, int top) const
+{
+    return left >= 0 && top >= 0 && left + m_width <= m_screenW && top + m_height <= m_screenH;
+}
+
+void takeChangedRows(const uint8_t *fresh, uint8_t *kept, int width, int height, std::vector<PictureRect> &changed)
+{
+    const size_t row = size_t(width) * 4;
+    int from = -1; // the first row of a run of changed rows
+    for (int y = 0; y <= height; ++y) {
+        const bool differs = y < height && std::memcmp(fresh + y * row, kept + y * row, row) != 0;
+        if (differs) {
+            std::memcpy(kept + y * row, fresh + y * row, row);
+            if (from < 0)
+                from = y;
+        } else if (from >= 0) {
+            // Runs a few rows apart are one rectangle.
+            if (!changed.empty() && from - (changed.back().y + changed.back().h) < kJoinRows)
+                changed.back().h = y - changed.back().y;
+            else
+                changed.push_back({0, from, width, y - from});
+            from = -1;
+        }
+    }
+}
+
+// Fetches all of the area (on the screen) again, but keeps as changed only
+// the rows that differ from the picture: on a still screen nothing is
+// converted again.
+bool ScreenSource::refetch(int left, int top)
+{
+    if (!getImage(left, top, m_width, m_height, m_scratch))
+        return false;
+    takeChangedRows(m_shm + m_scratch, picture(), m_width, m_height, m_changed);
+    return true;
+}
+
 bool ScreenSource::grabWhole(int left, int top)
 {
     const int x0 = std::max(left, 0), y0 = std::max(top, 0);
@@ -299,8 +337,7 @@ bool ScreenSource::grab(VideoPicture &out, int64_t monotonicUs)
         m_needWhole = true;
     // Now and then everything is fetched anyway, so a drawing the server
     // failed to report cannot stay stale in the file for long.
-    if (monotonicUs - m_lastWholeUs >= kWholeEveryUs)
-        m_needWhole = true;
+    const bool refresh = monotonicUs - m_lastWholeUs >= kWholeEveryUs;
     m_lastLeft = left;
     m_lastTop = top;
     std::vector<xcb_rectangle_t> damage;
@@ -310,7 +347,7 @@ bool ScreenSource::grab(VideoPicture &out, int64_t monotonicUs)
     m_changed.clear();
 
     bool ok;
-    bool whole = m_needWhole || !m_haveDamage;
+    bool whole = m_needWhole || !m_haveDamage || (refresh && !onScreen(left, top));
     std::vector<xcb_rectangle_t> rects;
     if (!whole) {
         // The changed rectangles inside both the area and the screen.
@@ -337,7 +374,10 @@ bool ScreenSource::grab(VideoPicture &out, int64_t monotonicUs)
         // cheaper than fetching the parts and copying them in.
         whole = area * 2 > int64_t(m_width) * m_height;
     }
-    if (!whole) {
+    if (!whole && refresh) {
+        m_lastWholeUs = monotonicUs;
+        ok = refetch(left, top);
+    } else if (!whole) {
         ok = fetch(rects, left, top);
     } else {
         m_needWhole = false;
@@ -394,9 +434,12 @@ bool CursorOverlay::locate(int width, int height)
 
 void CursorOverlay::area(int64_t recordingUs, int width, int height, std::vector<PictureRect> &out)
 {
+    const bool wasVisible = m_visible, newShape = m_dirty;
+    const int x = m_x, y = m_y;
     m_locatedAt = recordingUs;
     if (locate(width, height))
         out.push_back({m_x, m_y, m_w, m_h});
+    m_unchanged = m_visible == wasVisible && (!m_visible || (!newShape && m_x == x && m_y == y));
 }
 
 void CursorOverlay::draw(VideoPicture &picture, int64_t recordingUs)

@@ -23,6 +23,11 @@ bool screenSize(int &width, int &height);
 // Closes that connection (at shut-down).
 void closeScreenInfo();
 
+// Copies into `kept` the rows of `fresh` (both BGRA, `width` pixels a row,
+// no gaps) that differ from it, and appends them to `changed` as whole-width
+// rectangles, runs a few rows apart joined into one.
+void takeChangedRows(const uint8_t *fresh, uint8_t *kept, int width, int height, std::vector<PictureRect> &changed);
+
 class ScreenSource;
 
 // The mouse cursor drawn where it is, fetched again only when XFixes says
@@ -32,6 +37,7 @@ class CursorOverlay : public Overlay
 public:
     explicit CursorOverlay(ScreenSource &source) : m_source(source) {}
     void area(int64_t recordingUs, int width, int height, std::vector<PictureRect> &out) override;
+    bool unchanged() const override { return m_unchanged; }
     void draw(VideoPicture &picture, int64_t recordingUs) override;
 
 private:
@@ -47,6 +53,7 @@ private:
     int m_x = 0, m_y = 0;          // top-left in the picture, from area()
     bool m_visible = false;
     int64_t m_locatedAt = -1;      // the picture time of the last locate()
+    bool m_unchanged = false;      // area() found it as before: same place, same shape
 };
 
 class ScreenSource : public VideoSource
@@ -64,6 +71,8 @@ private:
     friend class CursorOverlay;
     bool fetch(const std::vector<xcb_rectangle_t> &rects, int left, int top);
     bool grabWhole(int left, int top);
+    bool onScreen(int left, int top) const;
+    bool refetch(int left, int top);
     bool getImage(int x, int y, int w, int h, uint32_t offset);
     std::vector<xcb_rectangle_t> takeDamage();
     void readEvents();
