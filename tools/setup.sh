@@ -43,6 +43,9 @@ packages=(
   # tests of two monitors: Xorg's dummy driver reports them as RandR outputs
   # (Xvfb cannot place a second one beside the first); xrandr moves the primary
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  # tests on a real desktop: a window manager with a compositor, a panel that
+  # reserves its strip, a desktop window with the wallpaper and icons
+  xfwm4 xfce4-panel xfdesktop4
 )
 
 missing=()

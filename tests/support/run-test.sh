@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # run-test.sh MODE COMMAND [ARGS...]
-# MODE: offscreen | x11 | pulse | dualhead
+# MODE: offscreen | x11 | pulse | dualhead | xfwm | xfwm-nocomp
 # Runs one test in a private HOME with its own XDG and temporary folders, and
 # for x11/pulse with its own Xvfb (and PulseAudio server), for dualhead with
-# its own Xorg of two monitors, all removed afterwards.
+# its own Xorg of two monitors, for xfwm/xfwm-nocomp with an Xvfb that runs a
+# real desktop (xfwm4 with its compositor on or off, xfce4-panel with a top
+# panel and a bottom dock that reserve their strips, xfdesktop), all removed
+# afterwards.
 set -u
 mode=$1; shift
 
@@ -101,11 +104,54 @@ start_pulse() {
   pactl set-default-sink mirelo_null_sink
 }
 
+start_desktop() {
+  # A session bus of our own: xfconf, which the desktop's parts read their
+  # settings from, is started on it by D-Bus activation.
+  dbus-daemon --session --fork --nosyslog --print-address=3 --print-pid=4 \
+      3>"$root/dbus.address" 4>"$root/dbus.pid" || { echo "run-test.sh: dbus-daemon did not start" >&2; exit 1; }
+  export DBUS_SESSION_BUS_ADDRESS=$(cat "$root/dbus.address")
+  local dbus_pid
+  dbus_pid=$(cat "$root/dbus.pid")
+  pids+=("$dbus_pid")
+  local xml=$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml
+  mkdir -p "$xml"
+  cp "$(dirname "$0")/xfce/xfce4-panel.xml" "$xml/"
+  start_xvfb
+  xfwm4 --compositor="$1" >"$root/xfwm4.log" 2>&1 &
+  pids+=($!)
+  wait_root_property _NET_SUPPORTING_WM_CHECK 'window id' xfwm4 "$root/xfwm4.log"
+  xfce4-panel >"$root/panel.log" 2>&1 &
+  pids+=($!)
+  # The panel is up once the window manager has taken its strip off the
+  # work area.
+  wait_root_property _NET_WORKAREA '= 0, [1-9]' xfce4-panel "$root/panel.log"
+  xfdesktop >"$root/xfdesktop.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 200); do
+    xwininfo -root -children 2>/dev/null | grep -q '"Desktop": ("xfdesktop"' && break
+    sleep 0.05
+  done
+  # Tests that behave apart on a managed desktop read which one this is.
+  export MIRELO_TEST_DESKTOP=$mode
+}
+
+# wait_root_property NAME PATTERN WHAT LOG: waits until the root window's
+# property NAME matches PATTERN.
+wait_root_property() {
+  for _ in $(seq 400); do
+    xprop -root "$1" 2>/dev/null | grep -q -- "$2" && return 0
+    sleep 0.05
+  done
+  echo "run-test.sh: $3 did not start" >&2; cat "$4" >&2; exit 1
+}
+
 case "$mode" in
   offscreen) export QT_QPA_PLATFORM=offscreen ;;
   x11) start_xvfb ;;
   pulse) start_xvfb; start_pulse ;;
   dualhead) start_dualhead ;;
+  xfwm) start_desktop on ;;
+  xfwm-nocomp) start_desktop off ;;
   *) echo "run-test.sh: unknown mode $mode" >&2; exit 2 ;;
 esac
 
