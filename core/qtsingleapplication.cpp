@@ -1,5 +1,7 @@
 #include "qtsingleapplication.h"
 
+#include "privatefolder.h"
+
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -26,12 +28,17 @@ constexpr quint32 kMaxMessage = 1 << 20;
 QtSingleApplication::QtSingleApplication(const QString &appId, int &argc, char **argv)
     : QApplication(argc, argv), m_id(appId)
 {
-    const QString base = QDir(channelFolder()).filePath(channelBaseName(appId));
+    const QString folder = channelFolder();
+    if (folder.isEmpty()) {
+        // Better a second instance than a start that another user can stop.
+        qWarning("No private folder for the single-instance channel: running without it");
+        return;
+    }
+    const QString base = QDir(folder).filePath(channelBaseName(appId));
     m_lockPath = base + QStringLiteral(".lock");
     m_serverName = base + QStringLiteral(".socket");
 
-    const QByteArray lockFile = QFile::encodeName(m_lockPath);
-    m_lockFd = ::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    m_lockFd = PrivateFolder::openOwnFile(m_lockPath);
     if (m_lockFd >= 0 && ::flock(m_lockFd, LOCK_EX | LOCK_NB) != 0) {
         // Someone else holds it: they are the running instance.
         m_running = (errno == EWOULDBLOCK);
@@ -64,10 +71,7 @@ QString QtSingleApplication::id() const { return m_id; }
 
 QString QtSingleApplication::channelFolder()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return runtime;
-    return QDir::tempPath();
+    return PrivateFolder::path();
 }
 
 QString QtSingleApplication::channelBaseName(const QString &appId)
@@ -147,8 +151,10 @@ bool QtSingleApplication::sendMessage(const QString &message, int timeoutMs)
     // until the time is up.
     for (;;) {
         QLocalSocket socket;
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(int(qMax<qint64>(1, deadline.remainingTime())))) {
+        // Only a socket of our own: a message is never handed to someone else.
+        if (PrivateFolder::isOwnSocket(m_serverName))
+            socket.connectToServer(m_serverName);
+        if (socket.state() != QLocalSocket::UnconnectedState && socket.waitForConnected(int(qMax<qint64>(1, deadline.remainingTime())))) {
             socket.write(packet);
             if (socket.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime())))) {
                 while (socket.bytesAvailable() < 1

@@ -3,10 +3,12 @@
 // already running for this user, and lets a second start hand a message to
 // the first one.
 //
-// The first instance holds an flock()ed lock file in the user's runtime
-// folder and listens on a local socket next to it. The kernel drops the lock
-// when a process dies, however it dies, so a crashed instance never blocks
-// the next start; its left-over socket file is removed before listening.
+// The first instance holds an flock()ed lock file in a folder only the user
+// can write (PrivateFolder) and listens on a local socket next to it; a lock
+// or socket there that is not the user's own is never trusted. The kernel
+// drops the lock when a process dies, however it dies, so a crashed instance
+// never blocks the next start; its left-over socket file is removed before
+// listening.
 
 #include <QApplication>
 #include <QPointer>
@@ -36,7 +38,8 @@ public:
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
     QWidget *activationWindow() const;
 
-    // The folder that holds the lock file and the socket.
+    // The folder that holds the lock file and the socket; empty when there
+    // is no private one (then every start runs on its own).
     static QString channelFolder();
     // File-system-safe base name for an id: "<id>-<uid>".
     static QString channelBaseName(const QString &appId);

@@ -1,13 +1,13 @@
 #include "desktopchrome.h"
 
 #include "keptfile.h"
+#include "privatefolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QSet>
-#include <QStandardPaths>
 #include <QX11Info>
 
 #include <xcb/xcb.h>
@@ -160,9 +160,10 @@ X11DesktopChrome::X11DesktopChrome(const QString &stateFile)
 
 QString X11DesktopChrome::defaultStateFile()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Others must not plant ids to be mapped, nor a link to be written through.
+    const QString folder = PrivateFolder::path();
     if (folder.isEmpty())
-        folder = QDir::tempPath();
+        return QString();
     // One file per display: another display's ids mean other windows.
     QString display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
     display.replace(QLatin1Char('/'), QLatin1Char('_'));
@@ -207,6 +208,8 @@ void X11DesktopChrome::setVisible(Kind kind, bool visible)
 
 void X11DesktopChrome::writeState() const
 {
+    if (m_stateFile.isEmpty())
+        return; // no private folder: nothing is kept for a crash
     if (m_hidden[DesktopIcons].isEmpty() && m_hidden[Taskbar].isEmpty()) {
         QFile::remove(m_stateFile);
         return;

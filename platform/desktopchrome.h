@@ -41,7 +41,7 @@ void setTaskbarVisible(bool show);
 class X11DesktopChrome : public DesktopChrome
 {
 public:
-    // stateFile: where hidden ids are kept; empty = the runtime folder's.
+    // stateFile: where hidden ids are kept; empty = the private folder's.
     explicit X11DesktopChrome(const QString &stateFile = QString());
 
     void setVisible(Kind kind, bool visible) override;

@@ -1,10 +1,7 @@
 #include "lockfilemutex.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
+#include "privatefolder.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -22,17 +19,19 @@ QString LockFileMutex::lockFilePath(const QString &name)
                     : c;
     if (safe.isEmpty() || safe == QLatin1String(".") || safe == QLatin1String(".."))
         safe = QStringLiteral("_%1").arg(safe);
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        return runtime + QLatin1Char('/') + safe + QStringLiteral(".lock");
-    return QDir::tempPath() + QLatin1Char('/') + safe + QStringLiteral("-%1.lock").arg(getuid());
+    const QString folder = PrivateFolder::path();
+    if (folder.isEmpty())
+        return QString();
+    return folder + QLatin1Char('/') + safe + QStringLiteral(".lock");
 }
 
 bool LockFileMutex::acquire(const QString &name)
 {
     release();
-    const QByteArray path = QFile::encodeName(lockFilePath(name));
-    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const QString path = lockFilePath(name);
+    if (path.isEmpty())
+        return false;
+    m_fd = PrivateFolder::openOwnFile(path);
     if (m_fd < 0)
         return false;
     m_owner = ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;

@@ -1,5 +1,6 @@
 #pragma once
-// A process-wide named mutex: an flock()ed file in the user's runtime folder.
+// A process-wide named mutex: an flock()ed file of the user's own in a
+// folder only the user can write (PrivateFolder).
 // The lock is released by release() or when the process ends, however it ends.
 
 #include <QString>
@@ -15,14 +16,15 @@ public:
     // Opens (creating when needed) the lock file of the name and tries to
     // lock it without waiting. A lock held by another process is no error:
     // the file stays open, as a second handle to an existing mutex would.
-    // False only when the file cannot be opened.
+    // False only when the file cannot be opened (or there is no private
+    // folder).
     bool acquire(const QString &name);
     // True while this process holds the lock.
     bool isOwner() const { return m_owner; }
     void release();
 
-    // The file that stands for the name: the runtime folder (else the
-    // temporary folder, with the user id) and the name made file-safe.
+    // The file that stands for the name: the private folder and the name
+    // made file-safe; empty without a private folder.
     static QString lockFilePath(const QString &name);
 
 private:

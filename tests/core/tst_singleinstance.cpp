@@ -3,6 +3,7 @@
 #include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -57,8 +58,10 @@ class TestSingleInstance : public QObject
     QString self() const { return QCoreApplication::applicationFilePath(); }
 
     // Starts an instance and waits for its first line.
-    QString startFirst(QProcess &p, const QString &id)
+    QString startFirst(QProcess &p, const QString &id,
+                       const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
     {
+        p.setProcessEnvironment(env);
         p.start(self(), {"--instance", id});
         if (!p.waitForStarted(5000) || !p.waitForReadyRead(10000))
             return {};
@@ -66,9 +69,11 @@ class TestSingleInstance : public QObject
     }
 
     // Runs a second start to its end; its output, or "" when it hung.
-    QString runSecond(const QString &id, int *exitCode)
+    QString runSecond(const QString &id, int *exitCode,
+                      const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
     {
         QProcess p;
+        p.setProcessEnvironment(env);
         p.start(self(), {"--instance", id});
         if (!p.waitForFinished(8000)) {
             p.kill();
@@ -93,6 +98,30 @@ class TestSingleInstance : public QObject
             p.waitForReadyRead(200);
         }
         return {};
+    }
+
+    // Holds an flock on `path` from another process, as someone else would.
+    bool hold(QProcess &holder, const QString &path)
+    {
+        holder.start("flock", {"-x", path, "sleep", "30"});
+        if (!holder.waitForStarted())
+            return false;
+        const auto held = [&] {
+            const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+            if (fd < 0)
+                return false;
+            const bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+            ::close(fd);
+            return busy;
+        };
+        QElapsedTimer t;
+        t.start();
+        while (!held()) {
+            if (t.elapsed() > 10000)
+                return false;
+            QThread::msleep(20);
+        }
+        return true;
     }
 
     void stop(QProcess &p)
@@ -181,6 +210,76 @@ private slots:
         QCOMPARE(code, 0);
         QVERIFY(t.elapsed() >= 4500);
         stop(holder);
+    }
+
+    // Another local user must not be able to stop the program from
+    // starting (nor receive its messages) by taking the channel's names
+    // first: a lock reached through a link, or a file of someone else's,
+    // is not the running program.
+    void aChannelThatIsNotTheUsersOwnIsNotTrusted()
+    {
+        const QString base = QDir(QtSingleApplication::channelFolder())
+                                 .filePath(QtSingleApplication::channelBaseName("Mirelo.Planted"));
+        QTemporaryDir elsewhere;
+        const QString bait = elsewhere.filePath("bait");
+        QFile(bait).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(bait, base + ".lock"));
+        QProcess holder;
+        QVERIFY(hold(holder, bait));
+        QProcess first;
+        QCOMPARE(startFirst(first, "Mirelo.Planted"), QStringLiteral("primary"));
+        int code = -1;
+        QCOMPARE(runSecond("Mirelo.Planted", &code), QStringLiteral("running sent=1"));
+        QCOMPARE(waitForLine(first, "message="), QStringLiteral("message=hello from a second start"));
+        stop(first);
+        stop(holder);
+
+        if (::geteuid() != 0)
+            return; // only root can hand a file to another user
+        const QString foreign = QDir(QtSingleApplication::channelFolder())
+                                    .filePath(QtSingleApplication::channelBaseName("Mirelo.Foreign") + ".lock");
+        QFile(foreign).open(QIODevice::WriteOnly);
+        QCOMPARE(::chown(QFile::encodeName(foreign).constData(), 12345, 12345), 0);
+        QProcess other;
+        QVERIFY(hold(other, foreign));
+        QProcess next;
+        QCOMPARE(startFirst(next, "Mirelo.Foreign"), QStringLiteral("primary"));
+        stop(next);
+        stop(other);
+    }
+
+    // Without a runtime folder, the channel goes into a private folder of
+    // the user's own; names in the shared temporary folder that someone
+    // else took first (the bare lock name, a folder at the private name
+    // that all can write) neither stop a start nor get its messages.
+    void withoutARuntimeFolderTheChannelStaysPrivate()
+    {
+        QTemporaryDir temp;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("XDG_RUNTIME_DIR");
+        env.insert("TMPDIR", temp.path());
+        const QString name = QtSingleApplication::channelBaseName("Mirelo.NoRuntime");
+        const QString own = temp.filePath(QStringLiteral("mirelo-%1").arg(::geteuid()));
+
+        QProcess first;
+        QCOMPARE(startFirst(first, "Mirelo.NoRuntime", env), QStringLiteral("primary"));
+        QVERIFY(QFileInfo::exists(own + "/" + name + ".lock"));
+        QCOMPARE(QFileInfo(own).permissions() & 0x0077, QFileDevice::Permissions()); // group, others
+        int code = -1;
+        QCOMPARE(runSecond("Mirelo.NoRuntime", &code, env), QStringLiteral("running sent=1"));
+        stop(first);
+        QVERIFY(QDir(own).removeRecursively());
+
+        QVERIFY(QDir().mkdir(own));
+        QVERIFY(QFile::setPermissions(own, QFileDevice::Permissions(0x7777)));
+        QProcess bare, inShared;
+        QVERIFY(hold(bare, temp.filePath(name + ".lock")));
+        QVERIFY(hold(inShared, own + "/" + name + ".lock"));
+        QProcess next;
+        QCOMPARE(startFirst(next, "Mirelo.NoRuntime", env), QStringLiteral("primary"));
+        stop(next);
+        stop(bare);
+        stop(inShared);
     }
 
     void channelNamesAreSafeFileNames()

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -168,6 +169,21 @@ private slots:
         chrome.setVisible(DesktopChrome::Taskbar, true);
         chrome.recoverLeftovers(); // no file
         QVERIFY(desktop.mapped(normal));
+    }
+
+    // The list of windows to map back is the user's own: without a runtime
+    // folder it is not kept where another user could plant ids or a link.
+    void theListIsKeptInAPrivateFolder()
+    {
+        QTemporaryDir temp;
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const QString file = X11DesktopChrome::defaultStateFile();
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", tmpdir);
+        QCOMPARE(QFileInfo(file).absolutePath(), temp.filePath(QStringLiteral("mirelo-%1").arg(::geteuid())));
     }
 };
 
