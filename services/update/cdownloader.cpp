@@ -40,7 +40,8 @@ bool CDownloader::openTempFile()
     const QString temp = m_saveFolder + m_fileName + m_tempSuffix;
     QFile::remove(temp);
     m_file = new QFile(temp);
-    if (m_file->open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Made new: whatever took the name after the removal is never opened.
+    if (m_file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return true;
     delete m_file;
     m_file = nullptr;

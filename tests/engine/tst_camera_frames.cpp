@@ -207,6 +207,24 @@ private slots:
         QVERIFY(!QFile::exists(path + ".part"));
         QVERIFY(writeJpegFile(Frame(), path.toStdString()) < 0);
         QVERIFY(QFile::exists(path)); // a failed photo leaves the earlier file
+
+        // A link planted at the working name (a shared folder) is not
+        // written through: its target stays, the photo is written anyway.
+        const QString victim = dir.filePath("victim.txt");
+        {
+            QFile v(victim);
+            QVERIFY(v.open(QIODevice::WriteOnly));
+            v.write("kept");
+        }
+        const QString other = dir.filePath("q.jpg");
+        QVERIFY(QFile::link(victim, other + ".part"));
+        QCOMPARE(writeJpegFile(redBlue(), other.toStdString()), 0);
+        QFile v(victim);
+        QVERIFY(v.open(QIODevice::ReadOnly));
+        QCOMPARE(v.readAll(), QByteArray("kept"));
+        QFile photo(other);
+        QVERIFY(photo.open(QIODevice::ReadOnly));
+        QCOMPARE(photo.read(2), QByteArray("\xff\xd8"));
     }
 };
 

@@ -1,5 +1,6 @@
 // The file stage alone: what it opens, what it leaves behind when a start
-// fails, and how a write that fails (at once or midway) ends the file.
+// fails, how a write that fails (at once, midway, or taking nothing) ends
+// the file, and that a finished file is on the disk before it counts.
 #include "core/muxer.h"
 #include "core/packet_pool.h"
 #include "core/video_encoder.h"
@@ -11,12 +12,108 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <dlfcn.h>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace mirelo;
 
 namespace {
+
+// What reached the disk, seen from the system calls: this program's own
+// fsync, close and rename stand in front of the C library's, note each
+// fsync and rename in order, and can fail an fsync or close of one file.
+std::mutex g_callsMutex;
+QStringList g_calls;
+QString g_failSync, g_failClose; // a path whose fsync (close) fails
+
+QString pathOfFd(int fd)
+{
+    char link[64], target[4096];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(link, target, sizeof target - 1);
+    return n > 0 ? QString::fromLocal8Bit(target, int(n)) : QString();
+}
+
+template <class Fn>
+Fn next(const char *name)
+{
+    return reinterpret_cast<Fn>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" int fsync(int fd)
+{
+    static const auto real = next<int (*)(int)>("fsync");
+    const QString path = pathOfFd(fd);
+    {
+        std::lock_guard<std::mutex> lock(g_callsMutex);
+        g_calls << QStringLiteral("fsync ") + path;
+        if (!g_failSync.isEmpty() && path == g_failSync) {
+            errno = EIO;
+            return -1;
+        }
+    }
+    return real(fd);
+}
+
+extern "C" int close(int fd)
+{
+    static const auto real = next<int (*)(int)>("close");
+    bool fails = false;
+    {
+        std::lock_guard<std::mutex> lock(g_callsMutex);
+        fails = !g_failClose.isEmpty() && pathOfFd(fd) == g_failClose;
+    }
+    const int r = real(fd);
+    if (fails) {
+        errno = EIO;
+        return -1;
+    }
+    return r;
+}
+
+extern "C" int rename(const char *from, const char *to)
+{
+    static const auto real = next<int (*)(const char *, const char *)>("rename");
+    {
+        std::lock_guard<std::mutex> lock(g_callsMutex);
+        g_calls << QStringLiteral("rename %1 %2").arg(QString::fromLocal8Bit(from), QString::fromLocal8Bit(to));
+    }
+    return real(from, to);
+}
+
+namespace {
+
+QStringList takeCalls()
+{
+    std::lock_guard<std::mutex> lock(g_callsMutex);
+    return std::exchange(g_calls, QStringList());
+}
+
+void failSyncAndClose(const QString &sync, const QString &close)
+{
+    std::lock_guard<std::mutex> lock(g_callsMutex);
+    g_failSync = sync;
+    g_failClose = close;
+}
+
+// The second box of an MP4 (after ftyp): "moov" once the index is at the front.
+QByteArray secondBox(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = f.read(8);
+    if (head.size() < 8)
+        return {};
+    const quint32 size = (quint32(uchar(head[0])) << 24) | (quint32(uchar(head[1])) << 16)
+        | (quint32(uchar(head[2])) << 8) | quint32(uchar(head[3]));
+    f.seek(size + 4);
+    return f.read(4);
+}
 
 // Encodes `frames` grey pictures of 64x64 into the muxer's stream 0.
 void feed(Muxer &muxer, VideoEncoder &encoder, int frames)
@@ -143,6 +240,128 @@ private slots:
         QVERIFY(m.failed());
         // What reached the disk stays: the file is there, not removed.
         QVERIFY(QFileInfo(QString::fromLocal8Bit(file)).size() > 0);
+    }
+
+    // A write that takes nothing (and reports no error) would be tried
+    // again for ever; it ends the file as any failed write does.
+    void aWriteThatTakesNothingEndsTheFileAndIsReported()
+    {
+        VideoEncoder encoder;
+        QCOMPARE(encoder.open(small()), 0);
+        Muxer m;
+        std::atomic<int64_t> room{20000};
+        std::atomic<int> nothing{0};
+        m.setWriteFunction([&](int fd, const void *data, size_t size) -> ssize_t {
+            if (room.load() < int64_t(size)) {
+                // Bounded, so that a muxer that spins on it still ends.
+                if (++nothing < 1000)
+                    return 0;
+                errno = ENOSPC;
+                return -1;
+            }
+            room -= int64_t(size);
+            return ::write(fd, data, size);
+        });
+        std::atomic<int> failures{0};
+        m.setFailureHandler([&] { ++failures; });
+        const QByteArray file = path("nothing.mp4");
+        QCOMPARE(m.create(file.toStdString(), Muxer::Container::Mp4), 0);
+        QCOMPARE(m.addStream(encoder.context()), 0);
+        QCOMPARE(m.start(), 0);
+        feed(m, encoder, 300);
+        QCOMPARE(m.finish(), int(MIRELO_E_IO));
+        QCOMPARE(failures.load(), 1);
+        QCOMPARE(nothing.load(), 1);
+        QCOMPARE(m.errorNumber(), EIO);
+    }
+
+    // A file counts as finished only once it is on the disk: a write-back
+    // error shows at fsync or close, after every write went well.
+    void aFileIsSyncedAndClosedBeforeItCounts()
+    {
+        for (const bool atClose : {false, true}) {
+            VideoEncoder encoder;
+            QCOMPARE(encoder.open(small()), 0);
+            const QString file = dir.filePath(atClose ? "close.mp4" : "sync.mp4");
+            Muxer m;
+            QCOMPARE(m.create(QFile::encodeName(file).toStdString(), Muxer::Container::Mp4), 0);
+            QCOMPARE(m.addStream(encoder.context()), 0);
+            QCOMPARE(m.start(), 0);
+            feed(m, encoder, 30);
+            takeCalls();
+            failSyncAndClose(atClose ? QString() : file, atClose ? file : QString());
+            const int r = m.finish();
+            failSyncAndClose(QString(), QString());
+            QVERIFY2(takeCalls().contains("fsync " + file), "finished without an fsync");
+            QCOMPARE(r, int(MIRELO_E_IO));
+            QCOMPARE(m.errorNumber(), EIO);
+        }
+    }
+
+    // The rewrite with the index at the front replaces the playable file
+    // only once it is on the disk, and the folder is synced after the
+    // rename; a link planted at the rewrite's name is never written through.
+    void theRewriteIsDurableAndNeverFollowsALink()
+    {
+        VideoEncoder encoder;
+        QCOMPARE(encoder.open(small()), 0);
+        const QString file = dir.filePath("rewrite.mp4");
+        {
+            Muxer m;
+            QCOMPARE(m.create(QFile::encodeName(file).toStdString(), Muxer::Container::Mp4), 0);
+            QCOMPARE(m.addStream(encoder.context()), 0);
+            QCOMPARE(m.start(), 0);
+            feed(m, encoder, 60);
+            QCOMPARE(m.finish(), 0);
+        }
+        const QString victim = dir.filePath("victim.txt");
+        {
+            QFile f(victim);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("not a recording");
+        }
+        const QString planted = dir.filePath(".rewrite.mp4.finishing");
+        QVERIFY(QFile::link(victim, planted));
+        takeCalls();
+        QVERIFY(finishMp4(QFile::encodeName(file).toStdString()));
+        const QStringList calls = takeCalls();
+
+        QFile f(victim);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("not a recording"));
+        QVERIFY(QFileInfo(planted).isSymLink());
+        QCOMPARE(secondBox(file), QByteArray("moov"));
+        QCOMPARE(enginefake::packetsOf(QFile::encodeName(file).constData(), AVMEDIA_TYPE_VIDEO).count, 60);
+        QCOMPARE(QDir(dir.path()).entryList(QStringList("*finishing*"), QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList(".rewrite.mp4.finishing")); // only the link is left
+
+        int renamed = -1;
+        for (int i = 0; i < calls.size(); ++i)
+            if (calls[i].startsWith("rename ") && calls[i].endsWith(" " + file))
+                renamed = i;
+        QVERIFY2(renamed > 0, qPrintable(calls.join('\n')));
+        const QString temp = calls[renamed].mid(7, calls[renamed].size() - 8 - file.size());
+        QVERIFY2(calls.mid(0, renamed).contains("fsync " + temp), qPrintable(calls.join('\n')));
+        QVERIFY2(calls.mid(renamed).contains("fsync " + dir.path()), qPrintable(calls.join('\n')));
+    }
+
+    // A recording's own file is never reached through a link either: one
+    // planted at the name would aim the recording at its target.
+    void aLinkAtTheFileNameIsRefused()
+    {
+        const QString victim = dir.filePath("victim2.txt");
+        {
+            QFile f(victim);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("kept");
+        }
+        const QString link = dir.filePath("linked.mp4");
+        QVERIFY(QFile::link(victim, link));
+        Muxer m;
+        QCOMPARE(m.create(QFile::encodeName(link).toStdString(), Muxer::Container::Mp4), int(MIRELO_E_IO));
+        QFile f(victim);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("kept"));
     }
 
     // A freed packet's buffer serves the next packet of its size class, so

@@ -95,8 +95,21 @@ private slots:
         QStringList mic = m_engine.ids(kMic);
         const int second = mic.indexOf(QStringLiteral("mirelo_second_mic"));
         QVERIFY(second >= 0);
+        // A link planted at the working name is not written through.
+        const QString victim = m_data.filePath("victim.txt");
+        {
+            QFile v(victim);
+            QVERIFY(v.open(QIODevice::WriteOnly));
+            v.write("kept");
+        }
+        QVERIFY(QFile::link(victim, m_data.filePath("AudioDevices.conf.tmp")));
         QCOMPARE(m_engine.select(kMic, second), int(MIRELO_OK));
         QCOMPARE(m_engine.current(kMic), second);
+        {
+            QFile v(victim);
+            QVERIFY(v.open(QIODevice::ReadOnly));
+            QCOMPARE(v.readAll(), QByteArray("kept"));
+        }
 
         // A restart knows the choice again, at its position in the new list.
         QCOMPARE(m_engine.shutdown(), int(MIRELO_OK));

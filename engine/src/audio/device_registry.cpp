@@ -1,5 +1,7 @@
 #include "audio/device_registry.h"
 
+#include "core/new_file.h"
+
 #include <cstdio>
 #include <fstream>
 #include <unistd.h>
@@ -49,10 +51,17 @@ void DeviceRegistry::save()
     if (m_file.empty())
         return;
     // Written beside and renamed over, so a crash never leaves half a file.
-    const std::string tmp = m_file + ".tmp";
-    FILE *f = std::fopen(tmp.c_str(), "w");
-    if (!f)
+    // A new file: a link planted at the name is not written through.
+    std::string tmp;
+    const int fd = createNewFile(m_file + ".tmp", 0644, tmp);
+    FILE *f = fd >= 0 ? fdopen(fd, "w") : nullptr;
+    if (!f) {
+        if (fd >= 0) {
+            ::close(fd);
+            std::remove(tmp.c_str());
+        }
         return;
+    }
     bool ok = true;
     for (int slot = 0; slot < 2; ++slot)
         ok = ok && std::fprintf(f, "%s%s\n", kKeys[slot], m_chosen[slot].c_str()) > 0;

@@ -2,12 +2,12 @@
 // per thread, kept for the thread's life.
 #include "camera/jpeg.h"
 
+#include "core/new_file.h"
+
 #include <mirelo/engine_api.h>
 #include <turbojpeg.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace mirelo::camera {
@@ -84,20 +84,12 @@ int writeJpegFile(const Frame &frame, const std::string &path)
     std::vector<uint8_t> jpeg;
     if (!encodeJpeg(frame, 92, jpeg))
         return MIRELO_E_FAILED;
-    const std::string temp = path + ".part";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A new file beside the photo: a link planted at the name is not followed.
+    std::string temp;
+    const int fd = createNewFile(path + ".part", 0644, temp);
     if (fd < 0)
         return MIRELO_E_IO;
-    size_t done = 0;
-    while (done < jpeg.size()) {
-        const ssize_t n = ::write(fd, jpeg.data() + done, jpeg.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += size_t(n);
-    }
-    const bool ok = done == jpeg.size() && ::fsync(fd) == 0;
+    const bool ok = writeAll(fd, jpeg.data(), jpeg.size()) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());
         return MIRELO_E_IO;

@@ -1,9 +1,12 @@
 // Turns a fragmented recording into a normal MP4 with its index at the front.
 #include "core/log.h"
 #include "core/muxer.h"
+#include "core/new_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -12,7 +15,27 @@ namespace mirelo {
 
 namespace {
 
-bool remux(const std::string &from, const std::string &to)
+// The rewrite goes into a file descriptor of our own (made new, see
+// createNewFile), never into a name opened afresh.
+int writeFd(void *opaque, uint8_t *buf, int size)
+{
+    return writeAll(*static_cast<int *>(opaque), buf, size_t(size)) ? size : AVERROR(errno);
+}
+
+int64_t seekFd(void *opaque, int64_t offset, int whence)
+{
+    const int fd = *static_cast<int *>(opaque);
+    if (whence == AVSEEK_SIZE) {
+        struct stat st;
+        return fstat(fd, &st) == 0 ? int64_t(st.st_size) : AVERROR(errno);
+    }
+    const off_t r = lseek(fd, offset, whence & ~AVSEEK_FORCE);
+    return r < 0 ? AVERROR(errno) : int64_t(r);
+}
+
+// `to` names the file open as `fd`; the index moved to the front is read
+// back from it by name.
+bool remux(const std::string &from, int fd, const std::string &to)
 {
     AVFormatContext *in = nullptr;
     if (avformat_open_input(&in, from.c_str(), nullptr, nullptr) < 0)
@@ -28,7 +51,16 @@ bool remux(const std::string &from, const std::string &to)
             st->avg_frame_rate = in->streams[i]->avg_frame_rate;
         }
     }
-    ok = ok && avio_open(&out->pb, to.c_str(), AVIO_FLAG_WRITE) >= 0;
+    constexpr int kBufferSize = 256 * 1024;
+    auto *buffer = ok ? static_cast<unsigned char *>(av_malloc(kBufferSize)) : nullptr;
+    AVIOContext *io = buffer ? avio_alloc_context(buffer, kBufferSize, 1, &fd, nullptr, writeFd, seekFd) : nullptr;
+    if (!io)
+        av_free(buffer);
+    ok = ok && io;
+    if (ok) {
+        out->pb = io;
+        out->flags |= AVFMT_FLAG_CUSTOM_IO;
+    }
     AVDictionary *opts = nullptr;
     av_dict_set(&opts, "movflags", "faststart", 0);
     ok = ok && avformat_write_header(out, &opts) >= 0;
@@ -50,11 +82,14 @@ bool remux(const std::string &from, const std::string &to)
     }
     av_packet_free(&pkt);
     ok = ok && av_write_trailer(out) >= 0;
-    if (out) {
-        if (out->pb)
-            ok = avio_closep(&out->pb) >= 0 && ok;
-        avformat_free_context(out);
+    if (io) {
+        avio_flush(io);
+        ok = ok && io->error >= 0;
+        av_freep(&io->buffer);
+        avio_context_free(&io);
     }
+    if (out)
+        avformat_free_context(out);
     avformat_close_input(&in);
     return ok;
 }
@@ -109,9 +144,17 @@ bool finishMp4(const std::string &path)
         return false;
     }
     const size_t slash = path.rfind('/');
-    const std::string tmp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1))
+    const std::string name = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1))
         + "." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".finishing";
-    if (!remux(path, tmp)) {
+    std::string tmp;
+    const int fd = createNewFile(name, 0644, tmp);
+    if (fd < 0) {
+        logLine("cannot create a file beside %s: %s; kept fragmented", path.c_str(), strerror(errno));
+        return false;
+    }
+    // Every byte on the disk before the copy replaces a file that plays.
+    const bool written = remux(path, fd, tmp) && fsync(fd) == 0;
+    if (close(fd) != 0 || !written) {
         unlink(tmp.c_str());
         logLine("could not finish %s; kept fragmented", path.c_str());
         return false;
@@ -124,6 +167,9 @@ bool finishMp4(const std::string &path)
         unlink(tmp.c_str());
         return false;
     }
+    // The new name is durable only once the folder is.
+    if (!syncFolderOf(path))
+        logLine("cannot sync the folder of %s: %s", path.c_str(), strerror(errno));
     return true;
 }
 

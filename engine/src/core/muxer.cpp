@@ -49,12 +49,14 @@ int Muxer::writePacket(void *opaque, uint8_t *buf, int size)
     while (done < size) {
         const ssize_t n = self->m_write ? self->m_write(self->m_fd, buf + done, size_t(size - done))
                                         : ::write(self->m_fd, buf + done, size_t(size - done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            // A write that takes nothing would be tried again forever.
+            const int error = n == 0 ? EIO : errno;
             int expected = 0;
-            self->m_errno.compare_exchange_strong(expected, errno);
-            return AVERROR(errno);
+            self->m_errno.compare_exchange_strong(expected, error);
+            return AVERROR(error);
         }
         done += int(n);
     }
@@ -84,13 +86,14 @@ int Muxer::create(const std::string &path, Container container)
         return MIRELO_E_INVALID_ARGUMENT;
     // Never opened in a way that could block (a FIFO without a reader) or
     // hurt what is there: a new file is created exclusively; an existing
-    // path must turn out to be a regular file, and it is emptied only when
-    // the recording really starts.
+    // path must turn out to be a regular file, not reached through a link
+    // (one planted in a shared folder would aim the recording at its
+    // target), and it is emptied only when the recording really starts.
     m_path = path;
     m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     m_created = m_fd >= 0;
     if (m_fd < 0 && errno == EEXIST)
-        m_fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        m_fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
     if (m_fd < 0) {
         logLine("cannot create %s: %s", path.c_str(), strerror(errno));
         return MIRELO_E_IO;
@@ -261,7 +264,18 @@ int Muxer::finish()
             m_failed.store(true);
     }
     if (m_fd >= 0) {
-        ::close(m_fd);
+        // The file counts as written only once it is on the disk: a write
+        // back that fails shows here or at close, not in any write before.
+        // The stop answers it; the recording is ending anyway, so no event.
+        const auto failed = [this](int error) {
+            int expected = 0;
+            m_errno.compare_exchange_strong(expected, error);
+            m_failed.store(true);
+        };
+        if (!m_failed.load() && ::fsync(m_fd) != 0)
+            failed(errno);
+        if (::close(m_fd) != 0 && !m_failed.load())
+            failed(errno);
         m_fd = -1;
     }
     return m_failed.load() ? MIRELO_E_IO : MIRELO_OK;
