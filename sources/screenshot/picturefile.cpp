@@ -3,6 +3,7 @@
 #include "keptfile.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPixmap>
 
@@ -10,7 +11,9 @@ namespace PictureFile {
 
 bool write(const QPixmap &picture, const QString &path, const QByteArray &format)
 {
-    if (picture.isNull())
+    // A link at the name (planted in a shared folder, even one pointing
+    // nowhere yet) would have the picture written wherever it points.
+    if (picture.isNull() || QFileInfo(path).isSymLink())
         return false;
     QByteArray bytes;
     QBuffer buffer(&bytes);

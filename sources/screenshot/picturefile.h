@@ -9,7 +9,8 @@ class QPixmap;
 namespace PictureFile {
 
 // Writes the picture in the format into the folder the user chose (which
-// must exist); false when no picture was written. The callers tell the user.
+// must exist); false when no picture was written, also when the path is a
+// symbolic link. The callers tell the user.
 bool write(const QPixmap &picture, const QString &path, const QByteArray &format);
 
 } // namespace PictureFile

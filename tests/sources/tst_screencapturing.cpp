@@ -293,6 +293,10 @@ void TestScreenCapturing::savePictureFormats()
     QCOMPARE(ScreenCapturing::savePicture(picture, dir->filePath("x.xyz")), dir->filePath("x.xyz"));
     QCOMPARE(head(dir->filePath("x.xyz"), 4), QByteArray("\x89PNG"));
     QCOMPARE(ScreenCapturing::savePicture(picture, dir->filePath("none/x.jpg")), QString());
+    // A link at the name is not written through, even one to nothing yet.
+    QVERIFY(QFile::link(dir->filePath("elsewhere.jpg"), dir->filePath("l.jpg")));
+    QCOMPARE(ScreenCapturing::savePicture(picture, dir->filePath("l.jpg")), dir->filePath("l.png"));
+    QVERIFY(!QFile::exists(dir->filePath("elsewhere.jpg")));
 }
 
 void TestScreenCapturing::saveAddsARecordAndRemembersTheFolder()
