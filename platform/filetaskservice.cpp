@@ -188,6 +188,13 @@ bool FileTaskService::readTask(const QString &name, TaskDefinition *definition)
     read.hasAction = !exec.isNull();
     read.actionPath = exec.attribute(QStringLiteral("path"));
     read.actionArguments = exec.attribute(QStringLiteral("arguments"));
+    // A line break in the command is no task the program wrote: the file
+    // is damaged or made to add lines to the job's timer.
+    if (SystemdTaskMirror::holdsControlCharacter(read.actionPath)
+        || SystemdTaskMirror::holdsControlCharacter(read.actionArguments)) {
+        setAside(name);
+        return false;
+    }
     read.logonType =
         number(task.firstChildElement(QStringLiteral("Principal")), QStringLiteral("logonType"));
     *definition = read;
