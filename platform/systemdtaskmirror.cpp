@@ -190,7 +190,8 @@ void SystemdTaskMirror::update(const QString &name, const TaskDefinition &defini
     if (service.isEmpty() || holdsControlCharacter(definition.actionPath)
         || holdsControlCharacter(definition.actionArguments)) {
         // No unit rather than one with lines nobody wrote; an older one goes.
-        qWarning().noquote() << "no timer for the task" << name << "- a control character in its command";
+        qWarning().noquote() << "no timer for the task" << name
+                             << "- a control character in its command or environment";
         remove(name);
         return;
     }
