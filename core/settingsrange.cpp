@@ -14,11 +14,16 @@ QRect readRect(QSettings *settings, const char *key, const QRect &current)
     const QRect rect = settings->value(QLatin1String(key), current).toRect();
     if (rect.isNull())
         return rect;
-    // X11 coordinates and sizes are 16-bit.
-    const bool fits = rect.width() > 0 && rect.height() > 0 && rect.width() <= 32767 && rect.height() <= 32767
-                      && rect.left() >= -32768 && rect.top() >= -32768 && qint64(rect.left()) + rect.width() <= 32767
-                      && qint64(rect.top()) + rect.height() <= 32767;
-    return fits ? rect : QRect();
+    return fitsX11(rect) ? rect : QRect();
+}
+
+bool fitsX11(const QRect &rect)
+{
+    // Sizes in 64 bits: a rectangle whose edges lie far apart overflows int.
+    const qint64 width = qint64(rect.right()) - rect.left() + 1;
+    const qint64 height = qint64(rect.bottom()) - rect.top() + 1;
+    return width > 0 && height > 0 && width <= 32767 && height <= 32767 && rect.left() >= -32768
+           && rect.top() >= -32768 && rect.left() + width <= 32767 && rect.top() + height <= 32767;
 }
 
 QString readFolder(QSettings *settings, const char *key, const QString &current, const QString &fallback)

@@ -19,6 +19,9 @@ struct RangedKey {
 // The stored number; `current` when the key is missing; the default when
 // the number lies outside min..max. A text that is no number reads as 0.
 qint64 readRanged(QSettings *settings, const RangedKey &key, qint64 current);
+// True when the rectangle is not empty and lies within what an X11 screen
+// can address (16-bit coordinates and sizes).
+bool fitsX11(const QRect &rect);
 // A stored rectangle; a null one when it is empty or reaches beyond what an
 // X11 screen can address.
 QRect readRect(QSettings *settings, const char *key, const QRect &current);

@@ -50,3 +50,13 @@ bool FakeTaskService::deleteTask(const QString &name)
     tasks.remove(name);
     return true;
 }
+
+bool FakeTaskService::keepAside(const QString &name, QString *keptAs)
+{
+    calls.append(QStringLiteral("keep aside ") + name);
+    if (!tasks.contains(name))
+        return false;
+    keptAside.insert(name, tasks.take(name));
+    *keptAs = name + QStringLiteral(".bak");
+    return true;
+}

@@ -12,6 +12,7 @@ public:
     bool readTask(const QString &name, TaskDefinition *definition) override;
     bool registerTask(const QString &name, const TaskDefinition &definition) override;
     bool deleteTask(const QString &name) override;
+    bool keepAside(const QString &name, QString *keptAs) override;
     void tasksLoaded(const QMap<QString, TaskDefinition> &tasks) override { loaded = tasks; ++loadCount; }
 
     bool failConnect = false;
@@ -25,5 +26,6 @@ public:
     QMap<QString, TaskDefinition> tasks; // of the opened folder
     QMap<QString, TaskDefinition> loaded;
     int loadCount = 0;
-    QStringList calls; // "register NAME", "delete NAME"
+    QMap<QString, TaskDefinition> keptAside;
+    QStringList calls; // "register NAME", "delete NAME", "keep aside NAME"
 };

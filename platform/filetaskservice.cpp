@@ -117,20 +117,38 @@ bool FileTaskService::taskNames(QStringList *names)
     return true;
 }
 
-void FileTaskService::setAside(const QString &name)
+QString FileTaskService::moveAside(const QString &name)
 {
     const QString path = taskFilePath(name);
+    if (path.isEmpty())
+        return QString();
     QString aside = m_folder + QLatin1Char('/') + name + QStringLiteral(".bak");
     for (int n = 1; QFileInfo::exists(aside); ++n)
         aside = m_folder + QLatin1Char('/') + name + QStringLiteral(".%1.bak").arg(n);
-    if (QFile::rename(path, aside)) {
-        qWarning().noquote() << "unreadable task file kept as" << aside;
-        KeptFile::tellKeptAside(path, aside);
-    } else {
-        qWarning().noquote() << "unreadable task file" << path;
-    }
+    const bool moved = QFile::rename(path, aside);
+    // Its timer must not start the program for it either way.
     if (m_mirror)
         m_mirror->remove(name);
+    return moved ? aside : QString();
+}
+
+void FileTaskService::setAside(const QString &name)
+{
+    const QString aside = moveAside(name);
+    if (!aside.isEmpty()) {
+        qWarning().noquote() << "unreadable task file kept as" << aside;
+        KeptFile::tellKeptAside(taskFilePath(name), aside);
+    } else {
+        qWarning().noquote() << "unreadable task file" << taskFilePath(name);
+    }
+}
+
+bool FileTaskService::keepAside(const QString &name, QString *keptAs)
+{
+    *keptAs = moveAside(name);
+    if (keptAs->isEmpty())
+        qWarning().noquote() << "refused task file" << taskFilePath(name) << "could not be moved aside";
+    return !keptAs->isEmpty();
 }
 
 bool FileTaskService::readTask(const QString &name, TaskDefinition *definition)
@@ -170,6 +188,13 @@ bool FileTaskService::readTask(const QString &name, TaskDefinition *definition)
     read.hasAction = !exec.isNull();
     read.actionPath = exec.attribute(QStringLiteral("path"));
     read.actionArguments = exec.attribute(QStringLiteral("arguments"));
+    // A line break in the command is no task the program wrote: the file
+    // is damaged or made to add lines to the job's timer.
+    if (SystemdTaskMirror::holdsControlCharacter(read.actionPath)
+        || SystemdTaskMirror::holdsControlCharacter(read.actionArguments)) {
+        setAside(name);
+        return false;
+    }
     read.logonType =
         number(task.firstChildElement(QStringLiteral("Principal")), QStringLiteral("logonType"));
     *definition = read;

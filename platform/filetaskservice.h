@@ -3,8 +3,8 @@
 // one XML file "<name>.xml" in it, written whole or not at all (KeptFile).
 // Elements and attributes the service does not know survive an update. A
 // file that does not parse (or is no regular file, or nests too deep) is set
-// aside as "<name>.bak". With a mirror, every change is also handed to the
-// systemd user timers.
+// aside as "<name>.bak", and so is one the store refuses. With a mirror,
+// every change is also handed to the systemd user timers.
 #include "taskservice.h"
 
 #include <memory>
@@ -27,6 +27,7 @@ public:
     bool readTask(const QString &name, TaskDefinition *definition) override;
     bool registerTask(const QString &name, const TaskDefinition &definition) override;
     bool deleteTask(const QString &name) override;
+    bool keepAside(const QString &name, QString *keptAs) override;
     void tasksLoaded(const QMap<QString, TaskDefinition> &tasks) override;
 
     QString folderPath() const { return m_folder; }
@@ -34,6 +35,9 @@ public:
     QString taskFilePath(const QString &name) const;
 
 private:
+    // Renames the task file to the first free "<name>.bak", "<name>.N.bak"
+    // and drops its timer; the new path, empty when it could not be moved.
+    QString moveAside(const QString &name);
     void setAside(const QString &name);
 
     QString m_root;

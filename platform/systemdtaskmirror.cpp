@@ -2,6 +2,7 @@
 
 #include "keptfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtDebug>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,10 +45,16 @@ bool enabledOf(const TaskDefinition &definition)
 
 } // namespace
 
-SystemdTaskMirror::SystemdTaskMirror(const QString &unitFolder, const QString &systemctl)
+SystemdTaskMirror::SystemdTaskMirror(const QString &unitFolder, const QString &systemctl, const QString &program)
     : m_unitFolder(unitFolder)
     , m_systemctl(systemctl)
+    , m_program(program.isEmpty() ? QCoreApplication::applicationFilePath() : program)
 {
+}
+
+bool SystemdTaskMirror::holdsControlCharacter(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 QString SystemdTaskMirror::defaultUnitFolder()
@@ -65,8 +74,9 @@ bool SystemdTaskMirror::userManagerAnswers()
 
 QString SystemdTaskMirror::unitName(const QString &name)
 {
+    // Anchored whole: "$" alone would also pass a name ending in a line break.
     static const QRegularExpression guid(QStringLiteral(
-        "^\\{([0-9a-f]{8})-([0-9a-f]{4})-([0-9a-f]{4})-([0-9a-f]{4})-([0-9a-f]{12})\\}$"));
+        "\\A\\{([0-9a-f]{8})-([0-9a-f]{4})-([0-9a-f]{4})-([0-9a-f]{4})-([0-9a-f]{12})\\}\\z"));
     const QRegularExpressionMatch match = guid.match(name);
     if (!match.hasMatch())
         return QString();
@@ -102,9 +112,10 @@ QString SystemdTaskMirror::onCalendar(const TaskTrigger &trigger)
     }
 }
 
-QString SystemdTaskMirror::serviceText(const QString &name, const TaskDefinition &definition,
-                                       const QStringList &environment)
+QString SystemdTaskMirror::serviceText(const QString &name, const QStringList &environment, const QString &program)
 {
+    if (unitName(name).isEmpty() || program.isEmpty() || holdsControlCharacter(program))
+        return QString();
     QString text;
     text += QStringLiteral("[Unit]\nDescription=Mirelo scheduled recording %1\n").arg(oneLine(name));
     text += QStringLiteral("\n[Service]\nType=simple\n");
@@ -114,13 +125,12 @@ QString SystemdTaskMirror::serviceText(const QString &name, const TaskDefinition
         for (const QString &line : environment)
             known = known || line.startsWith(key + QLatin1Char('='));
         const QString value = qEnvironmentVariable(variable);
+        if (holdsControlCharacter(value))
+            return QString();
         if (!known && !value.isEmpty())
             text += QStringLiteral("Environment=%1\n").arg(quoted(key + QLatin1Char('=') + value));
     }
-    QString command = quoted(definition.actionPath);
-    for (const QString &argument : definition.actionArguments.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        command += QLatin1Char(' ') + quoted(argument);
-    text += QStringLiteral("ExecStart=%1\n").arg(command);
+    text += QStringLiteral("ExecStart=%1 %2 %3\n").arg(quoted(program), quoted(QStringLiteral("-Task")), quoted(name));
     return text;
 }
 
@@ -172,9 +182,20 @@ bool SystemdTaskMirror::writeUnit(const QString &fileName, const QString &text)
 void SystemdTaskMirror::update(const QString &name, const TaskDefinition &definition)
 {
     const QString unit = unitName(name);
-    if (unit.isEmpty())
+    if (unit.isEmpty()) {
+        qWarning().noquote() << "no timer for the task" << oneLine(name) << "- its name is no GUID";
         return;
-    if (!writeUnit(unit + QStringLiteral(".service"), serviceText(name, definition, m_managerEnvironment))
+    }
+    const QString service = serviceText(name, m_managerEnvironment, m_program);
+    if (service.isEmpty() || holdsControlCharacter(definition.actionPath)
+        || holdsControlCharacter(definition.actionArguments)) {
+        // No unit rather than one with lines nobody wrote; an older one goes.
+        qWarning().noquote() << "no timer for the task" << name
+                             << "- a control character in its command or environment";
+        remove(name);
+        return;
+    }
+    if (!writeUnit(unit + QStringLiteral(".service"), service)
         || !writeUnit(unit + QStringLiteral(".timer"), timerText(name, definition)))
         return;
     systemctl({QStringLiteral("daemon-reload")});

@@ -12,9 +12,11 @@ class SystemdTaskMirror
 {
 public:
     // `unitFolder` is where the units go (~/.config/systemd/user/ by
-    // default); `systemctl` the program called as "systemctl --user ...".
+    // default); `systemctl` the program called as "systemctl --user ...";
+    // `program` what a unit starts (this program's own executable).
     explicit SystemdTaskMirror(const QString &unitFolder = defaultUnitFolder(),
-                               const QString &systemctl = QStringLiteral("systemctl"));
+                               const QString &systemctl = QStringLiteral("systemctl"),
+                               const QString &program = QString());
 
     static QString defaultUnitFolder();
 
@@ -36,10 +38,14 @@ public:
     // daily one, the day names for a weekly one. Empty when the trigger has
     // no valid start or no day.
     static QString onCalendar(const TaskTrigger &trigger);
+    // The service starts `program` with "-Task <name>", whatever program the
+    // task names: a task file must not choose what the user manager runs.
     // `environment`: what the user manager already has; DISPLAY and
-    // XAUTHORITY of this process are written when it lacks them.
-    static QString serviceText(const QString &name, const TaskDefinition &definition,
-                               const QStringList &environment);
+    // XAUTHORITY of this process are written when it lacks them. Empty when
+    // the name is not a braced GUID or any text holds a control character
+    // (a line break would add lines to the unit).
+    static QString serviceText(const QString &name, const QStringList &environment, const QString &program);
+    static bool holdsControlCharacter(const QString &text);
     static QString timerText(const QString &name, const TaskDefinition &definition);
 
 private:
@@ -49,5 +55,6 @@ private:
 
     QString m_unitFolder;
     QString m_systemctl;
+    QString m_program;
     QStringList m_managerEnvironment;
 };

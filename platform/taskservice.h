@@ -47,6 +47,9 @@ public:
     virtual bool registerTask(const QString &name, const TaskDefinition &definition) = 0;
     // True also when there was no such task.
     virtual bool deleteTask(const QString &name) = 0;
+    // Takes a task that reads but must not run out of the folder, kept for
+    // the user to look at; `keptAs` tells where. False when it stays.
+    virtual bool keepAside(const QString &name, QString *keptAs) = 0;
     // Told after each successful load which tasks the store holds.
     virtual void tasksLoaded(const QMap<QString, TaskDefinition> &tasks) { Q_UNUSED(tasks) }
 };

@@ -1,11 +1,13 @@
 #include "skinmanager.h"
 
+#include "core/imagelimit.h"
 #include "platform/keptfile.h"
 #include "platform/xmlfile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -43,6 +45,25 @@ void loadDocument(QDomDocument *doc, const QString &path)
     QString why;
     if (!XmlFile::parse(bytes, doc, true, &why) && !XmlFile::shallow(bytes))
         refuseSkinFile(path, why);
+}
+
+// Every picture of a folder measured before anything decodes it: the
+// style sheets and windows load them by name, out of reach of a check of
+// their own. Each that would decode too large is told.
+bool picturesFit(const QString &folder, bool withSubfolders)
+{
+    bool fit = true;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden,
+                    withSubfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString why = ImageLimit::refusal(path);
+        if (!why.isEmpty()) {
+            refuseSkinFile(path, why);
+            fit = false;
+        }
+    }
+    return fit;
 }
 
 int roundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
@@ -120,8 +141,11 @@ void SkinManager::scanSkins(int wanted, const QStringList &knownNames)
 {
     m_knownNames = knownNames;
     m_existing.clear();
+    // A skin with a picture that would decode too large is not offered.
+    const bool sharedFit = picturesFit(m_root, false);
     for (const QString &name : knownNames) {
-        if (!name.isEmpty() && QFileInfo::exists(m_root + QLatin1Char('/') + name))
+        const QString folder = m_root + QLatin1Char('/') + name;
+        if (!name.isEmpty() && QFileInfo::exists(folder) && picturesFit(folder, true) && sharedFit)
             m_existing << name;
     }
     std::sort(m_existing.begin(), m_existing.end());
@@ -160,8 +184,13 @@ void SkinManager::loadSkinImages()
 {
     QByteArray sheet;
     m_sheet = QPixmap();
-    if (readSkinFile(m_skinPath + QStringLiteral("AllImage.png"), &sheet))
-        m_sheet.loadFromData(sheet);
+    const QString sheetPath = m_skinPath + QStringLiteral("AllImage.png");
+    if (readSkinFile(sheetPath, &sheet)) {
+        QString why;
+        m_sheet = QPixmap::fromImage(ImageLimit::fromData(sheet, &why));
+        if (m_sheet.isNull())
+            refuseSkinFile(sheetPath, why);
+    }
     loadDocument(&m_images, m_root + QStringLiteral("/AllImage.xml"));
     loadDocument(&m_colors, m_skinPath + QStringLiteral("Color.xml"));
     m_colorQssPath = m_skinPath + QStringLiteral("Color.qss");
@@ -353,7 +382,8 @@ void SkinManager::ChangeSkin(int index)
 {
     // Only a skin that is offered and present on disk can be switched to.
     const QString name = m_knownNames.value(index);
-    if (index < 0 || name.isEmpty() || !m_existing.contains(name))
+    if (index < 0 || name.isEmpty() || !m_existing.contains(name)
+        || !picturesFit(m_root + QLatin1Char('/') + name, true))
         return;
     selectSkin(index);
     loadSkinImages();

@@ -1,5 +1,7 @@
 #include "taskscheduleitem.h"
 
+#include "core/settingsrange.h"
+
 #include <QStringList>
 
 #include <limits>
@@ -113,6 +115,18 @@ qint64 TaskScheduleItem::recordLengthMsecs() const
     default:
         return -1;
     }
+}
+
+bool TaskScheduleItem::isWithinFormRange() const
+{
+    const RecordSource &s = m_recordSource;
+    const bool length = m_stopType == StopByLength ? m_length >= 1 && m_length <= MAX_LENGTH_SECS
+                                                   : m_length >= -MAX_LENGTH_SECS && m_length <= MAX_LENGTH_SECS;
+    auto rect = [](const QRect &r) { return r.isEmpty() || fitsX11(r); };
+    auto volume = [](int v) { return v >= 0 && v <= MAX_VOLUME; };
+    return length && m_loop >= 0 && m_loop <= MAX_LOOP && m_weekdayMask <= 127 && s.screenIndex >= -1
+           && s.cameraIndex >= -1 && s.systemsoundIndex >= -1 && s.microphoneIndex >= -1 && rect(s.screenRect)
+           && rect(s.cameraRect) && volume(s.systemsoundVolume) && volume(s.microphoneVolume);
 }
 
 void TaskScheduleItem::markExpiry(const QDateTime &now)

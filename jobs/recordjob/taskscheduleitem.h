@@ -66,6 +66,17 @@ public:
     // answers its start even when it has passed.
     QDateTime nextRunTime(const QDateTime &now = QDateTime::currentDateTime()) const;
 
+    // True when every number is one the task form can make: a record length
+    // of 1 to 86399 s for a job stopped by length (within a day either way
+    // for the others), a loop count of 0 to 999, week days within the
+    // seven, volumes of 0 to 200, device and screen indexes from -1 on, and
+    // rectangles that are empty or on the X11 plane. A task file read back
+    // holding anything else is damaged, and its job is never run.
+    bool isWithinFormRange() const;
+    static constexpr int MAX_LENGTH_SECS = 86399;
+    static constexpr int MAX_LOOP = 999;
+    static constexpr int MAX_VOLUME = 200;
+
     // The task data text: nine entries "key,value,..." joined by ";".
     QString toData() const;
     // Reads a task data text over the current values: only what it names

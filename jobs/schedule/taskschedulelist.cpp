@@ -1,6 +1,7 @@
 #include "taskschedulelist.h"
 
 #include "filetaskservice.h"
+#include "keptfile.h"
 #include "logfile.h"
 #include "myconfig.h"
 #include "taskservice.h"
@@ -79,17 +80,42 @@ void TaskScheduleList::load()
     const QDateTime now = m_clock();
     for (const QString &name : qAsConst(names)) {
         auto *item = new TaskScheduleItem(this, this);
-        if (loadTask(item, name, &read)) {
+        const bool loaded = loadTask(item, name, &read);
+        if (loaded && item->isWithinFormRange()) {
             // A once job that ran (or was missed) while the program was
             // closed counts as done from the start, not only once the task
             // table has shown it.
             item->markExpiry(now);
             m_items.append(item);
-        } else {
-            delete item;
+            continue;
         }
+        if (loaded) {
+            refuse(item);
+            read.remove(name);
+        }
+        delete item;
     }
     m_service->tasksLoaded(read);
+}
+
+void TaskScheduleList::refuse(TaskScheduleItem *item)
+{
+    // A damaged file: run, it could record without end (a negative length
+    // looped two thousand million times). Kept for the user, never run.
+    const QString name = item->name();
+    runLog(QStringLiteral("Task %1 holds values out of range; it is refused").arg(name));
+    const QString shown = item->description().isEmpty() ? name : item->description();
+    QString keptAs;
+    if (m_service->keepAside(name, &keptAs))
+        KeptFile::notice(QStringLiteral("task:") + name,
+                         tr("The scheduled recording \"%1\" holds a record length, loop count or other value "
+                            "out of range and will not run. Its task file is kept as %2.")
+                             .arg(shown, QDir::toNativeSeparators(keptAs)));
+    else
+        KeptFile::notice(QStringLiteral("task:") + name,
+                         tr("The scheduled recording \"%1\" holds a record length, loop count or other value "
+                            "out of range and will not run.")
+                             .arg(shown));
 }
 
 bool TaskScheduleList::loadTask(TaskScheduleItem *item, const QString &name,

@@ -74,6 +74,9 @@ private:
     friend class TaskScheduleItem;
     void load();
     bool loadTask(TaskScheduleItem *item, const QString &name, QMap<QString, TaskDefinition> *read);
+    // Keeps a loaded job out of the store and its task file aside, and tells
+    // the user.
+    void refuse(TaskScheduleItem *item);
 
     std::unique_ptr<TaskService> m_service;
     Clock m_clock;

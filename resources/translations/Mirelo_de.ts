@@ -1004,6 +1004,13 @@
     </message>
 </context>
 <context>
+    <name>ImageLimit</name>
+    <message>
+        <source>its picture of %1 x %2 pixels is too large</source>
+        <translation>sein Bild von %1 x %2 Pixeln ist zu groß</translation>
+    </message>
+</context>
+<context>
     <name>KeptFile</name>
     <message>
         <source>the disk or the folder refused it</source>
@@ -1948,6 +1955,17 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleList</name>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt. Ihre Aufgabendatei wird als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
+        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt.</translation>
     </message>
 </context>
 <context>

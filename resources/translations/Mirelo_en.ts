@@ -999,6 +999,13 @@
     </message>
 </context>
 <context>
+    <name>ImageLimit</name>
+    <message>
+        <source>its picture of %1 x %2 pixels is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeptFile</name>
     <message>
         <source>the disk or the folder refused it</source>
@@ -1937,6 +1944,17 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleList</name>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1004,6 +1004,13 @@
     </message>
 </context>
 <context>
+    <name>ImageLimit</name>
+    <message>
+        <source>its picture of %1 x %2 pixels is too large</source>
+        <translation>son image de %1 x %2 pixels est trop grande</translation>
+    </message>
+</context>
+<context>
     <name>KeptFile</name>
     <message>
         <source>the disk or the folder refused it</source>
@@ -1948,6 +1955,17 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleList</name>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé. Son fichier de tâche est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
+        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé.</translation>
     </message>
 </context>
 <context>

@@ -1004,6 +1004,13 @@
     </message>
 </context>
 <context>
+    <name>ImageLimit</name>
+    <message>
+        <source>its picture of %1 x %2 pixels is too large</source>
+        <translation>%1 x %2 ピクセルの画像は大きすぎます</translation>
+    </message>
+</context>
+<context>
     <name>KeptFile</name>
     <message>
         <source>the disk or the folder refused it</source>
@@ -1948,6 +1955,17 @@ What it held before is kept.</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleList</name>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <translation>予約録画「%1」には範囲外の録画時間、繰り返し回数またはその他の値が含まれているため、実行されません。タスクファイルは %2 として保存されています。</translation>
+    </message>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
+        <translation>予約録画「%1」には範囲外の録画時間、繰り返し回数またはその他の値が含まれているため、実行されません。</translation>
     </message>
 </context>
 <context>

@@ -1004,6 +1004,13 @@
     </message>
 </context>
 <context>
+    <name>ImageLimit</name>
+    <message>
+        <source>its picture of %1 x %2 pixels is too large</source>
+        <translation>%1 x %2 픽셀의 이미지가 너무 큽니다</translation>
+    </message>
+</context>
+<context>
     <name>KeptFile</name>
     <message>
         <source>the disk or the folder refused it</source>
@@ -1948,6 +1955,17 @@ What it held before is kept.</source>
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleList</name>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다. 작업 파일은 %2(으)로 보관됩니다.</translation>
+    </message>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
+        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다.</translation>
     </message>
 </context>
 <context>

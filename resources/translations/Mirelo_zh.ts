@@ -1004,6 +1004,13 @@
     </message>
 </context>
 <context>
+    <name>ImageLimit</name>
+    <message>
+        <source>its picture of %1 x %2 pixels is too large</source>
+        <translation>其 %1 x %2 像素的图片过大</translation>
+    </message>
+</context>
+<context>
     <name>KeptFile</name>
     <message>
         <source>the disk or the folder refused it</source>
@@ -1948,6 +1955,17 @@ What it held before is kept.</source>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>TaskScheduleList</name>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <translation>计划录制“%1”包含超出范围的录制时长、循环次数或其他数值，将不会运行。其任务文件已保存为 %2。</translation>
+    </message>
+    <message>
+        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
+        <translation>计划录制“%1”包含超出范围的录制时长、循环次数或其他数值，将不会运行。</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "core/enginebinding.h"
 #include "core/enviroment.h"
 #include "core/globaldefs.h"
+#include "core/imagelimit.h"
 #include "cplaywidget.h"
 #include "framelessdrag.h"
 #include "skinmanager.h"
@@ -332,7 +333,8 @@ void CameraWindow::takePhoto()
 
 void CameraWindow::showPhoto(const QString &path)
 {
-    const QPixmap picture = QFileInfo::exists(path) ? QPixmap(path) : grab();
+    const QImage photo = ImageLimit::read(path);
+    const QPixmap picture = photo.isNull() ? grab() : QPixmap::fromImage(photo);
     if (m_photoLabel)
         m_photoLabel->deleteLater();
     m_photoLabel = new QLabel(this);

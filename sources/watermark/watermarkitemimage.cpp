@@ -1,5 +1,7 @@
 #include "watermarkitemimage.h"
 
+#include "core/imagelimit.h"
+
 #include <QDataStream>
 #include <QPainter>
 
@@ -40,8 +42,8 @@ void WatermarkItemImage::setTransparency(qint16 transparency)
 
 bool WatermarkItemImage::setPath(const QString &path)
 {
-    QImage image;
-    if (path.isEmpty() || !image.load(path)) {
+    const QImage image = path.isEmpty() ? QImage() : ImageLimit::read(path);
+    if (image.isNull()) {
         // Keep a picture the user already sees rather than a path that shows
         // nothing and records nothing.
         if (m_image.isNull())

@@ -1,5 +1,6 @@
 // Click marks and the watermark, found at their places in decoded frames.
 #include "engine_harness.h"
+#include "testsupport.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -101,6 +102,16 @@ private slots:
         file = record("wm-missing.mp4", job, 500);
         f = frameAt(file, 0.2, W, H);
         QVERIFY(near(pixel(f, W, 90, 60), 0x10, 0x30, 0x70));
+
+        // So is a picture that would decode far larger than any screen.
+        const QString huge = outDir() + "/huge.png";
+        QFile hugeFile(huge);
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly));
+        hugeFile.write(testsupport::blackPng(9000, 9000));
+        hugeFile.close();
+        const std::u16string huge16 = huge.toStdU16String();
+        wp.imagePath = const_cast<char16_t *>(huge16.c_str());
+        QVERIFY(setWatermark(wp) < 0);
     }
 
     void aTextWatermarkIsDrawnInItsColourInsideItsRectangle()

@@ -120,7 +120,6 @@ private slots:
         job->setRepeat(1);
         job->setWeekdayMask(42);
         TaskDefinition definition = definitionOf(job, m_service);
-        definition.actionPath = QCoreApplication::applicationFilePath(); // must be executable
         const QString folder = m_dir.filePath(QStringLiteral("verify"));
         QDir().mkpath(folder);
         for (const QString &suffix : {QStringLiteral(".service"), QStringLiteral(".timer")}) {
@@ -128,7 +127,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write((suffix == QLatin1String(".timer")
                             ? SystemdTaskMirror::timerText(QLatin1String(NAME), definition)
-                            : SystemdTaskMirror::serviceText(QLatin1String(NAME), definition, {}))
+                            : SystemdTaskMirror::serviceText(QLatin1String(NAME), {},
+                                                              QCoreApplication::applicationFilePath()))
                            .toUtf8());
         }
         QProcess process;
@@ -143,17 +143,54 @@ private slots:
 
     void serviceQuotesThePathAndDoublesPercent()
     {
-        TaskDefinition definition;
-        definition.actionPath = QStringLiteral("/opt/my \"50%\" dir/mirelo");
-        definition.actionArguments = QStringLiteral("-Task ") + QLatin1String(NAME);
+        const QString program = QStringLiteral("/opt/my \"50%\" dir/mirelo");
         qputenv("DISPLAY", ":7");
         const QString withDisplay =
-            SystemdTaskMirror::serviceText(QLatin1String(NAME), definition, {QStringLiteral("DISPLAY=:0")});
+            SystemdTaskMirror::serviceText(QLatin1String(NAME), {QStringLiteral("DISPLAY=:0")}, program);
         QVERIFY(withDisplay.contains(
             QStringLiteral("ExecStart=\"/opt/my \\\"50%%\\\" dir/mirelo\" \"-Task\" \"%1\"\n").arg(QLatin1String(NAME))));
         QVERIFY(!withDisplay.contains(QLatin1String("DISPLAY=:7")));
-        const QString without = SystemdTaskMirror::serviceText(QLatin1String(NAME), definition, {});
+        const QString without = SystemdTaskMirror::serviceText(QLatin1String(NAME), {}, program);
         QVERIFY(without.contains(QLatin1String("Environment=\"DISPLAY=:7\"")));
+    }
+
+    // A task file named what the unit ran, and a line break in it added a
+    // line of its own (an ExecStartPre=). The unit runs this program with
+    // "-Task <name>" only; a task or a text with a control character gets
+    // no unit at all, and an older one goes.
+    void aTaskFileCannotChooseWhatTheUnitRuns()
+    {
+        const QString units = m_dir.filePath(QStringLiteral("chosen"));
+        const QString program = QStringLiteral("/opt/mirelo/mirelo");
+        SystemdTaskMirror mirror(units, m_script, program);
+        const QString service = units + QLatin1Char('/') + QLatin1String(UNIT) + QStringLiteral(".service");
+        TaskScheduleItem *job = m_list->createItem();
+        job->setStartTime(QDateTime::currentDateTime().addDays(1));
+        TaskDefinition definition = definitionOf(job, m_service);
+        delete job;
+        definition.actionPath = QStringLiteral("/bin/sh");
+        definition.actionArguments = QStringLiteral("-c rm");
+        mirror.update(QLatin1String(NAME), definition);
+        QFile file(service);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        file.close();
+        QVERIFY(text.contains(QStringLiteral("\nExecStart=\"%1\" \"-Task\" \"%2\"\n")
+                                  .arg(program, QLatin1String(NAME)).toUtf8()));
+        QVERIFY(!text.contains("/bin/sh") && !text.contains("rm"));
+
+        definition.actionPath = QStringLiteral("/opt/mirelo/mirelo\nExecStartPre=/bin/touch /tmp/owned");
+        mirror.update(QLatin1String(NAME), definition);
+        QVERIFY(!QFileInfo::exists(service));
+        QVERIFY(QDir(units).entryList(QDir::Files).isEmpty());
+
+        for (const QString &bad : {QStringLiteral("/opt/mirelo\n/mirelo"), QStringLiteral("/opt/\x1b[2J")})
+            QVERIFY(SystemdTaskMirror::serviceText(QLatin1String(NAME), {}, bad).isEmpty());
+        QVERIFY(SystemdTaskMirror::serviceText(QStringLiteral("{0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0}\n"), {}, program)
+                    .isEmpty());
+        qputenv("DISPLAY", ":7\nExecStartPre=/bin/true");
+        QVERIFY(SystemdTaskMirror::serviceText(QLatin1String(NAME), {}, program).isEmpty());
+        qputenv("DISPLAY", ":7");
     }
 
     void systemctlCalls()

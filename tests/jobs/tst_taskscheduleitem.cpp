@@ -113,6 +113,45 @@ private slots:
         QVERIFY(job.recordSource()->cameraRect.left() > job.recordSource()->cameraRect.right());
     }
 
+    // Only what the task form can make passes: a task file holding a
+    // negative length and a loop count of 2147483647 recorded without end.
+    void formRange_data()
+    {
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<int>("weekdays");
+        QTest::addColumn<bool>("within");
+        const QString base = QStringLiteral("stopType,0;loop,0;duration,,180;screen,1,0,0,0,1920,1080;"
+                                            "camera,0,-1,0,0,320,240;systemsound,0,0,100;microphone,0,0,100;");
+        QTest::newRow("a new job") << base << 0 << true;
+        QTest::newRow("longest, most loops, loudest")
+            << base + "duration,,86399;loop,999;systemsound,1,0,200;microphone,1,0,0" << 127 << true;
+        QTest::newRow("stop time before start") << base + "stopType,1;duration,,-86399" << 0 << true;
+        QTest::newRow("no rectangle of its own") << base + "screen,1,0,0,0,0,0" << 0 << true;
+        QTest::newRow("negative length") << base + "duration,,-5;loop,2147483647" << 0 << false;
+        QTest::newRow("no length") << base + "duration,,0" << 0 << false;
+        QTest::newRow("a day long") << base + "duration,,86400" << 0 << false;
+        QTest::newRow("stop time a day away") << base + "stopType,1;duration,,-86400" << 0 << false;
+        QTest::newRow("1000 loops") << base + "loop,1000" << 0 << false;
+        QTest::newRow("negative loops") << base + "stopType,1;loop,-1" << 0 << false;
+        QTest::newRow("loud") << base + "systemsound,1,0,201" << 0 << false;
+        QTest::newRow("negative volume") << base + "microphone,1,0,-1" << 0 << false;
+        QTest::newRow("negative index") << base + "camera,1,-2" << 0 << false;
+        QTest::newRow("off the X11 plane") << base + "screen,1,0,30000,0,4000,100" << 0 << false;
+        QTest::newRow("an eighth week day") << base << 128 << false;
+    }
+
+    void formRange()
+    {
+        QFETCH(QString, data);
+        QFETCH(int, weekdays);
+        QFETCH(bool, within);
+        TaskScheduleItem job;
+        job.setRepeat(weekdays ? 1 : 0);
+        job.setWeekdayMask(quint16(weekdays));
+        job.fromData(data);
+        QCOMPARE(job.isWithinFormRange(), within);
+    }
+
     void roundTrip()
     {
         TaskScheduleItem job;

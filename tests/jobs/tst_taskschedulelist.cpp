@@ -3,6 +3,8 @@
 #include <QtTest>
 
 #include "faketaskservice.h"
+#include "filetaskservice.h"
+#include "keptfile.h"
 #include "taskschedulelist.h"
 
 namespace {
@@ -247,6 +249,48 @@ private slots:
         list->startTask();
         QCOMPARE(fired.size(), 2);
         QVERIFY(!daily->isExpired() && daily->isEnabled());
+    }
+
+    // A task file with a length of -5 s and 2147483647 loops made a short
+    // file every 0.7 s until stopped by hand. Such a file is kept aside at
+    // load and the user told; started for it by "-Task", nothing runs.
+    void aTaskFileOutOfRangeIsKeptAsideAndNeverRun()
+    {
+        QTemporaryDir root;
+        auto files = std::make_unique<FileTaskService>(root.path());
+        QVERIFY(files->createFolder(TaskScheduleList::folderPath()));
+        TaskDefinition damaged = task(1, true, "2026-12-09T10:00:10");
+        damaged.hasData = true;
+        damaged.data = QStringLiteral("stopType,0;loop,2147483647;duration,,-5;screen,1,0,0,0,640,480");
+        damaged.description = QStringLiteral("endless");
+        TaskDefinition sound = damaged;
+        sound.data = QStringLiteral("stopType,0;loop,999;duration,,86399;screen,1,0,0,0,640,480");
+        QVERIFY(files->registerTask(QLatin1String(A), damaged));
+        QVERIFY(files->registerTask(QLatin1String(B), sound));
+        const QString folder = files->folderPath();
+        QStringList told;
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
+        TaskScheduleList list(std::move(files), [this] { return m_now; });
+        KeptFile::setNoticeHandler({});
+
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.itemAt(0)->name(), QLatin1String(B));
+        QVERIFY(!QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(A) + QStringLiteral(".xml")));
+        QVERIFY(QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(A) + QStringLiteral(".bak")));
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains(QLatin1String("endless")));
+        QVERIFY(told.first().contains(QLatin1String(A) + QStringLiteral(".bak")));
+
+        QStringList fired;
+        connect(&list, &TaskScheduleList::taskActivation, this,
+                [&fired](TaskScheduleItem *item) { fired.append(item->name()); });
+        list.scheduleNext(QLatin1String(A));
+        QVERIFY(!list.pending() || list.pending()->name() != QLatin1String(A));
+        QVERIFY(list.timer()->interval() != TaskScheduleList::TASK_ARGUMENT_DELAY_MSECS || !list.timer()->isActive());
+        m_now = at("2026-12-09 10:00:10");
+        list.startTask();
+        QVERIFY(!fired.contains(QLatin1String(A)));
     }
 
     void aJobFarAheadIsNotFiredEarly()

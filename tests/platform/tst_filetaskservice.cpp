@@ -146,6 +146,16 @@ private slots:
         file.close();
         QVERIFY(!service.readTask(QLatin1String(NAME), &read));
         QCOMPARE(readAll(next + QStringLiteral(".2.bak")), deep);
+
+        // A line break in the command is no task the program wrote: it
+        // would add lines to the job's systemd unit.
+        const QByteArray planted = "<Task><Actions><Exec path=\"/opt/mirelo&#10;ExecStartPre=/bin/touch /tmp/x\" "
+                                   "arguments=\"-Task\"/></Actions></Task>";
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(planted);
+        file.close();
+        QVERIFY(!service.readTask(QLatin1String(NAME), &read));
+        QCOMPARE(readAll(next + QStringLiteral(".3.bak")), planted);
     }
 
     void fullDiskKeepsTheTaskFile()

@@ -1,10 +1,12 @@
 // Watermark items: the stored record byte for byte, geometry, placing into
 // other bounds, handles and painting.
+#include "testsupport.h"
 #include "watermarkitemimage.h"
 #include "watermarkitemtext.h"
 
 #include <QDataStream>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -184,6 +186,17 @@ private slots:
         QCOMPARE(item.path(), good);
         QVERIFY(!item.isEmpty());
         QVERIFY(!item.pixmap().isNull());
+
+        // Nor is a picture decoded that is far larger than any screen (a
+        // small file may declare one that takes gigabytes).
+        QFile huge(m_dir.filePath(QStringLiteral("huge.png")));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write(testsupport::blackPng(9000, 9000));
+        huge.close();
+        QVERIFY(QImageReader(huge.fileName()).size() == QSize(9000, 9000));
+        QVERIFY(!item.setPath(huge.fileName()));
+        QCOMPARE(item.path(), good);
+        QCOMPARE(item.image().size(), QSize(100, 100));
     }
 
     void fitToBoundsImage()

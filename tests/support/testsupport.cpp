@@ -60,4 +60,43 @@ QByteArray deepXml(int depth, const QByteArray &root)
     return text + "</" + root + ">";
 }
 
+namespace {
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 value)
+{
+    QByteArray bytes(4, 0);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char(value >> (24 - 8 * i));
+    return bytes;
+}
+
+QByteArray chunk(const char *type, const QByteArray &data)
+{
+    const QByteArray body = QByteArray(type) + data;
+    return bigEndian(quint32(data.size())) + body + bigEndian(crc32(body));
+}
+
+} // namespace
+
+QByteArray blackPng(int width, int height)
+{
+    // Bit depth 1, grey: each row a filter byte and width/8 bytes of zeros.
+    const QByteArray header = bigEndian(quint32(width)) + bigEndian(quint32(height)) + QByteArray("\x01\x00\x00\x00\x00", 5);
+    const QByteArray rows(qint64(1 + (width + 7) / 8) * height, 0);
+    const QByteArray stream = qCompress(rows, 9).mid(4); // the zlib stream without Qt's length
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", stream)
+           + chunk("IEND", QByteArray());
+}
+
 } // namespace testsupport

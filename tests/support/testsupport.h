@@ -34,5 +34,8 @@ private:
 bool makeFifo(const QString &path);
 // XML text nested `depth` elements deep.
 QByteArray deepXml(int depth, const QByteArray &root = "a");
+// A whole, valid PNG of that size, one bit a pixel and all black: a few
+// kilobytes of file for a picture that decodes far larger.
+QByteArray blackPng(int width, int height);
 
 } // namespace testsupport

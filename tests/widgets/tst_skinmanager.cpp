@@ -393,6 +393,45 @@ private slots:
                 && told.filter("AllImage.xml").size() == 1);
     }
 
+    // A small file may declare a picture that decodes to gigabytes, and the
+    // style sheets load the skin's pictures by name: a skin holding one is
+    // not taken, the next is, and the user is told of the file.
+    void aSkinWithAPictureTooLargeIsRefusedAndTold()
+    {
+        SkinRoot root;
+        root.addSkin("Style1", kRed, kBlue, "#ff0000");
+        root.addSkin("Style2", kGreen, kGrey, "#00ff00");
+        root.addShared();
+        const QByteArray huge = testsupport::blackPng(9000, 9000);
+        QVERIFY(writeFile(root.path() + "/Style1/image/arrow-down.png", huge));
+        QStringList told;
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
+        QCOMPARE(initSkin(root.path(), 0), int(SkinManager::StatusFallback));
+        SkinManager *skin = SkinManager::instance();
+        QCOMPARE(skin->skinPath(), root.path() + "/Style2/");
+        QCOMPARE(skin->existingSkins(), QStringList{"Style2"});
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains("arrow-down.png") && told.first().contains("9000"));
+
+        // Switching to a skin that has come to hold one keeps the current.
+        initSkin(root.path(), 0); // Style1 is still refused: Style2 again
+        QVERIFY(QFile::remove(root.path() + "/Style1/image/arrow-down.png"));
+        initSkin(root.path(), 0);
+        QCOMPARE(SkinManager::instance()->skinPath(), root.path() + "/Style1/");
+        QVERIFY(writeFile(root.path() + "/Style2/AllImage.png", huge));
+        QSignalSpy spy(SkinManager::instance(), &SkinManager::AllImageUpdate);
+        SkinManager::instance()->ChangeSkin(1);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(SkinManager::instance()->skinPath(), root.path() + "/Style1/");
+        QVERIFY(told.filter("AllImage.png").size() == 1);
+
+        // With no skin left, there is none to start with.
+        QVERIFY(writeFile(root.path() + "/Style1/AllImage.png", huge));
+        QCOMPARE(initSkin(root.path(), 0), int(SkinManager::StatusNoSkin));
+        KeptFile::setNoticeHandler({});
+    }
+
     void scalesFonts()
     {
         SkinManager *skin = SkinManager::instance();

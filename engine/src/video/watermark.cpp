@@ -2,9 +2,11 @@
 
 #include "core/log.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QString>
 
@@ -58,6 +60,23 @@ bool readImageFile(const QString &path, QByteArray &out)
     return ok;
 }
 
+// Decodes only a picture of a sane size: a small file may declare one that
+// takes gigabytes (23000 x 23000 pixels), and Qt 5 sets no limit itself.
+QImage decodeBounded(const QByteArray &bytes)
+{
+    constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
+        logLine("watermark image too large");
+        return QImage();
+    }
+    return reader.read();
+}
+
 bool isZeroed(const WatermarkParams &p)
 {
     static const WatermarkParams zero{};
@@ -106,7 +125,7 @@ std::shared_ptr<ImageOverlay> renderWatermark(const WatermarkParams &p, int &res
         QByteArray bytes;
         QImage image;
         if (readImageFile(fromUtf16(p.imagePath), bytes))
-            image.loadFromData(bytes);
+            image = decodeBounded(bytes);
         if (image.isNull()) {
             logLine("watermark image not readable");
             result = MIRELO_E_IO;
