@@ -156,18 +156,19 @@ void TaskScheduleDetail::applyScale()
                           ui->cbxWebcam, ui->edtLoop};
     for (QWidget *w : rows)
         w->setFixedHeight(scaled(26));
-    // The left half keeps the editors' width; the right half takes the rest
-    // for the week days and the stop time.
-    for (QWidget *w : {static_cast<QWidget *>(ui->edtStartTime),
+    // The editors share one width; the rows that hold more than one control
+    // (start time with Repeat, the week days, length with loop) span both
+    // right columns, so no translation pushes a control past the edge.
+    for (QWidget *w : {static_cast<QWidget *>(ui->edtStartTime), static_cast<QWidget *>(ui->edtStopTime),
                        static_cast<QWidget *>(ui->cbxScreen),
                        static_cast<QWidget *>(ui->cbxSystemsound), static_cast<QWidget *>(ui->cbxMicrophone),
                        static_cast<QWidget *>(ui->cbxWebcam)})
         w->setFixedWidth(scaled(205));
     ui->cbxAreaSelected->setFixedWidth(scaled(300));
-    ui->wdtStopLength->setFixedWidth(scaled(222));
     ui->edtStopLength->setFixedWidth(scaled(96));
     ui->edtLoop->setFixedWidth(scaled(52));
-    ui->edtStopTime->setFixedWidth(scaled(178));
+    // The label stands beside the start editor, not beside the week days.
+    ui->lblStartTime->setFixedHeight(scaled(26));
     ui->layoutGrid->setColumnStretch(2, 1);
     QList<QCheckBox *> small = dayBoxes();
     small << ui->chxRepeat;
