@@ -4,9 +4,9 @@
 #include <QtTest>
 
 #include "core/edition.h"
-#include "core/languages.h"
 #include "core/myconfig.h"
 #include "core/vocabulary.h"
+#include "everylanguage.h"
 #include "mainwindow/mirelo.h"
 #include "mybutton.h"
 #include "mycustomslider.h"
@@ -105,47 +105,36 @@ private slots:
         }
     }
 
-    // Last: it leaves English and the scale of the other cases behind. In
-    // every language and both states the bottom bar's texts are shown whole,
-    // inside the window, with the state word in that language.
+    // Last: it leaves the skin's style sheet behind. In every language and
+    // both states the bottom bar's texts are shown whole, inside the window,
+    // with the state word in that language.
     void bottomBarTextsFitInEveryLanguage()
     {
-        const QString folder = testsupport::binDir() + "/Language";
-        SkinManager *skin = SkinManager::instance();
-        for (double scale : {1.0, 1.5}) {
-            skin->setScale(scale);
-            skin->loadStyleSheet();
-            for (const QString &language : supportedLanguages()) {
-                QVERIFY(loadTranslators(language, folder, "Mirelo"));
-                applyLanguageFont(skin->styleSheet(), language);
-                Mirelo mirelo(nullptr, QString());
-                mirelo.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&mirelo));
-                for (bool on : {false, true}) {
-                    mirelo.waterMarkStateChanged(on);
-                    mirelo.recordLengthStateChanged(on);
-                    mirelo.taskScheduleStateChanged(on);
-                    mirelo.layout()->activate();
-                    const QString where = QStringLiteral("%1 at %2, %3: ").arg(language).arg(scale).arg(on);
-                    int previousRight = -1;
-                    for (const char *name : {"btnHistory", "btnRecLength", "btnTaskSchedule", "btnWatermark"}) {
-                        auto *button = mirelo.findChild<MyButton *>(name);
-                        button->grab();
-                        QVERIFY2(button->lastPaint().shownText == button->text(),
-                                 qPrintable(where + button->text() + " shows " + button->lastPaint().shownText));
-                        const QRect r(button->mapTo(&mirelo, QPoint(0, 0)), button->size());
-                        QVERIFY2(r.left() > previousRight && r.right() < mirelo.width(), qPrintable(where + name));
-                        previousRight = r.right();
-                        if (language != QLatin1String("en") && qstrcmp(name, "btnHistory") != 0)
-                            QVERIFY2(!button->text().contains(on ? "(ON)" : "(OFF)"),
-                                     qPrintable(where + button->text()));
-                    }
+        QVERIFY(testsupport::inEveryLanguage([](const QString &language, double scale) {
+            Mirelo mirelo(nullptr, QString());
+            mirelo.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&mirelo));
+            for (bool on : {false, true}) {
+                mirelo.waterMarkStateChanged(on);
+                mirelo.recordLengthStateChanged(on);
+                mirelo.taskScheduleStateChanged(on);
+                mirelo.layout()->activate();
+                const QString where = QStringLiteral("%1 at %2, %3: ").arg(language).arg(scale).arg(on);
+                int previousRight = -1;
+                for (const char *name : {"btnHistory", "btnRecLength", "btnTaskSchedule", "btnWatermark"}) {
+                    auto *button = mirelo.findChild<MyButton *>(name);
+                    button->grab();
+                    QVERIFY2(button->lastPaint().shownText == button->text(),
+                             qPrintable(where + button->text() + " shows " + button->lastPaint().shownText));
+                    const QRect r(button->mapTo(&mirelo, QPoint(0, 0)), button->size());
+                    QVERIFY2(r.left() > previousRight && r.right() < mirelo.width(), qPrintable(where + name));
+                    previousRight = r.right();
+                    if (language != QLatin1String("en") && qstrcmp(name, "btnHistory") != 0)
+                        QVERIFY2(!button->text().contains(on ? "(ON)" : "(OFF)"), qPrintable(where + button->text()));
                 }
             }
-        }
-        QVERIFY(loadTranslators("en", folder, "Mirelo"));
-        applyLanguageFont(skin->styleSheet(), "en");
-        skin->setScale(1.25);
+        }));
+        SkinManager::instance()->setScale(1.25);
     }
 };
 
