@@ -267,6 +267,8 @@ private slots:
                 auto *label = qobject_cast<QLabel *>(w);
                 if (qobject_cast<QAbstractButton *>(w) || (label && !label->wordWrap()))
                     QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(where + "is cut"));
+                if (qobject_cast<QAbstractSpinBox *>(w))
+                    QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(where + "is cut"));
             }
         }));
     }

@@ -27,6 +27,8 @@ template <typename Check> bool inEveryLanguage(Check check)
             if (QTest::currentTestFailed())
                 break;
         }
+        if (QTest::currentTestFailed())
+            break;
     }
     loadTranslators(QStringLiteral("en"), folder, QStringLiteral("Mirelo"));
     applyLanguageFont(skin->styleSheet(), QStringLiteral("en"));
