@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegExp>
+#include <QTemporaryFile>
 #include <QScreen>
 
 QString nativePath(const QString &path)
@@ -32,6 +33,15 @@ bool makeDirIfMissing(const QString &path)
     if (QFileInfo(native).isDir())
         return true;
     return QDir().mkpath(native);
+}
+
+bool canCreateFilesIn(const QString &folder)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return false;
+    // Created exclusively under a name of its own, removed when it goes.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".mirelo-write-XXXXXX")));
+    return probe.open();
 }
 
 bool removeDirRecursively(const QString &path)

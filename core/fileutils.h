@@ -12,6 +12,10 @@ bool fileExists(const QString &path);
 // Creates the folder with all missing parents; true when it is a folder
 // afterwards. A relative path is taken against the current folder.
 bool makeDirIfMissing(const QString &path);
+// True when a new file can be made in the folder: tried for real with a
+// file of its own (removed again), since the mode bits say nothing for root
+// nor for read-only or virtual file systems.
+bool canCreateFilesIn(const QString &folder);
 // Deletes a folder tree. An empty path gives false, a path that is no folder
 // true. Hidden entries are left alone, so a folder holding one stays and the
 // result is false. Symbolic links are removed as links, never followed.

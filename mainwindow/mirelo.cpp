@@ -139,6 +139,7 @@ Mirelo::~Mirelo()
     delete m_pageWidgets;
     m_pageWidgets = nullptr;
     delete ui;
+    ui = nullptr;
     // The table of the pages' widgets is ours; the widgets go with the window.
     delete m_pageWidgets;
     m_pageWidgets = nullptr;
@@ -253,6 +254,11 @@ void Mirelo::newInstanceMessage(const QString &) {}
 bool Mirelo::eventFilter(QObject *watched, QEvent *event)
 {
     keepOnTop(watched, event);
+    // A new language font (or skin) changes what the bottom bar's texts need.
+    if (event->type() == QEvent::FontChange && ui
+        && (watched == ui->btnHistory || watched == ui->btnRecLength || watched == ui->btnTaskSchedule
+            || watched == ui->btnWatermark))
+        fitStatusButtons();
     // A wheel turned over a closed combo box would change its choice by
     // accident (the sources, the screens, the settings' boxes).
     if (event->type() == QEvent::Wheel && qobject_cast<QComboBox *>(watched))

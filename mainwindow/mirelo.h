@@ -166,6 +166,7 @@ public slots:
 private:
     void setStyleKeys();
     void applyScale();
+    void fitStatusButtons();
     void initRecordFlow();
     // Events 2, 5 and 6, filtered on the engine's thread.
     void cameraOpenFailedEvent();

@@ -36,6 +36,32 @@ bool openFolder(const QString &absoluteFolderPath)
     return QProcess::startDetached(QStringLiteral("xdg-open"), {absoluteFolderPath});
 }
 
+void openFile(const QString &absoluteFilePath, QObject *context, std::function<void(bool opened)> done)
+{
+    // Not owned by the context: a window closed while the player runs (a
+    // bare X session's xdg-open waits for it) must not kill it.
+    auto *process = new QProcess;
+    process->setProgram(QStringLiteral("xdg-open"));
+    process->setArguments({absoluteFilePath});
+    // Nobody reads the player's output; a full pipe would stall it.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), context,
+                     [done](int code, QProcess::ExitStatus status) { done(status == QProcess::NormalExit && code == 0); });
+    QObject::connect(process, &QProcess::errorOccurred, context, [done](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            done(false);
+    });
+    QObject::connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), process,
+                     &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
+    });
+    process->start();
+}
+
 bool showItem(const QString &absoluteFilePath)
 {
     if (showItemOverDBus(absoluteFilePath))

@@ -4,6 +4,7 @@
 #include "commondialog.h"
 #include "core/edition.h"
 #include "core/fileutils.h"
+#include "filemanager.h"
 #include "framelessdrag.h"
 #include "historydelegate.h"
 #include "historylist.h"
@@ -12,7 +13,6 @@
 #include "windowchrome.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +24,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QToolTip>
-#include <QUrl>
 
 using chrome::scaled;
 
@@ -256,7 +255,13 @@ void History::hideToolTip(const QModelIndex &)
 
 void History::itemPlay(HistoryItem *item)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(item->fileName()));
+    const QString path = item->fileName();
+    FileManager::openFile(path, this, [this, path](bool opened) {
+        if (!opened)
+            CommonDialog::showWarning(this, tr("No application could open \"%1\". Please install a media player, "
+                                               "or choose one for this kind of file in the desktop's settings.")
+                                                .arg(QFileInfo(path).fileName()));
+    });
 }
 
 void History::itemEdit(HistoryItem *item)

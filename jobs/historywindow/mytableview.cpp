@@ -2,7 +2,6 @@
 
 #include "historymodel.h"
 
-#include <QDebug>
 #include <QMouseEvent>
 
 MyTableView::MyTableView(QWidget *parent) : QTableView(parent) {}
@@ -45,19 +44,15 @@ QModelIndexList MyTableView::currentRows() const
 void MyTableView::UpdateSelectItemList()
 {
     const QModelIndexList rows = currentRows();
-    if (rows != m_ModelIndexList) {
+    if (rows != m_ModelIndexList)
         m_ModelIndexList = rows;
-        qDebug() << "UpdateSelectItemList m_ModelIndexList: " << m_ModelIndexList;
-    }
 }
 
 void MyTableView::mousePressEvent(QMouseEvent *event)
 {
     const QModelIndex index = indexAt(event->pos());
-    if (index.column() != HistoryModel::Delete) {
+    if (index.column() != HistoryModel::Delete)
         clearList();
-        qDebug() << "index:  " << index;
-    }
     QTableView::mousePressEvent(event);
 }
 
@@ -66,10 +61,8 @@ void MyTableView::mouseReleaseEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(event->pos());
     if (index.column() != HistoryModel::Delete) {
         const QModelIndexList rows = currentRows();
-        if (rows != m_ModelIndexList) {
+        if (rows != m_ModelIndexList)
             m_ModelIndexList = rows;
-            qDebug() << "m_ModelIndexList: " << m_ModelIndexList;
-        }
     }
     QTableView::mouseReleaseEvent(event);
 }

@@ -156,18 +156,23 @@ void TaskScheduleDetail::applyScale()
                           ui->cbxWebcam, ui->edtLoop};
     for (QWidget *w : rows)
         w->setFixedHeight(scaled(26));
-    // The left half keeps the editors' width; the right half takes the rest
-    // for the week days and the stop time.
-    for (QWidget *w : {static_cast<QWidget *>(ui->edtStartTime),
-                       static_cast<QWidget *>(ui->cbxScreen),
-                       static_cast<QWidget *>(ui->cbxSystemsound), static_cast<QWidget *>(ui->cbxMicrophone),
-                       static_cast<QWidget *>(ui->cbxWebcam)})
+    // The editors share one width; the rows that hold more than one control
+    // (start time with Repeat, the week days, length with loop) span both
+    // right columns, so no translation pushes a control past the edge.
+    // An editor is never narrower than its text in the language's font.
+    auto atLeastItsText = [](QWidget *w, int width) {
+        w->ensurePolished();
+        w->setFixedWidth(qMax(width, w->minimumSizeHint().width()));
+    };
+    for (QWidget *w : {ui->cbxScreen, ui->cbxSystemsound, ui->cbxMicrophone, ui->cbxWebcam})
         w->setFixedWidth(scaled(205));
+    atLeastItsText(ui->edtStartTime, scaled(205));
+    atLeastItsText(ui->edtStopTime, scaled(205));
     ui->cbxAreaSelected->setFixedWidth(scaled(300));
-    ui->wdtStopLength->setFixedWidth(scaled(222));
-    ui->edtStopLength->setFixedWidth(scaled(96));
-    ui->edtLoop->setFixedWidth(scaled(52));
-    ui->edtStopTime->setFixedWidth(scaled(178));
+    atLeastItsText(ui->edtStopLength, scaled(96));
+    atLeastItsText(ui->edtLoop, scaled(52));
+    // The label stands beside the start editor, not beside the week days.
+    ui->lblStartTime->setFixedHeight(scaled(26));
     ui->layoutGrid->setColumnStretch(2, 1);
     QList<QCheckBox *> small = dayBoxes();
     small << ui->chxRepeat;

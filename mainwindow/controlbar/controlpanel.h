@@ -5,7 +5,8 @@
 // block, audio devices, start, a 500 ms poll of time and size with the
 // length limit, pause and resume, stop, further segments, click marks and
 // the history entries. When the recording is over it closes itself with
-// accept() (reject() when stopped before it started) and is deleted.
+// accept() (reject() when stopped before it started or when it did not
+// start) and is deleted.
 //
 // Its window: a frameless, always-on-top bar with Resume/Pause/Stop, the
 // elapsed time and size, and tool buttons opening three pages below it
@@ -114,7 +115,8 @@ private:
     void stop(bool byLengthLimit);
     bool loopRecord();
     void addToHistory();
-    void endRecording();
+    // Ends with `result`: Rejected when nothing was recorded.
+    void endRecording(int result = QDialog::Accepted);
     void failStart(int result);
     QString writeFailureText(int error) const;
     // Shows a failure once the recording has ended; the last thing a road

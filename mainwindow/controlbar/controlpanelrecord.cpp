@@ -163,7 +163,7 @@ void ControlPanel::failStart(int result)
     // Ended before the message: a stop asked for while it shows (hotkey,
     // tray) then finds nothing left to end.
     m_state = Stopped;
-    endRecording();
+    endRecording(QDialog::Rejected);
     report(tr("Failed to start recording."));
 }
 
@@ -371,7 +371,7 @@ void ControlPanel::stop(bool byLengthLimit)
         report(problem);
 }
 
-void ControlPanel::endRecording()
+void ControlPanel::endRecording(int result)
 {
     if (g_areaSelected) {
         g_areaSelected->setRecordingMode(false);
@@ -381,7 +381,7 @@ void ControlPanel::endRecording()
         g_cameraWindow->hide();
         g_cameraWindow->setCloseButtonVisible(true);
     }
-    accept();
+    done(result);
 }
 
 bool ControlPanel::loopRecord()

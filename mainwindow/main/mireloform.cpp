@@ -88,9 +88,9 @@ void Mirelo::applyScale()
     ui->cbxRecConfig->setFixedHeight(scaled(26));
     for (QWidget *w : std::initializer_list<QWidget *>{ui->staRecConfigWidget, ui->cbxSelectScreen, ui->checkMouseAround})
         w->setFixedSize(scaled(120), scaled(26));
-    for (QWidget *w : {ui->btnHistory, ui->btnRecLength, ui->btnTaskSchedule})
-        w->setFixedSize(scaled(180), scaled(24));
-    ui->btnWatermark->setFixedSize(scaled(150), scaled(24));
+    for (QWidget *w : {ui->btnHistory, ui->btnRecLength, ui->btnTaskSchedule, ui->btnWatermark})
+        w->setFixedHeight(scaled(24));
+    fitStatusButtons();
     for (QWidget *w : {ui->btnRecVideo, ui->btnRecCamera, ui->btnRecAudio, ui->btnRecPhoto})
         w->setFixedSize(scaled(170), scaled(130));
     ui->btnHome->setFixedSize(scaled(20), scaled(20));
@@ -124,6 +124,45 @@ void Mirelo::applyScale()
     SkinManager *skin = SkinManager::instance();
     setStyleSheet(MyCustomAreaSelect::iconStyleSheet(skin->iconStyleSheetPath(),
                                                      skin->skinPath() + QStringLiteral("image/"), g_dscale));
+}
+
+// The bottom bar's buttons keep their designed widths while their texts
+// fit; a longer text (another language, a state word) widens its button,
+// first into the gap before the watermark button, then into the room the
+// others do not need. Only texts that cannot all fit are cut.
+void Mirelo::fitStatusButtons()
+{
+    MyButton *const buttons[] = {ui->btnHistory, ui->btnRecLength, ui->btnTaskSchedule, ui->btnWatermark};
+    const int designed[] = {scaled(180), scaled(180), scaled(180), scaled(150)};
+    constexpr int count = 4;
+    int need[count], widths[count];
+    int total = 0, needed = 0;
+    for (int i = 0; i < count; ++i) {
+        MyButton *b = buttons[i];
+        b->ensurePolished();
+        const int text = QFontMetrics(b->font()).horizontalAdvance(b->text());
+        need[i] = b->imageMap().value(IMAGE_NORMAL).width() + b->iconMargin() + b->textMargin() + text + scaled(4);
+        widths[i] = qMax(designed[i], need[i]);
+        total += widths[i];
+        needed += need[i];
+    }
+    const QMargins margins = ui->horizontalLayout_7->contentsMargins();
+    const int lines = ui->line->maximumWidth() + ui->line_2->maximumWidth();
+    // Six widgets with a spacing between each, and a gap before the watermark.
+    const int fixedRoom = margins.left() + margins.right() + lines + 5 * ui->horizontalLayout_7->spacing() + scaled(12);
+    const int available = width() - fixedRoom;
+    if (total > available) {
+        const int slack = total - needed;
+        const int excess = total - available;
+        for (int i = 0; i < count; ++i) {
+            if (excess >= slack)
+                widths[i] = needed > 0 ? int(qint64(need[i]) * qMax(0, available) / needed) : 0;
+            else // each gives up its share of the spare room, rounded up
+                widths[i] -= int((qint64(widths[i] - need[i]) * excess + slack - 1) / slack);
+        }
+    }
+    for (int i = 0; i < count; ++i)
+        buttons[i]->setFixedWidth(widths[i]);
 }
 
 void Mirelo::loadButtonImages()

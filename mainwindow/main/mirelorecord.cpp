@@ -247,9 +247,14 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
         return;
     }
     const QString folder = g_enviroment ? g_enviroment->output()->VideoFolder : QString();
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        QMessageBox::critical(this, QCoreApplication::applicationName(),
-                              tr("The location of output files is not valid, please reselect it in settings."));
+    QString problem;
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        problem = tr("The location of output files is not valid, please reselect it in settings.");
+    else if (!canCreateFilesIn(folder))
+        problem = tr("The location of output files cannot be written, please choose another one in settings.");
+    if (!problem.isEmpty()) {
+        runLogLine(QStringLiteral("No recording: the output folder %1 is not usable").arg(folder));
+        QMessageBox::critical(this, QCoreApplication::applicationName(), problem);
         // The next job still fires.
         if (!item->name().isEmpty() && g_taskScheduleList)
             g_taskScheduleList->scheduleNext(QString());
@@ -287,7 +292,7 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
     ControlBarLink::call(bar, "startRecord");
 }
 
-void Mirelo::recordFinished(int)
+void Mirelo::recordFinished(int code)
 {
     restoreDesktopChrome();
     if (m_exiting)
@@ -318,7 +323,8 @@ void Mirelo::recordFinished(int)
     if (g_taskScheduleList)
         g_taskScheduleList->scheduleNext(QString());
     refreshStateLabels();
-    if (g_enviroment && g_enviroment->recording()->AutoOpenHistory)
+    // A bar that ends rejected recorded nothing: no list to show.
+    if (code == QDialog::Accepted && g_enviroment && g_enviroment->recording()->AutoOpenHistory)
         showHistory();
 }
 
@@ -393,16 +399,25 @@ void Mirelo::shortcutHandled(int id)
     }
 }
 
-// "ON" and "OFF" stay as they are in every language.
+namespace {
+// The state word of a bottom-bar button, in the interface language.
+QString stateWord(bool on)
+{
+    return on ? Mirelo::tr("ON", "state of a bottom-bar button") : Mirelo::tr("OFF", "state of a bottom-bar button");
+}
+} // namespace
+
 void Mirelo::taskScheduleStateChanged(bool on)
 {
-    m_taskButtonText = tr("Task Schedule (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    m_taskButtonText = tr("Task Schedule (%1)").arg(stateWord(on));
     ui->btnTaskSchedule->setText(m_taskButtonText);
+    fitStatusButtons();
 }
 
 void Mirelo::waterMarkStateChanged(bool on)
 {
-    ui->btnWatermark->setText(tr("Watermark (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
+    ui->btnWatermark->setText(tr("Watermark (%1)").arg(stateWord(on)));
+    fitStatusButtons();
 }
 
 // The buttons' "ON" and "OFF" from what the settings and the jobs say now.
@@ -414,5 +429,6 @@ void Mirelo::refreshStateLabels()
 
 void Mirelo::recordLengthStateChanged(bool on)
 {
-    ui->btnRecLength->setText(tr("Set record length (%1)").arg(on ? QStringLiteral("ON") : QStringLiteral("OFF")));
+    ui->btnRecLength->setText(tr("Set record length (%1)").arg(stateWord(on)));
+    fitStatusButtons();
 }

@@ -925,6 +925,10 @@
         <translation>Diese Dateien konnten nicht gelöscht werden und bleiben in der Liste:
 %1</translation>
     </message>
+    <message>
+        <source>No application could open &quot;%1&quot;. Please install a media player, or choose one for this kind of file in the desktop&apos;s settings.</source>
+        <translation>Keine Anwendung konnte „%1“ öffnen. Bitte installieren Sie einen Mediaplayer oder wählen Sie in den Einstellungen der Arbeitsumgebung ein Programm für diese Art von Datei.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryClass</name>
@@ -1138,6 +1142,20 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>Start recording</source>
         <translation>Aufnahme starten</translation>
+    </message>
+    <message>
+        <source>The location of output files cannot be written, please choose another one in settings.</source>
+        <translation>In den Speicherort für Ausgabedateien kann nicht geschrieben werden. Bitte wählen Sie in den Einstellungen einen anderen aus.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>AUS</translation>
     </message>
 </context>
 <context>

@@ -920,6 +920,10 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No application could open &quot;%1&quot;. Please install a media player, or choose one for this kind of file in the desktop&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HistoryClass</name>
@@ -1130,6 +1134,20 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>Start recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The location of output files cannot be written, please choose another one in settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <comment>state of a bottom-bar button</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -925,6 +925,10 @@
         <translation>Ces fichiers n&apos;ont pas pu être supprimés et restent dans la liste :
 %1</translation>
     </message>
+    <message>
+        <source>No application could open &quot;%1&quot;. Please install a media player, or choose one for this kind of file in the desktop&apos;s settings.</source>
+        <translation>Aucune application n&apos;a pu ouvrir « %1 ». Veuillez installer un lecteur multimédia, ou en choisir un pour ce type de fichier dans les paramètres du bureau.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryClass</name>
@@ -1138,6 +1142,20 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>Start recording</source>
         <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>The location of output files cannot be written, please choose another one in settings.</source>
+        <translation>Impossible d&apos;écrire dans l&apos;emplacement des fichiers de sortie. Veuillez en choisir un autre dans les paramètres.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>désactivé</translation>
     </message>
 </context>
 <context>

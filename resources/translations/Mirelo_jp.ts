@@ -925,6 +925,10 @@
         <translation>次のファイルは削除できなかったため、リストに残ります:
 %1</translation>
     </message>
+    <message>
+        <source>No application could open &quot;%1&quot;. Please install a media player, or choose one for this kind of file in the desktop&apos;s settings.</source>
+        <translation>「%1」を開けるアプリケーションがありません。メディアプレーヤーをインストールするか、デスクトップの設定でこの種類のファイルを開くアプリケーションを選択してください。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryClass</name>
@@ -1138,6 +1142,20 @@ What it held before is kept.</source>
     <message>
         <source>Start recording</source>
         <translation>録画開始</translation>
+    </message>
+    <message>
+        <source>The location of output files cannot be written, please choose another one in settings.</source>
+        <translation>出力ファイルの保存先に書き込めません。設定で別の保存先を選択してください。</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>オフ</translation>
     </message>
 </context>
 <context>

@@ -925,6 +925,10 @@
         <translation>다음 파일은 삭제할 수 없어 목록에 남아 있습니다:
 %1</translation>
     </message>
+    <message>
+        <source>No application could open &quot;%1&quot;. Please install a media player, or choose one for this kind of file in the desktop&apos;s settings.</source>
+        <translation>&quot;%1&quot;을(를) 열 수 있는 응용 프로그램이 없습니다. 미디어 플레이어를 설치하거나 데스크톱 설정에서 이 종류의 파일을 열 프로그램을 선택하세요.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryClass</name>
@@ -1138,6 +1142,20 @@ What it held before is kept.</source>
     <message>
         <source>Start recording</source>
         <translation>녹화 시작</translation>
+    </message>
+    <message>
+        <source>The location of output files cannot be written, please choose another one in settings.</source>
+        <translation>출력 파일 저장 위치에 쓸 수 없습니다. 설정에서 다른 위치를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>켜짐</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>꺼짐</translation>
     </message>
 </context>
 <context>

@@ -925,6 +925,10 @@
         <translation>以下文件无法删除，仍保留在列表中：
 %1</translation>
     </message>
+    <message>
+        <source>No application could open &quot;%1&quot;. Please install a media player, or choose one for this kind of file in the desktop&apos;s settings.</source>
+        <translation>没有可以打开“%1”的应用程序。请安装媒体播放器，或在桌面设置中为此类文件选择一个应用程序。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryClass</name>
@@ -1138,6 +1142,20 @@ What it held before is kept.</source>
     <message>
         <source>Start recording</source>
         <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>The location of output files cannot be written, please choose another one in settings.</source>
+        <translation>无法写入输出文件保存位置，请在设置中选择其他位置。</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>关</translation>
     </message>
 </context>
 <context>

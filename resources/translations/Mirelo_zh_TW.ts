@@ -925,6 +925,10 @@
         <translation>以下檔案無法刪除，仍保留在清單中：
 %1</translation>
     </message>
+    <message>
+        <source>No application could open &quot;%1&quot;. Please install a media player, or choose one for this kind of file in the desktop&apos;s settings.</source>
+        <translation>沒有可以開啟「%1」的應用程式。請安裝媒體播放器，或在桌面設定中為此類檔案選擇一個應用程式。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryClass</name>
@@ -1138,6 +1142,20 @@ What it held before is kept.</source>
     <message>
         <source>Start recording</source>
         <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>The location of output files cannot be written, please choose another one in settings.</source>
+        <translation>無法寫入輸出檔案儲存位置，請在設定中選擇其他位置。</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>開</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <comment>state of a bottom-bar button</comment>
+        <translation>關</translation>
     </message>
 </context>
 <context>

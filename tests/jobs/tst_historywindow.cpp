@@ -153,6 +153,67 @@ private slots:
         QCOMPARE(m_list->count(), 2);
     }
 
+    // Play hands the file to xdg-open; when nothing can open it, the user
+    // is told. A click on the list prints nothing.
+    void playSaysWhenNoApplicationOpensTheFile()
+    {
+        DialogHook hook;
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        qputenv("PATH", bin.path().toUtf8());
+        const QString record = bin.filePath(QStringLiteral("opened"));
+        auto fakeOpener = [&](int exitCode) {
+            QFile script(bin.filePath(QStringLiteral("xdg-open")));
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\nexit %2\n")
+                             .arg(record)
+                             .arg(exitCode)
+                             .toUtf8());
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        };
+        static QStringList debugLines;
+        debugLines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &,
+                                                                    const QString &text) {
+            if (type == QtDebugMsg)
+                debugLines << text;
+        });
+        const auto handler = qScopeGuard([&] { qInstallMessageHandler(previous); });
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        auto clickPlay = [&](int row) {
+            const QRect cell = table()->visualRect(m_window->model()->index(row, HistoryModel::Play));
+            QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        };
+
+        // No xdg-open at all.
+        clickPlay(0);
+        QTRY_COMPARE(hook.prompts.size(), 1);
+        QVERIFY(hook.prompts.last().contains(QStringLiteral("talk.mp4")));
+        QVERIFY(hook.prompts.last().contains(QStringLiteral("media player")));
+        // xdg-open finds no application for it.
+        fakeOpener(3);
+        clickPlay(2);
+        QTRY_COMPARE(hook.prompts.size(), 2);
+        QVERIFY(hook.prompts.last().contains(QStringLiteral("voice.mp3")));
+        // One that opens: the file arrives and nothing is said; a failing one
+        // started after it is the only one that speaks.
+        QFile::remove(record);
+        fakeOpener(0);
+        clickPlay(0);
+        QTRY_VERIFY(QFileInfo(record).size() > 0);
+        QFile opened(record);
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(opened.readAll()), m_dir.filePath(QStringLiteral("talk.mp4")) + "\n");
+        fakeOpener(4);
+        clickPlay(2);
+        QTRY_COMPARE(hook.prompts.size(), 3);
+        QVERIFY(hook.prompts.last().contains(QStringLiteral("voice.mp3")));
+        QVERIFY2(debugLines.isEmpty(), qPrintable(debugLines.join('\n')));
+    }
+
     void fileThatCannotBeDeletedKeepsItsEntry()
     {
         if (geteuid() == 0)

@@ -2,12 +2,17 @@
 // order, and the job put back after every refused save and every cancel.
 #include <QtTest>
 
+#include "core/vocabulary.h"
 #include "dialoghook.h"
+#include "everylanguage.h"
 #include "faketaskservice.h"
 #include "taskoverlap.h"
 #include "taskscheduledetail.h"
 #include "taskschedulelist.h"
 #include "ui_taskscheduledetail.h"
+
+#include <QLabel>
+#include <QLayout>
 
 using taskoverlap::Job;
 
@@ -234,6 +239,38 @@ private slots:
         // A once job's stop keeps half a minute after the start.
         ui->edtStopTime->setDateTime(ui->edtStartTime->dateTime());
         QCOMPARE(ui->edtStopTime->dateTime(), ui->edtStartTime->dateTime().addSecs(30));
+    }
+
+    // Last: it leaves the skin behind. Every control of the form lies inside
+    // the window at its full width, in every language and at both scales the
+    // gallery draws.
+    void everyControlFitsInEveryLanguage()
+    {
+        QVERIFY(SkinManager::instance()->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo",
+                                              testsupport::binDir() + "/Skin")
+                != SkinManager::StatusNoSkin);
+        QVERIFY(testsupport::inEveryLanguage([this](const QString &language, double scale) {
+            TaskScheduleDetail form;
+            form.load(m_job);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            form.layout()->activate();
+            QWidget *area = form.form()->wdtForm;
+            const QRect inside(QPoint(0, 0), area->size());
+            for (QWidget *w : area->findChildren<QWidget *>()) {
+                // A spin box's own line edit is the box's business.
+                if (!w->isVisibleTo(&form) || qobject_cast<QWidget *>(w->parent())->inherits("QAbstractSpinBox"))
+                    continue;
+                const QString where = QStringLiteral("%1 at %2: %3 ").arg(language).arg(scale).arg(w->objectName());
+                const QRect r(w->mapTo(area, QPoint(0, 0)), w->size());
+                QVERIFY2(inside.contains(r), qPrintable(where + "leaves the form"));
+                auto *label = qobject_cast<QLabel *>(w);
+                if (qobject_cast<QAbstractButton *>(w) || (label && !label->wordWrap()))
+                    QVERIFY2(w->width() >= w->sizeHint().width(), qPrintable(where + "is cut"));
+                if (qobject_cast<QAbstractSpinBox *>(w))
+                    QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(where + "is cut"));
+            }
+        }));
     }
 };
 

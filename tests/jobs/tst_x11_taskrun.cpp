@@ -75,10 +75,10 @@ private slots:
         const QString form = windowOfSize(pid, QSize(650, 550), 20000);
         QVERIFY(!form.isEmpty());
         // A new task starts three minutes ahead: two minutes back.
-        QVERIFY(xdotool({"windowfocus", "--sync", form}) && clickAt(form, 250, 122));
+        QVERIFY(xdotool({"windowfocus", "--sync", form}) && clickAt(form, 250, 103)); // the start editor
         QVERIFY(xdotool({"key", "Down", "Down"}));
         const QDateTime start = QDateTime::currentDateTime();
-        QVERIFY(typeInto(form, 170, 180, QStringLiteral("00:00:05")));
+        QVERIFY(typeInto(form, 170, 166, QStringLiteral("00:00:05"))); // the length editor
         QVERIFY(clickAt(form, 588, 524)); // OK
         QVERIFY(answer(pid)); // "Operation successfully done."
         const QString log = user.dataFolder() + QStringLiteral("Log/myrun.log");

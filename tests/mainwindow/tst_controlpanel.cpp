@@ -294,6 +294,8 @@ private slots:
         QSignalSpy finished(panel.data(), &QDialog::finished);
         panel->startRecord();
         QCOMPARE(finished.size(), 1);
+        // Nothing was recorded: the main window opens no History for it.
+        QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
         QCOMPARE(answers.messages, 1);
         QCOMPARE(g_historyList->count(), 0);
         QVERIFY(!panel->isPolling());
@@ -321,6 +323,7 @@ private slots:
         written(split->fileName(), 1);
         split->updateDuration();
         QCOMPARE(finished3.size(), 1);
+        QCOMPARE(finished3.at(0).at(0).toInt(), int(QDialog::Accepted)); // its first part was recorded
         QCOMPARE(answers.messages, 2);
         QCOMPARE(g_historyList->count(), 1);
         QVERIFY(!split->isPolling());

@@ -15,12 +15,14 @@
 #include "mainwindow/mirelo.h"
 #include "mirelo_test_engine.h"
 #include "myframe.h"
+#include "history.h"
 #include "historylist.h"
 #include "screencapturing.h"
 #include "taskschedulelist.h"
 
 #include <QComboBox>
 #include <QLibrary>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -250,6 +252,61 @@ private slots:
         QVERIFY(g_systemSoundList->isPersistent() && g_microphoneList->isPersistent());
         QVERIFY(g_taskScheduleList->timer()->isActive());
         qunsetenv("MIRELO_POWEROFF_COMMAND");
+    }
+
+    // An output folder that cannot hold a file stops the start with a
+    // message that says so; a bar that started nothing opens no History,
+    // one that recorded does.
+    void unusableFolderOrFailedStartShowsNoHistory()
+    {
+        QTemporaryDir dir;
+        Mirelo mirelo(nullptr, QString());
+        g_enviroment->recording()->setAutoOpenHistory(true);
+        g_enviroment->recording()->ShowCountdown = false;
+        QStringList messages;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages << box->text();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        auto historyShown = [] { return g_history && g_history->isVisible(); };
+        StandInBar::last = nullptr;
+
+        // A folder nobody can write in, root included.
+        g_enviroment->output()->VideoFolder = QStringLiteral("/proc");
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.last(), QStringLiteral("The location of output files cannot be written, please choose "
+                                                 "another one in settings."));
+        // One that cannot be made at all.
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        g_enviroment->output()->VideoFolder = dir.filePath("file/sub");
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.last().contains(QStringLiteral("not valid")));
+        QVERIFY(!StandInBar::last);
+        QCOMPARE(mirelo.windowState(), int(Mirelo::StateIdle));
+        QVERIFY(!historyShown());
+
+        // The bar could not start the engine.
+        g_enviroment->output()->VideoFolder = dir.path();
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        QVERIFY(StandInBar::last);
+        StandInBar::last->done(QDialog::Rejected);
+        QVERIFY(!historyShown());
+        QCOMPARE(mirelo.windowState(), int(Mirelo::StateIdle));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files), QStringList{"file"}); // no probe left
+        // A recording that ended.
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        StandInBar::last->done(QDialog::Accepted);
+        QVERIFY(historyShown());
+        g_history->hide();
+        QCOMPARE(messages.size(), 2);
     }
 
     void closeDecision()

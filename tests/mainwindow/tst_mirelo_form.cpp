@@ -6,6 +6,7 @@
 #include "core/edition.h"
 #include "core/myconfig.h"
 #include "core/vocabulary.h"
+#include "everylanguage.h"
 #include "mainwindow/mirelo.h"
 #include "mybutton.h"
 #include "mycustomslider.h"
@@ -13,6 +14,7 @@
 #include "skinmanager.h"
 #include "testsupport.h"
 
+#include <QLayout>
 #include <QStackedWidget>
 
 class TestMireloForm : public QObject
@@ -101,6 +103,38 @@ private slots:
             mirelo.setSystemSoundButtonImages(state);
             QVERIFY(!systemSound->imageMap().contains(IMAGE_DISABLE));
         }
+    }
+
+    // Last: it leaves the skin's style sheet behind. In every language and
+    // both states the bottom bar's texts are shown whole, inside the window,
+    // with the state word in that language.
+    void bottomBarTextsFitInEveryLanguage()
+    {
+        QVERIFY(testsupport::inEveryLanguage([](const QString &language, double scale) {
+            Mirelo mirelo(nullptr, QString());
+            mirelo.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&mirelo));
+            for (bool on : {false, true}) {
+                mirelo.waterMarkStateChanged(on);
+                mirelo.recordLengthStateChanged(on);
+                mirelo.taskScheduleStateChanged(on);
+                mirelo.layout()->activate();
+                const QString where = QStringLiteral("%1 at %2, %3: ").arg(language).arg(scale).arg(on);
+                int previousRight = -1;
+                for (const char *name : {"btnHistory", "btnRecLength", "btnTaskSchedule", "btnWatermark"}) {
+                    auto *button = mirelo.findChild<MyButton *>(name);
+                    button->grab();
+                    QVERIFY2(button->lastPaint().shownText == button->text(),
+                             qPrintable(where + button->text() + " shows " + button->lastPaint().shownText));
+                    const QRect r(button->mapTo(&mirelo, QPoint(0, 0)), button->size());
+                    QVERIFY2(r.left() > previousRight && r.right() < mirelo.width(), qPrintable(where + name));
+                    previousRight = r.right();
+                    if (language != QLatin1String("en") && qstrcmp(name, "btnHistory") != 0)
+                        QVERIFY2(!button->text().contains(on ? "(ON)" : "(OFF)"), qPrintable(where + button->text()));
+                }
+            }
+        }));
+        SkinManager::instance()->setScale(1.25);
     }
 };
 

@@ -12,7 +12,9 @@
 
 #include "commondialog.h"
 #include "core/enviroment.h"
+#include "core/vocabulary.h"
 #include "skinmanager.h"
+#include "testsupport.h"
 #include "ui_commondialog.h"
 
 namespace {
@@ -332,6 +334,42 @@ private slots:
             clickOk(d);
         });
         CommonDialog::showWarning(nullptr, "x");
+    }
+
+    // Last: it leaves the skin's style sheet behind. Every side of the
+    // dialog shows the skin's border line, so the dialog stands apart from
+    // the window under it.
+    void borderOnEverySide()
+    {
+        SkinManager *skin = SkinManager::instance();
+        QVERIFY(skin->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo", testsupport::binDir() + "/Skin")
+                != SkinManager::StatusNoSkin);
+        for (int index = 0; index < skinNames().size(); ++index) {
+            skin->ChangeSkin(index);
+            skin->loadStyleSheet();
+            qApp->setStyleSheet(skin->styleSheet());
+            for (bool question : {false, true}) {
+                whenShown([index](CommonDialog *d) {
+                    const QImage shot = d->grab().toImage();
+                    const int w = shot.width(), h = shot.height();
+                    const QColor line = shot.pixelColor(0, h / 2);
+                    const QString where = QStringLiteral("skin %1: ").arg(index);
+                    for (const QPoint &edge : {QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1)})
+                        QVERIFY2(shot.pixelColor(edge) == line, qPrintable(where + "the border is not all round"));
+                    // Drawn over the caption, the page and the bottom bar alike.
+                    for (const QPoint &inside : {QPoint(2, h / 2), QPoint(w / 2, 2), QPoint(w / 2, h - 3)})
+                        QVERIFY2(shot.pixelColor(inside) != line, qPrintable(where + "no border line"));
+                    clickOk(d);
+                });
+                if (question) {
+                    bool again = true;
+                    CommonDialog::askCloseAction(nullptr, &again);
+                } else {
+                    CommonDialog::showWarning(nullptr, "No webcam detected.");
+                }
+            }
+        }
+        qApp->setStyleSheet(QString());
     }
 };
 

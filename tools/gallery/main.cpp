@@ -1,6 +1,7 @@
 // Renders every gallery entry in both skins at scales 1.0 and 1.5:
-//   mirelo_gallery SKIN_ROOT OUT_DIR [ENTRY...]
-// writes OUT_DIR/<skin>/<scale>/<entry>.png.
+//   mirelo_gallery SKIN_ROOT OUT_DIR [--language CODE] [ENTRY...]
+// writes OUT_DIR/<skin>/<scale>/<entry>.png, in English unless a language
+// code (de, fr, jp, ko, zh, zh_TW) is given.
 //   mirelo_gallery --live ENTRY [--skin SKIN_ROOT]
 // opens one window on the current display instead (live.h).
 
@@ -33,7 +34,16 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString root = QFileInfo(args[1]).absoluteFilePath(), outDir = QFileInfo(args[2]).absoluteFilePath();
-    const QStringList only = args.mid(3);
+    QStringList only = args.mid(3);
+    QString language = QStringLiteral("en");
+    const int languageAt = only.indexOf(QStringLiteral("--language"));
+    if (languageAt >= 0 && languageAt + 1 < only.size()) {
+        language = only.takeAt(languageAt + 1);
+        only.removeAt(languageAt);
+        const QString folder = QFileInfo(root).absolutePath() + QStringLiteral("/Language");
+        if (!loadTranslators(language, folder, QStringLiteral("Mirelo")))
+            std::fprintf(stderr, "mirelo_gallery: no translation %s in %s\n", qPrintable(language), qPrintable(folder));
+    }
 
     // Style sheets name their pictures relative to the program folder, as
     // the program itself sees them.
@@ -53,7 +63,7 @@ int main(int argc, char **argv)
             skin->setScale(scale);
             skin->setHalfSize(true);
             skin->loadStyleSheet();
-            applyLanguageFont(skin->styleSheet(), QStringLiteral("en"));
+            applyLanguageFont(skin->styleSheet(), language);
             const QString dir = QStringLiteral("%1/%2/%3").arg(outDir, skinNames()[index]).arg(scale, 0, 'f', 1);
             QDir().mkpath(dir);
             for (const GalleryEntry &entry : galleryEntries()) {
