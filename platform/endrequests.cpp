@@ -1,0 +1,100 @@
+#include "endrequests.h"
+
+#include <QSocketNotifier>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+// The pipe's ends; -1 while no object listens. Read by the handler.
+std::atomic<int> s_writeEnd{-1};
+int s_readEnd = -1;
+
+extern "C" void onEndSignal(int signal)
+{
+    // Only what is safe in a handler: one write, errno kept.
+    const int saved = errno;
+    const int fd = s_writeEnd.load();
+    if (fd >= 0) {
+        const unsigned char number = static_cast<unsigned char>(signal);
+        [[maybe_unused]] const ssize_t written = ::write(fd, &number, 1);
+    }
+    errno = saved;
+}
+
+void (*s_exitCall)(void *) = nullptr;
+void *s_exitContext = nullptr;
+bool s_exitHookRegistered = false;
+
+void runExitCall()
+{
+    void (*call)(void *) = s_exitCall;
+    s_exitCall = nullptr;
+    if (call)
+        call(s_exitContext);
+}
+
+} // namespace
+
+SignalEndRequests::SignalEndRequests(QObject *parent) : EndRequests(parent)
+{
+    if (s_writeEnd.load() >= 0)
+        return; // another one listens
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    s_readEnd = fds[0];
+    s_writeEnd = fds[1];
+    m_owner = true;
+    auto *notifier = new QSocketNotifier(s_readEnd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SignalEndRequests::readPipe);
+    struct sigaction action = {};
+    action.sa_handler = onEndSignal;
+    sigemptyset(&action.sa_mask);
+    // A system call the signal interrupts goes on (a file being written).
+    action.sa_flags = SA_RESTART;
+    m_active = true;
+    for (int signal : kSignals)
+        m_active = ::sigaction(signal, &action, nullptr) == 0 && m_active;
+}
+
+SignalEndRequests::~SignalEndRequests()
+{
+    if (!m_owner)
+        return;
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    for (int signal : kSignals)
+        ::sigaction(signal, &action, nullptr);
+    const int writeEnd = s_writeEnd.exchange(-1);
+    ::close(writeEnd);
+    ::close(s_readEnd);
+    s_readEnd = -1;
+}
+
+void SignalEndRequests::readPipe()
+{
+    unsigned char numbers[16];
+    ssize_t n;
+    while ((n = ::read(s_readEnd, numbers, sizeof numbers)) > 0) {
+        for (ssize_t i = 0; i < n; ++i)
+            emit endRequested(numbers[i]);
+    }
+}
+
+void setAbruptExitCall(void (*call)(void *context), void *context)
+{
+    s_exitCall = call;
+    s_exitContext = context;
+    // Registered with the first call: what was built before (the engine
+    // library, Qt's own statics) is still there when it runs.
+    if (call && !s_exitHookRegistered)
+        s_exitHookRegistered = std::atexit(runExitCall) == 0;
+}

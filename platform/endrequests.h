@@ -1,0 +1,48 @@
+#pragma once
+// How the session ends the program from outside: a logout, a shutdown or a
+// closed terminal sends SIGTERM, SIGHUP or SIGINT, and a lost X server makes
+// Qt end the process with exit(). The program answers the first like its
+// own Exit and gets one last call on the second, so a recording is finished
+// either way.
+#include <QObject>
+
+// Where end requests come from. This base never asks (tests emit
+// endRequested() themselves).
+class EndRequests : public QObject
+{
+    Q_OBJECT
+public:
+    explicit EndRequests(QObject *parent = nullptr) : QObject(parent) {}
+
+signals:
+    // In the event loop, once per signal received.
+    void endRequested(int signal);
+};
+
+// SIGTERM, SIGINT and SIGHUP carried into the event loop through a pipe:
+// the handler only writes the signal's number. One at a time per process;
+// while it lives the signals no longer end the program by themselves, so a
+// second one while a recording stops cannot cut it short. Its end gives
+// them their default meaning back.
+class SignalEndRequests : public EndRequests
+{
+    Q_OBJECT
+public:
+    explicit SignalEndRequests(QObject *parent = nullptr);
+    ~SignalEndRequests() override;
+
+    // False when the pipe or a handler could not be set up.
+    bool isActive() const { return m_active; }
+
+private:
+    void readPipe();
+
+    bool m_owner = false; // this one made the pipe
+    bool m_active = false;
+};
+
+// The last call when the process is ended by exit() from inside the event
+// loop (Qt's xcb layer does so when the X connection breaks): `call` runs
+// once, while everything made before it was first armed is still there.
+// Null disarms it, as before a normal end.
+void setAbruptExitCall(void (*call)(void *context), void *context);
