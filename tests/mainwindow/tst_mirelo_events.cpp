@@ -1,6 +1,6 @@
 // The main window against the test engine: its events raised from the
 // engine's own thread, the hotkeys (one screenshot tool at a time), the
-// close decision and the end of a recording.
+// close decision, the end of a recording and the end asked from outside.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -15,6 +15,7 @@
 #include "mainwindow/mirelo.h"
 #include "mirelo_test_engine.h"
 #include "myframe.h"
+#include "platform/desktopchrome.h"
 #include "historylist.h"
 #include "screencapturing.h"
 #include "taskschedulelist.h"
@@ -42,6 +43,8 @@ public slots:
     void pauseRecord() { calls << "pause"; }
     void screenshot() { calls << "screenshot"; }
     void recordingFailed(int error) { calls << QStringLiteral("failed %1").arg(error); }
+    void stopUnattended() { calls << "stop unattended"; }
+    void finishForExit() { calls << "finish for exit"; }
 };
 
 QDialog *makeBar(QWidget *parent, TaskScheduleItem *)
@@ -250,6 +253,66 @@ private slots:
         QVERIFY(g_systemSoundList->isPersistent() && g_microphoneList->isPersistent());
         QVERIFY(g_taskScheduleList->timer()->isActive());
         qunsetenv("MIRELO_POWEROFF_COMMAND");
+    }
+
+    // A logout or shutdown: the recording stops unattended (no message to
+    // answer), the desktop comes back and the window leaves as by Exit; a
+    // second request meanwhile changes nothing. During a countdown no
+    // recording starts after it.
+    void endRequestedFromOutside()
+    {
+        FakeDesktopChrome chrome;
+        {
+            // First: once a test has left as by Exit, no nested loop of the
+            // test program runs any more (the countdown's included).
+            StandInBar::last = nullptr;
+            auto *mirelo = new Mirelo(nullptr, QString());
+            auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+            mirelo->setFrame(frame);
+            g_enviroment->recording()->setShowCountdown(true);
+            QTimer::singleShot(0, mirelo, &Mirelo::endOnRequest);
+            mirelo->prepareToRecord(g_taskScheduleList->createItem());
+            QVERIFY(!StandInBar::last);
+            QTRY_VERIFY(mirelo->isExiting() && !g_taskScheduleList);
+            delete frame;
+        }
+        {
+            auto *mirelo = new Mirelo(nullptr, QString());
+            auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+            mirelo->setFrame(frame);
+            g_enviroment->recording()->setShowCountdown(false);
+            mirelo->prepareToRecord(g_taskScheduleList->createItem());
+            QPointer<StandInBar> bar = StandInBar::last;
+            QVERIFY(bar);
+            chrome.calls.clear();
+            mirelo->endOnRequest();
+            mirelo->endOnRequest();
+            QCOMPARE(bar->calls, QStringList({"start", "stop unattended"}));
+            QVERIFY(chrome.calls.contains("show taskbar") && chrome.calls.contains("show icons"));
+            QTRY_VERIFY(!g_taskScheduleList && !g_historyList); // left as by Exit
+            QVERIFY(!frame->isVisible());
+            delete frame;
+        }
+    }
+
+    // The display is gone: only the file is finished; nothing is asked of
+    // the display and the desktop is not touched.
+    void lostDisplayFinishesOnlyTheFile()
+    {
+        FakeDesktopChrome chrome;
+        auto *mirelo = new Mirelo(nullptr, QString());
+        auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        mirelo->setFrame(frame);
+        g_enviroment->recording()->setShowCountdown(false);
+        mirelo->prepareToRecord(g_taskScheduleList->createItem());
+        QPointer<StandInBar> bar = StandInBar::last;
+        QVERIFY(bar);
+        chrome.calls.clear();
+        mirelo->finishBeforeExit();
+        QCOMPARE(bar->calls, QStringList({"start", "finish for exit"}));
+        QVERIFY(chrome.calls.isEmpty());
+        QVERIFY(mirelo->isExiting());
+        delete frame;
     }
 
     void closeDecision()
