@@ -262,15 +262,19 @@ void Mirelo::endOnRequest()
         ControlBarLink::call(m_controlPanel, "stopUnattended");
     // Whatever the recording hid is back, also when no bar came to end.
     restoreDesktopChrome();
+    leaveLater();
+}
+
+void Mirelo::leaveLater()
+{
     requestExit();
-    // As the tray's Exit: the frame's close leaves, with the settings kept.
+    // Leaving deletes the tray and its menu: not while the click or the
+    // call that asked for it is still under way.
     QMetaObject::invokeMethod(
         this,
         [this] {
             if (m_frame)
                 m_frame->close();
-            else
-                QCoreApplication::quit();
         },
         Qt::QueuedConnection);
 }

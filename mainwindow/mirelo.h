@@ -96,6 +96,8 @@ protected:
 
 private:
     void initLogs();
+    // The tray's Exit: the frame closes once the caller is done, and leaves.
+    void leaveLater();
     void initSources();
     void deleteSources();
     void placeCameraWindow(int position);

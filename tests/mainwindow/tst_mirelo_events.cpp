@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <memory>
 
 namespace {
 
@@ -67,6 +68,25 @@ void raise(int event, int data)
 void loadScript(const char *text)
 {
     engineFn<MireloTestEngineLoadScriptFn>("mireloTestEngineLoadScript")(text);
+}
+
+// A main window in its frame, which takes the window with it, as in the
+// program.
+MyFrame *framedWindow(Mirelo **window)
+{
+    *window = new Mirelo(nullptr, QString());
+    auto *frame = new MyFrame(*window, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+    (*window)->setFrame(frame);
+    return frame;
+}
+
+// Such a window recording by hand at once, with a stand-in bar.
+MyFrame *recordingWindow(Mirelo **window)
+{
+    MyFrame *frame = framedWindow(window);
+    g_enviroment->recording()->setShowCountdown(false);
+    (*window)->prepareToRecord(g_taskScheduleList->createItem());
+    return frame;
 }
 
 QString trace()
@@ -266,22 +286,17 @@ private slots:
             // First: once a test has left as by Exit, no nested loop of the
             // test program runs any more (the countdown's included).
             StandInBar::last = nullptr;
-            auto *mirelo = new Mirelo(nullptr, QString());
-            auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-            mirelo->setFrame(frame);
+            Mirelo *mirelo = nullptr;
+            std::unique_ptr<MyFrame> frame(framedWindow(&mirelo));
             g_enviroment->recording()->setShowCountdown(true);
             QTimer::singleShot(0, mirelo, &Mirelo::endOnRequest);
             mirelo->prepareToRecord(g_taskScheduleList->createItem());
             QVERIFY(!StandInBar::last);
-            QTRY_VERIFY(mirelo->isExiting() && !g_taskScheduleList);
-            delete frame;
+            QTRY_VERIFY(!g_taskScheduleList);
         }
         {
-            auto *mirelo = new Mirelo(nullptr, QString());
-            auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-            mirelo->setFrame(frame);
-            g_enviroment->recording()->setShowCountdown(false);
-            mirelo->prepareToRecord(g_taskScheduleList->createItem());
+            Mirelo *mirelo = nullptr;
+            std::unique_ptr<MyFrame> frame(recordingWindow(&mirelo));
             QPointer<StandInBar> bar = StandInBar::last;
             QVERIFY(bar);
             chrome.calls.clear();
@@ -291,7 +306,6 @@ private slots:
             QVERIFY(chrome.calls.contains("show taskbar") && chrome.calls.contains("show icons"));
             QTRY_VERIFY(!g_taskScheduleList && !g_historyList); // left as by Exit
             QVERIFY(!frame->isVisible());
-            delete frame;
         }
     }
 
@@ -300,11 +314,8 @@ private slots:
     void lostDisplayFinishesOnlyTheFile()
     {
         FakeDesktopChrome chrome;
-        auto *mirelo = new Mirelo(nullptr, QString());
-        auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        mirelo->setFrame(frame);
-        g_enviroment->recording()->setShowCountdown(false);
-        mirelo->prepareToRecord(g_taskScheduleList->createItem());
+        Mirelo *mirelo = nullptr;
+        std::unique_ptr<MyFrame> frame(recordingWindow(&mirelo));
         QPointer<StandInBar> bar = StandInBar::last;
         QVERIFY(bar);
         chrome.calls.clear();
@@ -312,15 +323,12 @@ private slots:
         QCOMPARE(bar->calls, QStringList({"start", "finish for exit"}));
         QVERIFY(chrome.calls.isEmpty());
         QVERIFY(mirelo->isExiting());
-        delete frame;
     }
 
     void closeDecision()
     {
-        // The frame takes the window with it, as in the program.
-        auto *mirelo = new Mirelo(nullptr, QString());
-        auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        mirelo->setFrame(frame);
+        Mirelo *mirelo = nullptr;
+        auto *frame = framedWindow(&mirelo);
         frame->show();
         g_areaSelected->show();
         DataGroupOthers *others = g_enviroment->others();
