@@ -167,10 +167,10 @@ int main(int argc, char *argv[])
         // ends the process under it, with one last call first.
         SignalEndRequests ends;
         QObject::connect(&ends, &EndRequests::endRequested, mirelo, &Mirelo::endOnRequest);
-        setAbruptExitCall([](void *window) { static_cast<Mirelo *>(window)->finishBeforeExit(); }, mirelo);
+        setDisplayLostCall([](void *window) { static_cast<Mirelo *>(window)->finishBeforeExit(); }, mirelo);
 
         exitCode = QApplication::exec();
-        setAbruptExitCall(nullptr, nullptr);
+        setDisplayLostCall(nullptr, nullptr);
         app.setActivationWindow(nullptr, false);
     } // the frame takes the main window with it
     return exitCode;

@@ -1,11 +1,14 @@
 #include "endrequests.h"
 
 #include <QSocketNotifier>
+#include <QX11Info>
+
+#include <glib.h>
+#include <xcb/xcb.h>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -28,17 +31,36 @@ extern "C" void onEndSignal(int signal)
     errno = saved;
 }
 
-void (*s_exitCall)(void *) = nullptr;
-void *s_exitContext = nullptr;
-bool s_exitHookRegistered = false;
+void (*s_lostCall)(void *) = nullptr;
+void *s_lostContext = nullptr;
+GSource *s_lostSource = nullptr;
 
-void runExitCall()
+bool displayLost()
 {
-    void (*call)(void *) = s_exitCall;
-    s_exitCall = nullptr;
-    if (call)
-        call(s_exitContext);
+    if (!s_lostCall || !QX11Info::isPlatformX11())
+        return false;
+    xcb_connection_t *c = QX11Info::connection();
+    return c && xcb_connection_has_error(c);
 }
+
+gboolean lostPrepare(GSource *, gint *timeout)
+{
+    *timeout = -1;
+    return displayLost();
+}
+
+gboolean lostCheck(GSource *) { return displayLost(); }
+
+gboolean lostDispatch(GSource *, GSourceFunc, gpointer)
+{
+    void (*call)(void *) = s_lostCall;
+    s_lostCall = nullptr;
+    if (call)
+        call(s_lostContext);
+    return G_SOURCE_CONTINUE; // disarmed; stays until the process ends
+}
+
+GSourceFuncs s_lostFuncs = {lostPrepare, lostCheck, lostDispatch, nullptr, nullptr, nullptr};
 
 } // namespace
 
@@ -89,12 +111,16 @@ void SignalEndRequests::readPipe()
     }
 }
 
-void setAbruptExitCall(void (*call)(void *context), void *context)
+void setDisplayLostCall(void (*call)(void *context), void *context)
 {
-    s_exitCall = call;
-    s_exitContext = context;
-    // Registered with the first call: what was built before (the engine
-    // library, Qt's own statics) is still there when it runs.
-    if (call && !s_exitHookRegistered)
-        s_exitHookRegistered = std::atexit(runExitCall) == 0;
+    s_lostCall = call;
+    s_lostContext = context;
+    if (!call || s_lostSource)
+        return;
+    // Ahead of Qt's own source (of default priority), which ends the process
+    // in the same round of the loop in which the loss shows.
+    s_lostSource = g_source_new(&s_lostFuncs, sizeof(GSource));
+    g_source_set_priority(s_lostSource, G_PRIORITY_HIGH);
+    g_source_set_can_recurse(s_lostSource, TRUE);
+    g_source_attach(s_lostSource, g_main_context_default());
 }

@@ -41,8 +41,9 @@ private:
     bool m_active = false;
 };
 
-// The last call when the process is ended by exit() from inside the event
-// loop (Qt's xcb layer does so when the X connection breaks): `call` runs
-// once, while everything made before it was first armed is still there.
-// Null disarms it, as before a normal end.
-void setAbruptExitCall(void (*call)(void *context), void *context);
+// The X connection of the program broke (its server went away): `call`
+// runs once in the event loop, before Qt's xcb layer sees it, which then
+// ends the process with exit(1) and so leaves no other moment in which the
+// program's objects are all still there. Null disarms it. It needs Qt's
+// GLib event loop (the default; without it nothing is called).
+void setDisplayLostCall(void (*call)(void *context), void *context);
