@@ -15,6 +15,9 @@
 namespace {
 
 const int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+// What each meant before, given back at the end.
+struct sigaction s_before[3];
+bool s_caught[3] = {};
 // The pipe's ends; -1 while no object listens. Read by the handler.
 std::atomic<int> s_writeEnd{-1};
 int s_readEnd = -1;
@@ -81,20 +84,22 @@ SignalEndRequests::SignalEndRequests(QObject *parent) : EndRequests(parent)
     sigemptyset(&action.sa_mask);
     // A system call the signal interrupts goes on (a file being written).
     action.sa_flags = SA_RESTART;
-    m_active = true;
-    for (int signal : kSignals)
-        m_active = ::sigaction(signal, &action, nullptr) == 0 && m_active;
+    for (int i = 0; i < 3; ++i) {
+        // A signal ignored from the start (nohup) stays ignored.
+        s_caught[i] = ::sigaction(kSignals[i], nullptr, &s_before[i]) == 0 && s_before[i].sa_handler != SIG_IGN
+                      && ::sigaction(kSignals[i], &action, nullptr) == 0;
+    }
 }
 
 SignalEndRequests::~SignalEndRequests()
 {
     if (!m_owner)
         return;
-    struct sigaction action = {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    for (int signal : kSignals)
-        ::sigaction(signal, &action, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        if (s_caught[i])
+            ::sigaction(kSignals[i], &s_before[i], nullptr);
+        s_caught[i] = false;
+    }
     const int writeEnd = s_writeEnd.exchange(-1);
     ::close(writeEnd);
     ::close(s_readEnd);

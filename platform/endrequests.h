@@ -22,8 +22,9 @@ signals:
 // SIGTERM, SIGINT and SIGHUP carried into the event loop through a pipe:
 // the handler only writes the signal's number. One at a time per process;
 // while it lives the signals no longer end the program by themselves, so a
-// second one while a recording stops cannot cut it short. Its end gives
-// them their default meaning back.
+// second one while a recording stops cannot cut it short. One ignored from
+// the start (nohup) stays ignored. Its end gives them their former meaning
+// back.
 class SignalEndRequests : public EndRequests
 {
     Q_OBJECT
@@ -31,14 +32,10 @@ public:
     explicit SignalEndRequests(QObject *parent = nullptr);
     ~SignalEndRequests() override;
 
-    // False when the pipe or a handler could not be set up.
-    bool isActive() const { return m_active; }
-
 private:
     void readPipe();
 
     bool m_owner = false; // this one made the pipe
-    bool m_active = false;
 };
 
 // The X connection of the program broke (its server went away): `call`
