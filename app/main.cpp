@@ -21,6 +21,7 @@
 #include "widgets/skinmanager.h"
 
 #include "displayprobe.h"
+#include "endrequests.h"
 
 #include <QDir>
 #include <QIcon>
@@ -162,7 +163,14 @@ int main(int argc, char *argv[])
         FileNotices notices(&frame);
         mirelo->startDeferredTasks();
 
+        // A logout or shutdown asks the program to leave; a lost display
+        // ends the process under it, with one last call first.
+        SignalEndRequests ends;
+        QObject::connect(&ends, &EndRequests::endRequested, mirelo, &Mirelo::endOnRequest);
+        setDisplayLostCall([](void *window) { static_cast<Mirelo *>(window)->finishBeforeExit(); }, mirelo);
+
         exitCode = QApplication::exec();
+        setDisplayLostCall(nullptr, nullptr);
         app.setActivationWindow(nullptr, false);
     } // the frame takes the main window with it
     return exitCode;

@@ -14,6 +14,7 @@
 #include "core/myconfig.h"
 #include "areaselected.h"
 #include "commondialog.h"
+#include "controlbarlink.h"
 #include "controllerapi.h"
 #include "mycustomareaselect.h"
 #include "myframe.h"
@@ -247,6 +248,53 @@ bool Mirelo::confirmClose()
     // the tray): leaving is asked for here.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
     return true;
+}
+
+void Mirelo::endOnRequest()
+{
+    if (m_exiting)
+        return; // already leaving: the stop under way goes on
+    if (g_runLog)
+        g_runLog->write(0, QStringLiteral("End requested from outside"), true);
+    // Set first: the end of the recording shows no window and fires no
+    // next job, and a countdown under way starts nothing.
+    m_exiting = true;
+    if (m_controlPanel)
+        ControlBarLink::call(m_controlPanel, "stopUnattended");
+    // Whatever the recording hid is back, also when no bar came to end.
+    restoreDesktopChrome();
+    leaveLater();
+}
+
+void Mirelo::leaveLater()
+{
+    requestExit();
+    // Leaving deletes the tray and its menu: not while the click or the
+    // call that asked for it is still under way.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_frame)
+                m_frame->close();
+        },
+        Qt::QueuedConnection);
+}
+
+void Mirelo::finishBeforeExit()
+{
+    if (m_exiting)
+        return;
+    if (g_runLog)
+        g_runLog->write(0, QStringLiteral("The display is gone: finishing before the end"), true);
+    m_exiting = true;
+    // Nothing on the display: its server has gone, and with it the windows
+    // that were hidden.
+    if (m_controlPanel)
+        ControlBarLink::call(m_controlPanel, "finishForExit");
+    if (g_enviroment) {
+        g_enviroment->savePrivate();
+        g_enviroment->save();
+    }
 }
 
 void Mirelo::newInstanceMessage(const QString &) {}

@@ -59,6 +59,10 @@ public:
 
     // Whether the frame may close now; hiding to the tray refuses.
     bool confirmClose();
+    // The process is being ended under the program (its display is gone):
+    // the recording's file and History entry are finished and the settings
+    // kept, without touching the display.
+    void finishBeforeExit();
     // The frame's close callback; context is the window.
     static bool frameCloseCallback(void *context);
 
@@ -74,6 +78,11 @@ public slots:
 
     // The tray's Exit: the next close leaves without asking.
     void requestExit() { m_exitRequested = true; }
+    // The session ends the program (logout, shutdown, a closed terminal):
+    // a recording stops as by its Stop button, with its file finished and
+    // listed, then the program leaves as by the tray's Exit. Further
+    // requests while it leaves change nothing.
+    void endOnRequest();
 
     // Region frame and custom size panel.
     void actShowCustomSelectArea();
@@ -87,6 +96,8 @@ protected:
 
 private:
     void initLogs();
+    // The tray's Exit: the frame closes once the caller is done, and leaves.
+    void leaveLater();
     void initSources();
     void deleteSources();
     void placeCameraWindow(int position);

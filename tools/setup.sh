@@ -24,6 +24,8 @@ packages=(
   fonts-dejavu-core fonts-noto-core
   # click marks of a recording: XInput2 raw button events through xcb
   libxcb-xinput-dev
+  # the loss of the X connection is seen in the event loop (GLib's, Qt's own)
+  libglib2.0-dev
   # region frame: input and window shapes; a metric twin of "Arial"; tests:
   # a window of known size and a compositing manager for the virtual X server
   libxcb-shape0-dev fonts-liberation x11-apps xcompmgr

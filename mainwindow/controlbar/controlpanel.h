@@ -69,6 +69,14 @@ public slots:
     void startRecord();
     void pauseRecord();
     void stopRecord();
+    // The program is leaving (the session ends it): stopped as by Stop, with
+    // a failure written to the log, as nobody may be there to answer a
+    // message.
+    void stopUnattended();
+    // The process is ending under the program (its display is gone): the
+    // engine's file is finished and listed, and nothing else is done, as
+    // the display and what the program built on it may be gone already.
+    void finishForExit();
     // The engine ended the recording by itself: its file could not be
     // written (error: the errno the engine gave, 0 when none). The bar ends
     // it and tells why.
@@ -113,6 +121,8 @@ private:
     void initWatermark();
     void initRecordParam();
     void stop(bool byLengthLimit);
+    // The engine stopped, its file listed; what went wrong, or empty.
+    QString finishFile();
     bool loopRecord();
     void addToHistory();
     // Ends with `result`: Rejected when nothing was recorded.
@@ -140,6 +150,7 @@ private:
     qint64 m_recordedSize = 0;
     int m_state = Created;
     int m_writeError = 0; // the engine's errno once it reported a failed write
+    bool m_unattended = false; // failures go to the log only
     QLabel *m_flyLabel = nullptr;
     bool m_firstShow = true;
     bool m_hasImageWatermark = false;

@@ -170,7 +170,7 @@ void ControlPanel::failStart(int result)
 void ControlPanel::report(const QString &text)
 {
     // A job with a name runs unattended: a dialog would wait for nobody.
-    if (m_item && !m_item->name().isEmpty()) {
+    if (m_unattended || (m_item && !m_item->name().isEmpty())) {
         runLog(text);
         return;
     }
@@ -318,6 +318,12 @@ void ControlPanel::stopRecord()
     stop(false);
 }
 
+void ControlPanel::stopUnattended()
+{
+    m_unattended = true;
+    stop(false);
+}
+
 void ControlPanel::recordingFailed(int error)
 {
     if (m_state != Recording && m_state != Paused)
@@ -334,25 +340,7 @@ void ControlPanel::stop(bool byLengthLimit)
     if (m_state == Created) {
         reject();
     } else if (m_state == Recording || m_state == Paused) {
-        int64_t time = m_recordedTime;
-        if (engineGetRecordedTime(&time) == 0)
-            m_recordedTime = time;
-        int64_t size = m_recordedSize;
-        if (engineGetRecordedSize(&size) == 0)
-            m_recordedSize = qMax<qint64>(0, size);
-        const int stopped = engineStopRecording();
-        if (stopped == MIRELO_E_IO || m_writeError) {
-            // The clock ran past what reached the disk: after the stop the
-            // engine answers the length of what its file holds.
-            if (engineGetRecordedTime(&time) == 0)
-                m_recordedTime = time;
-            problem = writeFailureText(m_writeError);
-            m_loopCount = 0;
-        }
-        addToHistory();
-        if (m_durationTimer)
-            m_durationTimer->stop();
-        m_state = Stopped;
+        problem = finishFile();
         if (m_loopCount > 0) {
             runLog(QStringLiteral("loop: %1").arg(m_loopCount));
             if (byLengthLimit) {
@@ -369,6 +357,42 @@ void ControlPanel::stop(bool byLengthLimit)
     step("stopRecord", "finish");
     if (!problem.isEmpty())
         report(problem);
+}
+
+QString ControlPanel::finishFile()
+{
+    QString problem;
+    int64_t time = m_recordedTime;
+    if (engineGetRecordedTime(&time) == 0)
+        m_recordedTime = time;
+    int64_t size = m_recordedSize;
+    if (engineGetRecordedSize(&size) == 0)
+        m_recordedSize = qMax<qint64>(0, size);
+    const int stopped = engineStopRecording();
+    if (stopped == MIRELO_E_IO || m_writeError) {
+        // The clock ran past what reached the disk: after the stop the
+        // engine answers the length of what its file holds.
+        if (engineGetRecordedTime(&time) == 0)
+            m_recordedTime = time;
+        problem = writeFailureText(m_writeError);
+        m_loopCount = 0;
+    }
+    addToHistory();
+    if (m_durationTimer)
+        m_durationTimer->stop();
+    m_state = Stopped;
+    return problem;
+}
+
+void ControlPanel::finishForExit()
+{
+    if (m_state != Recording && m_state != Paused)
+        return;
+    step("finishForExit", "begin");
+    const QString problem = finishFile();
+    if (!problem.isEmpty())
+        runLog(problem);
+    step("finishForExit", "finish");
 }
 
 void ControlPanel::endRecording(int result)

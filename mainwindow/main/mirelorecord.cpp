@@ -277,6 +277,9 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
 
     if (item->name().isEmpty())
         runCountdown();
+    // The program began to leave during the countdown.
+    if (m_exiting)
+        return;
     QDialog *bar = ControlBarLink::create(this, item);
     if (!bar) {
         runLogLine(QStringLiteral("No control bar: the recording does not start"));

@@ -126,16 +126,7 @@ void Mirelo::systemTrayActionActivate(TrayAction action)
         callByName(this, "showSettings");
         break;
     case TrayExit:
-        requestExit();
-        // Leaving deletes the tray and its menu: not while the menu is still
-        // in the click that asked for it.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_frame)
-                    m_frame->close();
-            },
-            Qt::QueuedConnection);
+        leaveLater();
         break;
     default:
         break;

@@ -1,6 +1,6 @@
 // The main window against the test engine: its events raised from the
 // engine's own thread, the hotkeys (one screenshot tool at a time), the
-// close decision and the end of a recording.
+// close decision, the end of a recording and the end asked from outside.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -16,6 +16,7 @@
 #include "mirelo_test_engine.h"
 #include "myframe.h"
 #include "history.h"
+#include "platform/desktopchrome.h"
 #include "historylist.h"
 #include "screencapturing.h"
 #include "taskschedulelist.h"
@@ -27,6 +28,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <memory>
 
 namespace {
 
@@ -44,6 +46,8 @@ public slots:
     void pauseRecord() { calls << "pause"; }
     void screenshot() { calls << "screenshot"; }
     void recordingFailed(int error) { calls << QStringLiteral("failed %1").arg(error); }
+    void stopUnattended() { calls << "stop unattended"; }
+    void finishForExit() { calls << "finish for exit"; }
 };
 
 QDialog *makeBar(QWidget *parent, TaskScheduleItem *)
@@ -66,6 +70,25 @@ void raise(int event, int data)
 void loadScript(const char *text)
 {
     engineFn<MireloTestEngineLoadScriptFn>("mireloTestEngineLoadScript")(text);
+}
+
+// A main window in its frame, which takes the window with it, as in the
+// program.
+MyFrame *framedWindow(Mirelo **window)
+{
+    *window = new Mirelo(nullptr, QString());
+    auto *frame = new MyFrame(*window, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+    (*window)->setFrame(frame);
+    return frame;
+}
+
+// Such a window recording by hand at once, with a stand-in bar.
+MyFrame *recordingWindow(Mirelo **window)
+{
+    MyFrame *frame = framedWindow(window);
+    g_enviroment->recording()->setShowCountdown(false);
+    (*window)->prepareToRecord(g_taskScheduleList->createItem());
+    return frame;
 }
 
 QString trace()
@@ -309,12 +332,60 @@ private slots:
         QCOMPARE(messages.size(), 2);
     }
 
+    // A logout or shutdown: the recording stops unattended (no message to
+    // answer), the desktop comes back and the window leaves as by Exit; a
+    // second request meanwhile changes nothing. During a countdown no
+    // recording starts after it.
+    void endRequestedFromOutside()
+    {
+        FakeDesktopChrome chrome;
+        {
+            // First: once a test has left as by Exit, no nested loop of the
+            // test program runs any more (the countdown's included).
+            StandInBar::last = nullptr;
+            Mirelo *mirelo = nullptr;
+            std::unique_ptr<MyFrame> frame(framedWindow(&mirelo));
+            g_enviroment->recording()->setShowCountdown(true);
+            QTimer::singleShot(0, mirelo, &Mirelo::endOnRequest);
+            mirelo->prepareToRecord(g_taskScheduleList->createItem());
+            QVERIFY(!StandInBar::last);
+            QTRY_VERIFY(!g_taskScheduleList);
+        }
+        {
+            Mirelo *mirelo = nullptr;
+            std::unique_ptr<MyFrame> frame(recordingWindow(&mirelo));
+            QPointer<StandInBar> bar = StandInBar::last;
+            QVERIFY(bar);
+            chrome.calls.clear();
+            mirelo->endOnRequest();
+            mirelo->endOnRequest();
+            QCOMPARE(bar->calls, QStringList({"start", "stop unattended"}));
+            QVERIFY(chrome.calls.contains("show taskbar") && chrome.calls.contains("show icons"));
+            QTRY_VERIFY(!g_taskScheduleList && !g_historyList); // left as by Exit
+            QVERIFY(!frame->isVisible());
+        }
+    }
+
+    // The display is gone: only the file is finished; nothing is asked of
+    // the display and the desktop is not touched.
+    void lostDisplayFinishesOnlyTheFile()
+    {
+        FakeDesktopChrome chrome;
+        Mirelo *mirelo = nullptr;
+        std::unique_ptr<MyFrame> frame(recordingWindow(&mirelo));
+        QPointer<StandInBar> bar = StandInBar::last;
+        QVERIFY(bar);
+        chrome.calls.clear();
+        mirelo->finishBeforeExit();
+        QCOMPARE(bar->calls, QStringList({"start", "finish for exit"}));
+        QVERIFY(chrome.calls.isEmpty());
+        QVERIFY(mirelo->isExiting());
+    }
+
     void closeDecision()
     {
-        // The frame takes the window with it, as in the program.
-        auto *mirelo = new Mirelo(nullptr, QString());
-        auto *frame = new MyFrame(mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        mirelo->setFrame(frame);
+        Mirelo *mirelo = nullptr;
+        auto *frame = framedWindow(&mirelo);
         frame->show();
         g_areaSelected->show();
         DataGroupOthers *others = g_enviroment->others();

@@ -3,13 +3,20 @@
 // by hotkey, find the file; then a one-time length limit that stops the next
 // recording by itself and is off for the one after (whose countdown Escape
 // ends). And drawing on the region while it records, with and without a
-// compositing manager: the recording shows the desktop and the shape.
+// compositing manager: the recording shows the desktop and the shape. And
+// the session ending it mid-recording (end signals, a lost X server): the
+// file is finished and listed all the same.
 #include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QtEndian>
 #include <QSettings>
 #include <QtTest>
 
 #include "byhand.h"
 #include "programrun.h"
+
+#include <csignal>
+#include <sys/types.h>
 
 using namespace testsupport;
 
@@ -65,16 +72,17 @@ class TestRecordByHand : public QObject
         return {};
     }
 
-    // Starts the program for `user`, with or without the countdown; false
-    // when its main frame does not show.
-    bool start(QProcess &p, const ProgramUser &user, bool showCountdown)
+    // Starts the program for `user`, with or without the countdown (and
+    // these further lines of its Recording settings); false when its main
+    // frame does not show.
+    bool start(QProcess &p, const ProgramUser &user, bool showCountdown, const QByteArray &recording = {})
     {
         QDir().mkpath(user.root() + "/config/Olvex");
         QFile f(user.root() + "/config/Olvex/Free Mirelo.conf");
         if (!f.open(QIODevice::WriteOnly))
             return false;
         f.write(QByteArray("[Recording]\nAutoOpenHistory=false\nShowCountdown=") + (showCountdown ? "true" : "false")
-                + "\n[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
+                + "\n" + recording + "[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
         f.close();
         if (!startProgram(p, user, {})) // the engine next to the program
             return false;
@@ -85,10 +93,10 @@ class TestRecordByHand : public QObject
         m_scale = settled.width() / kFrameWidth;
         return true;
     }
-    // "Record Screen", then the entry of its Fixed region menu `downs` below
-    // the first; false when the record page with its region frame does not
-    // show.
-    bool openFixedRegion(int downs)
+    // "Record Screen", then its region menu walked with these keys, each
+    // group once a further menu shows; false when the record page with its
+    // region frame does not show.
+    bool openRegionPage(const QList<QStringList> &menuKeys)
     {
         const Win home = frame();
         const bool shown = waitFor(
@@ -98,15 +106,11 @@ class TestRecordByHand : public QObject
                 // Each key goes to a menu once it shows.
                 const int before = visibleWindows(m_pid).size();
                 click(at(home.rect, 154, 123));
-                if (!waitFor([&] { return visibleWindows(m_pid).size() > before; }, 3000))
-                    return false;
-                key({"Down", "Down", "Down", "Right"});
-                if (!waitFor([&] { return visibleWindows(m_pid).size() > before + 1; }, 3000))
-                    return false;
-                QStringList keys;
-                for (int i = 0; i < downs; ++i)
-                    keys << "Down";
-                key(keys << "Return");
+                for (int i = 0; i < menuKeys.size(); ++i) {
+                    if (!waitFor([&] { return visibleWindows(m_pid).size() > before + i; }, 3000))
+                        return false;
+                    key(menuKeys[i]);
+                }
                 return waitFor([&] { return regionFrameShown(); }, 3000);
             },
             30000);
@@ -115,6 +119,76 @@ class TestRecordByHand : public QObject
         // The page has slid in once the record button stands still.
         const QRect page = frame().rect;
         return waitStill(QRect(at(page, 720, 145), QSize(qRound(60 * m_scale), qRound(60 * m_scale))));
+    }
+    // The entry of the Fixed region menu `downs` below the first.
+    bool openFixedRegion(int downs)
+    {
+        QStringList keys;
+        for (int i = 0; i < downs; ++i)
+            keys << "Down";
+        return openRegionPage({{"Down", "Down", "Down", "Right"}, keys << "Return"});
+    }
+    // The whole screen, then the record button; true once the bar shows.
+    bool recordFullScreen()
+    {
+        if (!openRegionPage({{"Down", "Return"}}))
+            return false;
+        const Win page = frame();
+        return waitFor(
+            [&] {
+                click(at(page.rect, 750, 175));
+                return waitFor([&] { return !bar().id.isEmpty(); }, 4000);
+            },
+            20000);
+    }
+    // Lets a recording run until `clock` reaches `ms`.
+    static bool recordUntil(const QElapsedTimer &clock, qint64 ms)
+    {
+        return waitFor([&] { return clock.elapsed() >= ms; }, int(ms) + 10000);
+    }
+    // The one video of the user's folder, listed in History.xml; checks that
+    // it is a finished MP4 as a stop leaves it (one index for the whole
+    // file, not the working file's fragments) about `seconds` long.
+    static void verifyFinishedRecording(const ProgramUser &user, double seconds)
+    {
+        const QDir videos(user.root() + "/home/Documents/Olvex/Free Mirelo/Video");
+        const QStringList files = videos.entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files.size(), 1); // no working file beside it
+        const QString file = videos.filePath(files[0]);
+        QCOMPARE(historyFiles(user.dataFolder() + "History.xml"), QStringList{file});
+        const QStringList boxes = topLevelBoxes(file);
+        QVERIFY2(boxes.contains("moov") && boxes.contains("mdat") && !boxes.contains("moof"),
+                 qPrintable(boxes.join(' ')));
+        const MediaInfo video = probeMedia(file);
+        QCOMPARE(video.width, 1920);
+        QCOMPARE(video.height, 1080);
+        QVERIFY2(qAbs(video.duration - seconds) < 1.0,
+                 qPrintable(QString("duration %1 s, recorded %2 s").arg(video.duration).arg(seconds)));
+    }
+    // The types of an MP4 file's top-level boxes, in order.
+    static QStringList topLevelBoxes(const QString &path)
+    {
+        QFile f(path);
+        QStringList types;
+        if (!f.open(QIODevice::ReadOnly))
+            return types;
+        qint64 at = 0;
+        while (at + 8 <= f.size() && types.size() < 1000) {
+            f.seek(at);
+            const QByteArray head = f.read(16);
+            if (head.size() < 8)
+                break;
+            quint64 size = qFromBigEndian<quint32>(head.constData());
+            if (size == 1 && head.size() == 16)
+                size = qFromBigEndian<quint64>(head.constData() + 8);
+            else if (size == 0)
+                size = quint64(f.size() - at);
+            types << QString::fromLatin1(head.mid(4, 4));
+            if (size < 8)
+                break;
+            at += qint64(size);
+        }
+        return types;
     }
 
 private slots:
@@ -372,6 +446,86 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
         QSettings s(ini, QSettings::IniFormat);
         QCOMPARE(s.value("Private/RecordLengthEnabled").toString(), QString("false"));
+    }
+
+    // A logout, a shutdown or a closed terminal: the recording is finished
+    // and listed as after Stop, the panel it hid comes back, and the program
+    // leaves by itself, also when a second signal comes while it stops.
+    void endSignalsFinishTheRecording_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("twice");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGHUP, then SIGTERM while stopping") << int(SIGHUP) << true;
+    }
+    void endSignalsFinishTheRecording()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, twice);
+        ColourWindow panel(QRect(0, 1040, 1920, 40), qRgb(40, 40, 40), "_NET_WM_WINDOW_TYPE_DOCK");
+        ProgramUser user;
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(start(p, user, false, "HideTaskbar=true\n"));
+        QVERIFY2(recordFullScreen(), "the record button must start a full-screen recording");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY2(waitFor([&] { return !panel.isMapped(); }, 10000), "the recording keeps the panel out");
+        QVERIFY(recordUntil(clock, 5000));
+        QCOMPARE(::kill(pid_t(p.processId()), signal), 0);
+        const double recorded = clock.elapsed() / 1000.0;
+        if (twice)
+            QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        QVERIFY2(waitForExit(p, 30000), "the program must leave");
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        verifyFinishedRecording(user, recorded);
+        QVERIFY2(panel.isMapped(), "the panel must come back");
+    }
+
+    // Without a recording an end signal leaves as the tray's Exit does.
+    void anEndSignalWhileIdleLeavesCleanly()
+    {
+        ProgramUser user;
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(start(p, user, false));
+        QCOMPARE(::kill(pid_t(p.processId()), SIGINT), 0);
+        QVERIFY2(waitForExit(p, 30000), "the program must leave");
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(QFile::exists(user.dataFolder() + "config.xml"));
+    }
+
+    // The X server goes away mid-recording (here a second one, the
+    // program's own): its file is still finished and listed before the end.
+    void losingTheDisplayKeepsTheRecording()
+    {
+        QProcess server;
+        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-noreset"});
+        QVERIFY(server.waitForStarted(10000));
+        QVERIFY(waitFor([&] { return server.canReadLine(); }, 20000));
+        const QByteArray display = ":" + server.readLine().trimmed();
+        const QByteArray testDisplay = qgetenv("DISPLAY");
+        qputenv("DISPLAY", display); // for the program and for xdotool
+        auto back = qScopeGuard([&] {
+            qputenv("DISPLAY", testDisplay);
+            server.kill();
+            server.waitForFinished(5000);
+        });
+        ProgramUser user;
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(start(p, user, false));
+        QVERIFY2(recordFullScreen(), "the record button must start a full-screen recording");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(recordUntil(clock, 4000));
+        server.terminate();
+        const double recorded = clock.elapsed() / 1000.0;
+        QVERIFY2(waitForExit(p, 30000), "the program must end without its display");
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        verifyFinishedRecording(user, recorded);
     }
 };
 

@@ -12,6 +12,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace testsupport {
 
@@ -192,7 +193,7 @@ bool compositorRunning()
     return running;
 }
 
-ColourWindow::ColourWindow(const QRect &rect, QRgb colour)
+ColourWindow::ColourWindow(const QRect &rect, QRgb colour, const char *windowType)
 {
     m_connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(m_connection))
@@ -204,8 +205,32 @@ ColourWindow::ColourWindow(const QRect &rect, QRgb colour)
     xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screen->root, int16_t(rect.x()), int16_t(rect.y()),
                       uint16_t(rect.width()), uint16_t(rect.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
                       XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+    if (windowType) {
+        auto atom = [this](const char *name) {
+            xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(
+                m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr);
+            const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(r);
+            return a;
+        };
+        const xcb_atom_t type = atom(windowType);
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
+                            32, 1, &type);
+    }
     xcb_map_window(m_connection, window);
+    m_window = window;
     std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+}
+
+bool ColourWindow::isMapped() const
+{
+    if (!m_connection || xcb_connection_has_error(m_connection))
+        return false;
+    xcb_get_window_attributes_reply_t *r =
+        xcb_get_window_attributes_reply(m_connection, xcb_get_window_attributes(m_connection, m_window), nullptr);
+    const bool mapped = r && r->map_state != XCB_MAP_STATE_UNMAPPED;
+    std::free(r);
+    return mapped;
 }
 
 ColourWindow::~ColourWindow()

@@ -81,17 +81,23 @@ bool compositorRunning();
 
 // A plain window of one colour on the test's X server, there as long as the
 // object lives. Mapped before the program starts, it lies below all of the
-// program's windows, as a desktop would.
+// program's windows, as a desktop would. `windowType` (e.g.
+// "_NET_WM_WINDOW_TYPE_DOCK") makes it a panel or a desktop as the program
+// sees them.
 class ColourWindow
 {
 public:
-    ColourWindow(const QRect &rect, QRgb colour);
+    ColourWindow(const QRect &rect, QRgb colour, const char *windowType = nullptr);
     ~ColourWindow();
     ColourWindow(const ColourWindow &) = delete;
     ColourWindow &operator=(const ColourWindow &) = delete;
 
+    // Mapped now (another client may unmap it).
+    bool isMapped() const;
+
 private:
     xcb_connection_t *m_connection = nullptr;
+    quint32 m_window = 0;
 };
 
 // The loudest sample of a file's sound in dB (0 at full scale; -91 or less
