@@ -14,7 +14,8 @@
 #include "core/myconfig.h"
 #include "areaselected.h"
 #include "commondialog.h"
-#include "controllerapi.h"
+#include "regionrequests.h"
+#include "serviceviews.h"
 #include "mycustomareaselect.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
@@ -47,7 +48,14 @@ void stateLog(const QString &text)
     if (g_runStateLog)
         g_runStateLog->write(0, text, true);
 }
+
+Mirelo *s_current = nullptr;
 } // namespace
+
+Mirelo *Mirelo::current()
+{
+    return s_current;
+}
 
 Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), m_taskName(taskName)
 {
@@ -87,7 +95,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     ui->staMicrophoneWidget->setCurrentIndex(0);
     ui->staCameraWidget->setCurrentIndex(0);
     // The frame's "Customize" reaches this window through the controller.
-    ControllerApi::instance()->setMainWindow(this);
+    s_current = this;
     initSources();
     restoreDesktopChrome();
 
@@ -106,7 +114,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     stateLog(QStringLiteral("HistoryList init"));
     g_historyList = new HistoryList(this);
     stateLog(QStringLiteral("new Controller begin"));
-    ControllerApi::instance()->setMainWindow(this);
+    s_current = this;
     stateLog(QStringLiteral("new Controller finish"));
     initRecordFlow();
     if (g_enviroment)
@@ -129,8 +137,8 @@ Mirelo::~Mirelo()
     m_customAreaSelect = nullptr;
     delete g_areaSelected;
     g_areaSelected = nullptr;
-    if (ControllerApi::instance()->mainWindow() == this)
-        ControllerApi::instance()->setMainWindow(nullptr);
+    if (s_current == this)
+        s_current = nullptr;
     engineShutdown();
     // The skin manager is not ended here: the exit path ends it, and a
     // window made and dropped again (the gallery) leaves it to the others.
@@ -170,7 +178,6 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
-    ControllerApi::instance()->setMainFrame(frame);
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }
@@ -180,7 +187,7 @@ void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
 void Mirelo::startDeferredTasks()
 {
     QTimer::singleShot(100, this, &Mirelo::CheckPatchUpdate);
-    ControllerApi::instance()->checkUpdateOnStartup();
+    ServiceViews::instance()->checkUpdateOnStartup();
 }
 
 void Mirelo::setFrameVisible(bool visible)
@@ -275,7 +282,7 @@ void Mirelo::deleteComponents()
 // Region frame and custom size panel.
 void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
 {
-    ControllerApi *controller = ControllerApi::instance();
+    RegionRequests *controller = RegionRequests::instance();
     if (controller->customAreaRequested()) {
         controller->setCustomAreaRequested(false);
     } else if (commit) {

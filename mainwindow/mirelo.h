@@ -10,6 +10,7 @@
 
 #include <atomic>
 
+#include "mainwindowcalls.h"
 #include "regionowner.h"
 
 namespace Ui {
@@ -32,7 +33,7 @@ class QAction;
 class QLabel;
 class QMenu;
 
-class Mirelo : public QMainWindow, public RegionOwner
+class Mirelo : public QMainWindow, public RegionOwner, public MainWindowCalls
 {
     Q_OBJECT
 public:
@@ -40,6 +41,8 @@ public:
     // start by hand).
     Mirelo(QWidget *parent, const QString &taskName);
     ~Mirelo() override;
+    // The program's main window while one exists.
+    static Mirelo *current();
 
     void setFrame(MyFrame *frame);
     void setTitleBar(TitleBar *titleBar);
@@ -154,7 +157,7 @@ public slots:
     void takePhoto();
     // After a language change: the form's texts, the window's own and
     // those of every component that exists.
-    void retranslate();
+    void retranslate() override;
     void doSystemSoundPlayback(int level);
     void doMicrophonePlayback(int level);
     void doAudioDeviceChanged();
@@ -275,8 +278,8 @@ public slots:
     void cameraWindowVisibleChanged(bool visible);
     void cameraWindowRectChanged(const QRect &rect);
     void switchCameraOff();
-    void privacyCloseCamera();
-    void privacyCloseMicrophone();
+    void privacyCloseCamera() override;
+    void privacyCloseMicrophone() override;
     void chxSystemSoundToggled(bool on);
     void chxMicrophoneToggled(bool on);
     void btnSystemSoundClicked();

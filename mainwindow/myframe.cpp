@@ -1,7 +1,8 @@
 #include "myframe.h"
 
 #include "core/myconfig.h"
-#include "controllerapi.h"
+#include "mirelo.h"
+#include "sourcerequests.h"
 #include "mybutton.h"
 #include "platform/videodevicewatch.h"
 #include "skinmanager.h"
@@ -130,17 +131,16 @@ void MyFrame::connectSignals()
     connect(m_actUserGuide, &QAction::triggered, this, &MyFrame::SltOpenUserGuideURL);
     connect(m_actAbout, &QAction::triggered, this, &MyFrame::SltShowAbout);
     connect(m_actUpdate, &QAction::triggered, this, &MyFrame::SltShowUpdate);
-    // The main window's settings dialog, by name: the content may be a
-    // window without one.
+    // The main window's settings dialog: the content may be another window.
     connect(m_actSettings, &QAction::triggered, this, [this] {
-        QWidget *c = content();
-        if (c && c->metaObject()->indexOfMethod("showSettings()") >= 0)
-            QMetaObject::invokeMethod(c, "showSettings");
+        if (auto *main = qobject_cast<Mirelo *>(content()))
+            main->showSettings();
     });
     connect(m_modeGroup, qOverload<int>(&QButtonGroup::buttonClicked), this, &MyFrame::SetMainFunMode);
     // Cameras plugged in or out: the list is read again.
     m_deviceWatch = new VideoDeviceWatch(this);
-    connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, ControllerApi::instance(), &ControllerApi::rescanCameras);
+    connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, this,
+            [] { SourceRequests::instance()->rescanCameras(); });
 }
 
 void MyFrame::setStyleKeys()

@@ -2,7 +2,7 @@
 #include "ui_taskschedule.h"
 
 #include "commondialog.h"
-#include "controllerapi.h"
+#include "sourcerequests.h"
 #include "framelessdrag.h"
 #include "taskscheduledetail.h"
 #include "taskschedulelist.h"
@@ -350,7 +350,7 @@ void TaskSchedule::hideEvent(QHideEvent *event)
 {
     if (!isMinimized()) {
         emit visibleChanged(false);
-        ControllerApi::instance()->refreshTaskScheduleState();
+        SourceRequests::instance()->refreshTaskScheduleState();
     }
     QDialog::hideEvent(event);
 }

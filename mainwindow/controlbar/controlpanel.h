@@ -10,6 +10,7 @@
 // Its window: a frameless, always-on-top bar with Resume/Pause/Stop, the
 // elapsed time and size, and tool buttons opening three pages below it
 // (record length, drawing tools on the region frame, sources).
+#include "controlbarlink.h"
 #include "enginerecords.h"
 #include "recordsource.h"
 #include "taskscheduleitem.h"
@@ -28,7 +29,7 @@ class QAbstractButton;
 class QLabel;
 class QTimer;
 
-class ControlPanel : public QDialog
+class ControlPanel : public QDialog, public ControlBar
 {
     Q_OBJECT
 public:
@@ -38,7 +39,7 @@ public:
     ControlPanel(QWidget *parent, TaskScheduleItem *item);
     ~ControlPanel() override;
 
-    int recordState() const { return m_state; }
+    int recordState() const override { return m_state; }
     int recordType() const { return m_recordType; }
     qint64 recordLength() const { return m_recordLength; }
     int loopCount() const { return m_loopCount; }
@@ -49,9 +50,9 @@ public:
     ClickListener *clickListener() const { return m_clickListener; }
     Ui::ControlPanelClass *form() const { return ui; }
 
-    void setSystemSoundLevel(int level);
-    void setMicrophoneLevel(int level);
-    void retranslate();
+    void setSystemSoundLevel(int level) override;
+    void setMicrophoneLevel(int level) override;
+    void retranslate() override;
 
     // Where the bar goes beside a region: below its bottom-right corner, or
     // above it when there is no room below, kept on the screen.
@@ -65,14 +66,14 @@ signals:
     void sigUpdateWidget(bool open);
 
 public slots:
-    void startRecord();
-    void pauseRecord();
-    void stopRecord();
+    void startRecord() override;
+    void pauseRecord() override;
+    void stopRecord() override;
     // The engine ended the recording by itself: its file could not be
     // written (error: the errno the engine gave, 0 when none). The bar ends
     // it and tells why.
-    void recordingFailed(int error);
-    void screenshot();
+    void recordingFailed(int error) override;
+    void screenshot() override;
     void updateDuration();
 
 private slots:

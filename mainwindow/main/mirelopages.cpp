@@ -9,7 +9,6 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "commondialog.h"
-#include "controllerapi.h"
 #include "myframe.h"
 #include "pagerules.h"
 #include "pagewidgets.h"

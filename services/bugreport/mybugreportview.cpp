@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "controllerapi.h"
+#include "serviceviews.h"
 #include "core/myconfig.h"
 #include "skinmanager.h"
 #include "ui_BugReportView.h"
@@ -146,7 +146,7 @@ void MyBugReportView::setState(int state)
 
 void MyBugReportView::SltReport()
 {
-    ControllerApi::instance()->sendBugReport(this);
+    ServiceViews::instance()->sendBugReport(this);
 }
 
 QBitmap MyBugReportView::bottomRoundedMask(const QSize &size)

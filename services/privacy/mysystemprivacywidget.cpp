@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QUrl>
 
-#include "controllerapi.h"
+#include "serviceviews.h"
 #include "core/edition.h"
 #include "privacypages.h"
 #include "skinmanager.h"
@@ -94,7 +94,7 @@ void MySystemPrivacyWidget::slotMoreInfo(const QString &link)
 void MySystemPrivacyWidget::slotContactUs(const QString &link)
 {
     Q_UNUSED(link)
-    ControllerApi::instance()->showBugReportView();
+    ServiceViews::instance()->showBugReportView();
 }
 
 void MySystemPrivacyWidget::SlotClose()

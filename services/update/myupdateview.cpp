@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "cabstractframe.h"
-#include "controllerapi.h"
+#include "serviceviews.h"
 #include "core/edition.h"
 #include "core/myconfig.h"
 #include "skinmanager.h"
@@ -125,7 +125,7 @@ void MyUpdateView::setState(int state)
         ui->stackedWidget->setCurrentIndex(2);
         ui->CurrentVersionLabel_2->setText(QStringLiteral("%1 %2").arg(current, runningVersion()));
         ui->FoundVersionLabel->setText(QStringLiteral("%1 %2").arg(tr("Update available:"), m_newVersion));
-        ui->NewInfoBrowser->setText(ControllerApi::instance()->releaseNotes());
+        ui->NewInfoBrowser->setText(ServiceViews::instance()->releaseNotes());
         setViewSize(kTallHeight);
         break;
     case Failed:
@@ -160,7 +160,7 @@ void MyUpdateView::startCheck()
     ui->stackedWidget->setCurrentIndex(0);
     ui->checkStackWidget->setCurrentIndex(0);
     setViewSize(kShortHeight);
-    ControllerApi::instance()->execUpdateView(false);
+    ServiceViews::instance()->execUpdateView(false);
 }
 
 void MyUpdateView::retranslate()
@@ -196,13 +196,13 @@ void MyUpdateView::SltSkipVersion()
 
 void MyUpdateView::SltUpdate()
 {
-    openWebLink(ControllerApi::instance()->updateDownloadAddress());
+    openWebLink(ServiceViews::instance()->updateDownloadAddress());
     SltClose();
 }
 
 void MyUpdateView::SltRetry()
 {
-    ControllerApi::instance()->retryUpdateCheck();
+    ServiceViews::instance()->retryUpdateCheck();
 }
 
 void MyUpdateView::paintEvent(QPaintEvent *event)

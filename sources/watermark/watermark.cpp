@@ -2,7 +2,7 @@
 #include "ui_watermark.h"
 
 #include "commondialog.h"
-#include "controllerapi.h"
+#include "sourcerequests.h"
 #include "core/enviroment.h"
 #include "framelessdrag.h"
 #include "skinmanager.h"
@@ -479,7 +479,7 @@ void Watermark::hideEvent(QHideEvent *event)
 {
     if (!event->spontaneous() && !isMinimized()) {
         emit visibleChanged(false);
-        ControllerApi::instance()->refreshWatermarkState();
+        SourceRequests::instance()->refreshWatermarkState();
     }
     QDialog::hideEvent(event);
 }

@@ -28,20 +28,23 @@
 
 namespace {
 
-// Stands in for the control bar: records which of its slots ran.
-class StandInBar : public QDialog
+// Stands in for the control bar: records which of its calls ran.
+class StandInBar : public QDialog, public ControlBar
 {
     Q_OBJECT
 public:
     using QDialog::QDialog;
     static inline QPointer<StandInBar> last;
     QStringList calls;
-public slots:
-    void startRecord() { calls << "start"; }
-    void stopRecord() { calls << "stop"; }
-    void pauseRecord() { calls << "pause"; }
-    void screenshot() { calls << "screenshot"; }
-    void recordingFailed(int error) { calls << QStringLiteral("failed %1").arg(error); }
+    int recordState() const override { return 0; }
+    void setSystemSoundLevel(int) override {}
+    void setMicrophoneLevel(int) override {}
+    void startRecord() override { calls << "start"; }
+    void stopRecord() override { calls << "stop"; }
+    void pauseRecord() override { calls << "pause"; }
+    void screenshot() override { calls << "screenshot"; }
+    void recordingFailed(int error) override { calls << QStringLiteral("failed %1").arg(error); }
+    void retranslate() override {}
 };
 
 QDialog *makeBar(QWidget *parent, TaskScheduleItem *)
