@@ -15,7 +15,7 @@
 #include "core/myconfig.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
-#include "platform/desktopchrome.h"
+#include "platform/fakedesktopchrome.h"
 #include "systemtray.h"
 #include "testsupport.h"
 
