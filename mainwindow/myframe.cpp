@@ -19,8 +19,6 @@
 #include <QVariant>
 
 namespace {
-int scaled(double size) { return int(size * g_dscale); }
-
 constexpr int kCornerRadius = 16;     // not scaled
 constexpr int kTitleBandHeight = 52;  // scaled, not truncated
 // The skin may give the frame its own colours; these stand otherwise.

@@ -26,8 +26,6 @@
 #include <QToolTip>
 #include <QUrl>
 
-using chrome::scaled;
-
 History *g_history = nullptr;
 
 namespace {

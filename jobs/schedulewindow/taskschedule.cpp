@@ -7,13 +7,12 @@
 #include "taskscheduledetail.h"
 #include "taskschedulelist.h"
 #include "taskschedulemodel.h"
+#include "skinmanager.h"
 #include "windowchrome.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
-
-using chrome::scaled;
 
 TaskSchedule *g_taskSchedule = nullptr;
 

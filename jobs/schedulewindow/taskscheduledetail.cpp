@@ -14,6 +14,7 @@
 #include "framelessdrag.h"
 #include "taskoverlap.h"
 #include "taskschedulelist.h"
+#include "skinmanager.h"
 #include "windowchrome.h"
 
 #include <QApplication>
@@ -22,8 +23,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QThread>
-
-using chrome::scaled;
 
 namespace {
 const char kOnceFormat[] = "MM-dd-yyyy HH:mm:ss";

@@ -37,11 +37,6 @@ constexpr int BAR_HEIGHT = 50;
 constexpr int OPEN_HEIGHT = 172;
 constexpr int CORNER_RADIUS = 10; // not scaled
 
-int scaled(int size)
-{
-    return int(size * g_dscale);
-}
-
 QPixmap skinImage(const QString &name, int size)
 {
     const QPixmap pixmap(SkinManager::instance()->skinPath() + QStringLiteral("image/") + name + QStringLiteral(".png"));

@@ -14,10 +14,6 @@
 #include <QActionGroup>
 #include <QMenu>
 
-namespace {
-int scaled(double size) { return int(size * g_dscale); }
-} // namespace
-
 void MyFrame::createSettingsMenu()
 {
     m_menuButton = new MyButton;

@@ -23,8 +23,6 @@ namespace {
 
 constexpr int kPromptMs = 3000;
 
-int scaled(int size) { return int(size * g_dscale); }
-
 // The private settings group; without a settings holder (the gallery) a
 // group of defaults stands in.
 DataGroupPrivate *privateGroup()
