@@ -10,6 +10,7 @@
 
 #include <atomic>
 
+#include "core/recordkinds.h"
 #include "mainwindowcalls.h"
 #include "regionowner.h"
 

@@ -513,7 +513,7 @@ void TaskScheduleDetail::save()
     }
     t->setShutdown(ui->chxShutdown->isChecked());
     saveRecordSource();
-    if (t->recordSource()->recordType() == 0) {
+    if (t->recordSource()->recordType() == RecordTypeNone) {
         fail(4, tr("You must select at least one of Screen, Camera, Audio or Microphone."));
         return;
     }

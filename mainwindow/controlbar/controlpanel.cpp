@@ -104,7 +104,7 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
 
     applyRecordSource();
     applyAudioControls();
-    if (m_recordType == 1 && g_areaSelected && g_enviroment) {
+    if (m_recordType == RecordTypeScreen && g_areaSelected && g_enviroment) {
         g_areaSelected->setRecordingMode(true);
         g_areaSelected->show();
         g_areaSelected->setShowBoundary(g_enviroment->recording()->ShowBoundary);
@@ -523,9 +523,9 @@ QRect ControlPanel::placeBeside(const QRect &bar, const QRect &region, const QRe
 void ControlPanel::placeBesideRegion()
 {
     QRect region;
-    if (m_recordType == 1 && g_areaSelected)
+    if (m_recordType == RecordTypeScreen && g_areaSelected)
         region = g_areaSelected->selectedRect();
-    else if (m_recordType == 2 && g_cameraWindow)
+    else if (m_recordType == RecordTypeCamera && g_cameraWindow)
         region = g_cameraWindow->geometry();
     if (!region.isValid() || !g_enviroment)
         return;
@@ -548,7 +548,7 @@ void ControlPanel::keyPressEvent(QKeyEvent *event)
 void ControlPanel::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (m_firstShow && (m_recordType == 1 || m_recordType == 2)) {
+    if (m_firstShow && (m_recordType == RecordTypeScreen || m_recordType == RecordTypeCamera)) {
         m_firstShow = false;
         placeBesideRegion();
     }

@@ -100,7 +100,7 @@ void Mirelo::cameraOpenFailedEvent()
 void Mirelo::cameraBlockedEvent()
 {
     const int mode = m_recordMode;
-    if (m_exiting || (mode != 1 && mode != 2) || !PrivacyRequests::instance()->canShowCameraPrivacy())
+    if (m_exiting || (mode != RecordModeScreen && mode != RecordModeCamera) || !PrivacyRequests::instance()->canShowCameraPrivacy())
         return;
     PrivacyRequests::instance()->setCanShowCameraPrivacy(false);
     emit sigShowSystemPrivacyWidget(1);
@@ -109,7 +109,7 @@ void Mirelo::cameraBlockedEvent()
 void Mirelo::microphoneBlockedEvent()
 {
     const int mode = m_recordMode;
-    if (m_exiting || mode < 1 || mode > 3)
+    if (m_exiting || mode < RecordModeScreen || mode > RecordModeAudio)
         return;
     PrivacyRequests::instance()->setCanShowMicrophonePrivacy(false);
     emit sigShowSystemPrivacyWidget(2);
@@ -192,7 +192,7 @@ void Mirelo::doOpenCameraFailed()
     QMessageBox::critical(this, QCoreApplication::applicationName(), tr("Failed to open the camera."));
     if (g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
-    m_recordMode = 2;
+    m_recordMode = RecordModeCamera;
     if (m_pageWidgets)
         enterHomePage();
 }
@@ -328,7 +328,7 @@ void Mirelo::queryState(int *windowState, int *recordMode, int *barState, bool *
     if (canRecord) {
         const bool anySource = ui->chxScreen->isChecked() || ui->chxCamera->isChecked()
                                || ui->chxSystemSound->isChecked() || ui->chxMicrophone->isChecked();
-        *canRecord = m_recordMode != 0 && anySource;
+        *canRecord = m_recordMode != RecordModeNone && anySource;
     }
 }
 

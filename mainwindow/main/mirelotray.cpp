@@ -87,8 +87,8 @@ void Mirelo::systemTrayActionActivate(TrayAction action)
         m_frame->showNormal();
         m_frame->raise();
         m_frame->activateWindow();
-        if (g_enviroment && (m_recordMode == 1 || m_recordMode == 2)) {
-            if (m_recordMode == 1) {
+        if (g_enviroment && (m_recordMode == RecordModeScreen || m_recordMode == RecordModeCamera)) {
+            if (m_recordMode == RecordModeScreen) {
                 if (auto *screen = findChild<QAbstractButton *>(QStringLiteral("chxScreen"))) {
                     const bool blocked = screen->blockSignals(true);
                     screen->setChecked(g_enviroment->privateData->ScreenEnabled);
