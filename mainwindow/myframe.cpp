@@ -134,7 +134,7 @@ void MyFrame::connectSignals()
         if (auto *main = qobject_cast<Mirelo *>(content()))
             main->showSettings();
     });
-    connect(m_modeGroup, qOverload<int>(&QButtonGroup::buttonClicked), this, &MyFrame::SetMainFunMode);
+    connect(m_modeGroup, &QButtonGroup::idClicked, this, &MyFrame::SetMainFunMode);
     // Cameras plugged in or out: the list is read again.
     m_deviceWatch = new VideoDeviceWatch(this);
     connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, this,

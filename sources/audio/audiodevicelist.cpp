@@ -37,7 +37,7 @@ AudioDeviceList::AudioDeviceList(QWidget *parent, int type)
     m_group = new QButtonGroup(this);
     buildButtons();
     fixSizes();
-    connect(m_group, QOverload<int>::of(&QButtonGroup::buttonClicked), this, &AudioDeviceList::buttonGroupClicked);
+    connect(m_group, &QButtonGroup::idClicked, this, &AudioDeviceList::buttonGroupClicked);
     m_lastClickedId = -1;
 }
 

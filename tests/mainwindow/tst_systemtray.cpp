@@ -267,7 +267,7 @@ private slots:
             return out;
         };
         const QList<Entry> english = entries();
-        for (const QString &language : {"zh", "zh_TW", "fr", "jp", "de", "ko"}) {
+        for (const QString language : {"zh", "zh_TW", "fr", "jp", "de", "ko"}) {
             QVERIFY(loadTranslators(language, folder, "Mirelo"));
             mirelo->retranslate();
             const QList<Entry> now = entries();
