@@ -15,7 +15,8 @@
 #include "areaselected.h"
 #include "commondialog.h"
 #include "controlbarlink.h"
-#include "controllerapi.h"
+#include "regionrequests.h"
+#include "serviceviews.h"
 #include "mycustomareaselect.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
@@ -48,7 +49,14 @@ void stateLog(const QString &text)
     if (g_runStateLog)
         g_runStateLog->write(0, text, true);
 }
+
+Mirelo *s_current = nullptr;
 } // namespace
+
+Mirelo *Mirelo::current()
+{
+    return s_current;
+}
 
 Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), m_taskName(taskName)
 {
@@ -88,7 +96,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     ui->staMicrophoneWidget->setCurrentIndex(0);
     ui->staCameraWidget->setCurrentIndex(0);
     // The frame's "Customize" reaches this window through the controller.
-    ControllerApi::instance()->setMainWindow(this);
+    s_current = this;
     initSources();
     restoreDesktopChrome();
 
@@ -107,7 +115,7 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
     stateLog(QStringLiteral("HistoryList init"));
     g_historyList = new HistoryList(this);
     stateLog(QStringLiteral("new Controller begin"));
-    ControllerApi::instance()->setMainWindow(this);
+    s_current = this;
     stateLog(QStringLiteral("new Controller finish"));
     initRecordFlow();
     if (g_enviroment)
@@ -130,8 +138,8 @@ Mirelo::~Mirelo()
     m_customAreaSelect = nullptr;
     delete g_areaSelected;
     g_areaSelected = nullptr;
-    if (ControllerApi::instance()->mainWindow() == this)
-        ControllerApi::instance()->setMainWindow(nullptr);
+    if (s_current == this)
+        s_current = nullptr;
     engineShutdown();
     // The skin manager is not ended here: the exit path ends it, and a
     // window made and dropped again (the gallery) leaves it to the others.
@@ -172,7 +180,6 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
-    ControllerApi::instance()->setMainFrame(frame);
     if (m_frame)
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
 }
@@ -182,7 +189,7 @@ void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
 void Mirelo::startDeferredTasks()
 {
     QTimer::singleShot(100, this, &Mirelo::CheckPatchUpdate);
-    ControllerApi::instance()->checkUpdateOnStartup();
+    ServiceViews::instance()->checkUpdateOnStartup();
 }
 
 void Mirelo::setFrameVisible(bool visible)
@@ -260,7 +267,7 @@ void Mirelo::endOnRequest()
     // next job, and a countdown under way starts nothing.
     m_exiting = true;
     if (m_controlPanel)
-        ControlBarLink::call(m_controlPanel, "stopUnattended");
+        ControlBarLink::stopUnattended(m_controlPanel);
     // Whatever the recording hid is back, also when no bar came to end.
     restoreDesktopChrome();
     leaveLater();
@@ -290,7 +297,7 @@ void Mirelo::finishBeforeExit()
     // Nothing on the display: its server has gone, and with it the windows
     // that were hidden.
     if (m_controlPanel)
-        ControlBarLink::call(m_controlPanel, "finishForExit");
+        ControlBarLink::finishForExit(m_controlPanel);
     if (g_enviroment) {
         g_enviroment->savePrivate();
         g_enviroment->save();
@@ -329,7 +336,7 @@ void Mirelo::deleteComponents()
 // Region frame and custom size panel.
 void Mirelo::setCustomAreaSize(const QSize &size, bool commit)
 {
-    ControllerApi *controller = ControllerApi::instance();
+    RegionRequests *controller = RegionRequests::instance();
     if (controller->customAreaRequested()) {
         controller->setCustomAreaRequested(false);
     } else if (commit) {

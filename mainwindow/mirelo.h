@@ -10,6 +10,8 @@
 
 #include <atomic>
 
+#include "core/recordkinds.h"
+#include "mainwindowcalls.h"
 #include "regionowner.h"
 
 namespace Ui {
@@ -32,7 +34,7 @@ class QAction;
 class QLabel;
 class QMenu;
 
-class Mirelo : public QMainWindow, public RegionOwner
+class Mirelo : public QMainWindow, public RegionOwner, public MainWindowCalls
 {
     Q_OBJECT
 public:
@@ -40,6 +42,8 @@ public:
     // start by hand).
     Mirelo(QWidget *parent, const QString &taskName);
     ~Mirelo() override;
+    // The program's main window while one exists.
+    static Mirelo *current();
 
     void setFrame(MyFrame *frame);
     void setTitleBar(TitleBar *titleBar);
@@ -165,7 +169,7 @@ public slots:
     void takePhoto();
     // After a language change: the form's texts, the window's own and
     // those of every component that exists.
-    void retranslate();
+    void retranslate() override;
     void doSystemSoundPlayback(int level);
     void doMicrophonePlayback(int level);
     void doAudioDeviceChanged();
@@ -287,8 +291,8 @@ public slots:
     void cameraWindowVisibleChanged(bool visible);
     void cameraWindowRectChanged(const QRect &rect);
     void switchCameraOff();
-    void privacyCloseCamera();
-    void privacyCloseMicrophone();
+    void privacyCloseCamera() override;
+    void privacyCloseMicrophone() override;
     void chxSystemSoundToggled(bool on);
     void chxMicrophoneToggled(bool on);
     void btnSystemSoundClicked();

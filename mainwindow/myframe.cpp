@@ -1,7 +1,8 @@
 #include "myframe.h"
 
 #include "core/myconfig.h"
-#include "controllerapi.h"
+#include "mirelo.h"
+#include "sourcerequests.h"
 #include "mybutton.h"
 #include "platform/videodevicewatch.h"
 #include "skinmanager.h"
@@ -18,8 +19,6 @@
 #include <QVariant>
 
 namespace {
-int scaled(double size) { return int(size * g_dscale); }
-
 constexpr int kCornerRadius = 16;     // not scaled
 constexpr int kTitleBandHeight = 52;  // scaled, not truncated
 // The skin may give the frame its own colours; these stand otherwise.
@@ -130,17 +129,16 @@ void MyFrame::connectSignals()
     connect(m_actUserGuide, &QAction::triggered, this, &MyFrame::SltOpenUserGuideURL);
     connect(m_actAbout, &QAction::triggered, this, &MyFrame::SltShowAbout);
     connect(m_actUpdate, &QAction::triggered, this, &MyFrame::SltShowUpdate);
-    // The main window's settings dialog, by name: the content may be a
-    // window without one.
+    // The main window's settings dialog: the content may be another window.
     connect(m_actSettings, &QAction::triggered, this, [this] {
-        QWidget *c = content();
-        if (c && c->metaObject()->indexOfMethod("showSettings()") >= 0)
-            QMetaObject::invokeMethod(c, "showSettings");
+        if (auto *main = qobject_cast<Mirelo *>(content()))
+            main->showSettings();
     });
-    connect(m_modeGroup, qOverload<int>(&QButtonGroup::buttonClicked), this, &MyFrame::SetMainFunMode);
+    connect(m_modeGroup, &QButtonGroup::idClicked, this, &MyFrame::SetMainFunMode);
     // Cameras plugged in or out: the list is read again.
     m_deviceWatch = new VideoDeviceWatch(this);
-    connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, ControllerApi::instance(), &ControllerApi::rescanCameras);
+    connect(m_deviceWatch, &VideoDeviceWatch::devicesChanged, this,
+            [] { SourceRequests::instance()->rescanCameras(); });
 }
 
 void MyFrame::setStyleKeys()

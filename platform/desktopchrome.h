@@ -63,14 +63,3 @@ class NullDesktopChrome : public DesktopChrome
 public:
     void setVisible(Kind, bool) override {}
 };
-
-// Records the calls ("hide icons", "show taskbar", ...), touches nothing.
-class FakeDesktopChrome : public DesktopChrome
-{
-public:
-    FakeDesktopChrome();  // installs itself
-    ~FakeDesktopChrome() override;
-    void setVisible(Kind kind, bool visible) override;
-    void recoverLeftovers() override { calls << QStringLiteral("recover"); }
-    QStringList calls;
-};

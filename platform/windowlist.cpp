@@ -161,14 +161,3 @@ QVector<WindowListEntry> X11WindowList::windows(const QVector<quint32> &skip)
     xcb_flush(c);
     return out;
 }
-
-FakeWindowList::FakeWindowList()
-{
-    WindowList::setInstance(this);
-}
-
-FakeWindowList::~FakeWindowList()
-{
-    if (WindowList::instance() == this)
-        WindowList::setInstance(nullptr);
-}

@@ -46,13 +46,3 @@ class NullWindowList : public WindowList
 public:
     QVector<WindowListEntry> windows(const QVector<quint32> &) override { return {}; }
 };
-
-// A list set by the test.
-class FakeWindowList : public WindowList
-{
-public:
-    FakeWindowList();  // installs itself
-    ~FakeWindowList() override;
-    QVector<WindowListEntry> windows(const QVector<quint32> &) override { return entries; }
-    QVector<WindowListEntry> entries;
-};

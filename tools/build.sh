@@ -3,5 +3,6 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/tools/setup.sh"
-cmake -S "$here" -B "$here/build" -G Ninja >/dev/null
+# Warnings fail this build (the CI and test command use it).
+cmake -S "$here" -B "$here/build" -G Ninja -DMIRELO_WERROR=ON >/dev/null
 cmake --build "$here/build" -j"$(nproc)"

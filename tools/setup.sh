@@ -50,11 +50,27 @@ packages=(
   xfwm4 xfce4-panel xfdesktop4
 )
 
+# Nothing to do when this very list was found installed before and no
+# package has been installed or removed since (dpkg's status file unchanged).
+here=$(cd "$(dirname "$0")/.." && pwd)
+stamp="$here/build/.setup-ok"
+status=/var/lib/dpkg/status
+key=$(printf '%s\n' "${packages[@]}" | md5sum | cut -d' ' -f1)
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$key" ] && [ ! "$status" -nt "$stamp" ]; then
+  exit 0
+fi
+
+# One query for the whole list.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null \
+  | awk '$2 == "install" && $3 == "ok" && $4 == "installed" { print $1 }' || true)
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+  grep -qxF "$p" <<<"$installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  mkdir -p "$(dirname "$stamp")" && printf '%s\n' "$key" > "$stamp"
+  exit 0
+fi
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

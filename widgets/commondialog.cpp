@@ -51,8 +51,6 @@ constexpr int kRenameWidth = 382;
 constexpr int kRenameHeight = 223;
 constexpr int kCornerRadius = 10;
 
-int scaled(int size) { return int(size * g_dscale); }
-
 CommonDialog::RunHook &runHook()
 {
     static CommonDialog::RunHook hook;

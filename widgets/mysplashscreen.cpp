@@ -11,8 +11,6 @@
 
 
 namespace {
-int scaled(int size) { return int(size * g_dscale); }
-
 QPixmap fitted(const QPixmap &pixmap, int width, int height)
 {
     if (pixmap.isNull())

@@ -19,6 +19,11 @@
 
 double g_dscale = 1.0;
 
+int scaled(double size)
+{
+    return int(size * g_dscale);
+}
+
 SkinManager *SkinManager::s_instance = nullptr;
 
 namespace {

@@ -19,6 +19,8 @@ class QMovie;
 // Widgets that do not ask the skin manager multiply fixed sizes by it and
 // truncate toward zero.
 extern double g_dscale;
+// A design size at the display scale, cut toward zero.
+int scaled(double size);
 
 class SkinManager : public QObject
 {

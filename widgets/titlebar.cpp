@@ -17,8 +17,6 @@ constexpr int kBarHeight = 30;
 constexpr int kSeparatorHeight = 23;
 constexpr int kIconTitleSpacing = 5; // not scaled
 
-int scaled(int size) { return int(size * g_dscale); }
-
 QString movieFile() { return SkinManager::instance()->skinPath() + QStringLiteral("image/titlebar_bugreport.gif"); }
 } // namespace
 

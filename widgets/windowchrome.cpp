@@ -14,11 +14,6 @@ QString skinImageFolder()
     return SkinManager::instance()->skinPath() + QStringLiteral("image/");
 }
 
-int scaled(int size)
-{
-    return int(size * g_dscale);
-}
-
 QString iconStyleSheet(const QString &path, const QString &imageFolder, double scale)
 {
     QByteArray bytes;

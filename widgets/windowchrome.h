@@ -16,8 +16,6 @@ namespace chrome {
 
 // The skin's image folder, ending with a separator.
 QString skinImageFolder();
-// A design size at the display scale, cut toward zero.
-int scaled(int size);
 // "Icon.qss" of the skin with its size markers scaled and %1 turned into the
 // image folder; a null text when the file cannot be read.
 QString iconStyleSheet(const QString &path, const QString &imageFolder, double scale);

@@ -54,7 +54,6 @@ void Controller::init()
         return;
     firstRun = false;
     m_bugreportThread = nullptr;
-    m_mainFrame = nullptr;
     m_aboutView = nullptr;
     m_bugReportView = nullptr;
     m_updateView = nullptr;
@@ -88,36 +87,19 @@ void Controller::connectSignals()
     // The update road connects its own view slots (initUpdateRoad).
 }
 
-void Controller::setMainWindow(Mirelo *mainWindow)
-{
-    m_mainWindow = mainWindow;
-}
-
 Mirelo *Controller::mainWindow() const
 {
-    return m_mainWindow;
+    return Mirelo::current();
 }
 
-QObject *Controller::mainReceiver() const
+MainWindowCalls *Controller::mainReceiver() const
 {
-    return m_mainReceiver ? m_mainReceiver : static_cast<QObject *>(m_mainWindow);
+    return m_mainReceiver ? m_mainReceiver : Mirelo::current();
 }
 
 QWidget *Controller::mainWidget() const
 {
-    return m_mainWindow;
-}
-
-bool Controller::callMain(const char *name, Qt::ConnectionType type, QGenericReturnArgument ret,
-                          QGenericArgument arg)
-{
-    QObject *receiver = mainReceiver();
-    if (!receiver)
-        return false;
-    if (QMetaObject::invokeMethod(receiver, name, type, ret, arg))
-        return true;
-    qWarning() << "Controller: the main window has no slot" << name;
-    return false;
+    return Mirelo::current();
 }
 
 void Controller::runInFrame(QWidget *view, quint32 frameTypes)
@@ -135,23 +117,23 @@ void Controller::runInFrame(QWidget *view, quint32 frameTypes)
 // Region frame and custom size panel.
 void Controller::showCustomSelectArea()
 {
-    if (m_mainWindow)
-        m_mainWindow->actShowCustomSelectArea();
+    if (Mirelo *main = Mirelo::current())
+        main->actShowCustomSelectArea();
 }
 
 void Controller::refreshWatermarkState()
 {
     const bool on = g_enviroment && g_enviroment->privateData->WatermarkType != 0;
-    if (m_mainWindow)
-        m_mainWindow->waterMarkStateChanged(on);
+    if (Mirelo *main = Mirelo::current())
+        main->waterMarkStateChanged(on);
     emit watermarkStateChanged(on);
 }
 
 void Controller::closeCamera()
 {
     emit closeCameraRequested();
-    if (m_mainWindow)
-        m_mainWindow->closeCamera();
+    if (Mirelo *main = Mirelo::current())
+        main->closeCamera();
 }
 
 void Controller::rescanCameras()
@@ -162,36 +144,24 @@ void Controller::rescanCameras()
 void Controller::clickSystemSoundButton()
 {
     emit systemSoundButtonClicked();
-    if (m_mainWindow)
-        m_mainWindow->recordWithoutSystemSound();
+    if (Mirelo *main = Mirelo::current())
+        main->recordWithoutSystemSound();
 }
 
 void Controller::clickMicrophoneButton()
 {
     emit microphoneButtonClicked();
-    if (m_mainWindow)
-        m_mainWindow->recordWithoutMicrophone();
+    if (Mirelo *main = Mirelo::current())
+        main->recordWithoutMicrophone();
 }
 
 bool Controller::refreshTaskScheduleState()
 {
     const bool on = g_taskScheduleList && g_taskScheduleList->anyEnabled();
-    if (m_mainWindow)
-        m_mainWindow->taskScheduleStateChanged(on);
+    if (Mirelo *main = Mirelo::current())
+        main->taskScheduleStateChanged(on);
     emit taskScheduleStateRefreshed(on);
     return on;
-}
-
-bool Controller::isCursorOverRecordLengthButton()
-{
-    bool over = false;
-    callMain("isCursorOverRecordLengthButton", Qt::DirectConnection, Q_RETURN_ARG(bool, over));
-    return over;
-}
-
-void Controller::setMainFunMode(int mode)
-{
-    callMain("setMainFunMode", Qt::DirectConnection, QGenericReturnArgument(), Q_ARG(int, mode));
 }
 
 void Controller::RetryOpenMicroPrivacy()
@@ -201,10 +171,23 @@ void Controller::RetryOpenMicroPrivacy()
 
 void Controller::SlotPrivacyCloseDevice(int kind)
 {
-    if (kind == 1)
-        callMain("privacyCloseCamera", Qt::QueuedConnection);
-    else if (kind == 2)
-        callMain("privacyCloseMicrophone", Qt::QueuedConnection);
+    if (kind != 1 && kind != 2)
+        return;
+    MainWindowCalls *receiver = mainReceiver();
+    if (!receiver)
+        return;
+    // Later, from the event loop, and only to the window that was asked.
+    QMetaObject::invokeMethod(
+        this,
+        [this, receiver, kind] {
+            if (mainReceiver() != receiver)
+                return;
+            if (kind == 1)
+                receiver->privacyCloseCamera();
+            else
+                receiver->privacyCloseMicrophone();
+        },
+        Qt::QueuedConnection);
 }
 
 void Controller::showSystemPrivacyWidget(int kind)
@@ -251,18 +234,10 @@ void Controller::switchLanguage(const QString &language)
     retranslateViews();
 }
 
-void Controller::notifyLanguageChanged()
-{
-    // The main window's hook does nothing of its own yet; call it when it
-    // is there.
-    QObject *receiver = mainReceiver();
-    if (receiver && receiver->metaObject()->indexOfMethod("languageChanged()") >= 0)
-        QMetaObject::invokeMethod(receiver, "languageChanged", Qt::DirectConnection);
-}
-
 void Controller::retranslateViews()
 {
-    callMain("retranslate", Qt::DirectConnection);
+    if (MainWindowCalls *receiver = mainReceiver())
+        receiver->retranslate();
     if (m_aboutView)
         m_aboutView->retranslate();
     if (m_updateView)

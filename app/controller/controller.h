@@ -12,7 +12,7 @@
 #include "services/update/updatequery.h"
 
 class Mirelo;
-class MyFrame;
+class MainWindowCalls;
 class BugreportThread;
 class MyBugReportView;
 class MyAboutView;
@@ -33,14 +33,12 @@ public:
     // their first call.
     static void install();
 
-    void setMainWindow(Mirelo *mainWindow) override;
-    Mirelo *mainWindow() const override;
-    void setMainFrame(MyFrame *frame) override { m_mainFrame = frame; }
-    MyFrame *mainFrame() const { return m_mainFrame; }
-    // What receives the main-window calls made by name (the main window
-    // itself; a stand-in in tests).
-    void setMainReceiver(QObject *receiver) { m_mainReceiver = receiver; }
-    QObject *mainReceiver() const;
+    // The program's main window, while there is one.
+    Mirelo *mainWindow() const;
+    // What receives the controller's calls to the main window (the main
+    // window itself; a stand-in in tests).
+    void setMainReceiver(MainWindowCalls *receiver) { m_mainReceiver = receiver; }
+    MainWindowCalls *mainReceiver() const;
 
     // Region frame and custom size panel.
     // One-shot flag: the region frame asked for the custom size panel.
@@ -63,38 +61,29 @@ public:
     // the state it sent.
     bool refreshTaskScheduleState() override;
 
-    // The record-length popup asks whether the cursor is over the main
-    // window's record-length button.
-    Q_INVOKABLE bool isCursorOverRecordLengthButton();
-    // The outer frame's mode buttons.
-    Q_INVOKABLE void setMainFunMode(int mode) override;
-
     // ---- Privacy notice and its one-shot flags -----------------------------
-    // Engine threads read these and clear the two permissions. Windows
-    // built apart call these by name, hence invokable.
-    Q_INVOKABLE bool canShowCameraPrivacy() const override { return m_canShowCameraPrivacy; }
-    Q_INVOKABLE void setCanShowCameraPrivacy(bool can) override { m_canShowCameraPrivacy = can; }
-    Q_INVOKABLE bool canShowMicrophonePrivacy() const override { return m_canShowMicrophonePrivacy; }
-    Q_INVOKABLE void setCanShowMicrophonePrivacy(bool can) override { m_canShowMicrophonePrivacy = can; }
-    Q_INVOKABLE bool isPrivacyWidgetShown() const { return m_privacyWidgetShown; }
+    // Engine threads read these and clear the two permissions.
+    bool canShowCameraPrivacy() const override { return m_canShowCameraPrivacy; }
+    void setCanShowCameraPrivacy(bool can) override { m_canShowCameraPrivacy = can; }
+    bool canShowMicrophonePrivacy() const override { return m_canShowMicrophonePrivacy; }
+    void setCanShowMicrophonePrivacy(bool can) override { m_canShowMicrophonePrivacy = can; }
+    bool isPrivacyWidgetShown() const override { return m_privacyWidgetShown; }
     // Runs the notice modally for kind 1 (webcam) or 2 (microphone); a
     // request while one is open returns at once.
-    Q_INVOKABLE void showSystemPrivacyWidget(int kind);
+    void showSystemPrivacyWidget(int kind) override;
     MySystemPrivacyWidget *privacyView() const;
 
     // ---- About view ------------------------------------------------------
-    Q_INVOKABLE void showAboutView() override;
+    void showAboutView() override;
     MyAboutView *aboutView() const;
 
     // ---- Interface language ----------------------------------------------
     // Loads the translators and font of the code and retranslates the open
     // windows; the stored code changes in memory only.
-    Q_INVOKABLE void switchLanguage(const QString &language) override;
-    Q_INVOKABLE void setLanguage(const QString &language) override { m_language = language; }
+    void switchLanguage(const QString &language) override;
+    void setLanguage(const QString &language) override { m_language = language; }
     QString language() const { return m_language; }
-    // The main window's language-changed hook.
-    Q_INVOKABLE void notifyLanguageChanged() override;
-    Q_INVOKABLE void retranslateViews();
+    void retranslateViews();
 
 signals:
     void watermarkStateChanged(bool on);
@@ -115,13 +104,8 @@ private:
     // Runs a service view modally in a passing frame above the main window;
     // the view survives the frame.
     void runInFrame(QWidget *view, quint32 frameTypes);
-    // Calls a main-window slot by name; false when there is none.
-    bool callMain(const char *name, Qt::ConnectionType type, QGenericReturnArgument ret = QGenericReturnArgument(),
-                  QGenericArgument arg = QGenericArgument());
 
-    Mirelo *m_mainWindow = nullptr;
-    QObject *m_mainReceiver = nullptr;
-    MyFrame *m_mainFrame = nullptr;
+    MainWindowCalls *m_mainReceiver = nullptr;
     QString m_language;
     // The service views are the main window's children: they go with it,
     // and the next one that asks makes them again.

@@ -25,8 +25,6 @@
 #include <QStandardPaths>
 #include <QToolTip>
 
-using chrome::scaled;
-
 History *g_history = nullptr;
 
 namespace {

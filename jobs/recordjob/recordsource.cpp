@@ -57,18 +57,18 @@ RecordSource::RecordSource()
     cameraRect = l.cameraRect();
 }
 
-int RecordSource::recordType() const
+RecordType RecordSource::recordType() const
 {
     const Live &l = currentLive();
     if (screenEnabled && valid(screenRect))
-        return 1;
+        return RecordTypeScreen;
     if (cameraEnabled && inRange(cameraIndex, l.cameraCount()))
-        return 2;
+        return RecordTypeCamera;
     if (systemsoundEnabled && inRange(systemsoundIndex, l.systemSoundCount()))
-        return 3;
+        return RecordTypeAudio;
     if (microphoneEnabled && inRange(microphoneIndex, l.microphoneCount()))
-        return 3;
-    return 0;
+        return RecordTypeAudio;
+    return RecordTypeNone;
 }
 
 void RecordSource::setLive(const Live &live)

@@ -2,6 +2,8 @@
 // What one recording captures: the screen region, the webcam, system sound
 // and the microphone, each with its device and volume or area. Made filled
 // from the current settings and the live region frame and webcam window.
+#include "core/recordkinds.h"
+
 #include <QRect>
 
 #include <functional>
@@ -16,8 +18,7 @@ public:
     RecordSource &operator=(const RecordSource &) = default;
     virtual ~RecordSource() = default;
 
-    // 1 screen region, 2 webcam, 3 audio, 0 nothing recordable.
-    int recordType() const;
+    RecordType recordType() const;
 
     bool screenEnabled = false;
     int screenIndex = -1;

@@ -2,18 +2,17 @@
 #include "ui_taskschedule.h"
 
 #include "commondialog.h"
-#include "controllerapi.h"
+#include "sourcerequests.h"
 #include "framelessdrag.h"
 #include "taskscheduledetail.h"
 #include "taskschedulelist.h"
 #include "taskschedulemodel.h"
+#include "skinmanager.h"
 #include "windowchrome.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
-
-using chrome::scaled;
 
 TaskSchedule *g_taskSchedule = nullptr;
 
@@ -350,7 +349,7 @@ void TaskSchedule::hideEvent(QHideEvent *event)
 {
     if (!isMinimized()) {
         emit visibleChanged(false);
-        ControllerApi::instance()->refreshTaskScheduleState();
+        SourceRequests::instance()->refreshTaskScheduleState();
     }
     QDialog::hideEvent(event);
 }

@@ -14,6 +14,7 @@
 #include "framelessdrag.h"
 #include "taskoverlap.h"
 #include "taskschedulelist.h"
+#include "skinmanager.h"
 #include "windowchrome.h"
 
 #include <QApplication>
@@ -22,8 +23,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QThread>
-
-using chrome::scaled;
 
 namespace {
 const char kOnceFormat[] = "MM-dd-yyyy HH:mm:ss";
@@ -519,7 +518,7 @@ void TaskScheduleDetail::save()
     }
     t->setShutdown(ui->chxShutdown->isChecked());
     saveRecordSource();
-    if (t->recordSource()->recordType() == 0) {
+    if (t->recordSource()->recordType() == RecordTypeNone) {
         fail(4, tr("You must select at least one of Screen, Camera, Audio or Microphone."));
         return;
     }

@@ -37,11 +37,6 @@ constexpr int BAR_HEIGHT = 50;
 constexpr int OPEN_HEIGHT = 172;
 constexpr int CORNER_RADIUS = 10; // not scaled
 
-int scaled(int size)
-{
-    return int(size * g_dscale);
-}
-
 QPixmap skinImage(const QString &name, int size)
 {
     const QPixmap pixmap(SkinManager::instance()->skinPath() + QStringLiteral("image/") + name + QStringLiteral(".png"));
@@ -109,7 +104,7 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
 
     applyRecordSource();
     applyAudioControls();
-    if (m_recordType == 1 && g_areaSelected && g_enviroment) {
+    if (m_recordType == RecordTypeScreen && g_areaSelected && g_enviroment) {
         g_areaSelected->setRecordingMode(true);
         g_areaSelected->show();
         g_areaSelected->setShowBoundary(g_enviroment->recording()->ShowBoundary);
@@ -528,9 +523,9 @@ QRect ControlPanel::placeBeside(const QRect &bar, const QRect &region, const QRe
 void ControlPanel::placeBesideRegion()
 {
     QRect region;
-    if (m_recordType == 1 && g_areaSelected)
+    if (m_recordType == RecordTypeScreen && g_areaSelected)
         region = g_areaSelected->selectedRect();
-    else if (m_recordType == 2 && g_cameraWindow)
+    else if (m_recordType == RecordTypeCamera && g_cameraWindow)
         region = g_cameraWindow->geometry();
     if (!region.isValid() || !g_enviroment)
         return;
@@ -553,7 +548,7 @@ void ControlPanel::keyPressEvent(QKeyEvent *event)
 void ControlPanel::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (m_firstShow && (m_recordType == 1 || m_recordType == 2)) {
+    if (m_firstShow && (m_recordType == RecordTypeScreen || m_recordType == RecordTypeCamera)) {
         m_firstShow = false;
         placeBesideRegion();
     }

@@ -11,6 +11,7 @@
 // Its window: a frameless, always-on-top bar with Resume/Pause/Stop, the
 // elapsed time and size, and tool buttons opening three pages below it
 // (record length, drawing tools on the region frame, sources).
+#include "controlbarlink.h"
 #include "enginerecords.h"
 #include "recordsource.h"
 #include "taskscheduleitem.h"
@@ -29,7 +30,7 @@ class QAbstractButton;
 class QLabel;
 class QTimer;
 
-class ControlPanel : public QDialog
+class ControlPanel : public QDialog, public ControlBar
 {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ public:
     ControlPanel(QWidget *parent, TaskScheduleItem *item);
     ~ControlPanel() override;
 
-    int recordState() const { return m_state; }
+    int recordState() const override { return m_state; }
     int recordType() const { return m_recordType; }
     qint64 recordLength() const { return m_recordLength; }
     int loopCount() const { return m_loopCount; }
@@ -50,9 +51,9 @@ public:
     ClickListener *clickListener() const { return m_clickListener; }
     Ui::ControlPanelClass *form() const { return ui; }
 
-    void setSystemSoundLevel(int level);
-    void setMicrophoneLevel(int level);
-    void retranslate();
+    void setSystemSoundLevel(int level) override;
+    void setMicrophoneLevel(int level) override;
+    void retranslate() override;
 
     // Where the bar goes beside a region: below its bottom-right corner, or
     // above it when there is no room below, kept on the screen.
@@ -66,22 +67,16 @@ signals:
     void sigUpdateWidget(bool open);
 
 public slots:
-    void startRecord();
-    void pauseRecord();
-    void stopRecord();
-    // The program is leaving (the session ends it): stopped as by Stop, with
-    // a failure written to the log, as nobody may be there to answer a
-    // message.
-    void stopUnattended();
-    // The process is ending under the program (its display is gone): the
-    // engine's file is finished and listed, and nothing else is done, as
-    // the display and what the program built on it may be gone already.
-    void finishForExit();
+    void startRecord() override;
+    void pauseRecord() override;
+    void stopRecord() override;
+    void stopUnattended() override;
+    void finishForExit() override;
     // The engine ended the recording by itself: its file could not be
     // written (error: the errno the engine gave, 0 when none). The bar ends
     // it and tells why.
-    void recordingFailed(int error);
-    void screenshot();
+    void recordingFailed(int error) override;
+    void screenshot() override;
     void updateDuration();
 
 private slots:

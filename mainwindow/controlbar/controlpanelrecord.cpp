@@ -81,7 +81,7 @@ void ControlPanel::applyRecordSource()
 
 void ControlPanel::computeCaptureRect()
 {
-    const QRect source = m_recordType == 1 ? m_recordSource.screenRect : m_recordSource.cameraRect;
+    const QRect source = m_recordType == RecordTypeScreen ? m_recordSource.screenRect : m_recordSource.cameraRect;
     if (!valid(source))
         return;
     m_captureRect = source;
@@ -103,23 +103,23 @@ void ControlPanel::startRecord()
         step("startRecord", "finish");
         return;
     }
-    if (m_recordType == 0) {
+    if (m_recordType == RecordTypeNone) {
         // Nothing the job names can be recorded (devices gone, no region).
         failStart(MIRELO_E_NO_DEVICE);
         step("startRecord", "finish");
         return;
     }
-    if (m_recordType == 2 || m_recordType == 3) {
+    if (m_recordType == RecordTypeCamera || m_recordType == RecordTypeAudio) {
         ui->btnCapture->setEnabled(false);
         ui->btnEdit->setEnabled(false);
         ui->btnCamera->setEnabled(false);
-        setCameraButtonStyle(m_recordType == 2);
+        setCameraButtonStyle(m_recordType == RecordTypeCamera);
     }
-    if (m_recordType == 1 || m_recordType == 2) {
+    if (m_recordType == RecordTypeScreen || m_recordType == RecordTypeCamera) {
         computeCaptureRect();
         const MireloCaptureRect rect = engineCaptureRect(m_captureRect, false);
         engineSetCaptureRect(&rect);
-        if (m_recordType == 1)
+        if (m_recordType == RecordTypeScreen)
             setCameraButtonStyle(false);
     }
     step("initWatermark", "begin");
@@ -235,15 +235,15 @@ void ControlPanel::initRecordParam()
     s = RecordSettings();
     if (g_enviroment) {
         fillRecordSettings(&s, g_enviroment->output(), g_enviroment->mouse());
-        m_fileName = m_recordType == 3 ? g_enviroment->output()->newAudioFilePath()
+        m_fileName = m_recordType == RecordTypeAudio ? g_enviroment->output()->newAudioFilePath()
                                        : g_enviroment->output()->newVideoFilePath();
     }
     runLog(QStringLiteral("file_name: %1").arg(m_fileName));
     s.filePath = m_fileName;
-    s.audioOnly = m_recordType == 3;
+    s.audioOnly = m_recordType == RecordTypeAudio;
     s.captureSize = QSize(m_captureRect.right() - m_captureRect.left() + 1,
                           m_captureRect.bottom() - m_captureRect.top() + 1);
-    s.sourceKind = m_recordType == 2 ? 2 : 1;
+    s.sourceKind = m_recordType == RecordTypeCamera ? 2 : 1;
     s.systemSound = listEnabled(g_systemSoundList);
     s.microphone = listEnabled(g_microphoneList);
     s.imageWatermark = m_hasImageWatermark;
@@ -412,7 +412,7 @@ bool ControlPanel::loopRecord()
 {
     step("loopRecord", "begin");
     if (g_enviroment) {
-        m_fileName = m_recordType == 3 ? g_enviroment->output()->newAudioFilePath()
+        m_fileName = m_recordType == RecordTypeAudio ? g_enviroment->output()->newAudioFilePath()
                                        : g_enviroment->output()->newVideoFilePath();
     }
     m_recordSettings.filePath = m_fileName;
@@ -445,7 +445,7 @@ void ControlPanel::addToHistory()
         return;
     }
     m_recordedSize = file.size();
-    const bool audio = m_recordType == 3;
+    const bool audio = m_recordType == RecordTypeAudio;
     const QSize size = audio ? QSize(-1, -1)
                              : QSize(m_captureRect.right() - m_captureRect.left() + 1,
                                      m_captureRect.bottom() - m_captureRect.top() + 1);

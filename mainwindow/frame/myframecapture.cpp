@@ -8,7 +8,7 @@
 #include "core/enviroment.h"
 #include "core/logfile.h"
 #include "areaselected.h"
-#include "controllerapi.h"
+#include "mirelo.h"
 #include "historylist.h"
 #include "picturefile.h"
 
@@ -34,7 +34,8 @@ void MyFrame::SetMainFunMode(int id)
         return;
     if (id == 1) {
         button->setChecked(true);
-        ControllerApi::instance()->setMainFunMode(1);
+        if (auto *main = qobject_cast<Mirelo *>(content()))
+            main->setMainFunMode(1);
     } else if (id == 3) {
         saveRegionScreenshot();
     }

@@ -6,16 +6,13 @@
 #include "core/languages.h"
 #include "core/logfile.h"
 #include "core/myconfig.h"
-#include "controllerapi.h"
+#include "languageswitch.h"
+#include "serviceviews.h"
 #include "mybutton.h"
 #include "skinmanager.h"
 
 #include <QActionGroup>
 #include <QMenu>
-
-namespace {
-int scaled(double size) { return int(size * g_dscale); }
-} // namespace
 
 void MyFrame::createSettingsMenu()
 {
@@ -74,10 +71,9 @@ void MyFrame::SltLanguageChose(QAction *action)
     // The same code again leaves config.xml untouched.
     if (g_myConfig && code != g_myConfig->language())
         g_myConfig->setLanguage(code, true);
-    ControllerApi *controller = ControllerApi::instance();
+    LanguageSwitch *controller = LanguageSwitch::instance();
     controller->switchLanguage(code);
     controller->setLanguage(code);
-    controller->notifyLanguageChanged();
 }
 
 void MyFrame::SltOpenUserGuideURL()
@@ -88,15 +84,15 @@ void MyFrame::SltOpenUserGuideURL()
 
 void MyFrame::SltShowBugreport()
 {
-    ControllerApi::instance()->showBugReportView();
+    ServiceViews::instance()->showBugReportView();
 }
 
 void MyFrame::SltShowAbout()
 {
-    ControllerApi::instance()->showAboutView();
+    ServiceViews::instance()->showAboutView();
 }
 
 void MyFrame::SltShowUpdate()
 {
-    ControllerApi::instance()->showUpdateView();
+    ServiceViews::instance()->showUpdateView();
 }

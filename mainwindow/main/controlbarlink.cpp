@@ -1,12 +1,6 @@
 #include "controlbarlink.h"
 
-#include <QDialog>
-#include <QVariant>
-
-#if __has_include("controlpanel.h")
 #include "controlpanel.h"
-#define MIRELO_HAS_CONTROL_PANEL 1
-#endif
 
 namespace {
 ControlBarLink::Factory g_factory = nullptr;
@@ -18,13 +12,7 @@ QDialog *create(QWidget *parent, TaskScheduleItem *item)
 {
     if (g_factory)
         return g_factory(parent, item);
-#ifdef MIRELO_HAS_CONTROL_PANEL
     return new ControlPanel(parent, item);
-#else
-    Q_UNUSED(parent)
-    Q_UNUSED(item)
-    return nullptr;
-#endif
 }
 
 void setFactory(Factory factory)
@@ -32,45 +20,33 @@ void setFactory(Factory factory)
     g_factory = factory;
 }
 
+ControlBar *of(QDialog *bar)
+{
+    return dynamic_cast<ControlBar *>(bar);
+}
+
 int recordState(QDialog *bar)
 {
-#ifdef MIRELO_HAS_CONTROL_PANEL
-    if (auto *panel = qobject_cast<ControlPanel *>(bar))
-        return panel->recordState();
-#endif
-    return bar ? bar->property("recordState").toInt() : 0;
+    ControlBar *control = of(bar);
+    return control ? control->recordState() : 0;
 }
 
-void setSystemSoundLevel(QDialog *bar, int level)
-{
-#ifdef MIRELO_HAS_CONTROL_PANEL
-    if (auto *panel = qobject_cast<ControlPanel *>(bar))
-        return panel->setSystemSoundLevel(level);
-#endif
-    if (bar)
-        bar->setProperty("systemSoundLevel", level);
-}
-
-void setMicrophoneLevel(QDialog *bar, int level)
-{
-#ifdef MIRELO_HAS_CONTROL_PANEL
-    if (auto *panel = qobject_cast<ControlPanel *>(bar))
-        return panel->setMicrophoneLevel(level);
-#endif
-    if (bar)
-        bar->setProperty("microphoneLevel", level);
-}
-
-void call(QDialog *bar, const char *slot)
-{
-    if (bar)
-        QMetaObject::invokeMethod(bar, slot);
-}
-
-void call(QDialog *bar, const char *slot, int value)
-{
-    if (bar)
-        QMetaObject::invokeMethod(bar, slot, Q_ARG(int, value));
-}
+#define MIRELO_BAR_CALL(name, params, args)                                                                   \
+    void name params                                                                                           \
+    {                                                                                                          \
+        if (ControlBar *control = of(bar))                                                                     \
+            control->name args;                                                                                \
+    }
+MIRELO_BAR_CALL(setSystemSoundLevel, (QDialog *bar, int level), (level))
+MIRELO_BAR_CALL(setMicrophoneLevel, (QDialog *bar, int level), (level))
+MIRELO_BAR_CALL(startRecord, (QDialog *bar), ())
+MIRELO_BAR_CALL(pauseRecord, (QDialog *bar), ())
+MIRELO_BAR_CALL(stopRecord, (QDialog *bar), ())
+MIRELO_BAR_CALL(stopUnattended, (QDialog *bar), ())
+MIRELO_BAR_CALL(finishForExit, (QDialog *bar), ())
+MIRELO_BAR_CALL(recordingFailed, (QDialog *bar, int error), (error))
+MIRELO_BAR_CALL(screenshot, (QDialog *bar), ())
+MIRELO_BAR_CALL(retranslate, (QDialog *bar), ())
+#undef MIRELO_BAR_CALL
 
 } // namespace ControlBarLink

@@ -11,11 +11,6 @@
 
 namespace {
 
-int scaled(int n)
-{
-    return int(n * g_dscale);
-}
-
 struct StateFile {
     IMAGE_TYPE state;
     const char *file;

@@ -9,7 +9,6 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "commondialog.h"
-#include "controllerapi.h"
 #include "myframe.h"
 #include "pagerules.h"
 #include "pagewidgets.h"
@@ -73,7 +72,7 @@ void Mirelo::updateRecordButton()
 // Sound alone: no region, no recording configuration, no camera controls.
 void Mirelo::enterAudioOnlyLayout()
 {
-    m_recordMode = 3;
+    m_recordMode = RecordModeAudio;
     if (g_areaSelected)
         g_areaSelected->hide();
     m_pageWidgets->staRecConfigWidget->hide();
@@ -87,7 +86,7 @@ void Mirelo::enterHomePage()
     if (!w)
         return;
     QWidget *leaving = w->stackedWidget->currentWidget();
-    m_recordMode = 0;
+    m_recordMode = RecordModeNone;
     if (g_areaSelected && privateData()) {
         g_areaSelected->setSelectedRect(privateData()->SelectedRect);
         g_areaSelected->hide();
@@ -111,7 +110,7 @@ void Mirelo::enterVideoPage()
     if (!w)
         return;
     QWidget *leaving = w->stackedWidget->currentWidget();
-    m_recordMode = 1;
+    m_recordMode = RecordModeScreen;
     w->fraCamera->show();
     w->line_7->show();
     reapplyAudioToggles();
@@ -179,7 +178,7 @@ void Mirelo::enterAudioPage()
     if (!w)
         return;
     QWidget *leaving = w->stackedWidget->currentWidget();
-    m_recordMode = 3;
+    m_recordMode = RecordModeAudio;
     reapplyAudioToggles();
     slidePages(false, leaving);
     frameSetMainFunMode();
@@ -333,7 +332,7 @@ void Mirelo::slotRecConfigChange(int index)
     switch (index) {
     case 0:
     case 1: {
-        m_recordMode = 1;
+        m_recordMode = RecordModeScreen;
         if (index == 0) {
             w->staRecConfigWidget->setCurrentIndex(0);
             w->staRecConfigWidget->setVisible(screenCount() > 1);
@@ -400,14 +399,14 @@ void Mirelo::slotRecConfigChange(int index)
         chxScreenToggled(false);
         // The mode first: the engine may refuse the camera while the window
         // shows, and the privacy notice is for the webcam modes only.
-        m_recordMode = 2;
+        m_recordMode = RecordModeCamera;
         if (g_cameraWindow)
             g_cameraWindow->show();
         frameScreenCaptureEnabled(false);
         updateRecordButton();
         break;
     case 3:
-        if (m_recordMode != 3)
+        if (m_recordMode != RecordModeAudio)
             reapplyAudioToggles();
         enterAudioOnlyLayout();
         w->chxScreen->setChecked(false);

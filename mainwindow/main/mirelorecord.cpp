@@ -13,7 +13,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "closeotherwindows.h"
-#include "controllerapi.h"
+#include "privacyrequests.h"
 #include "controlbarlink.h"
 #include "myframe.h"
 #include "taskschedulelist.h"
@@ -88,46 +88,30 @@ void Mirelo::initRecordFlow()
 
 // ---- engine events ----
 
-namespace {
-
-// The controller's privacy flags, asked by name: they are atomics of the
-// controller, safe to read and clear from the engine's thread. A controller
-// without them shows no privacy notice.
-bool controllerFlag(const char *name)
-{
-    bool value = false;
-    QMetaObject::invokeMethod(ControllerApi::instance(), name, Qt::DirectConnection, Q_RETURN_ARG(bool, value));
-    return value;
-}
-
-void setControllerFlag(const char *name, bool value)
-{
-    QMetaObject::invokeMethod(ControllerApi::instance(), name, Qt::DirectConnection, Q_ARG(bool, value));
-}
-
-} // namespace
+// The controller's privacy flags are atomics, safe to read and clear from
+// the engine's thread. The null controller shows no privacy notice.
 
 void Mirelo::cameraOpenFailedEvent()
 {
-    if (!m_exiting && controllerFlag("isPrivacyWidgetShown"))
+    if (!m_exiting && PrivacyRequests::instance()->isPrivacyWidgetShown())
         emit openCameraFailed();
 }
 
 void Mirelo::cameraBlockedEvent()
 {
     const int mode = m_recordMode;
-    if (m_exiting || (mode != 1 && mode != 2) || !controllerFlag("canShowCameraPrivacy"))
+    if (m_exiting || (mode != RecordModeScreen && mode != RecordModeCamera) || !PrivacyRequests::instance()->canShowCameraPrivacy())
         return;
-    setControllerFlag("setCanShowCameraPrivacy", false);
+    PrivacyRequests::instance()->setCanShowCameraPrivacy(false);
     emit sigShowSystemPrivacyWidget(1);
 }
 
 void Mirelo::microphoneBlockedEvent()
 {
     const int mode = m_recordMode;
-    if (m_exiting || mode < 1 || mode > 3)
+    if (m_exiting || mode < RecordModeScreen || mode > RecordModeAudio)
         return;
-    setControllerFlag("setCanShowMicrophonePrivacy", false);
+    PrivacyRequests::instance()->setCanShowMicrophonePrivacy(false);
     emit sigShowSystemPrivacyWidget(2);
 }
 
@@ -137,7 +121,7 @@ void Mirelo::slotShowSystemPrivacyWidget(int kind)
         return;
     if (kind == 1 && g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
-    QMetaObject::invokeMethod(ControllerApi::instance(), "showSystemPrivacyWidget", Q_ARG(int, kind));
+    PrivacyRequests::instance()->showSystemPrivacyWidget(kind);
 }
 
 void Mirelo::doSystemSoundPlayback(int level)
@@ -186,7 +170,7 @@ void Mirelo::doCurrentAudioDeviceLost(int type)
     if (!list)
         return;
     if (m_controlPanel && list->isDeviceEnabled())
-        ControlBarLink::call(m_controlPanel, "stopRecord");
+        ControlBarLink::stopRecord(m_controlPanel);
     if (list->currentIndex() < 0) {
         engineCloseAudioDevice(type);
         bar->setValue(0);
@@ -198,7 +182,7 @@ void Mirelo::doRecordingFailed(int error)
     // The engine ended the recording by itself (its file could not be
     // written): the bar ends it here too and tells why.
     if (!m_exiting && m_controlPanel)
-        ControlBarLink::call(m_controlPanel, "recordingFailed", error);
+        ControlBarLink::recordingFailed(m_controlPanel, error);
 }
 
 void Mirelo::doOpenCameraFailed()
@@ -208,7 +192,7 @@ void Mirelo::doOpenCameraFailed()
     QMessageBox::critical(this, QCoreApplication::applicationName(), tr("Failed to open the camera."));
     if (g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
-    m_recordMode = 2;
+    m_recordMode = RecordModeCamera;
     if (m_pageWidgets)
         enterHomePage();
 }
@@ -292,7 +276,7 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
     if (!(g_enviroment && g_enviroment->recording()->HideFlatBar))
         bar->show();
     hideDesktopChrome();
-    ControlBarLink::call(bar, "startRecord");
+    ControlBarLink::startRecord(bar);
 }
 
 void Mirelo::recordFinished(int code)
@@ -353,7 +337,7 @@ void Mirelo::queryState(int *windowState, int *recordMode, int *barState, bool *
     if (canRecord) {
         const bool anySource = ui->chxScreen->isChecked() || ui->chxCamera->isChecked()
                                || ui->chxSystemSound->isChecked() || ui->chxMicrophone->isChecked();
-        *canRecord = m_recordMode != 0 && anySource;
+        *canRecord = m_recordMode != RecordModeNone && anySource;
     }
 }
 
@@ -370,17 +354,17 @@ void Mirelo::shortcutHandled(int id)
     switch (id) {
     case MR_SHORTCUT_STOP:
         if (bar)
-            ControlBarLink::call(bar, "stopRecord");
+            ControlBarLink::stopRecord(bar);
         else if (ui->stackedWidget->currentIndex() == 1 && ui->btnRecord->isEnabled())
             ui->btnRecord->click();
         break;
     case MR_SHORTCUT_PAUSE:
         if (bar)
-            ControlBarLink::call(bar, "pauseRecord");
+            ControlBarLink::pauseRecord(bar);
         break;
     case 2: // screenshot
         if (bar)
-            ControlBarLink::call(bar, "screenshot");
+            ControlBarLink::screenshot(bar);
         else
             showScreenCapturing();
         break;

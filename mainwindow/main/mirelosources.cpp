@@ -69,7 +69,7 @@ void Mirelo::chxCameraToggled(bool on)
         // The scan ran into a camera the user may not open.
         if (!privacyprompts::camera())
             return;
-    } else if (m_recordMode == 2) {
+    } else if (m_recordMode == RecordModeCamera) {
         DataGroupOthers *others = g_enviroment ? g_enviroment->others() : nullptr;
         if (others && others->IsShowToAudioTips) {
             bool showAgain = true;
@@ -181,7 +181,7 @@ void Mirelo::switchCameraOff()
     m_cameraInternalChange = true;
     chxCameraToggled(false);
     m_cameraInternalChange = false;
-    if (m_recordMode == 1 && privateData())
+    if (m_recordMode == RecordModeScreen && privateData())
         privateData()->CameraEnabled = false;
 }
 
@@ -194,7 +194,7 @@ void Mirelo::privacyCloseCamera()
 {
     if (!m_pageWidgets)
         return;
-    if (m_recordMode != 1 && m_recordMode != 2)
+    if (m_recordMode != RecordModeScreen && m_recordMode != RecordModeCamera)
         return;
     // The camera window hid when the notice came, which unticked the box
     // already: the camera is switched off whether or not the box changes,
@@ -210,7 +210,7 @@ void Mirelo::privacyCloseCamera()
         g_cameraList->setCheckedButton(CameraList::kWithoutId);
     if (g_cameraWindow && g_cameraWindow->isVisible())
         g_cameraWindow->slotWidgetHide();
-    if (m_recordMode == 2)
+    if (m_recordMode == RecordModeCamera)
         enterHomePage();
     else
         updateRecordButton();

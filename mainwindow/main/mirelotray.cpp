@@ -27,14 +27,6 @@ private:
     Mirelo *m_window;
 };
 
-// A slot of the window that the form's pages or the exclusive windows bring;
-// where it is missing nothing happens.
-void callByName(QObject *window, const char *slot)
-{
-    if (window->metaObject()->indexOfMethod(QByteArray(slot) + "()") >= 0)
-        QMetaObject::invokeMethod(window, slot);
-}
-
 } // namespace
 
 void Mirelo::initSystemTray()
@@ -67,13 +59,13 @@ void Mirelo::systemTrayActionActivate(TrayAction action)
             break;
         case TrayStart:
             if (bar)
-                ControlBarLink::call(bar, "stopRecord");
+                ControlBarLink::stopRecord(bar);
             break;
         case TrayPause:
             if (bar) {
                 const int state = ControlBarLink::recordState(bar);
                 if (state == 1 || state == 2)
-                    ControlBarLink::call(bar, "pauseRecord");
+                    ControlBarLink::pauseRecord(bar);
             }
             break;
         case TrayFloatBar:
@@ -95,15 +87,13 @@ void Mirelo::systemTrayActionActivate(TrayAction action)
         m_frame->showNormal();
         m_frame->raise();
         m_frame->activateWindow();
-        if (g_enviroment && (m_recordMode == 1 || m_recordMode == 2)) {
-            if (m_recordMode == 1) {
+        if (g_enviroment && (m_recordMode == RecordModeScreen || m_recordMode == RecordModeCamera)) {
+            if (m_recordMode == RecordModeScreen) {
                 if (auto *screen = findChild<QAbstractButton *>(QStringLiteral("chxScreen"))) {
                     const bool blocked = screen->blockSignals(true);
                     screen->setChecked(g_enviroment->privateData->ScreenEnabled);
                     screen->blockSignals(blocked);
-                    if (metaObject()->indexOfMethod("chxScreenToggled(bool)") >= 0)
-                        QMetaObject::invokeMethod(this, "chxScreenToggled",
-                                                  Q_ARG(bool, g_enviroment->privateData->ScreenEnabled));
+                    chxScreenToggled(g_enviroment->privateData->ScreenEnabled);
                 }
             }
             if (auto *camera = findChild<QAbstractButton *>(QStringLiteral("chxCamera")))
@@ -119,11 +109,11 @@ void Mirelo::systemTrayActionActivate(TrayAction action)
         break;
     case TrayScreenCapture:
         closeOtherWindows();
-        callByName(this, "showScreenCapturing");
+        showScreenCapturing();
         break;
     case TrayPreferences:
         closeOtherWindows();
-        callByName(this, "showSettings");
+        showSettings();
         break;
     case TrayExit:
         leaveLater();

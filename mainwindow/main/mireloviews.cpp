@@ -222,7 +222,7 @@ void Mirelo::retranslate()
     if (m_systemTray)
         m_systemTray->retranslate();
     if (m_controlPanel) {
-        ControlBarLink::call(m_controlPanel, "retranslate");
+        ControlBarLink::retranslate(m_controlPanel);
         m_controlPanel->setWindowTitle(windowTitle());
     }
     if (m_frame)

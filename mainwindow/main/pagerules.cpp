@@ -1,5 +1,6 @@
 #include "pagerules.h"
 
+#include "core/recordkinds.h"
 #include "regiongeometry.h"
 
 #include <QGuiApplication>
@@ -63,7 +64,7 @@ QRect moveOntoScreen(const QRect &local, const QRect &screen)
 
 bool recordButtonEnabled(int recordMode, bool screen, bool camera, bool systemSound, bool microphone)
 {
-    return recordMode != 0 && (screen || camera || systemSound || microphone);
+    return recordMode != RecordModeNone && (screen || camera || systemSound || microphone);
 }
 
 QPoint cameraPlacement(int position, const QRect &frame, const QSize &size, int taskbar)

@@ -4,7 +4,6 @@
 
 #include "core/enviroment.h"
 #include "commondialog.h"
-#include "controllerapi.h"
 #include "mainwindow/mirelo.h"
 #include "recordlengthrules.h"
 #include "skinmanager.h"
@@ -67,7 +66,7 @@ void RecordLength::save()
 {
     if (!g_enviroment)
         return;
-    Mirelo *main = ControllerApi::instance()->mainWindow();
+    Mirelo *main = Mirelo::current();
     // While the program ends a modal warning would run inside its teardown:
     // it comes afterwards instead, the value is corrected at once.
     const bool defer = main && main->isExiting();
@@ -89,7 +88,7 @@ void RecordLength::hideEvent(QHideEvent *event)
     // A click on the button that hid the popup leaves the flag set, so the
     // button's own handler closes instead of opening it again.
     bool overButton = false;
-    if (Mirelo *main = ControllerApi::instance()->mainWindow())
+    if (Mirelo *main = Mirelo::current())
         overButton = main->isCursorOverRecordLengthButton();
     if (!overButton)
         m_openFlag = false;

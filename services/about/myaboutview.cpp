@@ -11,16 +11,12 @@
 #include "widgets/serviceshape.h"
 
 namespace {
-int px(int n)
-{
-    return int(n * g_dscale);
-}
 // The address as the button's text, shortened in the middle only when it
 // is wider than the button; the tool tip keeps it whole.
 void setLinkText(QPushButton *button, const QString &link)
 {
     button->ensurePolished();
-    const int room = button->width() - px(10);
+    const int room = button->width() - scaled(10);
     button->setText(button->fontMetrics().elidedText(link, Qt::ElideMiddle, room));
     button->setToolTip(link);
 }
@@ -63,14 +59,14 @@ MyAboutView::~MyAboutView()
 
 void MyAboutView::applySizes()
 {
-    setFixedSize(px(600), px(350));
-    ui->gridLayout->setContentsMargins(px(50), 0, px(60), px(20));
-    ui->rowMain->setSpacing(px(25));
-    ui->rowVersion->setSpacing(px(15));
-    ui->lblLogo->setFixedSize(px(200), px(165));
+    setFixedSize(scaled(600), scaled(350));
+    ui->gridLayout->setContentsMargins(scaled(50), 0, scaled(60), scaled(20));
+    ui->rowMain->setSpacing(scaled(25));
+    ui->rowVersion->setSpacing(scaled(15));
+    ui->lblLogo->setFixedSize(scaled(200), scaled(165));
     // Both links take the text column's width: the addresses of every
     // language fit there whole.
-    const int column = px(600) - px(50) - px(60) - px(200) - px(25);
+    const int column = scaled(600) - scaled(50) - scaled(60) - scaled(200) - scaled(25);
     ui->btnSupport->setFixedWidth(column);
     ui->btnWebsite->setFixedWidth(column);
 }

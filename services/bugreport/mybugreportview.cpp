@@ -6,16 +6,12 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "controllerapi.h"
+#include "serviceviews.h"
 #include "core/myconfig.h"
 #include "skinmanager.h"
 #include "ui_BugReportView.h"
 
 namespace {
-int px(int n)
-{
-    return int(n * g_dscale);
-}
 // A red border on the skin's own field.
 const char kEmailErrorStyle[] = "border: 1px solid #ff0000;";
 } // namespace
@@ -57,19 +53,19 @@ MyBugReportView::~MyBugReportView()
 
 void MyBugReportView::applySizes()
 {
-    setFixedSize(px(584), px(562));
-    ui->gridLayout->setContentsMargins(px(33), px(30), px(33), px(30));
-    ui->gridLayout->setVerticalSpacing(px(24));
-    ui->rowFields->setSpacing(px(20));
-    ui->blockEmail->setSpacing(px(12));
-    ui->blockName->setSpacing(px(12));
-    ui->rowBottom->setSpacing(px(12));
+    setFixedSize(scaled(584), scaled(562));
+    ui->gridLayout->setContentsMargins(scaled(33), scaled(30), scaled(33), scaled(30));
+    ui->gridLayout->setVerticalSpacing(scaled(24));
+    ui->rowFields->setSpacing(scaled(20));
+    ui->blockEmail->setSpacing(scaled(12));
+    ui->blockName->setSpacing(scaled(12));
+    ui->rowBottom->setSpacing(scaled(12));
     // Two fields and their gap fill the description's width exactly.
-    ui->edtEmail->setFixedSize(px(249), px(32));
-    ui->edtName->setFixedSize(px(249), px(32));
-    ui->edtDescription->setFixedWidth(px(518));
-    ui->prgProgress->setFixedSize(px(240), px(8));
-    ui->btnReport->setFixedSize(px(80), px(32));
+    ui->edtEmail->setFixedSize(scaled(249), scaled(32));
+    ui->edtName->setFixedSize(scaled(249), scaled(32));
+    ui->edtDescription->setFixedWidth(scaled(518));
+    ui->prgProgress->setFixedSize(scaled(240), scaled(8));
+    ui->btnReport->setFixedSize(scaled(80), scaled(32));
 }
 
 void MyBugReportView::retranslate()
@@ -146,7 +142,7 @@ void MyBugReportView::setState(int state)
 
 void MyBugReportView::SltReport()
 {
-    ControllerApi::instance()->sendBugReport(this);
+    ServiceViews::instance()->sendBugReport(this);
 }
 
 QBitmap MyBugReportView::bottomRoundedMask(const QSize &size)

@@ -23,3 +23,9 @@ void ControllerApi::setFactory(ControllerApi *(*factory)())
 {
     s_factory = factory;
 }
+
+RegionRequests *RegionRequests::instance() { return ControllerApi::instance(); }
+SourceRequests *SourceRequests::instance() { return ControllerApi::instance(); }
+PrivacyRequests *PrivacyRequests::instance() { return ControllerApi::instance(); }
+ServiceViews *ServiceViews::instance() { return ControllerApi::instance(); }
+LanguageSwitch *LanguageSwitch::instance() { return ControllerApi::instance(); }

@@ -5,19 +5,12 @@
 #include <QPixmap>
 #include <QUrl>
 
-#include "controllerapi.h"
+#include "serviceviews.h"
 #include "core/edition.h"
 #include "privacypages.h"
 #include "skinmanager.h"
 #include "ui_SystemPrivacyWidget.h"
 #include "widgets/serviceshape.h"
-
-namespace {
-int px(int n)
-{
-    return int(n * g_dscale);
-}
-} // namespace
 
 MySystemPrivacyWidget::MySystemPrivacyWidget(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), ui(new Ui::SystemPrivacyWidget)
@@ -49,15 +42,15 @@ MySystemPrivacyWidget::~MySystemPrivacyWidget()
 
 void MySystemPrivacyWidget::applySizes()
 {
-    setFixedSize(px(600), px(380));
-    ui->gridLayout->setContentsMargins(px(20), px(30), px(20), 0);
-    ui->gridLayout->setHorizontalSpacing(px(30));
-    ui->gridLayout->setVerticalSpacing(px(15));
-    ui->lblIcon->setFixedSize(px(38), px(38));
-    ui->btnOpenPrivacy->setFixedHeight(px(32));
-    ui->btnOK->setFixedSize(px(80), px(32));
-    ui->rowBottom->setContentsMargins(0, px(10), px(15), px(10));
-    ui->rowBottom->setSpacing(px(30));
+    setFixedSize(scaled(600), scaled(380));
+    ui->gridLayout->setContentsMargins(scaled(20), scaled(30), scaled(20), 0);
+    ui->gridLayout->setHorizontalSpacing(scaled(30));
+    ui->gridLayout->setVerticalSpacing(scaled(15));
+    ui->lblIcon->setFixedSize(scaled(38), scaled(38));
+    ui->btnOpenPrivacy->setFixedHeight(scaled(32));
+    ui->btnOK->setFixedSize(scaled(80), scaled(32));
+    ui->rowBottom->setContentsMargins(0, scaled(10), scaled(15), scaled(10));
+    ui->rowBottom->setSpacing(scaled(30));
 }
 
 void MySystemPrivacyWidget::setDeviceKind(int kind)
@@ -94,7 +87,7 @@ void MySystemPrivacyWidget::slotMoreInfo(const QString &link)
 void MySystemPrivacyWidget::slotContactUs(const QString &link)
 {
     Q_UNUSED(link)
-    ControllerApi::instance()->showBugReportView();
+    ServiceViews::instance()->showBugReportView();
 }
 
 void MySystemPrivacyWidget::SlotClose()

@@ -21,11 +21,6 @@
 
 namespace {
 
-int px(int n)
-{
-    return int(n * g_dscale);
-}
-
 QString imageFolder()
 {
     return SkinManager::instance()->skinPath() + QStringLiteral("image/");
@@ -39,12 +34,12 @@ void scaleLayouts(QWidget *root)
     const QList<QLayout *> layouts = root->findChildren<QLayout *>();
     for (QLayout *layout : layouts) {
         const QMargins m = layout->contentsMargins();
-        layout->setContentsMargins(px(m.left()), px(m.top()), px(m.right()), px(m.bottom()));
+        layout->setContentsMargins(scaled(m.left()), scaled(m.top()), scaled(m.right()), scaled(m.bottom()));
         if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
-            grid->setHorizontalSpacing(px(grid->horizontalSpacing()));
-            grid->setVerticalSpacing(px(grid->verticalSpacing()));
+            grid->setHorizontalSpacing(scaled(grid->horizontalSpacing()));
+            grid->setVerticalSpacing(scaled(grid->verticalSpacing()));
         } else {
-            layout->setSpacing(px(layout->spacing()));
+            layout->setSpacing(scaled(layout->spacing()));
         }
     }
 }
@@ -89,7 +84,7 @@ void Settings::applySkin()
     setKey(ui->btnRestoreHotkeys, "SETTING_NOBORDERBTN");
     setKey(ui->label_56, "SETTING_HOTKEYTIP");
     ui->label_56->setPixmap(QPixmap(imageFolder() + QStringLiteral("hotkeytip.png"))
-                                .scaled(px(28), px(28), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+                                .scaled(scaled(28), scaled(28), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     setKey(ui->widget, "SETTING_FRAME");
 
     SkinManager *skin = SkinManager::instance();
@@ -116,33 +111,33 @@ QString Settings::iconStyleSheet()
 
 void Settings::applySizes()
 {
-    setFixedSize(px(742), px(580));
-    ui->label_7->setFixedHeight(px(30));
-    ui->wdtCaption->setFixedHeight(px(40));
+    setFixedSize(scaled(742), scaled(580));
+    ui->label_7->setFixedHeight(scaled(30));
+    ui->wdtCaption->setFixedHeight(scaled(40));
     for (QPushButton *button : {ui->btnRecording, ui->btnOutput, ui->btnMouse, ui->btnHotkeys, ui->btnOthers})
-        button->setFixedHeight(px(40));
+        button->setFixedHeight(scaled(40));
     for (QWidget *field : std::initializer_list<QWidget *>{
              ui->edtOutputFolder, ui->edtScreenshotFolder, ui->cbxImageFormat, ui->cbxVideoFormat,
              ui->cbxVideoEncoder, ui->cbxVideoQuality, ui->cbxVideoFrameRate, ui->cbxAudioFormat,
              ui->cbxAudioQuality, ui->cbxAudioSampleRate, ui->edtHotkeyStop, ui->edtHotkeyPause, ui->edtHotkeyShot,
              ui->edtHotkeyWebcam, ui->edtHotkeyPanel})
-        field->setFixedHeight(px(26));
-    ui->label_56->setFixedSize(px(28), px(28));
+        field->setFixedHeight(scaled(26));
+    ui->label_56->setFixedSize(scaled(28), scaled(28));
     for (QToolButton *button : {ui->btnColorA, ui->btnColorB, ui->btnColorC, ui->btnSelectColor})
-        button->setMinimumSize(px(28), px(28));
-    ui->btnMouseSettings->setMinimumSize(px(19), px(19));
-    ui->widget_2->setMinimumWidth(px(160));
-    ui->widget_3->setMinimumHeight(px(60));
+        button->setMinimumSize(scaled(28), scaled(28));
+    ui->btnMouseSettings->setMinimumSize(scaled(19), scaled(19));
+    ui->widget_2->setMinimumWidth(scaled(160));
+    ui->widget_3->setMinimumHeight(scaled(60));
     scaleLayouts(this);
-    ui->btnDefault->setFixedSize(px(120), px(24));
-    ui->btnCancel->setFixedSize(px(94), px(24));
-    ui->btnOK->setFixedSize(px(94), px(24));
+    ui->btnDefault->setFixedSize(scaled(120), scaled(24));
+    ui->btnCancel->setFixedSize(scaled(94), scaled(24));
+    ui->btnOK->setFixedSize(scaled(94), scaled(24));
 }
 
 void Settings::attachFolderButton(QLineEdit *edit)
 {
     auto *button = new MyButton(edit->parentWidget());
-    const int side = px(20);
+    const int side = scaled(20);
     auto image = [&](const char *name) {
         return QPixmap(imageFolder() + QLatin1String(name))
             .scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -154,7 +149,7 @@ void Settings::attachFolderButton(QLineEdit *edit)
     button->setImageMap(images);
     button->setStyleSheet(QStringLiteral("MyButton{border: none;}"));
     button->setCursor(Qt::PointingHandCursor);
-    button->setFixedSize(px(26), px(26));
+    button->setFixedSize(scaled(26), scaled(26));
     button->setToolTip(tr("Select folder"));
     edit->setTextMargins(0, 0, button->width(), 0);
     auto *layout = new QHBoxLayout;

@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "cabstractframe.h"
-#include "controllerapi.h"
+#include "serviceviews.h"
 #include "core/edition.h"
 #include "core/myconfig.h"
 #include "skinmanager.h"
@@ -12,10 +12,6 @@
 #include "widgets/serviceshape.h"
 
 namespace {
-int px(int n)
-{
-    return int(n * g_dscale);
-}
 constexpr int kWidth = 500;
 constexpr int kShortHeight = 213;
 constexpr int kTallHeight = 436;
@@ -68,7 +64,7 @@ MyUpdateView::MyUpdateView(QWidget *parent, Qt::WindowFlags flags)
     QPixmap logo(skin + QStringLiteral("image/logo48.png"));
     // Fitted to the label's height at every display scale.
     if (!logo.isNull())
-        logo = logo.scaled(px(45), px(45), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        logo = logo.scaled(scaled(45), scaled(45), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     for (QLabel *label : {ui->IconLabel, ui->IconLabel_2, ui->IconLabel_3})
         label->setPixmap(logo);
 }
@@ -81,29 +77,29 @@ MyUpdateView::~MyUpdateView()
 void MyUpdateView::applySizes()
 {
     for (QLabel *label : {ui->IconLabel, ui->IconLabel_2, ui->IconLabel_3})
-        label->setFixedSize(px(54), px(45));
+        label->setFixedSize(scaled(54), scaled(45));
     // The logo stands beside the first line of text.
     ui->checkRow->setAlignment(ui->IconLabel, Qt::AlignTop);
     ui->latestRow->setAlignment(ui->IconLabel_2, Qt::AlignTop);
     ui->updateRow->setAlignment(ui->IconLabel_3, Qt::AlignTop);
-    ui->progressBar->setFixedSize(px(320), px(6));
+    ui->progressBar->setFixedSize(scaled(320), scaled(6));
     for (QPushButton *button : {ui->btnRetry, ui->btnOK, ui->UpdateButton, ui->SkipButton})
-        button->setFixedSize(px(100), px(30));
-    ui->NewInfoBrowser->setFixedHeight(px(250));
+        button->setFixedSize(scaled(100), scaled(30));
+    ui->NewInfoBrowser->setFixedHeight(scaled(250));
     for (QLayout *layout : {ui->checkLayout, ui->latestLayout})
-        layout->setContentsMargins(px(40), px(40), px(20), px(30));
-    ui->updateLayout->setContentsMargins(px(40), px(30), px(20), px(30));
-    ui->checkRow->setSpacing(px(20));
-    ui->latestRow->setSpacing(px(20));
-    ui->updateRow->setSpacing(px(20));
-    ui->latestColumn->setSpacing(px(10));
-    ui->updateColumn->setSpacing(px(10));
-    ui->updateButtons->setSpacing(px(15));
+        layout->setContentsMargins(scaled(40), scaled(40), scaled(20), scaled(30));
+    ui->updateLayout->setContentsMargins(scaled(40), scaled(30), scaled(20), scaled(30));
+    ui->checkRow->setSpacing(scaled(20));
+    ui->latestRow->setSpacing(scaled(20));
+    ui->updateRow->setSpacing(scaled(20));
+    ui->latestColumn->setSpacing(scaled(10));
+    ui->updateColumn->setSpacing(scaled(10));
+    ui->updateButtons->setSpacing(scaled(15));
 }
 
 void MyUpdateView::setViewSize(int height)
 {
-    setFixedSize(px(kWidth), px(height));
+    setFixedSize(scaled(kWidth), scaled(height));
 }
 
 void MyUpdateView::setState(int state)
@@ -125,7 +121,7 @@ void MyUpdateView::setState(int state)
         ui->stackedWidget->setCurrentIndex(2);
         ui->CurrentVersionLabel_2->setText(QStringLiteral("%1 %2").arg(current, runningVersion()));
         ui->FoundVersionLabel->setText(QStringLiteral("%1 %2").arg(tr("Update available:"), m_newVersion));
-        ui->NewInfoBrowser->setText(ControllerApi::instance()->releaseNotes());
+        ui->NewInfoBrowser->setText(ServiceViews::instance()->releaseNotes());
         setViewSize(kTallHeight);
         break;
     case Failed:
@@ -160,7 +156,7 @@ void MyUpdateView::startCheck()
     ui->stackedWidget->setCurrentIndex(0);
     ui->checkStackWidget->setCurrentIndex(0);
     setViewSize(kShortHeight);
-    ControllerApi::instance()->execUpdateView(false);
+    ServiceViews::instance()->execUpdateView(false);
 }
 
 void MyUpdateView::retranslate()
@@ -196,13 +192,13 @@ void MyUpdateView::SltSkipVersion()
 
 void MyUpdateView::SltUpdate()
 {
-    openWebLink(ControllerApi::instance()->updateDownloadAddress());
+    openWebLink(ServiceViews::instance()->updateDownloadAddress());
     SltClose();
 }
 
 void MyUpdateView::SltRetry()
 {
-    ControllerApi::instance()->retryUpdateCheck();
+    ServiceViews::instance()->retryUpdateCheck();
 }
 
 void MyUpdateView::paintEvent(QPaintEvent *event)

@@ -76,9 +76,10 @@ GraphicEditor::GraphicEditor(QWidget *parent, IGraphicEditable *host)
     ui->btnRedo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
     QObject *hostObject = m_host ? dynamic_cast<QObject *>(m_host) : nullptr;
     if (hostObject) {
-        connect(ui->btnUndo, SIGNAL(clicked()), hostObject, SLOT(undo()));
-        connect(ui->btnRedo, SIGNAL(clicked()), hostObject, SLOT(redo()));
-        connect(ui->btnClear, SIGNAL(clicked()), hostObject, SLOT(clear()));
+        IGraphicEditable *host = m_host;
+        connect(ui->btnUndo, &QAbstractButton::clicked, hostObject, [host] { host->undo(); });
+        connect(ui->btnRedo, &QAbstractButton::clicked, hostObject, [host] { host->redo(); });
+        connect(ui->btnClear, &QAbstractButton::clicked, hostObject, [host] { host->clear(); });
     }
 
     connect(ui->cbxFontSize, QOverload<int>::of(&QComboBox::currentIndexChanged), this,

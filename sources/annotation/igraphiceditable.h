@@ -1,8 +1,8 @@
 #pragma once
 // What a drawing palette may ask of an annotation host (the region frame or
 // the screenshot tool). Hosts forward every call to their GraphicDrawing and
-// also offer the slots undo(), redo(), clear() and the signal
-// orderNumberChanged(int), which the palette connects to by name.
+// also offer the signal orderNumberChanged(int), which the palette connects
+// to by name.
 //
 // Tool numbers: 0 none, 1 rectangle, 2 ellipse, 3 line, 4 arrow, 5 brush,
 // 6 air brush, 7 text, 8 callout, 9 eraser, 10 blur.

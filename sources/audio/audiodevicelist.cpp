@@ -2,7 +2,7 @@
 
 #include "ui_audiodevicelist.h"
 
-#include "controllerapi.h"
+#include "sourcerequests.h"
 #include "core/enginebinding.h"
 #include "core/enviroment.h"
 #include "skinmanager.h"
@@ -37,7 +37,7 @@ AudioDeviceList::AudioDeviceList(QWidget *parent, int type)
     m_group = new QButtonGroup(this);
     buildButtons();
     fixSizes();
-    connect(m_group, QOverload<int>::of(&QButtonGroup::buttonClicked), this, &AudioDeviceList::buttonGroupClicked);
+    connect(m_group, &QButtonGroup::idClicked, this, &AudioDeviceList::buttonGroupClicked);
     m_lastClickedId = -1;
 }
 
@@ -247,9 +247,9 @@ void AudioDeviceList::buttonGroupClicked(int id)
     // window toggles it): then the row only closes the list.
     if (m_enabled) {
         if (m_type == MIRELO_DEVICE_SYSTEM_SOUND)
-            ControllerApi::instance()->clickSystemSoundButton();
+            SourceRequests::instance()->clickSystemSoundButton();
         else
-            ControllerApi::instance()->clickMicrophoneButton();
+            SourceRequests::instance()->clickMicrophoneButton();
     } else {
         hide();
     }

@@ -40,7 +40,7 @@ CameraList::CameraList(QWidget *parent)
     setAttribute(Qt::WA_StyledBackground);
     m_group = new QButtonGroup(this);
     buildButtons();
-    connect(m_group, QOverload<int>::of(&QButtonGroup::buttonClicked), this, &CameraList::buttonGroupClicked);
+    connect(m_group, &QButtonGroup::idClicked, this, &CameraList::buttonGroupClicked);
     connect(ui->btnManager, &QPushButton::clicked, this, &CameraList::sigShowCameraSettings);
     fixSizes();
 }

@@ -4,7 +4,7 @@
 #include "ui_camerawindow.h"
 
 #include "cameralist.h"
-#include "controllerapi.h"
+#include "sourcerequests.h"
 #include "core/enginebinding.h"
 #include "core/enviroment.h"
 #include "core/globaldefs.h"
@@ -304,7 +304,7 @@ void CameraWindow::slotWidgetHide()
     hide();
     m_toolFrame->hide();
     if (from && (from == m_actClose || from == m_btnCameraFrameClose))
-        ControllerApi::instance()->closeCamera();
+        SourceRequests::instance()->closeCamera();
 }
 
 void CameraWindow::takePhoto()

@@ -19,10 +19,6 @@ QString imageFolder()
 {
     return SkinManager::instance()->skinPath() + QStringLiteral("image/");
 }
-int scaled(int size)
-{
-    return int(size * g_dscale);
-}
 } // namespace
 
 MyCustomAreaSelect::MyCustomAreaSelect(RegionOwner *owner, QWidget *parent, Qt::WindowFlags flags)

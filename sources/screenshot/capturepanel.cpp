@@ -13,8 +13,6 @@
 
 namespace {
 
-int scaled(int size) { return int(size * g_dscale); }
-
 ImageStateMap buttonImages(const QString &normal, const QString &down)
 {
     const QString folder = SkinManager::instance()->skinPath() + QStringLiteral("image/");

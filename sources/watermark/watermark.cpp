@@ -2,7 +2,7 @@
 #include "ui_watermark.h"
 
 #include "commondialog.h"
-#include "controllerapi.h"
+#include "sourcerequests.h"
 #include "core/enviroment.h"
 #include "framelessdrag.h"
 #include "skinmanager.h"
@@ -22,8 +22,6 @@
 namespace {
 
 constexpr int kPromptMs = 3000;
-
-int scaled(int size) { return int(size * g_dscale); }
 
 // The private settings group; without a settings holder (the gallery) a
 // group of defaults stands in.
@@ -479,7 +477,7 @@ void Watermark::hideEvent(QHideEvent *event)
 {
     if (!event->spontaneous() && !isMinimized()) {
         emit visibleChanged(false);
-        ControllerApi::instance()->refreshWatermarkState();
+        SourceRequests::instance()->refreshWatermarkState();
     }
     QDialog::hideEvent(event);
 }

@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(view.size(), QSize(600, 350));
         QCOMPARE(ui->lblProductName->text(), g_mireloData->fullProductName());
         QCOMPARE(ui->lblVersion->text(), g_mireloData->version());
-        QVERIFY(!ui->lblLogo->pixmap()->isNull());
+        QVERIFY(!ui->lblLogo->pixmap(Qt::ReturnByValue).isNull());
         // Each button shows its address, shortened in the middle only when
         // the button is too narrow; the tool tip keeps it whole.
         for (auto [button, link] : {qMakePair(ui->btnSupport, g_mireloData->supportLink()),

@@ -44,7 +44,7 @@ int Engine::lastFailureData() const
 
 bool Engine::load(QString *error)
 {
-    m_lib.setFileName(testsupport::binDir() + QStringLiteral("/libMirelo.so"));
+    m_lib.setFileName(testsupport::engineLibrary());
     if (!m_lib.load()) {
         if (error)
             *error = m_lib.errorString();

@@ -21,7 +21,8 @@ public:
         bool onCallerThread; // raised on the thread that had called the engine
     };
 
-    EngineLoader() : m_lib(testsupport::binDir() + QStringLiteral("/libMirelo.so")) {}
+    // The program folder's engine, or the one MIRELO_ENGINE names.
+    EngineLoader() : m_lib(testsupport::engineLibrary()) {}
     ~EngineLoader() { shutdown(); }
 
     bool load()

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "camera/camera_device.h"
+#include "camera/synthetic_camera.h"
 #include "camera/jpeg.h"
 #include "core/text16.h"
 #include "camera/pixel_formats.h"

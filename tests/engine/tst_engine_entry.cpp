@@ -27,6 +27,17 @@ private slots:
         QVERIFY(!entry(-1));
         QVERIFY(!entry(MIRELO_OP_LAST + 1));
     }
+
+    // The synthetic camera and its faults are in the test build only: the
+    // shipped engine never lists a camera that is not there.
+    void shippedEngineHasNoTestCamera()
+    {
+        QFile file(testsupport::binDir() + QStringLiteral("/libMirelo.so"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(!bytes.contains("MIRELO_TEST_CAMERA"));
+        QVERIFY(!bytes.contains("Mirelo Test Camera"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEngineEntry)

@@ -74,11 +74,13 @@ private slots:
         if (::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=1m") != 0)
             QSKIP("cannot mount a small file system here (needs root)");
         struct Unmount { QByteArray d; ~Unmount() { ::umount2(d.constData(), MNT_DETACH); } } unmount{QFile::encodeName(dir)};
-        // Leave about 250 KB free.
+        // Leave about 600 KB free: room for the first half-second fragment
+        // even on a loaded machine, where the encoder skips ticks and each
+        // picture it does encode carries more change.
         {
             QFile filler(dir + "/filler");
             QVERIFY(filler.open(QIODevice::WriteOnly));
-            filler.write(QByteArray(1024 * 1024 - 250 * 1024, 'x'));
+            filler.write(QByteArray(1024 * 1024 - 600 * 1024, 'x'));
         }
         const QString file = dir + "/full.mp4";
         const QByteArray path = QFile::encodeName(file);
@@ -91,14 +93,17 @@ private slots:
         // Its time stops growing.
         QVERIFY2(engine.waitEnded(), "the recording kept going on a full disk");
         QCOMPARE(engine.stop(), int(MIRELO_E_IO));
+        // At least the first fragment (half a second of the recording) is
+        // kept whole; under load it holds fewer pictures, not less time.
         const int frames = countFrames(file);
-        QVERIFY2(frames >= 15, qPrintable(QString::number(frames)));
+        QVERIFY2(frames >= 2, qPrintable(QString::number(frames)));
         QCOMPARE(probeVideo(file).value("width").toInt(), 1920);
         // After the stop the time is what the file holds, not what the
         // clock ran to before the disk refused the queued pictures.
         const QVector<double> times = packetTimes(file);
-        QVERIFY(times.size() >= 15);
+        QVERIFY(times.size() >= frames);
         const double held = times.last() - times.first() + 1 / 30.0;
+        QVERIFY2(held >= 0.45, qPrintable(QStringLiteral("%1 s kept").arg(held)));
         QVERIFY2(qAbs(engine.time() / 1e6 - held) < 0.1,
                  qPrintable(QStringLiteral("time %1 s, file %2 s").arg(engine.time() / 1e6).arg(held)));
     }

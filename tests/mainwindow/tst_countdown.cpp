@@ -6,7 +6,7 @@
 #include "core/enviroment.h"
 #include "core/vocabulary.h"
 #include "countdownwindow.h"
-#include "platform/windowshape.h"
+#include "platform/fakewindowshape.h"
 #include "skinmanager.h"
 #include "testsupport.h"
 #include "ui_countdown.h"

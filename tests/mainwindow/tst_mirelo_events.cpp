@@ -16,7 +16,7 @@
 #include "mirelo_test_engine.h"
 #include "myframe.h"
 #include "history.h"
-#include "platform/desktopchrome.h"
+#include "platform/fakedesktopchrome.h"
 #include "historylist.h"
 #include "screencapturing.h"
 #include "taskschedulelist.h"
@@ -32,22 +32,25 @@
 
 namespace {
 
-// Stands in for the control bar: records which of its slots ran.
-class StandInBar : public QDialog
+// Stands in for the control bar: records which of its calls ran.
+class StandInBar : public QDialog, public ControlBar
 {
     Q_OBJECT
 public:
     using QDialog::QDialog;
     static inline QPointer<StandInBar> last;
     QStringList calls;
-public slots:
-    void startRecord() { calls << "start"; }
-    void stopRecord() { calls << "stop"; }
-    void pauseRecord() { calls << "pause"; }
-    void screenshot() { calls << "screenshot"; }
-    void recordingFailed(int error) { calls << QStringLiteral("failed %1").arg(error); }
-    void stopUnattended() { calls << "stop unattended"; }
-    void finishForExit() { calls << "finish for exit"; }
+    int recordState() const override { return 0; }
+    void setSystemSoundLevel(int) override {}
+    void setMicrophoneLevel(int) override {}
+    void startRecord() override { calls << "start"; }
+    void stopRecord() override { calls << "stop"; }
+    void pauseRecord() override { calls << "pause"; }
+    void screenshot() override { calls << "screenshot"; }
+    void recordingFailed(int error) override { calls << QStringLiteral("failed %1").arg(error); }
+    void retranslate() override {}
+    void stopUnattended() override { calls << "stop unattended"; }
+    void finishForExit() override { calls << "finish for exit"; }
 };
 
 QDialog *makeBar(QWidget *parent, TaskScheduleItem *)

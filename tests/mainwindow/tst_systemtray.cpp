@@ -15,7 +15,7 @@
 #include "core/myconfig.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
-#include "platform/desktopchrome.h"
+#include "platform/fakedesktopchrome.h"
 #include "systemtray.h"
 #include "testsupport.h"
 
@@ -41,29 +41,37 @@ public:
     bool isControlPanelVisible() const override { return barVisible; }
 };
 
-// The control bar as the main window sees it: slots by name and a state.
-class StandInBar : public QDialog
+// The control bar as the main window sees it: its calls and a state.
+class StandInBar : public QDialog, public ControlBar
 {
     Q_OBJECT
 public:
     using QDialog::QDialog;
     QStringList calls;
-public slots:
-    void startRecord()
+    int state = 0;
+    int recordState() const override { return state; }
+    void setSystemSoundLevel(int) override {}
+    void setMicrophoneLevel(int) override {}
+    void startRecord() override
     {
         calls << "start";
-        setProperty("recordState", 1);
+        state = 1;
     }
-    void pauseRecord()
+    void pauseRecord() override
     {
         calls << "pause";
-        setProperty("recordState", property("recordState").toInt() == 1 ? 2 : 1);
+        state = state == 1 ? 2 : 1;
     }
-    void stopRecord()
+    void stopRecord() override
     {
         calls << "stop";
         done(0);
     }
+    void stopUnattended() override {}
+    void finishForExit() override {}
+    void recordingFailed(int) override {}
+    void screenshot() override {}
+    void retranslate() override {}
 };
 
 StandInBar *s_bar = nullptr;
@@ -261,7 +269,7 @@ private slots:
             return out;
         };
         const QList<Entry> english = entries();
-        for (const QString &language : {"zh", "zh_TW", "fr", "jp", "de", "ko"}) {
+        for (const QString language : {"zh", "zh_TW", "fr", "jp", "de", "ko"}) {
             QVERIFY(loadTranslators(language, folder, "Mirelo"));
             mirelo->retranslate();
             const QList<Entry> now = entries();

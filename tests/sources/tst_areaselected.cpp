@@ -9,7 +9,7 @@
 #include "myplaintextedit.h"
 #include "platform/fakewindowstacking.h"
 #include "platform/pointerlayer.h"
-#include "platform/windowshape.h"
+#include "platform/fakewindowshape.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
 #include "skinmanager.h"

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "areaselecting.h"
-#include "platform/windowlist.h"
+#include "platform/fakewindowlist.h"
 #include "regiongeometry.h"
 
 namespace {

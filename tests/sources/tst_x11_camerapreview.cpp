@@ -41,7 +41,7 @@ private slots:
         g_dscale = 1.0;
         qputenv("MIRELO_TEST_CAMERA", "1");
         QString error;
-        QVERIFY2(engineLoadFrom(testsupport::binDir() + QStringLiteral("/libMirelo.so"), &error), qPrintable(error));
+        QVERIFY2(engineLoadFrom(testsupport::engineLibrary(), &error), qPrintable(error));
         QCOMPARE(engineInitialize(dir.path(), nullptr, nullptr), 0);
         hotkeys = new FakeHotkeyBackend;
         config = new MyConfig;

@@ -13,6 +13,12 @@ namespace testsupport {
 
 QString binDir() { return qEnvironmentVariable("MIRELO_BIN_DIR"); }
 
+QString engineLibrary()
+{
+    const QString chosen = qEnvironmentVariable("MIRELO_ENGINE");
+    return chosen.isEmpty() ? binDir() + QStringLiteral("/libMirelo.so") : chosen;
+}
+
 QString sourceDir() { return qEnvironmentVariable("MIRELO_SOURCE_DIR"); }
 
 bool isolatedHome()

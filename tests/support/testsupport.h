@@ -9,6 +9,9 @@ namespace testsupport {
 
 // The program folder of this build (executable, engine library, Skin, Language).
 QString binDir();
+// The engine a test loads: the one MIRELO_ENGINE names (the test build with
+// its synthetic camera, for the webcam tests), else the program folder's.
+QString engineLibrary();
 // The source tree, for fixtures kept beside the tests.
 QString sourceDir();
 // True when HOME and the XDG folders point into the private folder that

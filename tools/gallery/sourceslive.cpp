@@ -1,4 +1,5 @@
-// Live windows of the webcam and the sound sources: the real engine (set
+// Live windows of the webcam and the sound sources: the real engine (with
+// MIRELO_ENGINE naming the test build, libMirelo_test.so, set
 // MIRELO_TEST_CAMERA=1 for its synthetic camera), the webcam list and the
 // program's globals as the main window makes them.
 

@@ -48,8 +48,8 @@ public:
     virtual void close() = 0;
 };
 
-// Every capture device found now, real ones first, then the synthetic camera
-// when the environment asks for it.
+// Every capture device found now, real ones first, then those of the extra
+// source.
 std::vector<CameraPtr> enumerateCameras();
 
 // A stream for the camera (not yet open).
@@ -59,9 +59,13 @@ std::unique_ptr<CameraStream> makeStream(const CameraInfo &camera);
 std::vector<CameraPtr> enumerateV4l2(const std::string &devFolder);
 std::unique_ptr<CameraStream> makeV4l2Stream();
 
-// The synthetic camera: present when MIRELO_TEST_CAMERA is "1".
-bool syntheticCameraWanted();
-CameraPtr syntheticCamera();
-std::unique_ptr<CameraStream> makeSyntheticStream();
+// Cameras that are no device (CameraInfo::synthetic), listed after the real
+// ones. Only a test build of the engine installs one; the shipped engine
+// lists devices alone.
+struct ExtraCameraSource {
+    std::vector<CameraPtr> (*list)() = nullptr;
+    std::unique_ptr<CameraStream> (*makeStream)() = nullptr;
+};
+void setExtraCameraSource(const ExtraCameraSource &source);
 
 } // namespace mirelo::camera

@@ -1,4 +1,5 @@
-// The synthetic camera, for tests and machines without a camera. It behaves
+// The synthetic camera, for tests: built only into the test build of the
+// engine (libMirelo_test.so), never into the shipped one. It behaves
 // as a device does: it lists formats, streams pictures in the format chosen
 // (JPEG for its MJPG format, packed YUV for its YUY2 one) at that format's
 // rate, and those pictures go through the same decoding as a real camera's.
@@ -6,7 +7,7 @@
 // MIRELO_TEST_CAMERA=1 adds it to the list. MIRELO_TEST_CAMERA_FAULT, read
 // each time it is opened, makes opening fail as a device would: "denied"
 // (no permission, EACCES) or "busy" (EBUSY).
-#include "camera/camera_device.h"
+#include "camera/synthetic_camera.h"
 #include "camera/jpeg.h"
 #include "camera/pixel_formats.h"
 
@@ -151,5 +152,20 @@ CameraPtr syntheticCamera()
 }
 
 std::unique_ptr<CameraStream> makeSyntheticStream() { return std::make_unique<SyntheticStream>(); }
+
+namespace {
+std::vector<CameraPtr> listSynthetic()
+{
+    if (!syntheticCameraWanted())
+        return {};
+    return {syntheticCamera()};
+}
+
+// Linked in, the test camera joins the engine's list.
+[[maybe_unused]] const bool g_installed = [] {
+    setExtraCameraSource({&listSynthetic, &makeSyntheticStream});
+    return true;
+}();
+} // namespace
 
 } // namespace mirelo::camera

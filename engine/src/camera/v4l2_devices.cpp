@@ -222,17 +222,30 @@ std::vector<CameraPtr> enumerateV4l2(const std::string &devFolder)
     return out;
 }
 
+namespace {
+ExtraCameraSource g_extraCameras;
+}
+
+void setExtraCameraSource(const ExtraCameraSource &source)
+{
+    g_extraCameras = source;
+}
+
 std::vector<CameraPtr> enumerateCameras()
 {
     std::vector<CameraPtr> out = enumerateV4l2("/dev");
-    if (syntheticCameraWanted())
-        out.push_back(syntheticCamera());
+    if (g_extraCameras.list) {
+        for (CameraPtr &camera : g_extraCameras.list())
+            out.push_back(std::move(camera));
+    }
     return out;
 }
 
 std::unique_ptr<CameraStream> makeStream(const CameraInfo &camera)
 {
-    return camera.synthetic ? makeSyntheticStream() : makeV4l2Stream();
+    if (camera.synthetic && g_extraCameras.makeStream)
+        return g_extraCameras.makeStream();
+    return makeV4l2Stream();
 }
 
 } // namespace mirelo::camera

@@ -1,0 +1,16 @@
+#pragma once
+// The desktop chrome of tests.
+#include "desktopchrome.h"
+
+#include <QStringList>
+
+// Records the calls ("hide icons", "show taskbar", ...), touches nothing.
+class FakeDesktopChrome : public DesktopChrome
+{
+public:
+    FakeDesktopChrome();  // installs itself
+    ~FakeDesktopChrome() override;
+    void setVisible(Kind kind, bool visible) override;
+    void recoverLeftovers() override { calls << QStringLiteral("recover"); }
+    QStringList calls;
+};
