@@ -178,15 +178,25 @@ PY
 [ "$cycles" -gt 0 ] || exit 0
 
 rss() { awk '/^VmRSS/{printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
-# Context switches of all the process's threads, voluntary and not.
-switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/{s += $2} END{print s}'; }
+# Context switches of each of the process's threads, voluntary and not:
+# "thread count" lines. wakeups A B SECONDS: those per second between two
+# such snapshots (a thread that ended meanwhile is not counted).
+switches() {
+  for t in /proc/"$1"/task/*; do
+    awk -v t="${t##*/}" '/ctxt_switches/{s += $2} END{print t, s}' "$t/status" 2>/dev/null
+  done
+}
+wakeups() {
+  awk -v secs="$3" 'NR == FNR {a[$1] = $2; next} {d += $2 - ($1 in a ? a[$1] : 0)} END {printf "%.2f", d / secs}' \
+    "$1" "$2"
+}
 stage_running() { grep -qx mirelo-capture /proc/"$1"/task/*/comm 2>/dev/null; }
 
-echo "--- $cycles recordings of 3 s in one program session (1920x1080, the program's settings; load $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "--- $cycles recordings of 3 s in one program session (1920x1080 at 60 fps, load $(cut -d' ' -f1-3 /proc/loadavg))"
 user=$work/user
 mkdir -p "$user/home" "$user/config/Olvex" "$user/data" "$user/cache" "$user/runtime"
 chmod 700 "$user/runtime"
-printf '[Recording]\nAutoOpenHistory=false\nShowCountdown=false\n[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n' \
+printf '[Recording]\nAutoOpenHistory=false\nShowCountdown=false\n[Output]\nVideoFrameRate=11\n[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n' \
   >"$user/config/Olvex/Free Mirelo.conf"
 HOME=$user/home XDG_CONFIG_HOME=$user/config XDG_DATA_HOME=$user/data XDG_CACHE_HOME=$user/cache \
   XDG_RUNTIME_DIR=$user/runtime "$here/build/bin/mirelo" >"$work/program.log" 2>&1 &
@@ -202,9 +212,9 @@ for _ in $(seq 150); do
   sleep 0.2
 done
 [ -n "$frame" ] || { echo "the program's main window did not show" >&2; exit 1; }
-sleep 2
-s0=$(switches "$ppid"); sleep 60; s1=$(switches "$ppid")
-idle=$(awk -v a="$s0" -v b="$s1" 'BEGIN{printf "%.2f", (b - a) / 60}')
+sleep 10 # the start's own work done
+switches "$ppid" >"$work/switches0"; sleep 60; switches "$ppid" >"$work/switches1"
+idle=$(wakeups "$work/switches0" "$work/switches1" 60)
 # Record Screen, then Full Screen from its menu (each step once it shows).
 for _ in $(seq 20); do
   eval "$(xdotool getwindowgeometry --shell "$frame")"
@@ -229,6 +239,7 @@ for i in $(seq "$cycles"); do
   sleep 1
   echo "program: after recording $i $(rss "$ppid") MB ($(ls "$videos" 2>/dev/null | wc -l) files)"
 done
+echo "program: peak resident memory $(awk '/^VmHWM/{printf "%.1f", $2 / 1024}' "/proc/$ppid/status") MB"
 kill "$ppid"
 echo "program: idle on its home page $idle wake-ups/s over 60 s (all threads)"
 
