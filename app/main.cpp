@@ -28,6 +28,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <malloc.h>
 
 namespace {
 
@@ -92,6 +93,11 @@ bool initApplication(MyApplication &app)
 
 int main(int argc, char *argv[])
 {
+    // Two allocator arenas, not one per core's worth of threads: each
+    // recording's stage and encoder threads would otherwise leave arenas
+    // behind that stay fragmented by the long-lived threads that take them
+    // up next, so the program grew with every recording.
+    mallopt(M_ARENA_MAX, 2);
     // Before any path is decoded: a home whose name is not UTF-8 stays itself.
     installFileNameCodec();
     createApplicationData();

@@ -1,5 +1,8 @@
 #include "controller.h"
 
+#include "core/levelmeters.h"
+#include <mirelo/engine_api.h>
+
 #include <QApplication>
 #include <QDebug>
 #include <QNetworkProxyFactory>
@@ -166,7 +169,7 @@ bool Controller::refreshTaskScheduleState()
 
 void Controller::RetryOpenMicroPrivacy()
 {
-    engineOpenAudioDevice(8);
+    LevelMeters::reopen(MIRELO_DEVICE_MICROPHONE);
 }
 
 void Controller::SlotPrivacyCloseDevice(int kind)

@@ -3,6 +3,8 @@
 #include "controlpanel.h"
 #include "ui_controlpanel.h"
 
+#include "core/levelmeters.h"
+
 #include "areaselected.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
@@ -128,11 +130,11 @@ void ControlPanel::startRecord()
     initRecordParam();
     if (listEnabled(g_systemSoundList)) {
         step("playback_audio", "begin");
-        engineOpenAudioDevice(DEVICE_SYSTEM_SOUND);
+        LevelMeters::setRecording(DEVICE_SYSTEM_SOUND, true);
     }
     if (listEnabled(g_microphoneList)) {
         step("mic_audio", "begin");
-        engineOpenAudioDevice(DEVICE_MICROPHONE);
+        LevelMeters::setRecording(DEVICE_MICROPHONE, true);
     }
     step("start_record", "begin");
     int result = engineStartRecording(m_recordParams.params());

@@ -5,6 +5,7 @@
 
 #include "core/enginebinding.h"
 #include "core/enviroment.h"
+#include "core/levelmeters.h"
 #include "areaselected.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
@@ -157,7 +158,7 @@ void Mirelo::connectPages()
         connect(this, &Mirelo::SigClickAudioListBtn, g_microphoneList, &AudioDeviceList::clickButton,
                 Qt::QueuedConnection);
     }
-    connect(this, &Mirelo::SigActiveMicro, this, [] { engineOpenAudioDevice(MIRELO_DEVICE_MICROPHONE); },
+    connect(this, &Mirelo::SigActiveMicro, this, [] { LevelMeters::reopen(MIRELO_DEVICE_MICROPHONE); },
             Qt::QueuedConnection);
     connect(w->cbxScreen, qOverload<int>(&QComboBox::currentIndexChanged), this, &Mirelo::cbxScreenCurrentIndexChanged);
     connect(w->cbxRecConfig, qOverload<int>(&QComboBox::currentIndexChanged), this, &Mirelo::slotRecConfigChange);

@@ -7,6 +7,7 @@
 #include "core/engineevents.h"
 #include "core/enviroment.h"
 #include "core/fileutils.h"
+#include "core/levelmeters.h"
 #include "core/logfile.h"
 #include "areaselected.h"
 #include "audiodevicelist.h"
@@ -45,6 +46,8 @@ void Mirelo::initRecordFlow()
         bar->setValue(0);
         bar->setTextVisible(false);
     }
+    LevelMeters::watchBar(m_prgSystemSound, MIRELO_DEVICE_SYSTEM_SOUND);
+    LevelMeters::watchBar(m_prgMicrophone, MIRELO_DEVICE_MICROPHONE);
 
     connect(m_engineEvents, &EngineEvents::systemSoundLevel, this, &Mirelo::systemSoundPlayback);
     connect(m_engineEvents, &EngineEvents::microphoneLevel, this, &Mirelo::microphonePlayback);
@@ -282,6 +285,8 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
 void Mirelo::recordFinished(int code)
 {
     restoreDesktopChrome();
+    for (int type : {MIRELO_DEVICE_SYSTEM_SOUND, MIRELO_DEVICE_MICROPHONE})
+        LevelMeters::setRecording(type, false);
     if (m_exiting)
         return;
     // Switching off hands over to the system; what follows still runs, so

@@ -4,6 +4,7 @@
 
 #include "sourcerequests.h"
 #include "core/enginebinding.h"
+#include "core/levelmeters.h"
 #include "core/enviroment.h"
 #include "skinmanager.h"
 
@@ -117,8 +118,7 @@ void AudioDeviceList::refreshDevices()
 void AudioDeviceList::selectInEngine(int index)
 {
     engineSelectAudioDevice(m_type, index);
-    engineCloseAudioDevice(m_type);
-    engineOpenAudioDevice(m_type);
+    LevelMeters::reopen(m_type);
 }
 
 void AudioDeviceList::storeIndex()

@@ -2,12 +2,32 @@
 // files with ffprobe and ffmpeg.
 #include "engine_harness.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonObject>
 #include <QThread>
 #include <QtTest>
 
 using namespace enginetest;
+
+namespace {
+// Names of this process's threads that belong to a recording's stages.
+QStringList recordingThreads()
+{
+    QStringList names;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &t : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(t) + QStringLiteral("/comm"));
+        if (!comm.open(QIODevice::ReadOnly))
+            continue;
+        const QString name = QString::fromUtf8(comm.readAll()).trimmed();
+        for (const char *stage : {"mirelo-capture", "mirelo-encode", "mirelo-mux", "mirelo-audioenc"})
+            if (name == QLatin1String(stage))
+                names << name;
+    }
+    return names;
+}
+} // namespace
 
 class TestEngineRecording : public QObject
 {
@@ -39,9 +59,14 @@ private slots:
         // The file's index waits for its first fragment (half a second of
         // pictures, after the encoder's look-ahead).
         QTRY_VERIFY_WITH_TIMEOUT(engine.size() > 0, 10000);
+        QVERIFY(!recordingThreads().isEmpty());
         QCOMPARE(engine.stop(), 0);
+        // What the recording took is given back at its stop, not kept until
+        // the next start: the encoder with its workers, the capture, the muxer.
+        QCOMPARE(recordingThreads(), QStringList());
         const int64_t total = engine.time();
         QVERIFY(total >= 2000000 && total <= t.nsecsElapsed() / 1000);
+        QVERIFY(engine.size() > 0); // its figures stay for the program to ask
         QCOMPARE(engine.stop(), int(MIRELO_E_BAD_STATE));
         // Already whole and playable when stop returns; its index moves to
         // the front in the background.

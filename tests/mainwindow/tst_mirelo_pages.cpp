@@ -299,6 +299,7 @@ private slots:
         start("audio 8 \"Mic\"\n");
         QSignalSpy reopen(m_main, &Mirelo::SigActiveMicro);
         m_main->enterAudioPage();
+        m_main->show(); // its level shows: the microphone is metered
         w->chxMicrophone->setChecked(true);
         QVERIFY(w->sldMicrophone->isEnabled());
         // While the notice may still come, switching on asks nothing more.
@@ -318,6 +319,10 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(traceCount("openAudioDevice", "8") > opened);
         QVERIFY(w->sldMicrophone->isEnabled() && g_microphoneList->isDeviceEnabled());
+        // Hidden (to the tray), nothing is metered any more.
+        const int closed = traceCount("closeAudioDevice", "8");
+        m_main->hide();
+        QCOMPARE(traceCount("closeAudioDevice", "8"), closed + 1);
     }
 
     void countdownIgnoresHotkeysAndEndsOnEscape()

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "audiodevicelist.h"
+#include "core/levelmeters.h"
 #include "controller.h"
 #include "skinmanager.h"
 #include "sourcesfixture.h"
@@ -31,7 +32,7 @@ private slots:
     void init() { g_dscale = 1.0; }
     void cleanup() { ground.stop(); }
 
-    void constructionTakesTheEnginesDeviceAndOpensIt()
+    void constructionTakesTheEnginesDeviceWithoutMeteringIt()
     {
         ground.start(devices("\"A\" \"B\" \"C\"", "\"a\" \"b\" \"c\"", 1));
         ground.env->privateData->SystemsoundIndex = 2;
@@ -39,8 +40,9 @@ private slots:
         QCOMPARE(list.deviceCount(), 3);
         QCOMPARE(list.currentIndex(), 1);
         QCOMPARE(ground.env->privateData->SystemsoundIndex, 1);
-        QCOMPARE(callsOf(kEngineOps), (QStringList{"selectAudioDevice type=4 index=1", "closeAudioDevice type=4",
-                                                   "openAudioDevice type=4"}));
+        // No level is shown: the device is not metered (that would wake the
+        // program ten times a second for nothing).
+        QCOMPARE(callsOf(kEngineOps), (QStringList{"selectAudioDevice type=4 index=1"}));
         QCOMPARE(list.device(1)->name(), QStringLiteral("B"));
         QCOMPARE(list.device(1)->id(), QStringLiteral("b"));
         QVERIFY(!list.device(3));
@@ -51,12 +53,51 @@ private slots:
     {
         ground.start(devices("\"A\" \"B\"", "\"a\" \"b\"", 1));
         AudioDeviceList list(nullptr, 4);
+        QWidget bar;
+        LevelMeters::watchBar(&bar, 4);
+        bar.show();
+        QCOMPARE(callsOf(kEngineOps).value(1), QStringLiteral("openAudioDevice type=4"));
         QSignalSpy changed(&list, &AudioDeviceList::deviceChanged);
         clearTrace();
         list.rescanDevice();
         QCOMPARE(changed.count(), 0);
         QCOMPARE(callsOf(kEngineOps), (QStringList{"selectAudioDevice type=4 index=1", "closeAudioDevice type=4",
                                                    "openAudioDevice type=4"}));
+    }
+
+    // A device is metered while a level bar of its type shows or a recording
+    // of it runs, and only then.
+    void meteredWhileItsLevelShowsOrItRecords()
+    {
+        ground.start(devices("\"A\"", "\"a\""));
+        AudioDeviceList list(nullptr, 4);
+        QWidget page;
+        auto *bar = new QWidget(&page);
+        LevelMeters::watchBar(bar, 4);
+        clearTrace();
+        page.show();
+        QCOMPARE(callsOf(kEngineOps), QStringList{"openAudioDevice type=4"});
+        QVERIFY(LevelMeters::isOpen(4));
+        clearTrace();
+        page.hide(); // the window went to the tray, another page shows
+        QCOMPARE(callsOf(kEngineOps), QStringList{"closeAudioDevice type=4"});
+        QVERIFY(!LevelMeters::isOpen(4));
+        clearTrace();
+        list.rescanDevice(); // a device change while no level shows opens nothing
+        QCOMPARE(callsOf(kEngineOps), QStringList{"selectAudioDevice type=4 index=0"});
+
+        clearTrace();
+        LevelMeters::setRecording(4, true);
+        page.show();
+        page.hide();
+        QCOMPARE(callsOf(kEngineOps), QStringList{"openAudioDevice type=4"});
+        clearTrace();
+        LevelMeters::setRecording(4, false);
+        QCOMPARE(callsOf(kEngineOps), QStringList{"closeAudioDevice type=4"});
+        clearTrace();
+        LevelMeters::setRecording(8, false); // the other type was not metered
+        delete bar;
+        QVERIFY(callsOf(kEngineOps).isEmpty());
     }
 
     void lostAndInsertedDevices()

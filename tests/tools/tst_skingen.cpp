@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QtTest>
 
 namespace {
@@ -85,6 +86,9 @@ private slots:
         const QDomElement normal = box.firstChildElement("Normal");
         const QPoint centre(normal.attribute("x").toInt() + 16, normal.attribute("y").toInt() + 12);
         QCOMPARE(sheet.pixelColor(centre), QColor("#102030"));
+        // Stored compressed (flat colours take far less than a byte a pixel;
+        // stored raw, every pixel takes its four).
+        QVERIFY(QFileInfo(out.path() + "/Light/AllImage.png").size() < qint64(sheet.width()) * sheet.height());
         const QDomElement hover = box.firstChildElement("On");
         QCOMPARE(sheet.pixelColor(hover.attribute("x").toInt() + 16, hover.attribute("y").toInt() + 12),
                  QColor("#203040"));

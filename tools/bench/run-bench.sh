@@ -5,6 +5,7 @@
 # alternating runs.
 #
 #   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--scroll | --still] [--no-build]
+#                                 [--cycles N]
 #
 # --scroll makes the whole page scroll, so every pixel changes every frame;
 # --still draws the page once and nothing moves (a quiet desktop).
@@ -13,11 +14,19 @@
 # the X server), frames written against frames expected and how many of them
 # repeat the previous picture because the recorder could not take their own
 # in time (the engine's "repeated", FFmpeg's "dup"), the largest gap between
-# frames, and the file size. The medians per recorder and rate, and the
-# frames each recorder kept in every round, close the report.
+# frames, the file size, the peak resident memory and, for the engine, the
+# resident memory once its stop returned (FFmpeg ends with its recording).
+# The medians per recorder and rate, and the frames each recorder kept in
+# every round, close the report.
+#
+# --cycles N then makes N recordings of 3 s in one session, twice: the
+# program itself (started with a user of its own, driven with xdotool:
+# Record Screen > Full Screen, the start/stop hotkey) and the engine alone
+# (mirelo-rec --repeat), printing resident memory before the first and after
+# each; the program's idle wake-ups over 60 s on its home page close it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-seconds=10 rounds=3 rates="30 60" build=1 content=
+seconds=10 rounds=3 rates="30 60" build=1 content= cycles=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) seconds=$2; shift 2 ;;
@@ -26,7 +35,8 @@ while [ $# -gt 0 ]; do
     --no-build) build=0; shift ;;
     --scroll) content=--scroll; shift ;;
     --still) content=--still; shift ;;
-    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll | --still] [--no-build]" >&2; exit 2 ;;
+    --cycles) cycles=$2; shift 2 ;;
+    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll | --still] [--no-build] [--cycles N]" >&2; exit 2 ;;
   esac
 done
 [ "$build" = 1 ] && bash "$here/tools/build.sh" >/dev/null
@@ -70,11 +80,11 @@ run() {
   x0=$(ticks "$xpid")
   : >"$work/rec.log"
   if [ "$name" = engine ]; then
-    MIRELO_ENGINE_LOG="$work/rec.log" /usr/bin/time -f "%U %S" -o "$work/time" \
+    MIRELO_ENGINE_LOG="$work/rec.log" /usr/bin/time -f "%U %S %M" -o "$work/time" \
       "$tools/mirelo-rec" --rect 0,0,1920,1080 --fps "$fps" --seconds "$seconds" --quality 1 --cursor "$out" \
       >>"$work/rec.log" 2>&1
   else
-    /usr/bin/time -f "%U %S" -o "$work/time" \
+    /usr/bin/time -f "%U %S %M" -o "$work/time" \
       ffmpeg -nostdin -v error -stats -y -f x11grab -framerate "$fps" -video_size 1920x1080 -draw_mouse 1 \
       -t "$seconds" -i "$DISPLAY+0,0" -c:v libx264 -preset "$preset" -crf "$crf" -g "$(( ${fps%.*} * 10 ))" -pix_fmt yuv420p \
       "$out" >"$work/rec.log" 2>&1
@@ -84,7 +94,7 @@ run() {
 import json, re, subprocess, sys
 out, fps, secs, times, xticks, hz, name, log = sys.argv[1:]
 fps, secs, hz = float(fps), float(secs), float(hz)
-user, system = (float(v) for v in times.split()[-2:])
+user, system, peak = (float(v) for v in times.split()[-3:])
 cpu = user + system + int(xticks) / hz
 pk = json.loads(subprocess.run(
     ["ffprobe", "-v", "error", "-select_streams", "v:0", "-show_entries", "packet=pts_time",
@@ -101,13 +111,15 @@ text = open(log, errors="replace").read()
 m = re.search(r"\((\d+) unchanged, (\d+) repeated\)", text) if name == "engine" else None
 dups = re.findall(r"dup=\s*(\d+)", text)
 repeats = m.group(2) if m else (dups[-1] if dups else "0")
+after = re.search(r"rss_kb=(\d+)", text) if name == "engine" else None
+memory = f"  peak {peak / 1024:6.1f} MB after stop " + (f"{int(after.group(1)) / 1024:6.1f} MB" if after else "  (exits)")
 if name == "engine":  # how long the program's thread waits in start and stop
     m1, m2 = re.search(r"start_ms=([\d.]+)", text), re.search(r"stop_ms=([\d.]+)", text)
     if m1 and m2:
         calls = f"  start {float(m1.group(1)):5.1f} ms  stop {float(m2.group(1)):5.1f} ms"
 print(f"{name:7s} {int(fps):3d} fps  cpu/s {cpu / dur:6.3f}  frames {len(pts):5d}/{round(dur * fps):5d}"
       f" ({int(repeats):3d} repeated)  max gap {gap * 1000:6.1f} ms ({gap * fps:4.2f} frames)  size {size / 1e6:7.2f} MB"
-      f"  rate {size * 8 / 1e6 / dur:6.2f} Mb/s{calls}")
+      f"  rate {size * 8 / 1e6 / dur:6.2f} Mb/s{memory}{calls}")
 PY
 }
 
@@ -129,8 +141,11 @@ done
 echo "--- medians (load $(cut -d' ' -f1-3 /proc/loadavg))"
 python3 - "$work/results" <<'PY'
 import re, statistics, sys
-rows, sizes, kept = {}, {}, {}
+rows, sizes, kept, peaks = {}, {}, {}, {}
 for line in open(sys.argv[1]):
+    p = re.match(r"(\w+)\s+(\d+) fps.*peak\s+([\d.]+) MB", line)
+    if p:
+        peaks.setdefault((p.group(2), p.group(1)), []).append(float(p.group(3)))
     k = re.match(r"(\w+)\s+(\d+) fps.*frames\s+(\d+)/\s*(\d+) \(\s*(\d+) repeated\)", line)
     if k:
         kept.setdefault((k.group(2), k.group(1)), []).append(f"{k.group(3)}/{k.group(4)} ({k.group(5)})")
@@ -153,6 +168,82 @@ for fps in sorted({k[0] for k in rows}, key=int):
     sratio = er / fr if fr else float("nan")
     print(f"{fps} fps: engine {e:.3f} cpu-s/s, ffmpeg {f:.3f} cpu-s/s, ratio {ratio:.2f}; "
           f"size engine {es:.2f} MB ({er:.2f} Mb/s), ffmpeg {fs:.2f} MB ({fr:.2f} Mb/s), ratio {sratio:.2f}")
+    ep = statistics.median(peaks.get((fps, "engine"), [0]))
+    fp = statistics.median(peaks.get((fps, "ffmpeg"), [0]))
+    print(f"{fps} fps peak resident memory: engine {ep:.1f} MB, ffmpeg {fp:.1f} MB")
     print(f"{fps} fps frames kept per round (repeated): engine {' '.join(kept.get((fps, 'engine'), []))}; "
           f"ffmpeg {' '.join(kept.get((fps, 'ffmpeg'), []))}")
 PY
+
+[ "$cycles" -gt 0 ] || exit 0
+
+rss() { awk '/^VmRSS/{printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
+# Context switches of each of the process's threads, voluntary and not:
+# "thread count" lines. wakeups A B SECONDS: those per second between two
+# such snapshots (a thread that ended meanwhile is not counted).
+switches() {
+  for t in /proc/"$1"/task/*; do
+    awk -v t="${t##*/}" '/ctxt_switches/{s += $2} END{print t, s}' "$t/status" 2>/dev/null
+  done
+}
+wakeups() {
+  awk -v secs="$3" 'NR == FNR {a[$1] = $2; next} {d += $2 - ($1 in a ? a[$1] : 0)} END {printf "%.2f", d / secs}' \
+    "$1" "$2"
+}
+stage_running() { grep -qx mirelo-capture /proc/"$1"/task/*/comm 2>/dev/null; }
+
+echo "--- $cycles recordings of 3 s in one program session (1920x1080 at 60 fps, load $(cut -d' ' -f1-3 /proc/loadavg))"
+user=$work/user
+mkdir -p "$user/home" "$user/config/Olvex" "$user/data" "$user/cache" "$user/runtime"
+chmod 700 "$user/runtime"
+printf '[Recording]\nAutoOpenHistory=false\nShowCountdown=false\n[Output]\nVideoFrameRate=11\n[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n' \
+  >"$user/config/Olvex/Free Mirelo.conf"
+HOME=$user/home XDG_CONFIG_HOME=$user/config XDG_DATA_HOME=$user/data XDG_CACHE_HOME=$user/cache \
+  XDG_RUNTIME_DIR=$user/runtime "$here/build/bin/mirelo" >"$work/program.log" 2>&1 &
+ppid=$!
+pids+=("$ppid")
+frame=
+for _ in $(seq 150); do
+  for w in $(xdotool search --onlyvisible --pid "$ppid" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$WIDTH" -gt 800 ] && [ "$WIDTH" -lt 1900 ] && frame=$w
+  done
+  [ -n "$frame" ] && break
+  sleep 0.2
+done
+[ -n "$frame" ] || { echo "the program's main window did not show" >&2; exit 1; }
+sleep 10 # the start's own work done
+switches "$ppid" >"$work/switches0"; sleep 60; switches "$ppid" >"$work/switches1"
+idle=$(wakeups "$work/switches0" "$work/switches1" 60)
+# Record Screen, then Full Screen from its menu (each step once it shows).
+for _ in $(seq 20); do
+  eval "$(xdotool getwindowgeometry --shell "$frame")"
+  n=$(xdotool search --onlyvisible --pid "$ppid" | wc -l)
+  xdotool mousemove $((X + 154)) $((Y + 123)) click 1
+  sleep 1
+  [ "$(xdotool search --onlyvisible --pid "$ppid" | wc -l)" -gt "$n" ] && break
+done
+xdotool key Down Return
+sleep 3
+videos=$user/home/Documents/Olvex/Free\ Mirelo/Video
+echo "program: before the first $(rss "$ppid") MB"
+for i in $(seq "$cycles"); do
+  xdotool key ctrl+alt+s
+  for _ in $(seq 100); do stage_running "$ppid" && break; sleep 0.1; done
+  sleep 3
+  xdotool key ctrl+alt+s
+  for _ in $(seq 150); do
+    [ "$(ls "$videos" 2>/dev/null | wc -l)" -ge "$i" ] && ! stage_running "$ppid" && break
+    sleep 0.2
+  done
+  sleep 1
+  echo "program: after recording $i $(rss "$ppid") MB ($(ls "$videos" 2>/dev/null | wc -l) files)"
+done
+echo "program: peak resident memory $(awk '/^VmHWM/{printf "%.1f", $2 / 1024}' "/proc/$ppid/status") MB"
+kill "$ppid"
+echo "program: idle on its home page $idle wake-ups/s over 60 s (all threads)"
+
+echo "--- $cycles recordings of 3 s in one engine session (mirelo-rec, 1920x1080 at 60 fps)"
+"$tools/mirelo-rec" --rect 0,0,1920,1080 --fps 60 --seconds 3 --quality 1 --cursor --repeat "$cycles" \
+  "$work/cycle.mp4" | awk -F'rss_(before_)?kb=' '/rss_before_kb/{printf "engine: before the first %.1f MB\n", $2 / 1024}
+  /rss_kb/{n++; printf "engine: after recording %d %.1f MB\n", n, $2 / 1024}'

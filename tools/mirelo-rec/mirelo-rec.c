@@ -22,7 +22,11 @@
  *     --audio               record audio too (system sound and microphone)
  *     --audio-only          an audio-only job (MP3)
  *     --no-stop             never stop (for kill tests): wait forever
- * Prints "start=<result>" and at the end "stop=<result> time_us=... size=...".
+ *     --repeat N            N recordings one after the other into OUTPUT, in
+ *                           one engine session (for memory over many)
+ * Prints "start=<result>" and at the end "stop=<result> time_us=... size=...
+ * rss_kb=..." (resident memory once the stop returned); with --repeat, first
+ * "rss_before_kb=...".
  * Exit status 0 when start and stop succeeded.
  */
 #define _GNU_SOURCE
@@ -32,6 +36,7 @@
 #include <getopt.h>
 #include <libgen.h>
 #include <limits.h>
+#include <malloc.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -118,6 +123,20 @@ static int callback(int event, int *data, void *context)
     return 0;
 }
 
+/* Resident memory of this process in kB (VmRSS), -1 when unknown. */
+static long residentKb(void)
+{
+    FILE *f = fopen("/proc/self/status", "r");
+    char line[256];
+    long kb = -1;
+    while (f && fgets(line, sizeof line, f))
+        if (sscanf(line, "VmRSS: %ld", &kb) == 1)
+            break;
+    if (f)
+        fclose(f);
+    return kb;
+}
+
 static void sleepUntil(double t)
 {
     double d = t - now();
@@ -131,7 +150,7 @@ int main(int argc, char **argv)
     int rx = 0, ry = 0, rw = 1920, rh = 1080;
     double fps = 30, seconds = 3, transparency = 0;
     int quality = 1, encoder = 0, cursor = 0, clicks = 0, clickRgb = 0xff0000, clickRadius = 15;
-    int audio = 0, audioOnly = 0, noStop = 0;
+    int audio = 0, audioOnly = 0, noStop = 0, repeat = 1;
     WatermarkParams wm;
     memset(&wm, 0, sizeof wm);
     int haveWatermark = 0;
@@ -141,7 +160,7 @@ int main(int argc, char **argv)
         {"quality", 1, 0, 'q'}, {"encoder", 1, 0, 'e'}, {"cursor", 0, 0, 'c'}, {"clicks", 1, 0, 'k'},
         {"click-at", 1, 0, 'K'}, {"pause", 1, 0, 'p'}, {"move-at", 1, 0, 'm'}, {"split-at", 1, 0, 'S'},
         {"watermark-text", 1, 0, 't'}, {"watermark-image", 1, 0, 'i'}, {"transparency", 1, 0, 'T'},
-        {"audio", 0, 0, 'a'}, {"audio-only", 0, 0, 'A'}, {"no-stop", 0, 0, 'N'}, {0, 0, 0, 0}};
+        {"audio", 0, 0, 'a'}, {"audio-only", 0, 0, 'A'}, {"no-stop", 0, 0, 'N'}, {"repeat", 1, 0, 'R'}, {0, 0, 0, 0}};
     int c;
     while ((c = getopt_long(argc, argv, "", options, NULL)) != -1) {
         double s, d;
@@ -201,12 +220,16 @@ int main(int argc, char **argv)
         case 'a': audio = 1; break;
         case 'A': audioOnly = 1; break;
         case 'N': noStop = 1; break;
+        case 'R': repeat = atoi(optarg); if (repeat < 1) goto usage; break;
         default: goto usage;
         }
     }
     if (optind + 1 != argc)
         goto usage;
 
+    /* The allocator as the program sets it (two arenas), so memory is
+     * measured as it runs there. */
+    mallopt(M_ARENA_MAX, 2);
     char defaultLib[PATH_MAX];
     if (!lib) {
         char self[PATH_MAX];
@@ -267,51 +290,64 @@ int main(int argc, char **argv)
             open(MIRELO_DEVICE_MICROPHONE);
         }
     }
-    double t0 = now();
-    int r = ((MireloStartRecordingFn)op(MIRELO_OP_START_RECORDING))(&params);
-    printf("start=%d start_ms=%.1f\n", r, (now() - t0) * 1000);
-    fflush(stdout);
-    if (r < 0) {
-        ((MireloShutdownFn)op(MIRELO_OP_SHUTDOWN))();
-        return 1;
+    if (repeat > 1) {
+        printf("rss_before_kb=%ld\n", residentKb());
+        fflush(stdout);
     }
-    t0 = now();
-    qsort(events, (size_t)eventCount, sizeof events[0], byTime);
-    for (int i = 0; i < eventCount; ++i) {
-        sleepUntil(t0 + events[i].at);
-        switch (events[i].kind) {
-        case EV_CLICK: ((MireloAddMouseClickFn)op(MIRELO_OP_ADD_MOUSE_CLICK))(events[i].x, events[i].y); break;
-        case EV_PAUSE: ((MireloPauseRecordingFn)op(MIRELO_OP_PAUSE_RECORDING))(); break;
-        case EV_RESUME: ((MireloResumeRecordingFn)op(MIRELO_OP_RESUME_RECORDING))(); break;
-        case EV_MOVE: {
-            MireloCaptureRect rect = {events[i].x, events[i].y, events[i].x + rw, events[i].y + rh};
-            ((MireloSetCaptureRectFn)op(MIRELO_OP_SET_CAPTURE_RECT))(&rect);
+    int s = 0;
+    for (int round = 0; round < repeat; ++round) {
+        params.filePath = argv[optind];
+        double t0 = now();
+        int r = ((MireloStartRecordingFn)op(MIRELO_OP_START_RECORDING))(&params);
+        printf("start=%d start_ms=%.1f\n", r, (now() - t0) * 1000);
+        fflush(stdout);
+        if (r < 0) {
+            ((MireloShutdownFn)op(MIRELO_OP_SHUTDOWN))();
+            return 1;
+        }
+        t0 = now();
+        if (round == 0)
+            qsort(events, (size_t)eventCount, sizeof events[0], byTime);
+        for (int i = 0; i < eventCount; ++i) {
+            sleepUntil(t0 + events[i].at);
+            switch (events[i].kind) {
+            case EV_CLICK: ((MireloAddMouseClickFn)op(MIRELO_OP_ADD_MOUSE_CLICK))(events[i].x, events[i].y); break;
+            case EV_PAUSE: ((MireloPauseRecordingFn)op(MIRELO_OP_PAUSE_RECORDING))(); break;
+            case EV_RESUME: ((MireloResumeRecordingFn)op(MIRELO_OP_RESUME_RECORDING))(); break;
+            case EV_MOVE: {
+                MireloCaptureRect rect = {events[i].x, events[i].y, events[i].x + rw, events[i].y + rh};
+                ((MireloSetCaptureRectFn)op(MIRELO_OP_SET_CAPTURE_RECT))(&rect);
+                break;
+            }
+            case EV_SPLIT: {
+                int64_t us = 0;
+                ((MireloGetRecordedTimeFn)op(MIRELO_OP_GET_RECORDED_TIME))(&us);
+                int s = ((MireloStopRecordingFn)op(MIRELO_OP_STOP_RECORDING))();
+                params.filePath = (char *)events[i].path;
+                r = ((MireloStartRecordingFn)op(MIRELO_OP_START_RECORDING))(&params);
+                printf("split stop=%d time_us=%lld start=%d\n", s, (long long)us, r);
+                fflush(stdout);
+                break;
+            }
+            }
+        }
+        if (noStop)
+            for (;;)
+                pause();
+        sleepUntil(t0 + seconds);
+        int64_t us = 0, bytes = 0;
+        ((MireloGetRecordedTimeFn)op(MIRELO_OP_GET_RECORDED_TIME))(&us);
+        ((MireloGetRecordedSizeFn)op(MIRELO_OP_GET_RECORDED_SIZE))(&bytes);
+        t0 = now();
+        s = ((MireloStopRecordingFn)op(MIRELO_OP_STOP_RECORDING))();
+        double stopMs = (now() - t0) * 1000;
+        printf("stop=%d stop_ms=%.1f time_us=%lld size=%lld rss_kb=%ld\n", s, stopMs, (long long)us,
+               (long long)bytes, residentKb());
+        fflush(stdout);
+        if (s != 0)
             break;
-        }
-        case EV_SPLIT: {
-            int64_t us = 0;
-            ((MireloGetRecordedTimeFn)op(MIRELO_OP_GET_RECORDED_TIME))(&us);
-            int s = ((MireloStopRecordingFn)op(MIRELO_OP_STOP_RECORDING))();
-            params.filePath = (char *)events[i].path;
-            r = ((MireloStartRecordingFn)op(MIRELO_OP_START_RECORDING))(&params);
-            printf("split stop=%d time_us=%lld start=%d\n", s, (long long)us, r);
-            fflush(stdout);
-            break;
-        }
-        }
     }
-    if (noStop)
-        for (;;)
-            pause();
-    sleepUntil(t0 + seconds);
-    int64_t us = 0, bytes = 0;
-    ((MireloGetRecordedTimeFn)op(MIRELO_OP_GET_RECORDED_TIME))(&us);
-    ((MireloGetRecordedSizeFn)op(MIRELO_OP_GET_RECORDED_SIZE))(&bytes);
-    t0 = now();
-    int s = ((MireloStopRecordingFn)op(MIRELO_OP_STOP_RECORDING))();
-    double stopMs = (now() - t0) * 1000;
     ((MireloShutdownFn)op(MIRELO_OP_SHUTDOWN))();
-    printf("stop=%d stop_ms=%.1f time_us=%lld size=%lld\n", s, stopMs, (long long)us, (long long)bytes);
     return s == 0 ? 0 : 1;
 
 usage:

@@ -97,7 +97,10 @@ void saveImage(const QImage &image, const QString &path)
         QPainter p(&out);
         p.drawImage(0, 0, image);
     }
-    if (!out.save(path, format, 92))
+    // PNG is lossless at any level: the strongest keeps the program folder
+    // small (a count-down frame stored raw is over ten times its size).
+    const int quality = qstrcmp(format, "PNG") == 0 ? 0 : 92;
+    if (!out.save(path, format, quality))
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 

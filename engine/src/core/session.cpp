@@ -125,6 +125,14 @@ int RecordingSession::stop()
             m_writtenUs = std::min(written, m_clock.elapsed());
     }
     const SessionStats s = stats();
+    m_final = s;
+    m_failedAtStop = m_muxer->failed();
+    m_stopped = true;
+    // What the recording took goes back now, not when the next one starts:
+    // the program keeps this session only for its figures.
+    m_video.reset();
+    m_audio.reset();
+    m_muxer.reset();
     logLine("recorded %s: %.3f s, %lld frames (%lld unchanged, %lld repeated), %lld dropped, %lld bytes%s",
             m_path.c_str(), s.recordedUs / 1e6, (long long)s.video.captured, (long long)s.video.unchanged,
             (long long)s.video.repeated, (long long)s.video.dropped, (long long)s.bytes,
@@ -152,8 +160,24 @@ int RecordingSession::resume()
     return MIRELO_OK;
 }
 
+int64_t RecordingSession::recordedTime() const
+{
+    if (m_stopped)
+        return m_final.recordedUs;
+    return m_writtenUs >= 0 ? m_writtenUs : m_clock.elapsed();
+}
+
+int64_t RecordingSession::recordedSize() const
+{
+    if (m_stopped)
+        return m_final.bytes;
+    return m_muxer ? m_muxer->bytesWritten() : 0;
+}
+
 SessionStats RecordingSession::stats() const
 {
+    if (m_stopped)
+        return m_final;
     SessionStats s;
     if (m_video)
         s.video = m_video->stats();

@@ -44,18 +44,19 @@ public:
     int start(SessionConfig config);
     // Ends the recording: capture stops, queued work is encoded and written,
     // the file is closed. MIRELO_E_IO when a write failed on the way; the
-    // recorded time is then the length of what the file holds.
+    // recorded time is then the length of what the file holds. The encoders,
+    // pictures and queues are freed: a stopped session keeps only its figures.
     int stop();
     int pause();
     int resume();
 
     bool running() const { return m_running; }
     bool paused() const { return m_clock.isPaused(); }
-    bool failed() const { return m_muxer && m_muxer->failed(); }
+    bool failed() const { return m_stopped ? m_failedAtStop : m_muxer && m_muxer->failed(); }
     const std::string &path() const { return m_path; }
     bool isMp4() const { return m_mp4; }
-    int64_t recordedTime() const { return m_writtenUs >= 0 ? m_writtenUs : m_clock.elapsed(); }
-    int64_t recordedSize() const { return m_muxer ? m_muxer->bytesWritten() : 0; }
+    int64_t recordedTime() const;
+    int64_t recordedSize() const;
     SessionStats stats() const;
 
 private:
@@ -70,6 +71,9 @@ private:
     bool m_mp4 = true;
     bool m_running = false;
     int64_t m_writtenUs = -1; // after a failed stop: the length in the file
+    bool m_stopped = false;   // stop() ran: the figures below answer
+    bool m_failedAtStop = false;
+    SessionStats m_final;
 };
 
 } // namespace mirelo

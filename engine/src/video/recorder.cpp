@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <malloc.h>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -30,6 +31,14 @@ struct Finishing
         return done;
     }
 };
+
+// Once a recording's encoders, pictures and queues are freed, their memory
+// lies free in the allocator's arenas (the stage threads' own ones too),
+// which glibc would keep for the next allocation: hand it back to the system.
+void giveBackFreedMemory()
+{
+    malloc_trim(0);
+}
 
 struct Finisher
 {
@@ -78,6 +87,7 @@ int stopLocked(bool waitForFile)
         g_finishers.push_back({std::thread([path, state] {
                                    nameThread("mirelo-finish");
                                    finishMp4(path);
+                                   giveBackFreedMemory();
                                    std::lock_guard<std::mutex> lock(state->mutex);
                                    state->done = true;
                                    state->ended.notify_all();
@@ -198,7 +208,9 @@ int startRecording(const RecordParams *params)
 int stopRecording()
 {
     std::lock_guard<std::mutex> lock(g_mutex);
-    return stopLocked(true);
+    const int r = stopLocked(true);
+    giveBackFreedMemory();
+    return r;
 }
 
 int getRecordedTime(int64_t *microseconds)
