@@ -199,7 +199,7 @@ private slots:
         QVERIFY(xdotool({"mousemove", "420", "350", "sleep", "0.2", "click", "1"}));
         QTRY_VERIFY(frame.drawing()->textBox() && frame.drawing()->textBox()->isVisible());
         const QRect box = frame.drawing()->textBox()->geometry().translated(frame.geometry().topLeft());
-        QTRY_COMPARE(frame.pointerLayer()->holes(), QRegion(box));
+        QTRY_VERIFY(!frame.pointerLayer()->area().intersects(box));
         QVERIFY(xdotool({"mousemove", QString::number(box.center().x()), QString::number(box.center().y()), "sleep",
                          "0.2", "click", "1"}));
         QTRY_VERIFY(frame.drawing()->textBox()->hasFocus());
