@@ -150,6 +150,13 @@ void AreaSelected::setScreenRect(const QRect &rect)
     setMaximumSize(rect.size());
 }
 
+// The pointer zones along the edges come and go with it.
+void AreaSelected::setFullScreenMode(bool on)
+{
+    m_fullScreen = on;
+    updateShape();
+}
+
 bool AreaSelected::isFullScreen() const
 {
     return m_selectedRect == m_screenRect || m_fullScreen;
