@@ -6,12 +6,15 @@
 // preset size. While a recording runs it stays on top, marks the region just
 // outside the recorded pixels and takes live drawing.
 //
-// Everything but the painted parts lets the pointer through (an input shape
+// A desktop overlay (no window manager manages it: it lies on the desktop's
+// own coordinates, over panels). Everything but the painted parts and the
+// pointer zones beside the edges lets the pointer through (an input shape
 // of the native window), so the desktop below stays usable. While a drawing
 // tool is chosen the whole region takes the pointer and still shows the
 // desktop: through a transparent input layer where a compositing manager
 // runs, else through a pointer layer above the window, whose window is then
-// cut to its border and the shapes.
+// cut to its border and the shapes (the layer also takes the pointer zones
+// there). A compositor started or stopped while it shows is followed.
 #include <QDialog>
 #include <QEvent>
 #include <QList>
