@@ -144,6 +144,16 @@ private:
     QProcess m_manager;
 };
 
+// Shows the frame around (100, 100, 600, 400) and waits until its border is
+// painted on the screen.
+void showRegion(AreaSelected *frame)
+{
+    frame->setSelectedRectImmediately(QRect(100, 100, 600, 400));
+    frame->setFullScreenMode(false);
+    showAndWait(frame);
+    QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
+}
+
 // The innermost window of a listed window (its drawing, inside any frame).
 QRect innermost(WindowListEntry e)
 {
@@ -281,10 +291,7 @@ private slots:
         Target target(QRect(50, 50, 1000, 800));
         showAndWait(&target);
         AreaSelected frame(nullptr);
-        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
-        frame.setFullScreenMode(false);
-        showAndWait(&frame);
-        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
+        showRegion(&frame);
         for (bool on : {false, true, false}) {
             QVERIFY(compositing.set(on));
             // Inside the region and beside it: the window below, not black.
@@ -304,10 +311,7 @@ private slots:
         Target target(QRect(200, 200, 300, 200));
         showAndWait(&target);
         AreaSelected frame(nullptr);
-        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
-        frame.setFullScreenMode(false);
-        showAndWait(&frame);
-        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed); // the frame is painted
+        showRegion(&frame); // the frame is painted
         // Inside the region the window below shows as it is, never black.
         QCOMPARE(QColor(screenPixel(QPoint(300, 250))), QColor(0, 200, 0));
         QCOMPARE(QColor(screenPixel(QPoint(480, 380))), QColor(0, 200, 0));
@@ -377,11 +381,8 @@ private slots:
     void pickFromTheFrameShowsNoFrame()
     {
         AreaSelected frame(nullptr);
-        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
-        frame.setFullScreenMode(false);
-        showAndWait(&frame);
         // The frame is painted on the screen before the pick.
-        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
+        showRegion(&frame);
         QImage snapshot;
         onceActive(
             [] {
