@@ -9,9 +9,9 @@
 namespace {
 constexpr char kOverlay[] = "_mirelo_desktop_overlay";
 // A grab fails while the window is not yet viewable or another client holds
-// one; it is tried again, for about two seconds.
+// one; it is tried again, for about ten seconds.
 constexpr int kGrabRetryMs = 20;
-constexpr int kGrabTries = 100;
+constexpr int kGrabTries = 500;
 } // namespace
 
 Qt::WindowFlags DesktopOverlay::flags(Options options)
@@ -72,7 +72,7 @@ bool DesktopOverlay::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
         if (m_grabbed && m_widget->windowHandle())
             m_widget->windowHandle()->setKeyboardGrabEnabled(false);
-        if (m_grabbed && m_previous && m_previous->isVisible())
+        if (m_previous && m_previous->isVisible() && m_widget->isActiveWindow())
             m_previous->activateWindow();
         m_grabbed = false;
         m_grabTries = kGrabTries;
@@ -100,13 +100,16 @@ void DesktopOverlay::tryGrab()
     if (m_grabbed || !m_widget->isVisible() || !window || m_grabTries >= kGrabTries)
         return;
     ++m_grabTries;
-    // Key events go to the program's focus window even while grabbed: the
-    // overlay takes the focus too (Qt sets it itself on a window no window
-    // manager manages).
-    if (window->isExposed() && window->setKeyboardGrabEnabled(true)) {
-        m_grabbed = true;
-        m_widget->activateWindow();
-        return;
+    if (window->isExposed()) {
+        // Key events go to the program's focus window even while grabbed:
+        // the overlay takes the focus too (Qt sets it itself on a window no
+        // window manager manages), also should the grab never succeed.
+        if (!m_widget->isActiveWindow())
+            m_widget->activateWindow();
+        if (window->setKeyboardGrabEnabled(true)) {
+            m_grabbed = true;
+            return;
+        }
     }
     QTimer::singleShot(kGrabRetryMs, this, &DesktopOverlay::tryGrab);
 }
