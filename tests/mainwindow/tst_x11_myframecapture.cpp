@@ -43,7 +43,7 @@ protected:
 };
 
 // Counts the presses that reach a window or any of its children (one
-// passed on to a parent counts again).
+// passed on to a parent counts again; a second quick one is a double click).
 class PressCounter : public QObject
 {
 public:
@@ -51,7 +51,8 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::MouseButtonPress && widget && widget->window() == m_window)
+        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if (press && widget && widget->window() == m_window)
             ++count;
         return false;
     }
@@ -194,6 +195,22 @@ private slots:
         QVERIFY(testsupport::xdotool({"mousemove", QString::number(frame->frameGeometry().center().x()),
                                       QString::number(frame->frameGeometry().center().y()), "click", "1"}));
         QTRY_VERIFY(presses.count > before);
+
+        // And so after a recording over the whole screen.
+        g_areaSelected->setRecordingMode(true);
+        g_areaSelected->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
+        g_areaSelected->hide();
+        g_areaSelected->setRecordingMode(false);
+        g_areaSelected->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
+        QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        const int afterRecording = presses.count;
+        QVERIFY(testsupport::xdotool({"mousemove", QString::number(frame->frameGeometry().center().x()),
+                                      QString::number(frame->frameGeometry().center().y()), "click", "1"}));
+        QTRY_VERIFY(presses.count > afterRecording);
         g_areaSelected->hide();
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);
