@@ -66,10 +66,12 @@ AreaSelected::AreaSelected(QWidget *owner)
     DesktopOverlay::make(this, kOverlay);
     setAttribute(Qt::WA_TranslucentBackground);
     // A compositor switched off would show every transparent pixel black
-    // until the window is cut again.
+    // until the window is cut again; one switched on shows the whole window,
+    // whose pixels beyond the cut were never drawn: drawn at once.
     connect(CompositingWatch::instance(), &CompositingWatch::changed, this, [this] {
         updateShape();
-        update();
+        if (isVisible())
+            repaint();
     });
 
     m_animation = new QPropertyAnimation(this, "selectedRect", this);

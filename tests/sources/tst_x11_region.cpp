@@ -12,6 +12,7 @@
 #include "graphicbase.h"
 #include "graphicdrawing.h"
 #include "mycustomareaselect.h"
+#include "platform/compositingwatch.h"
 #include "platform/pointerlayer.h"
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
@@ -293,7 +294,9 @@ private slots:
         AreaSelected frame(nullptr);
         showRegion(&frame);
         for (bool on : {false, true, false}) {
+            QSignalSpy followed(CompositingWatch::instance(), &CompositingWatch::changed);
             QVERIFY(compositing.set(on));
+            QVERIFY(!followed.isEmpty() || followed.wait(10000));
             // Inside the region and beside it the window below, not black,
             // and the border, once the window manager's switch (which
             // flickers on its own) is over.
