@@ -6,12 +6,15 @@
 // preset size. While a recording runs it stays on top, marks the region just
 // outside the recorded pixels and takes live drawing.
 //
-// Everything but the painted parts lets the pointer through (an input shape
+// A desktop overlay (no window manager manages it: it lies on the desktop's
+// own coordinates, over panels). Everything but the painted parts and the
+// pointer zones beside the edges lets the pointer through (an input shape
 // of the native window), so the desktop below stays usable. While a drawing
 // tool is chosen the whole region takes the pointer and still shows the
 // desktop: through a transparent input layer where a compositing manager
 // runs, else through a pointer layer above the window, whose window is then
-// cut to its border and the shapes.
+// cut to its border and the shapes (the layer also takes the pointer zones
+// there). A compositor started or stopped while it shows is followed.
 #include <QDialog>
 #include <QEvent>
 #include <QList>
@@ -55,7 +58,7 @@ public:
     // The desktop rectangle the frame covers; does not move the window.
     void setScreenRect(const QRect &rect);
     QRect screenRect() const { return m_screenRect; }
-    void setFullScreenMode(bool on) { m_fullScreen = on; }
+    void setFullScreenMode(bool on);
     bool isFullScreen() const;
     bool isRecordingMode() const { return m_recordingMode; }
     void setRecordingMode(bool on);

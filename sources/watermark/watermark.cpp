@@ -1,4 +1,6 @@
 #include "watermark.h"
+
+#include "desktopoverlay.h"
 #include "ui_watermark.h"
 
 #include "commondialog.h"
@@ -393,7 +395,11 @@ void Watermark::btnPreviewClicked()
 
 QDialog *Watermark::openPreview()
 {
-    m_preview = new QDialog(this, Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    // Over the whole screen, panels too, where the mark lands in the
+    // recording; it holds the keyboard while it shows (Escape, Enter, the
+    // arrows).
+    m_preview = new QDialog(this);
+    DesktopOverlay::make(m_preview, DesktopOverlay::GrabKeyboard);
     m_preview->setObjectName(QStringLiteral("watermarkPreview"));
     m_preview->installEventFilter(this);
     m_previewEditor = new WatermarkEditor(m_preview);

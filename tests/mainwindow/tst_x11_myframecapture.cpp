@@ -15,6 +15,7 @@
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
 #include "platform/windowlist.h"
+#include "programrun.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -40,6 +41,36 @@ protected:
         }
     }
 };
+
+// Counts the presses that reach a window or any of its children (one
+// passed on to a parent counts again; a second quick one is a double click).
+class PressCounter : public QObject
+{
+public:
+    explicit PressCounter(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if (press && widget && widget->window() == m_window)
+            ++count;
+        return false;
+    }
+    int count = 0;
+
+private:
+    QWidget *m_window;
+};
+
+bool holds(const WindowListEntry &e, quint32 id)
+{
+    if (e.id == id)
+        return true;
+    for (const WindowListEntry &kid : e.children)
+        if (holds(kid, id))
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -120,32 +151,66 @@ private slots:
 
     // A region frame shown over the active window (a centred preset) lies
     // below it, so a click on the window's controls never meets the
-    // frame's border.
+    // frame's border; nor does the full-screen frame take a click anywhere
+    // but on what it paints.
     void windowStaysAboveTheRegionFrame()
     {
         auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
         m_mirelo->setFrame(frame);
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        PressCounter presses(frame);
         const QRect middle(frame->frameGeometry().center() - QPoint(320, 240), QSize(640, 480));
         g_areaSelected->setSelectedRectImmediately(middle);
         g_areaSelected->setFullScreenMode(false);
         g_areaSelected->show();
         QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
-        // The X server's stacking, topmost first.
+        // The X server's stacking, topmost first; a managed window lies in
+        // its window manager's frame.
         auto frameIsAbove = [&] {
             X11WindowList list;
             int window = -1, region = -1, i = 0;
             for (const WindowListEntry &e : list.windows({})) {
-                if (e.id == quint32(frame->winId()))
+                if (holds(e, quint32(frame->winId())))
                     window = i;
-                else if (e.id == quint32(g_areaSelected->winId()))
+                else if (holds(e, quint32(g_areaSelected->winId())))
                     region = i;
                 ++i;
             }
             return window >= 0 && region >= 0 && window < region;
         };
         QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
+        // On the border's line, where it crosses the window.
+        const QRect inside = frame->frameGeometry().intersected(middle.adjusted(-1, -1, 1, 1));
+        QVERIFY(!inside.isEmpty());
+        QVERIFY(testsupport::xdotool({"mousemove", QString::number(inside.left()),
+                                      QString::number(inside.center().y()), "click", "1"}));
+        QTRY_VERIFY(presses.count > 0);
+        const int before = presses.count;
+        // What the click opened (the mode box's list) takes the next click.
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+
+        g_areaSelected->setFullScreen();
+        QVERIFY(testsupport::xdotool({"mousemove", QString::number(frame->frameGeometry().center().x()),
+                                      QString::number(frame->frameGeometry().center().y()), "click", "1"}));
+        QTRY_VERIFY(presses.count > before);
+
+        // And so after a recording over the whole screen.
+        g_areaSelected->setRecordingMode(true);
+        g_areaSelected->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
+        g_areaSelected->hide();
+        g_areaSelected->setRecordingMode(false);
+        g_areaSelected->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
+        QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        const int afterRecording = presses.count;
+        QVERIFY(testsupport::xdotool({"mousemove", QString::number(frame->frameGeometry().center().x()),
+                                      QString::number(frame->frameGeometry().center().y()), "click", "1"}));
+        QTRY_VERIFY(presses.count > afterRecording);
         g_areaSelected->hide();
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);

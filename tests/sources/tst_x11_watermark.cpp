@@ -135,10 +135,13 @@ private slots:
             preview = w;
             return !w.isEmpty() && w != page.id;
         }));
+        // On the screen's own corner, over any panel.
+        QCOMPARE(windowPos(preview), QPoint(0, 0));
         xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("10"), QStringLiteral("--repeat"),
                  QStringLiteral("80"), QStringLiteral("Right")});
         xdotool({QStringLiteral("key"), QStringLiteral("KP_Enter")});
-        // Without a window manager the focus goes back to the root.
+        // The focus goes back to the page (or, without a window manager,
+        // to the root).
         QVERIFY(waitForFocus([&preview](const QString &w) { return w != preview; }));
 
         page.click(QStringLiteral("ok"));

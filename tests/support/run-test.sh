@@ -107,8 +107,11 @@ start_pulse() {
 start_desktop() {
   # A session bus of our own: xfconf, which the desktop's parts read their
   # settings from, is started on it by D-Bus activation.
+  # Its output goes to a file: the services it starts (xfconfd and the like)
+  # inherit it, and one that outlives the test would hold the test's output
+  # open, so that CTest waits for it until the timeout.
   dbus-daemon --session --fork --nosyslog --print-address=3 --print-pid=4 \
-      3>"$root/dbus.address" 4>"$root/dbus.pid" || { echo "run-test.sh: dbus-daemon did not start" >&2; exit 1; }
+      3>"$root/dbus.address" 4>"$root/dbus.pid" >"$root/dbus.log" 2>&1 </dev/null || { echo "run-test.sh: dbus-daemon did not start" >&2; exit 1; }
   export DBUS_SESSION_BUS_ADDRESS=$(cat "$root/dbus.address")
   local dbus_pid
   dbus_pid=$(cat "$root/dbus.pid")
