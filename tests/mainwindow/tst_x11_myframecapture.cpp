@@ -2,12 +2,13 @@
 // of the selected region is saved under the next free name and listed in
 // the history with the region's size; a folder that cannot be made or a
 // picture that cannot be saved (a full disk) shows a message, keeps no part
-// of it and lists nothing. And its place above the region frame.
+// of it and lists nothing. Its place above the region frame, and out of a screenshot that hides it.
 #include <QtTest>
 
 #include "areaselected.h"
 #include "core/datagroupoutput.h"
 #include "core/datagroupprivate.h"
+#include "core/datagrouprecording.h"
 #include "core/edition.h"
 #include "core/enviroment.h"
 #include "core/myconfig.h"
@@ -15,12 +16,15 @@
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
 #include "platform/windowlist.h"
+#include "screencapturing.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -147,6 +151,74 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
         g_areaSelected->hide();
+        m_mirelo->setFrame(nullptr);
+        m_mirelo->setParent(nullptr);
+        delete frame;
+    }
+
+    // With "hide the main window" the screenshot's picture holds what lies
+    // below the main window, not the window: the grab waits until the
+    // screen has repainted (a compositing manager shows a hidden window's
+    // last picture until then).
+    void hiddenMainWindowIsNotInTheScreenshot()
+    {
+        g_enviroment->recording()->setHideMainWhenScreenshot(true);
+        const QColor colour(255, 0, 255);
+        QWidget below;
+        QPalette palette;
+        palette.setColor(QPalette::Window, colour);
+        below.setPalette(palette);
+        below.setAutoFillBackground(true);
+        below.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(40, 40, -40, -40));
+        below.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&below, 30000));
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        m_mirelo->setFrame(frame);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        frame->raise();
+        frame->activateWindow();
+        // Inside the frame, clear of a shadow a window manager may add.
+        const QRect inner = frame->frameGeometry().adjusted(30, 30, -30, -30) & below.frameGeometry();
+        QVERIFY(!inner.isEmpty());
+        auto share = [&](const QImage &picture, const QPoint &origin) {
+            int hits = 0, all = 0;
+            for (int y = inner.top(); y <= inner.bottom(); y += 5) {
+                for (int x = inner.left(); x <= inner.right(); x += 5) {
+                    const QColor c = picture.pixelColor(QPoint(x, y) - origin);
+                    hits += qAbs(c.red() - 255) + c.green() + qAbs(c.blue() - 255) < 40;
+                    ++all;
+                }
+            }
+            return double(hits) / all;
+        };
+        auto screen = [] { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); };
+        QTRY_VERIFY_WITH_TIMEOUT(share(screen(), QPoint()) < 0.5, 30000);
+
+        QImage picture;
+        QPoint origin;
+        bool frameShown = true;
+        QTimer look;
+        connect(&look, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *tool = qobject_cast<ScreenCapturing *>(w);
+                if (tool && tool->isVisible()) {
+                    look.stop();
+                    picture = tool->desktopImage();
+                    origin = tool->screenRect().topLeft();
+                    frameShown = frame->isVisible();
+                    tool->reject();
+                }
+            }
+        });
+        look.start(20);
+        m_mirelo->showScreenCapturing();
+        QVERIFY(!picture.isNull());
+        QVERIFY(!frameShown);
+        QVERIFY2(share(picture, origin) > 0.9, "the main window is in the picture");
+        // And it comes back afterwards.
+        QVERIFY(frame->isVisible());
+
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);
         delete frame;
