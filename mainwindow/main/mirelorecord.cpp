@@ -270,8 +270,10 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
         m_frame->hide();
     m_windowState = StateRecording;
 
-    if (item->name().isEmpty())
+    if (item->name().isEmpty()) {
+        tellUnhideableChrome();
         runCountdown();
+    }
     QDialog *bar = ControlBarLink::create(this, item);
     if (!bar) {
         runLogLine(QStringLiteral("No control bar: the recording does not start"));

@@ -5,6 +5,7 @@
 
 #include "core/enviroment.h"
 #include "core/logfile.h"
+#include "platform/screenrepaint.h"
 #include "platform/windowshape.h"
 #include "areaselected.h"
 #include "audiodevicelist.h"
@@ -15,7 +16,6 @@
 #include "myframe.h"
 #include "pagewidgets.h"
 #include "screencapturing.h"
-#include "screenrepaint.h"
 #include "settings.h"
 #include "systemtray.h"
 #include "taskschedule.h"
@@ -123,10 +123,10 @@ void Mirelo::showScreenCapturing()
         // The screen must no longer show the frame when the tool grabs it:
         // a compositing manager keeps its last picture until it repaints.
         const QRect area = m_frame->frameGeometry();
-        const QImage shown = region::grabArea(area);
+        const QImage shown = screenrepaint::grabArea(area);
         m_frame->hide();
         WindowShape::instance()->sync();
-        region::waitUntilRepainted(area, shown, kRepaintDeadlineMs);
+        screenrepaint::waitUntilRepainted(area, shown, kRepaintDeadlineMs);
     }
     // The tool deletes itself when it closes.
     QPointer<ScreenCapturing> tool = new ScreenCapturing(this);

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QRect>
 
-namespace region {
+namespace screenrepaint {
 
 // The screen's pixels in `area` (desktop coordinates, clipped to the
 // desktop); null when there is nothing to grab.
@@ -16,12 +16,13 @@ QImage grabArea(const QRect &area);
 
 // Waits until the screen in `area` no longer shows `shown` (grabbed there
 // before the window was hidden) and has come to rest, at most `timeoutMs`.
-// True when it did; false at the deadline (a window that was covered
-// anyway, or a screen that cannot be grabbed).
-bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs);
+// `share` is how much of the area must have changed: a window covering it
+// changes most (0.5), icons on a desktop a little (0). True when it did;
+// false at the deadline (a window that was covered anyway, or a screen
+// that cannot be grabbed).
+bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs, double share = 0.5);
 
-// True when most of `now` differs from `before` (same size): the window
-// that `before` held is no longer there.
-bool differsMostly(const QImage &before, const QImage &now);
+// True when more than `share` of `now` differs from `before` (same size).
+bool differs(const QImage &before, const QImage &now, double share);
 
-} // namespace region
+} // namespace screenrepaint

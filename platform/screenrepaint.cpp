@@ -1,19 +1,18 @@
 #include "screenrepaint.h"
 
-#include "regionscreens.h"
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPixmap>
 #include <QScreen>
 #include <QThread>
 
-namespace region {
+namespace screenrepaint {
 
 QImage grabArea(const QRect &area)
 {
     QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect r = area & desktop();
+    const QRect r = screen ? area & screen->virtualGeometry() : QRect();
     if (!screen || r.isEmpty())
         return QImage();
     // Relative to the screen grabbed from, as the snapshot of the tools is.
@@ -23,7 +22,7 @@ QImage grabArea(const QRect &area)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-bool differsMostly(const QImage &before, const QImage &now)
+bool differs(const QImage &before, const QImage &now, double share)
 {
     if (before.size() != now.size() || before.isNull())
         return !now.isNull();
@@ -40,10 +39,10 @@ bool differsMostly(const QImage &before, const QImage &now)
                 ++changed;
         }
     }
-    return total > 0 && changed * 2 > total;
+    return total > 0 && changed > share * total;
 }
 
-bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs)
+bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs, double share)
 {
     if (shown.isNull())
         return false;
@@ -58,7 +57,7 @@ bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs)
         if (now.isNull())
             return false;
         if (!gone) {
-            gone = differsMostly(shown, now);
+            gone = differs(shown, now, share);
         } else if (now == last) {
             // At rest: a fading window or a half-drawn one below is done.
             return true;
@@ -69,4 +68,4 @@ bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs)
     return gone;
 }
 
-} // namespace region
+} // namespace screenrepaint
