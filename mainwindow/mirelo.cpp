@@ -400,7 +400,16 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
             stacking->setStaysOnTop(handle, true);
             m_topmostSet = true;
         }
-        QMetaObject::invokeMethod(top, &QWidget::raise, Qt::QueuedConnection);
+        // The frame is a desktop overlay, which no window manager stacks
+        // below a window: it goes under the window itself.
+        QMetaObject::invokeMethod(
+            top,
+            [top] {
+                top->raise();
+                if (g_areaSelected && g_areaSelected->isVisible() && !g_areaSelected->isRecordingMode())
+                    WindowStacking::instance()->stackNextTo(g_areaSelected->windowHandle(), top->windowHandle(), false);
+            },
+            Qt::QueuedConnection);
         return;
     }
     if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {

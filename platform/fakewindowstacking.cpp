@@ -23,3 +23,10 @@ void FakeWindowStacking::setStaysOnTop(QWindow *window, bool on)
     else
         m_onTop.remove(window);
 }
+
+void FakeWindowStacking::stackNextTo(QWindow *window, QWindow *reference, bool above)
+{
+    if (window && reference)
+        calls << QStringLiteral("%1 %2 %3").arg(window->objectName(), above ? QStringLiteral("over") : QStringLiteral("under"),
+                                                 reference->objectName());
+}

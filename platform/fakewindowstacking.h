@@ -15,8 +15,10 @@ public:
 
     void setStaysOnTop(QWindow *window, bool on) override;
     bool staysOnTop(QWindow *window) const override { return m_onTop.contains(window); }
+    void stackNextTo(QWindow *window, QWindow *reference, bool above) override;
 
-    // "above <objectName>" / "normal <objectName>" for every call, in order.
+    // "above <objectName>" / "normal <objectName>" for every state asked,
+    // "<objectName> over|under <objectName>" for every restack, in order.
     QStringList calls;
 
 private:

@@ -22,13 +22,15 @@ public:
     // The X11 layer on the xcb platform, else the null one.
     static PointerLayer *create(QObject *parent);
 
-    // Covers `rect` (desktop pixels) less `holes` (desktop pixels), stacked
-    // just above `above`'s window.
-    virtual void show(QWindow *above, const QRect &rect, const QRegion &holes) = 0;
+    // Covers `area` (desktop pixels), stacked just above `above`'s window,
+    // and stays there when other windows are restacked.
+    virtual void show(QWindow *above, const QRegion &area) = 0;
     virtual void hide() = 0;
+    // The pointer's look over the layer.
+    virtual void setCursorShape(Qt::CursorShape shape) { m_cursorShape = shape; }
     bool isShown() const { return m_shown; }
-    QRect rect() const { return m_rect; }
-    QRegion holes() const { return m_holes; }
+    QRegion area() const { return m_area; }
+    Qt::CursorShape cursorShape() const { return m_cursorShape; }
 
 signals:
     // A press, release or move of the pointer on the layer (moves and the
@@ -39,8 +41,8 @@ signals:
 
 protected:
     bool m_shown = false;
-    QRect m_rect;
-    QRegion m_holes;
+    QRegion m_area;
+    Qt::CursorShape m_cursorShape = Qt::ArrowCursor;
 };
 
 class NullPointerLayer : public PointerLayer
@@ -48,11 +50,10 @@ class NullPointerLayer : public PointerLayer
     Q_OBJECT
 public:
     using PointerLayer::PointerLayer;
-    void show(QWindow *, const QRect &rect, const QRegion &holes) override
+    void show(QWindow *, const QRegion &area) override
     {
         m_shown = true;
-        m_rect = rect;
-        m_holes = holes;
+        m_area = area;
     }
     void hide() override { m_shown = false; }
 };

@@ -127,3 +127,37 @@ bool WmWindowStacking::staysOnTop(QWindow *window) const
     const QVariant asked = window->property(kAbove);
     return asked.isValid() ? asked.toBool() : window->flags().testFlag(Qt::WindowStaysOnTopHint);
 }
+
+namespace {
+// The child of the root that holds `window`: only siblings stack against
+// each other.
+xcb_window_t topLevelOf(xcb_connection_t *c, xcb_window_t window)
+{
+    for (int depth = 0; window && depth < 16; ++depth) {
+        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
+        if (!tree)
+            return XCB_NONE;
+        const xcb_window_t parent = tree->parent;
+        const xcb_window_t root = tree->root;
+        std::free(tree);
+        if (parent == root)
+            return window;
+        window = parent;
+    }
+    return XCB_NONE;
+}
+} // namespace
+
+void WmWindowStacking::stackNextTo(QWindow *window, QWindow *reference, bool above)
+{
+    if (!window || !reference || !window->handle() || !reference->handle() || !QX11Info::isPlatformX11())
+        return;
+    xcb_connection_t *c = QX11Info::connection();
+    const xcb_window_t self = topLevelOf(c, xcb_window_t(window->winId()));
+    const xcb_window_t sibling = topLevelOf(c, xcb_window_t(reference->winId()));
+    if (!self || !sibling || self == sibling)
+        return;
+    const uint32_t values[] = {sibling, uint32_t(above ? XCB_STACK_MODE_ABOVE : XCB_STACK_MODE_BELOW)};
+    xcb_configure_window(c, self, XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
+    xcb_flush(c);
+}

@@ -17,6 +17,11 @@ public:
 
     virtual void setStaysOnTop(QWindow *window, bool on) = 0;
     virtual bool staysOnTop(QWindow *window) const = 0;
+    // Puts `window` directly above or below the top-level window that holds
+    // `reference` (a managed window's is its window manager's frame). For
+    // windows no window manager manages (desktop overlays): the X server
+    // restacks them at once.
+    virtual void stackNextTo(QWindow *window, QWindow *reference, bool above) = 0;
 
     // The program's layer (the window manager's, made on first use).
     static WindowStacking *instance();
@@ -32,4 +37,5 @@ class WmWindowStacking : public WindowStacking
 public:
     void setStaysOnTop(QWindow *window, bool on) override;
     bool staysOnTop(QWindow *window) const override;
+    void stackNextTo(QWindow *window, QWindow *reference, bool above) override;
 };

@@ -13,8 +13,27 @@
 
 namespace {
 
-// The standard arrow of the X cursor font (XC_left_ptr and its mask).
-constexpr uint16_t kArrowGlyph = 68;
+// Glyphs of the X cursor font (each followed by its mask).
+constexpr uint16_t kArrowGlyph = 68;     // left_ptr
+constexpr uint16_t kFleurGlyph = 52;     // fleur
+constexpr uint16_t kHorizontalGlyph = 108; // sb_h_double_arrow
+constexpr uint16_t kVerticalGlyph = 116; // sb_v_double_arrow
+constexpr uint16_t kFDiagGlyph = 14;     // bottom_right_corner
+constexpr uint16_t kBDiagGlyph = 12;     // bottom_left_corner
+constexpr uint16_t kCrossGlyph = 34;     // crosshair
+
+uint16_t glyphOf(Qt::CursorShape shape)
+{
+    switch (shape) {
+    case Qt::SizeAllCursor: return kFleurGlyph;
+    case Qt::SizeHorCursor: return kHorizontalGlyph;
+    case Qt::SizeVerCursor: return kVerticalGlyph;
+    case Qt::SizeFDiagCursor: return kFDiagGlyph;
+    case Qt::SizeBDiagCursor: return kBDiagGlyph;
+    case Qt::CrossCursor: return kCrossGlyph;
+    default: return kArrowGlyph;
+    }
+}
 
 Qt::MouseButton buttonOf(uint8_t detail)
 {
@@ -96,26 +115,48 @@ bool X11PointerLayer::setUp()
     if (!shape || !shape->present)
         return false;
     m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    // Every restack of a top-level window is heard of.
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
     m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &X11PointerLayer::readEvents);
     return true;
 }
 
+unsigned X11PointerLayer::cursorFor(Qt::CursorShape shape)
+{
+    const uint16_t glyph = glyphOf(shape);
+    auto found = m_cursors.constFind(glyph);
+    if (found != m_cursors.constEnd())
+        return *found;
+    if (!m_font) {
+        m_font = xcb_generate_id(m_connection);
+        xcb_open_font(m_connection, m_font, 6, "cursor");
+    }
+    const xcb_cursor_t cursor = xcb_generate_id(m_connection);
+    xcb_create_glyph_cursor(m_connection, cursor, m_font, m_font, glyph, glyph + 1, 0, 0, 0, 0xffff, 0xffff, 0xffff);
+    m_cursors.insert(glyph, cursor);
+    return cursor;
+}
+
+void X11PointerLayer::setCursorShape(Qt::CursorShape shape)
+{
+    PointerLayer::setCursorShape(shape);
+    if (!m_connection || !m_window)
+        return;
+    const uint32_t cursor = cursorFor(shape);
+    xcb_change_window_attributes(m_connection, m_window, XCB_CW_CURSOR, &cursor);
+    xcb_flush(m_connection);
+}
+
 void X11PointerLayer::createWindow()
 {
-    const xcb_font_t font = xcb_generate_id(m_connection);
-    xcb_open_font(m_connection, font, 6, "cursor");
-    m_cursor = xcb_generate_id(m_connection);
-    xcb_create_glyph_cursor(m_connection, m_cursor, font, font, kArrowGlyph, kArrowGlyph + 1, 0, 0, 0, 0xffff, 0xffff,
-                            0xffff);
-    xcb_close_font(m_connection, font);
-
     m_window = xcb_generate_id(m_connection);
     // In the order of their bits: override-redirect, event mask, cursor.
     const uint32_t values[] = {1,
                                XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE
                                    | XCB_EVENT_MASK_POINTER_MOTION,
-                               m_cursor};
+                               cursorFor(m_cursorShape)};
     xcb_create_window(m_connection, 0, m_window, m_root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                       XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK | XCB_CW_CURSOR, values);
 }
@@ -137,27 +178,25 @@ unsigned X11PointerLayer::topLevelOf(unsigned window) const
     return 0;
 }
 
-void X11PointerLayer::show(QWindow *above, const QRect &rect, const QRegion &holes)
+void X11PointerLayer::show(QWindow *above, const QRegion &area)
 {
+    const QRect rect = area.boundingRect();
     if (!m_connection || rect.isEmpty()) {
         hide();
         return;
     }
     if (!m_window)
         createWindow();
-    const unsigned sibling = above ? topLevelOf(unsigned(above->winId())) : 0;
-    QVector<uint32_t> values{uint32_t(rect.x()), uint32_t(rect.y()), uint32_t(rect.width()), uint32_t(rect.height())};
-    uint16_t mask = XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT;
-    if (sibling) {
-        values << sibling;
-        mask |= XCB_CONFIG_WINDOW_SIBLING;
-    }
-    values << XCB_STACK_MODE_ABOVE;
-    mask |= XCB_CONFIG_WINDOW_STACK_MODE;
-    xcb_configure_window(m_connection, m_window, mask, values.constData());
+    m_served = above ? unsigned(above->winId()) : 0;
+    m_sibling = m_served ? topLevelOf(m_served) : 0;
+    const uint32_t values[] = {uint32_t(rect.x()), uint32_t(rect.y()), uint32_t(rect.width()), uint32_t(rect.height())};
+    xcb_configure_window(m_connection, m_window,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT,
+                         values);
+    restack();
 
     QVector<xcb_rectangle_t> rects;
-    for (const QRect &r : QRegion(rect).subtracted(holes).translated(-rect.topLeft()))
+    for (const QRect &r : area.translated(-rect.topLeft()))
         rects << xcb_rectangle_t{int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())};
     xcb_shape_rectangles(m_connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, XCB_CLIP_ORDERING_UNSORTED, m_window, 0, 0,
                          uint32_t(rects.size()), rects.constData());
@@ -167,8 +206,20 @@ void X11PointerLayer::show(QWindow *above, const QRect &rect, const QRegion &hol
     // longer announces.
     QMetaObject::invokeMethod(this, &X11PointerLayer::readEvents, Qt::QueuedConnection);
     m_shown = true;
-    m_rect = rect;
-    m_holes = holes;
+    m_area = area;
+}
+
+void X11PointerLayer::restack()
+{
+    QVector<uint32_t> values;
+    uint16_t mask = XCB_CONFIG_WINDOW_STACK_MODE;
+    if (m_sibling) {
+        values << m_sibling;
+        mask |= XCB_CONFIG_WINDOW_SIBLING;
+    }
+    values << XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(m_connection, m_window, mask, values.constData());
+    xcb_flush(m_connection);
 }
 
 void X11PointerLayer::hide()
@@ -210,6 +261,23 @@ void X11PointerLayer::readEvents()
                                   modifiersOf(e->state));
             break;
         }
+        case XCB_CONFIGURE_NOTIFY: {
+            // A window restacked between the layer and the window served
+            // (a window manager restacking its frames) would take the
+            // pointer: the layer goes back on top of it.
+            auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event);
+            if (m_shown && e->window != m_window && (e->window == m_sibling || e->above_sibling == m_sibling))
+                restack();
+            break;
+        }
+        case XCB_REPARENT_NOTIFY:
+            // The window served framed anew by a window manager.
+            if (m_served) {
+                m_sibling = topLevelOf(m_served);
+                if (m_shown)
+                    restack();
+            }
+            break;
         default:
             break;
         }

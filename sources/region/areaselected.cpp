@@ -4,10 +4,12 @@
 #include "areaselecting.h"
 #include "graphicdrawing.h"
 #include "controllerapi.h"
+#include "desktopoverlay.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
 #include "regionscreens.h"
 #include "skinmanager.h"
+#include "platform/compositingwatch.h"
 #include "platform/pointerlayer.h"
 #include "platform/windowshape.h"
 #include "platform/windowstacking.h"
@@ -25,9 +27,11 @@ AreaSelected *g_areaSelected = nullptr;
 
 namespace {
 
-// No taskbar entry; the stays-on-top state of recording mode comes from the
-// stacking layer, so it never re-creates the native window.
-constexpr Qt::WindowFlags kFrameFlags = Qt::Tool | Qt::FramelessWindowHint | Qt::CustomizeWindowHint;
+// A desktop overlay: it lies on the desktop's own coordinates over panels
+// and docks, and no window manager's frame around it takes the pointer
+// outside its input shape. It takes the keyboard only once clicked (the
+// text box of live drawing).
+const DesktopOverlay::Options kOverlay = DesktopOverlay::FocusOnClick;
 constexpr int kToolBarHeight = 43;
 
 Qt::CursorShape cursorFor(int zone)
@@ -59,8 +63,14 @@ AreaSelected::AreaSelected(QWidget *owner)
 {
     ui->setupUi(this);
     setWindowTitle(QCoreApplication::applicationName());
-    setWindowFlags(kFrameFlags);
+    DesktopOverlay::make(this, kOverlay);
     setAttribute(Qt::WA_TranslucentBackground);
+    // A compositor switched off would show every transparent pixel black
+    // until the window is cut again.
+    connect(CompositingWatch::instance(), &CompositingWatch::changed, this, [this] {
+        updateShape();
+        update();
+    });
 
     m_animation = new QPropertyAnimation(this, "selectedRect", this);
     m_animation->setDuration(300);
@@ -138,6 +148,13 @@ void AreaSelected::setScreenRect(const QRect &rect)
 {
     m_screenRect = rect;
     setMaximumSize(rect.size());
+}
+
+// The pointer zones along the edges come and go with it.
+void AreaSelected::setFullScreenMode(bool on)
+{
+    m_fullScreen = on;
+    updateShape();
 }
 
 bool AreaSelected::isFullScreen() const
@@ -295,12 +312,13 @@ void AreaSelected::setRecordingMode(bool on)
     ui->frmWindowHint->setVisible(!on);
     if (on && !m_recordingMode) {
         // Parentless, so the window manager ties it to no hidden main window.
-        setParent(nullptr, kFrameFlags);
+        setParent(nullptr, DesktopOverlay::flags(kOverlay));
         winId();
         WindowStacking::instance()->setStaysOnTop(windowHandle(), true);
+        raise();
     } else if (!on && m_recordingMode) {
         WindowStacking::instance()->setStaysOnTop(windowHandle(), false);
-        setParent(m_owner, kFrameFlags);
+        setParent(m_owner, DesktopOverlay::flags(kOverlay));
         leaveDrawing();
     }
     m_recordingMode = on;
@@ -313,6 +331,10 @@ void AreaSelected::setRecordingMode(bool on)
 bool AreaSelected::event(QEvent *event)
 {
     const bool result = QDialog::event(event);
+    // No window manager stacks an overlay: it goes on top when it shows
+    // (the main window's part puts it back below the main window).
+    if (event->type() == QEvent::Show)
+        raise();
     // A new native window starts without our shape.
     if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show) {
         m_lastInput = QRegion();
@@ -362,6 +384,8 @@ void AreaSelected::mouseMoveEvent(QMouseEvent *event)
         if (m_zone != region::ZoneNone) {
             m_zone = region::ZoneNone;
             setCursor(Qt::ArrowCursor);
+            if (m_pointerLayer)
+                m_pointerLayer->setCursorShape(Qt::ArrowCursor);
         }
         return;
     }
@@ -376,6 +400,8 @@ void AreaSelected::mouseMoveEvent(QMouseEvent *event)
     if (zone != m_zone) {
         m_zone = zone;
         setCursor(cursorFor(zone));
+        if (m_pointerLayer)
+            m_pointerLayer->setCursorShape(cursorFor(zone));
     }
 }
 
@@ -417,32 +443,34 @@ void AreaSelected::updateShape()
     updatePointerLayer();
 }
 
-// A cut window takes the pointer only where it shows, so the input layer
-// inside the region cannot: the pointer layer over the region does instead,
-// less the text box, which takes its own clicks.
+// A cut window takes the pointer only where it shows, so neither the input
+// layer inside the region nor the pointer zones beside the line can: the
+// pointer layer takes what the cut leaves out (the text box and the shapes
+// show, and take their own clicks).
 void AreaSelected::updatePointerLayer()
 {
-    if (!isVisible() || !ui->clientWidget->isVisibleTo(this) || m_composited) {
+    const QRegion area = isVisible() && !m_composited ? inputRegion().subtracted(paintedRegion()) : QRegion();
+    if (area.isEmpty()) {
         if (m_pointerLayer && m_pointerLayer->isShown())
             m_pointerLayer->hide();
         return;
     }
     if (!m_pointerLayer) {
         m_pointerLayer = PointerLayer::create(this);
+        m_pointerLayer->setCursorShape(cursorFor(m_zone));
         connect(m_pointerLayer, &PointerLayer::pointerEvent, this, &AreaSelected::forwardPointer);
     }
-    const QRect rect = ui->clientWidget->geometry().translated(m_screenRect.topLeft());
-    const QRegion holes = QRegion(textBoxRect()).translated(m_screenRect.topLeft());
-    if (!m_pointerLayer->isShown() || rect != m_pointerLayer->rect() || holes != m_pointerLayer->holes())
-        m_pointerLayer->show(windowHandle(), rect, holes);
+    const QRegion desktopArea = area.translated(m_screenRect.topLeft());
+    if (!m_pointerLayer->isShown() || desktopArea != m_pointerLayer->area())
+        m_pointerLayer->show(windowHandle(), desktopArea);
 }
 
 void AreaSelected::forwardPointer(QEvent::Type type, const QPoint &position, Qt::MouseButton button,
                                   Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
-    // A click on the window itself would have made it the active one, so
-    // that typing reaches the text box.
-    if (type == QEvent::MouseButtonPress)
+    // A click on the window itself makes it the active one, so that typing
+    // reaches the text box.
+    if (type == QEvent::MouseButtonPress && !isActiveWindow())
         activateWindow();
     const QPoint local = position - m_screenRect.topLeft();
     QMouseEvent event(type, local, local, position, button, buttons, modifiers);

@@ -55,7 +55,7 @@ public:
     // The desktop rectangle the frame covers; does not move the window.
     void setScreenRect(const QRect &rect);
     QRect screenRect() const { return m_screenRect; }
-    void setFullScreenMode(bool on) { m_fullScreen = on; }
+    void setFullScreenMode(bool on);
     bool isFullScreen() const;
     bool isRecordingMode() const { return m_recordingMode; }
     void setRecordingMode(bool on);

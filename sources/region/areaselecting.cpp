@@ -2,6 +2,7 @@
 
 #include "regiongeometry.h"
 #include "regionscreens.h"
+#include "desktopoverlay.h"
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
 
@@ -73,11 +74,14 @@ QVector<QRect> AreaSelecting::collectWindowRects(const QVector<WindowListEntry> 
     return out;
 }
 
-AreaSelecting::AreaSelecting(QWidget *parent) : QDialog(parent)
+AreaSelecting::AreaSelecting(QWidget *parent) : AreaSelecting(parent, true) {}
+
+AreaSelecting::AreaSelecting(QWidget *parent, bool overlay) : QDialog(parent)
 {
-    // A managed window (not override-redirect): it takes the keyboard focus
-    // for Escape, and a dialog it parents stays above it.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
+    if (overlay)
+        DesktopOverlay::make(this, DesktopOverlay::GrabKeyboard);
+    else
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     m_screenRect = region::selectedScreen();
     setGeometry(m_screenRect);
@@ -96,6 +100,9 @@ AreaSelecting::AreaSelecting(QWidget *parent) : QDialog(parent)
 void AreaSelecting::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    raise();
+    if (DesktopOverlay::isOverlay(this))
+        return;
     // On one screen the window manager's full-screen state keeps panels
     // below; over a desktop of several monitors the geometry alone spans
     // them all.
@@ -103,7 +110,6 @@ void AreaSelecting::showEvent(QShowEvent *event)
         if (s->geometry() == m_screenRect)
             setWindowState(windowState() | Qt::WindowFullScreen);
     }
-    raise();
     activateWindow();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The screen area picker: a modal, full-screen dialog over a frozen, dimmed
-// snapshot of the selected screen. Pointing offers the window under the
+// snapshot of the selected screen, a desktop overlay that holds the keyboard
+// while it shows (Escape picks nothing). Pointing offers the window under the
 // pointer, dragging draws a rectangle; the left release accepts. It draws its
 // own cross-hair and a magnifier with the selection's size and place.
 //
@@ -37,6 +38,9 @@ public:
     static QVector<QRect> collectWindowRects(const QVector<WindowListEntry> &windows);
 
 protected:
+    // overlay: a desktop overlay; else a managed full-screen window (one
+    // that parents managed windows of its own, which must stay above it).
+    AreaSelecting(QWidget *parent, bool overlay);
     void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -32,7 +32,7 @@ ScreenCapturing::SaveFileHook &saveFileHook()
 
 } // namespace
 
-ScreenCapturing::ScreenCapturing(QWidget *parent) : AreaSelecting(parent)
+ScreenCapturing::ScreenCapturing(QWidget *parent) : AreaSelecting(parent, false)
 {
     m_editing = m_dragging = false;
     m_hitZone = NoZone;

@@ -1,7 +1,9 @@
-// The region windows on a private X server, driven with xdotool: the picker
-// over real windows, clicks through the frame, its bracket drag, what a
-// grab of the screen shows with and without a compositing manager, drawing
-// on the region without one, and the size panel typed into.
+// The region windows on a private X server, also on a real desktop (a
+// window manager, its compositor on or off, panels), driven with xdotool:
+// the picker over real windows, clicks through the frame, its bracket drag,
+// where its border lies on the screen, what a grab of the screen shows with
+// and without a compositing manager and when one stops, drawing on the
+// region without one, and the size panel typed into.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -18,6 +20,7 @@
 #include "skinmanager.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QScreen>
 #include <QSpinBox>
 
@@ -91,6 +94,75 @@ void showAndWait(QWidget *w)
     WindowShape::instance()->sync();
 }
 
+const QColor kBorderRed(235, 51, 36);
+
+// Whether this run has a desktop of its own (whose compositor is switched
+// through its settings) rather than a bare server.
+bool onDesktop()
+{
+    return !qEnvironmentVariableIsEmpty("MIRELO_TEST_DESKTOP");
+}
+
+// Turns compositing on or off, as the user would on this desktop (a bare
+// server gets a compositing manager started or stopped), and waits until
+// it holds.
+class Compositing
+{
+public:
+    ~Compositing()
+    {
+        if (m_manager.state() != QProcess::NotRunning) {
+            m_manager.kill();
+            m_manager.waitForFinished();
+        }
+    }
+    bool set(bool on)
+    {
+        if (onDesktop()) {
+            const int code = QProcess::execute("xfconf-query", {"-c", "xfwm4", "-p", "/general/use_compositing", "-s",
+                                                                on ? "true" : "false"});
+            if (code != 0)
+                return false;
+        } else if (on && m_manager.state() == QProcess::NotRunning) {
+            m_manager.start("xcompmgr", QStringList());
+            if (!m_manager.waitForStarted())
+                return false;
+        } else if (!on && m_manager.state() != QProcess::NotRunning) {
+            m_manager.kill();
+            m_manager.waitForFinished();
+        }
+        QElapsedTimer clock;
+        clock.start();
+        while (WindowShape::instance()->compositingManagerRunning() != on && clock.elapsed() < 10000)
+            QTest::qWait(20);
+        return WindowShape::instance()->compositingManagerRunning() == on;
+    }
+    // Back to what this run's desktop has.
+    bool restore() { return set(qgetenv("MIRELO_TEST_DESKTOP") == "xfwm"); }
+
+private:
+    QProcess m_manager;
+};
+
+// The innermost window of a listed window (its drawing, inside any frame).
+QRect innermost(WindowListEntry e)
+{
+    while (!e.children.isEmpty())
+        e = e.children.first();
+    return e.rect;
+}
+
+// The red pixels of a rectangle of the screen.
+int redPixels(const QRect &r)
+{
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += QColor(image.pixel(x, y)) == kBorderRed;
+    return n;
+}
+
 } // namespace
 
 class TestX11Region : public QObject
@@ -114,64 +186,144 @@ private slots:
             return false;
         };
         QTRY_VERIFY_WITH_TIMEOUT(shown(), 10000);
+        // Where it lies: a window manager places and frames it.
+        QRect drawing;
+        for (const WindowListEntry &e : WindowList::instance()->windows({}))
+            if (e.className == QLatin1String("XLogo") && e.visible)
+                drawing = innermost(e);
+        QCOMPARE(drawing.size(), QSize(200, 150));
+        const QPoint middle = drawing.center();
         {
             AreaSelecting picker(nullptr);
-            whenActive(&picker, {"mousemove", "390", "290", "sleep", "0.2", "mousemove", "400", "300", "sleep", "0.3",
-                        "click", "1"});
+            whenActive(&picker, {"mousemove", QString::number(middle.x() - 10), QString::number(middle.y() - 10),
+                                 "sleep", "0.2", "mousemove", QString::number(middle.x()), QString::number(middle.y()),
+                                 "sleep", "0.3", "click", "1"});
             QCOMPARE(picker.exec(), int(QDialog::Accepted));
             // Well below its top: the innermost window, xlogo's drawing.
-            QCOMPARE(picker.selectedRect(), QRect(301, 201, 200, 150));
+            QCOMPARE(picker.selectedRect(), drawing);
         }
         {
             AreaSelecting picker(nullptr);
-            whenActive(&picker, {"mousemove", "420", "310", "sleep", "0.3", "key", "Escape"});
+            whenActive(&picker, {"mousemove", QString::number(middle.x() + 20), QString::number(middle.y() + 10),
+                                 "sleep", "0.3", "key", "Escape"});
             QCOMPARE(picker.exec(), int(QDialog::Rejected));
         }
         xlogo.kill();
         xlogo.waitForFinished();
     }
 
+    // With a compositor the frame shows whole and only its painted parts
+    // take the pointer; a full-screen frame's border runs along the
+    // screen's own edge, over the panels.
     void clicksGoThroughAndBracketsResize()
     {
-        QProcess compositor;
-        compositor.start("xcompmgr", QStringList());
-        QVERIFY(compositor.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(WindowShape::instance()->compositingManagerRunning(), 10000);
+        Compositing compositing;
+        // A desktop keeps its own (one started without its compositor
+        // cannot start it).
+        QVERIFY(onDesktop() || compositing.set(true));
         Target target(QRect(200, 200, 300, 200));
         showAndWait(&target);
         AreaSelected frame(nullptr);
         g_areaSelected = &frame;
-        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
-        frame.setFullScreenMode(false);
         showAndWait(&frame);
-
+        QCOMPARE(frame.frameGeometry(), QGuiApplication::primaryScreen()->geometry());
+        const int width = QGuiApplication::primaryScreen()->geometry().width();
+        QTRY_VERIFY(redPixels(QRect(0, 0, width, 1)) > width / 3);
+        QCOMPARE(redPixels(QRect(300, 29, width - 600, 1)), 0);
         QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
         QTRY_COMPARE(target.presses, 1);
+
+        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
+        frame.setFullScreenMode(false);
+        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
+        QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
+        QTRY_COMPARE(target.presses, 2);
 
         // The bottom-right bracket, dragged 50 px out.
         QVERIFY(xdotool({"mousemove", "698", "498", "sleep", "0.2", "mousemove", "699", "499", "sleep", "0.2",
                          "mousedown", "1", "sleep", "0.2", "mousemove", "720", "520", "sleep", "0.2", "mousemove",
                          "749", "549", "sleep", "0.2", "mouseup", "1"}));
         QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 650, 450));
-        QCOMPARE(target.presses, 1);
+        QCOMPARE(target.presses, 2);
         g_areaSelected = nullptr;
-        compositor.kill();
-        compositor.waitForFinished();
+    }
+
+    // While recording, the border lies just outside the recorded pixels:
+    // a grab of the region shows the window below, not the line.
+    void recordedRegionHoldsNoBorder()
+    {
+        Target target(QRect(50, 50, 800, 600));
+        showAndWait(&target);
+        AreaSelected frame(nullptr);
+        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
+        frame.setFullScreenMode(false);
+        frame.setRecordingMode(true);
+        showAndWait(&frame);
+        // Dotted: red and grey by turns.
+        QTRY_VERIFY(redPixels(QRect(99, 100, 1, 400)) > 100);
+        const QImage recorded = QGuiApplication::primaryScreen()->grabWindow(0, 100, 100, 600, 400).toImage();
+        for (int x = 0; x < recorded.width(); ++x)
+            for (int y : {0, 1, recorded.height() - 2, recorded.height() - 1})
+                QCOMPARE(QColor(recorded.pixel(x, y)), QColor(0, 200, 0));
+        for (int y = 0; y < recorded.height(); ++y)
+            for (int x : {0, 1, recorded.width() - 2, recorded.width() - 1})
+                QCOMPARE(QColor(recorded.pixel(x, y)), QColor(0, 200, 0));
+    }
+
+    // A compositor that stops while the frame shows leaves the desktop
+    // showing (the frame is cut again), and one that starts keeps it so.
+    void compositorSwitchedWhileTheFrameShows()
+    {
+        if (qgetenv("MIRELO_TEST_DESKTOP") == "xfwm-nocomp")
+            QSKIP("this desktop's window manager runs without its compositor");
+        Compositing compositing;
+        QVERIFY(compositing.set(true));
+        Target target(QRect(50, 50, 1000, 800));
+        showAndWait(&target);
+        AreaSelected frame(nullptr);
+        frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
+        frame.setFullScreenMode(false);
+        showAndWait(&frame);
+        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
+        for (bool on : {false, true, false}) {
+            QVERIFY(compositing.set(on));
+            // Inside the region and beside it: the window below, not black.
+            QTRY_COMPARE(QColor(screenPixel(QPoint(300, 250))), QColor(0, 200, 0));
+            QTRY_COMPARE(QColor(screenPixel(QPoint(900, 700))), QColor(0, 200, 0));
+            QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
+        }
+        QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
+        QTRY_COMPARE(target.presses, 1);
+        QVERIFY(compositing.restore());
     }
 
     void withoutCompositorTheDesktopShowsThroughAlsoWhileDrawing()
     {
-        QVERIFY(!WindowShape::instance()->compositingManagerRunning());
+        Compositing compositing;
+        QVERIFY(compositing.set(false));
         Target target(QRect(200, 200, 300, 200));
         showAndWait(&target);
         AreaSelected frame(nullptr);
         frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
         frame.setFullScreenMode(false);
         showAndWait(&frame);
-        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), QColor(235, 51, 36)); // the frame is painted
+        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed); // the frame is painted
         // Inside the region the window below shows as it is, never black.
         QCOMPARE(QColor(screenPixel(QPoint(300, 250))), QColor(0, 200, 0));
         QCOMPARE(QColor(screenPixel(QPoint(480, 380))), QColor(0, 200, 0));
+
+        // The right edge, taken 4 px beside its line, and back from 3 px
+        // inside it.
+        QVERIFY(xdotool({"mousemove", "703", "300", "sleep", "0.2", "mousemove", "704", "300", "sleep", "0.2",
+                         "mousedown", "1", "sleep", "0.2", "mousemove", "730", "300", "sleep", "0.2", "mousemove",
+                         "754", "300", "sleep", "0.2", "mouseup", "1"}));
+        // The edge follows the pointer.
+        QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 655, 400));
+        QVERIFY(xdotool({"mousemove", "750", "300", "sleep", "0.2", "mousemove", "751", "300", "sleep", "0.2",
+                         "mousedown", "1", "sleep", "0.2", "mousemove", "720", "300", "sleep", "0.2", "mousemove",
+                         "699", "300", "sleep", "0.2", "mouseup", "1"}));
+        QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 600, 400));
+        QCOMPARE(target.presses, 0);
 
         // Recording with a drawing tool: the region takes the pointer.
         frame.setRecordingMode(true);
@@ -192,6 +344,15 @@ private slots:
         QCOMPARE(target.presses, 0);
         QTRY_COMPARE(QColor(screenPixel(QPoint(250, 280))), QColor(Qt::red));
         QCOMPARE(QColor(screenPixel(QPoint(300, 280))), QColor(0, 200, 0));
+        // And more shapes after it: the pointer stays with the region.
+        for (int i = 1; i <= 3; ++i) {
+            const QString x = QString::number(380 + 40 * i);
+            QVERIFY(xdotool({"mousemove", x, "150", "sleep", "0.2", "mousedown", "1", "sleep", "0.2", "mousemove", x,
+                             "200", "sleep", "0.2", "mousemove", QString::number(400 + 40 * i), "220", "sleep", "0.2",
+                             "mouseup", "1"}));
+            QTRY_COMPARE(frame.drawing()->shapes().size(), 1 + i);
+        }
+        QCOMPARE(target.presses, 0);
 
         // An open text box takes its own clicks: a click in it does not
         // commit it.
@@ -199,7 +360,7 @@ private slots:
         QVERIFY(xdotool({"mousemove", "420", "350", "sleep", "0.2", "click", "1"}));
         QTRY_VERIFY(frame.drawing()->textBox() && frame.drawing()->textBox()->isVisible());
         const QRect box = frame.drawing()->textBox()->geometry().translated(frame.geometry().topLeft());
-        QTRY_COMPARE(frame.pointerLayer()->holes(), QRegion(box));
+        QTRY_VERIFY(!frame.pointerLayer()->area().intersects(box));
         QVERIFY(xdotool({"mousemove", QString::number(box.center().x()), QString::number(box.center().y()), "sleep",
                          "0.2", "click", "1"}));
         QTRY_VERIFY(frame.drawing()->textBox()->hasFocus());
@@ -210,6 +371,7 @@ private slots:
         QVERIFY(!frame.pointerLayer()->isShown());
         QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
         QTRY_COMPARE(target.presses, 1);
+        QVERIFY(compositing.restore());
     }
 
     void pickFromTheFrameShowsNoFrame()
@@ -219,7 +381,7 @@ private slots:
         frame.setFullScreenMode(false);
         showAndWait(&frame);
         // The frame is painted on the screen before the pick.
-        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), QColor(235, 51, 36));
+        QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
         QImage snapshot;
         onceActive(
             [] {
@@ -235,7 +397,7 @@ private slots:
             });
         frame.btnSelectAreaClick();
         QVERIFY(!snapshot.isNull());
-        QVERIFY(QColor(snapshot.pixel(99, 98)) != QColor(235, 51, 36));
+        QVERIFY(QColor(snapshot.pixel(99, 98)) != kBorderRed);
         // A cancelled pick keeps the region and shows the frame again.
         QCOMPARE(frame.selectedRect(), QRect(100, 100, 600, 400));
         QVERIFY(frame.isVisible());
