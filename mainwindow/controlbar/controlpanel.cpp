@@ -14,6 +14,7 @@
 #include "graphiceditor.h"
 #include "historylist.h"
 #include "picturefile.h"
+#include "desktopoverlay.h"
 #include "regiongeometry.h"
 #include "skinmanager.h"
 
@@ -91,7 +92,9 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     m_graphicEditor->setScreenshotMode(false);
     ui->pageGraphicEditor->layout()->addWidget(m_graphicEditor);
 
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
+    // Over the desktop, above its panels: it shows without taking the
+    // keyboard from the program being recorded, and takes it once clicked.
+    DesktopOverlay::make(this, DesktopOverlay::FocusOnClick);
     setAttribute(Qt::WA_DeleteOnClose);
     m_drag = new FramelessDrag(this);
     m_drag->addHandle(this);
