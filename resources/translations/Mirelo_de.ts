@@ -1132,6 +1132,10 @@ Der bisherige Inhalt bleibt erhalten.</translation>
         <source>Start recording</source>
         <translation>Aufnahme starten</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>Die Desktopsymbole lassen sich auf diesem Desktop nicht ausblenden: Sie bleiben in der Aufnahme.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1125,6 +1125,10 @@ What it held before is kept.</source>
         <source>Start recording</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>The desktop icons cannot be hidden on this desktop: they stay in the recording.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

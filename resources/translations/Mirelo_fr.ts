@@ -1132,6 +1132,10 @@ Son contenu précédent est conservé.</translation>
         <source>Start recording</source>
         <translation>Démarrer</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>Les icônes du bureau ne peuvent pas être masquées sur ce bureau : elles restent dans l’enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

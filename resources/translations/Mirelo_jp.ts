@@ -1132,6 +1132,10 @@ What it held before is kept.</source>
         <source>Start recording</source>
         <translation>録画開始</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>このデスクトップではデスクトップアイコンを非表示にできません。アイコンは録画に残ります。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

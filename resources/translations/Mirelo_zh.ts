@@ -1132,6 +1132,10 @@ What it held before is kept.</source>
         <source>Start recording</source>
         <translation>开始录制</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>在此桌面上无法隐藏桌面图标：它们会保留在录制内容中。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1132,6 +1132,10 @@ What it held before is kept.</source>
         <source>Start recording</source>
         <translation>開始錄製</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>在此桌面上無法隱藏桌面圖示：它們會保留在錄製內容中。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -136,14 +136,24 @@ private slots:
         g_areaSelected->setFullScreenMode(false);
         g_areaSelected->show();
         QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
-        // The X server's stacking, topmost first.
+        // The X server's stacking, topmost first; a window manager's frame
+        // holds the window it manages.
+        std::function<bool(const WindowListEntry &, quint32)> holds = [&](const WindowListEntry &e, quint32 id) {
+            if (e.id == id)
+                return true;
+            for (const WindowListEntry &kid : e.children) {
+                if (holds(kid, id))
+                    return true;
+            }
+            return false;
+        };
         auto frameIsAbove = [&] {
             X11WindowList list;
             int window = -1, region = -1, i = 0;
             for (const WindowListEntry &e : list.windows({})) {
-                if (e.id == quint32(frame->winId()))
+                if (holds(e, quint32(frame->winId())))
                     window = i;
-                else if (e.id == quint32(g_areaSelected->winId()))
+                else if (holds(e, quint32(g_areaSelected->winId())))
                     region = i;
                 ++i;
             }
