@@ -24,6 +24,8 @@
 
 #include <memory>
 
+#include <xcb/xcb.h>
+
 using testsupport::xdotool;
 
 namespace {
@@ -95,6 +97,22 @@ double hiddenShare(ScreenCapturing *tool)
         }
     }
     return double(differ) / all;
+}
+
+// Someone holds the pointer: the window being pressed, or the window
+// manager that moves it. A grab of another client's would fail.
+bool pointerHeld()
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_grab_pointer_reply_t *r = xcb_grab_pointer_reply(
+        c, xcb_grab_pointer(c, 0, root, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
+        nullptr);
+    const bool held = r && r->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
+    std::free(r);
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    xcb_disconnect(c);
+    return held;
 }
 
 QAbstractButton *button(QWidget *panel, const char *name)
@@ -409,8 +427,12 @@ void TestX11ScreenCapturing::aPinnedPictureFollowsADrag()
     QTRY_COMPARE(pin->geometry(), s_logo);
 
     const QPoint from = s_logo.center(), by(60, 45);
-    QVERIFY(xdotool(pointerTo(from) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")}
-                    + pointerTo(from + by / 3) + pointerTo(from + by)
+    // The press is handled before the pointer moves on, as for a hand: a
+    // window manager's move starts only while the button is down.
+    QVERIFY(xdotool(pointerTo(from) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")}));
+    QTRY_VERIFY(QGuiApplication::mouseButtons() & Qt::LeftButton);
+    QTRY_VERIFY(pointerHeld());
+    QVERIFY(xdotool(pointerTo(from + by / 3) + pointerTo(from + by)
                     + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}));
     QTRY_COMPARE(pin->geometry(), s_logo.translated(by));
     // The stacking layer's "above" gives the window a new native handle.
