@@ -9,6 +9,12 @@
 
 namespace screenrepaint {
 
+namespace {
+// A window uncovered paints itself when it gets to it: the screen must stay
+// the same this long to count as repainted.
+constexpr qint64 kRestMs = 150;
+} // namespace
+
 QImage grabArea(const QRect &area)
 {
     QScreen *screen = QGuiApplication::primaryScreen();
@@ -50,6 +56,7 @@ bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs, d
     clock.start();
     bool gone = false;
     QImage last;
+    qint64 restingSince = 0;
     while (clock.elapsed() < timeoutMs) {
         // The program's own windows below repaint too.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -58,8 +65,12 @@ bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs, d
             return false;
         if (!gone) {
             gone = differs(shown, now, share);
-        } else if (now == last) {
-            // At rest: a fading window or a half-drawn one below is done.
+            restingSince = clock.elapsed();
+        } else if (now != last) {
+            restingSince = clock.elapsed();
+        } else if (clock.elapsed() - restingSince >= kRestMs) {
+            // At rest: a fading window is gone, the ones below have drawn
+            // what the hidden one uncovered.
             return true;
         }
         last = now;
