@@ -128,6 +128,9 @@ void ScreenCapturing::clear() { m_drawing->clear(); }
 void ScreenCapturing::setSelection(const QRect &rect)
 {
     AreaSelecting::setSelection(rect);
+    // The painting done at once does not always reach the screen whole
+    // (the border stayed off it after the panel moved): a later one does.
+    update();
     // The controller works in dialog coordinates.
     m_drawing->setDrawingArea(rect.translated(-m_screenRect.topLeft()));
 }
