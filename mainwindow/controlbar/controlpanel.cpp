@@ -15,6 +15,7 @@
 #include "historylist.h"
 #include "picturefile.h"
 #include "desktopoverlay.h"
+#include "keepabove.h"
 #include "regiongeometry.h"
 #include "skinmanager.h"
 
@@ -95,6 +96,7 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     // Over the desktop, above its panels: it shows without taking the
     // keyboard from the program being recorded, and takes it once clicked.
     DesktopOverlay::make(this, DesktopOverlay::FocusOnClick);
+    keepabove::install(this);
     setAttribute(Qt::WA_DeleteOnClose);
     m_drag = new FramelessDrag(this);
     m_drag->addHandle(this);

@@ -4,6 +4,7 @@
 
 #include "core/enviroment.h"
 #include "desktopoverlay.h"
+#include "keepabove.h"
 #include "skinmanager.h"
 #include "platform/windowshape.h"
 
@@ -32,6 +33,7 @@ CountDownWindow::CountDownWindow(QWidget *parent) : QDialog(parent), ui(new Ui::
     // the program the user is about to record until the countdown is
     // clicked (Escape then ends it).
     DesktopOverlay::make(this, DesktopOverlay::FocusOnClick);
+    keepabove::install(this);
     setAttribute(Qt::WA_TranslucentBackground);
 
     // The form's texts are only placeholders: the user's hotkeys always show.

@@ -17,6 +17,7 @@
 #include "enginebinding.h"
 #include "enviroment.h"
 #include "historylist.h"
+#include "platform/windowlist.h"
 #include "programrun.h"
 #include "testsupport.h"
 #include "ui_controlpanel.h"
@@ -105,6 +106,13 @@ public:
         xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_POINTER_ROOT, m_window, XCB_CURRENT_TIME);
         xcb_flush(m_c);
     }
+    // As the window manager does when the user clicks it.
+    void raise()
+    {
+        const uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(m_c, m_window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        xcb_flush(m_c);
+    }
     bool hasFocus()
     {
         xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr);
@@ -112,6 +120,7 @@ public:
         std::free(r);
         return on;
     }
+    quint32 id() const { return m_window; }
     int presses()
     {
         while (xcb_generic_event_t *e = xcb_poll_for_event(m_c)) {
@@ -127,6 +136,30 @@ private:
     xcb_window_t m_window;
     int m_presses = 0;
 };
+
+// The window `top` lies above `below` in the X server's stacking (a window
+// manager's frame holds the window it manages).
+bool stackedAbove(quint32 top, quint32 below)
+{
+    std::function<bool(const WindowListEntry &, quint32)> holds = [&](const WindowListEntry &e, quint32 id) {
+        if (e.id == id)
+            return true;
+        for (const WindowListEntry &kid : e.children) {
+            if (holds(kid, id))
+                return true;
+        }
+        return false;
+    };
+    int a = -1, b = -1, i = 0;
+    for (const WindowListEntry &e : X11WindowList().windows({})) {
+        if (a < 0 && holds(e, top))
+            a = i;
+        if (b < 0 && holds(e, below))
+            b = i;
+        ++i;
+    }
+    return a >= 0 && b >= 0 && a < b;
+}
 
 bool type(const QString &text)
 {
@@ -365,12 +398,19 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(editor.hasFocus(), 10000);
         {
             CountDownWindow countdown(nullptr);
+            // Held at its first picture: it would end itself in three seconds.
+            for (QTimer *animation : countdown.findChildren<QTimer *>())
+                animation->stop();
             countdown.show();
             QVERIFY(QTest::qWaitForWindowExposed(&countdown));
             QVERIFY(type(QStringLiteral("abc")));
             QTRY_COMPARE(editor.presses(), 3);
             QVERIFY(editor.hasFocus());
             QVERIFY(!countdown.isActiveWindow());
+            // Above the user's program, also once that is raised.
+            QTRY_VERIFY(stackedAbove(quint32(countdown.winId()), editor.id()));
+            editor.raise();
+            QTRY_VERIFY(stackedAbove(quint32(countdown.winId()), editor.id()));
         }
         QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
         QVERIFY(bar);
@@ -378,6 +418,8 @@ private slots:
         QTRY_COMPARE(editor.presses(), 7);
         QVERIFY(editor.hasFocus());
         QVERIFY(!bar->isActiveWindow());
+        editor.raise();
+        QTRY_VERIFY(stackedAbove(quint32(bar->winId()), editor.id()));
         // The bar lies where it was put, on the desktop's coordinates.
         QTRY_COMPARE(testsupport::windowGeometry(QString::number(bar->winId())), bar->geometry());
 
