@@ -410,7 +410,7 @@ private slots:
             // Above the user's program, also once that is raised.
             QTRY_VERIFY(stackedAbove(quint32(countdown.winId()), editor.id()));
             editor.raise();
-            QTRY_VERIFY(stackedAbove(quint32(countdown.winId()), editor.id()));
+            QTRY_VERIFY_WITH_TIMEOUT(stackedAbove(quint32(countdown.winId()), editor.id()), 15000);
         }
         QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
         QVERIFY(bar);
@@ -419,7 +419,7 @@ private slots:
         QVERIFY(editor.hasFocus());
         QVERIFY(!bar->isActiveWindow());
         editor.raise();
-        QTRY_VERIFY(stackedAbove(quint32(bar->winId()), editor.id()));
+        QTRY_VERIFY_WITH_TIMEOUT(stackedAbove(quint32(bar->winId()), editor.id()), 15000);
         // The bar lies where it was put, on the desktop's coordinates.
         QTRY_COMPARE(testsupport::windowGeometry(QString::number(bar->winId())), bar->geometry());
 
