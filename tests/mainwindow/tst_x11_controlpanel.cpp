@@ -17,7 +17,7 @@
 #include "enginebinding.h"
 #include "enviroment.h"
 #include "historylist.h"
-#include "platform/windowlist.h"
+#include "byhand.h"
 #include "programrun.h"
 #include "testsupport.h"
 #include "ui_controlpanel.h"
@@ -136,30 +136,6 @@ private:
     xcb_window_t m_window;
     int m_presses = 0;
 };
-
-// The window `top` lies above `below` in the X server's stacking (a window
-// manager's frame holds the window it manages).
-bool stackedAbove(quint32 top, quint32 below)
-{
-    std::function<bool(const WindowListEntry &, quint32)> holds = [&](const WindowListEntry &e, quint32 id) {
-        if (e.id == id)
-            return true;
-        for (const WindowListEntry &kid : e.children) {
-            if (holds(kid, id))
-                return true;
-        }
-        return false;
-    };
-    int a = -1, b = -1, i = 0;
-    for (const WindowListEntry &e : X11WindowList().windows({})) {
-        if (a < 0 && holds(e, top))
-            a = i;
-        if (b < 0 && holds(e, below))
-            b = i;
-        ++i;
-    }
-    return a >= 0 && b >= 0 && a < b;
-}
 
 bool type(const QString &text)
 {
@@ -408,9 +384,9 @@ private slots:
             QVERIFY(editor.hasFocus());
             QVERIFY(!countdown.isActiveWindow());
             // Above the user's program, also once that is raised.
-            QTRY_VERIFY(stackedAbove(quint32(countdown.winId()), editor.id()));
+            QTRY_VERIFY(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()));
             editor.raise();
-            QTRY_VERIFY_WITH_TIMEOUT(stackedAbove(quint32(countdown.winId()), editor.id()), 15000);
+            QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()), 15000);
         }
         QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
         QVERIFY(bar);
@@ -419,7 +395,7 @@ private slots:
         QVERIFY(editor.hasFocus());
         QVERIFY(!bar->isActiveWindow());
         editor.raise();
-        QTRY_VERIFY_WITH_TIMEOUT(stackedAbove(quint32(bar->winId()), editor.id()), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(bar->winId()), editor.id()), 15000);
         // The bar lies where it was put, on the desktop's coordinates.
         QTRY_COMPARE(testsupport::windowGeometry(QString::number(bar->winId())), bar->geometry());
 

@@ -15,8 +15,8 @@
 #include "historylist.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
-#include "platform/windowlist.h"
 #include "screencapturing.h"
+#include "byhand.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -136,28 +136,10 @@ private slots:
         g_areaSelected->setFullScreenMode(false);
         g_areaSelected->show();
         QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
-        // The X server's stacking, topmost first; a window manager's frame
-        // holds the window it manages.
-        std::function<bool(const WindowListEntry &, quint32)> holds = [&](const WindowListEntry &e, quint32 id) {
-            if (e.id == id)
-                return true;
-            for (const WindowListEntry &kid : e.children) {
-                if (holds(kid, id))
-                    return true;
-            }
-            return false;
-        };
+        // The X server's stacking; a window manager's frame holds the
+        // window it manages.
         auto frameIsAbove = [&] {
-            X11WindowList list;
-            int window = -1, region = -1, i = 0;
-            for (const WindowListEntry &e : list.windows({})) {
-                if (holds(e, quint32(frame->winId())))
-                    window = i;
-                else if (holds(e, quint32(g_areaSelected->winId())))
-                    region = i;
-                ++i;
-            }
-            return window >= 0 && region >= 0 && window < region;
+            return testsupport::stackedAbove(quint32(frame->winId()), quint32(g_areaSelected->winId()));
         };
         QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
         g_areaSelected->hide();
