@@ -228,6 +228,10 @@ private:
     // Desktop icons and panels out of the recording, as the settings ask.
     void hideDesktopChrome();
     void restoreDesktopChrome();
+    // Once a run, before a recording by hand: the desktop's icons that
+    // the settings ask to hide and this desktop cannot.
+    void tellUnhideableChrome();
+    bool m_toldUnhideableChrome = false;
 
     SystemTray *m_systemTray = nullptr;
     // ---- patch updater ----

@@ -2,9 +2,12 @@
 
 #include "keptfile.h"
 #include "privatefolder.h"
+#include "screenrepaint.h"
+#include "xfconfproperty.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QSet>
@@ -104,6 +107,66 @@ void sync(xcb_connection_t *c)
     Reply<xcb_get_input_focus_reply_t> r(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
+// The windows of a kind that show now.
+QVector<xcb_window_t> shownOfKind(xcb_connection_t *c, DesktopChrome::Kind kind)
+{
+    QVector<xcb_window_t> out;
+    const xcb_atom_t typeProperty = internAtom(c, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t type = internAtom(c, typeAtomName(kind));
+    if (typeProperty == XCB_ATOM_NONE || type == XCB_ATOM_NONE)
+        return out;
+    for (xcb_window_t w : candidates(c, QX11Info::appRootWindow())) {
+        if (mapState(c, w) == 2 && hasType(c, w, typeProperty, type))
+            out.append(w);
+    }
+    return out;
+}
+
+// The first part of WM_CLASS (the program's instance name).
+QByteArray instanceName(xcb_connection_t *c, xcb_window_t w)
+{
+    Reply<xcb_get_property_reply_t> r(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr));
+    if (!r)
+        return QByteArray();
+    const QByteArray text(static_cast<const char *>(xcb_get_property_value(r.get())),
+                          xcb_get_property_value_length(r.get()));
+    return text.left(text.indexOf('\0'));
+}
+
+// A window's place on the desktop.
+QRect rootRect(xcb_connection_t *c, xcb_window_t w)
+{
+    Reply<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    if (!g)
+        return QRect();
+    Reply<xcb_translate_coordinates_reply_t> t(xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, w, QX11Info::appRootWindow(), 0, 0), nullptr));
+    return t ? QRect(t->dst_x, t->dst_y, g->width, g->height) : QRect();
+}
+
+// xfdesktop's switch for its icons: 0 shows none.
+XfconfProperty iconStyle()
+{
+    return XfconfProperty(QStringLiteral("xfce4-desktop"), QStringLiteral("/desktop-icons/style"));
+}
+
+// The desktop's icons can be switched off: xfdesktop draws them, and its
+// settings store answers.
+bool xfdesktopIcons(xcb_connection_t *c, const QVector<xcb_window_t> &desktops)
+{
+    for (xcb_window_t w : desktops) {
+        if (instanceName(c, w) == "xfdesktop")
+            return iconStyle().reachable();
+    }
+    return false;
+}
+
+// How long a hide waits for the screen to show it.
+constexpr int kDockRepaintMs = 1500;
+// Icons may be few or none, so a change may never come: a shorter wait.
+constexpr int kIconRepaintMs = 1000;
+
 const char *kindName(DesktopChrome::Kind kind)
 {
     return kind == DesktopChrome::DesktopIcons ? "desktop" : "dock";
@@ -172,9 +235,64 @@ QString X11DesktopChrome::defaultStateFile()
 
 void X11DesktopChrome::setVisible(Kind kind, bool visible)
 {
-    xcb_connection_t *c = connection();
-    if (!c)
+    if (!connection())
         return;
+    if (kind == DesktopIcons)
+        setIconsVisible(visible);
+    else
+        setDocksVisible(visible);
+}
+
+bool X11DesktopChrome::canHide(Kind kind)
+{
+    xcb_connection_t *c = connection();
+    if (!c || kind != DesktopIcons || m_iconStyleSaved)
+        return true;
+    // Without a desktop window there are no icons to hide.
+    const QVector<xcb_window_t> desktops = shownOfKind(c, DesktopIcons);
+    return desktops.isEmpty() || xfdesktopIcons(c, desktops);
+}
+
+void X11DesktopChrome::setIconsVisible(bool visible)
+{
+    xcb_connection_t *c = connection();
+    const XfconfProperty style = iconStyle();
+    if (visible) {
+        if (!m_iconStyleSaved)
+            return;
+        if (m_iconStyleWasSet)
+            style.setValue(m_iconStyle);
+        else
+            style.reset();
+        m_iconStyleSaved = false;
+        writeState();
+        return;
+    }
+    const QVector<xcb_window_t> desktops = shownOfKind(c, DesktopIcons);
+    if (m_iconStyleSaved || !xfdesktopIcons(c, desktops))
+        return;
+    const QVariant was = style.value();
+    m_iconStyleWasSet = was.isValid();
+    m_iconStyle = was.toInt();
+    if (m_iconStyleWasSet && m_iconStyle == 0)
+        return; // the user shows none already
+    // The file first: a crash right after still finds the old setting.
+    m_iconStyleSaved = true;
+    writeState();
+    const QRect area = rootRect(c, desktops.first());
+    const QImage shown = screenrepaint::grabArea(area);
+    if (!style.setValue(0)) {
+        m_iconStyleSaved = false;
+        writeState();
+        return;
+    }
+    screenrepaint::waitUntilRepainted(area, shown, kIconRepaintMs, 0.0);
+}
+
+void X11DesktopChrome::setDocksVisible(bool visible)
+{
+    xcb_connection_t *c = connection();
+    const Kind kind = Taskbar;
     if (visible) {
         if (m_hidden[kind].isEmpty())
             return;
@@ -184,33 +302,39 @@ void X11DesktopChrome::setVisible(Kind kind, bool visible)
                 xcb_map_window(c, m_hidden[kind][i]);
         }
         m_hidden[kind].clear();
-    } else {
-        const xcb_window_t root = QX11Info::appRootWindow();
-        const xcb_atom_t typeProperty = internAtom(c, "_NET_WM_WINDOW_TYPE");
-        const xcb_atom_t type = internAtom(c, typeAtomName(kind));
-        if (typeProperty == XCB_ATOM_NONE || type == XCB_ATOM_NONE)
-            return;
-        for (xcb_window_t w : candidates(c, root)) {
-            // Only what shows now: a window the user unmapped is not ours.
-            if (m_hidden[kind].contains(w) || mapState(c, w) != 2 || !hasType(c, w, typeProperty, type))
-                continue;
-            m_hidden[kind].append(w);
-        }
-        // The file first: a crash right after the unmapping still finds them.
+        sync(c);
         writeState();
-        for (quint32 w : qAsConst(m_hidden[kind]))
-            xcb_unmap_window(c, w);
+        return;
+    }
+    QVector<xcb_window_t> fresh;
+    for (xcb_window_t w : shownOfKind(c, kind)) {
+        // Only what shows now: a window the user unmapped is not ours.
+        if (!m_hidden[kind].contains(w))
+            fresh.append(w);
+    }
+    if (fresh.isEmpty())
+        return;
+    m_hidden[kind] += fresh.toList();
+    // The file first: a crash right after the unmapping still finds them.
+    writeState();
+    QVector<QPair<QRect, QImage>> shown;
+    for (xcb_window_t w : fresh) {
+        const QRect area = rootRect(c, w);
+        shown.append({area, screenrepaint::grabArea(area)});
+        xcb_unmap_window(c, w);
     }
     sync(c);
-    if (visible)
-        writeState();
+    QElapsedTimer clock;
+    clock.start();
+    for (const auto &before : qAsConst(shown))
+        screenrepaint::waitUntilRepainted(before.first, before.second, qMax(0, kDockRepaintMs - int(clock.elapsed())));
 }
 
 void X11DesktopChrome::writeState() const
 {
     if (m_stateFile.isEmpty())
         return; // no private folder: nothing is kept for a crash
-    if (m_hidden[DesktopIcons].isEmpty() && m_hidden[Taskbar].isEmpty()) {
+    if (m_hidden[DesktopIcons].isEmpty() && m_hidden[Taskbar].isEmpty() && !m_iconStyleSaved) {
         QFile::remove(m_stateFile);
         return;
     }
@@ -219,6 +343,8 @@ void X11DesktopChrome::writeState() const
         for (quint32 w : m_hidden[kind])
             text += QByteArray(kindName(Kind(kind))) + ' ' + QByteArray::number(w) + '\n';
     }
+    if (m_iconStyleSaved)
+        text += "icon-style " + (m_iconStyleWasSet ? QByteArray::number(m_iconStyle) : QByteArray("unset")) + '\n';
     KeptFile::write(m_stateFile, text);
 }
 
@@ -235,6 +361,22 @@ void X11DesktopChrome::recoverLeftovers()
         const QList<QByteArray> parts = line.trimmed().split(' ');
         if (parts.size() != 2)
             continue;
+        if (parts[0] == "icon-style") {
+            bool ok = false;
+            const int was = parts[1].toInt(&ok);
+            const XfconfProperty style = iconStyle();
+            if (m_iconStyleSaved || !style.reachable())
+                continue;
+            // Only while they are still off: the user may have set them since.
+            const QVariant now = style.value();
+            if (now.isValid() && now.toInt() == 0) {
+                if (ok)
+                    style.setValue(was);
+                else if (parts[1] == "unset")
+                    style.reset();
+            }
+            continue;
+        }
         const Kind kind = parts[0] == "desktop" ? DesktopIcons : parts[0] == "dock" ? Taskbar : Kind(-1);
         bool ok = false;
         const quint32 w = parts[1].toUInt(&ok);

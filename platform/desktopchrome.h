@@ -1,12 +1,18 @@
 #pragma once
-// Keeps the desktop's icons and panels out of a recording: the windows of
-// type desktop (icons) and dock (panels, taskbars) are unmapped while it
-// runs, and exactly those are mapped back afterwards, so a panel the user
-// had hidden stays hidden.
+// Keeps the desktop's icons and panels out of a recording, never its
+// wallpaper. Panels and taskbars (windows of type dock) are unmapped while
+// it runs, and exactly those are mapped back afterwards, so a panel the
+// user had hidden stays hidden. The icons are drawn on the wallpaper's own
+// window (type desktop), which is therefore never unmapped: where the
+// desktop offers a switch for its icons (xfdesktop's setting in xfconf)
+// that is turned off and back, elsewhere they cannot be hidden.
 //
-// While windows are hidden their ids are kept in a file in the user's
-// runtime folder: a program that dies mid-recording leaves the desktop
-// without its panels, and the next start maps them back.
+// The calls return once the screen shows the change: a compositing
+// manager keeps showing an unmapped window until it repaints.
+//
+// While something is hidden it is kept in a file in the user's runtime
+// folder: a program that dies mid-recording leaves the desktop without its
+// panels or icons, and the next start brings them back.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,9 +24,13 @@ public:
 
     virtual ~DesktopChrome();
 
-    // Hides (false) or maps back (true) the windows of one kind. Best
-    // effort: nothing is reported, and with no such window nothing happens.
+    // Hides (false) or shows again (true) what one kind holds. Best
+    // effort: with no such window, or one that cannot be hidden, nothing
+    // happens (canHide() tells beforehand).
     virtual void setVisible(Kind kind, bool visible) = 0;
+    // False when windows of this kind show but this desktop offers no way
+    // to hide them (icons of a desktop without a switch for them).
+    virtual bool canHide(Kind) { return true; }
     // Maps back whatever is still hidden (exit paths).
     void restoreAll();
     // Maps back what a previous run left hidden.
@@ -45,17 +55,27 @@ public:
     explicit X11DesktopChrome(const QString &stateFile = QString());
 
     void setVisible(Kind kind, bool visible) override;
+    bool canHide(Kind kind) override;
     void recoverLeftovers() override;
 
+    // The unmapped windows of a kind.
     QList<quint32> hidden(Kind kind) const { return m_hidden[kind]; }
+    // The desktop's icons are switched off.
+    bool iconsHidden() const { return m_iconStyleSaved; }
     QString stateFile() const { return m_stateFile; }
     static QString defaultStateFile();
 
 private:
+    void setIconsVisible(bool visible);
+    void setDocksVisible(bool visible);
     void writeState() const;
 
     QString m_stateFile;
     QList<quint32> m_hidden[2];
+    // The icon setting as it was: set to `m_iconStyle` or not set at all.
+    bool m_iconStyleSaved = false;
+    bool m_iconStyleWasSet = false;
+    int m_iconStyle = 0;
 };
 
 class NullDesktopChrome : public DesktopChrome

@@ -11,6 +11,8 @@ public:
     FakeDesktopChrome();  // installs itself
     ~FakeDesktopChrome() override;
     void setVisible(Kind kind, bool visible) override;
+    bool canHide(Kind kind) override { return kind != DesktopIcons || iconsHideable; }
     void recoverLeftovers() override { calls << QStringLiteral("recover"); }
     QStringList calls;
+    bool iconsHideable = true;
 };

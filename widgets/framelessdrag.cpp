@@ -28,7 +28,11 @@ bool FramelessDrag::handleEvent(QEvent *event)
         auto *e = static_cast<QMouseEvent *>(event);
         if (e->button() != Qt::LeftButton || e->buttons() != Qt::LeftButton)
             return false;
-        QWindow *handle = m_window->window()->windowHandle();
+        // Only a window the window manager manages is moved by it: a part
+        // of a window, or a window kept away from it, follows by hand.
+        QWindow *handle = m_window->isWindow() && !(m_window->windowFlags() & Qt::X11BypassWindowManagerHint)
+                              ? m_window->windowHandle()
+                              : nullptr;
         if (m_systemMoveAllowed && handle && handle->startSystemMove()) {
             m_dragging = false;
             return true;

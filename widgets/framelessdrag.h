@@ -1,6 +1,7 @@
 #pragma once
-// Moves a frameless top-level window when the user drags one of its handle
-// widgets (a caption, a title bar) with the left button.
+// Moves a frameless top-level window (or a widget inside a window) when the
+// user drags one of its handle widgets (a caption, a title bar) with the
+// left button.
 //
 // The window manager does the move when it can (QWindow::startSystemMove:
 // it then snaps, keeps the window on screen and so on); where none answers

@@ -14,6 +14,8 @@
 #include "graphiceditor.h"
 #include "historylist.h"
 #include "picturefile.h"
+#include "desktopoverlay.h"
+#include "keepabove.h"
 #include "regiongeometry.h"
 #include "skinmanager.h"
 
@@ -86,7 +88,10 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     m_graphicEditor->setScreenshotMode(false);
     ui->pageGraphicEditor->layout()->addWidget(m_graphicEditor);
 
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
+    // Over the desktop, above its panels: it shows without taking the
+    // keyboard from the program being recorded, and takes it once clicked.
+    DesktopOverlay::make(this, DesktopOverlay::FocusOnClick);
+    keepabove::install(this);
     setAttribute(Qt::WA_DeleteOnClose);
     m_drag = new FramelessDrag(this);
     m_drag->addHandle(this);

@@ -3,6 +3,8 @@
 #include "ui_countdown.h"
 
 #include "core/enviroment.h"
+#include "desktopoverlay.h"
+#include "keepabove.h"
 #include "skinmanager.h"
 #include "platform/windowshape.h"
 
@@ -27,7 +29,11 @@ CountDownWindow::CountDownWindow(QWidget *parent) : QDialog(parent), ui(new Ui::
                           ui->lblPauseResumeRecordingState})
         label->setProperty("STYLE_KEY", QStringLiteral("COUNTDOWN_WHITELABEL"));
 
-    setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    // Over the desktop, not a window of the user's: the keyboard stays with
+    // the program the user is about to record until the countdown is
+    // clicked (Escape then ends it).
+    DesktopOverlay::make(this, DesktopOverlay::FocusOnClick);
+    keepabove::install(this);
     setAttribute(Qt::WA_TranslucentBackground);
 
     // The form's texts are only placeholders: the user's hotkeys always show.

@@ -4,6 +4,8 @@
 
 #include "core/datagrouprecording.h"
 #include "core/enviroment.h"
+#include "core/logfile.h"
+#include "commondialog.h"
 #include "platform/desktopchrome.h"
 
 void Mirelo::hideDesktopChrome()
@@ -25,4 +27,17 @@ void Mirelo::restoreDesktopChrome()
     setDesktopIconsVisible(true);
     setTaskbarVisible(true);
     DesktopChrome::instance()->recoverLeftovers();
+}
+
+void Mirelo::tellUnhideableChrome()
+{
+    if (m_toldUnhideableChrome || !g_enviroment || !g_enviroment->recording()->HideDesktopIcons
+        || DesktopChrome::instance()->canHide(DesktopChrome::DesktopIcons))
+        return;
+    // Said, not pretended: the recording shows them.
+    m_toldUnhideableChrome = true;
+    if (g_runLog)
+        g_runLog->write(0, QStringLiteral("The desktop icons cannot be hidden on this desktop"), true);
+    CommonDialog::showWarning(nullptr, tr("The desktop icons cannot be hidden on this desktop: "
+                                          "they stay in the recording."));
 }

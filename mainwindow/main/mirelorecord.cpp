@@ -262,8 +262,10 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
         m_frame->hide();
     m_windowState = StateRecording;
 
-    if (item->name().isEmpty())
+    if (item->name().isEmpty()) {
+        tellUnhideableChrome();
         runCountdown();
+    }
     // The program began to leave during the countdown.
     if (m_exiting)
         return;

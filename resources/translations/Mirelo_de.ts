@@ -1157,6 +1157,10 @@ Der bisherige Inhalt bleibt erhalten.</translation>
         <comment>state of a bottom-bar button</comment>
         <translation>AUS</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>Die Desktopsymbole lassen sich auf diesem Desktop nicht ausblenden: Sie bleiben in der Aufnahme.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

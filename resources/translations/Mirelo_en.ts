@@ -1150,6 +1150,10 @@ What it held before is kept.</source>
         <comment>state of a bottom-bar button</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>The desktop icons cannot be hidden on this desktop: they stay in the recording.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1157,6 +1157,10 @@ Son contenu précédent est conservé.</translation>
         <comment>state of a bottom-bar button</comment>
         <translation>désactivé</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>Les icônes du bureau ne peuvent pas être masquées sur ce bureau : elles restent dans l’enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

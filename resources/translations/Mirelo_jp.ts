@@ -1157,6 +1157,10 @@ What it held before is kept.</source>
         <comment>state of a bottom-bar button</comment>
         <translation>オフ</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>このデスクトップではデスクトップアイコンを非表示にできません。アイコンは録画に残ります。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1157,6 +1157,10 @@ What it held before is kept.</source>
         <comment>state of a bottom-bar button</comment>
         <translation>꺼짐</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>이 데스크톱에서는 바탕 화면 아이콘을 숨길 수 없습니다. 아이콘이 녹화에 그대로 남습니다.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1157,6 +1157,10 @@ What it held before is kept.</source>
         <comment>state of a bottom-bar button</comment>
         <translation>关</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>在此桌面上无法隐藏桌面图标：它们会保留在录制内容中。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

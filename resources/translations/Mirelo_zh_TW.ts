@@ -1157,6 +1157,10 @@ What it held before is kept.</source>
         <comment>state of a bottom-bar button</comment>
         <translation>關</translation>
     </message>
+    <message>
+        <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>在此桌面上無法隱藏桌面圖示：它們會保留在錄製內容中。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -7,7 +7,6 @@
 #include "skinmanager.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 
@@ -41,10 +40,8 @@ CapturePanel::CapturePanel(ScreenCapturing *tool) : QWidget(tool), ui(new Ui::Ca
     editorLayout->setContentsMargins(0, 0, 0, 0);
     editorLayout->addWidget(m_editor);
 
-    // A tool window: no taskbar entry, kept by the window manager above the
-    // tool it is transient for.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
-    setWindowTitle(QCoreApplication::applicationName());
+    // A part of the tool's own window, not a window of its own: it stays
+    // above the picture, on the tool's exact place, and shares its keyboard.
     setAttribute(Qt::WA_TranslucentBackground);
 
     connect(ui->btnCopy, &QToolButton::clicked, tool, &ScreenCapturing::copy);

@@ -1,7 +1,8 @@
 #pragma once
 // The screenshot tool's bar beside its selection: the drawing palette in its
-// screenshot mode on the left, the tool's five actions on the right. It is a
-// tool window of its own, dragged anywhere; closing it ends the tool.
+// screenshot mode on the left, the tool's five actions on the right. It lies
+// inside the tool's window, dragged anywhere over it; closing it ends the
+// tool.
 #include <QWidget>
 
 namespace Ui {

@@ -13,13 +13,14 @@
 #include "historylist.h"
 #include "picturefile.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QWindow>
 #include <QRegularExpression>
 
 namespace {
@@ -30,9 +31,38 @@ ScreenCapturing::SaveFileHook &saveFileHook()
     return hook;
 }
 
+// The tool lies above every window, the window manager's too, and holds the
+// keyboard: a dialog it opens (a managed window) would open below it and
+// get no keys. While one is open the tool goes to the bottom and lets the
+// keyboard go; it comes back above all afterwards, still modal and whole.
+class StepAside
+{
+public:
+    explicit StepAside(QWidget *tool) : m_tool(tool)
+    {
+        if (QWindow *w = tool->windowHandle())
+            w->setKeyboardGrabEnabled(false);
+        tool->lower();
+    }
+    ~StepAside()
+    {
+        if (!m_tool)
+            return;
+        m_tool->raise();
+        m_tool->activateWindow();
+        if (QWindow *w = m_tool->windowHandle())
+            w->setKeyboardGrabEnabled(true);
+    }
+    StepAside(const StepAside &) = delete;
+    StepAside &operator=(const StepAside &) = delete;
+
+private:
+    QPointer<QWidget> m_tool;
+};
+
 } // namespace
 
-ScreenCapturing::ScreenCapturing(QWidget *parent) : AreaSelecting(parent, false)
+ScreenCapturing::ScreenCapturing(QWidget *parent) : AreaSelecting(parent)
 {
     m_editing = m_dragging = false;
     m_hitZone = NoZone;
@@ -46,15 +76,8 @@ ScreenCapturing::ScreenCapturing(QWidget *parent) : AreaSelecting(parent, false)
 
     m_drawing->setGraphicType(0);
     removeEventFilter(m_drawing);
-
-    auto *undoAction = new QAction(this);
-    undoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    connect(undoAction, &QAction::triggered, this, &ScreenCapturing::undo);
-    addAction(undoAction);
-    auto *redoAction = new QAction(this);
-    redoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Y")));
-    connect(redoAction, &QAction::triggered, this, &ScreenCapturing::redo);
-    addAction(redoAction);
+    // Ctrl+Z and Ctrl+Y are the palette's: its buttons carry them, and the
+    // panel lies inside this window.
 
     connect(m_drawing, &GraphicDrawing::orderNumberChanged, this, &ScreenCapturing::orderNumberChanged);
 }
@@ -105,6 +128,9 @@ void ScreenCapturing::clear() { m_drawing->clear(); }
 void ScreenCapturing::setSelection(const QRect &rect)
 {
     AreaSelecting::setSelection(rect);
+    // The painting done at once does not always reach the screen whole
+    // (the border stayed off it after the panel moved): a later one does.
+    update();
     // The controller works in dialog coordinates.
     m_drawing->setDrawingArea(rect.translated(-m_screenRect.topLeft()));
 }
@@ -251,7 +277,8 @@ QRect ScreenCapturing::panelBounds(const QRect &selection, const QRect &toolRect
 void ScreenCapturing::placePanel()
 {
     const QRect bounds = panelBounds(m_selection, m_screenRect, region::monitors());
-    m_panel->move(panelPlace(m_selection, bounds, m_panel->size()));
+    // The panel lies inside the tool, whose top-left is the screen's.
+    m_panel->move(panelPlace(m_selection, bounds, m_panel->size()) - m_screenRect.topLeft());
 }
 
 // ---- mouse ----
@@ -302,20 +329,6 @@ void ScreenCapturing::mouseReleaseEvent(QMouseEvent *event)
     }
     placePanel();
     m_panel->show();
-}
-
-void ScreenCapturing::changeEvent(QEvent *event)
-{
-    // Qt offers a window's shortcuts to the tool windows it owns too, so
-    // while the panel is active Ctrl+Z and Ctrl+Y would match both the
-    // palette's buttons and these actions, and an ambiguous key does
-    // nothing. The palette serves them there.
-    if (event->type() == QEvent::ActivationChange) {
-        const bool active = isActiveWindow();
-        for (QAction *action : actions())
-            action->setEnabled(active);
-    }
-    AreaSelecting::changeEvent(event);
 }
 
 // ---- painting ----
@@ -439,11 +452,14 @@ void ScreenCapturing::save()
     DataGroupOutput *output = g_enviroment ? g_enviroment->output() : nullptr;
     const QString proposed = output ? output->newSnapshotFilePath() : QString();
     QString path;
-    if (saveFileHook())
-        path = saveFileHook()(this, proposed);
-    else
-        path = QFileDialog::getSaveFileName(this, tr("Save File"), proposed,
-                                            tr("JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)"));
+    {
+        const StepAside aside(this);
+        if (saveFileHook())
+            path = saveFileHook()(this, proposed);
+        else
+            path = QFileDialog::getSaveFileName(this, tr("Save File"), proposed,
+                                                tr("JPEG (*.jpeg *.jpg);;Images (*.jpeg *.jpg)"));
+    }
     path = nativePath(path);
     if (path.isEmpty())
         return;
@@ -451,6 +467,7 @@ void ScreenCapturing::save()
     const QString written = savePicture(composedPixmap(), path);
     if (written.isEmpty()) {
         // Nothing written: no record, the folder stays, the tool stays open.
+        const StepAside aside(this);
         CommonDialog::showWarning(this, tr("The picture could not be saved to %1.").arg(path));
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
-// The screenshot tool: the area picker whose first release fixes the
-// selection instead of ending. The selection can then be moved and resized
+// The screenshot tool: the area picker (a desktop overlay over the whole
+// screen, above panels and docks) whose first release fixes the selection
+// instead of ending. The selection can then be moved and resized
 // by its edges, annotated through the capture panel's palette, and copied,
 // saved, widened to the whole screen or pinned. It deletes itself on close.
 #include "areaselecting.h"
@@ -89,7 +90,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     bool hasPicture() const;

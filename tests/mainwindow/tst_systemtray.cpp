@@ -9,6 +9,7 @@
 #include "core/datagrouphotkeys.h"
 #include "core/datagrouprecording.h"
 #include "camerawindow.h"
+#include "commondialog.h"
 #include "core/edition.h"
 #include "core/enviroment.h"
 #include "core/languages.h"
@@ -20,6 +21,7 @@
 #include "testsupport.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 
 namespace {
@@ -232,6 +234,38 @@ private slots:
         QVERIFY(!frame.isVisible());
         QVERIFY(chrome.calls.contains("show taskbar"));
         QVERIFY(!mirelo->systemTray());
+        ControlBarLink::setFactory(nullptr);
+        delete mirelo;
+    }
+
+    // Icons this desktop cannot hide are said once, before the first
+    // recording by hand, and not again.
+    void iconsThatCannotBeHiddenAreSaidOnce()
+    {
+        FakeDesktopChrome chrome;
+        chrome.iconsHideable = false;
+        ControlBarLink::setFactory(&makeBar);
+        QStringList said;
+        CommonDialog::setRunHook([&](CommonDialog *d) {
+            said << d->findChild<QLabel *>(QStringLiteral("lblPrompt"))->text();
+            return int(QDialog::Accepted);
+        });
+        Mirelo *mirelo = new Mirelo(nullptr, QString());
+        MyFrame frame(mirelo, nullptr, 0x10000005, QPixmap());
+        mirelo->setFrame(&frame);
+        g_enviroment->recording()->HideDesktopIcons = true;
+        g_enviroment->recording()->ShowCountdown = false;
+        g_enviroment->recording()->AutoOpenHistory = false;
+        mirelo->setRecordMode(1);
+        for (int i = 0; i < 2; ++i) {
+            emit mirelo->systemTray()->actionActivate(TrayStart);
+            QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
+            emit mirelo->systemTray()->actionActivate(TrayStart);
+            QCOMPARE(mirelo->windowState(), int(Mirelo::StateIdle));
+        }
+        QCOMPARE(said.size(), 1);
+        QVERIFY(said.first().contains(QLatin1String("icons")));
+        CommonDialog::setRunHook({});
         ControlBarLink::setFactory(nullptr);
         delete mirelo;
     }

@@ -1,6 +1,7 @@
 // Recordings made through the control bar with the real engine under a
 // private X server: the bar's buttons pressed with xdotool, the files looked
-// at with ffprobe, History.xml read back; and the bar's screenshot.
+// at with ffprobe, History.xml read back; the bar's screenshot; and the
+// keyboard left with the user's program while the countdown and bar show.
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -12,11 +13,16 @@
 #include "clicklistener.h"
 #include "commondialog.h"
 #include "controlpanel.h"
+#include "countdownwindow.h"
 #include "enginebinding.h"
 #include "enviroment.h"
 #include "historylist.h"
+#include "byhand.h"
+#include "programrun.h"
 #include "testsupport.h"
 #include "ui_controlpanel.h"
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -65,6 +71,75 @@ QDomElement historyRoot(const QString &path)
     if (f.open(QIODevice::ReadOnly))
         doc.setContent(&f);
     return doc.documentElement();
+}
+
+// The user's program: a window of another X client that counts the keys
+// typed into it.
+class KeyTarget
+{
+public:
+    KeyTarget() : m_c(xcb_connect(nullptr, nullptr))
+    {
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
+        m_window = xcb_generate_id(m_c);
+        const uint32_t values[] = {screen->white_pixel, XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_FOCUS_CHANGE};
+        xcb_create_window(m_c, XCB_COPY_FROM_PARENT, m_window, screen->root, 1200, 600, 300, 200, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK,
+                          values);
+        xcb_change_property(m_c, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 6, "editor");
+        xcb_map_window(m_c, m_window);
+        xcb_flush(m_c);
+    }
+    ~KeyTarget() { xcb_disconnect(m_c); }
+
+    bool viewable()
+    {
+        xcb_get_window_attributes_reply_t *r =
+            xcb_get_window_attributes_reply(m_c, xcb_get_window_attributes(m_c, m_window), nullptr);
+        const bool on = r && r->map_state == XCB_MAP_STATE_VIEWABLE;
+        std::free(r);
+        return on;
+    }
+    // As a click on it would: the keyboard focus to it.
+    void focus()
+    {
+        xcb_set_input_focus(m_c, XCB_INPUT_FOCUS_POINTER_ROOT, m_window, XCB_CURRENT_TIME);
+        xcb_flush(m_c);
+    }
+    // As the window manager does when the user clicks it.
+    void raise()
+    {
+        const uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(m_c, m_window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        xcb_flush(m_c);
+    }
+    bool hasFocus()
+    {
+        xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr);
+        const bool on = r && r->focus == m_window;
+        std::free(r);
+        return on;
+    }
+    quint32 id() const { return m_window; }
+    int presses()
+    {
+        while (xcb_generic_event_t *e = xcb_poll_for_event(m_c)) {
+            if ((e->response_type & 0x7f) == XCB_KEY_PRESS)
+                ++m_presses;
+            std::free(e);
+        }
+        return m_presses;
+    }
+
+private:
+    xcb_connection_t *m_c;
+    xcb_window_t m_window;
+    int m_presses = 0;
+};
+
+bool type(const QString &text)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), text}) == 0;
 }
 
 } // namespace
@@ -286,6 +361,49 @@ private slots:
         QCOMPARE(QDir(shots).entryList(QDir::Files), QStringList{QFileInfo(file).fileName()});
         QCOMPARE(told, QStringList{QStringLiteral("The screenshot could not be saved.")});
         delete bar;
+    }
+
+    // The countdown and the bar show without taking the keyboard: what the
+    // user types goes on reaching the program being recorded. A click on
+    // the bar gives it the keyboard.
+    void typingStaysWithTheUsersProgram()
+    {
+        KeyTarget editor;
+        QTRY_VERIFY_WITH_TIMEOUT(editor.viewable(), 10000);
+        editor.focus();
+        QTRY_VERIFY_WITH_TIMEOUT(editor.hasFocus(), 10000);
+        {
+            CountDownWindow countdown(nullptr);
+            // Held at its first picture: it would end itself in three seconds.
+            for (QTimer *animation : countdown.findChildren<QTimer *>())
+                animation->stop();
+            countdown.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&countdown));
+            QVERIFY(type(QStringLiteral("abc")));
+            QTRY_COMPARE(editor.presses(), 3);
+            QVERIFY(editor.hasFocus());
+            QVERIFY(!countdown.isActiveWindow());
+            // Above the user's program, also once that is raised.
+            QTRY_VERIFY(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()));
+            editor.raise();
+            QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()), 15000);
+        }
+        QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
+        QVERIFY(bar);
+        QVERIFY(type(QStringLiteral("defg")));
+        QTRY_COMPARE(editor.presses(), 7);
+        QVERIFY(editor.hasFocus());
+        QVERIFY(!bar->isActiveWindow());
+        editor.raise();
+        QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(bar->winId()), editor.id()), 15000);
+        // The bar lies where it was put, on the desktop's coordinates.
+        QTRY_COMPARE(testsupport::windowGeometry(QString::number(bar->winId())), bar->geometry());
+
+        click(bar->form()->btnRecordLength);
+        QTRY_VERIFY(bar->isActiveWindow());
+        QVERIFY(!editor.hasFocus());
+        bar->stopRecord();
+        QTRY_VERIFY(bar.isNull());
     }
 
     void clickMarksInTheFile()

@@ -2,26 +2,30 @@
 // of the selected region is saved under the next free name and listed in
 // the history with the region's size; a folder that cannot be made or a
 // picture that cannot be saved (a full disk) shows a message, keeps no part
-// of it and lists nothing. And its place above the region frame.
+// of it and lists nothing. Its place above the region frame, and out of a screenshot that hides it.
 #include <QtTest>
 
 #include "areaselected.h"
 #include "core/datagroupoutput.h"
 #include "core/datagroupprivate.h"
+#include "core/datagrouprecording.h"
 #include "core/edition.h"
 #include "core/enviroment.h"
 #include "core/myconfig.h"
 #include "historylist.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
-#include "platform/windowlist.h"
 #include "programrun.h"
+#include "screencapturing.h"
+#include "byhand.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -61,16 +65,6 @@ public:
 private:
     QWidget *m_window;
 };
-
-bool holds(const WindowListEntry &e, quint32 id)
-{
-    if (e.id == id)
-        return true;
-    for (const WindowListEntry &kid : e.children)
-        if (holds(kid, id))
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -165,19 +159,10 @@ private slots:
         g_areaSelected->setFullScreenMode(false);
         g_areaSelected->show();
         QVERIFY(QTest::qWaitForWindowExposed(g_areaSelected, 30000));
-        // The X server's stacking, topmost first; a managed window lies in
-        // its window manager's frame.
+        // The X server's stacking; a window manager's frame holds the
+        // window it manages.
         auto frameIsAbove = [&] {
-            X11WindowList list;
-            int window = -1, region = -1, i = 0;
-            for (const WindowListEntry &e : list.windows({})) {
-                if (holds(e, quint32(frame->winId())))
-                    window = i;
-                else if (holds(e, quint32(g_areaSelected->winId())))
-                    region = i;
-                ++i;
-            }
-            return window >= 0 && region >= 0 && window < region;
+            return testsupport::stackedAbove(quint32(frame->winId()), quint32(g_areaSelected->winId()));
         };
         QTRY_VERIFY_WITH_TIMEOUT(frameIsAbove(), 30000);
         // On the border's line, where it crosses the window.
@@ -212,6 +197,74 @@ private slots:
                                       QString::number(frame->frameGeometry().center().y()), "click", "1"}));
         QTRY_VERIFY(presses.count > afterRecording);
         g_areaSelected->hide();
+        m_mirelo->setFrame(nullptr);
+        m_mirelo->setParent(nullptr);
+        delete frame;
+    }
+
+    // With "hide the main window" the screenshot's picture holds what lies
+    // below the main window, not the window: the grab waits until the
+    // screen has repainted (a compositing manager shows a hidden window's
+    // last picture until then).
+    void hiddenMainWindowIsNotInTheScreenshot()
+    {
+        g_enviroment->recording()->setHideMainWhenScreenshot(true);
+        const QColor colour(255, 0, 255);
+        QWidget below;
+        QPalette palette;
+        palette.setColor(QPalette::Window, colour);
+        below.setPalette(palette);
+        below.setAutoFillBackground(true);
+        below.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(40, 40, -40, -40));
+        below.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&below, 30000));
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        m_mirelo->setFrame(frame);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        frame->raise();
+        frame->activateWindow();
+        // Inside the frame, clear of a shadow a window manager may add.
+        const QRect inner = frame->frameGeometry().adjusted(30, 30, -30, -30) & below.frameGeometry();
+        QVERIFY(!inner.isEmpty());
+        auto share = [&](const QImage &picture, const QPoint &origin) {
+            int hits = 0, all = 0;
+            for (int y = inner.top(); y <= inner.bottom(); y += 5) {
+                for (int x = inner.left(); x <= inner.right(); x += 5) {
+                    const QColor c = picture.pixelColor(QPoint(x, y) - origin);
+                    hits += qAbs(c.red() - 255) + c.green() + qAbs(c.blue() - 255) < 40;
+                    ++all;
+                }
+            }
+            return double(hits) / all;
+        };
+        auto screen = [] { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); };
+        QTRY_VERIFY_WITH_TIMEOUT(share(screen(), QPoint()) < 0.5, 30000);
+
+        QImage picture;
+        QPoint origin;
+        bool frameShown = true;
+        QTimer look;
+        connect(&look, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *tool = qobject_cast<ScreenCapturing *>(w);
+                if (tool && tool->isVisible()) {
+                    look.stop();
+                    picture = tool->desktopImage();
+                    origin = tool->screenRect().topLeft();
+                    frameShown = frame->isVisible();
+                    tool->reject();
+                }
+            }
+        });
+        look.start(20);
+        m_mirelo->showScreenCapturing();
+        QVERIFY(!picture.isNull());
+        QVERIFY(!frameShown);
+        QVERIFY2(share(picture, origin) > 0.9, "the main window is in the picture");
+        // And it comes back afterwards.
+        QVERIFY(frame->isVisible());
+
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);
         delete frame;

@@ -1,10 +1,13 @@
-// Desktop icons and panels kept out of a recording, against test windows of
+// Desktop icons and panels kept out of a recording: against test windows of
 // another client on a private X server (no window manager: the test keeps
-// the root's client list itself).
+// the root's client list itself), and on a real desktop (xfwm4, its panels
+// and xfdesktop), where the screen must show the wallpaper without them.
 #include <QtTest>
 
 #include "platform/desktopchrome.h"
+#include "platform/xfconfproperty.h"
 
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
@@ -27,7 +30,9 @@ public:
     {
         for (xcb_window_t w : windows)
             xcb_destroy_window(c, w);
-        xcb_delete_property(c, root, atom("_NET_CLIENT_LIST"));
+        // Only a list of its own: a window manager's is not the test's.
+        if (!clients.isEmpty())
+            xcb_delete_property(c, root, atom("_NET_CLIENT_LIST"));
         sync();
         xcb_disconnect(c);
     }
@@ -80,11 +85,72 @@ public:
 
     void sync() { std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); }
 
+    // The window manager's clients of a type, with their places.
+    QList<QPair<xcb_window_t, QRect>> clientsOfType(const char *type)
+    {
+        QList<QPair<xcb_window_t, QRect>> out;
+        xcb_get_property_reply_t *list = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, root, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 1024), nullptr);
+        const auto *ids = list ? static_cast<const xcb_window_t *>(xcb_get_property_value(list)) : nullptr;
+        for (int i = 0; list && i < xcb_get_property_value_length(list) / 4; ++i) {
+            xcb_get_property_reply_t *t = xcb_get_property_reply(
+                c, xcb_get_property(c, 0, ids[i], atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 16), nullptr);
+            const bool match = t && xcb_get_property_value_length(t) >= 4
+                               && *static_cast<const xcb_atom_t *>(xcb_get_property_value(t)) == atom(type);
+            std::free(t);
+            xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(c, xcb_get_geometry(c, ids[i]), nullptr);
+            xcb_translate_coordinates_reply_t *at =
+                xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, ids[i], root, 0, 0), nullptr);
+            if (match && g && at)
+                out.append({ids[i], QRect(at->dst_x, at->dst_y, g->width, g->height)});
+            std::free(g);
+            std::free(at);
+        }
+        std::free(list);
+        return out;
+    }
+
     xcb_connection_t *c;
     xcb_window_t root;
     QVector<xcb_window_t> windows;
     QVector<xcb_window_t> clients;
 };
+
+// The screen as a recording would take it.
+QImage screen()
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The share of the pixels in `area` that differ plainly between two pictures.
+double changed(const QImage &a, const QImage &b, const QRect &area)
+{
+    int diff = 0, all = 0;
+    for (int y = area.top(); y <= area.bottom(); y += 2) {
+        for (int x = area.left(); x <= area.right(); x += 2) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            diff += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) > 30;
+            ++all;
+        }
+    }
+    return all ? double(diff) / all : 0;
+}
+
+// The share of black pixels in `area`: a desktop that lost its wallpaper.
+double black(const QImage &picture, const QRect &area)
+{
+    int dark = 0, all = 0;
+    for (int y = area.top(); y <= area.bottom(); y += 2) {
+        for (int x = area.left(); x <= area.right(); x += 2) {
+            const QRgb p = picture.pixel(x, y);
+            dark += qRed(p) + qGreen(p) + qBlue(p) < 12;
+            ++all;
+        }
+    }
+    return all ? double(dark) / all : 0;
+}
+
+bool realDesktop() { return !qEnvironmentVariableIsEmpty("MIRELO_TEST_DESKTOP"); }
 
 } // namespace
 
@@ -94,6 +160,8 @@ class TestX11DesktopChrome : public QObject
 private slots:
     void hidesAndMapsBackExactlyWhatItHid()
     {
+        if (realDesktop())
+            QSKIP("keeps the root's client list itself, which a window manager owns");
         Desktop desktop;
         const xcb_window_t icons = desktop.window("_NET_WM_WINDOW_TYPE_DESKTOP", true);
         const xcb_window_t panel = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", true);
@@ -105,12 +173,17 @@ private slots:
 
         QTemporaryDir dir;
         X11DesktopChrome chrome(dir.filePath("hidden"));
+        // The desktop window holds the wallpaper too: it stays, and a
+        // desktop without a switch for its icons says it cannot hide them.
+        QVERIFY(!chrome.canHide(DesktopChrome::DesktopIcons));
+        QVERIFY(chrome.canHide(DesktopChrome::Taskbar));
         chrome.setVisible(DesktopChrome::DesktopIcons, false);
-        QVERIFY(!desktop.mapped(icons));
+        QVERIFY(desktop.mapped(icons));
         QVERIFY(desktop.mapped(panel));
-        QVERIFY(QFile::exists(chrome.stateFile()));
+        QVERIFY(!QFile::exists(chrome.stateFile()));
 
         chrome.setVisible(DesktopChrome::Taskbar, false);
+        QVERIFY(QFile::exists(chrome.stateFile()));
         QVERIFY(!desktop.mapped(panel));
         QVERIFY(!desktop.mapped(looseDock));
         QVERIFY(desktop.mapped(normal));
@@ -130,6 +203,8 @@ private slots:
 
     void aCrashLeavesNothingHiddenForTheNextStart()
     {
+        if (realDesktop())
+            QSKIP("keeps the root's client list itself, which a window manager owns");
         Desktop desktop;
         const xcb_window_t icons = desktop.window("_NET_WM_WINDOW_TYPE_DESKTOP", true);
         const xcb_window_t panel = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", true);
@@ -141,12 +216,15 @@ private slots:
             dying.setVisible(DesktopChrome::DesktopIcons, false);
             dying.setVisible(DesktopChrome::Taskbar, false);
         } // gone without mapping back, as in a crash
-        QVERIFY(!desktop.mapped(icons));
+        QVERIFY(desktop.mapped(icons));
         QVERIFY(!desktop.mapped(panel));
-        // A stale id that now names an ordinary window is left alone.
+        // A desktop window an earlier version unmapped comes back too; a
+        // stale id that now names an ordinary window is left alone.
+        desktop.unmap(icons);
         QFile extra(file);
         QVERIFY(extra.open(QIODevice::Append));
-        extra.write(QByteArray("dock ") + QByteArray::number(other) + "\nnonsense\n");
+        extra.write(QByteArray("desktop ") + QByteArray::number(icons) + "\ndock " + QByteArray::number(other)
+                    + "\nnonsense\n");
         extra.close();
 
         X11DesktopChrome next(file);
@@ -159,6 +237,8 @@ private slots:
 
     void nothingToHideIsNoError()
     {
+        if (realDesktop())
+            QSKIP("keeps the root's client list itself, which a window manager owns");
         Desktop desktop;
         const xcb_window_t normal = desktop.window("_NET_WM_WINDOW_TYPE_NORMAL", true);
         QTemporaryDir dir;
@@ -169,6 +249,75 @@ private slots:
         chrome.setVisible(DesktopChrome::Taskbar, true);
         chrome.recoverLeftovers(); // no file
         QVERIFY(desktop.mapped(normal));
+        // No desktop window: no icons, nothing to say.
+        QVERIFY(chrome.canHide(DesktopChrome::DesktopIcons));
+    }
+
+    // On xfdesktop its icons are switched off, not its window unmapped:
+    // the screen shows the wallpaper without icons, and without the panels
+    // once they are unmapped, as soon as the calls return (a compositing
+    // manager repaints after them); all comes back afterwards, and after a
+    // crash at the next start.
+    void aRealDesktopKeepsItsWallpaper()
+    {
+        if (!realDesktop())
+            QSKIP("needs a real desktop");
+        Desktop desktop;
+        const auto docks = desktop.clientsOfType("_NET_WM_WINDOW_TYPE_DOCK");
+        QCOMPARE(docks.size(), 2);
+        const XfconfProperty style(QStringLiteral("xfce4-desktop"), QStringLiteral("/desktop-icons/style"));
+        QVERIFY(!style.value().isValid());
+        // The icons in their column at the left, the wallpaper everywhere,
+        // once the desktop has drawn them.
+        const QRect icons(0, 28, 160, 300), middle(600, 300, 700, 400), whole = screen().rect();
+        QTRY_VERIFY_WITH_TIMEOUT(black(screen(), whole) < 0.05, 20000);
+        QImage before = screen();
+        auto still = [&] {
+            const QImage now = screen();
+            const bool same = changed(before, now, whole) == 0;
+            before = now;
+            return same;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(still(), 20000);
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath("hidden");
+        {
+            X11DesktopChrome chrome(file);
+            QVERIFY(chrome.canHide(DesktopChrome::DesktopIcons));
+            chrome.setVisible(DesktopChrome::DesktopIcons, false);
+            QVERIFY(chrome.iconsHidden());
+            QCOMPARE(style.value().toInt(), 0);
+            const QImage noIcons = screen();
+            QVERIFY(black(noIcons, whole) < 0.05);
+            QVERIFY(changed(before, noIcons, icons) > 0.01);
+            QVERIFY(changed(before, noIcons, middle) < 0.01);
+
+            chrome.setVisible(DesktopChrome::Taskbar, false);
+            const QImage noPanels = screen();
+            for (const auto &dock : docks) {
+                QVERIFY(!desktop.mapped(dock.first));
+                QVERIFY2(changed(before, noPanels, dock.second) > 0.5, "the panel is still on the screen");
+                QVERIFY(black(noPanels, dock.second) < 0.05);
+            }
+
+            chrome.restoreAll();
+            QVERIFY(!style.value().isValid());
+            for (const auto &dock : docks)
+                QVERIFY(desktop.mapped(dock.first));
+            QTRY_VERIFY_WITH_TIMEOUT(changed(before, screen(), icons) < 0.01, 10000);
+
+            chrome.setVisible(DesktopChrome::DesktopIcons, false);
+            chrome.setVisible(DesktopChrome::Taskbar, false);
+        } // gone without showing them again, as in a crash
+        QCOMPARE(style.value().toInt(), 0);
+        X11DesktopChrome next(file);
+        next.recoverLeftovers();
+        QVERIFY(!style.value().isValid());
+        for (const auto &dock : docks)
+            QVERIFY(desktop.mapped(dock.first));
+        QVERIFY(!QFile::exists(file));
+        QTRY_VERIFY_WITH_TIMEOUT(changed(before, screen(), icons) < 0.01, 10000);
     }
 
     // The list of windows to map back is the user's own: without a runtime

@@ -193,6 +193,47 @@ bool compositorRunning()
     return running;
 }
 
+namespace {
+
+// `w` is `id` or holds it.
+bool holds(xcb_connection_t *c, xcb_window_t w, xcb_window_t id)
+{
+    if (w == id)
+        return true;
+    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr);
+    bool found = false;
+    const xcb_window_t *kids = tree ? xcb_query_tree_children(tree) : nullptr;
+    for (int i = 0; tree && !found && i < xcb_query_tree_children_length(tree); ++i)
+        found = holds(c, kids[i], id);
+    std::free(tree);
+    return found;
+}
+
+} // namespace
+
+bool stackedAbove(quint32 top, quint32 below)
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return false;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    // The root's children, bottom first.
+    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr);
+    int a = -1, b = -1;
+    const xcb_window_t *kids = tree ? xcb_query_tree_children(tree) : nullptr;
+    for (int i = 0; tree && i < xcb_query_tree_children_length(tree); ++i) {
+        if (holds(c, kids[i], top))
+            a = i;
+        else if (holds(c, kids[i], below))
+            b = i;
+    }
+    std::free(tree);
+    xcb_disconnect(c);
+    return a >= 0 && b >= 0 && a > b;
+}
+
 ColourWindow::ColourWindow(const QRect &rect, QRgb colour, const char *windowType)
 {
     m_connection = xcb_connect(nullptr, nullptr);

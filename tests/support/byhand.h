@@ -79,6 +79,10 @@ QImage lastFrame(const QString &file, const QSize &size);
 // A compositing manager runs on the test's X screen.
 bool compositorRunning();
 
+// The window `top` lies above `below` in the X server's stacking (a window
+// manager's frame stands for the window it holds).
+bool stackedAbove(quint32 top, quint32 below);
+
 // A plain window of one colour on the test's X server, there as long as the
 // object lives. Mapped before the program starts, it lies below all of the
 // program's windows, as a desktop would. `windowType` (e.g.
