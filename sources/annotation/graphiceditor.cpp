@@ -103,8 +103,8 @@ GraphicEditor::GraphicEditor(QWidget *parent, IGraphicEditable *host)
     ui->btnSelectedColor1->click();
     ui->edtCallout->hide();
 
-    if (hostObject)
-        connect(hostObject, SIGNAL(orderNumberChanged(int)), this, SLOT(doOrderNumberChanged(int)));
+    if (m_host)
+        m_host->watchOrderNumber(this, [this](int next) { doOrderNumberChanged(next); });
 
     ui->lblFontSize->setFixedSize(int(18 * g_dscale), int(20 * g_dscale));
     // The size row's label grows with the display scale; its page must not

@@ -1,14 +1,16 @@
 #pragma once
 // What a drawing palette may ask of an annotation host (the region frame or
-// the screenshot tool). Hosts forward every call to their GraphicDrawing and
-// also offer the signal orderNumberChanged(int), which the palette connects
-// to by name.
+// the screenshot tool). Hosts forward every call to their GraphicDrawing.
 //
 // Tool numbers: 0 none, 1 rectangle, 2 ellipse, 3 line, 4 arrow, 5 brush,
 // 6 air brush, 7 text, 8 callout, 9 eraser, 10 blur.
 
 #include <QColor>
 #include <QtPlugin>
+
+#include <functional>
+
+class QObject;
 
 class IGraphicEditable
 {
@@ -28,6 +30,9 @@ public:
     virtual void undo() = 0;
     virtual void redo() = 0;
     virtual void clear() = 0;
+    // Calls onChange with the next order number each time it moves on, for
+    // as long as receiver lives.
+    virtual void watchOrderNumber(QObject *receiver, std::function<void(int)> onChange) = 0;
 };
 
 #define IGraphicEditable_iid "Mirelo.IGraphicEditable/1.0"

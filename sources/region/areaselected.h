@@ -104,6 +104,10 @@ public slots:
     void undo() override;
     void redo() override;
     void clear() override;
+    void watchOrderNumber(QObject *receiver, std::function<void(int)> onChange) override
+    {
+        connect(this, &AreaSelected::orderNumberChanged, receiver, std::move(onChange));
+    }
     void setFullScreen();
     void setRatioLocked(bool locked);
     void actFullScreenTriggered();

@@ -84,6 +84,10 @@ public slots:
     void undo() override;
     void redo() override;
     void clear() override;
+    void watchOrderNumber(QObject *receiver, std::function<void(int)> onChange) override
+    {
+        connect(this, &ScreenCapturing::orderNumberChanged, receiver, std::move(onChange));
+    }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

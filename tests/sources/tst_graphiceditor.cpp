@@ -39,6 +39,10 @@ public slots:
     void undo() override { calls << QStringLiteral("undo"); }
     void redo() override { calls << QStringLiteral("redo"); }
     void clear() override { calls << QStringLiteral("clear"); }
+    void watchOrderNumber(QObject *receiver, std::function<void(int)> onChange) override
+    {
+        connect(this, &FakeHost::orderNumberChanged, receiver, std::move(onChange));
+    }
 
 signals:
     void orderNumberChanged(int next);

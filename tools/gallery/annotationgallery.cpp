@@ -49,6 +49,10 @@ public slots:
     void undo() override { m_drawing.undo(); }
     void redo() override { m_drawing.redo(); }
     void clear() override { m_drawing.clear(); }
+    void watchOrderNumber(QObject *receiver, std::function<void(int)> onChange) override
+    {
+        connect(this, &Board::orderNumberChanged, receiver, std::move(onChange));
+    }
 
 signals:
     void orderNumberChanged(int next);
