@@ -21,7 +21,6 @@
 namespace gallery {
 namespace {
 
-int px(int n) { return int(n * g_dscale); }
 
 // A title-bar style button with its sprite images.
 std::function<QWidget *()> spriteButton(const QString &part, const QString &key, const char *styleKey)
@@ -31,7 +30,7 @@ std::function<QWidget *()> spriteButton(const QString &part, const QString &key,
         auto *b = new MyButton;
         b->setProperty("STYLE_KEY", styleKey);
         b->changeIcon(key);
-        b->setFixedSize(px(32), px(28));
+        b->setFixedSize(scaled(32), scaled(28));
         return b;
     };
 }
@@ -41,7 +40,7 @@ std::function<QWidget *()> textButton(const QString &text, const char *styleKey,
     return [=] {
         auto *b = new QPushButton(text);
         b->setProperty("STYLE_KEY", styleKey);
-        b->setFixedSize(px(w), px(h));
+        b->setFixedSize(scaled(w), scaled(h));
         return b;
     };
 }
@@ -66,10 +65,10 @@ QWidget *makeSkinnedControls()
                          auto *b = new MyButton(QStringLiteral("Settings and more"));
                          b->changeIcon("settings");
                          b->setButtonType(0);
-                         b->setIconMargin(px(4));
-                         b->setTextMargin(px(4));
+                         b->setIconMargin(scaled(4));
+                         b->setTextMargin(scaled(4));
                          b->setProperty("STYLE_KEY", "BTN_STATUS");
-                         b->setFixedSize(px(150), px(28));
+                         b->setFixedSize(scaled(150), scaled(28));
                          return b;
                      }};
     rows << StateRow{"BLUE_BTN", textButton("OK", "BLUE_BTN", 80, 32)};
@@ -82,14 +81,14 @@ QWidget *makeSkinnedControls()
                          t->setText(QStringLiteral("Help"));
                          t->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
                          t->setProperty("STYLE_KEY", "CAPTURE_PANEL_MENUBTN");
-                         t->setFixedSize(px(64), px(56));
+                         t->setFixedSize(scaled(64), scaled(56));
                          return t;
                      }};
     rows << StateRow{"DARK_COMBOBOX", [] {
                          auto *c = new CComBobox;
                          c->setProperty("STYLE_KEY", "DARK_COMBOBOX");
                          c->addItems({QStringLiteral("MP4"), QStringLiteral("MP3")});
-                         c->setFixedSize(px(150), px(26));
+                         c->setFixedSize(scaled(150), scaled(26));
                          return c;
                      }, {CellState::Normal, CellState::Hover, CellState::Disabled}};
     rows << StateRow{"DARK_CHECKBOX", [] {
@@ -104,7 +103,7 @@ QWidget *makeSkinnedControls()
                      }};
     rows << StateRow{"Line edit", [] {
                          auto *e = new QLineEdit(QStringLiteral("Video_26-12-08"));
-                         e->setFixedSize(px(150), px(26));
+                         e->setFixedSize(scaled(150), scaled(26));
                          return e;
                      }, {CellState::Normal, CellState::Hover, CellState::Disabled}};
     return stateSheet(QStringLiteral("Skinned controls"), rows);
@@ -116,32 +115,32 @@ namespace {
 QWidget *contactSheet(const QString &title, const QString &base, const QStringList &files)
 {
     SkinManager *skin = SkinManager::instance();
-    const int cell = px(120), thumb = px(72), cols = 8;
+    const int cell = scaled(120), thumb = scaled(72), cols = 8;
     const int rows = (files.size() + cols - 1) / cols;
-    QPixmap sheet(cols * cell, qMax(1, rows) * (cell + px(10)) + px(50));
+    QPixmap sheet(cols * cell, qMax(1, rows) * (cell + scaled(10)) + scaled(50));
     sheet.fill(skin->color("Common", "Background", Qt::white));
     QPainter p(&sheet);
     p.setPen(skin->color("Common", "Text", Qt::black));
     p.setFont(skin->scaledFont(18, true));
-    p.drawText(QRect(px(12), 0, sheet.width(), px(40)), Qt::AlignVCenter,
+    p.drawText(QRect(scaled(12), 0, sheet.width(), scaled(40)), Qt::AlignVCenter,
                QStringLiteral("%1 - %2, scale %3")
                    .arg(title, skin->knownSkins().value(skin->currentSkinIndex()))
                    .arg(g_dscale, 0, 'f', 1));
     p.setFont(skin->scaledFont(9, false));
     for (int i = 0; i < files.size(); ++i) {
-        const QRect r((i % cols) * cell, px(50) + (i / cols) * (cell + px(10)), cell, cell + px(10));
+        const QRect r((i % cols) * cell, scaled(50) + (i / cols) * (cell + scaled(10)), cell, cell + scaled(10));
         QPixmap img(base + files[i]);
         if (img.width() > thumb || img.height() > thumb)
             img = img.scaled(thumb, thumb, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        p.drawPixmap(r.x() + (cell - img.width()) / 2, r.y() + (thumb - img.height()) / 2 + px(4), img);
+        p.drawPixmap(r.x() + (cell - img.width()) / 2, r.y() + (thumb - img.height()) / 2 + scaled(4), img);
         // Long names break after a "_" or "-" rather than before their last letters.
         QString name = files[i].section(QLatin1Char('/'), -1);
-        if (p.fontMetrics().horizontalAdvance(name) > cell - px(10)) {
+        if (p.fontMetrics().horizontalAdvance(name) > cell - scaled(10)) {
             const int cut = qMax(name.lastIndexOf(QLatin1Char('_')), name.lastIndexOf(QLatin1Char('-')));
             if (cut > 0)
                 name.insert(cut + 1, QLatin1Char('\n'));
         }
-        p.drawText(QRect(r.x() + 2, r.y() + thumb + px(8), cell - 4, px(34)),
+        p.drawText(QRect(r.x() + 2, r.y() + thumb + scaled(8), cell - 4, scaled(34)),
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, name);
     }
     p.end();

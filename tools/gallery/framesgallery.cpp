@@ -21,7 +21,6 @@
 namespace gallery {
 namespace {
 
-int px(int n) { return int(n * g_dscale); }
 
 // A stand-in content of a given design size, on the skin's page background.
 QWidget *content(const QString &title, int width, int height, const char *styleKey)
@@ -30,7 +29,7 @@ QWidget *content(const QString &title, int width, int height, const char *styleK
     w->setWindowTitle(title);
     w->setProperty("STYLE_KEY", styleKey);
     w->setAttribute(Qt::WA_StyledBackground);
-    w->resize(px(width), px(height));
+    w->resize(scaled(width), scaled(height));
     return w;
 }
 

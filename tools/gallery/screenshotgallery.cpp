@@ -50,21 +50,20 @@ QLabel *picture(const QPixmap &pixmap)
     return label;
 }
 
-int scaled(int v) { return qRound(v * g_dscale); }
-QPoint scaled(const QPoint &p) { return QPoint(scaled(p.x()), scaled(p.y())); }
+QPoint scaledPoint(const QPoint &p) { return QPoint(::scaled(p.x()), ::scaled(p.y())); }
 
 // A tool over the sample desktop, editing a selection with two shapes. Its
 // screen is one of 1280x720 at the display scale, as real ones are: the
 // offscreen platform's 800x600 screen is narrower than the panel.
 ScreenCapturing *sampleTool()
 {
-    region::setScreenHook([] { return QRect(0, 0, scaled(1280), scaled(720)); });
+    region::setScreenHook([] { return QRect(0, 0, ::scaled(1280), ::scaled(720)); });
     region::setGrabHook([] { return sampleDesktop(region::desktop().size()); });
     auto *tool = new ScreenCapturing(nullptr);
     region::setGrabHook({});
     // The screen stays while the tool lives: the panel is placed on it.
     QObject::connect(tool, &QObject::destroyed, [] { region::setScreenHook({}); });
-    const QRect sel(tool->screenRect().topLeft() + scaled(QPoint(90, 70)), QSize(scaled(360), scaled(220)));
+    const QRect sel(tool->screenRect().topLeft() + scaledPoint(QPoint(90, 70)), QSize(::scaled(360), ::scaled(220)));
     tool->setSelection(sel);
     tool->resize(tool->screenRect().size());
     GraphicDrawing *d = tool->drawing();
@@ -80,8 +79,8 @@ ScreenCapturing *sampleTool()
             d->eventFilter(tool, &e);
         }
     };
-    stroke(1, scaled(QPoint(120, 110)), scaled(QPoint(300, 200)));
-    stroke(4, scaled(QPoint(420, 260)), scaled(QPoint(310, 190)));
+    stroke(1, scaledPoint(QPoint(120, 110)), scaledPoint(QPoint(300, 200)));
+    stroke(4, scaledPoint(QPoint(420, 260)), scaledPoint(QPoint(310, 190)));
     tool->setGraphicType(0);
     return tool;
 }

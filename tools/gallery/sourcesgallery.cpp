@@ -22,7 +22,6 @@
 namespace gallery {
 namespace {
 
-int px(int n) { return int(n * g_dscale); }
 
 const char kSampleDevices[] =
     "cameras \"Integrated Camera\" \"USB Video Camera\"\n"
@@ -69,7 +68,7 @@ QWidget *picture(const QPixmap &pixmap)
 QWidget *popup(QWidget *list, int width)
 {
     list->setWindowFlags(Qt::Widget);
-    list->setFixedWidth(px(width));
+    list->setFixedWidth(scaled(width));
     list->adjustSize();
     QPixmap pixmap = list->grab();
     delete list;
@@ -105,7 +104,7 @@ QWidget *makeCameraWindow()
 {
     sampleCameraList();
     CameraWindow window;
-    window.resize(px(400), px(300));
+    window.resize(scaled(400), scaled(300));
     window.ensurePolished();
     QPixmap shot(window.size());
     shot.fill(Qt::white);
@@ -132,8 +131,8 @@ QWidget *makeCameraWindow()
     page->setProperty("STYLE_KEY", "COMMONDIALOG_WIDGET");
     page->setAttribute(Qt::WA_StyledBackground);
     auto *row = new QHBoxLayout(page);
-    row->setContentsMargins(px(16), px(16), px(16), px(16));
-    row->setSpacing(px(16));
+    row->setContentsMargins(scaled(16), scaled(16), scaled(16), scaled(16));
+    row->setSpacing(scaled(16));
     row->addWidget(picture(shot), 0, Qt::AlignTop);
     row->addWidget(picture(menuShot), 0, Qt::AlignTop);
     row->addWidget(picture(contextShot), 0, Qt::AlignTop);

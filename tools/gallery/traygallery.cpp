@@ -17,7 +17,6 @@
 
 namespace {
 
-int px(int n) { return int(n * g_dscale); }
 
 class GalleryTrayHost : public QObject, public TrayHost
 {
@@ -56,7 +55,7 @@ QWidget *frameWithMenu()
     content->setWindowTitle(QStringLiteral("Olvex Free Mirelo"));
     content->setProperty("STYLE_KEY", "HOME_PAGE");
     content->setAttribute(Qt::WA_StyledBackground);
-    content->resize(px(1179), px(262));
+    content->resize(scaled(1179), scaled(262));
     auto *frame = new MyFrame(content, nullptr, 0x10000005, MyFrame::logoPixmap(), 0, 0);
     frame->setMainTitle(1);
     frame->show();
