@@ -126,7 +126,10 @@ private slots:
         for (int step = 1; step <= 10; ++step)
             moveTo(grip + QPoint(12 * step, 8 * step));
         xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
-        QTRY_COMPARE(windowPos(page.id), before + QPoint(120, 80));
+        // A window manager's move starts from where the pointer is when the
+        // program asks for it: on a loaded machine one step may have passed.
+        QTRY_VERIFY2((windowPos(page.id) - (before + QPoint(120, 80))).manhattanLength() <= 20,
+                     qPrintable(QStringLiteral("%1,%2").arg(windowPos(page.id).x()).arg(windowPos(page.id).y())));
 
         // The preview: arrows move the item, keypad Enter brings it back.
         page.click(QStringLiteral("preview"));
