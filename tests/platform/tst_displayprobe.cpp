@@ -95,11 +95,24 @@ private slots:
         QByteArray display = m_display;
         char *argv[] = {program.data(), platformOption.data(), xcb.data(), displayOption.data(), display.data(),
                         nullptr};
+        // The private server may be resetting after the last test's clients;
+        // a client of our own keeps it from resetting under the probe.
+        xcb_connection_t *keep = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                keep = xcb_connect(m_display.constData(), nullptr);
+                if (xcb_connection_has_error(keep) == 0)
+                    return true;
+                xcb_disconnect(keep);
+                return false;
+            }(),
+            10000);
         {
             DisplayProbe probe(5, argv);
             QVERIFY(probe.canOpen());
             QVERIFY(!probe.isXwayland());
         }
+        xcb_disconnect(keep);
         qunsetenv("WAYLAND_DISPLAY");
 
         // A Wayland compositor of our own, without a screen, with Xwayland.
