@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <climits>
 #include <cstdlib>
 
 namespace ImageLimit {
@@ -58,9 +59,9 @@ bool isMeasuredKind(const QByteArray &format)
 
 // An icon file's directory states sizes its pictures need not have: each
 // is measured from its own header (a PNG's IHDR, a bitmap's info header,
-// which counts the mask's rows too). Read from the device where the reader
-// stands, which is left there.
-QString iconRefusal(QIODevice *device)
+// which counts the mask's rows too); `together`, their sum too. Read from
+// the device where the reader stands, which is left there.
+QString iconRefusal(QIODevice *device, bool together)
 {
     if (!device || device->isSequential())
         return notMeasurable();
@@ -97,7 +98,7 @@ QString iconRefusal(QIODevice *device)
         if (!fits(size))
             return tooLarge(size);
         total += qint64(size.width()) * size.height();
-        if (total > kMaxPixels)
+        if (together && total > kMaxPixels)
             return tooManyTogether(count);
     }
     return QString();
@@ -129,9 +130,32 @@ QString framesRefusal(QImageReader &reader, const QSize &first)
     return why;
 }
 
+// Why the reader's pictures must not be decoded: each measured, and with
+// `together` all of them as one (where every one is decoded at once).
+QString measure(QImageReader &reader, bool together)
+{
+    // No picture, or one whose reader cannot tell its size without
+    // decoding (text that only looks like a picture to a reader, as XML to
+    // the SVG one): nothing to measure.
+    if (!reader.canRead())
+        return QString();
+    const QByteArray format = reader.format().toLower();
+    if (format == "ico" || format == "cur")
+        return iconRefusal(reader.device(), together);
+    if (!isMeasuredKind(format))
+        return notMeasurable();
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return QString();
+    if (!fits(size))
+        return tooLarge(size);
+    return together ? framesRefusal(reader, size) : QString();
+}
+
+// The first picture only is decoded.
 QImage decode(QImageReader &reader, QString *why)
 {
-    const QString refused = refusal(reader);
+    const QString refused = measure(reader, false);
     if (!refused.isEmpty()) {
         setWhy(why, refused);
         return QImage();
@@ -146,22 +170,7 @@ QImage decode(QImageReader &reader, QString *why)
 
 QString refusal(QImageReader &reader)
 {
-    // No picture, or one whose reader cannot tell its size without
-    // decoding (text that only looks like a picture to a reader, as XML to
-    // the SVG one): nothing to measure.
-    if (!reader.canRead())
-        return QString();
-    const QByteArray format = reader.format().toLower();
-    if (format == "ico" || format == "cur")
-        return iconRefusal(reader.device());
-    if (!isMeasuredKind(format))
-        return notMeasurable();
-    const QSize size = reader.size();
-    if (!size.isValid())
-        return QString();
-    if (!fits(size))
-        return tooLarge(size);
-    return framesRefusal(reader, size);
+    return measure(reader, true);
 }
 
 QString refusal(const QString &path)

@@ -18,15 +18,15 @@ constexpr int kMaxSide = 16384;
 // 256 MB at four bytes a pixel, the bound Qt 6 sets by default.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
-// Why the reader's pictures must not be decoded (too large, alone or
-// together, or not measurable); empty when they may be, and when it is no
-// picture at all.
+// Why the reader's pictures must not be decoded (too large, alone or all
+// together, as where a file becomes an icon, or not measurable); empty when
+// they may be, and when it is no picture at all.
 QString refusal(QImageReader &reader);
 // The same for a file, which is only opened when it is a regular one (a
 // FIFO would block).
 QString refusal(const QString &path);
-// The picture decoded; a null one when it cannot be read or is refused,
-// and `why` then says why.
+// The (first) picture decoded; a null one when it cannot be read or is
+// refused, and `why` then says why.
 QImage read(const QString &path, QString *why = nullptr);
 QImage fromData(const QByteArray &bytes, QString *why = nullptr);
 
