@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>sein Bild von %1 x %2 Pixeln ist zu groß</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>seine %1 Bilder sind zusammen zu groß</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>seine Bilder lassen sich vor dem Dekodieren nicht vermessen</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>

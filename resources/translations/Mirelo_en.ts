@@ -1008,6 +1008,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>

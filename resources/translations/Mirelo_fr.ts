@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>son image de %1 x %2 pixels est trop grande</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>ses %1 images sont trop grandes ensemble</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>ses images ne peuvent pas être mesurées avant d&apos;être décodées</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>

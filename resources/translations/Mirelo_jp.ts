@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>%1 x %2 ピクセルの画像は大きすぎます</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>%1 枚の画像は合わせると大きすぎます</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>画像のサイズをデコード前に確認できません</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>

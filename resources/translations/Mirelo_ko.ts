@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>%1 x %2 픽셀의 이미지가 너무 큽니다</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>%1개의 이미지를 합치면 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>디코딩하기 전에 이미지 크기를 확인할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>

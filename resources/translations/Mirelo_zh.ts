@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>其 %1 x %2 像素的图片过大</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>其 %1 张图片合计过大</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>无法在解码前测量其图片的大小</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
