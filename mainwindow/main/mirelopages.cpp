@@ -307,6 +307,8 @@ void Mirelo::reapplyAudioToggles()
 // The full-screen region picker, modal; false when cancelled.
 bool Mirelo::pickRegion(QRect *picked)
 {
+    if (!region::screenReadable(this))
+        return false;
     m_windowState = StatePicking;
     AreaSelecting::hideForPicture({g_areaSelected, m_frame});
     AreaSelecting picker(nullptr);

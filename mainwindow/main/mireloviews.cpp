@@ -7,6 +7,7 @@
 #include "core/logfile.h"
 #include "areaselected.h"
 #include "areaselecting.h"
+#include "regionscreens.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
 #include "camerawindow.h"
@@ -111,6 +112,8 @@ void Mirelo::showScreenCapturing()
         }
         return;
     }
+    if (!region::screenReadable(this))
+        return;
     m_screenCaptureRunning = true;
     const bool hideFrame = g_enviroment && g_enviroment->recording()->HideMainWhenScreenshot && m_frame
                            && m_frame->isVisible();

@@ -1148,16 +1148,6 @@ Der bisherige Inhalt bleibt erhalten.</translation>
         <translation>In den Speicherort für Ausgabedateien kann nicht geschrieben werden. Bitte wählen Sie in den Einstellungen einen anderen aus.</translation>
     </message>
     <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>EIN</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>AUS</translation>
-    </message>
-    <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>Die Desktopsymbole lassen sich auf diesem Desktop nicht ausblenden: Sie bleiben in der Aufnahme.</translation>
     </message>
@@ -1453,6 +1443,13 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>For each time</source>
         <translation>Jedes Mal</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>In einer Wayland-Sitzung kann der Bildschirm nicht aufgenommen werden: Bildschirm- und Bereichsaufnahmen sowie Bildschirmfotos wären nur schwarz. Melden Sie sich in einer X11-Sitzung an, um den Bildschirm aufzunehmen. Ton- und Webcam-Aufnahmen funktionieren hier.</translation>
     </message>
 </context>
 <context>

@@ -1141,16 +1141,6 @@ What it held before is kept.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>The desktop icons cannot be hidden on this desktop: they stay in the recording.</translation>
     </message>
@@ -1445,6 +1435,13 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>For each time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -276,6 +276,8 @@ void AreaSelected::actShowCustomSelectArea()
 
 void AreaSelected::btnSelectAreaClick()
 {
+    if (!region::screenReadable(this))
+        return;
     AreaSelecting::hideForPicture({this});
     {
         AreaSelecting picker(nullptr);
