@@ -2,8 +2,7 @@
 // of the selected region is saved under the next free name and listed in
 // the history with the region's size; a folder that cannot be made or a
 // picture that cannot be saved (a full disk) shows a message, keeps no part
-// of it and lists nothing. Its place above the region frame, and out of a
-// screenshot and a region pick that hide it.
+// of it and lists nothing. Its place above the region frame, and out of a screenshot that hides it.
 #include <QtTest>
 
 #include "areaselected.h"
