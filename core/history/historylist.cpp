@@ -6,10 +6,14 @@
 #include "xmlfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
-#include <QDomDocument>
 #include <QFileInfo>
+#include <QSet>
+#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+#include <algorithm>
 
 HistoryList *g_historyList = nullptr;
 
@@ -22,7 +26,7 @@ QString settingsPath()
     return QString();
 }
 
-quint64 unsignedNumber(const QString &text)
+quint64 unsignedNumber(const QStringRef &text)
 {
     bool ok = false;
     const quint64 value = text.toULongLong(&ok, 10);
@@ -73,12 +77,29 @@ void HistoryList::insertItem(HistoryItem *item)
 
 void HistoryList::removeItem(HistoryItem *item)
 {
-    const int index = m_items.indexOf(item);
-    if (index < 0)
+    removeItems({item});
+}
+
+void HistoryList::removeItems(const QList<HistoryItem *> &items)
+{
+    // One pass and one save for any number: a long history rewritten once
+    // per entry would take minutes.
+    QSet<HistoryItem *> gone;
+    for (HistoryItem *item : items) {
+        if (item)
+            gone.insert(item);
+    }
+    const auto isGone = [&gone](HistoryItem *item) { return gone.contains(item); };
+    QVector<HistoryItem *> removed;
+    for (HistoryItem *item : qAsConst(m_items)) {
+        if (isGone(item))
+            removed.append(item);
+    }
+    if (removed.isEmpty())
         return;
-    m_items.remove(index);
-    m_view.removeOne(item);
-    delete item;
+    m_items.erase(std::remove_if(m_items.begin(), m_items.end(), isGone), m_items.end());
+    m_view.erase(std::remove_if(m_view.begin(), m_view.end(), isGone), m_view.end());
+    qDeleteAll(removed);
     save();
 }
 
@@ -106,7 +127,9 @@ void HistoryList::filterByName(const QString &text)
 {
     m_view.clear();
     for (HistoryItem *item : qAsConst(m_items)) {
-        if (QFileInfo(item->fileName()).fileName().contains(text, Qt::CaseInsensitive))
+        const QString path = item->fileName();
+        const QStringRef name = path.midRef(path.lastIndexOf(QLatin1Char('/')) + 1);
+        if (name.contains(text, Qt::CaseInsensitive))
             m_view.append(item);
     }
 }
@@ -116,46 +139,84 @@ void HistoryList::load(const QString &path)
     deleteAll();
     m_path = path;
     m_unreadablePath.clear();
-    // Only a regular file, and none nested deeper than a history is: the
-    // document model would overflow the stack on it.
+    // Only a regular file; read in one pass of a stream reader, as a long
+    // history (a hundred thousand entries) would take seconds and hundreds
+    // of megabytes as a document model.
     QByteArray bytes;
     QString why;
     const KeptFile::ReadStatus status = KeptFile::read(path, &bytes, &why);
     if (status == KeptFile::Missing || (status == KeptFile::Read && bytes.isEmpty()))
         return;
-    QDomDocument document;
-    const bool parsed = status == KeptFile::Read && XmlFile::parse(bytes, &document, false, &why);
-    const QDomElement root = document.documentElement();
-    if (!parsed || root.tagName() != QLatin1String("History")) {
-        if (parsed)
-            why = tr("it holds no history");
+    if (status != KeptFile::Read || !readItems(bytes, &why)) {
+        deleteAll();
         m_unreadablePath = path;
         runLog(QStringLiteral("History: %1 could not be read: %2").arg(path, why));
         KeptFile::notice(QStringLiteral("history:") + path,
                          tr("The history could not be read from %1 (%2). It starts empty; the file is kept "
                             "beside it as a backup.")
                              .arg(QDir::toNativeSeparators(path), why));
-        filterByType(-1);
-        return;
     }
-    for (QDomNode node = root.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        const QDomElement element = node.toElement();
-        if (element.isNull() || element.tagName() != QLatin1String("Item"))
+    filterByType(-1);
+}
+
+bool HistoryList::readItems(const QByteArray &bytes, QString *why)
+{
+    QXmlStreamReader xml(bytes);
+    xml.setNamespaceProcessing(false);
+    const QString itemTag = QStringLiteral("Item");
+    int depth = 0;
+    bool sawRoot = false;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            --depth;
             continue;
-        const int type = element.attribute(QStringLiteral("Type")).toInt(nullptr, 10);
+        }
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        // As deep as any other kept file may be; a history is two levels.
+        if (++depth > XmlFile::kMaxDepth) {
+            *why = QCoreApplication::translate("KeptFile", "its elements are nested more than %1 levels deep")
+                       .arg(XmlFile::kMaxDepth);
+            return false;
+        }
+        if (depth == 1) {
+            sawRoot = true;
+            if (xml.qualifiedName() != QLatin1String("History")) {
+                *why = tr("it holds no history");
+                return false;
+            }
+            continue;
+        }
+        // The root's own Item children; anything else, and anything inside
+        // an entry, is passed over.
+        if (depth != 2 || xml.qualifiedName() != itemTag)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        const int type = attributes.value(QLatin1String("Type")).toInt(nullptr, 10);
         if (uint(type) > 2)
             continue;
         auto *item = new HistoryItem;
         item->setType(type);
-        item->setFileName(element.attribute(QStringLiteral("FileName")));
-        item->setFileSize(unsignedNumber(element.attribute(QStringLiteral("FileSize"))));
+        item->setFileName(attributes.value(QLatin1String("FileName")).toString());
+        item->setFileSize(unsignedNumber(attributes.value(QLatin1String("FileSize"))));
         if (type != HistoryItem::Audio)
-            item->setSizeText(element.attribute(QStringLiteral("Size")));
+            item->setSizeText(attributes.value(QLatin1String("Size")).toString());
         if (type != HistoryItem::Screenshot)
-            item->setDuration(qint64(unsignedNumber(element.attribute(QStringLiteral("Duration")))));
+            item->setDuration(qint64(unsignedNumber(attributes.value(QLatin1String("Duration")))));
         m_items.append(item);
     }
-    filterByType(-1);
+    if (xml.hasError()) {
+        *why = QCoreApplication::translate("KeptFile", "it is not well-formed XML (line %1: %2)")
+                   .arg(xml.lineNumber())
+                   .arg(xml.errorString());
+        return false;
+    }
+    if (!sawRoot) {
+        *why = tr("it holds no history");
+        return false;
+    }
+    return true;
 }
 
 bool HistoryList::save()

@@ -4,6 +4,7 @@
 // goes. The History window shows a filtered view of it.
 #include "historyitem.h"
 
+#include <QList>
 #include <QObject>
 #include <QVector>
 
@@ -26,6 +27,9 @@ public:
     void insertItem(HistoryItem *item);
     // Removes and deletes an entry of the list, then writes the file.
     void removeItem(HistoryItem *item);
+    // The same for several entries at once, written once; entries not in
+    // the list are passed over.
+    void removeItems(const QList<HistoryItem *> &items);
     // Deletes every entry, also those the view hides, then writes the file.
     void clear();
 
@@ -61,6 +65,9 @@ signals:
 
 private:
     void deleteAll();
+    // The entries of a history's text, appended; false with the reason
+    // when the text is no history.
+    bool readItems(const QByteArray &bytes, QString *why);
 
     QVector<HistoryItem *> m_items;
     QVector<HistoryItem *> m_view;

@@ -88,9 +88,13 @@ private slots:
                  "<Item FileName=\"d\" Type=\"2\" Size=\"1920x1080x2\" Duration=\"5\"/>"
                  "<Item FileName=\"e\" Type=\"2\" Size=\"x1080\"/>"
                  "<Item FileName=\"f\" Type=\"1\" Size=\"5x5\" Duration=\"9223372036854775808\"/>"
+                 // Only the root's own children are entries.
+                 "<Group><Item FileName=\"g\" Type=\"0\"/></Group>"
+                 "<Item FileName=\"h\" Type=\"0\"><Item FileName=\"i\" Type=\"0\"/>x</Item>"
                  "</History>");
         HistoryList list(path(), nullptr);
-        QCOMPARE(list.count(), 4);
+        QCOMPARE(list.count(), 5);
+        QCOMPARE(list.itemAt(4)->fileName(), QStringLiteral("h"));
         QCOMPARE(list.itemAt(0)->type(), 0);
         QCOMPARE(list.itemAt(0)->size(), QSize(10, 20));
         QCOMPARE(list.itemAt(0)->duration(), qint64(0));
@@ -184,6 +188,29 @@ private slots:
         if (saved)
             QSKIP("the folder stays writable (running as root)");
         QCOMPARE(readAll(path()), before);
+    }
+
+    void severalEntriesGoAtOnce()
+    {
+        HistoryList list(path(), nullptr);
+        for (int i = 0; i < 6; ++i)
+            list.addItem(i % 3, QStringLiteral("/v/%1").arg(i), QSize(1, 1), 0, 0);
+        // Newest first: 5 4 3 2 1 0. Those hidden by the view go too.
+        list.filterByType(0);
+        QCOMPARE(list.count(), 2);
+        HistoryItem stranger;
+        list.removeItems({list.items().at(0), list.items().at(2), list.items().at(3), &stranger, nullptr});
+        auto names = [](const HistoryList &l) {
+            QStringList n;
+            for (const HistoryItem *item : l.items())
+                n << item->fileName();
+            return n;
+        };
+        const QStringList left{QStringLiteral("/v/4"), QStringLiteral("/v/1"), QStringLiteral("/v/0")};
+        QCOMPARE(names(list), left);
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.itemAt(0)->fileName(), QStringLiteral("/v/0"));
+        QCOMPARE(names(HistoryList(path(), nullptr)), left);
     }
 
     void listAndView()
