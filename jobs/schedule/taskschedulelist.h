@@ -74,9 +74,11 @@ private:
     friend class TaskScheduleItem;
     void load();
     bool loadTask(TaskScheduleItem *item, const QString &name, QMap<QString, TaskDefinition> *read);
-    // Keeps a loaded job out of the store and its task file aside, and tells
-    // the user.
-    void refuse(TaskScheduleItem *item);
+    // Keeps a loaded job out of the store and its task file aside; the
+    // path the file has now.
+    QString refuse(TaskScheduleItem *item);
+    // Tells the user in one message of every task file that will not run.
+    void tellNotRun(const QStringList &unreadable, const QStringList &refused, const QString &folder);
 
     std::unique_ptr<TaskService> m_service;
     Clock m_clock;

@@ -1982,12 +1982,28 @@ Der bisherige Inhalt bleibt erhalten.</translation>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt. Ihre Aufgabendatei wird als %2 aufbewahrt.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>Diese geplanten Aufnahmen werden nicht ausgeführt:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>Diese geplanten Aufnahmen werden nicht ausgeführt. Ihre Aufgabendateien werden in %1 aufbewahrt:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>Nicht lesbar:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>Enthalten eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… und %1 weitere</translation>
     </message>
 </context>
 <context>

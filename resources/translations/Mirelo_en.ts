@@ -1972,11 +1972,27 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <source>&quot;%1&quot; (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
+        <source>These scheduled recordings will not run:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1982,12 +1982,28 @@ Son contenu précédent est conservé.</translation>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé. Son fichier de tâche est conservé sous %2.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>« %1 » (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>Ces enregistrements programmés ne seront pas lancés :</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>Ces enregistrements programmés ne seront pas lancés. Leurs fichiers de tâche sont conservés dans %1 :</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>Illisibles :</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>Contiennent une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites :</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… et %1 de plus</translation>
     </message>
 </context>
 <context>

@@ -1982,12 +1982,28 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다. 작업 파일은 %2(으)로 보관됩니다.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>&quot;%1&quot; (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>다음 예약 녹화는 실행되지 않습니다:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>다음 예약 녹화는 실행되지 않습니다. 작업 파일은 %1에 보관됩니다:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>읽을 수 없음:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있음:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... 외 %1개</translation>
     </message>
 </context>
 <context>
