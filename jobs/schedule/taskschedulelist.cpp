@@ -152,6 +152,16 @@ void TaskScheduleList::tellNotRun(const QStringList &unreadable, const QStringLi
                      lines.join(QLatin1Char('\n')));
 }
 
+void TaskScheduleList::tellJobFailed(const TaskScheduleItem *item, const QString &why)
+{
+    runLog(QStringLiteral("Scheduled job %1: %2").arg(item->name(), why));
+    const QString shown = item->description().isEmpty() ? item->name() : item->description();
+    // Every failure is told, also the same job's on another day.
+    static int told = 0;
+    KeptFile::notice(QStringLiteral("job:%1:%2").arg(item->name()).arg(++told),
+                     tr("Scheduled recording \"%1\": %2").arg(shown, why));
+}
+
 bool TaskScheduleList::loadTask(TaskScheduleItem *item, const QString &name,
                                 QMap<QString, TaskDefinition> *read)
 {

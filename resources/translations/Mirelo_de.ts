@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>Die Aufnahme wurde beendet: Ihre Datei %1 konnte nicht geschrieben werden. Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>Die Aufnahme konnte nicht gestartet werden: Keine ihrer Quellen (Bildschirmbereich, Webcam, Systemton, Mikrofon) ist vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -2004,6 +2008,10 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>... and %1 more</source>
         <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>Geplante Aufnahme „%1“: %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1993,6 +1997,10 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>L&apos;enregistrement a été arrêté : son fichier %1 n&apos;a pas pu être écrit. Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>Impossible de démarrer l’enregistrement : aucune de ses sources (zone de l’écran, webcam, son système, microphone) n’est disponible.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -2004,6 +2008,10 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>... and %1 more</source>
         <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>Enregistrement programmé « %1 » : %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>録画を停止しました：ファイル %1 に書き込めませんでした。それまでに録画した内容は保存されています。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>録画を開始できませんでした: 録画するソース（画面領域、Webカメラ、システム音、マイク）がどれも見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -2004,6 +2008,10 @@ What it held before is kept.</source>
     <message>
         <source>... and %1 more</source>
         <translation>…ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>予約録画「%1」: %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>녹화가 중지되었습니다: 파일 %1에 쓸 수 없습니다. 그때까지 녹화된 내용은 보존됩니다.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>녹화를 시작할 수 없습니다: 녹화할 소스(화면 영역, 웹캠, 시스템 사운드, 마이크)가 하나도 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -2004,6 +2008,10 @@ What it held before is kept.</source>
     <message>
         <source>... and %1 more</source>
         <translation>... 외 %1개</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>예약 녹화 &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>录制已停止：无法写入文件 %1。此前录制的内容已保留。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>无法开始录制：要录制的来源（屏幕区域、摄像头、系统声音、麦克风）均不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -2004,6 +2008,10 @@ What it held before is kept.</source>
     <message>
         <source>... and %1 more</source>
         <translation>……另有 %1 个</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>计划录制“%1”：%2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>錄製已停止：無法寫入檔案 %1。此前錄製的內容已保留。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>無法開始錄製：要錄製的來源（螢幕區域、網路攝影機、系統音效、麥克風）皆不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -2004,6 +2008,10 @@ What it held before is kept.</source>
     <message>
         <source>... and %1 more</source>
         <translation>……另有 %1 個</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>排程錄製「%1」：%2</translation>
     </message>
 </context>
 <context>
