@@ -36,8 +36,16 @@ quint64 unsignedNumber(const QStringRef &text)
 } // namespace
 
 HistoryList::HistoryList(QObject *parent)
-    : HistoryList(settingsPath(), parent)
+    : QObject(parent)
 {
+    m_path = settingsPath();
+    m_reading = std::async(std::launch::async, [this, path = m_path] {
+        Reading reading = read(path);
+        // Taken as soon as the event loop runs, so that an unreadable file
+        // is told at start even when nothing asks for the history.
+        QMetaObject::invokeMethod(this, [this] { finishReading(); }, Qt::QueuedConnection);
+        return reading;
+    });
 }
 
 HistoryList::HistoryList(const QString &path, QObject *parent)
@@ -48,6 +56,7 @@ HistoryList::HistoryList(const QString &path, QObject *parent)
 
 HistoryList::~HistoryList()
 {
+    finishReading();
     const QString path = settingsPath();
     save(path.isEmpty() ? m_path : path);
     deleteAll();
@@ -68,6 +77,7 @@ void HistoryList::addItem(int type, const QString &fileName, const QSize &size, 
 
 void HistoryList::insertItem(HistoryItem *item)
 {
+    finishReading();
     if (!item || m_items.contains(item))
         return;
     m_items.prepend(item);
@@ -82,6 +92,7 @@ void HistoryList::removeItem(HistoryItem *item)
 
 void HistoryList::removeItems(const QList<HistoryItem *> &items)
 {
+    finishReading();
     // One pass and one save for any number: a long history rewritten once
     // per entry would take minutes.
     QSet<HistoryItem *> gone;
@@ -105,17 +116,32 @@ void HistoryList::removeItems(const QList<HistoryItem *> &items)
 
 void HistoryList::clear()
 {
+    finishReading();
     deleteAll();
     save();
 }
 
+int HistoryList::count() const
+{
+    finishReading();
+    return m_view.size();
+}
+
+const QVector<HistoryItem *> &HistoryList::items() const
+{
+    finishReading();
+    return m_items;
+}
+
 HistoryItem *HistoryList::itemAt(int index) const
 {
+    finishReading();
     return index >= 0 && index < m_view.size() ? m_view[index] : nullptr;
 }
 
 void HistoryList::filterByType(int type)
 {
+    finishReading();
     m_view.clear();
     for (HistoryItem *item : qAsConst(m_items)) {
         if (type == -1 || item->type() == type)
@@ -125,6 +151,7 @@ void HistoryList::filterByType(int type)
 
 void HistoryList::filterByName(const QString &text)
 {
+    finishReading();
     m_view.clear();
     for (HistoryItem *item : qAsConst(m_items)) {
         const QString path = item->fileName();
@@ -136,30 +163,54 @@ void HistoryList::filterByName(const QString &text)
 
 void HistoryList::load(const QString &path)
 {
-    deleteAll();
+    finishReading();
     m_path = path;
-    m_unreadablePath.clear();
+    take(read(path));
+}
+
+HistoryList::Reading HistoryList::read(const QString &path)
+{
     // Only a regular file; read in one pass of a stream reader, as a long
     // history (a hundred thousand entries) would take seconds and hundreds
     // of megabytes as a document model.
+    Reading reading;
     QByteArray bytes;
-    QString why;
-    const KeptFile::ReadStatus status = KeptFile::read(path, &bytes, &why);
+    const KeptFile::ReadStatus status = KeptFile::read(path, &bytes, &reading.why);
     if (status == KeptFile::Missing || (status == KeptFile::Read && bytes.isEmpty()))
-        return;
-    if (status != KeptFile::Read || !readItems(bytes, &why)) {
-        deleteAll();
-        m_unreadablePath = path;
-        runLog(QStringLiteral("History: %1 could not be read: %2").arg(path, why));
-        KeptFile::notice(QStringLiteral("history:") + path,
+        return reading;
+    if (status != KeptFile::Read || !readItems(bytes, &reading.items, &reading.why)) {
+        qDeleteAll(reading.items);
+        reading.items.clear();
+        reading.unreadable = true;
+    }
+    return reading;
+}
+
+void HistoryList::take(Reading reading)
+{
+    deleteAll();
+    m_unreadablePath.clear();
+    m_items = reading.items;
+    if (reading.unreadable) {
+        m_unreadablePath = m_path;
+        runLog(QStringLiteral("History: %1 could not be read: %2").arg(m_path, reading.why));
+        KeptFile::notice(QStringLiteral("history:") + m_path,
                          tr("The history could not be read from %1 (%2). It starts empty; the file is kept "
                             "beside it as a backup.")
-                             .arg(QDir::toNativeSeparators(path), why));
+                             .arg(QDir::toNativeSeparators(m_path), reading.why));
     }
     filterByType(-1);
 }
 
-bool HistoryList::readItems(const QByteArray &bytes, QString *why)
+void HistoryList::finishReading() const
+{
+    if (!m_reading.valid())
+        return;
+    auto *self = const_cast<HistoryList *>(this);
+    self->take(self->m_reading.get());
+}
+
+bool HistoryList::readItems(const QByteArray &bytes, QVector<HistoryItem *> *items, QString *why)
 {
     QXmlStreamReader xml(bytes);
     xml.setNamespaceProcessing(false);
@@ -204,7 +255,7 @@ bool HistoryList::readItems(const QByteArray &bytes, QString *why)
             item->setSizeText(attributes.value(QLatin1String("Size")).toString());
         if (type != HistoryItem::Screenshot)
             item->setDuration(qint64(unsignedNumber(attributes.value(QLatin1String("Duration")))));
-        m_items.append(item);
+        items->append(item);
     }
     if (xml.hasError()) {
         *why = QCoreApplication::translate("KeptFile", "it is not well-formed XML (line %1: %2)")
@@ -226,6 +277,7 @@ bool HistoryList::save()
 
 bool HistoryList::save(const QString &path)
 {
+    finishReading();
     if (path.isEmpty())
         return false;
     if (!m_unreadablePath.isEmpty() && QFileInfo(m_unreadablePath) == QFileInfo(path)) {

@@ -1,7 +1,9 @@
-// The history store: the bytes of History.xml, what loading tolerates, and
-// that nothing already kept is lost to a bad file or a failed write.
+// The history store: the bytes of History.xml, what loading tolerates, that
+// nothing already kept is lost to a bad file or a failed write, and the
+// program's store read beside the start.
 #include <QtTest>
 
+#include "enviroment.h"
 #include "historylist.h"
 #include "keptfile.h"
 #include "testsupport.h"
@@ -211,6 +213,41 @@ private slots:
         QCOMPARE(list.count(), 1);
         QCOMPARE(list.itemAt(0)->fileName(), QStringLiteral("/v/0"));
         QCOMPARE(names(HistoryList(path(), nullptr)), left);
+    }
+
+    // The program's own store is read beside the start: whatever asks for
+    // it first waits for the reading, an entry added at once joins those
+    // read, and an unreadable file is told without anyone asking.
+    void theProgramsStoreIsReadBesideTheStart()
+    {
+        QVERIFY(testsupport::isolatedHome());
+        Enviroment settings;
+        g_enviroment = &settings;
+        const auto restore = qScopeGuard([] { g_enviroment = nullptr; });
+        const QString file = settings.privateData->historyFilePath();
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QByteArray xml = "<History>";
+        for (int i = 0; i < 20000; ++i)
+            xml += "<Item FileName=\"/v/" + QByteArray::number(i) + ".mp4\" Type=\"0\"/>";
+        writeAll(file, xml + "</History>");
+        {
+            HistoryList list;
+            list.addItem(1, QStringLiteral("/v/new.mp3"), QSize(-1, -1), 1, 1);
+            QCOMPARE(list.count(), 20001);
+            QCOMPARE(list.itemAt(0)->fileName(), QStringLiteral("/v/new.mp3"));
+            QCOMPARE(list.itemAt(20000)->fileName(), QStringLiteral("/v/19999.mp4"));
+        }
+        QCOMPARE(HistoryList(file, nullptr).count(), 20001);
+        {
+            HistoryList list;
+            QCOMPARE(list.items().size(), 20001);
+        }
+
+        writeAll(file, "<History><Item");
+        HistoryList list;
+        QTRY_COMPARE(m_told.size(), 1);
+        QVERIFY(m_told.first().contains(QDir::toNativeSeparators(file)));
+        QCOMPARE(list.count(), 0);
     }
 
     void listAndView()
