@@ -169,16 +169,12 @@ start_openbox() {
 start_i3() {
   start_xvfb
   start_session_bus
+  # Its wallpaper on the root window, as a setter would leave it.
+  xsetroot -solid '#2e4a62'
   start_bg i3 i3 -c "$here/i3/config"
   wait_root_property _NET_SUPPORTING_WM_CHECK 'window id' i3
   # i3 keeps no work area: its bar is up once mapped in the dock area.
-  local bar
-  for _ in $(seq 400); do
-    bar=$(xwininfo -root -tree 2>/dev/null | awk '/\("[^"]*" "i3bar"\)/ { print $1; exit }')
-    [ -n "$bar" ] && xwininfo -id "$bar" 2>/dev/null | grep -q 'Map State: IsViewable' && return 0
-    sleep 0.05
-  done
-  echo "run-test.sh: i3bar did not start" >&2; cat "$root/i3.log" >&2; exit 1
+  wait_window '("[^"]*" "i3bar")' i3
 }
 
 start_kwin() {
@@ -203,10 +199,19 @@ start_tint2() {
 
 start_xfdesktop() {
   start_bg xfdesktop xfdesktop
-  for _ in $(seq 200); do
-    xwininfo -root -children 2>/dev/null | grep -q '"Desktop": ("xfdesktop"' && break
+  wait_window '"Desktop": ("xfdesktop"' xfdesktop
+}
+
+# wait_window PATTERN WHAT: waits until a window whose xwininfo line matches
+# PATTERN is viewable, at any depth (a window manager may have framed it).
+wait_window() {
+  local id
+  for _ in $(seq 400); do
+    id=$(xwininfo -root -tree 2>/dev/null | grep -- "$1" | awk '{ print $1; exit }')
+    [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && return 0
     sleep 0.05
   done
+  echo "run-test.sh: $2 did not start" >&2; cat "$root/$2.log" >&2; exit 1
 }
 
 # wait_compositor WHAT: waits until a compositing manager owns the screen's
