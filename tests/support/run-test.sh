@@ -130,11 +130,13 @@ start_session_bus() {
 }
 
 # start_bg NAME COMMAND...: starts a part of the desktop, its output in
-# $root/NAME.log.
+# $root/NAME.log, its process id in $root/NAME.pid (a test that switches the
+# compositor off stops it).
 start_bg() {
   local name=$1; shift
   "$@" >"$root/$name.log" 2>&1 </dev/null &
   pids+=($!)
+  echo $! >"$root/$name.pid"
 }
 
 start_xfce() {
