@@ -43,8 +43,24 @@ export no_proxy=127.0.0.1,localhost${no_proxy:+,$no_proxy}
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  # A part that has not ended within a few seconds (one stuck on a loaded
+  # machine) is killed, so the test's end never waits on it.
+  local p left
+  for _ in $(seq 100); do
+    left=0
+    for p in "${pids[@]}"; do running "$p" && left=1; done
+    [ "$left" = 0 ] && break
+    sleep 0.05
+  done
+  for p in "${pids[@]}"; do running "$p" && kill -KILL "$p" 2>/dev/null; done
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
   rm -rf "$root"
+}
+# running PID: the process is there and has not ended (a child that ended
+# stays a zombie until waited for).
+running() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
 }
 trap cleanup EXIT
 
