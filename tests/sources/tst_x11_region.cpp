@@ -314,6 +314,9 @@ private slots:
     {
         Target target(QRect(50, 50, 800, 600));
         showAndWait(&target);
+        // On the screen whole (a compositor may fade a new window in).
+        QTRY_COMPARE(QColor(screenPixel(QPoint(100, 100))), QColor(0, 200, 0));
+        QTRY_COMPARE(QColor(screenPixel(QPoint(699, 499))), QColor(0, 200, 0));
         AreaSelected frame(nullptr);
         frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
         frame.setFullScreenMode(false);
