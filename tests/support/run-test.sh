@@ -233,8 +233,12 @@ wait_window() {
 }
 
 # wait_compositor WHAT: waits until a compositing manager owns the screen's
-# selection.
+# selection (asked through the build's mirelo_selection_owner, which CTest
+# names in MIRELO_SELECTION_OWNER).
 wait_compositor() {
+  if [ ! -x "${MIRELO_SELECTION_OWNER:-}" ]; then
+    echo "run-test.sh: MIRELO_SELECTION_OWNER names no program" >&2; exit 1
+  fi
   for _ in $(seq 400); do
     "$MIRELO_SELECTION_OWNER" _NET_WM_CM_S0 && return 0
     sleep 0.05
