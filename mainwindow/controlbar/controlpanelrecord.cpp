@@ -335,6 +335,15 @@ void ControlPanel::recordingFailed(int error)
     stop(false);
 }
 
+void ControlPanel::soundLost()
+{
+    if (m_state != Recording && m_state != Paused)
+        return;
+    runLog(QStringLiteral("-----record sound lost-----"));
+    m_soundLost = true;
+    stop(false);
+}
+
 void ControlPanel::stop(bool byLengthLimit)
 {
     step("stopRecord", "begin");
@@ -378,6 +387,10 @@ QString ControlPanel::finishFile()
             m_recordedTime = time;
         problem = writeFailureText(m_writeError);
         m_loopCount = 0;
+    } else if (m_soundLost) {
+        problem = tr("The recording was stopped: the sound it was recording is gone (its device was removed, "
+                     "or the sound server ended). What was recorded until then is kept in %1.")
+                      .arg(QDir::toNativeSeparators(m_fileName));
     }
     addToHistory();
     if (m_durationTimer)
