@@ -380,11 +380,12 @@ QString ControlPanel::finishFile()
     if (engineGetRecordedSize(&size) == 0)
         m_recordedSize = qMax<qint64>(0, size);
     const int stopped = engineStopRecording();
+    // After the stop the engine answers the length of what its file holds:
+    // up to the moment it stopped, or, when the clock ran past what reached
+    // the disk, what did.
+    if (engineGetRecordedTime(&time) == 0)
+        m_recordedTime = time;
     if (stopped == MIRELO_E_IO || m_writeError) {
-        // The clock ran past what reached the disk: after the stop the
-        // engine answers the length of what its file holds.
-        if (engineGetRecordedTime(&time) == 0)
-            m_recordedTime = time;
         problem = writeFailureText(m_writeError);
         m_loopCount = 0;
     } else if (m_soundLost) {

@@ -43,6 +43,7 @@ public:
     {
         std::atomic<int> grabs{0};
         std::atomic<bool> closed{false};
+        std::atomic<bool> held{false}; // a grab, once begun, waits while set
         std::thread::id openThread, closeThread;
     };
     FakeSource(Log &log, int openResult = MIRELO_OK, std::vector<bool> missing = {})
@@ -60,6 +61,8 @@ public:
     bool grab(mirelo::VideoPicture &out, int64_t) override
     {
         const int n = m_log.grabs++;
+        while (m_log.held.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         if (size_t(n) < m_missing.size() && m_missing[size_t(n)])
             return false;
         std::memset(m_pixels.data(), n & 0xff, m_pixels.size());
