@@ -2,6 +2,7 @@
 #include "ui_taskscheduledetail.h"
 
 #include "areaselecting.h"
+#include "regionscreens.h"
 #include "audiodevicelist.h"
 #include "cameradevice.h"
 #include "cameralist.h"
@@ -396,7 +397,7 @@ void TaskScheduleDetail::edtStartTimeDateTimeChanged(const QDateTime &time)
 
 void TaskScheduleDetail::cbxAreaSelectedActivated(int index)
 {
-    if (index != 1 || !m_taskItem)
+    if (index != 1 || !m_taskItem || !region::screenReadable(this))
         return;
     blockSignals(true);
     hide();

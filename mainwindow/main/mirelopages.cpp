@@ -308,6 +308,8 @@ void Mirelo::reapplyAudioToggles()
 // The full-screen region picker, modal; false when cancelled.
 bool Mirelo::pickRegion(QRect *picked)
 {
+    if (!region::screenReadable(this))
+        return false;
     if (g_areaSelected)
         g_areaSelected->hide();
     if (m_frame)

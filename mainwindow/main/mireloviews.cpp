@@ -8,6 +8,7 @@
 #include "platform/screenrepaint.h"
 #include "platform/windowshape.h"
 #include "areaselected.h"
+#include "regionscreens.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
 #include "camerawindow.h"
@@ -116,6 +117,8 @@ void Mirelo::showScreenCapturing()
         }
         return;
     }
+    if (!region::screenReadable(this))
+        return;
     m_screenCaptureRunning = true;
     const bool hideFrame = g_enviroment && g_enviroment->recording()->HideMainWhenScreenshot && m_frame
                            && m_frame->isVisible();

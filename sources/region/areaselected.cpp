@@ -277,6 +277,8 @@ void AreaSelected::actShowCustomSelectArea()
 
 void AreaSelected::btnSelectAreaClick()
 {
+    if (!region::screenReadable(this))
+        return;
     hide();
     // The snapshot must not show the frame: let the X server really unmap
     // it, then give a compositor's fade its time.
