@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -92,6 +93,7 @@ public:
     int startResult = MIRELO_OK;
     std::atomic<mirelo::AudioSink *> sink{nullptr};
     std::atomic<int> starts{0}, stops{0};
+    std::function<void()> whileStopping; // runs inside stopAudio
     int startAudio(const RecordParams &, const mirelo::AudioFormat &, mirelo::AudioSink *s) override
     {
         ++starts;
@@ -103,6 +105,8 @@ public:
     void stopAudio() override
     {
         ++stops;
+        if (whileStopping)
+            whileStopping();
         sink = nullptr;
     }
 };

@@ -291,7 +291,9 @@ private slots:
 
     // With B-frames the first packet's decoding time lies before the first
     // picture: the file keeps the picture and the sound where they were
-    // captured, against each other, also while it is still fragmented.
+    // captured, against each other, also while it is still fragmented. The
+    // recording ends when its stop begins, however long the sound server
+    // then takes to let go.
     void pictureAndSoundStartTogether()
     {
         FakeTime time;
@@ -313,10 +315,14 @@ private slots:
             time.advance(kFrameUs);
             QTRY_VERIFY(log.grabs.load() > before);
         }
+        sound.whileStopping = [&] { time.advance(5 * kFrameUs); };
         QCOMPARE(s.stop(), 0);
+        QCOMPARE(s.recordedTime(), int64_t(20 * kFrameUs));
         const auto v = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
         const auto a = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_AUDIO);
         QVERIFY(v.ordered && a.ordered);
+        // The tick at the stop's instant may have its frame too.
+        QVERIFY2(v.end > 2.0 - 0.5 / kFps && v.end < 2.0 + 1.5 / kFps, qPrintable(QString::number(v.end)));
         // The sound's first packet is the encoder's priming (1024 samples).
         const double priming = 1024 / 48000.0;
         QVERIFY2(qAbs(v.start - (a.start + priming)) < 0.002,
