@@ -543,7 +543,9 @@ private slots:
         const double recorded = clock.elapsed() / 1000.0;
         QVERIFY2(waitForExit(p, 30000), "the program must end without its display");
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        verifyFinishedRecording(user, recorded);
+        // It records on until it sees the server gone, which a loaded
+        // machine may take a while to show; never past its end.
+        verifyFinishedRecording(user, recorded, clock.elapsed() / 1000.0);
     }
 };
 
