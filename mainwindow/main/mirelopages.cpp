@@ -21,7 +21,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
@@ -310,12 +309,8 @@ bool Mirelo::pickRegion(QRect *picked)
 {
     if (!region::screenReadable(this))
         return false;
-    if (g_areaSelected)
-        g_areaSelected->hide();
-    if (m_frame)
-        m_frame->hide();
     m_windowState = StatePicking;
-    QCoreApplication::processEvents();
+    AreaSelecting::hideForPicture({g_areaSelected, m_frame});
     AreaSelecting picker(nullptr);
     const bool ok = picker.exec() == QDialog::Accepted && picker.selectedRect().width() >= 1
                     && picker.selectedRect().height() >= 1;
