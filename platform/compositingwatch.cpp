@@ -1,14 +1,12 @@
 #include "compositingwatch.h"
 
 #include "windowshape.h"
+#include "x11.h"
 
 #include <QCoreApplication>
 #include <QX11Info>
 
-#include <xcb/xcb.h>
 #include <xcb/xfixes.h>
-
-#include <cstdlib>
 
 CompositingWatch *CompositingWatch::instance()
 {
@@ -20,19 +18,16 @@ CompositingWatch::CompositingWatch()
     : QObject(QCoreApplication::instance())
 {
     m_running = WindowShape::instance()->compositingManagerRunning();
-    if (!QX11Info::isPlatformX11())
+    xcb_connection_t *c = x11::connection();
+    if (!c)
         return;
-    xcb_connection_t *c = QX11Info::connection();
     const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(c, &xcb_xfixes_id);
     if (!xfixes || !xfixes->present)
         return;
-    std::free(xcb_xfixes_query_version_reply(c, xcb_xfixes_query_version(c, 5, 0), nullptr));
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(QX11Info::appScreen());
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, name.size(), name.constData()), nullptr);
-    if (!atom)
+    x11::reply(c, xcb_xfixes_query_version(c, 5, 0), xcb_xfixes_query_version_reply);
+    m_selection = x11::atom("_NET_WM_CM_S" + QByteArray::number(QX11Info::appScreen()));
+    if (m_selection == XCB_ATOM_NONE)
         return;
-    m_selection = atom->atom;
-    std::free(atom);
     m_firstEvent = xfixes->first_event;
     xcb_xfixes_select_selection_input(c, xcb_window_t(QX11Info::appRootWindow()), m_selection,
                                       XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER

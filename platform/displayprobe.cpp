@@ -1,13 +1,12 @@
 #include "displayprobe.h"
 
+#include "x11.h"
+
 #include <QByteArray>
 #include <QList>
 
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <xcb/randr.h>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -22,11 +21,6 @@ const char *optionValue(int argc, char **argv, const char *option)
     return value;
 }
 
-struct FreeReply {
-    void operator()(void *p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
-
 bool environmentNamesWayland()
 {
     return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
@@ -35,7 +29,7 @@ bool environmentNamesWayland()
 
 bool serverIsXwayland(xcb_connection_t *c)
 {
-    Reply<xcb_list_extensions_reply_t> extensions(xcb_list_extensions_reply(c, xcb_list_extensions(c), nullptr));
+    const auto extensions = x11::reply(c, xcb_list_extensions(c), xcb_list_extensions_reply);
     bool randr = false;
     if (extensions) {
         for (auto it = xcb_list_extensions_names_iterator(extensions.get()); it.rem; xcb_str_next(&it)) {
@@ -51,19 +45,18 @@ bool serverIsXwayland(xcb_connection_t *c)
     if (!screen)
         return false;
     // The outputs' requests are RandR 1.3's: a client says which it speaks first.
-    Reply<xcb_randr_query_version_reply_t> version(
-        xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 3), nullptr));
+    const auto version = x11::reply(c, xcb_randr_query_version(c, 1, 3), xcb_randr_query_version_reply);
     if (!version)
         return environmentNamesWayland();
-    Reply<xcb_randr_get_screen_resources_current_reply_t> resources(xcb_randr_get_screen_resources_current_reply(
-        c, xcb_randr_get_screen_resources_current(c, screen->root), nullptr));
+    const auto resources = x11::reply(c, xcb_randr_get_screen_resources_current(c, screen->root),
+                                      xcb_randr_get_screen_resources_current_reply);
     if (!resources)
         return environmentNamesWayland();
     const xcb_randr_output_t *outputs = xcb_randr_get_screen_resources_current_outputs(resources.get());
     const int count = xcb_randr_get_screen_resources_current_outputs_length(resources.get());
     for (int i = 0; i < count; ++i) {
-        Reply<xcb_randr_get_output_info_reply_t> info(xcb_randr_get_output_info_reply(
-            c, xcb_randr_get_output_info(c, outputs[i], resources->config_timestamp), nullptr));
+        const auto info = x11::reply(c, xcb_randr_get_output_info(c, outputs[i], resources->config_timestamp),
+                                     xcb_randr_get_output_info_reply);
         if (!info)
             continue;
         const QByteArray name(reinterpret_cast<const char *>(xcb_randr_get_output_info_name(info.get())),

@@ -1,11 +1,11 @@
 #include "endrequests.h"
 
+#include "x11.h"
+
 #include <QSocketNotifier>
-#include <QX11Info>
 
 #include <glib.h>
 #include <pthread.h>
-#include <xcb/xcb.h>
 
 #include <atomic>
 #include <cerrno>
@@ -45,9 +45,9 @@ QtMessageHandler s_formerHandler = nullptr;
 
 bool displayLost()
 {
-    if (!s_lostCall || !QX11Info::isPlatformX11())
+    if (!s_lostCall)
         return false;
-    xcb_connection_t *c = QX11Info::connection();
+    xcb_connection_t *c = x11::connection();
     return c && xcb_connection_has_error(c);
 }
 

@@ -1,5 +1,7 @@
 #include "screenrepaint.h"
 
+#include "x11.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -88,6 +90,7 @@ bool hideAndWait(const QVector<Covered> &covered, const std::function<void()> &h
     for (const Covered &c : covered)
         shown.append(grabArea(c.area));
     hide();
+    x11::sync();
     QElapsedTimer clock;
     clock.start();
     bool all = true;

@@ -37,9 +37,10 @@ struct Covered
     double share = 0.5;
 };
 
-// Grabs each area, runs `hide`, and waits until every area has been
-// repainted without what it showed, all within `timeoutMs`. True when
-// every one was.
+// The one wait for hidden windows to leave the screen: grabs each area,
+// runs `hide`, has the X server do it (x11::sync), and waits until every
+// area has been repainted without what it showed, all within `timeoutMs`.
+// True when every one was.
 bool hideAndWait(const QVector<Covered> &covered, const std::function<void()> &hide, int timeoutMs);
 
 } // namespace screenrepaint

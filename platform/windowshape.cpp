@@ -1,26 +1,18 @@
 #include "windowshape.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include "x11.h"
+
 #include <QVector>
 #include <QWindow>
 #include <QX11Info>
 
 #include <xcb/shape.h>
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 
 namespace {
 
 WindowShape *s_override = nullptr;
 
-xcb_connection_t *connection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    return QX11Info::connection();
-}
+using x11::connection;
 
 void setRegion(QWindow *window, xcb_shape_kind_t kind, const QRegion &region)
 {
@@ -78,27 +70,19 @@ bool X11WindowShape::compositingManagerRunning()
     if (!c)
         return true;
     // The compositing manager owns the selection _NET_WM_CM_S<screen>.
-    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(QX11Info::appScreen());
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, name.size(), name.constData()), nullptr);
-    if (!atom)
+    const xcb_atom_t selection = x11::atom("_NET_WM_CM_S" + QByteArray::number(QX11Info::appScreen()));
+    if (selection == XCB_ATOM_NONE)
         return false;
-    xcb_get_selection_owner_reply_t *owner =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
-    const bool running = owner && owner->owner != XCB_NONE;
-    std::free(owner);
-    std::free(atom);
-    return running;
+    const auto owner = x11::reply(c, xcb_get_selection_owner(c, selection), xcb_get_selection_owner_reply);
+    return owner && owner->owner != XCB_NONE;
 }
 
 void X11WindowShape::sync()
 {
-    QCoreApplication::processEvents();
-    if (xcb_connection_t *c = connection())
-        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-    QCoreApplication::processEvents();
+    x11::sync();
 }
 
 void NullWindowShape::sync()
 {
-    QCoreApplication::processEvents();
+    x11::sync();
 }

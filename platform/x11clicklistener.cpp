@@ -1,12 +1,11 @@
 #include "x11clicklistener.h"
 
+#include "x11.h"
+
 #include <QGuiApplication>
 #include <QSocketNotifier>
 
-#include <xcb/xcb.h>
 #include <xcb/xinput.h>
-
-#include <cstdlib>
 
 ClickListener *ClickListener::create(QObject *parent)
 {
@@ -46,11 +45,9 @@ bool X11ClickListener::setUp()
     m_opcode = ext->major_opcode;
     // Announced as 2.2: a 2.0 client gets no raw event while another client
     // holds a grab, which every press on a window starts.
-    xcb_input_xi_query_version_reply_t *version = xcb_input_xi_query_version_reply(
-        m_connection, xcb_input_xi_query_version(m_connection, 2, 2), nullptr);
-    const bool xi2 = version && version->major_version >= 2;
-    std::free(version);
-    if (!xi2)
+    const auto version =
+        x11::reply(m_connection, xcb_input_xi_query_version(m_connection, 2, 2), xcb_input_xi_query_version_reply);
+    if (!version || version->major_version < 2)
         return false;
     const xcb_setup_t *setup = xcb_get_setup(m_connection);
     m_root = xcb_setup_roots_iterator(setup).data->root;
@@ -62,12 +59,8 @@ bool X11ClickListener::setUp()
     mask.head.deviceid = XCB_INPUT_DEVICE_ALL_MASTER;
     mask.head.mask_len = 1;
     mask.mask = XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS;
-    xcb_generic_error_t *error = xcb_request_check(
-        m_connection, xcb_input_xi_select_events_checked(m_connection, m_root, 1, &mask.head));
-    if (error) {
-        std::free(error);
+    if (!x11::succeeded(m_connection, xcb_input_xi_select_events_checked(m_connection, m_root, 1, &mask.head)))
         return false;
-    }
     m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &X11ClickListener::readEvents);
     return true;
@@ -80,26 +73,21 @@ void X11ClickListener::readEvents()
         return;
     }
     int presses = 0;
-    while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+    while (const x11::Reply<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
         if ((event->response_type & 0x7f) == XCB_GE_GENERIC) {
-            auto *ge = reinterpret_cast<xcb_ge_generic_event_t *>(event);
+            auto *ge = reinterpret_cast<xcb_ge_generic_event_t *>(event.get());
             if (ge->extension == m_opcode && ge->event_type == XCB_INPUT_RAW_BUTTON_PRESS) {
-                auto *raw = reinterpret_cast<xcb_input_raw_button_press_event_t *>(event);
+                auto *raw = reinterpret_cast<xcb_input_raw_button_press_event_t *>(event.get());
                 if (raw->detail == 1)
                     ++presses;
             }
         }
-        std::free(event);
     }
     // The press's own position is not in a raw event: the pointer is where
     // it was pressed, as the event is read at once.
     for (int i = 0; i < presses; ++i) {
-        xcb_query_pointer_reply_t *pointer =
-            xcb_query_pointer_reply(m_connection, xcb_query_pointer(m_connection, m_root), nullptr);
-        if (pointer) {
-            const QPoint position(pointer->root_x, pointer->root_y);
-            std::free(pointer);
-            emit leftButtonPressed(position);
-        }
+        const auto pointer = x11::reply(m_connection, xcb_query_pointer(m_connection, m_root), xcb_query_pointer_reply);
+        if (pointer)
+            emit leftButtonPressed(QPoint(pointer->root_x, pointer->root_y));
     }
 }

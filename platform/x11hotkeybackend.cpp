@@ -1,22 +1,18 @@
 #include "x11hotkeybackend.h"
 
+#include "x11.h"
+
 #include <QX11Info>
 
 #include <X11/XF86keysym.h>
 #include <X11/keysym.h>
-#include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
-
-#include <cstdlib>
 
 namespace {
 
 constexpr unsigned kHotkeyMods = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
 
-xcb_connection_t *connection()
-{
-    return QX11Info::isPlatformX11() ? QX11Info::connection() : nullptr;
-}
+using x11::connection;
 
 } // namespace
 
@@ -76,9 +72,8 @@ bool X11HotkeyBackend::toX(int key, int mods, unsigned *keycode, unsigned *xmods
     xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(c);
     if (!symbols)
         return false;
-    xcb_keycode_t *codes = xcb_key_symbols_get_keycode(symbols, keysym);
-    *keycode = codes ? codes[0] : XCB_NO_SYMBOL;
-    std::free(codes);
+    const x11::Reply<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(symbols, keysym));
+    *keycode = codes ? codes.get()[0] : XCB_NO_SYMBOL;
     xcb_key_symbols_free(symbols);
     if (*keycode == XCB_NO_SYMBOL)
         return false;
@@ -99,24 +94,21 @@ unsigned X11HotkeyBackend::numLockMask() const
     xcb_connection_t *c = connection();
     unsigned mask = XCB_MOD_MASK_2; // where nearly every keymap puts it
     xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(c);
-    xcb_keycode_t *numLock = symbols ? xcb_key_symbols_get_keycode(symbols, XK_Num_Lock) : nullptr;
-    xcb_get_modifier_mapping_reply_t *map =
-        xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr);
+    const x11::Reply<xcb_keycode_t> numLock(symbols ? xcb_key_symbols_get_keycode(symbols, XK_Num_Lock) : nullptr);
+    const auto map = x11::reply(c, xcb_get_modifier_mapping(c), xcb_get_modifier_mapping_reply);
     if (numLock && map) {
-        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map);
+        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map.get());
         const int perModifier = map->keycodes_per_modifier;
         for (int m = 0; m < 8; ++m) {
             for (int k = 0; k < perModifier; ++k) {
                 const xcb_keycode_t code = codes[m * perModifier + k];
-                for (xcb_keycode_t *n = numLock; code && *n != XCB_NO_SYMBOL; ++n) {
+                for (const xcb_keycode_t *n = numLock.get(); code && *n != XCB_NO_SYMBOL; ++n) {
                     if (*n == code)
                         mask = 1u << m;
                 }
             }
         }
     }
-    std::free(map);
-    std::free(numLock);
     if (symbols)
         xcb_key_symbols_free(symbols);
     return mask;
@@ -134,10 +126,8 @@ bool X11HotkeyBackend::grab(int key, int mods)
     int done = 0;
     bool ok = true;
     for (unsigned v : variants) {
-        xcb_void_cookie_t cookie = xcb_grab_key_checked(c, 1, root, uint16_t(xmods | v), xcb_keycode_t(keycode),
-                                                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-        if (xcb_generic_error_t *error = xcb_request_check(c, cookie)) {
-            std::free(error);
+        if (!x11::succeeded(c, xcb_grab_key_checked(c, 1, root, uint16_t(xmods | v), xcb_keycode_t(keycode),
+                                                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC))) {
             ok = false;
             break;
         }
@@ -164,11 +154,8 @@ bool X11HotkeyBackend::ungrab(int key, int mods)
     const unsigned numLock = numLockMask();
     bool ok = true;
     for (unsigned v : {0u, unsigned(XCB_MOD_MASK_LOCK), numLock, XCB_MOD_MASK_LOCK | numLock}) {
-        xcb_void_cookie_t cookie = xcb_ungrab_key_checked(c, xcb_keycode_t(keycode), root, uint16_t(xmods | v));
-        if (xcb_generic_error_t *error = xcb_request_check(c, cookie)) {
-            std::free(error);
+        if (!x11::succeeded(c, xcb_ungrab_key_checked(c, xcb_keycode_t(keycode), root, uint16_t(xmods | v))))
             ok = false;
-        }
     }
     return ok;
 }

@@ -1,16 +1,16 @@
 #include "x11keymap.h"
 
-#include <QX11Info>
+#include "x11.h"
 
 #include <X11/keysym.h>
-#include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
 int unshiftedKey(quint32 keycode)
 {
-    if (keycode == 0 || keycode > 255 || !QX11Info::isPlatformX11())
+    xcb_connection_t *c = x11::connection();
+    if (keycode == 0 || keycode > 255 || !c)
         return 0;
-    xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(QX11Info::connection());
+    xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(c);
     if (!symbols)
         return 0;
     const xcb_keysym_t sym = xcb_key_symbols_get_keysym(symbols, xcb_keycode_t(keycode), 0);

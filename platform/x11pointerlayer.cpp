@@ -1,14 +1,14 @@
 #include "x11pointerlayer.h"
 
+#include "x11.h"
+
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QVector>
 #include <QWindow>
 
 #include <xcb/shape.h>
-#include <xcb/xcb.h>
 
-#include <cstdlib>
 #include <initializer_list>
 
 namespace {
@@ -166,14 +166,12 @@ void X11PointerLayer::createWindow()
 unsigned X11PointerLayer::topLevelOf(unsigned window) const
 {
     for (int depth = 0; window && depth < 16; ++depth) {
-        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, window), nullptr);
+        const auto tree = x11::reply(m_connection, xcb_query_tree(m_connection, window), xcb_query_tree_reply);
         if (!tree)
             return 0;
-        const xcb_window_t parent = tree->parent;
-        std::free(tree);
-        if (parent == m_root)
+        if (tree->parent == m_root)
             return window;
-        window = parent;
+        window = tree->parent;
     }
     return 0;
 }
@@ -238,12 +236,12 @@ void X11PointerLayer::readEvents()
         m_shown = false;
         return;
     }
-    while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+    while (const x11::Reply<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
         // Errors (a sibling gone before the restack) need nothing.
         switch (event->response_type & 0x7f) {
         case XCB_BUTTON_PRESS:
         case XCB_BUTTON_RELEASE: {
-            auto *e = reinterpret_cast<xcb_button_press_event_t *>(event);
+            auto *e = reinterpret_cast<xcb_button_press_event_t *>(event.get());
             const Qt::MouseButton button = buttonOf(e->detail);
             if (e->event == m_window && button != Qt::NoButton) {
                 // The state is the one before the event.
@@ -255,7 +253,7 @@ void X11PointerLayer::readEvents()
             break;
         }
         case XCB_MOTION_NOTIFY: {
-            auto *e = reinterpret_cast<xcb_motion_notify_event_t *>(event);
+            auto *e = reinterpret_cast<xcb_motion_notify_event_t *>(event.get());
             if (e->event == m_window)
                 emit pointerEvent(QEvent::MouseMove, QPoint(e->root_x, e->root_y), Qt::NoButton, buttonsOf(e->state),
                                   modifiersOf(e->state));
@@ -265,7 +263,7 @@ void X11PointerLayer::readEvents()
             // A window restacked between the layer and the window served
             // (a window manager restacking its frames) would take the
             // pointer: the layer goes back on top of it.
-            auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event);
+            auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event.get());
             if (m_shown && e->window != m_window && (e->window == m_sibling || e->above_sibling == m_sibling))
                 restack();
             break;
@@ -281,6 +279,5 @@ void X11PointerLayer::readEvents()
         default:
             break;
         }
-        std::free(event);
     }
 }

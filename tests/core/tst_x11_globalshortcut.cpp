@@ -9,8 +9,7 @@
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
-#include <cstdlib>
-
+#include "platform/x11.h"
 #include "qxtglobalshortcut.h"
 
 namespace {
@@ -34,9 +33,8 @@ public:
     {
         m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
         xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(m_c);
-        xcb_keycode_t *codes = xcb_key_symbols_get_keycode(symbols, XK_s);
-        m_keycodeS = codes[0];
-        std::free(codes);
+        const x11::Reply<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(symbols, XK_s));
+        m_keycodeS = codes.get()[0];
         xcb_key_symbols_free(symbols);
     }
     ~OtherClient() { xcb_disconnect(m_c); }
@@ -44,29 +42,21 @@ public:
     // Grabs Ctrl+Alt+S as a plain program would.
     bool grabCtrlAltS()
     {
-        auto cookie = xcb_grab_key_checked(m_c, 1, m_root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, m_keycodeS,
-                                           XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-        if (xcb_generic_error_t *e = xcb_request_check(m_c, cookie)) {
-            std::free(e);
-            return false;
-        }
-        return true;
+        return x11::succeeded(m_c, xcb_grab_key_checked(m_c, 1, m_root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1,
+                                                        m_keycodeS, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     }
     void ungrabCtrlAltS()
     {
         xcb_ungrab_key(m_c, m_keycodeS, m_root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1);
-        xcb_aux_sync();
+        x11::roundTrip(m_c);
     }
     unsigned modifierState()
     {
-        auto *r = xcb_query_pointer_reply(m_c, xcb_query_pointer(m_c, m_root), nullptr);
-        const unsigned state = r ? r->mask : 0;
-        std::free(r);
-        return state;
+        const auto r = x11::reply(m_c, xcb_query_pointer(m_c, m_root), xcb_query_pointer_reply);
+        return r ? r->mask : 0;
     }
 
 private:
-    void xcb_aux_sync() { std::free(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr)); }
     xcb_connection_t *m_c;
     xcb_window_t m_root = 0;
     xcb_keycode_t m_keycodeS = 0;

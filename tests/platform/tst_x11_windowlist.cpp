@@ -4,6 +4,7 @@
 
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
+#include "platform/x11.h"
 
 #include <QProcess>
 #include <QWindow>
@@ -107,13 +108,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.data()));
         WindowShape::instance()->setInputRegion(w.data(), QRegion(0, 0, 20, 10));
         xcb_connection_t *c = QX11Info::connection();
-        xcb_shape_get_rectangles_reply_t *reply = xcb_shape_get_rectangles_reply(
-            c, xcb_shape_get_rectangles(c, xcb_window_t(w->winId()), XCB_SHAPE_SK_INPUT), nullptr);
+        const auto reply = x11::reply(c, xcb_shape_get_rectangles(c, xcb_window_t(w->winId()), XCB_SHAPE_SK_INPUT),
+                                      xcb_shape_get_rectangles_reply);
         QVERIFY(reply);
-        QCOMPARE(xcb_shape_get_rectangles_rectangles_length(reply), 1);
-        const xcb_rectangle_t r = xcb_shape_get_rectangles_rectangles(reply)[0];
+        QCOMPARE(xcb_shape_get_rectangles_rectangles_length(reply.get()), 1);
+        const xcb_rectangle_t r = xcb_shape_get_rectangles_rectangles(reply.get())[0];
         QCOMPARE(QRect(r.x, r.y, r.width, r.height), QRect(0, 0, 20, 10));
-        free(reply);
     }
 
     void findsACompositingManager()

@@ -16,6 +16,7 @@
 #include "myplaintextedit.h"
 #include "pintoscreenwidget.h"
 #include "platform/windowlist.h"
+#include "platform/x11.h"
 #include "programrun.h"
 #include "screencapturing.h"
 #include "skinmanager.h"
@@ -109,11 +110,10 @@ bool pointerHeld()
 {
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_grab_pointer_reply_t *r = xcb_grab_pointer_reply(
+    const auto r = x11::reply(
         c, xcb_grab_pointer(c, 0, root, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
-        nullptr);
+        xcb_grab_pointer_reply);
     const bool held = r && r->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
-    std::free(r);
     xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
     xcb_disconnect(c);
     return held;

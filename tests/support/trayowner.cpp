@@ -1,8 +1,7 @@
 #include "trayowner.h"
 
-#include <xcb/xcb.h>
+#include "platform/x11.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace testsupport {
@@ -18,16 +17,14 @@ TrayOwner::TrayOwner()
     xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
     const char *name = "_NET_SYSTEM_TRAY_S0";
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, std::strlen(name), name), nullptr);
+    const auto atom =
+        x11::reply(m_connection, xcb_intern_atom(m_connection, 0, std::strlen(name), name), xcb_intern_atom_reply);
     if (!atom)
         return;
     xcb_set_selection_owner(m_connection, window, atom->atom, XCB_CURRENT_TIME);
-    xcb_get_selection_owner_reply_t *owner =
-        xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, atom->atom), nullptr);
+    const auto owner =
+        x11::reply(m_connection, xcb_get_selection_owner(m_connection, atom->atom), xcb_get_selection_owner_reply);
     m_owned = owner && owner->owner == window;
-    std::free(owner);
-    std::free(atom);
 }
 
 TrayOwner::~TrayOwner()
