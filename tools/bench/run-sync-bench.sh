@@ -49,10 +49,11 @@ if [ -z "${MIRELO_SYNC_BENCH_INNER:-}" ]; then
 fi
 [ "$program" = 0 ] || [ "$pauseEvery" = 0 ] || { echo "--pause-every is for mirelo-rec alone" >&2; exit 2; }
 
+for t in av-stimulus mirelo-rec; do
+  [ -x "$here/build/tools/bin/$t" ] || { echo "missing build/tools/bin/$t: build first" >&2; exit 1; }
+done
 work=$MIRELO_TEST_ROOT/sync-bench
 mkdir -p "$work"
-cc -O2 -o "$work/av-stimulus" "$here/tools/bench/av-stimulus.c" \
-   $(pkg-config --cflags --libs xcb libpulse-simple) -lm -lpthread
 # A microphone that delivers in real time (silence), instead of the tests'
 # sine source, which hands over its sound in two-second blocks.
 pactl load-module module-null-source source_name=bench_mic >/dev/null
@@ -103,7 +104,7 @@ start_program() {
 capturing() { grep -qx mirelo-capture /proc/"$1"/task/*/comm 2>/dev/null; }
 
 [ "$program" = 0 ] || start_program
-"$work/av-stimulus" $((seconds + stall + 8 + ${#pauses[@]})) >"$work/stimulus.log" &
+"$here/build/tools/bin/av-stimulus" $((seconds + stall + 8 + ${#pauses[@]})) >"$work/stimulus.log" &
 stim=$!
 sleep 1
 if [ "$program" = 1 ]; then
