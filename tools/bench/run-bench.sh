@@ -114,7 +114,6 @@ if [ "$idle" = 1 ]; then
   done
   xdotool key Down Return
   sleep 5
-  [ -z "${SHOT:-}" ] || ffmpeg -v error -f x11grab -video_size 1920x1080 -i "$DISPLAY" -frames:v 1 -y "$SHOT"
   measure "idle on the record page (silence)"
   ffmpeg -v error -f lavfi -i "anoisesrc=a=0.3:d=$((idleSeconds + 20))" -ac 2 -y "$work/noise.wav"
   paplay --latency-msec=20 -d mirelo_null_sink "$work/noise.wav" &
