@@ -19,6 +19,7 @@
 # 1280x720 screen (its main window needs the room): started with a user of
 # its own, driven with xdotool through Record Screen > Full Screen and the
 # start/stop hotkey, with both sound sources on as they are by default.
+# MIRELO_SYNC_BENCH_KEEP=DIR keeps the recordings and logs in DIR.
 #
 # Not part of the tests: a full run (the default 600 s) takes ten minutes.
 set -euo pipefail
