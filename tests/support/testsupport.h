@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the tests.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <sys/resource.h>
@@ -17,6 +18,14 @@ QString sourceDir();
 // True when HOME and the XDG folders point into the private folder that
 // run-test.sh made, so a test may write "user" files freely.
 bool isolatedHome();
+
+// The real desktop this run has (run-test.sh's desktop modes, named in
+// MIRELO_TEST_DESKTOP), by the window manager's family; None on a bare server.
+enum class Desktop { None, Xfce, Openbox, I3, Kwin };
+Desktop desktop();
+// Whether that desktop runs a compositing manager of its own from the start
+// (xfwm4's, picom, KWin's).
+bool desktopComposites();
 
 // A full disk for this process while it lives: no file it writes may grow
 // past `bytes` (the write fails with EFBIG instead of the signal).
@@ -40,5 +49,11 @@ QByteArray deepXml(int depth, const QByteArray &root = "a");
 // A whole, valid PNG of that size, one bit a pixel and all black: a few
 // kilobytes of file for a picture that decodes far larger.
 QByteArray blackPng(int width, int height);
+// An icon file (ICO, or CUR with `cursor`) whose directory says 256 x 256
+// for each of `pictures` (PNG files or bitmap info headers as the icon
+// format holds them): what it says need not be what they are.
+QByteArray iconFile(const QList<QByteArray> &pictures, bool cursor = false);
+// A bitmap info header (as an icon holds it) of a picture of that size.
+QByteArray iconBitmapHeader(int width, int height);
 
 } // namespace testsupport
