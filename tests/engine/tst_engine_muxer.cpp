@@ -379,6 +379,57 @@ private slots:
         QVERIFY(v.ordered);
         QVERIFY2(qAbs(v.end - v.start - 2.0) < 0.05, qPrintable(QString::number(v.end - v.start)));
     }
+
+    // A full disk keeps the file up to some byte. Its length is then what
+    // plays, from the first picture to the end of the last that decodes,
+    // wherever the cut falls: inside a picture, between a picture and the
+    // B-frames shown before it, at a picture's end.
+    void aCutFileIsAsLongAsWhatPlays()
+    {
+        VideoEncoder encoder;
+        QCOMPARE(encoder.open(small()), 0);
+        Muxer m;
+        const QByteArray file = path("whole.mp4");
+        QCOMPARE(m.create(file.toStdString(), Muxer::Container::Mp4), 0);
+        QCOMPARE(m.addStream(encoder.context()), 0);
+        QCOMPARE(m.start(), 0);
+        feed(m, encoder, 60);
+        QCOMPARE(m.finish(), 0);
+        QFile whole(QString::fromLocal8Bit(file));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        // Where each picture's bytes start, in the order they are written.
+        QVector<qint64> starts;
+        AVFormatContext *in = nullptr;
+        QVERIFY(avformat_open_input(&in, file.constData(), nullptr, nullptr) >= 0);
+        AVPacket *p = av_packet_alloc();
+        while (av_read_frame(in, p) >= 0) {
+            starts << p->pos;
+            av_packet_unref(p);
+        }
+        av_packet_free(&p);
+        avformat_close_input(&in);
+        QCOMPARE(starts.size(), 60);
+        const QByteArray cutFile = path("cut.mp4");
+        int reordered = 0; // cuts where more is shown than the pictures before the cut in writing order
+        for (const qint64 start : starts) {
+            for (const qint64 cut : {start, start + 1}) {
+                QFile out(QString::fromLocal8Bit(cutFile));
+                QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                QCOMPARE(out.write(bytes.left(int(cut))), cut);
+                out.close();
+                const auto shown = enginefake::picturesOf(cutFile.constData());
+                const double plays = shown.count ? shown.last - shown.first + 1 / 30.0 : 0;
+                if (shown.count && plays > shown.count / 30.0 + 0.01)
+                    ++reordered;
+                const int64_t length = mediaDurationUs(cutFile.toStdString());
+                QVERIFY2(length >= 0 && qAbs(length / 1e6 - plays) < 0.5 / 30,
+                         qPrintable(QStringLiteral("cut at %1: %2 s, plays %3 s (%4 pictures)")
+                                        .arg(cut).arg(length / 1e6).arg(plays).arg(shown.count)));
+            }
+        }
+        QVERIFY(reordered > 0); // the encoder made B-frames, so some cuts fall between
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEngineMuxer)

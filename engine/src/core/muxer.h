@@ -102,9 +102,10 @@ private:
     bool m_finished = false;
 };
 
-// The length of what a file holds, in microseconds (the longest stream);
-// -1 when it cannot be read. A recording that failed midway is shorter than
-// its clock says: only what reached the disk counts.
+// The length of what a file plays, in microseconds (the longest stream):
+// from its first picture to the end of the last one that decodes, in the
+// order they show; -1 when it cannot be read. A recording that failed midway
+// is shorter than its clock says: only what reached the disk whole counts.
 int64_t mediaDurationUs(const std::string &path);
 
 // Rewrites a finished fragmented MP4 at `path` as a normal MP4 with its index
