@@ -136,6 +136,64 @@ void readSpans(AVFormatContext *in, const std::vector<int64_t> &cut, std::vector
 
 } // namespace
 
+bool dropCutFragment(int fd)
+{
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const int64_t size = st.st_size;
+    const auto be = [](const uint8_t *p, int bytes) {
+        uint64_t v = 0;
+        for (int i = 0; i < bytes; ++i)
+            v = v << 8 | p[i];
+        return v;
+    };
+    // Walk the top-level boxes to the one the end of the file falls in.
+    int64_t pos = 0;
+    int64_t lastMoof = -1; // where the last fragment starts
+    bool afterMoof = false; // the last whole box is a fragment's index
+    while (pos < size) {
+        uint8_t h[16];
+        const ssize_t n = pread(fd, h, sizeof h, pos);
+        if (n < 0)
+            return false;
+        const bool moof = n >= 8 && memcmp(h + 4, "moof", 4) == 0;
+        const bool mdat = n >= 8 && memcmp(h + 4, "mdat", 4) == 0;
+        uint64_t box = n >= 8 ? be(h, 4) : 0;
+        int64_t header = 8;
+        if (box == 1) {
+            header = 16;
+            box = n >= 16 ? be(h + 8, 8) : 0;
+        } else if (n >= 8 && box == 0) {
+            box = uint64_t(size - pos); // runs to the end of the file
+        }
+        if (n < header || pos + header > size) {
+            // The end falls inside a box's header.
+            if (afterMoof)
+                return ftruncate(fd, lastMoof) == 0;
+            return ftruncate(fd, pos) == 0;
+        }
+        if (box < uint64_t(header))
+            return true; // not a box: not ours to mend
+        if (moof)
+            lastMoof = pos;
+        if (box > uint64_t(size - pos)) {
+            // The end falls inside this box. A fragment's data cut short
+            // still holds its whole pictures; its index cut short spoils
+            // the whole file for a reader.
+            if (moof || (!mdat && afterMoof))
+                return ftruncate(fd, lastMoof) == 0;
+            return true;
+        }
+        afterMoof = moof;
+        pos += int64_t(box);
+    }
+    // An index whose data never began lists pictures that are not there.
+    if (afterMoof)
+        return ftruncate(fd, lastMoof) == 0;
+    return true;
+}
+
 int64_t mediaDurationUs(const std::string &path)
 {
     struct stat file;
@@ -152,13 +210,11 @@ int64_t mediaDurationUs(const std::string &path)
     const unsigned n = in->nb_streams;
     std::vector<int64_t> cut(n, INT64_MAX);
     std::vector<int> whole(n, 0);
-    bool indexed = false;
     int tailStream = -1; // the stream whose last whole packets come first
     int64_t tailFrom = 0, tailFromUs = INT64_MAX;
     for (unsigned i = 0; i < n; ++i) {
         AVStream *st = in->streams[i];
         const int entries = avformat_index_get_entries_count(st);
-        indexed = indexed || entries > 0;
         whole[i] = entries;
         for (int e = 0; e < entries; ++e) {
             const AVIndexEntry *entry = avformat_index_get_entry(st, e);
@@ -179,8 +235,9 @@ int64_t mediaDurationUs(const std::string &path)
         }
     }
     int64_t longest = -1;
-    if (!indexed) {
-        // Not an MP4 (an MP3): what its header says.
+    if (!strstr(in->iformat->name, "mp4")) {
+        // Not an MP4 (an MP3): what its header says. (An MP4 whose first
+        // fragment never came has nothing to read below: it plays nothing.)
         for (unsigned i = 0; i < n; ++i) {
             AVStream *st = in->streams[i];
             if (st->duration != AV_NOPTS_VALUE && st->duration > 0)

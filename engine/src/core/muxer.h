@@ -108,6 +108,13 @@ private:
 // is shorter than its clock says: only what reached the disk whole counts.
 int64_t mediaDurationUs(const std::string &path);
 
+// Drops the last fragment of a fragmented MP4 open for reading and writing
+// as `fd` when the disk cut it short in its index or before its data began:
+// readers refuse the whole file over it. A fragment cut short in its data
+// stays (its whole pictures still play). False when the file cannot be read
+// or cut.
+bool dropCutFragment(int fd);
+
 // Rewrites a finished fragmented MP4 at `path` as a normal MP4 with its index
 // at the front, through a temporary file beside it that replaces `path` only
 // when complete (and only if `path` is still the file we wrote). Returns
