@@ -160,27 +160,10 @@ void syncWithTheServer()
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-// How much of the window the screen shows as the window draws itself: the
-// share of a grid of its points (away from its rounded corners) where the
-// screen's pixel is the window's own.
+// How much of the window the screen shows as the window draws itself.
 double shownOnScreen(QWidget *window)
 {
-    const QImage drawn = window->grab().toImage();
-    const QRect area = window->rect().adjusted(12, 12, -12, -12);
-    const QPoint at = window->mapToGlobal(area.topLeft());
-    const QImage screen =
-        QGuiApplication::primaryScreen()->grabWindow(0, at.x(), at.y(), area.width(), area.height()).toImage();
-    if (drawn.isNull() || screen.size() != area.size())
-        return 0;
-    int same = 0, all = 0;
-    for (int y = 0; y < area.height(); y += 7) {
-        for (int x = 0; x < area.width(); x += 7) {
-            const QColor a = drawn.pixelColor(area.topLeft() + QPoint(x, y)), b = screen.pixelColor(x, y);
-            ++all;
-            same += qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
-        }
-    }
-    return all ? double(same) / all : 0;
+    return testsupport::screenShows(window->grab().toImage(), window->mapToGlobal(QPoint()));
 }
 
 // The program's visible window of this class, once there is one.

@@ -234,6 +234,27 @@ bool stackedAbove(quint32 top, quint32 below)
     return a >= 0 && b >= 0 && a > b;
 }
 
+double screenShows(const QImage &picture, const QPoint &at, int margin)
+{
+    const QRect area = picture.rect().adjusted(margin, margin, -margin, -margin);
+    if (picture.isNull() || area.isEmpty())
+        return 0;
+    const QByteArray shown = grab(area.translated(at));
+    if (shown.size() != area.width() * area.height() * 3)
+        return 0;
+    int same = 0, all = 0;
+    for (int y = 0; y < area.height(); y += 7) {
+        for (int x = 0; x < area.width(); x += 7) {
+            const QColor a = picture.pixelColor(area.topLeft() + QPoint(x, y));
+            const int i = (y * area.width() + x) * 3;
+            ++all;
+            same += qAbs(a.red() - uchar(shown[i])) <= 8 && qAbs(a.green() - uchar(shown[i + 1])) <= 8
+                    && qAbs(a.blue() - uchar(shown[i + 2])) <= 8;
+        }
+    }
+    return double(same) / all;
+}
+
 ColourWindow::ColourWindow(const QRect &rect, QRgb colour, const char *windowType)
 {
     m_connection = xcb_connect(nullptr, nullptr);
