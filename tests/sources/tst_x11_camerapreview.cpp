@@ -39,6 +39,15 @@ QImage grab(QWidget *w)
     return QGuiApplication::primaryScreen()->grabWindow(w->winId()).toImage();
 }
 
+quint32 keyboardFocus()
+{
+    xcb_connection_t *c = QX11Info::connection();
+    xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    const quint32 focus = r ? r->focus : 0;
+    std::free(r);
+    return focus;
+}
+
 // Whether the program has had a button press on the window (as Qt hears
 // it, through XInput 2), while it lives.
 struct PressSeen : QAbstractNativeEventFilter {
@@ -208,7 +217,10 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(
                 testsupport::screenShows(camera->grab().toImage(), camera->mapToGlobal(QPoint()), 3) > 0.95, 15000);
             QVERIFY(above());
+            // The keyboard: Qt's active window, and the X server's focus
+            // (the click on the main window went to the window manager).
             QTRY_VERIFY(dialog.isActiveWindow());
+            QTRY_COMPARE(keyboardFocus(), quint32(dialog.winId()));
             QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")}), 0);
             QTRY_VERIFY(!dialog.isVisible());
             checked = true;
