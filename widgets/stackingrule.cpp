@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QSet>
 #include <QTimer>
 #include <QWidget>
@@ -16,6 +17,9 @@
 namespace stacking {
 
 namespace {
+
+// Set on a dialog this rule placed.
+constexpr char kPlaced[] = "_mirelo_placed_beside";
 
 bool isDialog(const QWidget *w)
 {
@@ -63,14 +67,24 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
+        // A dialog sets its own size while it shows (a message box fits
+        // its text): it is placed again before it maps.
+        if (m_placing && watched == m_placing) {
+            if (type == QEvent::Resize && m_placingBeside)
+                placeBeside(m_placing, m_placingBeside);
+            else if (type == QEvent::ShowToParent)
+                m_placing = nullptr;
+        }
         if ((type != QEvent::Show && type != QEvent::Hide) || !watched->isWidgetType())
             return false;
         auto *w = static_cast<QWidget *>(watched);
         if (!w->isWindow())
             return false;
         const bool overlay = DesktopOverlay::isOverlay(w);
-        if (type == QEvent::Show && isDialog(w) && !overlay)
-            placeDialog(w);
+        if (type == QEvent::Show && isDialog(w) && !overlay) {
+            m_placing = w;
+            m_placingBeside = placeDialog(w);
+        }
         if (m_watch || overlay || isDialog(w))
             schedule();
         return false;
@@ -89,18 +103,59 @@ private:
     // windows, and a hidden window is none it shows: the dialog then
     // belongs to the nearest opener that shows as a managed window, or to
     // the whole program (Qt's client leader, for no transient parent).
-    static void placeDialog(QWidget *dialog)
+    // The overlay it opens beside, if it does.
+    static QWidget *placeDialog(QWidget *dialog)
     {
         QWindow *handle = dialog->windowHandle();
         QWidget *opener = openerOf(dialog);
         if (!handle || !opener)
-            return;
+            return nullptr;
         QWidget *owner = opener;
         while (owner && (DesktopOverlay::isOverlay(owner) || !owner->isVisible()))
             owner = openerOf(owner);
         if (owner == opener)
-            return;
+            return nullptr;
         handle->setTransientParent(owner ? owner->windowHandle() : nullptr);
+        // Unless the program put it somewhere itself.
+        const bool movedElsewhere = dialog->testAttribute(Qt::WA_Moved) && !dialog->property(kPlaced).toBool();
+        if (!DesktopOverlay::isOverlay(opener) || !opener->isVisible() || movedElsewhere)
+            return nullptr;
+        placeBeside(dialog, opener);
+        return opener;
+    }
+
+    // Beside the overlay rather than over it, where the screen has room:
+    // a compositing manager that paints the windows no window manager
+    // manages above all others (KWin) would paint the overlay over the
+    // dialog, wherever the X server stacks them. On the side of the nearer
+    // screen edge first, away from what the overlay lies beside (the
+    // control bar: the recorded region).
+    static void placeBeside(QWidget *dialog, QWidget *overlay)
+    {
+        constexpr int kGap = 8;
+        // A dialog with a title bar gets it from the window manager, above
+        // the place asked for.
+        const int titleBar = dialog->windowFlags().testFlag(Qt::FramelessWindowHint) ? 0 : 32;
+        QScreen *screen = overlay->screen();
+        if (!screen)
+            return;
+        const QRect room = screen->availableGeometry();
+        const QRect beside = overlay->frameGeometry();
+        const QSize size = dialog->size();
+        const int above = beside.top() - kGap - size.height();
+        const int below = beside.bottom() + 1 + kGap + titleBar;
+        const auto fits = [&](int y) { return y - titleBar >= room.top() && y + size.height() - 1 <= room.bottom(); };
+        const bool belowFirst = room.bottom() - beside.bottom() <= beside.top() - room.top();
+        int y = 0;
+        if (fits(belowFirst ? below : above))
+            y = belowFirst ? below : above;
+        else if (fits(belowFirst ? above : below))
+            y = belowFirst ? above : below;
+        else
+            return; // no room on either side: where Qt put it
+        const int x = beside.center().x() - size.width() / 2;
+        dialog->move(qBound(room.left(), x, qMax(room.left(), room.right() + 1 - size.width())), y);
+        dialog->setProperty(kPlaced, true);
     }
 
     void schedule()
@@ -173,8 +228,8 @@ private:
         std::sort(placed.begin(), placed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         for (const auto &[at, overlay] : qAsConst(placed)) {
             // Its dialogs that show, the lowest first.
-            QWidget *lowest = nullptr;
-            int lowestAt = -1;
+            QWidget *lowest = nullptr, *highest = nullptr;
+            int lowestAt = -1, highestAt = -1;
             bool dialogShows = false;
             for (QWidget *dialog : qAsConst(dialogs)) {
                 if (dialog->windowModality() != Qt::ApplicationModal && !openedBy(dialog, overlay))
@@ -184,6 +239,10 @@ private:
                 if (i >= 0 && (lowestAt < 0 || i < lowestAt)) {
                     lowest = dialog;
                     lowestAt = i;
+                }
+                if (i > highestAt) {
+                    highest = dialog;
+                    highestAt = i;
                 }
             }
             const bool kept = m_kept.contains(overlay);
@@ -198,6 +257,12 @@ private:
                     // (xfwm4), which the dialog now covers as it was.
                     lowest->update();
                 }
+                // A window manager that takes the dialog for the active
+                // window may not get the keyboard from an overlay that took
+                // it later than the last event the manager saw (i3): the
+                // dialog takes it from the overlay itself.
+                if (highest && stacking->keyboardFocus() == quint32(overlay->winId()))
+                    stacking->setKeyboardFocus(quint32(highest->winId()));
                 continue;
             }
             const bool restore = m_restore.removeAll(overlay) > 0;
@@ -207,6 +272,9 @@ private:
     }
 
     QList<QPointer<QWidget>> m_kept;
+    // The dialog being shown beside an overlay, until it maps.
+    QPointer<QWidget> m_placing;
+    QPointer<QWidget> m_placingBeside;
     // Overlays that lay on top and stepped below a dialog.
     QList<QPointer<QWidget>> m_restore;
     // Hears the desktop's stacking while something may need restacking.

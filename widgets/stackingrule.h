@@ -5,7 +5,8 @@
 //   window manager is told whose it is (WM_TRANSIENT_FOR). A desktop overlay
 //   is no window of the window manager's, so a dialog an overlay opens is
 //   told to be the dialog of the nearest managed window that shows above it
-//   in the line of openers, or of the whole program when none shows.
+//   in the line of openers, or of the whole program when none shows; it
+//   opens beside the overlay, not over it, where the screen has room.
 // - No overlay covers a dialog of its own (one it opened, or a modal one,
 //   which blocks it): while one shows, the overlay lies directly below it;
 //   one that lay on top goes back on top afterwards.

@@ -160,10 +160,22 @@ void syncWithTheServer()
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-// How much of the window the screen shows as the window draws itself.
+// The window that has the keyboard, as the X server says.
+quint32 keyboardFocus()
+{
+    xcb_connection_t *c = QX11Info::connection();
+    xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    const quint32 focus = r ? r->focus : 0;
+    std::free(r);
+    return focus;
+}
+
+// How much of the window the screen shows as the window draws itself,
+// where the X server has it (a window manager may have moved it since Qt
+// last heard).
 double shownOnScreen(QWidget *window)
 {
-    return testsupport::screenShows(window->grab().toImage(), window->mapToGlobal(QPoint()));
+    return testsupport::screenShows(window->grab().toImage(), testsupport::screenPosition(quint32(window->winId())));
 }
 
 // The program's visible window of this class, once there is one.
@@ -498,8 +510,11 @@ private slots:
             CloseIfOpen close{dialog};
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(dialog->winId()), quint32(bar->winId())), 15000);
-            QTRY_VERIFY_WITH_TIMEOUT(shownOnScreen(dialog) > 0.97, 15000);
+            // Each look takes a while: waited for by the clock.
+            QVERIFY2(QTest::qWaitFor([&] { return shownOnScreen(dialog) > 0.97; }, 15000),
+                     qPrintable(QString::number(shownOnScreen(dialog))));
             QTRY_VERIFY(dialog->isActiveWindow());
+            QTRY_COMPARE(keyboardFocus(), quint32(dialog->winId()));
             // Raised as it used to raise itself: the bar goes back under the
             // dialog.
             bar->raise();

@@ -234,6 +234,22 @@ bool stackedAbove(quint32 top, quint32 below)
     return a >= 0 && b >= 0 && a > b;
 }
 
+QPoint screenPosition(quint32 window)
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    QPoint at;
+    if (!xcb_connection_has_error(c)) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        xcb_translate_coordinates_reply_t *r =
+            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr);
+        if (r)
+            at = QPoint(r->dst_x, r->dst_y);
+        std::free(r);
+    }
+    xcb_disconnect(c);
+    return at;
+}
+
 double screenShows(const QImage &picture, const QPoint &at, int margin)
 {
     const QRect area = picture.rect().adjusted(margin, margin, -margin, -margin);
