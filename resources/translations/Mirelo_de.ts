@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>Die Aufnahme wurde beendet: Ihre Datei %1 konnte nicht geschrieben werden. Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>Die Aufnahme konnte nicht gestartet werden: Keine ihrer Quellen (Bildschirmbereich, Webcam, Systemton, Mikrofon) ist vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1013,6 +1017,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>sein Bild von %1 x %2 Pixeln ist zu groß</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>seine %1 Bilder sind zusammen zu groß</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>seine Bilder lassen sich vor dem Dekodieren nicht vermessen</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1158,6 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>In den Speicherort für Ausgabedateien kann nicht geschrieben werden. Bitte wählen Sie in den Einstellungen einen anderen aus.</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>EIN</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>AUS</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1453,6 +1455,13 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>For each time</source>
         <translation>Jedes Mal</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>In einer Wayland-Sitzung kann der Bildschirm nicht aufgenommen werden: Bildschirm- und Bereichsaufnahmen sowie Bildschirmfotos wären nur schwarz. Melden Sie sich in einer X11-Sitzung an, um den Bildschirm aufzunehmen. Ton- und Webcam-Aufnahmen funktionieren hier.</translation>
     </message>
 </context>
 <context>
@@ -1982,12 +1991,32 @@ Der bisherige Inhalt bleibt erhalten.</translation>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt. Ihre Aufgabendatei wird als %2 aufbewahrt.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>Diese geplanten Aufnahmen werden nicht ausgeführt:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>Diese geplanten Aufnahmen werden nicht ausgeführt. Ihre Aufgabendateien werden in %1 aufbewahrt:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>Nicht lesbar:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>Enthalten eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>Geplante Aufnahme „%1“: %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1008,6 +1012,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1138,16 +1150,6 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1445,6 +1447,13 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>For each time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1972,11 +1981,31 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
+        <source>&quot;%1&quot; (%2)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
+        <source>These scheduled recordings will not run:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>L&apos;enregistrement a été arrêté : son fichier %1 n&apos;a pas pu être écrit. Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>Impossible de démarrer l’enregistrement : aucune de ses sources (zone de l’écran, webcam, son système, microphone) n’est disponible.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1013,6 +1017,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>son image de %1 x %2 pixels est trop grande</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>ses %1 images sont trop grandes ensemble</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>ses images ne peuvent pas être mesurées avant d&apos;être décodées</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1158,6 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>Impossible d&apos;écrire dans l&apos;emplacement des fichiers de sortie. Veuillez en choisir un autre dans les paramètres.</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>activé</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>désactivé</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1453,6 +1455,13 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>For each time</source>
         <translation>À chaque fois</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>Dans une session Wayland, l’écran ne peut pas être enregistré : les enregistrements de l’écran ou d’une zone et les captures d’écran seraient entièrement noirs. Ouvrez une session X11 pour enregistrer l’écran. Les enregistrements du son et de la webcam fonctionnent ici.</translation>
     </message>
 </context>
 <context>
@@ -1982,12 +1991,32 @@ Son contenu précédent est conservé.</translation>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé. Son fichier de tâche est conservé sous %2.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>« %1 » (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>Ces enregistrements programmés ne seront pas lancés :</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>Ces enregistrements programmés ne seront pas lancés. Leurs fichiers de tâche sont conservés dans %1 :</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>Illisibles :</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>Contiennent une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites :</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>Enregistrement programmé « %1 » : %2</translation>
     </message>
 </context>
 <context>

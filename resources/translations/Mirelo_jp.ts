@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>録画を停止しました：ファイル %1 に書き込めませんでした。それまでに録画した内容は保存されています。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>録画を開始できませんでした: 録画するソース（画面領域、Webカメラ、システム音、マイク）がどれも見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1013,6 +1017,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>%1 x %2 ピクセルの画像は大きすぎます</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>%1 枚の画像は合わせると大きすぎます</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>画像のサイズをデコード前に確認できません</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1158,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>出力ファイルの保存先に書き込めません。設定で別の保存先を選択してください。</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>オン</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>オフ</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1453,6 +1455,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>毎回</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>Wayland セッションでは画面を録画できません。画面や範囲の録画とスクリーンショットは真っ黒になります。画面を録画するには X11 セッションにログインしてください。音声と Web カメラの録画はここでも使えます。</translation>
     </message>
 </context>
 <context>
@@ -1982,12 +1991,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>予約録画「%1」には範囲外の録画時間、繰り返し回数またはその他の値が含まれているため、実行されません。タスクファイルは %2 として保存されています。</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>「%1」(%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>予約録画「%1」には範囲外の録画時間、繰り返し回数またはその他の値が含まれているため、実行されません。</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>次の予約録画は実行されません:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>次の予約録画は実行されません。タスクファイルは %1 に保存されています:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>読み込めません:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>範囲外の録画時間、繰り返し回数またはその他の値が含まれています:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>…ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>予約録画「%1」: %2</translation>
     </message>
 </context>
 <context>

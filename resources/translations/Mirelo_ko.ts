@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>녹화가 중지되었습니다: 파일 %1에 쓸 수 없습니다. 그때까지 녹화된 내용은 보존됩니다.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>녹화를 시작할 수 없습니다: 녹화할 소스(화면 영역, 웹캠, 시스템 사운드, 마이크)가 하나도 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1013,6 +1017,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>%1 x %2 픽셀의 이미지가 너무 큽니다</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>%1개의 이미지를 합치면 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>디코딩하기 전에 이미지 크기를 확인할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1158,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>출력 파일 저장 위치에 쓸 수 없습니다. 설정에서 다른 위치를 선택하세요.</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>켜짐</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>꺼짐</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1453,6 +1455,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>매번</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>Wayland 세션에서는 화면을 녹화할 수 없습니다. 화면 및 영역 녹화와 스크린샷은 검은색으로만 나옵니다. 화면을 녹화하려면 X11 세션으로 로그인하십시오. 소리와 웹캠 녹화는 여기서도 됩니다.</translation>
     </message>
 </context>
 <context>
@@ -1982,12 +1991,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다. 작업 파일은 %2(으)로 보관됩니다.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>&quot;%1&quot; (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>다음 예약 녹화는 실행되지 않습니다:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>다음 예약 녹화는 실행되지 않습니다. 작업 파일은 %1에 보관됩니다:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>읽을 수 없음:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있음:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... 외 %1개</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>예약 녹화 &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

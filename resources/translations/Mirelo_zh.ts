@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>录制已停止：无法写入文件 %1。此前录制的内容已保留。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>无法开始录制：要录制的来源（屏幕区域、摄像头、系统声音、麦克风）均不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1013,6 +1017,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>其 %1 x %2 像素的图片过大</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>其 %1 张图片合计过大</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>无法在解码前测量其图片的大小</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1158,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>无法写入输出文件保存位置，请在设置中选择其他位置。</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>开</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>关</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1453,6 +1455,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>每次</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>在 Wayland 会话中无法录制屏幕：屏幕和区域录制以及截图只会是黑色。请登录 X11 会话以录制屏幕。声音和摄像头录制在此仍可使用。</translation>
     </message>
 </context>
 <context>
@@ -1982,12 +1991,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>计划录制“%1”包含超出范围的录制时长、循环次数或其他数值，将不会运行。其任务文件已保存为 %2。</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>“%1”（%2）</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>计划录制“%1”包含超出范围的录制时长、循环次数或其他数值，将不会运行。</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>以下计划录制将不会运行：</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>以下计划录制将不会运行。其任务文件保存在 %1：</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>无法读取：</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>包含超出范围的录制时长、循环次数或其他数值：</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……另有 %1 个</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>计划录制“%1”：%2</translation>
     </message>
 </context>
 <context>

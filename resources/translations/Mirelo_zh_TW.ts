@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>錄製已停止：無法寫入檔案 %1。此前錄製的內容已保留。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>無法開始錄製：要錄製的來源（螢幕區域、網路攝影機、系統音效、麥克風）皆不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1013,6 +1017,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>其 %1 x %2 像素的圖片過大</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>其 %1 張圖片合計過大</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>無法在解碼前測量其圖片的大小</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1158,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>無法寫入輸出檔案儲存位置，請在設定中選擇其他位置。</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>開</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>關</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1453,6 +1455,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>每次</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>在 Wayland 工作階段中無法錄製螢幕：螢幕和區域錄製以及截圖只會是黑色。請登入 X11 工作階段以錄製螢幕。聲音和網路攝影機錄製在此仍可使用。</translation>
     </message>
 </context>
 <context>
@@ -1982,12 +1991,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>排程錄製「%1」包含超出範圍的錄製長度、循環次數或其他數值，將不會執行。其工作檔案已保留為 %2。</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>「%1」（%2）</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>排程錄製「%1」包含超出範圍的錄製長度、循環次數或其他數值，將不會執行。</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>下列排程錄製將不會執行：</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>下列排程錄製將不會執行。其工作檔案保留在 %1：</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>無法讀取：</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>包含超出範圍的錄製長度、循環次數或其他數值：</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……另有 %1 個</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>排程錄製「%1」：%2</translation>
     </message>
 </context>
 <context>
