@@ -103,7 +103,7 @@ private:
     // windows, and a hidden window is none it shows: the dialog then
     // belongs to the nearest opener that shows as a managed window, or to
     // the whole program (Qt's client leader, for no transient parent).
-    // The overlay it opens beside, if it does.
+    // Answers the overlay the dialog opens beside, if it does.
     static QWidget *placeDialog(QWidget *dialog)
     {
         QWindow *handle = dialog->windowHandle();

@@ -492,9 +492,10 @@ private slots:
         QTRY_COMPARE(editor.presses(), 9);
     }
 
-    // The bar's own dialogs open over it: above it in the stacking, shown
-    // whole on the screen, answering the keyboard, and the bar does not
-    // raise itself over them while they show. It goes on top again after.
+    // The bar's own dialogs open beside it and above it in the stacking,
+    // shown whole on the screen, answering the keyboard, and the bar does
+    // not raise itself over them while they show. It goes on top again
+    // after.
     void barDialogsStandAboveIt()
     {
         KeyTarget editor;
