@@ -29,6 +29,7 @@
 #include "camerasettings.h"
 #include "camerawindow.h"
 #include "historylist.h"
+#include "keepplace.h"
 #include "pagerules.h"
 #include "taskschedulelist.h"
 
@@ -180,8 +181,12 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
-    if (m_frame)
+    if (m_frame) {
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
+        // Hidden for screenshots, recordings and exclusive windows: it comes
+        // back where the user left it.
+        KeepPlace::watch(m_frame);
+    }
 }
 
 void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
@@ -374,6 +379,7 @@ void Mirelo::initSources()
     stateLog(QStringLiteral("Camera init"));
     g_cameraList = new CameraList(nullptr);
     g_cameraWindow = new CameraWindow(nullptr);
+    KeepPlace::watch(g_cameraWindow);
     connect(g_cameraList, &CameraList::sigShowCameraSettings, this, &Mirelo::showCameraSettings);
     connect(g_cameraWindow, &CameraWindow::sigShowCameraSettings, this, &Mirelo::showCameraSettings);
     connect(g_cameraWindow, &CameraWindow::rectChanged, this, [](const QRect &rect) {

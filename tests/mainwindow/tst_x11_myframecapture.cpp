@@ -2,7 +2,8 @@
 // of the selected region is saved under the next free name and listed in
 // the history with the region's size; a folder that cannot be made or a
 // picture that cannot be saved (a full disk) shows a message, keeps no part
-// of it and lists nothing. Its place above the region frame, and out of a screenshot that hides it.
+// of it and lists nothing. Its place above the region frame, out of a
+// screenshot that hides it, and back where it was once shown again.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -26,6 +27,12 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QX11Info>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -270,7 +277,63 @@ private slots:
         delete frame;
     }
 
+    // Hidden and shown again (a screenshot that hides it, a recording, an
+    // exclusive window), the main window comes back to the same place on
+    // the screen, however the window manager places a window it maps anew.
+    void hiddenWindowComesBackToItsPlace()
+    {
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        m_mirelo->setFrame(frame);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+        frame->move(work.topLeft() + QPoint(300, 200));
+        auto place = [&] { return onScreen(frame); };
+        QRect start = testsupport::waitSettled(place);
+        QVERIFY(!start.isEmpty());
+        auto cycle = [&](const std::function<void()> &hideAndShow) -> QRect {
+            hideAndShow();
+            if (!testsupport::waitFor([&] { return frame->windowHandle()->isExposed(); }, 30000))
+                return QRect();
+            return testsupport::waitSettled(place);
+        };
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(cycle([&] {
+                         frame->hide();
+                         frame->show();
+                     }),
+                     start);
+        }
+        // As the region frame's custom size panel does it.
+        QCOMPARE(cycle([&] {
+                     m_mirelo->setFrameVisible(false);
+                     QCoreApplication::processEvents();
+                     m_mirelo->setFrameVisible(true);
+                 }),
+                 start);
+        m_mirelo->setFrame(nullptr);
+        m_mirelo->setParent(nullptr);
+        delete frame;
+    }
+
 private:
+    // Where the window's own pixels lie on the screen, as the X server
+    // has them (a window manager's frame around it left out).
+    static QRect onScreen(QWidget *window)
+    {
+        if (!window->isVisible() || !window->windowHandle())
+            return QRect();
+        xcb_connection_t *c = QX11Info::connection();
+        const xcb_window_t id = xcb_window_t(window->winId());
+        xcb_translate_coordinates_reply_t *at = xcb_translate_coordinates_reply(
+            c, xcb_translate_coordinates(c, id, xcb_window_t(QX11Info::appRootWindow()), 0, 0), nullptr);
+        xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
+        const QRect r = at && g ? QRect(at->dst_x, at->dst_y, g->width, g->height) : QRect();
+        std::free(at);
+        std::free(g);
+        return r;
+    }
+
     Mirelo *m_mirelo = nullptr;
 };
 
