@@ -457,9 +457,12 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
     if (!handle)
         return;
     // The region frame shows over the window that is already active (a
-    // size chosen from its menus): its border would lie over the controls
-    // until the next activation. The window goes above it at once, and is
-    // raised once the frame is mapped for a desktop without a manager.
+    // size chosen from its menus). The window goes above it at once, and is
+    // raised once the frame is mapped for a desktop without a manager. Not
+    // the frame below the window: a window manager that restacks its own
+    // windows as one block would carry it under them all, the desktop
+    // included; the frame leaves the program's windows out of what it
+    // shows and takes instead.
     if (type == QEvent::Show && watched == g_areaSelected) {
         if (!top->isVisible())
             return;
@@ -467,16 +470,7 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
             stacking->setStaysOnTop(handle, true);
             m_topmostSet = true;
         }
-        // The frame is a desktop overlay, which no window manager stacks
-        // below a window: it goes under the window itself.
-        QMetaObject::invokeMethod(
-            top,
-            [top] {
-                top->raise();
-                if (g_areaSelected && g_areaSelected->isVisible() && !g_areaSelected->isRecordingMode())
-                    WindowStacking::instance()->stackNextTo(g_areaSelected->windowHandle(), top->windowHandle(), false);
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(top, [top] { top->raise(); }, Qt::QueuedConnection);
         return;
     }
     if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {

@@ -1,6 +1,8 @@
 #include "regionscreens.h"
 
 #include "core/enviroment.h"
+#include "platform/desktopchrome.h"
+#include "regiongeometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -53,6 +55,17 @@ QList<QRect> monitors()
     QList<QRect> out;
     for (QScreen *screen : QGuiApplication::screens())
         out << screen->geometry();
+    return out;
+}
+
+QList<QRect> freeAreas()
+{
+    if (screenHook())
+        return {screenHook()()};
+    const QList<QRect> panels = DesktopChrome::instance()->panels();
+    QList<QRect> out;
+    for (QScreen *screen : QGuiApplication::screens())
+        out << freeArea(screen->geometry(), screen->availableGeometry(), panels);
     return out;
 }
 
