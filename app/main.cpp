@@ -6,6 +6,7 @@
 #include "filenamecodec.h"
 #include "fileutils.h"
 #include "languages.h"
+#include "screenaccess.h"
 #include "myapplication.h"
 #include "myconfig.h"
 #include "controller.h"
@@ -103,6 +104,11 @@ int main(int argc, char *argv[])
     createApplicationData();
     if (runCountMode(argc, argv))
         return 0;
+    // An X11 program also in a Wayland session (there on Xwayland): its
+    // hotkeys, overlays and window placement are X11's, and Qt's Wayland
+    // plugin would leave them without effect.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     // Qt would abort without its display; this says why and ends cleanly.
     DisplayProbe display(argc, argv);
     if (!display.canOpen()) {
@@ -110,6 +116,7 @@ int main(int argc, char *argv[])
                      qPrintable(QCoreApplication::translate("MyApplication", "cannot open the display")));
         return 1;
     }
+    screenaccess::setWaylandSession(display.isXwayland());
 
     // The skin's display scale sizes every window; Qt scaling them as well
     // (asked for by the desktop's environment) would do it twice.

@@ -107,9 +107,10 @@ void DataGroupHotkeys::registerShortcuts()
         shortcut->unsetShortcut();
     for (int i = 0; i < COUNT; ++i) {
         // Typing in the settings dialog can leave a text that names no key
-        // ("Ctrl+Alt+S0", "") or more than one chord: that hotkey is off.
+        // ("Ctrl+Alt+S0", ""): that hotkey is off. Of a sequence of several
+        // chords only the first is a global hotkey.
         const QKeySequence sequence = parsed(text(i));
-        registered[i] = sequence.count() == 1 && namesKey(sequence) && shortcuts[i]->setShortcut(sequence);
+        registered[i] = namesKey(sequence) && shortcuts[i]->setShortcut(QKeySequence(sequence[0]));
     }
 }
 

@@ -2,8 +2,10 @@
 // Pictures from files that the user or others can put in place (skins,
 // watermarks, photos) are measured before they are decoded: a small file
 // may declare a huge picture (a 2 MB PNG of 23000 x 23000 pixels decodes to
-// 2 GB), and Qt 5 sets no allocation limit of its own. Every such load goes
-// through here.
+// 2 GB), and Qt 5 sets no allocation limit of its own. A file of several
+// pictures is measured picture by picture (an icon file's directory need not
+// tell the truth), and a kind of file whose pictures cannot be measured is
+// refused. Every such load goes through here.
 
 #include <QImage>
 #include <QString>
@@ -16,14 +18,15 @@ constexpr int kMaxSide = 16384;
 // 256 MB at four bytes a pixel, the bound Qt 6 sets by default.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
-// Why the reader's picture must not be decoded (too large); empty when it
-// may be, and when it is no picture at all.
+// Why the reader's pictures must not be decoded (too large, alone or all
+// together, as where a file becomes an icon, or not measurable); empty when
+// they may be, and when it is no picture at all.
 QString refusal(QImageReader &reader);
 // The same for a file, which is only opened when it is a regular one (a
 // FIFO would block).
 QString refusal(const QString &path);
-// The picture decoded; a null one when it cannot be read or is refused,
-// and `why` then says why.
+// The (first) picture decoded; a null one when it cannot be read or is
+// refused, and `why` then says why.
 QImage read(const QString &path, QString *why = nullptr);
 QImage fromData(const QByteArray &bytes, QString *why = nullptr);
 

@@ -22,10 +22,17 @@ public:
 
     // False only when the display is X11 and could not be reached.
     bool canOpen() const { return m_canOpen; }
+    // True when the X server is Xwayland, the X server of a Wayland session:
+    // it shows X clients only black where they read the screen. Its RandR
+    // outputs are named "XWAYLAND<n>" (later versions also list an
+    // extension of that name); a server without RandR is taken for one when
+    // the environment names a Wayland session.
+    bool isXwayland() const { return m_xwayland; }
     // Closes the probe's connection.
     void release();
 
 private:
     xcb_connection_t *m_connection = nullptr;
     bool m_canOpen = true;
+    bool m_xwayland = false;
 };

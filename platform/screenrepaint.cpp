@@ -32,12 +32,14 @@ bool differs(const QImage &before, const QImage &now, double share)
 {
     if (before.size() != now.size() || before.isNull())
         return !now.isNull();
-    // Every fourth pixel each way is plenty for a window's picture.
+    // Every fourth pixel each way is plenty for a window's picture; any
+    // change at all may be a thin line (a frame's border), seen only whole.
+    const int step = share > 0 ? 4 : 1;
     int changed = 0, total = 0;
-    for (int y = 0; y < now.height(); y += 4) {
+    for (int y = 0; y < now.height(); y += step) {
         const auto *a = reinterpret_cast<const QRgb *>(before.constScanLine(y));
         const auto *b = reinterpret_cast<const QRgb *>(now.constScanLine(y));
-        for (int x = 0; x < now.width(); x += 4) {
+        for (int x = 0; x < now.width(); x += step) {
             ++total;
             const int d = qAbs(qRed(a[x]) - qRed(b[x])) + qAbs(qGreen(a[x]) - qGreen(b[x]))
                           + qAbs(qBlue(a[x]) - qBlue(b[x]));
@@ -77,6 +79,23 @@ bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs, d
         QThread::msleep(10);
     }
     return gone;
+}
+
+bool hideAndWait(const QVector<Covered> &covered, const std::function<void()> &hide, int timeoutMs)
+{
+    QVector<QImage> shown;
+    shown.reserve(covered.size());
+    for (const Covered &c : covered)
+        shown.append(grabArea(c.area));
+    hide();
+    QElapsedTimer clock;
+    clock.start();
+    bool all = true;
+    for (int i = 0; i < covered.size(); ++i) {
+        const int left = qMax(0, timeoutMs - int(clock.elapsed()));
+        all = waitUntilRepainted(covered[i].area, shown[i], left, covered[i].share) && all;
+    }
+    return all;
 }
 
 } // namespace screenrepaint

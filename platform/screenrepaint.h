@@ -7,6 +7,9 @@
 // straight away would hold the hidden window.
 #include <QImage>
 #include <QRect>
+#include <QVector>
+
+#include <functional>
 
 namespace screenrepaint {
 
@@ -23,6 +26,20 @@ QImage grabArea(const QRect &area);
 bool waitUntilRepainted(const QRect &area, const QImage &shown, int timeoutMs, double share = 0.5);
 
 // True when more than `share` of `now` differs from `before` (same size).
+// A share of 0 asks for any change at all: every pixel is looked at.
 bool differs(const QImage &before, const QImage &now, double share);
+
+// A part of the screen a window covers, and the share of it that must
+// change once the window is hidden (as for waitUntilRepainted).
+struct Covered
+{
+    QRect area;
+    double share = 0.5;
+};
+
+// Grabs each area, runs `hide`, and waits until every area has been
+// repainted without what it showed, all within `timeoutMs`. True when
+// every one was.
+bool hideAndWait(const QVector<Covered> &covered, const std::function<void()> &hide, int timeoutMs);
 
 } // namespace screenrepaint

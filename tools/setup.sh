@@ -18,10 +18,14 @@ packages=(
   # tests and benchmarks: a virtual X server, input injection, media tools,
   # a sound server of our own
   xvfb xauth x11-utils xdotool ffmpeg pulseaudio pulseaudio-utils dbus time
+  # a Wayland compositor without a screen, with Xwayland: the display probe
+  # is tried against the X server of a Wayland session
+  weston xwayland
   # archiver for bug-report attachments
   p7zip-full
-  # free fonts behind the Windows font names
-  fonts-dejavu-core fonts-noto-core
+  # free fonts behind the Windows font names; Chinese, Japanese and Korean
+  # letters (the language fonts name the Noto CJK families)
+  fonts-dejavu-core fonts-noto-core fonts-noto-cjk
   # click marks of a recording: XInput2 raw button events through xcb
   libxcb-xinput-dev
   # the loss of the X connection is seen in the event loop (GLib's, Qt's own)

@@ -2,6 +2,7 @@
 #include "ui_taskscheduledetail.h"
 
 #include "areaselecting.h"
+#include "regionscreens.h"
 #include "audiodevicelist.h"
 #include "cameradevice.h"
 #include "cameralist.h"
@@ -10,7 +11,6 @@
 #include "core/enviroment.h"
 #include "core/logfile.h"
 #include "core/datagroupprivate.h"
-#include "displayflush.h"
 #include "framelessdrag.h"
 #include "taskoverlap.h"
 #include "taskschedulelist.h"
@@ -22,7 +22,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QThread>
 
 namespace {
 const char kOnceFormat[] = "MM-dd-yyyy HH:mm:ss";
@@ -396,14 +395,10 @@ void TaskScheduleDetail::edtStartTimeDateTimeChanged(const QDateTime &time)
 
 void TaskScheduleDetail::cbxAreaSelectedActivated(int index)
 {
-    if (index != 1 || !m_taskItem)
+    if (index != 1 || !m_taskItem || !region::screenReadable(this))
         return;
     blockSignals(true);
-    hide();
-    // The hidden form must be off the screen before the picker takes its
-    // picture of it.
-    flushDisplay();
-    QThread::msleep(300);
+    AreaSelecting::hideForPicture({this});
     DataGroupPrivate *p = g_enviroment ? g_enviroment->privateData : nullptr;
     const int previous = p ? p->ScreenIndex : -1;
     if (p)

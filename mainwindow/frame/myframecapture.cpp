@@ -8,6 +8,7 @@
 #include "core/enviroment.h"
 #include "core/logfile.h"
 #include "areaselected.h"
+#include "regionscreens.h"
 #include "mirelo.h"
 #include "historylist.h"
 #include "picturefile.h"
@@ -43,7 +44,7 @@ void MyFrame::SetMainFunMode(int id)
 
 void MyFrame::saveRegionScreenshot()
 {
-    if (!g_enviroment)
+    if (!g_enviroment || !region::screenReadable(this))
         return;
     DataGroupOutput *output = g_enviroment->output();
     const QString folder = output->ScreenshotsFolder;

@@ -21,7 +21,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
@@ -308,12 +307,10 @@ void Mirelo::reapplyAudioToggles()
 // The full-screen region picker, modal; false when cancelled.
 bool Mirelo::pickRegion(QRect *picked)
 {
-    if (g_areaSelected)
-        g_areaSelected->hide();
-    if (m_frame)
-        m_frame->hide();
+    if (!region::screenReadable(this))
+        return false;
     m_windowState = StatePicking;
-    QCoreApplication::processEvents();
+    AreaSelecting::hideForPicture({g_areaSelected, m_frame});
     AreaSelecting picker(nullptr);
     const bool ok = picker.exec() == QDialog::Accepted && picker.selectedRect().width() >= 1
                     && picker.selectedRect().height() >= 1;

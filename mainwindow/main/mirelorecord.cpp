@@ -10,6 +10,7 @@
 #include "core/levelmeters.h"
 #include "core/logfile.h"
 #include "areaselected.h"
+#include "core/screenaccess.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
 #include "camerawindow.h"
@@ -239,8 +240,14 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
         problem = tr("The location of output files is not valid, please reselect it in settings.");
     else if (!canCreateFilesIn(folder))
         problem = tr("The location of output files cannot be written, please choose another one in settings.");
+    QString why = QStringLiteral("the output folder %1 is not usable").arg(folder);
+    if (problem.isEmpty() && !screenaccess::readable()
+        && item->recordSource()->recordType() == RecordTypeScreen) {
+        problem = screenaccess::refusal();
+        why = QStringLiteral("the screen cannot be read in a Wayland session");
+    }
     if (!problem.isEmpty()) {
-        runLogLine(QStringLiteral("No recording: the output folder %1 is not usable").arg(folder));
+        runLogLine(QStringLiteral("No recording: ") + why);
         QMessageBox::critical(this, QCoreApplication::applicationName(), problem);
         // The next job still fires.
         if (!item->name().isEmpty() && g_taskScheduleList)
@@ -394,10 +401,10 @@ void Mirelo::shortcutHandled(int id)
 }
 
 namespace {
-// The state word of a bottom-bar button, in the interface language.
+// The state word of a bottom-bar button: "ON" and "OFF" in every language.
 QString stateWord(bool on)
 {
-    return on ? Mirelo::tr("ON", "state of a bottom-bar button") : Mirelo::tr("OFF", "state of a bottom-bar button");
+    return on ? QStringLiteral("ON") : QStringLiteral("OFF");
 }
 } // namespace
 

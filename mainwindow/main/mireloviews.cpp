@@ -5,9 +5,9 @@
 
 #include "core/enviroment.h"
 #include "core/logfile.h"
-#include "platform/screenrepaint.h"
-#include "platform/windowshape.h"
 #include "areaselected.h"
+#include "areaselecting.h"
+#include "regionscreens.h"
 #include "audiodevicelist.h"
 #include "cameralist.h"
 #include "camerawindow.h"
@@ -28,10 +28,6 @@
 #include <QPointer>
 
 namespace {
-
-// How long a screenshot waits for the hidden main window to leave the
-// screen; a desktop that never repaints there gets its grab after it.
-constexpr int kRepaintDeadlineMs = 1500;
 
 void viewLog(const QString &text)
 {
@@ -116,18 +112,13 @@ void Mirelo::showScreenCapturing()
         }
         return;
     }
+    if (!region::screenReadable(this))
+        return;
     m_screenCaptureRunning = true;
     const bool hideFrame = g_enviroment && g_enviroment->recording()->HideMainWhenScreenshot && m_frame
                            && m_frame->isVisible();
-    if (hideFrame) {
-        // The screen must no longer show the frame when the tool grabs it:
-        // a compositing manager keeps its last picture until it repaints.
-        const QRect area = m_frame->frameGeometry();
-        const QImage shown = screenrepaint::grabArea(area);
-        m_frame->hide();
-        WindowShape::instance()->sync();
-        screenrepaint::waitUntilRepainted(area, shown, kRepaintDeadlineMs);
-    }
+    if (hideFrame)
+        AreaSelecting::hideForPicture({m_frame});
     // The tool deletes itself when it closes.
     QPointer<ScreenCapturing> tool = new ScreenCapturing(this);
     m_screenCapturing = tool.data();

@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>sein Bild von %1 x %2 Pixeln ist zu groß</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>seine %1 Bilder sind zusammen zu groß</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>seine Bilder lassen sich vor dem Dekodieren nicht vermessen</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1154,6 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>In den Speicherort für Ausgabedateien kann nicht geschrieben werden. Bitte wählen Sie in den Einstellungen einen anderen aus.</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>EIN</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>AUS</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1461,6 +1459,13 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>For each time</source>
         <translation>Jedes Mal</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>In einer Wayland-Sitzung kann der Bildschirm nicht aufgenommen werden: Bildschirm- und Bereichsaufnahmen sowie Bildschirmfotos wären nur schwarz. Melden Sie sich in einer X11-Sitzung an, um den Bildschirm aufzunehmen. Ton- und Webcam-Aufnahmen funktionieren hier.</translation>
     </message>
 </context>
 <context>

@@ -1008,6 +1008,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1138,16 +1146,6 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1453,6 +1451,13 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>For each time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>son image de %1 x %2 pixels est trop grande</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>ses %1 images sont trop grandes ensemble</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>ses images ne peuvent pas être mesurées avant d&apos;être décodées</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1154,6 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>Impossible d&apos;écrire dans l&apos;emplacement des fichiers de sortie. Veuillez en choisir un autre dans les paramètres.</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>activé</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>désactivé</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1461,6 +1459,13 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>For each time</source>
         <translation>À chaque fois</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>Dans une session Wayland, l’écran ne peut pas être enregistré : les enregistrements de l’écran ou d’une zone et les captures d’écran seraient entièrement noirs. Ouvrez une session X11 pour enregistrer l’écran. Les enregistrements du son et de la webcam fonctionnent ici.</translation>
     </message>
 </context>
 <context>

@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>%1 x %2 ピクセルの画像は大きすぎます</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>%1 枚の画像は合わせると大きすぎます</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>画像のサイズをデコード前に確認できません</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1154,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>出力ファイルの保存先に書き込めません。設定で別の保存先を選択してください。</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>オン</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>オフ</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1461,6 +1459,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>毎回</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>Wayland セッションでは画面を録画できません。画面や範囲の録画とスクリーンショットは真っ黒になります。画面を録画するには X11 セッションにログインしてください。音声と Web カメラの録画はここでも使えます。</translation>
     </message>
 </context>
 <context>

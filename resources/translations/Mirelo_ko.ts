@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>%1 x %2 픽셀의 이미지가 너무 큽니다</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>%1개의 이미지를 합치면 너무 큽니다</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>디코딩하기 전에 이미지 크기를 확인할 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1154,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>출력 파일 저장 위치에 쓸 수 없습니다. 설정에서 다른 위치를 선택하세요.</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>켜짐</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>꺼짐</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1461,6 +1459,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>매번</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>Wayland 세션에서는 화면을 녹화할 수 없습니다. 화면 및 영역 녹화와 스크린샷은 검은색으로만 나옵니다. 화면을 녹화하려면 X11 세션으로 로그인하십시오. 소리와 웹캠 녹화는 여기서도 됩니다.</translation>
     </message>
 </context>
 <context>

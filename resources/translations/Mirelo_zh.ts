@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>其 %1 x %2 像素的图片过大</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>其 %1 张图片合计过大</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>无法在解码前测量其图片的大小</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1154,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>无法写入输出文件保存位置，请在设置中选择其他位置。</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>开</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>关</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1461,6 +1459,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>每次</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>在 Wayland 会话中无法录制屏幕：屏幕和区域录制以及截图只会是黑色。请登录 X11 会话以录制屏幕。声音和摄像头录制在此仍可使用。</translation>
     </message>
 </context>
 <context>

@@ -1013,6 +1013,14 @@
         <source>its picture of %1 x %2 pixels is too large</source>
         <translation>其 %1 x %2 像素的圖片過大</translation>
     </message>
+    <message>
+        <source>its %1 pictures are too large together</source>
+        <translation>其 %1 張圖片合計過大</translation>
+    </message>
+    <message>
+        <source>its pictures cannot be measured before they are decoded</source>
+        <translation>無法在解碼前測量其圖片的大小</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -1146,16 +1154,6 @@ What it held before is kept.</source>
     <message>
         <source>The location of output files cannot be written, please choose another one in settings.</source>
         <translation>無法寫入輸出檔案儲存位置，請在設定中選擇其他位置。</translation>
-    </message>
-    <message>
-        <source>ON</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>開</translation>
-    </message>
-    <message>
-        <source>OFF</source>
-        <comment>state of a bottom-bar button</comment>
-        <translation>關</translation>
     </message>
     <message>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
@@ -1461,6 +1459,13 @@ What it held before is kept.</source>
     <message>
         <source>For each time</source>
         <translation>每次</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAccess</name>
+    <message>
+        <source>In a Wayland session the screen cannot be recorded: screen and region recordings and screenshots would only be black. Sign in to an X11 session to record the screen. Sound and webcam recordings work here.</source>
+        <translation>在 Wayland 工作階段中無法錄製螢幕：螢幕和區域錄製以及截圖只會是黑色。請登入 X11 工作階段以錄製螢幕。聲音和網路攝影機錄製在此仍可使用。</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,10 @@ void GraphicDrawing::commitTextBox()
         m_shapes.append(new GraphicText(QPoint(x, y), m_penColor, m_fontSize, text));
         updateHost();
     }
+    // The keys go back to the host, not on to the next control in the
+    // focus chain (a Space there would press a button).
+    if (m_textBox->hasFocus() && m_host)
+        m_host->setFocus(Qt::OtherFocusReason);
     m_textBox->hide();
 }
 
@@ -164,6 +168,10 @@ void GraphicDrawing::ensureTextBox()
     m_textBox = new MyPlainTextEdit(m_host);
     m_textBox->hide();
     m_textBox->setStyleSheet(QStringLiteral("border:2px dashed #000000; color:#%1;").arg(colorToHex(m_penColor)));
+    // The box grows with its text; a line wrapped on the way (the text's
+    // exact width passing the rounded one it grows by) would scroll the
+    // first line away, and the committed text would land above the box.
+    m_textBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_textBox, &QPlainTextEdit::textChanged, this, &GraphicDrawing::textEditTextChanged);
@@ -183,6 +191,8 @@ void GraphicDrawing::showTextBox(const QPoint &p)
     m_textBox->setFixedSize(w + margins.left() + margins.right() + 4, h + margins.top() + margins.bottom() + 8);
     m_textBox->move(p);
     m_textBox->show();
+    // The click that opened the box is where the user types.
+    m_textBox->setFocus(Qt::MouseFocusReason);
 }
 
 void GraphicDrawing::textEditTextChanged()

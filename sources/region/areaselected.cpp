@@ -23,7 +23,6 @@
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QScreen>
-#include <QThread>
 #include <QWindow>
 
 AreaSelected *g_areaSelected = nullptr;
@@ -307,11 +306,9 @@ void AreaSelected::actShowCustomSelectArea()
 
 void AreaSelected::btnSelectAreaClick()
 {
-    hide();
-    // The snapshot must not show the frame: let the X server really unmap
-    // it, then give a compositor's fade its time.
-    WindowShape::instance()->sync();
-    QThread::msleep(300);
+    if (!region::screenReadable(this))
+        return;
+    AreaSelecting::hideForPicture({this});
     {
         AreaSelecting picker(nullptr);
         // An empty pick (a click that ended level with its start) is no

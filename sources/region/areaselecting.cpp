@@ -3,6 +3,7 @@
 #include "regiongeometry.h"
 #include "regionscreens.h"
 #include "desktopoverlay.h"
+#include "platform/screenrepaint.h"
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
 
@@ -18,6 +19,9 @@
 namespace {
 
 const QColor kRed(0xEB, 0x33, 0x24);
+// How long a snapshot waits for hidden windows to leave the screen; a
+// desktop that never repaints there gets its snapshot after it.
+constexpr int kRepaintDeadlineMs = 1500;
 constexpr int kMagnifierWidth = 198;
 constexpr int kMagnifierHeight = 134;
 constexpr int kLabelHeight = 41;
@@ -72,6 +76,28 @@ QVector<QRect> AreaSelecting::collectWindowRects(const QVector<WindowListEntry> 
         addDescendants(e, &out);
     }
     return out;
+}
+
+void AreaSelecting::hideForPicture(const QList<QWidget *> &windows)
+{
+    QList<QWidget *> shown;
+    QVector<screenrepaint::Covered> covered;
+    for (QWidget *w : windows) {
+        if (!w || !w->isVisible() || shown.contains(w))
+            continue;
+        shown.append(w);
+        // A window not yet on the screen cannot leave it.
+        if (!w->windowHandle() || !w->windowHandle()->isExposed())
+            continue;
+        // An overlay paints little of its rectangle (a region's border):
+        // any change there is it going.
+        covered.append({w->frameGeometry(), DesktopOverlay::isOverlay(w) ? 0.0 : 0.5});
+    }
+    screenrepaint::hideAndWait(covered, [&] {
+        for (QWidget *w : qAsConst(shown))
+            w->hide();
+        WindowShape::instance()->sync();
+    }, kRepaintDeadlineMs);
 }
 
 AreaSelecting::AreaSelecting(QWidget *parent) : AreaSelecting(parent, true) {}

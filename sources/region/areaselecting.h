@@ -8,6 +8,7 @@
 // The screenshot tool derives from it.
 #include <QDialog>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QVector>
@@ -36,6 +37,13 @@ public:
     // The rectangles of visible windows and their descendants, topmost
     // first, without duplicates or windows that start off the desktop.
     static QVector<QRect> collectWindowRects(const QVector<WindowListEntry> &windows);
+
+    // Hides the program's windows that must not be in the snapshot and
+    // returns once the screen no longer shows them (a compositing manager
+    // shows a hidden window's last picture until it repaints), or after a
+    // deadline. Callers use it before making the picker; null or hidden
+    // windows are passed over.
+    static void hideForPicture(const QList<QWidget *> &windows);
 
 protected:
     // overlay: a desktop overlay; else a managed full-screen window (one

@@ -1,8 +1,12 @@
 #include "regionscreens.h"
 
 #include "core/enviroment.h"
+#include "core/screenaccess.h"
 #include "platform/desktopchrome.h"
 #include "regiongeometry.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -91,6 +95,14 @@ QPixmap grabSelectedScreen()
     // Relative to the screen grabbed from, as DataGroupPrivate does.
     const QRect r = desktop().translated(-screen->geometry().topLeft());
     return screen->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+}
+
+bool screenReadable(QWidget *parent)
+{
+    if (screenaccess::readable())
+        return true;
+    QMessageBox::warning(parent, QCoreApplication::applicationName(), screenaccess::refusal());
+    return false;
 }
 
 } // namespace region

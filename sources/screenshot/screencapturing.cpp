@@ -72,6 +72,9 @@ ScreenCapturing::ScreenCapturing(QWidget *parent) : AreaSelecting(parent)
     m_drawing->setBackground(QPixmap::fromImage(m_desktopImage));
 
     m_panel = new CapturePanel(this);
+    // A child shows with its window: until the first release the whole
+    // screen is the picker's, its top-left corner too.
+    m_panel->hide();
     connect(m_panel, &CapturePanel::closed, this, &QDialog::accept);
 
     m_drawing->setGraphicType(0);

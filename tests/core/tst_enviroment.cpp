@@ -535,6 +535,18 @@ private slots:
         QCOMPARE(activated[1].first().value<MRShortcut>(), MR_SHORTCUT_WEBCAM);
     }
 
+    void twoChordHotkeyRegistersItsFirstChord()
+    {
+        prewrite({{QStringLiteral("Hotkeys/HotkeyShot"), QStringLiteral("Ctrl+Alt+X, Ctrl+B")}});
+        Enviroment env;
+        QVERIFY(env.hotkeys()->registered[MR_SHORTCUT_SCREENSHOT]);
+        QVERIFY(m_hotkeys->isGrabbed('X', 3));
+        QSignalSpy activated(env.hotkeys(), &DataGroupHotkeys::shortcutActivated);
+        FakeHotkeyBackend::press('X', 3);
+        QCOMPARE(activated.size(), 1);
+        QCOMPARE(activated[0].first().value<MRShortcut>(), MR_SHORTCUT_SCREENSHOT);
+    }
+
     void saveRegistersAgainAndKeepsRefusals()
     {
         m_hotkeys->holdByOtherProgram('C', 3);

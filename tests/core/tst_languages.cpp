@@ -2,6 +2,9 @@
 // fonts, proxies and version comparison.
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QRawFont>
+#include <QXmlStreamReader>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,6 +111,47 @@ private slots:
             applyLanguageFont(QStringLiteral("x%1"), QStringLiteral("ko"));
             QCOMPARE(QGuiApplication::font().family(), before);
             QCOMPARE(qApp->styleSheet(), QStringLiteral("x") + before);
+        }
+    }
+
+    // A language whose font lacks its own letters shows boxes: each
+    // language's font holds a glyph for every letter of its translations,
+    // and every language's name in the Language menu finds one in the
+    // interface font or its fallbacks.
+    void everyLanguageFontHoldsItsOwnTexts()
+    {
+        auto missing = [](const QString &text, auto holds) {
+            QString lacking;
+            const QVector<uint> codes = text.toUcs4();
+            for (uint c : codes) {
+                if (!QChar::isSpace(c) && QChar::isPrint(c) && !holds(c) && !lacking.contains(QString::fromUcs4(&c, 1)))
+                    lacking += QString::fromUcs4(&c, 1);
+            }
+            return lacking;
+        };
+        const QFontMetrics menu((QFont(languageFontFamily(QStringLiteral("en")))));
+        for (const QString &code : supportedLanguages()) {
+            const QString family = languageFontFamily(code);
+            QVERIFY2(!family.isEmpty(), qPrintable(code));
+            const QRawFont font = QRawFont::fromFont(QFont(family));
+            QVERIFY2(font.isValid(), qPrintable(code + " " + family));
+            QFile ts(testsupport::sourceDir() + QStringLiteral("/resources/translations/Mirelo_") + code + QStringLiteral(".ts"));
+            QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(ts.fileName()));
+            QXmlStreamReader xml(&ts);
+            int texts = 0;
+            while (xml.readNextStartElement() || !xml.atEnd()) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+                    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                    const QString lacking = missing(text, [&](uint c) { return font.supportsCharacter(c); });
+                    QVERIFY2(lacking.isEmpty(), qPrintable(code + " (" + family + ") lacks " + lacking + " of " + text));
+                    ++texts;
+                }
+            }
+            QVERIFY2(texts > 100, qPrintable(code));
+        }
+        for (const auto &name : languageDisplayNames(supportedLanguages())) {
+            const QString lacking = missing(name.first, [&](uint c) { return menu.inFontUcs4(c); });
+            QVERIFY2(lacking.isEmpty(), qPrintable(name.first + " lacks " + lacking));
         }
     }
 

@@ -5,7 +5,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <functional>
+#include <future>
+#include <unistd.h>
 
 #include "audio_test_engine.h"
 
@@ -113,6 +116,50 @@ private slots:
 
         // A restart knows the choice again, at its position in the new list.
         QCOMPARE(m_engine.shutdown(), int(MIRELO_OK));
+        QCOMPARE(m_engine.initialize(m_data.path().toUtf8()), int(MIRELO_OK));
+        mic = m_engine.ids(kMic);
+        QCOMPARE(m_engine.current(kMic), mic.indexOf(QStringLiteral("mirelo_second_mic")));
+
+        // The choices are read as a file someone else may have put there: a
+        // FIFO is not waited for, and a file far larger than its two lines
+        // (a sparse one, whatever it begins with) is not read. Either is
+        // no choice, and a start goes on.
+        const QString conf = m_data.filePath("AudioDevices.conf");
+        QFile saved(conf);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray choices = saved.readAll();
+        saved.close();
+        QVERIFY(choices.contains("Microphone=mirelo_second_mic\n"));
+        for (const char *kind : {"fifo", "sparse"}) {
+            QCOMPARE(m_engine.shutdown(), int(MIRELO_OK));
+            QFile::remove(conf);
+            if (qstrcmp(kind, "fifo") == 0) {
+                QVERIFY(testsupport::makeFifo(conf));
+            } else {
+                QFile f(conf);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(choices);
+                QVERIFY(f.resize(16 * 1024 * 1024));
+            }
+            auto started = std::async(std::launch::async, [&] { return m_engine.initialize(m_data.path().toUtf8()); });
+            if (started.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+                const int fd = ::open(QFile::encodeName(conf).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+                started.wait();
+                QFAIL(kind);
+            }
+            QCOMPARE(started.get(), int(MIRELO_OK));
+            mic = m_engine.ids(kMic);
+            QVERIFY2(m_engine.current(kMic) != mic.indexOf(QStringLiteral("mirelo_second_mic")), kind);
+        }
+        // Put back whole, the file is read again.
+        QCOMPARE(m_engine.shutdown(), int(MIRELO_OK));
+        QFile::remove(conf);
+        QFile back(conf);
+        QVERIFY(back.open(QIODevice::WriteOnly));
+        back.write(choices);
+        back.close();
         QCOMPARE(m_engine.initialize(m_data.path().toUtf8()), int(MIRELO_OK));
         mic = m_engine.ids(kMic);
         QCOMPARE(m_engine.current(kMic), mic.indexOf(QStringLiteral("mirelo_second_mic")));

@@ -1,6 +1,8 @@
 // What a start or a watermark does with the paths it is given: it never
-// removes or empties what it did not create, and never blocks on a path
-// that is not a regular file. And a split whose ended part failed says so.
+// removes or empties what it did not create, never writes through another
+// name of a file, never blocks on a path that is not a regular file, and
+// never decodes a picture larger than it says. And a split whose ended
+// part failed says so.
 #include "engine_harness.h"
 
 #include "testsupport.h"
@@ -92,6 +94,23 @@ private slots:
         QCOMPARE(r, int(MIRELO_E_IO));
         QVERIFY(exists(fifo));
         QCOMPARE(engine.stop(), int(MIRELO_E_BAD_STATE)); // nothing records
+
+        // A file with another name too: whoever holds that name would keep
+        // a copy of the recording.
+        const QByteArray held = QFile::encodeName(outDir() + "/held-elsewhere");
+        {
+            QFile f(QString::fromLocal8Bit(held));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("someone else's name for it");
+        }
+        const QByteArray hardLink = QFile::encodeName(outDir() + "/hard-link.mp4");
+        QCOMPARE(::link(held.constData(), hardLink.constData()), 0);
+        QCOMPARE(engine.start(screenJob(hardLink, 320, 240, 30)), int(MIRELO_E_IO));
+        QFile f(QString::fromLocal8Bit(held));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("someone else's name for it"));
+        QVERIFY(exists(hardLink));
+        QCOMPARE(engine.stop(), int(MIRELO_E_BAD_STATE));
     }
 
     void aFailedStartKeepsAFileThatWasThere()
@@ -170,6 +189,21 @@ private slots:
         std::u16string zero = u"/dev/zero";
         w.imagePath = zero.data();
         QCOMPARE(setWatermark(&w), int(MIRELO_E_IO));
+
+        // An icon whose directory says 256 x 256 holds a picture that would
+        // take a gigabyte: it is measured, not decoded.
+        const QString iconPath = outDir() + "/mark.ico";
+        QFile icon(iconPath);
+        QVERIFY(icon.open(QIODevice::WriteOnly));
+        icon.write(testsupport::iconFile({testsupport::blackPng(32, 32), testsupport::blackPng(16000, 16000)}));
+        icon.close();
+        std::u16string iconName = iconPath.toStdU16String();
+        w.imagePath = iconName.data();
+        QCOMPARE(setWatermark(&w), int(MIRELO_E_IO));
+        QVERIFY(icon.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        icon.write(testsupport::iconFile({testsupport::blackPng(32, 32)}));
+        icon.close();
+        QCOMPARE(setWatermark(&w), 0);
         const WatermarkParams none{};
         QCOMPARE(setWatermark(&none), 0);
     }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
+#include <QProcess>
 #include <QThread>
 #include <QtTest>
 
@@ -26,6 +27,33 @@ QStringList recordingThreads()
                 names << name;
     }
     return names;
+}
+
+// The screen's size through RandR's command line tool, as a monitor switch
+// or a display setting changes it. Xvfb offers only its own size as a mode:
+// a smaller one is added first.
+QString screenOutput()
+{
+    QProcess p;
+    p.start(QStringLiteral("xrandr"), {QStringLiteral("-q")});
+    p.waitForFinished(10000);
+    for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
+        if (line.contains(" connected"))
+            return QString::fromUtf8(line.left(line.indexOf(' ')));
+    return QString();
+}
+
+bool setScreenMode(const QString &mode)
+{
+    const QString output = screenOutput();
+    if (output.isEmpty())
+        return false;
+    if (mode == QLatin1String("1280x720")) {
+        QProcess::execute(QStringLiteral("xrandr"), {"--newmode", mode, "74.25", "1280", "1390", "1430", "1650",
+                                                     "720", "725", "730", "750"}); // already there after a first run
+        QProcess::execute(QStringLiteral("xrandr"), {"--addmode", output, mode});
+    }
+    return QProcess::execute(QStringLiteral("xrandr"), {"--output", output, "--mode", mode}) == 0;
 }
 } // namespace
 
@@ -292,6 +320,52 @@ private slots:
         QVERIFY(isBlack(pixel(before, 320, 280, 200)));   // off it
         QVERIFY(isBlack(pixel(after, 320, 40, 40)));
         QVERIFY(isScreen(pixel(after, 320, 280, 200)));
+    }
+
+    // The screen shrinks under a recording and grows again: the area stays
+    // where it was, black where no screen is, and shows the screen again
+    // once it is back, the segment it is fetched through unchanged.
+    void aScreenThatChangesSizeIsFollowed()
+    {
+        const QString file = outDir() + "/resized.mp4";
+        const QByteArray path = QFile::encodeName(file);
+        QVERIFY(paintRoot(0x204060));
+        // Across the corner of the smaller screen.
+        QCOMPARE(engine.setRect(1280 - 160, 720 - 120, 320, 240), 0);
+        QCOMPARE(engine.start(screenJob(path, 320, 240, 30)), 0);
+        struct Restore { ~Restore() { setScreenMode(QStringLiteral("1920x1080")); } } restore;
+        QVERIFY(engine.waitTime(800000));
+        const double beforeShrink = engine.time() / 1e6;
+        QVERIFY(setScreenMode(QStringLiteral("1280x720")));
+        const double shrunk = engine.time() / 1e6;
+        QVERIFY(engine.waitTime(qint64(shrunk * 1e6) + 1200000));
+        QVERIFY(setScreenMode(QStringLiteral("1920x1080")));
+        // Drawn where only the larger screen reaches.
+        QVERIFY(fillRoot(1280, 720, 200, 200, 0xe0c020));
+        const double grown = engine.time() / 1e6;
+        QVERIFY(engine.waitTime(qint64(grown * 1e6) + 1500000));
+        QCOMPARE(engine.stop(), 0);
+        engine.shutdown();
+        QVERIFY(engine.load());
+        QVERIFY(paintRoot(0x204060));
+
+        auto close = [](Rgb p, int rgb) {
+            return qAbs(p.r - (rgb >> 16)) < 16 && qAbs(p.g - ((rgb >> 8) & 0xff)) < 16 && qAbs(p.b - (rgb & 0xff)) < 16;
+        };
+        const QByteArray before = frameAt(file, beforeShrink / 2, 320, 240),
+                         small = frameAt(file, shrunk + 0.8, 320, 240),
+                         after = frameAt(file, grown + 1.0, 320, 240);
+        QVERIFY(!before.isEmpty() && !small.isEmpty() && !after.isEmpty());
+        QCOMPARE(probeVideo(file).value("width").toInt(), 320);
+        const QPoint inside(40, 40), outside(280, 200); // on the smaller screen, beyond it
+        QVERIFY(close(pixel(before, 320, inside.x(), inside.y()), 0x204060));
+        QVERIFY(close(pixel(before, 320, outside.x(), outside.y()), 0x204060));
+        QVERIFY(close(pixel(small, 320, inside.x(), inside.y()), 0x204060));
+        QVERIFY(close(pixel(small, 320, outside.x(), outside.y()), 0x000000));
+        QVERIFY(close(pixel(after, 320, inside.x(), inside.y()), 0x204060));
+        const Rgb grownPixel = pixel(after, 320, outside.x(), outside.y());
+        QVERIFY2(close(grownPixel, 0xe0c020),
+                 qPrintable(QString("%1 %2 %3").arg(grownPixel.r).arg(grownPixel.g).arg(grownPixel.b)));
     }
 };
 

@@ -11,6 +11,8 @@
 #include "core/engineevents.h"
 #include "core/enviroment.h"
 #include "core/myconfig.h"
+#include "core/screenaccess.h"
+#include "recordsource.h"
 #include "fakewindowstacking.h"
 #include "mainwindow/mirelo.h"
 #include "mirelo_test_engine.h"
@@ -27,6 +29,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -333,6 +336,58 @@ private slots:
         QVERIFY(historyShown());
         g_history->hide();
         QCOMPARE(messages.size(), 2);
+    }
+
+    // In a Wayland session the screen reads black: a screen recording (by
+    // hand or scheduled), a screenshot and a region pick are refused with
+    // the reason, and no bar starts; a sound recording still starts.
+    void waylandSessionRefusesOnlyWhatReadsTheScreen()
+    {
+        QTemporaryDir dir;
+        Mirelo mirelo(nullptr, QString());
+        g_enviroment->recording()->ShowCountdown = false;
+        g_enviroment->output()->VideoFolder = dir.path();
+        QStringList messages;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages << box->text();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        RecordSource::Live live;
+        live.selectedRect = [] { return QRect(0, 0, 320, 240); };
+        live.systemSoundCount = [] { return 1; };
+        RecordSource::setLive(live);
+        DataGroupPrivate *p = g_enviroment->privateData;
+        p->ScreenEnabled = true;
+        p->CameraEnabled = false;
+        p->SystemsoundEnabled = true;
+        p->SystemsoundIndex = 0;
+        screenaccess::setWaylandSession(true);
+        StandInBar::last = nullptr;
+
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        TaskScheduleItem *job = g_taskScheduleList->createItem();
+        job->setName(QStringLiteral("every morning"));
+        mirelo.prepareToRecord(job);
+        mirelo.showScreenCapturing();
+        QCOMPARE(messages, QStringList({screenaccess::refusal(), screenaccess::refusal(), screenaccess::refusal()}));
+        QVERIFY(!StandInBar::last);
+        QCOMPARE(mirelo.windowState(), int(Mirelo::StateIdle));
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(std::none_of(windows.begin(), windows.end(),
+                             [](QWidget *w) { return qobject_cast<ScreenCapturing *>(w) != nullptr; }));
+
+        p->ScreenEnabled = false;
+        mirelo.prepareToRecord(g_taskScheduleList->createItem());
+        QVERIFY(StandInBar::last);
+        QCOMPARE(StandInBar::last->calls, QStringList{"start"});
+        StandInBar::last->done(QDialog::Rejected);
+        QCOMPARE(messages.size(), 3);
+        screenaccess::setWaylandSession(false);
+        RecordSource::resetLive();
     }
 
     // A logout or shutdown: the recording stops unattended (no message to

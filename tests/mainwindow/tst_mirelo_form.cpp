@@ -107,7 +107,7 @@ private slots:
 
     // Last: it leaves the skin's style sheet behind. In every language and
     // both states the bottom bar's texts are shown whole, inside the window,
-    // with the state word in that language.
+    // with the state word "ON" or "OFF" as it is in every language.
     void bottomBarTextsFitInEveryLanguage()
     {
         QVERIFY(testsupport::inEveryLanguage([](const QString &language, double scale) {
@@ -129,8 +129,8 @@ private slots:
                     const QRect r(button->mapTo(&mirelo, QPoint(0, 0)), button->size());
                     QVERIFY2(r.left() > previousRight && r.right() < mirelo.width(), qPrintable(where + name));
                     previousRight = r.right();
-                    if (language != QLatin1String("en") && qstrcmp(name, "btnHistory") != 0)
-                        QVERIFY2(!button->text().contains(on ? "(ON)" : "(OFF)"), qPrintable(where + button->text()));
+                    if (qstrcmp(name, "btnHistory") != 0)
+                        QVERIFY2(button->text().endsWith(on ? "(ON)" : "(OFF)"), qPrintable(where + button->text()));
                 }
             }
         }));

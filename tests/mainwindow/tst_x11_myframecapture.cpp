@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "areaselected.h"
+#include "areaselecting.h"
 #include "core/datagroupoutput.h"
 #include "core/datagroupprivate.h"
 #include "core/datagrouprecording.h"
@@ -215,7 +216,8 @@ private slots:
     // With "hide the main window" the screenshot's picture holds what lies
     // below the main window, not the window: the grab waits until the
     // screen has repainted (a compositing manager shows a hidden window's
-    // last picture until then).
+    // last picture until then). The region picker, which always hides it,
+    // waits the same way.
     void hiddenMainWindowIsNotInTheScreenshot()
     {
         g_enviroment->recording()->setHideMainWhenScreenshot(true);
@@ -257,7 +259,7 @@ private slots:
         QTimer look;
         connect(&look, &QTimer::timeout, [&] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *tool = qobject_cast<ScreenCapturing *>(w);
+                auto *tool = qobject_cast<AreaSelecting *>(w);
                 if (tool && tool->isVisible()) {
                     look.stop();
                     picture = tool->desktopImage();
@@ -267,13 +269,23 @@ private slots:
                 }
             }
         });
-        look.start(20);
-        m_mirelo->showScreenCapturing();
-        QVERIFY(!picture.isNull());
-        QVERIFY(!frameShown);
-        QVERIFY2(share(picture, origin) > 0.9, "the main window is in the picture");
-        // And it comes back afterwards.
-        QVERIFY(frame->isVisible());
+        const std::pair<const char *, std::function<void()>> roads[] = {
+            {"screenshot", [&] { m_mirelo->showScreenCapturing(); }},
+            {"region pick", [&] { m_mirelo->actSelectAreaTriggered(); }},
+        };
+        for (const auto &road : roads) {
+            picture = QImage();
+            frameShown = true;
+            look.start(20);
+            road.second();
+            QVERIFY2(!picture.isNull(), road.first);
+            QVERIFY2(!frameShown, road.first);
+            QVERIFY2(share(picture, origin) > 0.9, qPrintable(QStringLiteral("the main window is in the %1's picture")
+                                                                    .arg(QLatin1String(road.first))));
+            // And it comes back afterwards.
+            QVERIFY2(frame->isVisible(), road.first);
+            QTRY_VERIFY_WITH_TIMEOUT(share(screen(), QPoint()) < 0.5, 30000);
+        }
 
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);

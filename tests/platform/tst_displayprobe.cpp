@@ -85,6 +85,66 @@ private slots:
         DisplayProbe unreachable(5, argv);
         QVERIFY(!unreachable.canOpen());
     }
+
+    // The X server of a Wayland session gives black for the screen: the probe
+    // tells it from a real X server, whatever the environment says.
+    void tellsXwaylandFromAnXServer()
+    {
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        QByteArray program("mirelo"), platformOption("-platform"), xcb("xcb"), displayOption("-display");
+        QByteArray display = m_display;
+        char *argv[] = {program.data(), platformOption.data(), xcb.data(), displayOption.data(), display.data(),
+                        nullptr};
+        // The private server may be resetting after the last test's clients;
+        // a client of our own keeps it from resetting under the probe.
+        xcb_connection_t *keep = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                keep = xcb_connect(m_display.constData(), nullptr);
+                if (xcb_connection_has_error(keep) == 0)
+                    return true;
+                xcb_disconnect(keep);
+                return false;
+            }(),
+            10000);
+        {
+            DisplayProbe probe(5, argv);
+            QVERIFY(probe.canOpen());
+            QVERIFY(!probe.isXwayland());
+        }
+        xcb_disconnect(keep);
+        qunsetenv("WAYLAND_DISPLAY");
+
+        // A Wayland compositor of our own, without a screen, with Xwayland.
+        const QString log = m_dir.filePath(QStringLiteral("weston.log"));
+        QProcess weston;
+        weston.setProcessChannelMode(QProcess::ForwardedChannels);
+        weston.start(QStringLiteral("weston"),
+                     {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--xwayland"),
+                      QStringLiteral("--no-config"), QStringLiteral("--idle-time=0"),
+                      QStringLiteral("--socket=mirelo-probe-test"), QStringLiteral("--log=") + log});
+        QVERIFY(weston.waitForStarted());
+        // It names Xwayland's display once that listens.
+        QByteArray xwayland;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QFile file(log);
+                const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+                const int at = text.indexOf("xserver listening on display ");
+                if (at >= 0)
+                    xwayland = text.mid(at + 29).split('\n').value(0).trimmed();
+                return !xwayland.isEmpty();
+            }(),
+            20000);
+        argv[4] = xwayland.data();
+        {
+            DisplayProbe probe(5, argv);
+            QVERIFY(probe.canOpen());
+            QVERIFY(probe.isXwayland());
+        }
+        weston.terminate();
+        QVERIFY(weston.waitForFinished(10000));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDisplayProbe)

@@ -2,14 +2,24 @@
 // RandR outputs are 1920x1080 at 0,0 and 1280x1024 at 1920,0), each monitor
 // covered by a window of its own colour: the picture of each monitor, of the
 // whole desktop and the region picker's snapshot show what lies there, with
-// the primary monitor on the left and on the right.
+// the primary monitor on the left and on the right; a screenshot dragged on
+// the monitor away from the desktop's origin, with typed text, is saved with
+// what lies there.
 #include <QtTest>
 
 #include "areaselecting.h"
+#include "capturepanel.h"
 #include "core/enviroment.h"
+#include "graphicdrawing.h"
+#include "myplaintextedit.h"
+#include "programrun.h"
 #include "regionscreens.h"
+#include "screencapturing.h"
 
+#include <QAbstractButton>
+#include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -54,6 +64,17 @@ bool shows(const QImage &picture, const QRect &rect, const QColor &colour)
         }
     }
     return true;
+}
+
+QStringList pointerTo(const QPoint &p)
+{
+    return {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("sleep"),
+            QStringLiteral("0.2")};
+}
+
+bool clickOn(const QWidget *w)
+{
+    return testsupport::xdotool(pointerTo(w->mapToGlobal(w->rect().center())) + QStringList{QStringLiteral("click"), QStringLiteral("1")});
 }
 
 } // namespace
@@ -136,6 +157,65 @@ private slots:
             QTRY_COMPARE(QColor(QGuiApplication::primaryScreen()->grabWindow(w->winId()).toImage().pixel(5, 5)),
                          w->palette().color(QPalette::Window));
         checkPictures();
+    }
+
+    // The tool over the right monitor (the primary on the left): a drag
+    // selects there, the panel shows beside the selection on that monitor,
+    // typing reaches the text box, and the saved file is that monitor's
+    // colour with the text.
+    void aScreenshotOnTheRightMonitorIsSavedWithTypedText()
+    {
+        QVERIFY(QProcess::execute("xrandr", {"--output", "DUMMY0", "--primary"}) == 0);
+        QTRY_COMPARE(QGuiApplication::primaryScreen()->geometry(), kLeft);
+        Paint left(kLeft, kLeftColour), right(kRight, kRightColour);
+        left.show();
+        right.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&right));
+        QTRY_COMPARE(QColor(QGuiApplication::primaryScreen()->grabWindow(right.winId()).toImage().pixel(5, 5)),
+                     kRightColour);
+        g_enviroment->privateData->ScreenIndex = indexOf(kRight);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("shot.png"));
+        ScreenCapturing::setSaveFileHook([&](QWidget *, const QString &) { return file; });
+
+        auto *tool = new ScreenCapturing(nullptr);
+        QPointer<ScreenCapturing> guard(tool);
+        QCOMPARE(tool->screenRect(), kRight);
+        tool->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tool));
+        QVERIFY(!tool->panel()->isVisible());
+        const QRect drag = QRect(QPoint(100, 80), QPoint(499, 379)).translated(kRight.topLeft());
+        QVERIFY(testsupport::xdotool(pointerTo(drag.topLeft()) + QStringList{"mousedown", "1"}
+                                     + pointerTo(drag.center()) + pointerTo(drag.bottomRight() + QPoint(1, 1))
+                                     + QStringList{"mouseup", "1"}));
+        QTRY_VERIFY_WITH_TIMEOUT(tool->isEditing() && tool->panel()->isVisible(), 10000);
+        QCOMPARE(tool->selectedRect(), drag);
+        CapturePanel *panel = tool->panel();
+        QVERIFY(kRight.contains(QRect(panel->mapToGlobal(QPoint()), panel->size())));
+
+        QVERIFY(clickOn(panel->findChild<QAbstractButton *>("btnText")));
+        QTRY_COMPARE(tool->graphicType(), 7);
+        QVERIFY(testsupport::xdotool(pointerTo(drag.topLeft() + QPoint(40, 30)) + QStringList{"click", "1"}));
+        QTRY_VERIFY(tool->drawing()->textBox() && tool->drawing()->textBox()->isVisible());
+        const QPointer<MyPlainTextEdit> box = tool->drawing()->textBox();
+        QCOMPARE(box->mapToGlobal(QPoint()), drag.topLeft() + QPoint(40, 30));
+        QVERIFY(testsupport::xdotool({"type", "Hi there"}));
+        QTRY_VERIFY(box && box->toPlainText() == QLatin1String("Hi there"));
+        const QRect typed = QRect(box->mapToGlobal(QPoint()), box->size()).translated(-drag.topLeft());
+
+        QVERIFY(clickOn(panel->findChild<QAbstractButton *>("btnSave")));
+        QTRY_VERIFY(!guard);
+        ScreenCapturing::setSaveFileHook({});
+        g_enviroment->privateData->ScreenIndex = -1;
+        const QImage saved(file, "PNG");
+        QCOMPARE(saved.size(), drag.size());
+        QVERIFY(shows(saved, QRect(0, typed.bottom() + 1, saved.width(), saved.height() - typed.bottom() - 1),
+                      kRightColour));
+        int red = 0;
+        for (int y = typed.top(); y <= typed.bottom(); ++y)
+            for (int x = typed.left(); x <= typed.right(); ++x)
+                red += QColor(saved.pixel(x, y)) == QColor(Qt::red);
+        QVERIFY2(red > 20, qPrintable(QString::number(red)));
     }
 };
 

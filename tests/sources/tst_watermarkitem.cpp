@@ -197,6 +197,29 @@ private slots:
         QVERIFY(!item.setPath(huge.fileName()));
         QCOMPARE(item.path(), good);
         QCOMPARE(item.image().size(), QSize(100, 100));
+
+        // Nor one inside an icon file, whose directory says 256 x 256
+        // whatever its pictures are: as a PNG, as a bitmap, or the second.
+        using testsupport::iconFile;
+        const QByteArray small = testsupport::blackPng(32, 32), large = testsupport::blackPng(9000, 9000);
+        const QList<QByteArray> icons = {iconFile({large}), iconFile({testsupport::iconBitmapHeader(9000, 9000)}),
+                                         iconFile({small, large}), iconFile({large}, true)};
+        for (const QByteArray &bytes : icons) {
+            QFile icon(m_dir.filePath(QStringLiteral("huge.ico")));
+            QVERIFY(icon.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            icon.write(bytes);
+            icon.close();
+            QCOMPARE(QImageReader(icon.fileName()).size(), QSize(256, 256));
+            QVERIFY(!item.setPath(icon.fileName()));
+            QCOMPARE(item.path(), good);
+        }
+        // An icon whose pictures fit is taken.
+        QFile fits(m_dir.filePath(QStringLiteral("fits.ico")));
+        QVERIFY(fits.open(QIODevice::WriteOnly));
+        fits.write(iconFile({small, testsupport::blackPng(48, 48)}));
+        fits.close();
+        QVERIFY(item.setPath(fits.fileName()));
+        QCOMPARE(item.image().size(), QSize(32, 32));
     }
 
     void fitToBoundsImage()

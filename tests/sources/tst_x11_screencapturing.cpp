@@ -1,6 +1,7 @@
 // The screenshot tool on a private X server, driven with xdotool: its grab is
-// the real screen, pointing at a window selects it, and the panel's actions
-// reach the clipboard, the disk, the history and a pinned window.
+// the real screen, pointing at a window selects it, a drag selects wherever
+// it starts, typed text reaches the text box, and the panel's actions reach
+// the clipboard, the disk, the history and a pinned window.
 #include <QtTest>
 
 #include "capturepanel.h"
@@ -9,8 +10,10 @@
 #include "core/vocabulary.h"
 #include "fakehotkeybackend.h"
 #include "graphicdrawing.h"
+#include "graphiclabel.h"
 #include "historyitem.h"
 #include "historylist.h"
+#include "myplaintextedit.h"
 #include "pintoscreenwidget.h"
 #include "platform/windowlist.h"
 #include "programrun.h"
@@ -19,6 +22,7 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -120,6 +124,55 @@ QAbstractButton *button(QWidget *panel, const char *name)
     return panel->findChild<QAbstractButton *>(QLatin1String(name));
 }
 
+// The screen's pixels in `area`, once they stay the same (a window closed
+// just before may still be leaving it).
+QImage steadyPicture(const QRect &area)
+{
+    auto grab = [&] {
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    QImage last = grab(), now;
+    for (int i = 0; i < 50 && (now = grab()) != last; ++i) {
+        last = now;
+        QTest::qWait(50);
+    }
+    return now;
+}
+
+// The share of the pixels of `a` and `b` (same size) that differ, within
+// `area` (all of them when null) and outside `skip`.
+double shareDiffering(const QImage &a, const QImage &b, const QRect &skip = QRect())
+{
+    if (a.size() != b.size())
+        return 1;
+    int differ = 0, all = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (skip.contains(x, y))
+                continue;
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            differ += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) > 24;
+            ++all;
+        }
+    }
+    return all ? double(differ) / all : 0;
+}
+
+bool isRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100; }
+
+// The pixels of `picture` within `area` drawn in red where `before` was not.
+int redInk(const QImage &picture, const QImage &before, const QRect &area)
+{
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ink += isRed(picture.pixel(x, y)) && !isRed(before.pixel(x, y));
+    return ink;
+}
+
 // The share of the pixels an arrow changed that `saved` shows as drawn.
 double shareDrawn(const QImage &saved, const QImage &plain, const QImage &drawn)
 {
@@ -158,6 +211,7 @@ private slots:
     void saveWritesTheProposedJpegWithTheRedoneArrow();
     void anUndoneArrowIsNotSaved();
     void aPinnedPictureFollowsADrag();
+    void aDragFromTheTopLeftIsSavedWithTypedText();
 
 private:
     // Draws an arrow across the selection with the palette's thickest pen
@@ -172,6 +226,7 @@ private:
     std::unique_ptr<HistoryList> m_history;
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_proposed;
+    QString m_saveAs;
 };
 
 void TestX11ScreenCapturing::initTestCase()
@@ -209,7 +264,7 @@ void TestX11ScreenCapturing::initTestCase()
     QTRY_VERIFY_WITH_TIMEOUT(shown() && std::exchange(last, s_logo) == s_logo, 10000);
     ScreenCapturing::setSaveFileHook([this](QWidget *, const QString &proposed) {
         m_proposed = proposed;
-        return proposed;
+        return m_saveAs.isEmpty() ? proposed : m_saveAs;
     });
 }
 
@@ -229,6 +284,7 @@ void TestX11ScreenCapturing::init()
     m_history.reset(new HistoryList(m_dir->filePath(QStringLiteral("History.xml")), nullptr));
     g_historyList = m_history.get();
     m_proposed.clear();
+    m_saveAs.clear();
 }
 
 void TestX11ScreenCapturing::cleanup()
@@ -460,6 +516,82 @@ void TestX11ScreenCapturing::aPinnedPictureFollowsADrag()
     QTRY_COMPARE(pin->geometry(), s_logo.translated(by));
     // The stacking layer's "above" gives the window a new native handle.
     QTRY_COMPARE(testsupport::windowGeometry(QString::number(pin->windowHandle()->winId())), s_logo.translated(by));
+}
+
+// The road of a user who drags from the screen's top-left: until that first
+// release the screen shows only the tool's picture, no panel; the drag
+// selects; the text box takes typing from the click that opens it, and no
+// key typed there (a Space, Escape) ends the tool; the saved file holds the
+// screen's pixels with the text.
+void TestX11ScreenCapturing::aDragFromTheTopLeftIsSavedWithTypedText()
+{
+    const QRect drag(QPoint(100, 80), QPoint(499, 379));
+    // Away from where the panel was drawn (the pointer's cross-hair is thin).
+    QVERIFY(xdotool(pointerTo(QPoint(900, 600))));
+    const QImage before = steadyPicture(drag);
+
+    auto *tool = new ScreenCapturing(nullptr);
+    QPointer<ScreenCapturing> guard(tool);
+    tool->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tool));
+    const QRect corner = QRect(0, 0, 1080, 170) & tool->screenRect();
+    auto cornerShowsThePicture = [&] {
+        const QImage shown = QGuiApplication::primaryScreen()
+                                 ->grabWindow(0, corner.x(), corner.y(), corner.width(), corner.height())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QImage dimmed = tool->dimmedImage()
+                                  .copy(corner.translated(-tool->screenRect().topLeft()))
+                                  .convertToFormat(QImage::Format_RGB32);
+        return shareDiffering(shown, dimmed) < 0.02;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(cornerShowsThePicture(), 10000);
+    QVERIFY(!tool->panel()->isVisible());
+
+    QVERIFY(xdotool(pointerTo(drag.topLeft()) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")}
+                    + pointerTo(QPoint(300, 230)) + pointerTo(QPoint(500, 380))
+                    + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}));
+    QTRY_VERIFY_WITH_TIMEOUT(tool->isEditing() && tool->panel()->isVisible(), 10000);
+    QCOMPARE(tool->selectedRect(), drag);
+    CapturePanel *panel = tool->panel();
+    QCOMPARE(panel->mapToGlobal(QPoint()), ScreenCapturing::panelPlace(drag, tool->screenRect(), panel->size()));
+
+    QVERIFY(clickOn(button(panel, "btnText")));
+    QTRY_COMPARE(tool->graphicType(), 7);
+    QVERIFY(xdotool(pointerTo(drag.topLeft() + QPoint(40, 30)) + QStringList{QStringLiteral("click"), QStringLiteral("1")}));
+    QTRY_VERIFY(tool->drawing()->textBox() && tool->drawing()->textBox()->isVisible());
+    // Gone with the tool, should a key end it.
+    const QPointer<MyPlainTextEdit> box = tool->drawing()->textBox();
+    // Typed as a user types: into whatever holds the keyboard, the tool.
+    QVERIFY(xdotool({QStringLiteral("type"), QStringLiteral("Hi there")}));
+    QTRY_VERIFY(box && box->toPlainText() == QLatin1String("Hi there"));
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape"), QStringLiteral("type"), QStringLiteral("!")}));
+    QTRY_VERIFY(box && box->toPlainText() == QLatin1String("Hi there!"));
+    QVERIFY(guard && tool->isVisible());
+    const QRect typed = QRect(box->mapToGlobal(QPoint()), box->size()).translated(-drag.topLeft());
+    const int fontSize = tool->drawing()->fontSize();
+    QCOMPARE(tool->drawing()->penColor(), QColor(Qt::red));
+
+    m_saveAs = m_dir->filePath(QStringLiteral("shot.png"));
+    QVERIFY(clickOn(button(panel, "btnSave")));
+    QTRY_VERIFY(!guard);
+    const QImage saved = QImage(m_saveAs, "PNG").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(saved.size(), drag.size());
+    // The screen's pixels, but where the text went.
+    const double off = shareDiffering(saved, before, typed);
+    QVERIFY2(off < 0.01, qPrintable(QString::number(off)));
+    // As much red ink there as the text takes.
+    QImage blank(400, 100, QImage::Format_RGB32);
+    blank.fill(Qt::black);
+    QImage alone = blank;
+    {
+        QPainter painter(&alone);
+        GraphicText(QPoint(10, 50), Qt::red, fontSize, QStringLiteral("Hi there!")).draw(&painter);
+    }
+    const int expected = redInk(alone, blank, alone.rect());
+    const int ink = redInk(saved, before, typed & saved.rect());
+    QVERIFY2(expected > 50 && ink > expected / 2 && ink < expected * 2,
+             qPrintable(QStringLiteral("%1 of %2").arg(ink).arg(expected)));
 }
 
 QTEST_MAIN(TestX11ScreenCapturing)

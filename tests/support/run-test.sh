@@ -20,7 +20,7 @@ export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data \
 export TMPDIR=$root/tmp
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER
+unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER WAYLAND_DISPLAY XDG_SESSION_TYPE
 # Sanitizer reports (of a sanitizer build) of the test and of every program
 # it starts go to files of their own: a report fails the test whatever the
 # exit code says (a leak under halt_on_error=0 leaves it at 0) and whichever

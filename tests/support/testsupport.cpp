@@ -105,4 +105,35 @@ QByteArray blackPng(int width, int height)
            + chunk("IEND", QByteArray());
 }
 
+namespace {
+QByteArray littleEndian(quint32 value, int bytes)
+{
+    QByteArray out(bytes, 0);
+    for (int i = 0; i < bytes; ++i)
+        out[i] = char(value >> (8 * i));
+    return out;
+}
+} // namespace
+
+QByteArray iconFile(const QList<QByteArray> &pictures, bool cursor)
+{
+    QByteArray head = littleEndian(0, 2) + littleEndian(cursor ? 2 : 1, 2) + littleEndian(quint32(pictures.size()), 2);
+    QByteArray data;
+    quint32 offset = quint32(6 + 16 * pictures.size());
+    for (const QByteArray &picture : pictures) {
+        // 0 x 0 stands for 256 x 256.
+        head += QByteArray(4, 0) + littleEndian(1, 2) + littleEndian(32, 2) + littleEndian(quint32(picture.size()), 4)
+                + littleEndian(offset + quint32(data.size()), 4);
+        data += picture;
+    }
+    return head + data;
+}
+
+QByteArray iconBitmapHeader(int width, int height)
+{
+    // The height counts the mask's rows too.
+    return littleEndian(40, 4) + littleEndian(quint32(width), 4) + littleEndian(quint32(height * 2), 4)
+           + littleEndian(1, 2) + littleEndian(32, 2) + QByteArray(24, 0);
+}
+
 } // namespace testsupport

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the tests.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <sys/resource.h>
@@ -40,5 +41,11 @@ QByteArray deepXml(int depth, const QByteArray &root = "a");
 // A whole, valid PNG of that size, one bit a pixel and all black: a few
 // kilobytes of file for a picture that decodes far larger.
 QByteArray blackPng(int width, int height);
+// An icon file (ICO, or CUR with `cursor`) whose directory says 256 x 256
+// for each of `pictures` (PNG files or bitmap info headers as the icon
+// format holds them): what it says need not be what they are.
+QByteArray iconFile(const QList<QByteArray> &pictures, bool cursor = false);
+// A bitmap info header (as an icon holds it) of a picture of that size.
+QByteArray iconBitmapHeader(int width, int height);
 
 } // namespace testsupport

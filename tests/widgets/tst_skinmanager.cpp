@@ -404,6 +404,10 @@ private slots:
         root.addShared();
         const QByteArray huge = testsupport::blackPng(9000, 9000);
         QVERIFY(writeFile(root.path() + "/Style1/image/arrow-down.png", huge));
+        // An icon file's pictures are all decoded where it becomes an icon:
+        // two that fit alone are too large together.
+        const QByteArray large = testsupport::blackPng(6000, 6000);
+        QVERIFY(writeFile(root.path() + "/Style1/image/logo.ico", testsupport::iconFile({large, large})));
         QStringList told;
         KeptFile::resetNotices();
         KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
@@ -411,8 +415,11 @@ private slots:
         SkinManager *skin = SkinManager::instance();
         QCOMPARE(skin->skinPath(), root.path() + "/Style2/");
         QCOMPARE(skin->existingSkins(), QStringList{"Style2"});
-        QCOMPARE(told.size(), 1);
-        QVERIFY(told.first().contains("arrow-down.png") && told.first().contains("9000"));
+        QCOMPARE(told.size(), 2);
+        QCOMPARE(told.filter("arrow-down.png").size(), 1);
+        QVERIFY(told.filter("arrow-down.png").first().contains("9000"));
+        QCOMPARE(told.filter("logo.ico").size(), 1);
+        QVERIFY(QFile::remove(root.path() + "/Style1/image/logo.ico"));
 
         // Switching to a skin that has come to hold one keeps the current.
         initSkin(root.path(), 0); // Style1 is still refused: Style2 again

@@ -1,9 +1,11 @@
 #include "audio/device_registry.h"
 
 #include "core/new_file.h"
+#include "core/read_file.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 namespace mirelo {
@@ -11,7 +13,20 @@ namespace audio {
 
 namespace {
 const char *const kKeys[2] = {"SystemSound=", "Microphone="};
+// The file holds two short lines; anything larger is not ours.
+constexpr int64_t kMaxFileBytes = 64 * 1024;
+// A source name is a short identifier without control characters.
+constexpr size_t kMaxNameBytes = 1024;
+
+bool isName(const std::string &value)
+{
+    return !value.empty() && value.size() <= kMaxNameBytes
+        && std::none_of(value.begin(), value.end(), [](char c) {
+               const auto u = static_cast<unsigned char>(c);
+               return u < 0x20 || u == 0x7f;
+           });
 }
+} // namespace
 
 int typeSlot(int type)
 {
@@ -35,12 +50,18 @@ void DeviceRegistry::load(const std::string &folder)
     if (m_file.back() != '/')
         m_file += '/';
     m_file += "AudioDevices.conf";
-    std::ifstream in(m_file);
+    // Read as a file others could have put there: a FIFO, a device or a
+    // huge file is taken as no choice at all; a line that is not one of
+    // ours is dropped.
+    std::string text;
+    if (!readRegularFile(m_file, kMaxFileBytes, text))
+        return;
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         for (int slot = 0; slot < 2; ++slot) {
             const std::string key = kKeys[slot];
-            if (line.compare(0, key.size(), key) == 0)
+            if (line.compare(0, key.size(), key) == 0 && isName(line.substr(key.size())))
                 m_chosen[slot] = line.substr(key.size());
         }
     }

@@ -98,9 +98,11 @@ int Muxer::create(const std::string &path, Container container)
         logLine("cannot create %s: %s", path.c_str(), strerror(errno));
         return MIRELO_E_IO;
     }
+    // Nor a file that has other names too: whoever holds one (another user,
+    // in a shared folder) would keep a copy of what is recorded.
     struct stat st;
-    if (fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        logLine("%s is not a regular file", path.c_str());
+    if (fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode) || (!m_created && st.st_nlink > 1)) {
+        logLine("%s is not a regular file of its own", path.c_str());
         ::close(m_fd);
         m_fd = -1;
         return MIRELO_E_IO;

@@ -10,6 +10,7 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 #include <xcb/damage.h>
+#include <xcb/randr.h>
 #include <xcb/xfixes.h>
 
 #include <libyuv.h>
@@ -147,6 +148,20 @@ int ScreenSource::open(int width, int height)
                 xcb_xfixes_select_cursor_input(m_conn, m_root, XCB_XFIXES_CURSOR_NOTIFY_MASK_DISPLAY_CURSOR);
         }
     }
+    // The screen may change its size while recording (a monitor switched,
+    // RandR): the server tells, and the picture follows the new screen.
+    const xcb_query_extension_reply_t *randr = xcb_get_extension_data(m_conn, &xcb_randr_id);
+    if (randr && randr->present) {
+        xcb_randr_query_version_reply_t *v =
+            xcb_randr_query_version_reply(m_conn, xcb_randr_query_version(m_conn, 1, 2), nullptr);
+        if (v) {
+            free(v);
+            m_haveRandr = true;
+            m_randrEvent = randr->first_event;
+            xcb_randr_select_input(m_conn, m_root, XCB_RANDR_NOTIFY_MASK_SCREEN_CHANGE);
+            refreshScreenSize(); // it may have changed since it was first read
+        }
+    }
     const xcb_query_extension_reply_t *damage = xcb_get_extension_data(m_conn, &xcb_damage_id);
     if (m_haveXfixes && damage && damage->present) {
         xcb_damage_query_version_reply_t *v =
@@ -197,10 +212,23 @@ void ScreenSource::refreshScreenSize()
 
 void ScreenSource::readEvents()
 {
+    bool resized = false;
     while (xcb_generic_event_t *e = xcb_poll_for_event(m_conn)) {
-        if (m_haveXfixes && (e->response_type & 0x7f) == m_xfixesEvent + XCB_XFIXES_CURSOR_NOTIFY)
+        const int type = e->response_type & 0x7f;
+        if (m_haveXfixes && type == m_xfixesEvent + XCB_XFIXES_CURSOR_NOTIFY)
             m_cursor.m_dirty = true;
+        if (m_haveRandr && type == m_randrEvent + XCB_RANDR_SCREEN_CHANGE_NOTIFY)
+            resized = true;
         free(e); // damage notices only say "something changed": the region tells what
+    }
+    if (resized) {
+        // What was off the screen may be on it now, and the other way
+        // round: all of the area is fetched again, black where no screen is.
+        const int oldW = m_screenW, oldH = m_screenH;
+        refreshScreenSize();
+        if (m_screenW != oldW || m_screenH != oldH)
+            logLine("the screen is now %dx%d", m_screenW, m_screenH);
+        m_needWhole = true;
     }
 }
 
@@ -225,6 +253,17 @@ std::vector<xcb_rectangle_t> ScreenSource::takeDamage()
 // parts of the shared segment, then all replies.
 bool ScreenSource::fetch(const std::vector<xcb_rectangle_t> &rects, int left, int top)
 {
+    // Rectangles lie inside the area, which the segment holds twice: what
+    // would not fit (a bug) is never asked for.
+    size_t room = m_scratch;
+    for (const xcb_rectangle_t &r : rects) {
+        room += (size_t(r.width) * r.height * 4 + 63) & ~size_t(63);
+        if (room > m_shmSize || r.x < left || r.y < top || r.x + r.width > left + m_width
+            || r.y + r.height > top + m_height) {
+            m_needWhole = true;
+            return false;
+        }
+    }
     std::vector<xcb_shm_get_image_cookie_t> cookies;
     std::vector<uint32_t> offsets;
     uint32_t offset = m_scratch;

@@ -2,7 +2,9 @@
 // The screen as a VideoSource: the X server's shared-memory image of the
 // capture rectangle (xcb-shm). With the DAMAGE extension only what changed
 // since the previous frame is fetched again, into a picture the source
-// keeps; the cursor from XFixes is the source's overlay.
+// keeps; the cursor from XFixes is the source's overlay. When the screen
+// changes size (RandR), the area stays where the user put it: what of it is
+// on the new screen is captured, the rest is black.
 #include "core/video_source.h"
 
 #include <cstdint>
@@ -98,6 +100,8 @@ private:
 
     bool m_haveXfixes = false;
     uint8_t m_xfixesEvent = 0;
+    bool m_haveRandr = false;
+    uint8_t m_randrEvent = 0;
     bool m_haveDamage = false;
     uint32_t m_damage = 0;
     uint32_t m_region = 0;

@@ -1,22 +1,17 @@
 #include "video/watermark.h"
 
 #include "core/log.h"
+#include "core/read_file.h"
+#include "video/picture_limit.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 #include <QString>
 
-#include <QFile>
-
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mirelo {
 
@@ -25,56 +20,6 @@ namespace {
 QString fromUtf16(const char16_t *s)
 {
     return s ? QString::fromUtf16(s) : QString();
-}
-
-// The image file's bytes, read only from a regular file and opened so that
-// nothing can block (a FIFO, a device): anything else is refused like a
-// missing image.
-bool readImageFile(const QString &path, QByteArray &out)
-{
-    constexpr qint64 kMaxBytes = 256 * 1024 * 1024;
-    const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty())
-        return false;
-    struct stat st;
-    if (stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxBytes;
-    if (ok) {
-        out.resize(int(st.st_size));
-        qint64 done = 0;
-        while (ok && done < st.st_size) {
-            const ssize_t n = ::read(fd, out.data() + done, size_t(st.st_size - done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break; // shorter than it was: decode what is there
-            done += n;
-        }
-        out.resize(int(done));
-    }
-    ::close(fd);
-    return ok;
-}
-
-// Decodes only a picture of a sane size: a small file may declare one that
-// takes gigabytes (23000 x 23000 pixels), and Qt 5 sets no limit itself.
-QImage decodeBounded(const QByteArray &bytes)
-{
-    constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
-        logLine("watermark image too large");
-        return QImage();
-    }
-    return reader.read();
 }
 
 bool isZeroed(const WatermarkParams &p)
@@ -122,10 +67,12 @@ std::shared_ptr<ImageOverlay> renderWatermark(const WatermarkParams &p, int &res
     canvas.setDotsPerMeterY(3780);
 
     if (p.kind == MIRELO_WATERMARK_IMAGE) {
-        QByteArray bytes;
+        // Read only from a regular file, never blocking (a FIFO, a device).
+        constexpr int64_t kMaxBytes = 256 * 1024 * 1024;
+        std::string bytes;
         QImage image;
-        if (readImageFile(fromUtf16(p.imagePath), bytes))
-            image = decodeBounded(bytes);
+        if (readRegularFile(QFile::encodeName(fromUtf16(p.imagePath)).toStdString(), kMaxBytes, bytes))
+            image = decodeBounded(QByteArray::fromRawData(bytes.data(), int(bytes.size())));
         if (image.isNull()) {
             logLine("watermark image not readable");
             result = MIRELO_E_IO;
