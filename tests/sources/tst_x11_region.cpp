@@ -17,6 +17,7 @@
 #include "platform/pointerlayer.h"
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
+#include "byhand.h"
 #include "programrun.h"
 #include "regionowner.h"
 #include "skinmanager.h"
@@ -510,6 +511,24 @@ private slots:
         QVERIFY(xdotool({"mousemove", QString::number(box.x()), QString::number(box.y()), "click", "--repeat", "3", "1",
                          "sleep", "0.2", "key", "ctrl+a", "type", "500"}));
         QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 500, 400));
+
+        // With the whole screen as the region the panel goes above it, at
+        // the top of what the desktop's panels leave free (none covers its
+        // caption), and the frame's tool bar does not cover its close
+        // button: the button takes the click.
+        const QRect whole = QGuiApplication::primaryScreen()->geometry();
+        frame.setSelectedRectImmediately(whole);
+        frame.setFullScreenMode(true);
+        panel.placeBesideArea();
+        const QRect placed = testsupport::waitSettled([&] { return panel.frameGeometry(); });
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(placed));
+        for (const QRect &dock : DesktopChrome::instance()->panels())
+            QVERIFY2(!placed.intersects(dock), "a panel of the desktop covers the size panel");
+        auto *close = panel.findChild<QWidget *>(QStringLiteral("btnClose"));
+        const QPoint button = close->mapToGlobal(close->rect().center());
+        QVERIFY(xdotool({"mousemove", QString::number(button.x()), QString::number(button.y()), "sleep", "0.2",
+                         "click", "1"}));
+        QTRY_VERIFY(!panel.isVisible());
         g_areaSelected = nullptr;
     }
 };
