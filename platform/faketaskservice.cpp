@@ -27,7 +27,11 @@ bool FakeTaskService::taskNames(QStringList *names)
 
 bool FakeTaskService::readTask(const QString &name, TaskDefinition *definition)
 {
-    if (unreadable.contains(name) || !tasks.contains(name))
+    if (unreadable.contains(name)) {
+        setAside.append(name + QStringLiteral(".bak"));
+        return false;
+    }
+    if (!tasks.contains(name))
         return false;
     *definition = tasks.value(name);
     return true;
@@ -59,4 +63,11 @@ bool FakeTaskService::keepAside(const QString &name, QString *keptAs)
     keptAside.insert(name, tasks.take(name));
     *keptAs = name + QStringLiteral(".bak");
     return true;
+}
+
+QStringList FakeTaskService::takeUnreadable()
+{
+    QStringList taken;
+    taken.swap(setAside);
+    return taken;
 }

@@ -13,6 +13,8 @@ public:
     bool registerTask(const QString &name, const TaskDefinition &definition) override;
     bool deleteTask(const QString &name) override;
     bool keepAside(const QString &name, QString *keptAs) override;
+    // The unreadable names read since the last call, as "<name>.bak".
+    QStringList takeUnreadable() override;
     void tasksLoaded(const QMap<QString, TaskDefinition> &tasks) override { loaded = tasks; ++loadCount; }
 
     bool failConnect = false;
@@ -20,6 +22,7 @@ public:
     bool failRegister = false;
     bool failDelete = false;
     QStringList unreadable; // names whose reading fails
+    QStringList setAside;   // of those, the ones read and not yet taken
 
     QStringList folders; // folders that exist
     QString openedFolder;

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QtDebug>
 
+#include <cstdio>
+
 namespace {
 
 const char TASK_SUFFIX[] = ".xml";
@@ -110,8 +112,11 @@ bool FileTaskService::taskNames(QStringList *names)
     if (m_folder.isEmpty())
         return false;
     names->clear();
-    const QStringList files = QDir(m_folder).entryList(
-        {QStringLiteral("*") + QLatin1String(TASK_SUFFIX)}, QDir::Files, QDir::Name);
+    // Whatever bears a task's name, also what is no regular file (a FIFO,
+    // a folder, a link to nothing): reading sets it aside and says so.
+    const QStringList files = QDir(m_folder).entryList({QStringLiteral("*") + QLatin1String(TASK_SUFFIX)},
+                                                       QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
+                                                       QDir::Name);
     for (const QString &file : files)
         names->append(file.chopped(int(qstrlen(TASK_SUFFIX))));
     return true;
@@ -125,7 +130,9 @@ QString FileTaskService::moveAside(const QString &name)
     QString aside = m_folder + QLatin1Char('/') + name + QStringLiteral(".bak");
     for (int n = 1; QFileInfo::exists(aside); ++n)
         aside = m_folder + QLatin1Char('/') + name + QStringLiteral(".%1.bak").arg(n);
-    const bool moved = QFile::rename(path, aside);
+    // The system's rename, never a copy: QFile falls back to reading the
+    // file, which for a FIFO would wait for a writer for good.
+    const bool moved = ::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0;
     // Its timer must not start the program for it either way.
     if (m_mirror)
         m_mirror->remove(name);
@@ -135,20 +142,28 @@ QString FileTaskService::moveAside(const QString &name)
 void FileTaskService::setAside(const QString &name)
 {
     const QString aside = moveAside(name);
-    if (!aside.isEmpty()) {
+    if (!aside.isEmpty())
         qWarning().noquote() << "unreadable task file kept as" << aside;
-        KeptFile::tellKeptAside(taskFilePath(name), aside);
-    } else {
+    else
         qWarning().noquote() << "unreadable task file" << taskFilePath(name);
-    }
+    m_unreadable.append(aside.isEmpty() ? taskFilePath(name) : aside);
+}
+
+QStringList FileTaskService::takeUnreadable()
+{
+    QStringList taken;
+    taken.swap(m_unreadable);
+    return taken;
 }
 
 bool FileTaskService::keepAside(const QString &name, QString *keptAs)
 {
     *keptAs = moveAside(name);
-    if (keptAs->isEmpty())
-        qWarning().noquote() << "refused task file" << taskFilePath(name) << "could not be moved aside";
-    return !keptAs->isEmpty();
+    if (!keptAs->isEmpty())
+        return true;
+    *keptAs = taskFilePath(name);
+    qWarning().noquote() << "refused task file" << *keptAs << "could not be moved aside";
+    return false;
 }
 
 bool FileTaskService::readTask(const QString &name, TaskDefinition *definition)
@@ -158,8 +173,12 @@ bool FileTaskService::readTask(const QString &name, TaskDefinition *definition)
     const QString path = taskFilePath(name);
     QDomDocument document;
     const KeptFile::ReadStatus status = XmlFile::load(path, &document);
-    if (status == KeptFile::Missing)
+    if (status == KeptFile::Missing) {
+        // Listed, so something is there: a link to nothing is no task either.
+        if (QFileInfo(path).isSymLink())
+            setAside(name);
         return false;
+    }
     const QDomElement task = document.documentElement();
     if (status != KeptFile::Read || task.tagName() != QLatin1String("Task")) {
         setAside(name);

@@ -28,6 +28,7 @@ public:
     bool registerTask(const QString &name, const TaskDefinition &definition) override;
     bool deleteTask(const QString &name) override;
     bool keepAside(const QString &name, QString *keptAs) override;
+    QStringList takeUnreadable() override;
     void tasksLoaded(const QMap<QString, TaskDefinition> &tasks) override;
 
     QString folderPath() const { return m_folder; }
@@ -43,4 +44,5 @@ private:
     QString m_root;
     QString m_folder;
     std::unique_ptr<SystemdTaskMirror> m_mirror;
+    QStringList m_unreadable;
 };

@@ -48,8 +48,14 @@ public:
     // True also when there was no such task.
     virtual bool deleteTask(const QString &name) = 0;
     // Takes a task that reads but must not run out of the folder, kept for
-    // the user to look at; `keptAs` tells where. False when it stays.
+    // the user to look at; `keptAs` tells where. False when it stays (where
+    // it stays, when the service can tell).
     virtual bool keepAside(const QString &name, QString *keptAs) = 0;
+    // The task files readTask() found unreadable and took out of use since
+    // the last call, each as the path it has now (kept aside, or where it
+    // was when it could not be moved), so that the store tells the user of
+    // every such file at once.
+    virtual QStringList takeUnreadable() { return {}; }
     // Told after each successful load which tasks the store holds.
     virtual void tasksLoaded(const QMap<QString, TaskDefinition> &tasks) { Q_UNUSED(tasks) }
 };

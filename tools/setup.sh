@@ -52,6 +52,10 @@ packages=(
   # tests on a real desktop: a window manager with a compositor, a panel that
   # reserves its strip, a desktop window with the wallpaper and icons
   xfwm4 xfce4-panel xfdesktop4
+  # tests on other desktops: openbox alone and with picom compositing, tint2
+  # as their panel; i3 (i3bar is its dock); KWin compositing with OpenGL on
+  # Mesa's software rasterizer, with its usual title bars
+  openbox picom tint2 i3-wm kwin-x11 kwin-style-breeze libgl1-mesa-dri
 )
 
 # Nothing to do when this very list was found installed before and no

@@ -7,10 +7,13 @@
 
 #include <QBitmap>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
 #include <QValidator>
 
 namespace {
@@ -148,8 +151,35 @@ bool CommonDialog::isForbiddenInFileName(QChar c)
 
 void CommonDialog::setRunHook(RunHook hook) { runHook() = std::move(hook); }
 
+void CommonDialog::fitHeightToText()
+{
+    // A long message (a list of files, a long path) makes the box higher,
+    // so that all of it shows, up to most of the screen's free height.
+    ensurePolished();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed <= height())
+        return;
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const int most = screen ? screen->availableGeometry().height() * 9 / 10 : needed;
+    setFixedHeight(qMax(height(), qMin(needed, most)));
+    if (needed <= height())
+        return;
+    // Longer still: the text scrolls in the space there is.
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrollPrompt"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea#scrollPrompt, QWidget#qt_scrollarea_viewport "
+                                         "{ background: transparent; }"));
+    delete ui->verticalLayout->replaceWidget(ui->lblPrompt, scroll);
+    scroll->setWidget(ui->lblPrompt);
+}
+
 int CommonDialog::run()
 {
+    if (m_kind == Message)
+        fitHeightToText();
     if (runHook())
         return runHook()(this);
     return exec();

@@ -66,6 +66,9 @@ private:
     void setStyleKeys();
     void setupMessage(const QString &iconStyle);
     void setupInput(int width, int height);
+    // A message box grows to show its whole text, up to most of the screen's
+    // height; beyond, the text scrolls.
+    void fitHeightToText();
     int run();
 
     Ui::CommonDialogClass *ui;

@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QToolTip>
 
@@ -83,7 +84,9 @@ History::History(QWidget *parent, HistoryList *list)
     table->horizontalHeader()->setStretchLastSection(false);
     for (int c : {HistoryModel::Size, HistoryModel::Duration, HistoryModel::FileSize})
         table->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows as high as their contents: the table sizes those in view itself,
+    // as the header's own sizing would measure every entry of a long history.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->setMouseTracking(true);
     selectFirstRow();
     connect(table, &QAbstractItemView::clicked, this, &History::itemClicked);
@@ -301,14 +304,16 @@ void History::itemDelete(HistoryItem *item, bool deleteFile)
 void History::removeEntries(const QList<HistoryItem *> &items, bool deleteFiles)
 {
     QStringList kept;
+    QList<HistoryItem *> removed;
     for (HistoryItem *item : items) {
         const QString path = item->fileName();
         if (deleteFiles && QFileInfo::exists(path) && !QFile::remove(path)) {
             kept << QDir::toNativeSeparators(path);
             continue;
         }
-        m_list->removeItem(item);
+        removed.append(item);
     }
+    m_list->removeItems(removed);
     m_model->refresh();
     if (!kept.isEmpty())
         CommonDialog::showWarning(this, tr("These files could not be deleted and stay in the list:\n%1")
@@ -373,11 +378,13 @@ void History::removeAll()
         m_list->clear();
     } else {
         // Keep the entries whose files are still there.
-        const QVector<HistoryItem *> all = m_list->items();
-        for (HistoryItem *item : all) {
-            if (!kept.contains(QDir::toNativeSeparators(item->fileName())))
-                m_list->removeItem(item);
+        const QSet<QString> stay(kept.cbegin(), kept.cend());
+        QList<HistoryItem *> removed;
+        for (HistoryItem *item : m_list->items()) {
+            if (!stay.contains(QDir::toNativeSeparators(item->fileName())))
+                removed.append(item);
         }
+        m_list->removeItems(removed);
     }
     m_model->refresh();
     if (!kept.isEmpty())

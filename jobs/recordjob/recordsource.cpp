@@ -5,6 +5,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "enviroment.h"
+#include "logfile.h"
 
 namespace {
 
@@ -16,6 +17,9 @@ RecordSource::Live programLive()
     live.cameraCount = [] { return g_cameraList ? g_cameraList->deviceCount() : 0; };
     live.systemSoundCount = [] { return g_systemSoundList ? g_systemSoundList->deviceCount() : 0; };
     live.microphoneCount = [] { return g_microphoneList ? g_microphoneList->deviceCount() : 0; };
+    live.cameraCurrent = [] { return g_cameraList ? g_cameraList->currentIndex() : -1; };
+    live.systemSoundCurrent = [] { return g_systemSoundList ? g_systemSoundList->currentIndex() : -1; };
+    live.microphoneCurrent = [] { return g_microphoneList ? g_microphoneList->currentIndex() : -1; };
     return live;
 }
 
@@ -33,6 +37,21 @@ bool valid(const QRect &r)
 bool inRange(int index, int count)
 {
     return index >= 0 && index < count;
+}
+
+// Moves an enabled index the devices do not reach onto the chosen device,
+// else the first; the line for the log, empty when nothing moved.
+QString useDefault(const char *kind, bool enabled, int *index, int count, int current)
+{
+    if (!enabled || count <= 0 || inRange(*index, count))
+        return QString();
+    const int wanted = *index;
+    *index = inRange(current, count) ? current : 0;
+    return QStringLiteral("%1 %2 is not there (%3 found); device %4 records instead")
+        .arg(QLatin1String(kind))
+        .arg(wanted)
+        .arg(count)
+        .arg(*index);
 }
 
 } // namespace
@@ -71,6 +90,24 @@ RecordType RecordSource::recordType() const
     return RecordTypeNone;
 }
 
+bool RecordSource::useDefaultDevices()
+{
+    const Live &l = currentLive();
+    const QString moved[] = {
+        useDefault("Webcam", cameraEnabled, &cameraIndex, l.cameraCount(), l.cameraCurrent()),
+        useDefault("System sound", systemsoundEnabled, &systemsoundIndex, l.systemSoundCount(),
+                   l.systemSoundCurrent()),
+        useDefault("Microphone", microphoneEnabled, &microphoneIndex, l.microphoneCount(), l.microphoneCurrent()),
+    };
+    bool any = false;
+    for (const QString &line : moved) {
+        if (!line.isEmpty())
+            runLog(line);
+        any = any || !line.isEmpty();
+    }
+    return any;
+}
+
 void RecordSource::setLive(const Live &live)
 {
     Live &l = currentLive();
@@ -80,6 +117,9 @@ void RecordSource::setLive(const Live &live)
     l.cameraCount = live.cameraCount ? live.cameraCount : fallback.cameraCount;
     l.systemSoundCount = live.systemSoundCount ? live.systemSoundCount : fallback.systemSoundCount;
     l.microphoneCount = live.microphoneCount ? live.microphoneCount : fallback.microphoneCount;
+    l.cameraCurrent = live.cameraCurrent ? live.cameraCurrent : fallback.cameraCurrent;
+    l.systemSoundCurrent = live.systemSoundCurrent ? live.systemSoundCurrent : fallback.systemSoundCurrent;
+    l.microphoneCurrent = live.microphoneCurrent ? live.microphoneCurrent : fallback.microphoneCurrent;
 }
 
 void RecordSource::resetLive()

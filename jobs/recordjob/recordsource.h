@@ -19,6 +19,12 @@ public:
     virtual ~RecordSource() = default;
 
     RecordType recordType() const;
+    // An enabled webcam, system sound or microphone whose index the machine
+    // no longer has (unplugged since the job was made, or a hand-edited
+    // number) is taken as the default device of its kind: the one chosen in
+    // the main window, else the first. True (and a line in the run log)
+    // when any index changed; a kind without any device stays as it is.
+    bool useDefaultDevices();
 
     bool screenEnabled = false;
     int screenIndex = -1;
@@ -34,7 +40,7 @@ public:
     int microphoneVolume = 100;
 
     // What a job reads of the live components: the region frame's rectangle,
-    // the webcam window's geometry and the device counts. By default the
+    // the webcam window's geometry, the device counts and choices. By default the
     // program's own components (nothing while they do not exist); tests put
     // their own in.
     struct Live {
@@ -43,6 +49,10 @@ public:
         std::function<int()> cameraCount;
         std::function<int()> systemSoundCount;
         std::function<int()> microphoneCount;
+        // The device of each kind chosen in the main window (-1: none).
+        std::function<int()> cameraCurrent;
+        std::function<int()> systemSoundCurrent;
+        std::function<int()> microphoneCurrent;
     };
     static void setLive(const Live &live);
     static void resetLive();

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <QUuid>
 
@@ -77,6 +78,16 @@ void TaskScheduleList::load()
     if (!m_service->taskNames(&names))
         return;
     QMap<QString, TaskDefinition> read;
+    // The task files that will not run, for one message: those that could
+    // not be read, those refused ("job" (file)), and where they are.
+    QStringList unreadable, refused;
+    QString folder;
+    auto fileOf = [&folder](const QString &path) {
+        const QFileInfo info(path);
+        if (info.isAbsolute())
+            folder = info.path();
+        return info.fileName();
+    };
     const QDateTime now = m_clock();
     for (const QString &name : qAsConst(names)) {
         auto *item = new TaskScheduleItem(this, this);
@@ -90,32 +101,65 @@ void TaskScheduleList::load()
             continue;
         }
         if (loaded) {
-            refuse(item);
+            const QString shown = item->description().isEmpty() ? name : item->description();
+            refused << tr("\"%1\" (%2)").arg(shown, fileOf(refuse(item)));
             read.remove(name);
         }
+        for (const QString &path : m_service->takeUnreadable())
+            unreadable << fileOf(path);
         delete item;
     }
     m_service->tasksLoaded(read);
+    tellNotRun(unreadable, refused, folder);
 }
 
-void TaskScheduleList::refuse(TaskScheduleItem *item)
+QString TaskScheduleList::refuse(TaskScheduleItem *item)
 {
     // A damaged file: run, it could record without end (a negative length
     // looped two thousand million times). Kept for the user, never run.
     const QString name = item->name();
     runLog(QStringLiteral("Task %1 holds values out of range; it is refused").arg(name));
-    const QString shown = item->description().isEmpty() ? name : item->description();
     QString keptAs;
-    if (m_service->keepAside(name, &keptAs))
-        KeptFile::notice(QStringLiteral("task:") + name,
-                         tr("The scheduled recording \"%1\" holds a record length, loop count or other value "
-                            "out of range and will not run. Its task file is kept as %2.")
-                             .arg(shown, QDir::toNativeSeparators(keptAs)));
-    else
-        KeptFile::notice(QStringLiteral("task:") + name,
-                         tr("The scheduled recording \"%1\" holds a record length, loop count or other value "
-                            "out of range and will not run.")
-                             .arg(shown));
+    if (m_service->keepAside(name, &keptAs) || !keptAs.isEmpty())
+        return keptAs;
+    return name + QStringLiteral(".xml"); // it stays, and is refused again at every start
+}
+
+void TaskScheduleList::tellNotRun(const QStringList &unreadable, const QStringList &refused, const QString &folder)
+{
+    if (unreadable.isEmpty() && refused.isEmpty())
+        return;
+    // One message for all, however many, each file on a line of its own
+    // and the folder named once; past a screenful the rest are counted.
+    constexpr int MAX_FILES = 15;
+    QStringList lines;
+    lines << (folder.isEmpty() ? tr("These scheduled recordings will not run:")
+                               : tr("These scheduled recordings will not run. Their task files are kept in %1:")
+                                     .arg(QDir::toNativeSeparators(folder)));
+    int room = MAX_FILES;
+    auto group = [&](const QString &heading, const QStringList &files) {
+        if (files.isEmpty() || room == 0)
+            return;
+        lines << QString() << heading << files.mid(0, room);
+        room -= qMin(room, files.size());
+    };
+    group(tr("Could not be read:"), unreadable);
+    group(tr("Hold a record length, loop count or other value out of range:"), refused);
+    const int total = unreadable.size() + refused.size();
+    if (total > MAX_FILES)
+        lines << tr("... and %1 more").arg(total - MAX_FILES);
+    KeptFile::notice(QStringLiteral("tasks:") + (unreadable + refused).join(QLatin1Char('\n')),
+                     lines.join(QLatin1Char('\n')));
+}
+
+void TaskScheduleList::tellJobFailed(const TaskScheduleItem *item, const QString &why)
+{
+    runLog(QStringLiteral("Scheduled job %1: %2").arg(item->name(), why));
+    const QString shown = item->description().isEmpty() ? item->name() : item->description();
+    // Every failure is told, also the same job's on another day.
+    static int told = 0;
+    KeptFile::notice(QStringLiteral("job:%1:%2").arg(item->name()).arg(++told),
+                     tr("Scheduled recording \"%1\": %2").arg(shown, why));
 }
 
 bool TaskScheduleList::loadTask(TaskScheduleItem *item, const QString &name,

@@ -56,6 +56,11 @@ public:
     bool anyEnabled() const;
 
     TaskScheduleItem *pending() const { return m_pending; }
+
+    // A job runs unattended: when it cannot record (or stops early), the
+    // reason goes to the run log and to the user in a message that waits
+    // for them, so that the program goes on (the next job still fires).
+    static void tellJobFailed(const TaskScheduleItem *item, const QString &why);
     QTimer *timer() const { return m_timer; }
 
     // Longest single wait: a job further ahead is waited for in steps, each
@@ -74,9 +79,11 @@ private:
     friend class TaskScheduleItem;
     void load();
     bool loadTask(TaskScheduleItem *item, const QString &name, QMap<QString, TaskDefinition> *read);
-    // Keeps a loaded job out of the store and its task file aside, and tells
-    // the user.
-    void refuse(TaskScheduleItem *item);
+    // Keeps a loaded job out of the store and its task file aside; the
+    // path the file has now.
+    QString refuse(TaskScheduleItem *item);
+    // Tells the user in one message of every task file that will not run.
+    void tellNotRun(const QStringList &unreadable, const QStringList &refused, const QString &folder);
 
     std::unique_ptr<TaskService> m_service;
     Clock m_clock;

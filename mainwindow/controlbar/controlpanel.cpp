@@ -78,6 +78,8 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     // on later changes to the job.
     if (item) {
         m_recordSource = *item->recordSource();
+        // A device gone since the job was made: its kind's default records.
+        m_recordSource.useDefaultDevices();
         m_recordLength = item->recordLengthMsecs();
         if (item->stopType() == TaskScheduleItem::StopByLength && item->loop() > 0)
             m_loopCount = item->loop();

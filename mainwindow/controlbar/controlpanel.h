@@ -122,7 +122,8 @@ private:
     void addToHistory();
     // Ends with `result`: Rejected when nothing was recorded.
     void endRecording(int result = QDialog::Accepted);
-    void failStart(int result);
+    // Ends a start that failed and says so (`why`, else that it failed).
+    void failStart(int result, const QString &why = QString());
     QString writeFailureText(int error) const;
     // Shows a failure once the recording has ended; the last thing a road
     // does, as the closed bar may be deleted while the message shows.

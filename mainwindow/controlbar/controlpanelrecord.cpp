@@ -16,6 +16,7 @@
 #include "formatting.h"
 #include "historylist.h"
 #include "logfile.h"
+#include "taskschedulelist.h"
 #include "watermarkitemimage.h"
 #include "watermarkitemtext.h"
 
@@ -107,7 +108,8 @@ void ControlPanel::startRecord()
     }
     if (m_recordType == RecordTypeNone) {
         // Nothing the job names can be recorded (devices gone, no region).
-        failStart(MIRELO_E_NO_DEVICE);
+        failStart(MIRELO_E_NO_DEVICE, tr("Failed to start recording: none of the sources it records (screen "
+                                         "region, webcam, system sound, microphone) is there."));
         step("startRecord", "finish");
         return;
     }
@@ -159,21 +161,27 @@ void ControlPanel::startRecord()
     step("startRecord", "finish");
 }
 
-void ControlPanel::failStart(int result)
+void ControlPanel::failStart(int result, const QString &why)
 {
     runLog(QStringLiteral("-----start_record fail %1-----").arg(result));
     // Ended before the message: a stop asked for while it shows (hotkey,
     // tray) then finds nothing left to end.
     m_state = Stopped;
     endRecording(QDialog::Rejected);
-    report(tr("Failed to start recording."));
+    report(why.isEmpty() ? tr("Failed to start recording.") : why);
 }
 
 void ControlPanel::report(const QString &text)
 {
-    // A job with a name runs unattended: a dialog would wait for nobody.
-    if (m_unattended || (m_item && !m_item->name().isEmpty())) {
+    // The program is ending: nobody is left to read a message.
+    if (m_unattended) {
         runLog(text);
+        return;
+    }
+    // A job with a name runs unattended: a dialog would hold the program
+    // for nobody, so the message waits for the user instead.
+    if (m_item && !m_item->name().isEmpty()) {
+        TaskScheduleList::tellJobFailed(m_item, text);
         return;
     }
     CommonDialog::showWarning(parentWidget(), text);

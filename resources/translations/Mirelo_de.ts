@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>Die Aufnahme wurde beendet: Ihre Datei %1 konnte nicht geschrieben werden. Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>Die Aufnahme konnte nicht gestartet werden: Keine ihrer Quellen (Bildschirmbereich, Webcam, Systemton, Mikrofon) ist vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1995,12 +1999,32 @@ Der bisherige Inhalt bleibt erhalten.</translation>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt. Ihre Aufgabendatei wird als %2 aufbewahrt.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>Die geplante Aufnahme „%1“ enthält eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs und wird nicht ausgeführt.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>Diese geplanten Aufnahmen werden nicht ausgeführt:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>Diese geplanten Aufnahmen werden nicht ausgeführt. Ihre Aufgabendateien werden in %1 aufbewahrt:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>Nicht lesbar:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>Enthalten eine Aufnahmedauer, Wiederholungszahl oder einen anderen Wert außerhalb des zulässigen Bereichs:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>Geplante Aufnahme „%1“: %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>L&apos;enregistrement a été arrêté : son fichier %1 n&apos;a pas pu être écrit. Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>Impossible de démarrer l’enregistrement : aucune de ses sources (zone de l’écran, webcam, son système, microphone) n’est disponible.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1995,12 +1999,32 @@ Son contenu précédent est conservé.</translation>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé. Son fichier de tâche est conservé sous %2.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>« %1 » (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>L’enregistrement programmé « %1 » contient une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites et ne sera pas lancé.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>Ces enregistrements programmés ne seront pas lancés :</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>Ces enregistrements programmés ne seront pas lancés. Leurs fichiers de tâche sont conservés dans %1 :</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>Illisibles :</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>Contiennent une durée d’enregistrement, un nombre de répétitions ou une autre valeur hors limites :</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>Enregistrement programmé « %1 » : %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>録画を停止しました：ファイル %1 に書き込めませんでした。それまでに録画した内容は保存されています。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>録画を開始できませんでした: 録画するソース（画面領域、Webカメラ、システム音、マイク）がどれも見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1995,12 +1999,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>予約録画「%1」には範囲外の録画時間、繰り返し回数またはその他の値が含まれているため、実行されません。タスクファイルは %2 として保存されています。</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>「%1」(%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>予約録画「%1」には範囲外の録画時間、繰り返し回数またはその他の値が含まれているため、実行されません。</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>次の予約録画は実行されません:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>次の予約録画は実行されません。タスクファイルは %1 に保存されています:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>読み込めません:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>範囲外の録画時間、繰り返し回数またはその他の値が含まれています:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>…ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>予約録画「%1」: %2</translation>
     </message>
 </context>
 <context>

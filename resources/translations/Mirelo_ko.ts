@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>녹화가 중지되었습니다: 파일 %1에 쓸 수 없습니다. 그때까지 녹화된 내용은 보존됩니다.</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>녹화를 시작할 수 없습니다: 녹화할 소스(화면 영역, 웹캠, 시스템 사운드, 마이크)가 하나도 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1995,12 +1999,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다. 작업 파일은 %2(으)로 보관됩니다.</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>&quot;%1&quot; (%2)</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>예약 녹화 &quot;%1&quot;에 범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있어 실행되지 않습니다.</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>다음 예약 녹화는 실행되지 않습니다:</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>다음 예약 녹화는 실행되지 않습니다. 작업 파일은 %1에 보관됩니다:</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>읽을 수 없음:</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>범위를 벗어난 녹화 시간, 반복 횟수 또는 기타 값이 있음:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... 외 %1개</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>예약 녹화 &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>录制已停止：无法写入文件 %1。此前录制的内容已保留。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>无法开始录制：要录制的来源（屏幕区域、摄像头、系统声音、麦克风）均不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1995,12 +1999,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>计划录制“%1”包含超出范围的录制时长、循环次数或其他数值，将不会运行。其任务文件已保存为 %2。</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>“%1”（%2）</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>计划录制“%1”包含超出范围的录制时长、循环次数或其他数值，将不会运行。</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>以下计划录制将不会运行：</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>以下计划录制将不会运行。其任务文件保存在 %1：</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>无法读取：</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>包含超出范围的录制时长、循环次数或其他数值：</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……另有 %1 个</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>计划录制“%1”：%2</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,10 @@
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>錄製已停止：無法寫入檔案 %1。此前錄製的內容已保留。</translation>
     </message>
+    <message>
+        <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
+        <translation>無法開始錄製：要錄製的來源（螢幕區域、網路攝影機、系統音效、麥克風）皆不存在。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>
@@ -1995,12 +1999,32 @@ What it held before is kept.</source>
 <context>
     <name>TaskScheduleList</name>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run. Its task file is kept as %2.</source>
-        <translation>排程錄製「%1」包含超出範圍的錄製長度、循環次數或其他數值，將不會執行。其工作檔案已保留為 %2。</translation>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>「%1」（%2）</translation>
     </message>
     <message>
-        <source>The scheduled recording &quot;%1&quot; holds a record length, loop count or other value out of range and will not run.</source>
-        <translation>排程錄製「%1」包含超出範圍的錄製長度、循環次數或其他數值，將不會執行。</translation>
+        <source>These scheduled recordings will not run:</source>
+        <translation>下列排程錄製將不會執行：</translation>
+    </message>
+    <message>
+        <source>These scheduled recordings will not run. Their task files are kept in %1:</source>
+        <translation>下列排程錄製將不會執行。其工作檔案保留在 %1：</translation>
+    </message>
+    <message>
+        <source>Could not be read:</source>
+        <translation>無法讀取：</translation>
+    </message>
+    <message>
+        <source>Hold a record length, loop count or other value out of range:</source>
+        <translation>包含超出範圍的錄製長度、循環次數或其他數值：</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……另有 %1 個</translation>
+    </message>
+    <message>
+        <source>Scheduled recording &quot;%1&quot;: %2</source>
+        <translation>排程錄製「%1」：%2</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,18 @@
 #include "platform/windowstacking.h"
 #include "skinmanager.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
+// A window manager that will not have the window at its place is asked no
+// more often than this.
+constexpr int kPlaceTries = 3;
+
 QList<PinToScreenWidget *> &pins()
 {
     static QList<PinToScreenWidget *> list;
@@ -21,6 +29,9 @@ PinToScreenWidget::PinToScreenWidget(QWidget *parent, const QPixmap &picture) : 
     // layer when the window is shown.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The picture's size, also where a window manager would make a small
+    // floating window larger (i3).
+    setFixedSize(picture.size());
 
     m_label = new QLabel(this);
     m_label->setPixmap(picture);
@@ -79,4 +90,48 @@ void PinToScreenWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     WindowStacking::instance()->setStaysOnTop(windowHandle(), true);
+    if (event->spontaneous() || m_shown || !windowHandle())
+        return;
+    m_shown = true;
+    m_place = pos();
+    m_placing = true;
+    windowHandle()->installEventFilter(this);
+}
+
+// A window manager may place a new window as though its own frame were
+// around it, even one it is told to draw no frame for (i3 floats it that far
+// right and down): the window is moved back, which every manager allows a
+// window of its own. Only until it first shows: a later move is the user's.
+void PinToScreenWidget::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_placing)
+        backToPlace();
+}
+
+bool PinToScreenWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window manager places the window before it maps it; what it
+    // decided has arrived once the window shows.
+    if (m_placing && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        QTimer::singleShot(0, this, &PinToScreenWidget::placed);
+    return QWidget::eventFilter(watched, event);
+}
+
+void PinToScreenWidget::placed()
+{
+    if (!m_placing)
+        return;
+    m_placing = false;
+    if (windowHandle())
+        windowHandle()->removeEventFilter(this);
+    backToPlace();
+}
+
+void PinToScreenWidget::backToPlace()
+{
+    if (pos() != m_place && m_placeTries < kPlaceTries) {
+        ++m_placeTries;
+        move(m_place);
+    }
 }

@@ -3,6 +3,10 @@
 // it was taken: dragged with the left button, closed with the button shown
 // while the pointer is over it. The program keeps a list of them so the main
 // window can close them all.
+//
+// It is a window the window manager keeps above the others (a tool window,
+// which every manager floats, tiling ones too, without decoration), of the
+// picture's size.
 #include <QList>
 #include <QWidget>
 
@@ -27,12 +31,23 @@ public:
     static void closeAll();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void placed();
+    void backToPlace();
+
     QPushButton *m_closeButton;
     QLabel *m_label;
     FramelessDrag *m_drag;
+    // Where the caller put the window, held against the window manager
+    // until the window first shows on the screen.
+    QPoint m_place;
+    bool m_placing = false;
+    bool m_shown = false;
+    int m_placeTries = 0;
 };

@@ -1,7 +1,9 @@
-// The history store: the bytes of History.xml, what loading tolerates, and
-// that nothing already kept is lost to a bad file or a failed write.
+// The history store: the bytes of History.xml, what loading tolerates, that
+// nothing already kept is lost to a bad file or a failed write, and the
+// program's store read beside the start.
 #include <QtTest>
 
+#include "enviroment.h"
 #include "historylist.h"
 #include "keptfile.h"
 #include "testsupport.h"
@@ -88,9 +90,13 @@ private slots:
                  "<Item FileName=\"d\" Type=\"2\" Size=\"1920x1080x2\" Duration=\"5\"/>"
                  "<Item FileName=\"e\" Type=\"2\" Size=\"x1080\"/>"
                  "<Item FileName=\"f\" Type=\"1\" Size=\"5x5\" Duration=\"9223372036854775808\"/>"
+                 // Only the root's own children are entries.
+                 "<Group><Item FileName=\"g\" Type=\"0\"/></Group>"
+                 "<Item FileName=\"h\" Type=\"0\"><Item FileName=\"i\" Type=\"0\"/>x</Item>"
                  "</History>");
         HistoryList list(path(), nullptr);
-        QCOMPARE(list.count(), 4);
+        QCOMPARE(list.count(), 5);
+        QCOMPARE(list.itemAt(4)->fileName(), QStringLiteral("h"));
         QCOMPARE(list.itemAt(0)->type(), 0);
         QCOMPARE(list.itemAt(0)->size(), QSize(10, 20));
         QCOMPARE(list.itemAt(0)->duration(), qint64(0));
@@ -184,6 +190,64 @@ private slots:
         if (saved)
             QSKIP("the folder stays writable (running as root)");
         QCOMPARE(readAll(path()), before);
+    }
+
+    void severalEntriesGoAtOnce()
+    {
+        HistoryList list(path(), nullptr);
+        for (int i = 0; i < 6; ++i)
+            list.addItem(i % 3, QStringLiteral("/v/%1").arg(i), QSize(1, 1), 0, 0);
+        // Newest first: 5 4 3 2 1 0. Those hidden by the view go too.
+        list.filterByType(0);
+        QCOMPARE(list.count(), 2);
+        HistoryItem stranger;
+        list.removeItems({list.items().at(0), list.items().at(2), list.items().at(3), &stranger, nullptr});
+        auto names = [](const HistoryList &l) {
+            QStringList n;
+            for (const HistoryItem *item : l.items())
+                n << item->fileName();
+            return n;
+        };
+        const QStringList left{QStringLiteral("/v/4"), QStringLiteral("/v/1"), QStringLiteral("/v/0")};
+        QCOMPARE(names(list), left);
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.itemAt(0)->fileName(), QStringLiteral("/v/0"));
+        QCOMPARE(names(HistoryList(path(), nullptr)), left);
+    }
+
+    // The program's own store is read beside the start: whatever asks for
+    // it first waits for the reading, an entry added at once joins those
+    // read, and an unreadable file is told without anyone asking.
+    void theProgramsStoreIsReadBesideTheStart()
+    {
+        QVERIFY(testsupport::isolatedHome());
+        Enviroment settings;
+        g_enviroment = &settings;
+        const auto restore = qScopeGuard([] { g_enviroment = nullptr; });
+        const QString file = settings.privateData->historyFilePath();
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QByteArray xml = "<History>";
+        for (int i = 0; i < 20000; ++i)
+            xml += "<Item FileName=\"/v/" + QByteArray::number(i) + ".mp4\" Type=\"0\"/>";
+        writeAll(file, xml + "</History>");
+        {
+            HistoryList list;
+            list.addItem(1, QStringLiteral("/v/new.mp3"), QSize(-1, -1), 1, 1);
+            QCOMPARE(list.count(), 20001);
+            QCOMPARE(list.itemAt(0)->fileName(), QStringLiteral("/v/new.mp3"));
+            QCOMPARE(list.itemAt(20000)->fileName(), QStringLiteral("/v/19999.mp4"));
+        }
+        QCOMPARE(HistoryList(file, nullptr).count(), 20001);
+        {
+            HistoryList list;
+            QCOMPARE(list.items().size(), 20001);
+        }
+
+        writeAll(file, "<History><Item");
+        HistoryList list;
+        QTRY_COMPARE(m_told.size(), 1);
+        QVERIFY(m_told.first().contains(QDir::toNativeSeparators(file)));
+        QCOMPARE(list.count(), 0);
     }
 
     void listAndView()

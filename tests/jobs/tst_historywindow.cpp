@@ -1,6 +1,6 @@
 // The History window over a store in a temporary folder: the rows the
-// Delete action acts on after filters and removals, rename, the columns and
-// the edge hit test.
+// Delete action acts on after filters and removals, rename, the columns, a
+// long history and the edge hit test.
 #include <QtTest>
 
 #include <unistd.h>
@@ -267,6 +267,95 @@ private slots:
         QCOMPARE(m_window->model()->rowCount(), 5);
         QCOMPARE(m_window->model()->index(0, 0).data().toString(), QStringLiteral("hotkey"));
         QVERIFY(table()->selectionModel()->isRowSelected(0, QModelIndex()));
+    }
+
+    // A history of a hundred thousand entries, as the file holds them:
+    // every one is a row, newest first, the rows in view are as high as
+    // their contents wherever the table is scrolled, and the actions reach
+    // the entry of the row they are clicked on.
+    void longHistoryShowsEveryEntry()
+    {
+        const int count = 100000;
+        const QString path = m_dir.filePath(QStringLiteral("Long.xml"));
+        const QString longName = QStringLiteral(" with a name far too long for its column to hold on one line");
+        auto nameOf = [&](int i) {
+            return QStringLiteral("clip %1%2").arg(i, 6, 10, QLatin1Char('0')).arg(i % 7 == 3 ? longName : QString());
+        };
+        {
+            QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<History>\n";
+            for (int i = 0; i < count; ++i) {
+                xml += QStringLiteral("<Item FileName=\"%1\" Type=\"0\" FileSize=\"%2\" Size=\"64x48\" "
+                                      "Duration=\"%3\"/>\n")
+                           .arg(m_dir.filePath(nameOf(i) + QStringLiteral(".mp4")).toHtmlEscaped())
+                           .arg(i)
+                           .arg(i * 1000)
+                           .toUtf8();
+            }
+            xml += "</History>\n";
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(xml), qint64(xml.size()));
+        }
+        const int far = count - 3; // a short name
+        const int farLong = count - 2;
+        QCOMPARE(farLong % 7, 3);
+        file(nameOf(far) + QStringLiteral(".mp4"));
+        file(nameOf(farLong) + QStringLiteral(".mp4"));
+
+        HistoryList list(path, nullptr);
+        History window(nullptr, &list);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        HistoryModel *model = window.model();
+        MyTableView *view = window.form()->tableView;
+        QCOMPARE(model->rowCount(), count);
+        for (int row : {0, 1, 3, count / 2, count - 1})
+            QCOMPARE(model->index(row, HistoryModel::Name).data().toString(), nameOf(row));
+        QCOMPARE(model->index(count - 1, HistoryModel::Duration).data().toString(), QStringLiteral("27:46:39"));
+
+        // A long name wraps onto more lines than a short one, at the top
+        // and at the far end alike.
+        auto rowsFit = [&](int shortRow, int longRow) {
+            return view->rowHeight(longRow) > view->rowHeight(shortRow) && view->rowViewportPosition(longRow) >= 0;
+        };
+        QTRY_VERIFY(rowsFit(2, 3));
+        // The end of the table shows the last row whole.
+        view->scrollToBottom();
+        QTRY_VERIFY(view->rowViewportPosition(count - 1) + view->rowHeight(count - 1) <= view->viewport()->height()
+                    && view->rowViewportPosition(count - 1) > 0 && rowsFit(count - 1, farLong));
+        view->scrollTo(model->index(far, 0), QAbstractItemView::PositionAtCenter);
+        QTRY_VERIFY(rowsFit(far, farLong));
+        QTRY_VERIFY(view->rowViewportPosition(far) >= 0);
+
+        // Rename from the row's own cell renames that entry's file.
+        DialogHook hook;
+        auto click = [&](int row, int column) {
+            const QRect cell = view->visualRect(model->index(row, column));
+            QVERIFY(view->viewport()->rect().contains(cell.center()));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        };
+        click(far, HistoryModel::Name);
+        hook.add(true, QStringLiteral("renamed"));
+        click(far, HistoryModel::Rename);
+        QCOMPARE(hook.prompts.size(), 1);
+        QCOMPARE(list.itemAt(far)->fileName(), m_dir.filePath(QStringLiteral("renamed.mp4")));
+        QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("renamed.mp4"))));
+        QCOMPARE(list.itemAt(farLong)->fileName(), m_dir.filePath(nameOf(farLong) + QStringLiteral(".mp4")));
+
+        // Delete from the long row's cell removes that entry and its file,
+        // and only it.
+        QTRY_VERIFY(view->rowViewportPosition(farLong) >= 0);
+        click(farLong, HistoryModel::Name);
+        hook.add(true, QString(), 1);
+        click(farLong, HistoryModel::Delete);
+        QCOMPARE(hook.prompts.size(), 2);
+        QCOMPARE(model->rowCount(), count - 1);
+        QVERIFY(!QFile::exists(m_dir.filePath(nameOf(farLong) + QStringLiteral(".mp4"))));
+        QCOMPARE(list.itemAt(far)->fileName(), m_dir.filePath(QStringLiteral("renamed.mp4")));
+        QCOMPARE(list.itemAt(farLong)->fileName(), m_dir.filePath(nameOf(count - 1) + QStringLiteral(".mp4")));
+        HistoryList stored(path, nullptr);
+        QCOMPARE(stored.items().size(), count - 1);
+        QCOMPARE(stored.items().at(far)->fileName(), m_dir.filePath(QStringLiteral("renamed.mp4")));
     }
 
     void edgeHitTest()

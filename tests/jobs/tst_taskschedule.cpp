@@ -1,16 +1,25 @@
 // The task window over a store in memory: the table's texts, colours and
 // expiry, the row buttons after a delete, Play and Pause through the store,
-// and the form cycle that keeps the firing timer stopped.
+// and the form cycle that keeps the firing timer stopped; the one message
+// that names every task file that will not run.
 #include <QtTest>
 
+#include "core/vocabulary.h"
 #include "dialoghook.h"
+#include "everylanguage.h"
 #include "faketaskservice.h"
+#include "filetaskservice.h"
+#include "keptfile.h"
 #include "taskschedule.h"
 #include "taskscheduledetail.h"
 #include "taskschedulelist.h"
 #include "taskschedulemodel.h"
 #include "ui_taskschedule.h"
 #include "ui_taskscheduledetail.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 
 class TestTaskSchedule : public QObject
 {
@@ -193,6 +202,92 @@ private slots:
         QCOMPARE(window.form()->stackedWidget->currentIndex(), 1);
         QVERIFY(window.form()->btnPause->isEnabled());
         QCOMPARE(visible.count(), 0);
+    }
+
+    // Last: it leaves the skin behind. Eleven task files that will not run
+    // (garbage, a FIFO, a folder, values out of range) are told in one
+    // message that names each of them and shows all of its text (on the
+    // 800 x 600 test screen at 1.5, by scrolling), in every language and at
+    // both scales the gallery draws.
+    void oneMessageNamesEveryTaskFileThatWillNotRun()
+    {
+        QVERIFY(SkinManager::instance()->init(0, skinNames(), "Win", "Olvex", "ml", "Mirelo",
+                                              testsupport::binDir() + "/Skin")
+                != SkinManager::StatusNoSkin);
+        QTemporaryDir root;
+        QStringList told;
+        KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
+        const auto restore = qScopeGuard([] {
+            KeptFile::setNoticeHandler({});
+            CommonDialog::setRunHook({});
+        });
+        auto name = [](int n) { return QStringLiteral("{00000000-0000-0000-0000-0000000000%1}").arg(n, 2, 10, QLatin1Char('0')); };
+        QString folder;
+        // The store over eleven fresh task files, in the language of the moment.
+        auto load = [&] {
+            told.clear();
+            KeptFile::resetNotices();
+            QDir(root.path()).removeRecursively();
+            auto files = std::make_unique<FileTaskService>(root.path());
+            QVERIFY(files->createFolder(TaskScheduleList::folderPath()));
+            folder = files->folderPath();
+            for (int n = 1; n <= 7; ++n) {
+                QFile garbage(files->taskFilePath(name(n)));
+                QVERIFY(garbage.open(QIODevice::WriteOnly));
+                garbage.write("not a task <<<");
+            }
+            QVERIFY(testsupport::makeFifo(files->taskFilePath(name(8))));
+            QVERIFY(QDir().mkdir(files->taskFilePath(name(9))));
+            TaskDefinition damaged;
+            damaged.hasData = true;
+            damaged.data = QStringLiteral("stopType,0;loop,2147483647;duration,,-5;screen,1,0,0,0,640,480");
+            damaged.description = QStringLiteral("endless");
+            QVERIFY(files->registerTask(name(10), damaged));
+            damaged.description = QStringLiteral("Morning meeting");
+            damaged.data = QStringLiteral("stopType,0;loop,5;duration,,5;systemsound,1,0,999");
+            QVERIFY(files->registerTask(name(11), damaged));
+            TaskScheduleList list(std::move(files), [this] { return m_now; });
+            QCOMPARE(list.count(), 0);
+        };
+        load();
+        QCOMPARE(told.size(), 1);
+        for (int n = 1; n <= 11; ++n)
+            QVERIFY2(told.first().contains(name(n) + QStringLiteral(".bak")), qPrintable(told.first()));
+        QVERIFY(told.first().contains(QDir::toNativeSeparators(folder)));
+        QVERIFY(told.first().contains(QStringLiteral("\"endless\"")));
+        QVERIFY(told.first().contains(QStringLiteral("\"Morning meeting\"")));
+
+        QString cut;
+        CommonDialog::setRunHook([&cut](CommonDialog *d) {
+            d->show();
+            if (!QTest::qWaitForWindowExposed(d)) {
+                cut = QStringLiteral("not shown");
+                return int(QDialog::Accepted);
+            }
+            // Every line is in the box, or can be scrolled into it.
+            auto *label = d->findChild<QLabel *>(QStringLiteral("lblPrompt"));
+            auto *bottom = d->findChild<QWidget *>(QStringLiteral("wdtBottom"));
+            QWidget *shown = label;
+            int hidden = 0;
+            if (auto *scroll = d->findChild<QScrollArea *>()) {
+                shown = scroll;
+                hidden = qMax(0, label->height() - scroll->viewport()->height());
+                if (scroll->verticalScrollBar()->maximum() < hidden)
+                    cut = QStringLiteral("%1 px cannot be scrolled to").arg(hidden);
+            }
+            if (label->height() < label->heightForWidth(label->width()))
+                cut = QStringLiteral("%1 of %2 px").arg(label->height()).arg(label->heightForWidth(label->width()));
+            if (shown->mapTo(d, QPoint(0, shown->height())).y() > bottom->mapTo(d, QPoint()).y())
+                cut = QStringLiteral("the text runs under the buttons");
+            return int(QDialog::Accepted);
+        });
+        QVERIFY(testsupport::inEveryLanguage([&](const QString &language, double scale) {
+            load();
+            QCOMPARE(told.size(), 1);
+            cut.clear();
+            CommonDialog::showWarning(nullptr, told.first());
+            QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 at %2: %3").arg(language).arg(scale).arg(cut)));
+        }));
     }
 };
 

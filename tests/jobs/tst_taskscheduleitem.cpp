@@ -1,5 +1,5 @@
-// The record job: its data text, its planned length, its next start and the
-// kind of recording its sources give.
+// The record job: its data text, its planned length, its next start, the
+// kind of recording its sources give and the devices it takes.
 #include <QtTest>
 
 #include "taskscheduleitem.h"
@@ -251,6 +251,41 @@ private slots:
         s.microphoneIndex = -1;
         s.systemsoundIndex = 1;
         QCOMPARE(s.recordType(), 3);
+    }
+
+    // A job made when the machine had other devices (a microphone unplugged
+    // since, an index of 99999 typed into its file) records the default
+    // device of that kind instead of nothing.
+    void devicesGoneTakeTheDefault()
+    {
+        RecordSource::Live live;
+        live.cameraCount = [] { return 1; };
+        live.systemSoundCount = [] { return 0; };
+        live.microphoneCount = [] { return 3; };
+        live.cameraCurrent = [] { return -1; }; // none chosen: the first
+        live.microphoneCurrent = [] { return 2; };
+        RecordSource::setLive(live);
+        RecordSource s;
+        s.microphoneEnabled = true;
+        s.microphoneIndex = 99999;
+        s.systemsoundEnabled = true;
+        s.systemsoundIndex = 4; // no system sound at all: nothing to take
+        s.cameraIndex = 7;      // not recorded: left alone
+        QCOMPARE(s.recordType(), RecordTypeNone);
+        QVERIFY(s.useDefaultDevices());
+        QCOMPARE(s.microphoneIndex, 2);
+        QCOMPARE(s.systemsoundIndex, 4);
+        QCOMPARE(s.cameraIndex, 7);
+        QCOMPARE(s.recordType(), RecordTypeAudio);
+        QVERIFY(!s.useDefaultDevices()); // a device that is there stays
+        QCOMPARE(s.microphoneIndex, 2);
+
+        s.cameraEnabled = true;
+        s.microphoneIndex = -1;
+        QVERIFY(s.useDefaultDevices());
+        QCOMPARE(s.cameraIndex, 0);
+        QCOMPARE(s.microphoneIndex, 2);
+        QCOMPARE(s.recordType(), RecordTypeCamera);
     }
 };
 

@@ -2,11 +2,14 @@
 // engine: the main window's Task Schedule button, New Task, a name, a start
 // shortly ahead and a 5 s length. The store writes the task file, and once
 // the window is closed the program records at that time and History.xml
-// lists the video.
+// lists the video. A job whose device is gone, started by "-Task" against
+// the test engine, records the default device, or says why it cannot.
 #include <QtTest>
 
 #include "byhand.h"
+#include "filetaskservice.h"
 #include "programrun.h"
+#include "taskschedulelist.h"
 
 using namespace testsupport;
 
@@ -105,6 +108,72 @@ private slots:
         QVERIFY(QFileInfo(m.captured(1)).size() > 0);
         QVERIFY2(m.captured(2).toInt() >= 4000, qPrintable(m.captured(2)));
         stopProgram(p);
+    }
+
+    // A microphone job whose device index the machine does not have (one
+    // unplugged since, or 99999) records the default microphone; with no
+    // microphone at all it cannot record, and the user is told why in a
+    // message while the log keeps it.
+    void aJobWhoseDeviceIsGoneTakesTheDefaultOrSaysWhy()
+    {
+        const QString job = QStringLiteral("{5a5a5a5a-0000-4000-8000-00000000beef}");
+        auto run = [&](const QByteArray &script, QByteArray *trace, QString *told) {
+            ProgramUser user;
+            FileTaskService tasks(user.dataFolder() + QStringLiteral("Tasks"));
+            QVERIFY(tasks.createFolder(TaskScheduleList::folderPath()));
+            TaskDefinition task;
+            task.description = QStringLiteral("Voice memo");
+            task.hasData = true;
+            task.data = QStringLiteral("stopType,0;loop,0;duration,,5;screen,0,-1,0,0,0,0;camera,0,-1,0,0,0,0;"
+                                       "systemsound,0,0,100;microphone,1,99999,100");
+            TaskTrigger trigger;
+            trigger.enabled = true;
+            trigger.startBoundary = QStringLiteral("2026-01-01T08:00:00");
+            task.triggers.append(trigger);
+            QVERIFY(tasks.registerTask(job, task));
+            const QString scriptFile = user.root() + QStringLiteral("/engine-script");
+            const QString traceFile = user.root() + QStringLiteral("/engine-trace");
+            QFile f(scriptFile);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(script);
+            f.close();
+            QProcessEnvironment env = user.environment(QStringLiteral(MIRELO_TEST_ENGINE_PATH));
+            env.insert(QStringLiteral("MIRELO_TEST_ENGINE_SCRIPT"), scriptFile);
+            env.insert(QStringLiteral("MIRELO_TEST_ENGINE_TRACE"), traceFile);
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(programPath(), {QStringLiteral("-Task"), job});
+            QVERIFY(p.waitForStarted(10000));
+            const QString log = user.dataFolder() + QStringLiteral("Log/myrun.log");
+            // The job starts 5 s after the program; then it records, or it
+            // fails and says so.
+            QTRY_VERIFY_WITH_TIMEOUT(readAll(traceFile).contains("startRecording")
+                                         || readAll(log).contains("start_record fail"),
+                                     60000);
+            *trace = readAll(traceFile);
+            if (told) {
+                const QString message = waitForWindow(p.processId(), QStringLiteral("Olvex Free Mirelo"),
+                                                      isMessageSize, 20000);
+                QVERIFY(!message.isEmpty());
+                *told = QString::fromUtf8(readAll(log));
+            }
+            stopProgram(p);
+        };
+
+        QByteArray trace;
+        run("audio 8 \"Built-in microphone\"\naudio 4 \"Speakers\"\n", &trace, nullptr);
+        const int start = trace.indexOf("startRecording");
+        QVERIFY2(start > 0, trace.constData());
+        QVERIFY2(trace.indexOf("audioSources=8", start) > start, trace.constData());
+        // The device the recording took is the microphone there is.
+        const int chosen = trace.lastIndexOf("selectAudioDevice type=8", start);
+        QVERIFY2(chosen >= 0 && trace.mid(chosen, 40).contains("index=0"), trace.constData());
+
+        QString log;
+        run("audio 4 \"Speakers\"\n", &trace, &log);
+        QVERIFY2(!trace.contains("startRecording"), trace.constData());
+        QVERIFY2(log.contains(QStringLiteral("Scheduled job %1: Failed to start recording").arg(job)),
+                 qPrintable(log));
     }
 };
 

@@ -74,6 +74,19 @@ private:
     QWidget *m_window;
 };
 
+// Waits until Qt has the window where the X server has it: a window manager
+// that places a window itself (openbox centres it) tells Qt only after the
+// window shows. Says both places when they stay apart.
+QString placed(QWidget *window)
+{
+    const auto onScreen = [window] { return testsupport::windowGeometry(QString::number(window->winId())); };
+    if (QTest::qWaitFor([&] { return onScreen() == window->geometry(); }, 30000))
+        return QString();
+    QString text;
+    QDebug(&text) << "Qt has" << window->geometry() << "the X server" << onScreen();
+    return text;
+}
+
 } // namespace
 
 class TestX11MyFrameCapture : public QObject
@@ -165,6 +178,8 @@ private slots:
         m_mirelo->setFrame(frame);
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        const QString misplaced = placed(frame);
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
         PressCounter presses(frame);
         const QRect middle(frame->frameGeometry().center() - QPoint(320, 240), QSize(640, 480));
         g_areaSelected->setSelectedRectImmediately(middle);
@@ -234,6 +249,8 @@ private slots:
         m_mirelo->setFrame(frame);
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        const QString misplaced = placed(frame);
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
         frame->raise();
         frame->activateWindow();
         // Inside the frame, clear of a shadow a window manager may add.

@@ -1,6 +1,6 @@
 // Task files: the round trip, parts written by others surviving an update, a
-// file that cannot be read set aside, a full disk, names that cannot be files
-// refused.
+// file that cannot be read (or is no file) set aside, a full disk, names that
+// cannot be files refused.
 #include <QtTest>
 
 #include "filetaskservice.h"
@@ -156,6 +156,39 @@ private slots:
         file.close();
         QVERIFY(!service.readTask(QLatin1String(NAME), &read));
         QCOMPARE(readAll(next + QStringLiteral(".3.bak")), planted);
+        // Each is handed over once, under the name it has now.
+        const QStringList kept{aside, next + QStringLiteral(".1.bak"), next + QStringLiteral(".2.bak"),
+                               next + QStringLiteral(".3.bak")};
+        QCOMPARE(service.takeUnreadable(), kept);
+        QVERIFY(service.takeUnreadable().isEmpty());
+    }
+
+    // What bears a task's name but is no regular file (a FIFO, a folder, a
+    // link to nothing) is listed like a task, so that reading it sets it
+    // aside and the user hears of it, instead of it lying there unseen.
+    void whatIsNoFileIsListedAndSetAside()
+    {
+        QTemporaryDir root;
+        FileTaskService service(root.path());
+        QVERIFY(service.createFolder(QLatin1String(FOLDER)));
+        QVERIFY(service.registerTask(QStringLiteral("good"), weekly()));
+        QVERIFY(testsupport::makeFifo(service.taskFilePath(QStringLiteral("fifo"))));
+        QVERIFY(QDir().mkdir(service.taskFilePath(QStringLiteral("folder"))));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("nothing")), service.taskFilePath(QStringLiteral("link"))));
+        QStringList names;
+        QVERIFY(service.taskNames(&names));
+        QCOMPARE(names, (QStringList{"fifo", "folder", "good", "link"}));
+        TaskDefinition read;
+        for (const char *name : {"fifo", "folder", "link"})
+            QVERIFY2(!service.readTask(QLatin1String(name), &read), name);
+        QVERIFY(service.readTask(QStringLiteral("good"), &read));
+        const QString folder = service.folderPath() + QLatin1Char('/');
+        QCOMPARE(service.takeUnreadable(),
+                 (QStringList{folder + "fifo.bak", folder + "folder.bak", folder + "link.bak"}));
+        QVERIFY(QFileInfo(folder + "folder.bak").isDir());
+        QVERIFY(QFileInfo(folder + "link.bak").isSymLink());
+        QVERIFY(service.taskNames(&names));
+        QCOMPARE(names, QStringList{"good"});
     }
 
     void fullDiskKeepsTheTaskFile()

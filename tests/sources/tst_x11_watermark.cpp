@@ -67,7 +67,17 @@ struct LivePage {
                     item = QRect(f.value(1).toInt(), f.value(2).toInt(), f.value(3).toInt(), f.value(4).toInt());
             }
         }
-        return !id.isEmpty();
+        // Placed: a window manager places a window before it maps it.
+        while (!id.isEmpty() && !viewable() && !deadline.hasExpired())
+            QTest::qWait(50);
+        return !id.isEmpty() && viewable();
+    }
+    bool viewable() const
+    {
+        QProcess info;
+        info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+        info.waitForFinished(10000);
+        return info.readAllStandardOutput().contains("Map State: IsViewable");
     }
     QPoint screenPoint(const QString &name) const { return windowPos(id) + at.value(name); }
     void click(const QString &name) const
@@ -123,7 +133,14 @@ private slots:
         const QPoint grip = page.screenPoint(QStringLiteral("caption"));
         moveTo(grip);
         xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
-        for (int step = 1; step <= 10; ++step)
+        // Moved on a little until the window follows: on a loaded machine
+        // the program may ask the window manager for the move only now, and
+        // a move asked for after the release would go on without a button.
+        for (int i = 0; i < 20 && windowPos(page.id) == before; ++i) {
+            moveTo(grip + QPoint(12 + i % 3, 8));
+            (void)QTest::qWaitFor([&] { return windowPos(page.id) != before; }, 500);
+        }
+        for (int step = 2; step <= 10; ++step)
             moveTo(grip + QPoint(12 * step, 8 * step));
         xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
         // A window manager's move starts from where the pointer is when the

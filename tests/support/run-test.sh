@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
 # run-test.sh MODE COMMAND [ARGS...]
-# MODE: offscreen | x11 | pulse | dualhead | xfwm | xfwm-nocomp
+# MODE: offscreen | x11 | pulse | dualhead | xfwm | xfwm-nocomp | openbox |
+#       openbox-picom | i3 | kwin
 # Runs one test in a private HOME with its own XDG and temporary folders, and
 # for x11/pulse with its own Xvfb (and PulseAudio server), for dualhead with
-# its own Xorg of two monitors, for xfwm/xfwm-nocomp with an Xvfb that runs a
-# real desktop (xfwm4 with its compositor on or off, xfce4-panel with a top
-# panel and a bottom dock that reserve their strips, xfdesktop), all removed
-# afterwards.
+# its own Xorg of two monitors, and for the desktop modes with an Xvfb that
+# runs a real desktop, all removed afterwards:
+#   xfwm, xfwm-nocomp  xfwm4 with its compositor on or off, xfce4-panel with a
+#                      top panel and a bottom dock that reserve their strips,
+#                      xfdesktop
+#   openbox            openbox without a compositor, tint2 reserving a bottom
+#                      strip, xfdesktop
+#   openbox-picom      the same with picom compositing (xrender)
+#   i3                 i3 tiling, with i3bar as its dock at the top
+#   kwin               kwin_x11 compositing (OpenGL on Mesa's software
+#                      rasterizer), tint2, xfdesktop
+# Each desktop reads only the private configuration beside this script.
 set -u
 mode=$1; shift
 
@@ -34,14 +43,31 @@ export no_proxy=127.0.0.1,localhost${no_proxy:+,$no_proxy}
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  # A part that has not ended within a few seconds (one stuck on a loaded
+  # machine) is killed, so the test's end never waits on it.
+  local p left
+  for _ in $(seq 100); do
+    left=0
+    for p in "${pids[@]}"; do running "$p" && left=1; done
+    [ "$left" = 0 ] && break
+    sleep 0.05
+  done
+  for p in "${pids[@]}"; do running "$p" && kill -KILL "$p" 2>/dev/null; done
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
   rm -rf "$root"
+}
+# running PID: the process is there and has not ended (a child that ended
+# stays a zombie until waited for).
+running() {
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
 }
 trap cleanup EXIT
 
 start_xvfb() {
   # Xvfb picks a free display itself and writes its number when it is ready.
   local screen=${MIRELO_TEST_SCREEN:-1920x1080x24}
+  screen_height=$(cut -dx -f2 <<<"$screen")
   Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$root/display" 2>"$root/xvfb.log" &
   pids+=($!)
   use_display Xvfb "$root/xvfb.log"
@@ -104,48 +130,130 @@ start_pulse() {
   pactl set-default-sink mirelo_null_sink
 }
 
-start_desktop() {
+here=$(cd "$(dirname "$0")" && pwd)
+
+start_session_bus() {
   # A session bus of our own: xfconf, which the desktop's parts read their
-  # settings from, is started on it by D-Bus activation.
+  # settings from, is started on it by D-Bus activation (on the display, so
+  # the bus starts after the X server).
   # Its output goes to a file: the services it starts (xfconfd and the like)
   # inherit it, and one that outlives the test would hold the test's output
   # open, so that CTest waits for it until the timeout.
   dbus-daemon --session --fork --nosyslog --print-address=3 --print-pid=4 \
       3>"$root/dbus.address" 4>"$root/dbus.pid" >"$root/dbus.log" 2>&1 </dev/null || { echo "run-test.sh: dbus-daemon did not start" >&2; exit 1; }
   export DBUS_SESSION_BUS_ADDRESS=$(cat "$root/dbus.address")
-  local dbus_pid
-  dbus_pid=$(cat "$root/dbus.pid")
-  pids+=("$dbus_pid")
-  local xml=$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml
-  mkdir -p "$xml"
-  cp "$(dirname "$0")/xfce/xfce4-panel.xml" "$xml/"
-  start_xvfb
-  xfwm4 --compositor="$1" >"$root/xfwm4.log" 2>&1 &
-  pids+=($!)
-  wait_root_property _NET_SUPPORTING_WM_CHECK 'window id' xfwm4 "$root/xfwm4.log"
-  xfce4-panel >"$root/panel.log" 2>&1 &
-  pids+=($!)
-  # The panel is up once the window manager has taken its strip off the
-  # work area.
-  wait_root_property _NET_WORKAREA '= 0, [1-9]' xfce4-panel "$root/panel.log"
-  xfdesktop >"$root/xfdesktop.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 200); do
-    xwininfo -root -children 2>/dev/null | grep -q '"Desktop": ("xfdesktop"' && break
-    sleep 0.05
-  done
-  # Tests that behave apart on a managed desktop read which one this is.
-  export MIRELO_TEST_DESKTOP=$mode
+  pids+=("$(cat "$root/dbus.pid")")
 }
 
-# wait_root_property NAME PATTERN WHAT LOG: waits until the root window's
-# property NAME matches PATTERN.
+# start_bg NAME COMMAND...: starts a part of the desktop, its output in
+# $root/NAME.log, its process id in $root/NAME.pid (a test that switches the
+# compositor off stops it).
+start_bg() {
+  local name=$1; shift
+  "$@" >"$root/$name.log" 2>&1 </dev/null &
+  pids+=($!)
+  echo $! >"$root/$name.pid"
+}
+
+start_xfce() {
+  local xml=$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml
+  mkdir -p "$xml"
+  cp "$here/xfce/xfce4-panel.xml" "$xml/"
+  start_xvfb
+  start_session_bus
+  start_bg xfwm4 xfwm4 --compositor="$1"
+  wait_root_property _NET_SUPPORTING_WM_CHECK 'window id' xfwm4
+  [ "$1" = on ] && wait_compositor xfwm4
+  start_bg xfce4-panel xfce4-panel
+  # The panel is up once the window manager has taken its strip off the
+  # work area.
+  wait_root_property _NET_WORKAREA '= 0, [1-9]' xfce4-panel
+  start_xfdesktop
+}
+
+start_openbox() {
+  start_xvfb
+  start_session_bus
+  start_bg openbox openbox --config-file "$here/openbox/rc.xml"
+  wait_root_property _NET_SUPPORTING_WM_CHECK 'window id' openbox
+  if [ "$1" = picom ]; then
+    start_bg picom picom --config /dev/null --backend xrender
+    wait_compositor picom
+  fi
+  start_tint2
+  start_xfdesktop
+}
+
+start_i3() {
+  start_xvfb
+  start_session_bus
+  # Its wallpaper on the root window, as a setter would leave it.
+  xsetroot -solid '#2e4a62'
+  start_bg i3 i3 -c "$here/i3/config"
+  wait_root_property _NET_SUPPORTING_WM_CHECK 'window id' i3
+  # i3 keeps no work area: its bar is up once mapped in the dock area.
+  wait_window '("[^"]*" "i3bar")' i3
+}
+
+start_kwin() {
+  mkdir -p "$XDG_CONFIG_HOME"
+  cp "$here/kwin/kwinrc" "$XDG_CONFIG_HOME/"
+  start_xvfb
+  start_session_bus
+  # Qt's GLX layer, which the tests leave out, is what kwin composites with.
+  QT_XCB_GL_INTEGRATION= start_bg kwin kwin_x11
+  wait_root_property _NET_SUPPORTING_WM_CHECK 'window id' kwin
+  wait_compositor kwin
+  start_tint2
+  start_xfdesktop
+}
+
+start_tint2() {
+  start_bg tint2 tint2 -c "$here/tint2/tint2rc"
+  # Up once the window manager has taken its strip off the work area's
+  # height.
+  wait_root_property _NET_WORKAREA "= 0, 0, [0-9]*, $(( screen_height - 30 ))$" tint2
+}
+
+start_xfdesktop() {
+  start_bg xfdesktop xfdesktop
+  wait_window '"Desktop": ("xfdesktop"' xfdesktop
+}
+
+# wait_window PATTERN WHAT: waits until a window whose xwininfo line matches
+# PATTERN is viewable, at any depth (a window manager may have framed it).
+wait_window() {
+  local id
+  for _ in $(seq 400); do
+    id=$(xwininfo -root -tree 2>/dev/null | grep -- "$1" | awk '{ print $1; exit }')
+    [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && return 0
+    sleep 0.05
+  done
+  echo "run-test.sh: $2 did not start" >&2; cat "$root/$2.log" >&2; exit 1
+}
+
+# wait_compositor WHAT: waits until a compositing manager owns the screen's
+# selection (asked through the build's mirelo_selection_owner, which CTest
+# names in MIRELO_SELECTION_OWNER).
+wait_compositor() {
+  if [ ! -x "${MIRELO_SELECTION_OWNER:-}" ]; then
+    echo "run-test.sh: MIRELO_SELECTION_OWNER names no program" >&2; exit 1
+  fi
+  for _ in $(seq 400); do
+    "$MIRELO_SELECTION_OWNER" _NET_WM_CM_S0 && return 0
+    sleep 0.05
+  done
+  echo "run-test.sh: $1 did not start compositing" >&2; cat "$root/$1.log" >&2; exit 1
+}
+
+# wait_root_property NAME PATTERN WHAT: waits until the root window's
+# property NAME matches PATTERN; WHAT names the part awaited (and its log).
 wait_root_property() {
   for _ in $(seq 400); do
     xprop -root "$1" 2>/dev/null | grep -q -- "$2" && return 0
     sleep 0.05
   done
-  echo "run-test.sh: $3 did not start" >&2; cat "$4" >&2; exit 1
+  echo "run-test.sh: $3 did not start" >&2; cat "$root/$3.log" >&2; exit 1
 }
 
 case "$mode" in
@@ -153,9 +261,17 @@ case "$mode" in
   x11) start_xvfb ;;
   pulse) start_xvfb; start_pulse ;;
   dualhead) start_dualhead ;;
-  xfwm) start_desktop on ;;
-  xfwm-nocomp) start_desktop off ;;
+  xfwm) start_xfce on ;;
+  xfwm-nocomp) start_xfce off ;;
+  openbox) start_openbox none ;;
+  openbox-picom) start_openbox picom ;;
+  i3) start_i3 ;;
+  kwin) start_kwin ;;
   *) echo "run-test.sh: unknown mode $mode" >&2; exit 2 ;;
+esac
+# Tests that behave apart on a managed desktop read which one this is.
+case "$mode" in
+  xfwm*|openbox*|i3|kwin) export MIRELO_TEST_DESKTOP=$mode ;;
 esac
 
 "$@"

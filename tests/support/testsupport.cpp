@@ -33,6 +33,26 @@ bool isolatedHome()
     return true;
 }
 
+Desktop desktop()
+{
+    const QByteArray mode = qgetenv("MIRELO_TEST_DESKTOP");
+    if (mode.startsWith("xfwm"))
+        return Desktop::Xfce;
+    if (mode.startsWith("openbox"))
+        return Desktop::Openbox;
+    if (mode == "i3")
+        return Desktop::I3;
+    if (mode == "kwin")
+        return Desktop::Kwin;
+    return Desktop::None;
+}
+
+bool desktopComposites()
+{
+    const QByteArray mode = qgetenv("MIRELO_TEST_DESKTOP");
+    return mode == "xfwm" || mode == "openbox-picom" || mode == "kwin";
+}
+
 FileSizeLimit::FileSizeLimit(qint64 bytes)
 {
     ::getrlimit(RLIMIT_FSIZE, &m_saved);

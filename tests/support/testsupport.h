@@ -19,6 +19,14 @@ QString sourceDir();
 // run-test.sh made, so a test may write "user" files freely.
 bool isolatedHome();
 
+// The real desktop this run has (run-test.sh's desktop modes, named in
+// MIRELO_TEST_DESKTOP), by the window manager's family; None on a bare server.
+enum class Desktop { None, Xfce, Openbox, I3, Kwin };
+Desktop desktop();
+// Whether that desktop runs a compositing manager of its own from the start
+// (xfwm4's, picom, KWin's).
+bool desktopComposites();
+
 // A full disk for this process while it lives: no file it writes may grow
 // past `bytes` (the write fails with EFBIG instead of the signal).
 class FileSizeLimit

@@ -60,7 +60,8 @@ QWidget *frameOfType(CAbstractFrame::FrameTypes types, bool outer)
     return framePicture(new CCommonFrame(c, nullptr, types, MyFrame::logoPixmap()));
 }
 
-// Runs one dialog factory and keeps a picture of the dialog it shows.
+} // namespace
+
 QWidget *dialogPicture(const std::function<void()> &factory)
 {
     // The main window names the application; message captions show it.
@@ -81,8 +82,6 @@ QWidget *dialogPicture(const std::function<void()> &factory)
     CommonDialog::setRunHook({});
     return picture(shot);
 }
-
-} // namespace
 
 QWidget *makeMainFrame()
 {

@@ -61,6 +61,8 @@ QWidget *makeCommonFrameClose();
 QWidget *makeCommonFrameNoTitle();
 QWidget *makeSplash();
 QList<GalleryEntry> dialogEntries();
+// Runs one dialog factory and keeps a picture of the common dialog it shows.
+QWidget *dialogPicture(const std::function<void()> &factory);
 
 // The drawing palette's pages and the annotation shapes (annotationgallery.cpp).
 QList<GalleryEntry> annotationEntries();

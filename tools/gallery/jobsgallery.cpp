@@ -1,10 +1,14 @@
 // The History window with rows, the task window empty and with jobs, and
-// the task form, over stores in memory.
+// the task form, over stores in memory; the message that names the task
+// files that will not run.
 #include "gallery.h"
 
+#include "commondialog.h"
 #include "faketaskservice.h"
+#include "filetaskservice.h"
 #include "history.h"
 #include "historylist.h"
+#include "keptfile.h"
 #include "taskschedule.h"
 #include "taskscheduledetail.h"
 #include "taskschedulelist.h"
@@ -106,6 +110,35 @@ QWidget *taskForm()
     form->load(job);
     return form;
 }
+QWidget *tasksNotRun()
+{
+    // Eleven task files in a fresh folder: nine that do not read, two whose
+    // values are out of range; the store tells of them in one message.
+    const QString root = QDir::temp().filePath(QStringLiteral("mirelo-gallery-Tasks"));
+    QDir(root).removeRecursively();
+    auto files = std::make_unique<FileTaskService>(root);
+    files->createFolder(TaskScheduleList::folderPath());
+    auto name = [](int n) { return QStringLiteral("{6f1c2d3e-4b5a-4978-8796-a5b4c3d2e1%1}").arg(n, 2, 10, QLatin1Char('0')); };
+    for (int n = 1; n <= 9; ++n) {
+        QFile garbage(files->taskFilePath(name(n)));
+        if (garbage.open(QIODevice::WriteOnly))
+            garbage.write("<Task>");
+    }
+    TaskDefinition damaged;
+    damaged.hasData = true;
+    damaged.data = QStringLiteral("stopType,0;loop,2147483647;duration,,-5");
+    for (const char *job : {"Morning stand-up", "Night radio"}) {
+        damaged.description = QLatin1String(job);
+        files->registerTask(name(damaged.description.size()), damaged);
+    }
+    QString text;
+    KeptFile::resetNotices();
+    KeptFile::setNoticeHandler([&text](const QString &notice) { text = notice; });
+    delete new TaskScheduleList(std::move(files), [] { return QDateTime::currentDateTime(); });
+    KeptFile::setNoticeHandler({});
+    QDir(root).removeRecursively();
+    return dialogPicture([&text] { CommonDialog::showWarning(nullptr, text); });
+}
 } // namespace
 
 QList<GalleryEntry> jobWindowEntries()
@@ -115,6 +148,7 @@ QList<GalleryEntry> jobWindowEntries()
         {"taskschedule-empty", [] { return taskWindow(false); }},
         {"taskschedule", [] { return taskWindow(true); }},
         {"taskschedule-form", taskForm},
+        {"taskschedule-not-run", tasksNotRun},
     };
 }
 
