@@ -1,5 +1,7 @@
 #include "keepplace.h"
 
+#include "platform/windowlist.h"
+
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -36,16 +38,29 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
             // A window minimised by the user is the window manager's
             // business (a spontaneous hide).
             if (!event->spontaneous() && m_widget->isWindow() && m_window) {
-                m_place = m_widget->geometry().topLeft();
+                // Where the X server has it: a window manager that placed
+                // the window itself may never have told Qt.
+                m_shownAt = m_widget->geometry().topLeft();
+                const QRect onScreen = WindowList::instance()->placeOf(quint32(m_widget->internalWinId()), false);
+                m_place = onScreen.isValid() ? onScreen.topLeft() : m_shownAt;
                 m_hidden = true;
                 m_pending = false;
             }
             break;
         case QEvent::Show:
             watchWindow();
-            if (!event->spontaneous() && m_hidden) {
-                // Moved by the program while hidden: that is its new place.
-                m_pending = m_widget->geometry().topLeft() == m_place;
+            if (!event->spontaneous()) {
+                // Where it was, unless the program moved it while hidden: then,
+                // as for a window shown the first time, where the program put
+                // it, if it did.
+                m_putBack = true;
+                if (m_hidden && m_widget->geometry().topLeft() == m_shownAt)
+                    m_target = m_place;
+                else if (m_widget->testAttribute(Qt::WA_Moved))
+                    m_target = m_widget->geometry().topLeft();
+                else
+                    m_putBack = false;
+                m_pending = true;
                 m_hidden = false;
             }
             break;
@@ -66,8 +81,18 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
 void KeepPlace::putBack()
 {
     m_pending = false;
-    // The window's own pixels where they were: the window manager adds its
-    // frame around them.
-    if (m_window->position() != m_place)
-        m_window->setPosition(m_place);
+    const QRect onScreen = WindowList::instance()->placeOf(quint32(m_window->winId()), false);
+    if (!onScreen.isValid())
+        return;
+    const QPoint now = onScreen.topLeft();
+    // Qt asks nothing of a window it believes where it is asked to go: it
+    // is told where the window is first. That alone also puts right what
+    // a window manager that placed the window itself never told Qt (menus
+    // open beside the window, not where Qt thought it was).
+    if (m_window->position() != now)
+        m_window->setPosition(now);
+    // The window's own pixels there: the window manager adds its frame
+    // around them.
+    if (m_putBack && now != m_target)
+        m_window->setPosition(m_target);
 }

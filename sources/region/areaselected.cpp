@@ -530,6 +530,9 @@ void AreaSelected::updateOwnWindows()
         if (w == this || !w->isVisible() || w->isMinimized() || DesktopOverlay::isOverlay(w)
             || w->windowType() == Qt::ToolTip || w->windowType() == Qt::Desktop)
             continue;
+        // Where Qt has it: at once where the program moves it, before the
+        // window manager has carried the move out (the program's windows
+        // that a window manager places themselves get Qt told, KeepPlace).
         own += w->frameGeometry();
     }
     own = own.translated(-m_screenRect.topLeft()).intersected(rect());
@@ -548,6 +551,12 @@ bool AreaSelected::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Resize:
     case QEvent::WindowStateChange:
         if (watched != this && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            updateOwnWindows();
+        break;
+    case QEvent::Expose:
+        // A window shown is placed by the window manager by the time it
+        // is exposed (Qt may not hear of that place).
+        if (watched != windowHandle() && watched->isWindowType() && static_cast<QWindow *>(watched)->isTopLevel())
             updateOwnWindows();
         break;
     default:

@@ -4,6 +4,7 @@
 #include "areaselected.h"
 #include "core/logfile.h"
 #include "framelessdrag.h"
+#include "keepplace.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
 #include "regionscreens.h"
@@ -32,6 +33,9 @@ MyCustomAreaSelect::MyCustomAreaSelect(RegionOwner *owner, QWidget *parent, Qt::
         ui->spinBoxHeight->setValue(r.height());
     }
     m_ratioLocked = false;
+    // Beside the region, where it is put, whatever the window manager's
+    // own placement.
+    KeepPlace::watch(this);
     setUpSizes();
     applyStyle();
     fitNumbers();
