@@ -177,7 +177,9 @@ int main(int argc, char *argv[])
         mirelo->startDeferredTasks();
 
         // A logout or shutdown asks the program to leave; a lost display
-        // ends the process under it, with one last call first.
+        // ends the process under it, with one last call first. The signals
+        // stay caught after `ends` goes: the frame's end below still waits
+        // for a recording's rewrite, which a further signal must not cut.
         SignalEndRequests ends;
         QObject::connect(&ends, &EndRequests::endRequested, mirelo, &Mirelo::endOnRequest);
         setDisplayLostCall([](void *window) { static_cast<Mirelo *>(window)->finishBeforeExit(); }, mirelo);

@@ -10,6 +10,9 @@
 
 #include <QObject>
 
+#include <atomic>
+#include <cstdint>
+
 class EngineEvents : public QObject
 {
     Q_OBJECT
@@ -17,6 +20,9 @@ public:
     explicit EngineEvents(QObject *parent = nullptr);
 
     // Emits the signal of one event; numbers above 7 (and below 0) are ignored.
+    // A level equal to the last one emitted for its type is held back until
+    // that one is a second old: the bars' thread wakes only for something
+    // to draw, and a bar shown later still gets the level soon.
     void dispatch(int event, int data);
 
 signals:
@@ -28,6 +34,12 @@ signals:
     void cameraBlocked();                 // 5
     void microphoneBlocked();             // 6
     void recordingFailed(int error);      // 7: errno of the failed write, or 0
+
+private:
+    bool passLevel(int type, int level);
+
+    std::atomic<int> m_levels[2] = {{-1}, {-1}};
+    std::atomic<std::int64_t> m_levelsAtMs[2] = {{0}, {0}};
 };
 
 // The callback for engineInitialize; `context` is the EngineEvents object.

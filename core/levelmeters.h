@@ -1,7 +1,8 @@
 #pragma once
-// The engine meters a sound device through a stream that wakes the program
-// ten times a second, so a device is metered only while its level is shown
-// (a level bar is visible) or a recording of it runs.
+// While any device is metered the engine wakes the program ten times a
+// second (and keeps a sound-server connection for it), so a device is
+// metered only while its level is shown (a level bar is visible) or a
+// recording of it runs.
 #include <QObject>
 
 class QWidget;

@@ -4,6 +4,7 @@
 #include <QX11Info>
 
 #include <glib.h>
+#include <pthread.h>
 #include <xcb/xcb.h>
 
 #include <atomic>
@@ -15,16 +16,18 @@
 namespace {
 
 const int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
-// What each meant before, given back at the end.
-struct sigaction s_before[3];
-bool s_caught[3] = {};
-// The pipe's ends; -1 while no object listens. Read by the handler.
+bool s_installed = false;
+// The pipe, made once and kept to the end of the process: closing it could
+// let a handler that runs at that moment write into whatever file takes
+// its number next, and a closed read end would raise SIGPIPE.
+int s_pipe[2] = {-1, -1};
+// The write end while an object listens, else -1. Read by the handler.
 std::atomic<int> s_writeEnd{-1};
-int s_readEnd = -1;
 
 extern "C" void onEndSignal(int signal)
 {
-    // Only what is safe in a handler: one write, errno kept.
+    // Only what is safe in a handler: one write, errno kept. Without a
+    // listener the signal changes nothing.
     const int saved = errno;
     const int fd = s_writeEnd.load();
     if (fd >= 0) {
@@ -36,7 +39,9 @@ extern "C" void onEndSignal(int signal)
 
 void (*s_lostCall)(void *) = nullptr;
 void *s_lostContext = nullptr;
+pthread_t s_guiThread;
 GSource *s_lostSource = nullptr;
+QtMessageHandler s_formerHandler = nullptr;
 
 bool displayLost()
 {
@@ -44,6 +49,15 @@ bool displayLost()
         return false;
     xcb_connection_t *c = QX11Info::connection();
     return c && xcb_connection_has_error(c);
+}
+
+// Once: disarmed before it runs.
+void runLostCall()
+{
+    void (*call)(void *) = s_lostCall;
+    s_lostCall = nullptr;
+    if (call)
+        call(s_lostContext);
 }
 
 gboolean lostPrepare(GSource *, gint *timeout)
@@ -56,11 +70,20 @@ gboolean lostCheck(GSource *) { return displayLost(); }
 
 gboolean lostDispatch(GSource *, GSourceFunc, gpointer)
 {
-    void (*call)(void *) = s_lostCall;
-    s_lostCall = nullptr;
-    if (call)
-        call(s_lostContext);
+    runLostCall();
     return G_SOURCE_CONTINUE; // disarmed; stays until the process ends
+}
+
+// The source above can find the connection whole and Qt's, in the same
+// round of the loop, find it broken a moment later. Qt then says "The X11
+// connection broke" right before it calls exit(1), and so does its Xlib
+// I/O error handler: a message on the GUI thread while the connection is
+// broken is the last moment at which the program's objects are all there.
+void onQtMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (pthread_equal(pthread_self(), s_guiThread) && displayLost())
+        runLostCall();
+    s_formerHandler(type, context, text);
 }
 
 GSourceFuncs s_lostFuncs = {lostPrepare, lostCheck, lostDispatch, nullptr, nullptr, nullptr};
@@ -71,14 +94,21 @@ SignalEndRequests::SignalEndRequests(QObject *parent) : EndRequests(parent)
 {
     if (s_writeEnd.load() >= 0)
         return; // another one listens
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (s_pipe[0] < 0 && ::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        s_pipe[0] = s_pipe[1] = -1;
         return;
-    s_readEnd = fds[0];
-    s_writeEnd = fds[1];
+    }
+    // What a former listener left unread is not this one's to answer.
+    unsigned char stale[64];
+    while (::read(s_pipe[0], stale, sizeof stale) > 0) {
+    }
     m_owner = true;
-    auto *notifier = new QSocketNotifier(s_readEnd, QSocketNotifier::Read, this);
+    auto *notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &SignalEndRequests::readPipe);
+    s_writeEnd = s_pipe[1];
+    if (s_installed)
+        return;
+    s_installed = true;
     struct sigaction action = {};
     action.sa_handler = onEndSignal;
     sigemptyset(&action.sa_mask);
@@ -86,31 +116,26 @@ SignalEndRequests::SignalEndRequests(QObject *parent) : EndRequests(parent)
     action.sa_flags = SA_RESTART;
     for (int i = 0; i < 3; ++i) {
         // A signal ignored from the start (nohup) stays ignored.
-        s_caught[i] = ::sigaction(kSignals[i], nullptr, &s_before[i]) == 0 && s_before[i].sa_handler != SIG_IGN
-                      && ::sigaction(kSignals[i], &action, nullptr) == 0;
+        struct sigaction before = {};
+        if (::sigaction(kSignals[i], nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
+            ::sigaction(kSignals[i], &action, nullptr);
     }
 }
 
 SignalEndRequests::~SignalEndRequests()
 {
-    if (!m_owner)
-        return;
-    for (int i = 0; i < 3; ++i) {
-        if (s_caught[i])
-            ::sigaction(kSignals[i], &s_before[i], nullptr);
-        s_caught[i] = false;
-    }
-    const int writeEnd = s_writeEnd.exchange(-1);
-    ::close(writeEnd);
-    ::close(s_readEnd);
-    s_readEnd = -1;
+    // The handler stays: from here to the end of the process the signals
+    // change nothing (what is left of leaving, such as the wait for a
+    // recording's rewrite, is not cut short).
+    if (m_owner)
+        s_writeEnd = -1;
 }
 
 void SignalEndRequests::readPipe()
 {
     unsigned char numbers[16];
     ssize_t n;
-    while ((n = ::read(s_readEnd, numbers, sizeof numbers)) > 0) {
+    while ((n = ::read(s_pipe[0], numbers, sizeof numbers)) > 0) {
         for (ssize_t i = 0; i < n; ++i)
             emit endRequested(numbers[i]);
     }
@@ -122,6 +147,8 @@ void setDisplayLostCall(void (*call)(void *context), void *context)
     s_lostContext = context;
     if (!call || s_lostSource)
         return;
+    s_guiThread = pthread_self();
+    s_formerHandler = qInstallMessageHandler(onQtMessage);
     // Ahead of Qt's own source (of default priority), which ends the process
     // in the same round of the loop in which the loss shows.
     s_lostSource = g_source_new(&s_lostFuncs, sizeof(GSource));

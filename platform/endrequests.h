@@ -20,11 +20,12 @@ signals:
 };
 
 // SIGTERM, SIGINT and SIGHUP carried into the event loop through a pipe:
-// the handler only writes the signal's number. One at a time per process;
-// while it lives the signals no longer end the program by themselves, so a
-// second one while a recording stops cannot cut it short. One ignored from
-// the start (nohup) stays ignored. Its end gives them their former meaning
-// back.
+// the handler only writes the signal's number. One at a time per process.
+// From the first one's making to the end of the process the signals no
+// longer end the program by themselves, so a further one while a recording
+// stops, or while the program leaves after its event loop, cannot cut it
+// short; after the object's end they change nothing. One ignored from the
+// start (nohup) stays ignored.
 class SignalEndRequests : public EndRequests
 {
     Q_OBJECT
@@ -39,8 +40,9 @@ private:
 };
 
 // The X connection of the program broke (its server went away): `call`
-// runs once in the event loop, before Qt's xcb layer sees it, which then
-// ends the process with exit(1) and so leaves no other moment in which the
-// program's objects are all still there. Null disarms it. It needs Qt's
-// GLib event loop (the default; without it nothing is called).
+// runs once on the GUI thread before Qt's xcb layer ends the process with
+// exit(1), which leaves no later moment in which the program's objects are
+// all still there: in the event loop ahead of Qt's own event source, or,
+// when Qt sees the loss first, as Qt reports it just before its exit.
+// Null disarms it. The first needs Qt's GLib event loop (the default).
 void setDisplayLostCall(void (*call)(void *context), void *context);

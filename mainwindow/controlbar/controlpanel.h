@@ -76,6 +76,7 @@ public slots:
     // written (error: the errno the engine gave, 0 when none). The bar ends
     // it and tells why.
     void recordingFailed(int error) override;
+    void soundLost() override;
     void screenshot() override;
     void updateDuration();
 
@@ -146,6 +147,7 @@ private:
     qint64 m_recordedSize = 0;
     int m_state = Created;
     int m_writeError = 0; // the engine's errno once it reported a failed write
+    bool m_soundLost = false; // the sound it recorded went away
     bool m_unattended = false; // failures go to the log only
     QLabel *m_flyLabel = nullptr;
     bool m_firstShow = true;

@@ -343,6 +343,15 @@ void ControlPanel::recordingFailed(int error)
     stop(false);
 }
 
+void ControlPanel::soundLost()
+{
+    if (m_state != Recording && m_state != Paused)
+        return;
+    runLog(QStringLiteral("-----record sound lost-----"));
+    m_soundLost = true;
+    stop(false);
+}
+
 void ControlPanel::stop(bool byLengthLimit)
 {
     step("stopRecord", "begin");
@@ -379,13 +388,18 @@ QString ControlPanel::finishFile()
     if (engineGetRecordedSize(&size) == 0)
         m_recordedSize = qMax<qint64>(0, size);
     const int stopped = engineStopRecording();
+    // After the stop the engine answers the length of what its file holds:
+    // up to the moment it stopped, or, when the clock ran past what reached
+    // the disk, what did.
+    if (engineGetRecordedTime(&time) == 0)
+        m_recordedTime = time;
     if (stopped == MIRELO_E_IO || m_writeError) {
-        // The clock ran past what reached the disk: after the stop the
-        // engine answers the length of what its file holds.
-        if (engineGetRecordedTime(&time) == 0)
-            m_recordedTime = time;
         problem = writeFailureText(m_writeError);
         m_loopCount = 0;
+    } else if (m_soundLost) {
+        problem = tr("The recording was stopped: the sound it was recording is gone (its device was removed, "
+                     "or the sound server ended). What was recorded until then is kept in %1.")
+                      .arg(QDir::toNativeSeparators(m_fileName));
     }
     addToHistory();
     if (m_durationTimer)

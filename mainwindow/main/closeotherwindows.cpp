@@ -1,9 +1,12 @@
 #include "closeotherwindows.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
-#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -23,6 +26,38 @@ bool hasVisibleChildWindow(const QWidget *widget)
 // Without a StatusNotifier host Qt shows the tray icon as a window of its
 // own in an XEmbed tray; closing it would take the icon out of the tray.
 bool isTrayIconWindow(const QWidget *window) { return window->inherits("QSystemTrayIconSys"); }
+
+// Ends a local event loop once the window it watches hides.
+class HideWatch : public QObject
+{
+public:
+    HideWatch(QWidget *window, QEventLoop *loop) : m_loop(loop) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide)
+            m_loop->quit();
+        return false;
+    }
+
+private:
+    QEventLoop *m_loop;
+};
+
+// Runs events until the window hides or goes, for at most `msecs`: asleep
+// while nothing happens, not polling.
+void waitForHiding(const QPointer<QWidget> &window, int msecs)
+{
+    const QDeadlineTimer deadline(msecs);
+    while (window && window->isVisible() && !deadline.hasExpired()) {
+        QEventLoop loop;
+        HideWatch watch(window, &loop);
+        QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+        QTimer::singleShot(int(qMax<qint64>(1, deadline.remainingTime())), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
 
 } // namespace
 
@@ -50,10 +85,7 @@ int closeOtherWindows(const QList<QWidget *> &keep, int waitMsecs)
             dialog->done(0);
         else
             target->close();
-        QElapsedTimer waited;
-        waited.start();
-        while (guard && guard->isVisible() && waited.elapsed() < waitMsecs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        waitForHiding(guard, waitMsecs);
         if (guard && guard->isVisible())
             refused.append(guard);
         else

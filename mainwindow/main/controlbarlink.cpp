@@ -45,6 +45,7 @@ MIRELO_BAR_CALL(stopRecord, (QDialog *bar), ())
 MIRELO_BAR_CALL(stopUnattended, (QDialog *bar), ())
 MIRELO_BAR_CALL(finishForExit, (QDialog *bar), ())
 MIRELO_BAR_CALL(recordingFailed, (QDialog *bar, int error), (error))
+MIRELO_BAR_CALL(soundLost, (QDialog *bar), ())
 MIRELO_BAR_CALL(screenshot, (QDialog *bar), ())
 MIRELO_BAR_CALL(retranslate, (QDialog *bar), ())
 #undef MIRELO_BAR_CALL

@@ -26,6 +26,9 @@ public:
     virtual void finishForExit() = 0;
     // The engine ended the recording: its file could not be written.
     virtual void recordingFailed(int error) = 0;
+    // The sound being recorded is gone (its device was removed, or the
+    // sound server ended): stopped as by Stop, and the user is told why.
+    virtual void soundLost() { stopRecord(); }
     virtual void screenshot() = 0;
     virtual void retranslate() = 0;
 };
@@ -51,6 +54,7 @@ void stopRecord(QDialog *bar);
 void stopUnattended(QDialog *bar);
 void finishForExit(QDialog *bar);
 void recordingFailed(QDialog *bar, int error);
+void soundLost(QDialog *bar);
 void screenshot(QDialog *bar);
 void retranslate(QDialog *bar);
 

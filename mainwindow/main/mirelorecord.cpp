@@ -174,7 +174,7 @@ void Mirelo::doCurrentAudioDeviceLost(int type)
     if (!list)
         return;
     if (m_controlPanel && list->isDeviceEnabled())
-        ControlBarLink::stopRecord(m_controlPanel);
+        ControlBarLink::soundLost(m_controlPanel);
     if (list->currentIndex() < 0) {
         engineCloseAudioDevice(type);
         bar->setValue(0);

@@ -432,6 +432,10 @@
         <translation>Die Aufnahme wurde beendet: Der Datenträger ist voll. Das bis dahin Aufgenommene bleibt in %1 erhalten.</translation>
     </message>
     <message>
+        <source>The recording was stopped: the sound it was recording is gone (its device was removed, or the sound server ended). What was recorded until then is kept in %1.</source>
+        <translation>Die Aufnahme wurde beendet: Der aufgenommene Ton ist weg (sein Gerät wurde entfernt oder der Soundserver wurde beendet). Das bis dahin Aufgenommene bleibt in %1 erhalten.</translation>
+    </message>
+    <message>
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>Die Aufnahme wurde beendet: Ihre Datei %1 konnte nicht geschrieben werden. Das bis dahin Aufgenommene bleibt erhalten.</translation>
     </message>

@@ -432,6 +432,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The recording was stopped: the sound it was recording is gone (its device was removed, or the sound server ended). What was recorded until then is kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation type="unfinished"></translation>
     </message>

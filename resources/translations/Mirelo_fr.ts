@@ -432,6 +432,10 @@
         <translation>L&apos;enregistrement a été arrêté : le disque est plein. Ce qui a été enregistré jusque-là est conservé dans %1.</translation>
     </message>
     <message>
+        <source>The recording was stopped: the sound it was recording is gone (its device was removed, or the sound server ended). What was recorded until then is kept in %1.</source>
+        <translation>L&apos;enregistrement a été arrêté : le son enregistré a disparu (son périphérique a été retiré ou le serveur de son s&apos;est arrêté). Ce qui a été enregistré jusque-là est conservé dans %1.</translation>
+    </message>
+    <message>
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>L&apos;enregistrement a été arrêté : son fichier %1 n&apos;a pas pu être écrit. Ce qui a été enregistré jusque-là est conservé.</translation>
     </message>

@@ -432,6 +432,10 @@
         <translation>録画を停止しました：ディスクがいっぱいです。それまでに録画した内容は %1 に保存されています。</translation>
     </message>
     <message>
+        <source>The recording was stopped: the sound it was recording is gone (its device was removed, or the sound server ended). What was recorded until then is kept in %1.</source>
+        <translation>録画を停止しました：録音していたサウンドがなくなりました（デバイスが取り外されたか、サウンドサーバーが終了しました）。それまでに録画した内容は %1 に保存されています。</translation>
+    </message>
+    <message>
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>録画を停止しました：ファイル %1 に書き込めませんでした。それまでに録画した内容は保存されています。</translation>
     </message>

@@ -432,6 +432,10 @@
         <translation>녹화가 중지되었습니다: 디스크가 가득 찼습니다. 그때까지 녹화된 내용은 %1에 보존됩니다.</translation>
     </message>
     <message>
+        <source>The recording was stopped: the sound it was recording is gone (its device was removed, or the sound server ended). What was recorded until then is kept in %1.</source>
+        <translation>녹화가 중지되었습니다: 녹음하던 소리가 사라졌습니다(장치가 제거되었거나 사운드 서버가 종료되었습니다). 그때까지 녹화된 내용은 %1에 보존됩니다.</translation>
+    </message>
+    <message>
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>녹화가 중지되었습니다: 파일 %1에 쓸 수 없습니다. 그때까지 녹화된 내용은 보존됩니다.</translation>
     </message>

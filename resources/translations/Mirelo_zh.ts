@@ -432,6 +432,10 @@
         <translation>录制已停止：磁盘已满。此前录制的内容保存在 %1 中。</translation>
     </message>
     <message>
+        <source>The recording was stopped: the sound it was recording is gone (its device was removed, or the sound server ended). What was recorded until then is kept in %1.</source>
+        <translation>录制已停止：正在录制的声音已消失（其设备已被移除，或声音服务器已结束）。此前录制的内容保存在 %1 中。</translation>
+    </message>
+    <message>
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>录制已停止：无法写入文件 %1。此前录制的内容已保留。</translation>
     </message>

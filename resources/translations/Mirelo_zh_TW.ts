@@ -432,6 +432,10 @@
         <translation>錄製已停止：磁碟已滿。此前錄製的內容保存在 %1 中。</translation>
     </message>
     <message>
+        <source>The recording was stopped: the sound it was recording is gone (its device was removed, or the sound server ended). What was recorded until then is kept in %1.</source>
+        <translation>錄製已停止：正在錄製的聲音已消失（其裝置已被移除，或聲音伺服器已結束）。此前錄製的內容保存在 %1 中。</translation>
+    </message>
+    <message>
         <source>The recording was stopped: its file %1 could not be written. What was recorded until then is kept.</source>
         <translation>錄製已停止：無法寫入檔案 %1。此前錄製的內容已保留。</translation>
     </message>

@@ -195,6 +195,30 @@ private slots:
         QCOMPARE(lines.last(), QStringLiteral("shutdown -> 0"));
     }
 
+    void aLevelIsPassedOnWhenItChangesAndOnceASecondWhenNot()
+    {
+        // Ten levels a second of a quiet device must not wake the bars ten
+        // times a second; a change passes at once, each type on its own.
+        EngineEvents events;
+        QSignalSpy system(&events, &EngineEvents::systemSoundLevel);
+        QSignalSpy mic(&events, &EngineEvents::microphoneLevel);
+        int level = 30;
+        engineEventCallback(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, &level, &events);
+        engineEventCallback(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, &level, &events);
+        engineEventCallback(MIRELO_EVENT_MICROPHONE_LEVEL, &level, &events);
+        level = 31;
+        engineEventCallback(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, &level, &events);
+        QCOMPARE(system.size(), 2);
+        QCOMPARE(system.at(0).first().toInt(), 30);
+        QCOMPARE(system.at(1).first().toInt(), 31);
+        QCOMPARE(mic.size(), 1);
+        // The same level again once the last is a second old: a bar shown
+        // meanwhile gets it.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (engineEventCallback(MIRELO_EVENT_SYSTEM_SOUND_LEVEL, &level, &events), system.size() == 3), 3000);
+        QCOMPARE(system.last().first().toInt(), 31);
+    }
+
     void callbackFromEngineThreadReachesGuiThreadSlots()
     {
         QVERIFY(engineLoadFrom(QStringLiteral(MIRELO_TEST_ENGINE_PATH)));

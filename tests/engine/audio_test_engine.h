@@ -10,6 +10,8 @@
 
 #include <mirelo/engine_api.h>
 
+#include <functional>
+
 #include "testsupport.h"
 
 struct AudioTestEvent
@@ -72,6 +74,13 @@ public:
         QMutexLocker lock(&m_mutex);
         m_events.clear();
     }
+    // Runs on the engine's thread for every event from now on, as a
+    // program's callback would (null: none).
+    void setEventHook(std::function<void(int event, int data)> hook)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_hook = std::move(hook);
+    }
     // The data of every event `event` so far.
     QVector<int> dataOf(int event)
     {
@@ -121,6 +130,13 @@ private:
     static int callback(int event, int *data, void *context)
     {
         auto *self = static_cast<AudioTestEngine *>(context);
+        std::function<void(int, int)> hook;
+        {
+            QMutexLocker lock(&self->m_mutex);
+            hook = self->m_hook;
+        }
+        if (hook)
+            hook(event, data ? *data : 0);
         QMutexLocker lock(&self->m_mutex);
         self->m_events.push_back({event, data ? *data : 0, QThread::currentThread() == self->m_callerThread});
         return 0;
@@ -131,4 +147,5 @@ private:
     QThread *m_callerThread = nullptr;
     QMutex m_mutex;
     QVector<AudioTestEvent> m_events;
+    std::function<void(int, int)> m_hook;
 };

@@ -14,8 +14,8 @@ mirelo_add_qtest(engine_tst_audio_mixing
 
 mirelo_add_qtest(engine_tst_pulse_engine_audio
   SOURCES tst_pulse_engine_audio.cpp audio_test_engine.h
-  LIBS mirelo_engine_harness PULSE TIMEOUT 90)
-add_dependencies(engine_tst_pulse_engine_audio Mirelo)
+  LIBS mirelo_engine_harness PULSE TIMEOUT 120)
+add_dependencies(engine_tst_pulse_engine_audio Mirelo mirelo-rec av-stimulus)
 
 mirelo_add_qtest(engine_tst_pulse_engine_hung_server
   SOURCES tst_pulse_engine_hung_server.cpp audio_test_engine.h

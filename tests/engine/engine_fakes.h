@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -43,6 +44,7 @@ public:
     {
         std::atomic<int> grabs{0};
         std::atomic<bool> closed{false};
+        std::atomic<bool> held{false}; // a grab, once begun, waits while set
         std::thread::id openThread, closeThread;
     };
     FakeSource(Log &log, int openResult = MIRELO_OK, std::vector<bool> missing = {})
@@ -60,6 +62,8 @@ public:
     bool grab(mirelo::VideoPicture &out, int64_t) override
     {
         const int n = m_log.grabs++;
+        while (m_log.held.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         if (size_t(n) < m_missing.size() && m_missing[size_t(n)])
             return false;
         std::memset(m_pixels.data(), n & 0xff, m_pixels.size());
@@ -89,6 +93,7 @@ public:
     int startResult = MIRELO_OK;
     std::atomic<mirelo::AudioSink *> sink{nullptr};
     std::atomic<int> starts{0}, stops{0};
+    std::function<void()> whileStopping; // runs inside stopAudio
     int startAudio(const RecordParams &, const mirelo::AudioFormat &, mirelo::AudioSink *s) override
     {
         ++starts;
@@ -100,6 +105,8 @@ public:
     void stopAudio() override
     {
         ++stops;
+        if (whileStopping)
+            whileStopping();
         sink = nullptr;
     }
 };

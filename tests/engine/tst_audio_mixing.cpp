@@ -153,6 +153,46 @@ private slots:
         QVERIFY(std::fabs(c.at(4.9) - 0.25f) < 0.01f);
     }
 
+    void aStreamStartedAfreshAfterAStallIsInStepWithinASecond()
+    {
+        // The process stood still for 12 s; at once the mix gives up waiting
+        // for the devices, then the device's new stream delivers, its first
+        // stamps 40 ms late as a new stream's are.
+        Collected c;
+        std::atomic<int> gain{100};
+        AudioMixer mixer(kRate, kOrigin, 2500000, c.output());
+        SourceAligner &src = mixer.addSource(&gain);
+        const int chunk = 480;
+        const auto before = constant(chunk, 0.5f);
+        const auto after = constant(chunk, 0.25f);
+        int64_t t = kOrigin;
+        for (; t < kOrigin + 2000000; t += 10000) {
+            src.push(before.data(), chunk, t);
+            mixer.pump(t + 10000);
+        }
+        t += 12000000;
+        mixer.pump(t);
+        src.restart();
+        double worstMs = 0;
+        for (int k = 0; t < kOrigin + 17000000; t += 10000, ++k) {
+            src.push(after.data(), chunk, t - 20000 + (k < 10 ? 40000 : 0));
+            mixer.pump(t);
+            if (t >= kOrigin + 15100000) { // a second after the stall (and a few chunks)
+                const double clockPos = double(t - 20000 - kOrigin) * kRate / 1e6 + chunk;
+                worstMs = std::max(worstMs, std::fabs(double(src.cursor()) - clockPos) * 1000.0 / kRate);
+            }
+        }
+        QVERIFY2(worstMs < 5.0, qPrintable(QString::number(worstMs)));
+        mixer.pump(t, true);
+        QVERIFY(c.contiguous);
+        QCOMPARE(int64_t(c.left.size()), (t - kOrigin) * kRate / 1000000);
+        // The stall is silence; what came before and after stays.
+        QVERIFY(std::fabs(c.at(1.5) - 0.5f) < 0.01f);
+        QCOMPARE(c.at(8.0), 0.0f);
+        QCOMPARE(c.at(13.5), 0.0f);
+        QVERIFY(std::fabs(c.at(14.5) - 0.25f) < 0.01f);
+    }
+
     void sourcesAreMixedWithTheirGains()
     {
         Collected c;

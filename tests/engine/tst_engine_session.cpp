@@ -1,6 +1,7 @@
 // A recording's stages without a display or a sound server: a fake picture
 // source, a fake sound provider and a clock that moves only when told, so
-// pausing, stopping and failing are followed frame by frame.
+// pausing, stopping (also while a grab is held up) and failing are followed
+// frame by frame.
 #include "core/audio_pipeline.h"
 #include "core/muxer.h"
 #include "core/session.h"
@@ -173,6 +174,45 @@ private slots:
         QCOMPARE(packets.count, int(ticks));
         QVERIFY2(qAbs(packets.end - packets.start - ticks / double(kFps)) < 0.5 / kFps,
                  qPrintable(QStringLiteral("%1 frames over %2 s").arg(ticks).arg(packets.end - packets.start)));
+
+        // Held up when the recording stops (a grab the X server answers
+        // late): the ticks up to the stop still get their frames, so the
+        // file is as long as the recorded time.
+        FakeTime heldTime;
+        RecordingClock clock;
+        clock.setTimeSource(heldTime);
+        Muxer muxer;
+        const QByteArray heldFile = path("heldatstop.mp4");
+        QCOMPARE(muxer.create(heldFile.toStdString(), Muxer::Container::Mp4), 0);
+        FakeSource::Log heldLog;
+        VideoPipeline video(clock, muxer);
+        VideoEncoderConfig config;
+        config.width = 64;
+        config.height = 48;
+        config.frameRate = kFps;
+        QCOMPARE(video.open(std::make_unique<FakeSource>(heldLog), config), 0);
+        QCOMPARE(muxer.addStream(video.encoder().context()), 0);
+        QCOMPARE(muxer.start(), 0);
+        clock.start();
+        video.start(0);
+        auto heldGrabs = [&] { return int64_t(heldLog.grabs.load()); };
+        QVERIFY(pollFor([&] { return heldGrabs() == 1; })); // the first tick's, at once
+        runFrames(heldTime, heldGrabs, 3);
+        heldLog.held = true;
+        runFrames(heldTime, heldGrabs, 1); // in the grab now
+        heldTime.advance(5 * kFrameUs);
+        clock.freeze();
+        video.requestStop(); // seen before the grab returns
+        heldLog.held = false;
+        video.stop();
+        QCOMPARE(muxer.finish(), 0);
+        const int64_t heldTicks = clock.elapsed() * kFps / 1000000;
+        QCOMPARE(heldTicks, int64_t(9));
+        QCOMPARE(video.stats().captured, heldTicks);
+        const auto heldPackets = enginefake::packetsOf(heldFile.constData(), AVMEDIA_TYPE_VIDEO);
+        QCOMPARE(heldPackets.count, int(heldTicks));
+        QVERIFY2(qAbs(heldPackets.end - heldPackets.start - heldTicks / double(kFps)) < 0.5 / kFps,
+                 qPrintable(QStringLiteral("%1 s").arg(heldPackets.end - heldPackets.start)));
     }
 
     void aPauseLeavesItsTimeOutOfTheFile()
@@ -251,7 +291,9 @@ private slots:
 
     // With B-frames the first packet's decoding time lies before the first
     // picture: the file keeps the picture and the sound where they were
-    // captured, against each other, also while it is still fragmented.
+    // captured, against each other, also while it is still fragmented. The
+    // recording ends when its stop begins, however long the sound server
+    // then takes to let go.
     void pictureAndSoundStartTogether()
     {
         FakeTime time;
@@ -273,10 +315,14 @@ private slots:
             time.advance(kFrameUs);
             QTRY_VERIFY(log.grabs.load() > before);
         }
+        sound.whileStopping = [&] { time.advance(5 * kFrameUs); };
         QCOMPARE(s.stop(), 0);
+        QCOMPARE(s.recordedTime(), int64_t(20 * kFrameUs));
         const auto v = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
         const auto a = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_AUDIO);
         QVERIFY(v.ordered && a.ordered);
+        // The tick at the stop's instant may have its frame too.
+        QVERIFY2(v.end > 2.0 - 0.5 / kFps && v.end < 2.0 + 1.5 / kFps, qPrintable(QString::number(v.end)));
         // The sound's first packet is the encoder's priming (1024 samples).
         const double priming = 1024 / 48000.0;
         QVERIFY2(qAbs(v.start - (a.start + priming)) < 0.002,

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <fcntl.h>
 #include <functional>
 #include <future>
@@ -251,6 +252,30 @@ private slots:
         QVERIFY(*std::max_element(levels.begin(), levels.end()) > 0);
         QVERIFY(m_engine.dataOf(MIRELO_EVENT_SYSTEM_SOUND_LEVEL).isEmpty());
         QCOMPARE(m_engine.close(kMic), int(MIRELO_OK));
+    }
+
+    void aLevelsCallbackMayCloseAndReopenTheMeters()
+    {
+        // A program may call the engine from its callback: the thread that
+        // raised the level does the call itself instead of waiting for it.
+        const QStringList mic = m_engine.ids(kMic);
+        QCOMPARE(m_engine.select(kMic, mic.indexOf(kSineId)), int(MIRELO_OK));
+        std::atomic<int> closed{1}, reopened{1};
+        m_engine.setEventHook([&](int event, int) {
+            if (event != MIRELO_EVENT_MICROPHONE_LEVEL || closed.load() != 1)
+                return;
+            closed = m_engine.close(kMic);
+            reopened = m_engine.open(kMic);
+        });
+        QCOMPARE(m_engine.open(kMic), int(MIRELO_OK));
+        QTRY_VERIFY_WITH_TIMEOUT(reopened.load() != 1, 10000);
+        m_engine.setEventHook(nullptr);
+        QCOMPARE(closed.load(), int(MIRELO_OK));
+        QCOMPARE(reopened.load(), int(MIRELO_OK));
+        // The reopened meter goes on metering; closed from here it stops.
+        QVERIFY(levelReaches(MIRELO_EVENT_MICROPHONE_LEVEL, [](int level) { return level > 0; }));
+        QCOMPARE(m_engine.close(kMic), int(MIRELO_OK));
+        QVERIFY(levelsFor(MIRELO_EVENT_MICROPHONE_LEVEL, 600).size() <= 1);
     }
 
     void losingTheDeviceInUseRaisesLostThenChanged()

@@ -11,6 +11,14 @@
 
 #include "audio_test_engine.h"
 #include "engine_harness.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QThread>
+
+#include <csignal>
+#include <ctime>
 
 namespace {
 const int kSystem = MIRELO_DEVICE_SYSTEM_SOUND;
@@ -60,6 +68,36 @@ double maxVolume(const QString &file, double from, double length)
     const QString log = QString::fromUtf8(p.readAllStandardError());
     const auto m = QRegularExpression("max_volume: (-?[0-9.inf]+) dB").match(log);
     return m.hasMatch() ? m.captured(1).toDouble() : -1000.0;
+}
+
+// The longest stretch of the file's sound quieter than -40 dB, in seconds.
+double longestSilence(const QString &file)
+{
+    QProcess p;
+    p.start("ffmpeg", {"-hide_banner", "-nostats", "-i", file, "-vn", "-af", "silencedetect=n=-40dB:d=0.5", "-f",
+                       "null", "-"});
+    p.waitForFinished(30000);
+    double longest = 0;
+    const QRegularExpression line("silence_duration: ([0-9.]+)");
+    for (auto it = line.globalMatch(QString::fromUtf8(p.readAllStandardError())); it.hasNext();)
+        longest = qMax(longest, it.next().captured(1).toDouble());
+    return longest;
+}
+
+// The sync benchmark's reading of a recording of its stimulus: (file time
+// of each beep, sound-to-picture offset in ms), in order.
+QVector<QPair<double, double>> beepOffsets(const QString &file)
+{
+    QProcess p;
+    p.start("python3", {testsupport::sourceDir() + "/tools/bench/av_sync_analysis.py", file, "file", "-v"});
+    p.waitForFinished(60000);
+    QVector<QPair<double, double>> out;
+    const QRegularExpression line("beep at +([0-9.]+) s: offset +([-+0-9.]+) ms");
+    for (auto it = line.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+        const auto m = it.next();
+        out.append({m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return out;
 }
 } // namespace
 
@@ -237,6 +275,84 @@ private slots:
         QVERIFY2(qAbs(a - v) < 0.1, qPrintable(QStringLiteral("audio %1 s, video %2 s").arg(a).arg(v)));
         // System sound went on after the microphone was gone.
         QVERIFY(maxVolume(file, v - 1.0, 0.8) > -30.0);
+    }
+
+    // Last: it ends the tone, so the output carries the stimulus alone.
+    void soundIsBackInStepAfterTheProcessStoodStill()
+    {
+        // The benchmark's stimulus flashes and beeps once a second; a
+        // microphone that delivers silence in real time stands in for the
+        // sine source (which hands its sound over in blocks of two seconds).
+        m_tone.kill();
+        m_tone.waitForFinished();
+        const int quiet = AudioTestEngine::loadModule({"module-null-source", "source_name=mirelo_quiet_mic"});
+        QVERIFY(quiet >= 0);
+        const auto restore = qScopeGuard([quiet] {
+            AudioTestEngine::pactl({"set-default-source", "mirelo_sine"});
+            AudioTestEngine::unloadModule(quiet);
+        });
+        QCOMPARE(AudioTestEngine::pactl({"set-default-source", "mirelo_quiet_mic"}), 0);
+        const QString tools = testsupport::binDir() + "/../tools/bin";
+        QProcess stimulus;
+        stimulus.start(tools + "/av-stimulus", {"30", "640x360"});
+        QVERIFY(stimulus.waitForReadyRead(10000));
+        // The monotonic instant of its first beep.
+        const auto first = QRegularExpression("first_beep_monotonic=([0-9.]+)")
+                               .match(QString::fromLatin1(stimulus.readAllStandardOutput()));
+        QVERIFY(first.hasMatch());
+        const double firstBeep = first.captured(1).toDouble();
+        const auto endStimulus = qScopeGuard([&stimulus] {
+            stimulus.kill();
+            stimulus.waitForFinished();
+        });
+
+        // A recorder of its own, which the test can stop as a suspended
+        // laptop stops it; its length counts the stall.
+        const QString file = enginetest::outDir() + "/stall.mp4";
+        QProcess rec;
+        rec.start(tools + "/mirelo-rec", {"--rect", "0,0,640,360", "--fps", "30", "--seconds", "14", "--audio", file});
+        QVERIFY(rec.waitForReadyRead(10000));
+        QVERIFY2(rec.readAllStandardOutput().startsWith("start=0"), "the recorder started");
+        // Stopped once two beeps are recorded: between beeps, with its
+        // first second on disk.
+        const auto monotonic = [] {
+            timespec ts;
+            clock_gettime(CLOCK_MONOTONIC, &ts);
+            return double(ts.tv_sec) + ts.tv_nsec / 1e9;
+        };
+        QElapsedTimer clock;
+        clock.start();
+        while ((monotonic() < firstBeep + 1.4 || enginetest::countFrames(file) < 30) && clock.elapsed() < 30000)
+            QThread::msleep(100);
+        ::kill(pid_t(rec.processId()), SIGSTOP);
+        QTest::qSleep(5000); // the stall itself, twice the mix's patience
+        ::kill(pid_t(rec.processId()), SIGCONT);
+        QVERIFY(rec.waitForFinished(60000));
+        QCOMPARE(rec.exitCode(), 0);
+
+        // The stall is one gap in the beeps (a still picture and silence);
+        // after it the sound is in step again within a second.
+        const auto beeps = beepOffsets(file);
+        int after = -1;
+        for (int i = 1; i < beeps.size(); ++i)
+            if (beeps[i].first - beeps[i - 1].first > 2.5)
+                after = i;
+        QStringList seen;
+        for (const auto &b : beeps)
+            seen << QStringLiteral("%1 s %2 ms").arg(b.first).arg(b.second);
+        QVERIFY2(after > 0, qPrintable("no gap in the beeps: " + seen.join(", ")));
+        QVERIFY2(beeps.size() - after >= 3, qPrintable(QString::number(beeps.size() - after)));
+        for (int i = after + 1; i < beeps.size(); ++i)
+            QVERIFY2(qAbs(beeps[i].second) < 45.0, qPrintable("sound out of step: " + seen.join(", ")));
+        // The beeps of the stall are not in the sound either: it holds one
+        // silence of about the stall's length (between beeps a second
+        // apart, none is longer than a second).
+        const double silence = longestSilence(file);
+        QVERIFY2(silence > 4.5, qPrintable(QStringLiteral("longest silence %1 s").arg(silence)));
+        const Probe p = probe(file);
+        const double a = durationOf(p.stream("audio"));
+        const double v = durationOf(p.stream("video"));
+        QVERIFY2(qAbs(a - v) < 0.1, qPrintable(QStringLiteral("audio %1 s, video %2 s").arg(a).arg(v)));
     }
 };
 

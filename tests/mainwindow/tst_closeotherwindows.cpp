@@ -1,12 +1,15 @@
 // Closing the program's other windows before a recording: nested dialogs go
-// innermost first, kept windows stay, and a window that refuses to close
-// ends the walk instead of holding it.
+// innermost first, kept windows stay, a window that refuses to close ends
+// the walk instead of holding it, and one that hides in its own time is
+// waited for asleep.
 #include <QtTest>
 
 #include "closeotherwindows.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QTimer>
 
 namespace {
 
@@ -28,6 +31,31 @@ class Stubborn : public QWidget
 protected:
     void closeEvent(QCloseEvent *event) override { event->ignore(); }
 };
+
+// Hides a moment after it is asked to close, as a window that first ends
+// some work of its own does.
+class Late : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        event->ignore();
+        QTimer::singleShot(100, this, &QWidget::hide);
+    }
+};
+
+// How often the event loop wakes while `f` runs.
+template <typename F> int wakeUps(F f)
+{
+    int wakes = 0;
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    const auto a = QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, [&] { ++wakes; });
+    const auto b = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&] { ++wakes; });
+    f();
+    QObject::disconnect(a);
+    QObject::disconnect(b);
+    return wakes;
+}
 
 } // namespace
 
@@ -68,6 +96,26 @@ private slots:
         QCOMPARE(closeOtherWindows({}, 50), 1);
         QCOMPARE(g_closed.last(), QStringLiteral("child"));
         QVERIFY(stubborn.isVisible());
+    }
+
+    // The wait sleeps until the window hides or its time is up; polling
+    // would wake the loop thousands of times and keep a core busy.
+    void aWindowIsWaitedForAsleep()
+    {
+        Late late;
+        late.show();
+        int closed = 0;
+        const int lateWakes = wakeUps([&] { closed = closeOtherWindows({}); });
+        QCOMPARE(closed, 1);
+        QVERIFY(!late.isVisible());
+        QVERIFY2(lateWakes < 100, qPrintable(QString::number(lateWakes)));
+
+        Stubborn stubborn;
+        stubborn.show();
+        const int stubbornWakes = wakeUps([&] { closed = closeOtherWindows({}, 200); });
+        QCOMPARE(closed, 0);
+        QVERIFY(stubborn.isVisible());
+        QVERIFY2(stubbornWakes < 100, qPrintable(QString::number(stubbornWakes)));
     }
 };
 

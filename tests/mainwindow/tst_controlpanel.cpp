@@ -1,6 +1,6 @@
 // The control bar against the test engine: what it hands the engine for
-// each kind of recording, the hardware-encoder retry, failed starts and
-// failed writes, the poll, the length limit with its segments, and its
+// each kind of recording, the hardware-encoder retry, failed starts,
+// failed writes and lost sound, the poll, the length limit with its segments, and its
 // pages and placement.
 #include <QDir>
 #include <QLibrary>
@@ -11,6 +11,7 @@
 #include "audiodevicelist.h"
 #include "globaldefs.h"
 #include "commondialog.h"
+#include "controlbarlink.h"
 #include "controlpanel.h"
 #include "enginebinding.h"
 #include "enviroment.h"
@@ -386,6 +387,25 @@ private slots:
         QCOMPARE(g_historyList->count(), 2);
         QCOMPARE(answers.messages, 3);
         QVERIFY(answers.texts.value(2).contains(QLatin1String("could not be written")));
+
+        // The sound it records goes (its device removed, the sound server
+        // ended): the parts to come are dropped, the file is listed, and the
+        // user learns why, once, also when the second device's loss follows.
+        loadScript("");
+        clearTrace();
+        ControlPanel *silent = bar(partsJob(&m_jobs, 60, 2));
+        QSignalSpy finished5(silent, &QDialog::finished);
+        silent->startRecord();
+        const QString silentName = QDir::toNativeSeparators(silent->fileName());
+        written(silent->fileName(), 10);
+        ControlBarLink::soundLost(silent);
+        ControlBarLink::soundLost(silent);
+        QCOMPARE(finished5.size(), 1);
+        QCOMPARE(trace(QStringLiteral("startRecording")).size(), 1);
+        QCOMPARE(g_historyList->count(), 3);
+        QCOMPARE(answers.messages, 4);
+        QVERIFY2(answers.texts.value(3).contains(QLatin1String("sound")) && answers.texts.value(3).contains(silentName),
+                 qPrintable(answers.texts.value(3)));
     }
 
     void stopBeforeStartRejects()

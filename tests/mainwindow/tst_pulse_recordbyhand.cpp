@@ -148,8 +148,9 @@ class TestRecordByHand : public QObject
     }
     // The one video of the user's folder, listed in History.xml; checks that
     // it is a finished MP4 as a stop leaves it (one index for the whole
-    // file, not the working file's fragments) about `seconds` long.
-    static void verifyFinishedRecording(const ProgramUser &user, double seconds)
+    // file, not the working file's fragments) about `seconds` long, or up to
+    // `latest` when its stop came only then.
+    static void verifyFinishedRecording(const ProgramUser &user, double seconds, double latest = 0)
     {
         const QDir videos(user.root() + "/home/Documents/Olvex/Free Mirelo/Video");
         const QStringList files = videos.entryList(QDir::Files | QDir::Hidden);
@@ -162,8 +163,11 @@ class TestRecordByHand : public QObject
         const MediaInfo video = probeMedia(file);
         QCOMPARE(video.width, 1920);
         QCOMPARE(video.height, 1080);
-        QVERIFY2(qAbs(video.duration - seconds) < 1.0,
-                 qPrintable(QString("duration %1 s, recorded %2 s").arg(video.duration).arg(seconds)));
+        QVERIFY2(video.duration > seconds - 1.0 && video.duration < qMax(seconds, latest) + 1.0,
+                 qPrintable(QString("duration %1 s, recorded %2 s (stopped by %3 s)")
+                                .arg(video.duration)
+                                .arg(seconds)
+                                .arg(latest)));
     }
     // The types of an MP4 file's top-level boxes, in order.
     static QStringList topLevelBoxes(const QString &path)
@@ -450,13 +454,14 @@ private slots:
 
     // A logout, a shutdown or a closed terminal: the recording is finished
     // and listed as after Stop, the panel it hid comes back, and the program
-    // leaves by itself, also when a second signal comes while it stops.
+    // leaves by itself, also when further signals keep coming while it stops
+    // and leaves (its rewrite of the file included).
     void endSignalsFinishTheRecording_data()
     {
         QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("twice");
         QTest::newRow("SIGTERM") << int(SIGTERM) << false;
-        QTest::newRow("SIGHUP, then SIGTERM while stopping") << int(SIGHUP) << true;
+        QTest::newRow("SIGHUP, then SIGTERM until it is gone") << int(SIGHUP) << true;
     }
     void endSignalsFinishTheRecording()
     {
@@ -472,14 +477,27 @@ private slots:
         clock.start();
         QVERIFY2(waitFor([&] { return !panel.isMapped(); }, 10000), "the recording keeps the panel out");
         QVERIFY(recordUntil(clock, 5000));
-        QCOMPARE(::kill(pid_t(p.processId()), signal), 0);
+        const pid_t pid = pid_t(p.processId());
+        QVERIFY(pid > 0);
+        QCOMPARE(::kill(pid, signal), 0);
         const double recorded = clock.elapsed() / 1000.0;
-        if (twice)
-            QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        // The recording runs on until the program has stopped it, which
+        // the panel's return shows (a loaded machine takes its time).
+        double stopped = -1;
+        QElapsedTimer leaving;
+        leaving.start();
+        while (!p.waitForFinished(10) && leaving.elapsed() < 30000) {
+            if (stopped < 0 && panel.isMapped())
+                stopped = clock.elapsed() / 1000.0;
+            if (twice) // as an impatient session does, all the way to its end
+                ::kill(pid, SIGTERM);
+        }
+        if (stopped < 0)
+            stopped = clock.elapsed() / 1000.0;
         QVERIFY2(waitForExit(p, 30000), "the program must leave");
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
-        verifyFinishedRecording(user, recorded);
+        verifyFinishedRecording(user, recorded, stopped);
         QVERIFY2(panel.isMapped(), "the panel must come back");
     }
 
@@ -525,7 +543,9 @@ private slots:
         const double recorded = clock.elapsed() / 1000.0;
         QVERIFY2(waitForExit(p, 30000), "the program must end without its display");
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        verifyFinishedRecording(user, recorded);
+        // It records on until it sees the server gone, which a loaded
+        // machine may take a while to show; never past its end.
+        verifyFinishedRecording(user, recorded, clock.elapsed() / 1000.0);
     }
 };
 

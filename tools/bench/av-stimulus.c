@@ -6,7 +6,10 @@
  * left edge to the right edge, so every captured picture tells how long
  * after the last beep it was taken (to about a pixel: 1/width s).
  *
- *   av-stimulus SECONDS   (uses $DISPLAY and the default sound server)
+ *   av-stimulus SECONDS [WxH]   (uses $DISPLAY and the default sound server)
+ *
+ * The picture covers the whole screen, or the WxH rectangle at its top
+ * left corner.
  *
  * The sound is written a few milliseconds ahead; each chunk is the sound of
  * the instant the output will play it (its latency is asked every time), so
@@ -100,7 +103,12 @@ int main(int argc, char **argv)
         return 1;
     }
     xcb_screen_t *scr = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const int W = scr->width_in_pixels, H = scr->height_in_pixels;
+    int W = scr->width_in_pixels, H = scr->height_in_pixels;
+    int w0 = 0, h0 = 0;
+    if (argc > 2 && sscanf(argv[2], "%dx%d", &w0, &h0) == 2 && w0 > 0 && h0 > 0 && w0 <= W && h0 <= H) {
+        W = w0;
+        H = h0;
+    }
     xcb_window_t w = xcb_generate_id(c);
     uint32_t values[2] = {0, 1};
     xcb_create_window(c, XCB_COPY_FROM_PARENT, w, scr->root, 0, 0, (uint16_t)W, (uint16_t)H, 0,

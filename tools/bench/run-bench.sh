@@ -5,7 +5,7 @@
 # alternating runs.
 #
 #   bash tools/bench/run-bench.sh [--seconds S] [--rounds N] [--fps "30 60"] [--scroll | --still] [--no-build]
-#                                 [--cycles N]
+#                                 [--cycles N] [--idle [--idle-seconds S]]
 #
 # --scroll makes the whole page scroll, so every pixel changes every frame;
 # --still draws the page once and nothing moves (a quiet desktop).
@@ -24,9 +24,16 @@
 # Record Screen > Full Screen, the start/stop hotkey) and the engine alone
 # (mirelo-rec --repeat), printing resident memory before the first and after
 # each; the program's idle wake-ups over 60 s on its home page close it.
+#
+# --idle measures only the program's wake-ups a second while it idles (every
+# thread counted, then per thread), on a private X server and sound server
+# (a null output and a microphone that delivers silence in real time): on
+# its home page, on the record page with both level bars showing, and there
+# again while noise plays on the output (the system sound bar moves). Each
+# figure over 60 s, or S with --idle-seconds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-seconds=10 rounds=3 rates="30 60" build=1 content= cycles=0
+seconds=10 rounds=3 rates="30 60" build=1 content= cycles=0 idle=0 idleSeconds=60
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) seconds=$2; shift 2 ;;
@@ -36,10 +43,87 @@ while [ $# -gt 0 ]; do
     --scroll) content=--scroll; shift ;;
     --still) content=--still; shift ;;
     --cycles) cycles=$2; shift 2 ;;
-    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll | --still] [--no-build] [--cycles N]" >&2; exit 2 ;;
+    --idle) idle=1; shift ;;
+    --idle-seconds) idleSeconds=$2; shift 2 ;;
+    *) echo "usage: $0 [--seconds S] [--rounds N] [--fps \"30 60\"] [--scroll | --still] [--no-build] [--cycles N]" \
+         "[--idle [--idle-seconds S]]" >&2; exit 2 ;;
   esac
 done
-[ "$build" = 1 ] && bash "$here/tools/build.sh" >/dev/null
+[ "$build" = 1 ] && [ -z "${MIRELO_IDLE_BENCH_INNER:-}" ] && bash "$here/tools/build.sh" >/dev/null
+
+# Context switches of each of the process's threads, voluntary and not:
+# "thread count name" lines. wakeups A B SECONDS: those per second between
+# two such snapshots (a thread that ended meanwhile is not counted);
+# per_thread A B SECONDS: the same by thread name, busiest first.
+switches() {
+  for t in /proc/"$1"/task/*; do
+    awk -v t="${t##*/}" -v n="$(cat "$t/comm" 2>/dev/null | tr ' ' _)" \
+      '/ctxt_switches/{s += $2} END{print t, s, n}' "$t/status" 2>/dev/null
+  done
+}
+wakeups() {
+  awk -v secs="$3" 'NR == FNR {a[$1] = $2; next} {d += $2 - ($1 in a ? a[$1] : 0)} END {printf "%.2f", d / secs}' \
+    "$1" "$2"
+}
+per_thread() {
+  awk -v secs="$3" 'NR == FNR {a[$1] = $2; next} {d[$3] += $2 - ($1 in a ? a[$1] : 0)}
+    END {for (n in d) if (d[n] > 0) printf "%s %.2f\n", n, d[n] / secs}' "$1" "$2" | sort -k2 -nr |
+    awk '{printf "%s%s %s", (NR > 1 ? ", " : ""), $1, $2} END {print ""}'
+}
+
+if [ "$idle" = 1 ]; then
+  if [ -z "${MIRELO_IDLE_BENCH_INNER:-}" ]; then
+    export MIRELO_IDLE_BENCH_INNER=1
+    exec bash "$here/tests/support/run-test.sh" pulse bash "$0" --idle --idle-seconds "$idleSeconds" --no-build
+  fi
+  # A microphone that delivers in real time, as a real one does (the tests'
+  # sine source hands its sound over in blocks of two seconds).
+  pactl load-module module-null-source source_name=bench_mic >/dev/null
+  pactl unload-module module-sine-source >/dev/null || true
+  pactl set-default-source bench_mic
+  work=$MIRELO_TEST_ROOT/idle-bench
+  mkdir -p "$work" "$XDG_CONFIG_HOME/Olvex"
+  printf '[Recording]\nAutoOpenHistory=false\nShowCountdown=false\n[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n' \
+    >"$XDG_CONFIG_HOME/Olvex/Free Mirelo.conf"
+  "$here/build/bin/mirelo" >"$work/program.log" 2>&1 &
+  ppid=$!
+  frame=
+  for _ in $(seq 150); do
+    for w in $(xdotool search --onlyvisible --pid "$ppid" 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$w")"
+      [ "$WIDTH" -gt 800 ] && [ "$WIDTH" -lt 1900 ] && frame=$w
+    done
+    [ -n "$frame" ] && break
+    sleep 0.2
+  done
+  [ -n "$frame" ] || { echo "the program's main window did not show" >&2; cat "$work/program.log"; exit 1; }
+  measure() { # measure LABEL: the figures over $idleSeconds
+    switches "$ppid" >"$work/s0"; sleep "$idleSeconds"; switches "$ppid" >"$work/s1"
+    echo "program: $1 $(wakeups "$work/s0" "$work/s1" "$idleSeconds") wake-ups/s over $idleSeconds s (all threads)"
+    echo "  by thread: $(per_thread "$work/s0" "$work/s1" "$idleSeconds")"
+  }
+  sleep 10 # the start's own work done
+  measure "idle on its home page"
+  # Record Screen, then Full Screen from its menu: the record page.
+  for _ in $(seq 20); do
+    eval "$(xdotool getwindowgeometry --shell "$frame")"
+    n=$(xdotool search --onlyvisible --pid "$ppid" | wc -l)
+    xdotool mousemove $((X + 154)) $((Y + 123)) click 1
+    sleep 1
+    [ "$(xdotool search --onlyvisible --pid "$ppid" | wc -l)" -gt "$n" ] && break
+  done
+  xdotool key Down Return
+  sleep 5
+  measure "idle on the record page (silence)"
+  ffmpeg -v error -f lavfi -i "anoisesrc=a=0.3:d=$((idleSeconds + 20))" -ac 2 -y "$work/noise.wav"
+  paplay --latency-msec=20 -d mirelo_null_sink "$work/noise.wav" &
+  noise=$!
+  sleep 3
+  measure "idle on the record page (noise playing)"
+  kill "$noise" "$ppid" 2>/dev/null
+  wait "$ppid" 2>/dev/null
+  exit 0
+fi
 tools=$here/build/tools/bin
 for t in mirelo-rec moving-content; do
   [ -x "$tools/$t" ] || { echo "missing $tools/$t: build first" >&2; exit 1; }
@@ -178,18 +262,6 @@ PY
 [ "$cycles" -gt 0 ] || exit 0
 
 rss() { awk '/^VmRSS/{printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
-# Context switches of each of the process's threads, voluntary and not:
-# "thread count" lines. wakeups A B SECONDS: those per second between two
-# such snapshots (a thread that ended meanwhile is not counted).
-switches() {
-  for t in /proc/"$1"/task/*; do
-    awk -v t="${t##*/}" '/ctxt_switches/{s += $2} END{print t, s}' "$t/status" 2>/dev/null
-  done
-}
-wakeups() {
-  awk -v secs="$3" 'NR == FNR {a[$1] = $2; next} {d += $2 - ($1 in a ? a[$1] : 0)} END {printf "%.2f", d / secs}' \
-    "$1" "$2"
-}
 stage_running() { grep -qx mirelo-capture /proc/"$1"/task/*/comm 2>/dev/null; }
 
 echo "--- $cycles recordings of 3 s in one program session (1920x1080 at 60 fps, load $(cut -d' ' -f1-3 /proc/loadavg))"

@@ -18,8 +18,6 @@ namespace audio {
 
 AudioEngine::AudioEngine()
 {
-    meters[0].reset(new LevelMeter(client, events, MIRELO_EVENT_SYSTEM_SOUND_LEVEL, gains[0]));
-    meters[1].reset(new LevelMeter(client, events, MIRELO_EVENT_MICROPHONE_LEVEL, gains[1]));
     capture.reset(new RecordingCapture(*this));
 }
 
@@ -29,7 +27,7 @@ void AudioEngine::onSourceEvent(const SourceInfo &s, bool removed)
 {
     if (removed) {
         for (int slot = 0; slot < 2; ++slot) {
-            if (meters[slot]->isOn(s.index) || capture->uses(slot, s.index))
+            if (meters.isOn(slot, s.index) || capture->uses(slot, s.index))
                 events.post(MIRELO_EVENT_AUDIO_DEVICE_LOST,
                             slot == 0 ? MIRELO_DEVICE_SYSTEM_SOUND : MIRELO_DEVICE_MICROPHONE);
         }
@@ -120,8 +118,13 @@ int openDevice(int type)
     SourceInfo source;
     if (!e->registry.resolve(slot, source))
         return MIRELO_E_NO_DEVICE;
-    PulseClient::Lock lock(e->client);
-    return e->meters[slot]->open(source) ? MIRELO_OK : MIRELO_E_NO_DEVICE;
+    {
+        // Without the engine's own connection the server is not there.
+        PulseClient::Lock lock(e->client);
+        if (!e->client.isReady())
+            return MIRELO_E_NO_DEVICE;
+    }
+    return e->meters.open(slot, source) ? MIRELO_OK : MIRELO_E_NO_DEVICE;
 }
 
 int closeDevice(int type)
@@ -132,8 +135,7 @@ int closeDevice(int type)
         return MIRELO_E_INVALID_ARGUMENT;
     if (!e)
         return MIRELO_E_BAD_STATE;
-    PulseClient::Lock lock(e->client);
-    e->meters[slot]->close();
+    e->meters.close(slot);
     return MIRELO_OK;
 }
 
@@ -197,11 +199,7 @@ void audioModuleStop()
         return;
     registerAudioProvider(nullptr);
     e->capture->stopAudio();
-    {
-        PulseClient::Lock lock(e->client);
-        e->meters[0]->close();
-        e->meters[1]->close();
-    }
+    e->meters.closeAll();
     e->client.stop();
 }
 

@@ -24,7 +24,7 @@ struct AudioEngine
     EventDispatch events;
     DeviceRegistry registry{client};
     std::atomic<int> gains[2] = {{100}, {100}}; // percent, by type slot
-    std::unique_ptr<LevelMeter> meters[2];
+    LevelMeters meters{events, gains};
     std::unique_ptr<RecordingCapture> capture;
 
     // On the loop's thread, lock held: a source came or went.

@@ -33,33 +33,15 @@ void EventDispatch::post(int event, int data)
     m_wake.notify_one();
 }
 
-void EventDispatch::postLevel(int event, int level)
-{
-    if (event != 0 && event != 1)
-        return;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_levels[event] = level;
-    }
-    m_wake.notify_one();
-}
-
 void EventDispatch::run()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_wake.wait(lock, [this] {
-            return m_stopping || !m_queue.empty() || m_levels[0] >= 0 || m_levels[1] >= 0;
-        });
+        m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
         if (m_stopping)
             return;
         std::deque<std::pair<int, int>> batch;
         batch.swap(m_queue);
-        for (int e = 0; e < 2; ++e) {
-            if (m_levels[e] >= 0)
-                batch.emplace_back(e, m_levels[e]);
-            m_levels[e] = -1;
-        }
         lock.unlock();
         for (const auto &ev : batch)
             emitEvent(ev.first, ev.second);

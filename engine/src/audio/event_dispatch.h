@@ -21,9 +21,6 @@ public:
 
     // Queues an event; order is kept.
     void post(int event, int data);
-    // Queues a level event; a level not yet delivered is replaced by the
-    // newer one, so a slow callback never builds a backlog of stale levels.
-    void postLevel(int event, int level);
 
 private:
     void run();
@@ -31,7 +28,6 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<std::pair<int, int>> m_queue;
-    int m_levels[2] = {-1, -1}; // pending level of events 0 and 1, -1 none
     bool m_stopping = false;
     std::thread m_thread;
 };

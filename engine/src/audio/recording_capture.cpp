@@ -15,6 +15,9 @@ namespace {
 constexpr int64_t kPatienceUs = 2500000;
 // Capture chunks of 20 ms.
 constexpr int kFragmentMs = 20;
+// The pump runs every 10 ms: a second without a round is a process that
+// stood still.
+constexpr int64_t kStallUs = 1000000;
 } // namespace
 
 RecordingCapture::RecordingCapture(AudioEngine &engine) : m_engine(engine) {}
@@ -66,9 +69,12 @@ int RecordingCapture::startAudio(const RecordParams &params, const AudioFormat &
             [this](const float *samples, int frames, int64_t captureUs) {
                 m_sink->writeAudio(samples, frames, captureUs);
             });
-        for (auto &c : captures)
+        for (auto &c : captures) {
             c->aligner = &m_mixer->addSource(&m_engine.gains[c->slot]);
+            c->stallsSeen = m_stalls.load();
+        }
         m_stopping = false;
+        m_heartbeatUs.store(origin);
     }
     {
         PulseClient::Lock lock(m_engine.client);
@@ -116,6 +122,36 @@ bool RecordingCapture::connect(Capture &c, int rate)
     return true;
 }
 
+void RecordingCapture::noteStall(int64_t nowUs)
+{
+    int64_t last = m_heartbeatUs.load();
+    while (nowUs - last > kStallUs) {
+        if (m_heartbeatUs.compare_exchange_weak(last, nowUs)) {
+            ++m_stalls;
+            logLine("audio: nothing ran for %.1f s: the sound starts afresh", (nowUs - last) / 1e6);
+            return;
+        }
+    }
+}
+
+void RecordingCapture::startAfresh(Capture &c)
+{
+    // Called from this stream's own read callback: the context keeps the
+    // stream alive until its disconnection is done.
+    pa_stream_set_read_callback(c.stream, nullptr, nullptr);
+    pa_stream_set_state_callback(c.stream, nullptr, nullptr);
+    pa_stream_disconnect(c.stream);
+    pa_stream_unref(c.stream);
+    c.stream = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (c.aligner)
+            c.aligner->restart();
+    }
+    if (!connect(c, m_rate))
+        c.ended = true;
+}
+
 void RecordingCapture::onState(pa_stream *s, void *self)
 {
     auto *c = static_cast<Capture *>(self);
@@ -128,9 +164,17 @@ void RecordingCapture::onRead(pa_stream *s, size_t, void *self)
 {
     auto *c = static_cast<Capture *>(self);
     RecordingCapture *r = c->owner;
+    const int64_t now = monotonicMicros();
+    // Checked before any of the stream's sound is taken: what came in
+    // after a stall is never placed by the timing of the old stream.
+    r->noteStall(now);
+    if (c->stallsSeen != r->m_stalls.load()) {
+        c->stallsSeen = r->m_stalls.load();
+        r->startAfresh(*c);
+        return;
+    }
     // The oldest unread frame was captured `latency` ago (for a monitor:
     // the time until it is played, often negative).
-    const int64_t now = monotonicMicros();
     pa_usec_t latency = 0;
     int negative = 0;
     int64_t age = 0;
@@ -174,6 +218,8 @@ void RecordingCapture::pumpLoop()
         if (m_stopping || !m_mixer)
             break;
         const int64_t now = monotonicMicros();
+        noteStall(now);
+        m_heartbeatUs.store(now);
         // A device that is gone sends nothing more: no need to wait for it.
         for (const auto &c : m_captures)
             if (c->ended && c->aligner)

@@ -149,6 +149,13 @@ void SourceAligner::push(const float *samples, int frames, int64_t captureUs)
     feed(samples ? samples + size_t(skip) * 2 : nullptr, frames - skip);
 }
 
+void SourceAligner::restart()
+{
+    m_started = false;
+    m_settled = false;
+    m_framesIn = 0;
+}
+
 void SourceAligner::padTo(int64_t position)
 {
     const int64_t now = cursor();

@@ -28,6 +28,10 @@ public:
     // Timeline position (frames since the origin) of the next frame.
     int64_t cursor() const { return m_base + int64_t(m_fifo.size() / 2); }
     bool started() const { return m_started; }
+    // The device's stream starts again: the next chunk is placed by its own
+    // stamp, with silence before it, and its first stamps are taken as
+    // unreliable, as at the start. What the aligner holds stays.
+    void restart();
     // A device that delivers nothing: silence up to `position`.
     void padTo(int64_t position);
     // Adds gain x the frames [from, from + frames) to `out`; parts not

@@ -109,9 +109,12 @@ int RecordingSession::stop()
     if (!m_running)
         return MIRELO_E_BAD_STATE;
     m_running = false;
+    // The recording ends now, not once the sound server let go of its
+    // streams (which can take a while): what the devices captured before
+    // this moment still comes in while they stop, the rest is left out.
+    m_clock.freeze();
     if (m_provider && m_audio)
         m_provider->stopAudio();
-    m_clock.freeze();
     if (m_video)
         m_video->stop();
     if (m_audio)

@@ -300,6 +300,21 @@ void VideoPipeline::captureLoop()
         if (!hand(*target, n++))
             ++m_dropped;
     }
+    // Stopped while this thread was held up (a grab the X server answered
+    // late on a loaded machine): the ticks up to the stop show the last
+    // picture, as ticks that passed while held up do during the recording,
+    // so the file is as long as the recording's clock says. Not after a
+    // failed write: nothing more reaches that file.
+    const int64_t due = int64_t(std::floor(m_clock.elapsed() * fps / 1e6 + 1e-6));
+    while (n < due && m_last && !m_muxer.failed()) {
+        // The encoder runs until this thread ends and hands frames back.
+        m_free.waitForOne();
+        m_catchingUp = false;
+        if (hand(*m_last, n++))
+            ++m_repeated;
+        else
+            ++m_dropped;
+    }
 }
 
 void VideoPipeline::encodeThread()

@@ -57,6 +57,8 @@ public:
     // Wakes the capture thread after a pause or resume.
     void clockChanged();
     // Ends capture, encodes what is queued and the encoder's delayed frames.
+    // Every tick up to the clock's time at the stop gets its frame, also
+    // when the capture thread was held up then (freeze the clock first).
     void stop();
     // Asks the capture thread to end, without waiting (any thread).
     void requestStop();
@@ -70,8 +72,17 @@ private:
     public:
         void put(AVFrame *f)
         {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_frames.push_back(f);
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_frames.push_back(f);
+            }
+            m_returned.notify_all();
+        }
+        // Until one is free.
+        void waitForOne()
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_returned.wait(lock, [this] { return !m_frames.empty(); });
         }
         bool take(AVFrame *&f)
         {
@@ -85,6 +96,7 @@ private:
 
     private:
         std::mutex m_mutex;
+        std::condition_variable m_returned;
         std::vector<AVFrame *> m_frames;
     };
     // A picture the capture thread writes; free while no frame refers to it.
