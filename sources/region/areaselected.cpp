@@ -533,7 +533,11 @@ void AreaSelected::updateOwnWindows()
         // Where Qt has it: at once where the program moves it, before the
         // window manager has carried the move out (the program's windows
         // that a window manager places themselves get Qt told, KeepPlace).
-        own += w->frameGeometry();
+        // Qt may keep frame margins it measured while the window manager
+        // was still building its frame (openbox: a frame of 1x1, so the
+        // margins swallow the window): the window itself counts then.
+        const QRect outer = w->frameGeometry();
+        own += outer.contains(w->geometry()) ? outer : w->geometry();
     }
     own = own.translated(-m_screenRect.topLeft()).intersected(rect());
     if (own == m_ownWindows)
