@@ -29,6 +29,7 @@
 #include "camerasettings.h"
 #include "camerawindow.h"
 #include "historylist.h"
+#include "keepplace.h"
 #include "pagerules.h"
 #include "taskschedulelist.h"
 
@@ -180,8 +181,12 @@ void Mirelo::initLogs()
 void Mirelo::setFrame(MyFrame *frame)
 {
     m_frame = frame;
-    if (m_frame)
+    if (m_frame) {
         m_frame->setCloseCallback(&Mirelo::frameCloseCallback, this);
+        // Hidden for screenshots, recordings and exclusive windows: it comes
+        // back where the user left it.
+        KeepPlace::watch(m_frame);
+    }
 }
 
 void Mirelo::setTitleBar(TitleBar *titleBar) { m_titleBar = titleBar; }
@@ -374,6 +379,7 @@ void Mirelo::initSources()
     stateLog(QStringLiteral("Camera init"));
     g_cameraList = new CameraList(nullptr);
     g_cameraWindow = new CameraWindow(nullptr);
+    KeepPlace::watch(g_cameraWindow);
     connect(g_cameraList, &CameraList::sigShowCameraSettings, this, &Mirelo::showCameraSettings);
     connect(g_cameraWindow, &CameraWindow::sigShowCameraSettings, this, &Mirelo::showCameraSettings);
     connect(g_cameraWindow, &CameraWindow::rectChanged, this, [](const QRect &rect) {
@@ -451,9 +457,12 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
     if (!handle)
         return;
     // The region frame shows over the window that is already active (a
-    // size chosen from its menus): its border would lie over the controls
-    // until the next activation. The window goes above it at once, and is
-    // raised once the frame is mapped for a desktop without a manager.
+    // size chosen from its menus). The window goes above it at once, and is
+    // raised once the frame is mapped for a desktop without a manager. Not
+    // the frame below the window: a window manager that restacks its own
+    // windows as one block would carry it under them all, the desktop
+    // included; the frame leaves the program's windows out of what it
+    // shows and takes instead.
     if (type == QEvent::Show && watched == g_areaSelected) {
         if (!top->isVisible())
             return;
@@ -461,16 +470,7 @@ void Mirelo::keepOnTop(QObject *watched, QEvent *event)
             stacking->setStaysOnTop(handle, true);
             m_topmostSet = true;
         }
-        // The frame is a desktop overlay, which no window manager stacks
-        // below a window: it goes under the window itself.
-        QMetaObject::invokeMethod(
-            top,
-            [top] {
-                top->raise();
-                if (g_areaSelected && g_areaSelected->isVisible() && !g_areaSelected->isRecordingMode())
-                    WindowStacking::instance()->stackNextTo(g_areaSelected->windowHandle(), top->windowHandle(), false);
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(top, [top] { top->raise(); }, Qt::QueuedConnection);
         return;
     }
     if (type == QEvent::WindowActivate && !m_topmostSet && g_areaSelected && g_areaSelected->isVisible()) {

@@ -228,10 +228,11 @@ private:
     // Desktop icons and panels out of the recording, as the settings ask.
     void hideDesktopChrome();
     void restoreDesktopChrome();
-    // Once a run, before a recording by hand: the desktop's icons that
-    // the settings ask to hide and this desktop cannot.
+    // Once a run, before a recording by hand: the desktop's icons or
+    // taskbar that the settings ask to hide and this desktop cannot.
     void tellUnhideableChrome();
-    bool m_toldUnhideableChrome = false;
+    bool m_toldUnhideableIcons = false;
+    bool m_toldUnhideableTaskbar = false;
 
     SystemTray *m_systemTray = nullptr;
     // ---- patch updater ----

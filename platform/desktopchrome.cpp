@@ -15,6 +15,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -83,19 +84,50 @@ int mapState(xcb_connection_t *c, xcb_window_t w)
     return r->map_state == XCB_MAP_STATE_UNMAPPED ? 1 : 2;
 }
 
-// Candidates: the window manager's clients and the root's own children
-// (a desktop without a window manager has no client list).
+// The windows of the tree down to `depth` levels below the root, as far as
+// they are viewable: a window manager's frame holds its client one or two
+// levels down. The requests of a level go out together.
+QVector<xcb_window_t> viewableTree(xcb_connection_t *c, xcb_window_t root, int depth)
+{
+    QVector<xcb_window_t> out;
+    QVector<xcb_window_t> level{root};
+    for (int d = 0; d < depth && !level.isEmpty(); ++d) {
+        QVector<xcb_query_tree_cookie_t> trees;
+        for (xcb_window_t w : qAsConst(level))
+            trees.append(xcb_query_tree(c, w));
+        QVector<xcb_window_t> children;
+        for (const xcb_query_tree_cookie_t &cookie : qAsConst(trees)) {
+            Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, cookie, nullptr));
+            if (!tree)
+                continue;
+            const xcb_window_t *kids = xcb_query_tree_children(tree.get());
+            for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i)
+                children.append(kids[i]);
+        }
+        QVector<xcb_get_window_attributes_cookie_t> attributes;
+        for (xcb_window_t w : qAsConst(children))
+            attributes.append(xcb_get_window_attributes(c, w));
+        level.clear();
+        for (int i = 0; i < children.size(); ++i) {
+            Reply<xcb_get_window_attributes_reply_t> a(xcb_get_window_attributes_reply(c, attributes[i], nullptr));
+            if (a && a->map_state == XCB_MAP_STATE_VIEWABLE)
+                level.append(children[i]);
+        }
+        out += level;
+    }
+    return out;
+}
+
+// Candidates: the window manager's clients and what the window tree shows:
+// the windows no window manager manages, and the clients inside frames
+// that a window manager keeps out of its list (i3 its bar's); a desktop
+// without a window manager has no list at all.
 QVector<xcb_window_t> candidates(xcb_connection_t *c, xcb_window_t root)
 {
     QVector<xcb_window_t> out = windowListProperty(c, root, internAtom(c, "_NET_CLIENT_LIST"));
-    Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr));
-    if (tree) {
-        const xcb_window_t *children = xcb_query_tree_children(tree.get());
-        const int n = xcb_query_tree_children_length(tree.get());
-        for (int i = 0; i < n; ++i) {
-            if (!out.contains(children[i]))
-                out.append(children[i]);
-        }
+    for (xcb_window_t w : viewableTree(c, root, 3)) {
+        if (!out.contains(w))
+            out.append(w);
     }
     return out;
 }
@@ -115,9 +147,19 @@ QVector<xcb_window_t> shownOfKind(xcb_connection_t *c, DesktopChrome::Kind kind)
     const xcb_atom_t type = internAtom(c, typeAtomName(kind));
     if (typeProperty == XCB_ATOM_NONE || type == XCB_ATOM_NONE)
         return out;
-    for (xcb_window_t w : candidates(c, QX11Info::appRootWindow())) {
-        if (mapState(c, w) == 2 && hasType(c, w, typeProperty, type))
-            out.append(w);
+    // The type of every candidate asked at once: the tree holds many.
+    const QVector<xcb_window_t> all = candidates(c, QX11Info::appRootWindow());
+    QVector<xcb_get_property_cookie_t> types;
+    for (xcb_window_t w : all)
+        types.append(xcb_get_property(c, 0, w, typeProperty, XCB_ATOM_ATOM, 0, 64));
+    for (int i = 0; i < all.size(); ++i) {
+        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(c, types[i], nullptr));
+        if (!r || r->format != 32)
+            continue;
+        const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
+        const int n = xcb_get_property_value_length(r.get()) / 4;
+        if (std::find(atoms, atoms + n, type) != atoms + n && mapState(c, all[i]) == 2)
+            out.append(all[i]);
     }
     return out;
 }
@@ -143,6 +185,33 @@ QRect rootRect(xcb_connection_t *c, xcb_window_t w)
     Reply<xcb_translate_coordinates_reply_t> t(xcb_translate_coordinates_reply(
         c, xcb_translate_coordinates(c, w, QX11Info::appRootWindow(), 0, 0), nullptr));
     return t ? QRect(t->dst_x, t->dst_y, g->width, g->height) : QRect();
+}
+
+// The window manager keeps part of the screen free of windows (for panels):
+// its work area of the current desktop is smaller than the root.
+bool workAreaReduced(xcb_connection_t *c)
+{
+    const xcb_window_t root = QX11Info::appRootWindow();
+    Reply<xcb_get_property_reply_t> area(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root, internAtom(c, "_NET_WORKAREA"), XCB_ATOM_CARDINAL, 0, 4096), nullptr));
+    if (!area || area->format != 32)
+        return false;
+    Reply<xcb_get_property_reply_t> current(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root, internAtom(c, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    uint32_t desktop = 0;
+    if (current && current->format == 32 && xcb_get_property_value_length(current.get()) >= 4)
+        desktop = *static_cast<const uint32_t *>(xcb_get_property_value(current.get()));
+    const int n = xcb_get_property_value_length(area.get()) / 4;
+    const auto *v = static_cast<const uint32_t *>(xcb_get_property_value(area.get()));
+    if (n < 4)
+        return false;
+    if (int(desktop) * 4 + 4 > n)
+        desktop = 0;
+    Reply<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, xcb_get_geometry(c, root), nullptr));
+    if (!g)
+        return false;
+    const QRect work(int(v[desktop * 4]), int(v[desktop * 4 + 1]), int(v[desktop * 4 + 2]), int(v[desktop * 4 + 3]));
+    return work != QRect(0, 0, g->width, g->height);
 }
 
 // xfdesktop's switch for its icons: 0 shows none.
@@ -246,11 +315,32 @@ void X11DesktopChrome::setVisible(Kind kind, bool visible)
 bool X11DesktopChrome::canHide(Kind kind)
 {
     xcb_connection_t *c = connection();
-    if (!c || kind != DesktopIcons || m_iconStyleSaved)
+    if (!c)
+        return true;
+    if (kind == Taskbar) {
+        // Docks are unmapped; a strip kept free with none to show for it
+        // holds a bar that is no window of ours to unmap.
+        return !m_hidden[Taskbar].isEmpty() || !shownOfKind(c, Taskbar).isEmpty() || !workAreaReduced(c);
+    }
+    if (m_iconStyleSaved)
         return true;
     // Without a desktop window there are no icons to hide.
     const QVector<xcb_window_t> desktops = shownOfKind(c, DesktopIcons);
     return desktops.isEmpty() || xfdesktopIcons(c, desktops);
+}
+
+QList<QRect> X11DesktopChrome::panels()
+{
+    QList<QRect> out;
+    xcb_connection_t *c = connection();
+    if (!c)
+        return out;
+    for (xcb_window_t w : shownOfKind(c, Taskbar)) {
+        const QRect r = rootRect(c, w);
+        if (!r.isEmpty())
+            out.append(r);
+    }
+    return out;
 }
 
 void X11DesktopChrome::setIconsVisible(bool visible)

@@ -14,6 +14,7 @@
 // folder: a program that dies mid-recording leaves the desktop without its
 // panels or icons, and the next start brings them back.
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -28,9 +29,13 @@ public:
     // effort: with no such window, or one that cannot be hidden, nothing
     // happens (canHide() tells beforehand).
     virtual void setVisible(Kind kind, bool visible) = 0;
-    // False when windows of this kind show but this desktop offers no way
-    // to hide them (icons of a desktop without a switch for them).
+    // False when this kind shows but this desktop offers no way to hide it:
+    // icons of a desktop without a switch for them, a bar that is no window
+    // of type dock (one a desktop shell draws itself).
     virtual bool canHide(Kind) { return true; }
+    // Where the desktop's panels and docks show now, in desktop
+    // coordinates: what the region frame's tool bar keeps clear of.
+    virtual QList<QRect> panels() { return {}; }
     // Maps back whatever is still hidden (exit paths).
     void restoreAll();
     // Maps back what a previous run left hidden.
@@ -56,6 +61,7 @@ public:
 
     void setVisible(Kind kind, bool visible) override;
     bool canHide(Kind kind) override;
+    QList<QRect> panels() override;
     void recoverLeftovers() override;
 
     // The unmapped windows of a kind.

@@ -11,8 +11,11 @@ public:
     FakeDesktopChrome();  // installs itself
     ~FakeDesktopChrome() override;
     void setVisible(Kind kind, bool visible) override;
-    bool canHide(Kind kind) override { return kind != DesktopIcons || iconsHideable; }
+    bool canHide(Kind kind) override { return kind == DesktopIcons ? iconsHideable : taskbarHideable; }
+    QList<QRect> panels() override { return panelRects; }
     void recoverLeftovers() override { calls << QStringLiteral("recover"); }
     QStringList calls;
     bool iconsHideable = true;
+    bool taskbarHideable = true;
+    QList<QRect> panelRects;
 };

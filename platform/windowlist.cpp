@@ -122,6 +122,11 @@ struct Reader {
 
 WindowList::~WindowList() = default;
 
+QRect WindowList::placeOf(quint32, bool)
+{
+    return QRect();
+}
+
 WindowList *WindowList::instance()
 {
     if (s_override)
@@ -160,4 +165,28 @@ QVector<WindowListEntry> X11WindowList::windows(const QVector<quint32> &skip)
     xcb_ungrab_server(c);
     xcb_flush(c);
     return out;
+}
+
+QRect X11WindowList::placeOf(quint32 window, bool withFrame)
+{
+    xcb_connection_t *c = QX11Info::connection();
+    if (!c || !window)
+        return QRect();
+    const xcb_window_t root = static_cast<xcb_window_t>(QX11Info::appRootWindow());
+    xcb_window_t w = window;
+    // Up to the root's child that holds it.
+    for (int depth = 0; withFrame && depth < 16; ++depth) {
+        Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+        if (!tree)
+            return QRect();
+        if (tree->parent == root || tree->parent == XCB_NONE)
+            break;
+        w = tree->parent;
+    }
+    Reply<xcb_get_geometry_reply_t> geo(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    Reply<xcb_translate_coordinates_reply_t> pos(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
+    if (!geo || !pos)
+        return QRect();
+    return QRect(pos->dst_x, pos->dst_y, geo->width, geo->height);
 }

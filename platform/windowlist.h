@@ -26,6 +26,13 @@ public:
     // all they hold (the program's own).
     virtual QVector<WindowListEntry> windows(const QVector<quint32> &skip) = 0;
 
+    // Where `window` lies on the desktop now, as the X server has it, or
+    // with `withFrame` the top-level window that holds it (a managed
+    // window's frame, its decoration included); null when unknown. Qt's
+    // own idea of a window's place can lag behind a window manager that
+    // placed the window itself and never said so.
+    virtual QRect placeOf(quint32 window, bool withFrame);
+
     // The program's list: the X server's on the xcb platform, else an empty
     // list.
     static WindowList *instance();
@@ -38,6 +45,7 @@ class X11WindowList : public WindowList
 {
 public:
     QVector<WindowListEntry> windows(const QVector<quint32> &skip) override;
+    QRect placeOf(quint32 window, bool withFrame) override;
 };
 
 // No window system (offscreen): no windows.

@@ -1,6 +1,9 @@
 #include "windowstacking.h"
 
 #include <QEvent>
+#include <QHash>
+#include <QPointer>
+#include <QSocketNotifier>
 #include <QVariant>
 #include <QWindow>
 #include <QX11Info>
@@ -9,6 +12,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 WindowStacking *s_override = nullptr;
@@ -131,7 +135,7 @@ bool WmWindowStacking::staysOnTop(QWindow *window) const
 namespace {
 // The child of the root that holds `window`: only siblings stack against
 // each other.
-xcb_window_t topLevelOf(xcb_connection_t *c, xcb_window_t window)
+xcb_window_t rootChildOf(xcb_connection_t *c, xcb_window_t window)
 {
     for (int depth = 0; window && depth < 16; ++depth) {
         xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
@@ -153,11 +157,233 @@ void WmWindowStacking::stackNextTo(QWindow *window, QWindow *reference, bool abo
     if (!window || !reference || !window->handle() || !reference->handle() || !QX11Info::isPlatformX11())
         return;
     xcb_connection_t *c = QX11Info::connection();
-    const xcb_window_t self = topLevelOf(c, xcb_window_t(window->winId()));
-    const xcb_window_t sibling = topLevelOf(c, xcb_window_t(reference->winId()));
+    const xcb_window_t self = rootChildOf(c, xcb_window_t(window->winId()));
+    const xcb_window_t sibling = rootChildOf(c, xcb_window_t(reference->winId()));
     if (!self || !sibling || self == sibling)
         return;
     const uint32_t values[] = {sibling, uint32_t(above ? XCB_STACK_MODE_ABOVE : XCB_STACK_MODE_BELOW)};
     xcb_configure_window(c, self, XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
     xcb_flush(c);
+}
+
+QVector<quint32> WmWindowStacking::stackingOrder() const
+{
+    QVector<quint32> order;
+    if (!QX11Info::isPlatformX11())
+        return order;
+    xcb_connection_t *c = QX11Info::connection();
+    xcb_query_tree_reply_t *tree =
+        xcb_query_tree_reply(c, xcb_query_tree(c, xcb_window_t(QX11Info::appRootWindow())), nullptr);
+    if (!tree)
+        return order;
+    const xcb_window_t *children = xcb_query_tree_children(tree);
+    const int count = xcb_query_tree_children_length(tree);
+    // Asked all at once: one wait for the whole list.
+    QVector<xcb_get_window_attributes_cookie_t> cookies;
+    cookies.reserve(count);
+    for (int i = 0; i < count; ++i)
+        cookies.append(xcb_get_window_attributes(c, children[i]));
+    for (int i = 0; i < count; ++i) {
+        xcb_get_window_attributes_reply_t *a = xcb_get_window_attributes_reply(c, cookies[i], nullptr);
+        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE)
+            order.append(children[i]);
+        std::free(a);
+    }
+    std::free(tree);
+    return order;
+}
+
+quint32 WmWindowStacking::topLevelOf(QWindow *window) const
+{
+    if (!window || !window->handle() || !QX11Info::isPlatformX11())
+        return 0;
+    return rootChildOf(QX11Info::connection(), xcb_window_t(window->winId()));
+}
+
+namespace {
+
+class StackingWatcher;
+
+// A connection of its own hears the root's changes for every watcher, so
+// that the events Qt reads on the program's connection stay as Qt asked for
+// them. It lives while a watcher does.
+class StackingListener : public QObject
+{
+public:
+    static StackingListener *acquire()
+    {
+        if (!s_listener) {
+            s_listener = new StackingListener;
+            if (!s_listener->setUp()) {
+                delete s_listener;
+                s_listener = nullptr;
+                return nullptr;
+            }
+        }
+        ++s_listener->m_users;
+        return s_listener;
+    }
+    void release()
+    {
+        if (--m_users == 0) {
+            s_listener = nullptr;
+            delete this;
+        }
+    }
+    void add(StackingWatcher *watcher) { m_watchers.append(watcher); }
+    void remove(StackingWatcher *watcher) { m_watchers.removeAll(watcher); }
+
+private:
+    StackingListener() = default;
+    ~StackingListener() override
+    {
+        delete m_notifier;
+        if (m_connection)
+            xcb_disconnect(m_connection);
+    }
+
+    bool setUp()
+    {
+        if (!QX11Info::isPlatformX11())
+            return false;
+        m_connection = xcb_connect(nullptr, nullptr);
+        if (!m_connection || xcb_connection_has_error(m_connection))
+            return false;
+        m_stackingList = internAtom(m_connection, "_NET_CLIENT_LIST_STACKING");
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_generic_error_t *error = xcb_request_check(
+            m_connection, xcb_change_window_attributes_checked(m_connection, xcb_window_t(QX11Info::appRootWindow()),
+                                                               XCB_CW_EVENT_MASK, &mask));
+        if (error) {
+            std::free(error);
+            return false;
+        }
+        m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &StackingListener::readEvents);
+        return true;
+    }
+
+    void readEvents();
+
+    static StackingListener *s_listener;
+    xcb_connection_t *m_connection = nullptr;
+    QSocketNotifier *m_notifier = nullptr;
+    xcb_atom_t m_stackingList = XCB_ATOM_NONE;
+    // The sibling each window was last seen above: a ConfigureNotify that
+    // keeps it is a move or a resize, no restacking.
+    QHash<xcb_window_t, xcb_window_t> m_below;
+    QList<StackingWatcher *> m_watchers;
+    int m_users = 0;
+};
+
+StackingListener *StackingListener::s_listener = nullptr;
+
+class StackingWatcher : public QObject
+{
+public:
+    StackingWatcher(QObject *owner, std::function<void()> changed)
+        : QObject(owner), m_changed(std::move(changed)), m_listener(StackingListener::acquire())
+    {
+        if (m_listener)
+            m_listener->add(this);
+    }
+    ~StackingWatcher() override
+    {
+        if (m_listener) {
+            m_listener->remove(this);
+            m_listener->release();
+        }
+    }
+    void changed()
+    {
+        if (m_changed)
+            m_changed();
+    }
+
+private:
+    std::function<void()> m_changed;
+    StackingListener *m_listener;
+};
+
+void StackingListener::readEvents()
+{
+    if (xcb_connection_has_error(m_connection)) {
+        m_notifier->setEnabled(false);
+        return;
+    }
+    bool changed = false;
+    while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+        switch (event->response_type & 0x7f) {
+        case XCB_CONFIGURE_NOTIFY: {
+            const auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event);
+            const auto known = m_below.constFind(e->window);
+            if (known == m_below.constEnd() || *known != e->above_sibling) {
+                m_below.insert(e->window, e->above_sibling);
+                changed = true;
+            }
+            break;
+        }
+        case XCB_MAP_NOTIFY:
+        case XCB_CIRCULATE_NOTIFY:
+        case XCB_REPARENT_NOTIFY:
+            changed = true;
+            break;
+        case XCB_DESTROY_NOTIFY:
+            m_below.remove(reinterpret_cast<xcb_destroy_notify_event_t *>(event)->window);
+            break;
+        case XCB_PROPERTY_NOTIFY:
+            changed = changed || reinterpret_cast<xcb_property_notify_event_t *>(event)->atom == m_stackingList;
+            break;
+        default:
+            break;
+        }
+        std::free(event);
+    }
+    if (!changed)
+        return;
+    // A watcher may go (and with the last one this listener) while told.
+    const QList<StackingWatcher *> watchers = m_watchers;
+    QPointer<StackingListener> self(this);
+    for (StackingWatcher *watcher : watchers) {
+        if (!self)
+            return;
+        if (m_watchers.contains(watcher))
+            watcher->changed();
+    }
+}
+
+} // namespace
+
+QObject *WmWindowStacking::watchStacking(QObject *owner, std::function<void()> changed)
+{
+    return new StackingWatcher(owner, std::move(changed));
+}
+
+quint32 WmWindowStacking::keyboardFocus() const
+{
+    if (!QX11Info::isPlatformX11())
+        return 0;
+    xcb_connection_t *c = QX11Info::connection();
+    xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    xcb_window_t focus = r ? r->focus : xcb_window_t(XCB_NONE);
+    std::free(r);
+    if (focus == XCB_INPUT_FOCUS_POINTER_ROOT || focus == xcb_window_t(QX11Info::appRootWindow()))
+        focus = XCB_NONE;
+    return focus;
+}
+
+void WmWindowStacking::setKeyboardFocus(quint32 window)
+{
+    if (!window || !QX11Info::isPlatformX11())
+        return;
+    xcb_connection_t *c = QX11Info::connection();
+    xcb_get_window_attributes_reply_t *a =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
+    const bool shows = a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(a);
+    if (!shows)
+        return;
+    // Checked: the window may still go meanwhile, which is no error of ours.
+    std::free(xcb_request_check(
+        c, xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME)));
 }

@@ -1,6 +1,10 @@
 #include "desktopoverlay.h"
 
+#include "platform/windowstacking.h"
+#include "stackingrule.h"
+
 #include <QApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -8,10 +12,12 @@
 
 namespace {
 constexpr char kOverlay[] = "_mirelo_desktop_overlay";
-// A grab fails while the window is not yet viewable or another client holds
-// one; it is tried again, for about ten seconds.
-constexpr int kGrabRetryMs = 20;
-constexpr int kGrabTries = 500;
+// A grab fails while another client holds one (an open menu, a key the
+// window manager is handling): it is tried again, less and less often, for
+// about ten seconds.
+constexpr int kGrabFirstRetryMs = 20;
+constexpr int kGrabLongestRetryMs = 1000;
+constexpr qint64 kGrabForMs = 10000;
 } // namespace
 
 Qt::WindowFlags DesktopOverlay::flags(Options options)
@@ -28,6 +34,8 @@ void DesktopOverlay::make(QWidget *widget, Options options)
 {
     if (!widget || isOverlay(widget))
         return;
+    // Dialogs the overlay opens stand above it.
+    stacking::install();
     widget->setWindowFlags(flags(options));
     widget->setAttribute(Qt::WA_ShowWithoutActivating);
     widget->setAttribute(Qt::WA_X11DoNotAcceptFocus, !options);
@@ -42,8 +50,10 @@ bool DesktopOverlay::isOverlay(const QWidget *widget)
 }
 
 DesktopOverlay::DesktopOverlay(QWidget *widget, Options options)
-    : QObject(widget), m_widget(widget), m_options(options)
+    : QObject(widget), m_widget(widget), m_options(options), m_grabRetry(new QTimer(this))
 {
+    m_grabRetry->setSingleShot(true);
+    connect(m_grabRetry, &QTimer::timeout, this, &DesktopOverlay::tryGrab);
 }
 
 bool DesktopOverlay::eventFilter(QObject *watched, QEvent *event)
@@ -51,7 +61,9 @@ bool DesktopOverlay::eventFilter(QObject *watched, QEvent *event)
     // The native window sees every press, whichever child it lands on.
     if (watched != m_widget) {
         if (event->type() == QEvent::MouseButtonPress && (m_options & FocusOnClick) && !m_widget->isActiveWindow())
-            m_widget->activateWindow();
+            takeFocus();
+        else if (event->type() == QEvent::Expose && m_window && m_window->isExposed())
+            tryGrab();
         return false;
     }
     switch (event->type()) {
@@ -60,22 +72,15 @@ bool DesktopOverlay::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Show:
         watchWindow();
-        if (!(m_options & GrabKeyboard))
-            break;
-        {
+        if (m_options & GrabKeyboard) {
             QWidget *active = QApplication::activeWindow();
             m_previous = active != m_widget ? active : nullptr;
-            m_grabTries = 0;
-            QTimer::singleShot(0, this, &DesktopOverlay::tryGrab);
+            m_usersFocus = usersFocus();
+            m_grabRetryMs = kGrabFirstRetryMs;
+            m_grabSince = QDateTime::currentMSecsSinceEpoch();
+            // Tried once the window is exposed (mapped), as a grab needs.
+            tryGrab();
         }
-        break;
-    case QEvent::Hide:
-        if (m_grabbed && m_widget->windowHandle())
-            m_widget->windowHandle()->setKeyboardGrabEnabled(false);
-        if (m_previous && m_previous->isVisible() && m_widget->isActiveWindow())
-            m_previous->activateWindow();
-        m_grabbed = false;
-        m_grabTries = kGrabTries;
         break;
     default:
         break;
@@ -87,29 +92,71 @@ void DesktopOverlay::watchWindow()
 {
     QWindow *window = m_widget->windowHandle();
     if (window && window != m_window) {
-        if (m_window)
+        if (m_window) {
             m_window->removeEventFilter(this);
+            disconnect(m_window, nullptr, this, nullptr);
+        }
         m_window = window;
         window->installEventFilter(this);
+        // Before the window is unmapped: the keyboard goes back while this
+        // window still has it, never by way of the desktop's root.
+        connect(window, &QWindow::visibleChanged, this, [this](bool visible) {
+            if (!visible)
+                hiding();
+        });
     }
+}
+
+quint32 DesktopOverlay::usersFocus() const
+{
+    const quint32 focus = WindowStacking::instance()->keyboardFocus();
+    const QWindow *window = m_widget->windowHandle();
+    return window && window->handle() && focus == quint32(window->winId()) ? 0 : focus;
+}
+
+void DesktopOverlay::takeFocus()
+{
+    m_usersFocus = usersFocus();
+    m_widget->activateWindow();
+}
+
+void DesktopOverlay::hiding()
+{
+    m_grabRetry->stop();
+    if (m_grabbed && m_window)
+        m_window->setKeyboardGrabEnabled(false);
+    m_grabbed = false;
+    WindowStacking *stacking = WindowStacking::instance();
+    const quint32 self = m_window && m_window->handle() ? quint32(m_window->winId()) : 0;
+    if (m_usersFocus && self) {
+        // Unless the user has put it elsewhere meanwhile.
+        const quint32 focus = stacking->keyboardFocus();
+        if (focus == self || focus == 0)
+            stacking->setKeyboardFocus(m_usersFocus);
+    }
+    if (!m_usersFocus && m_previous && m_previous->isVisible() && m_widget->isActiveWindow())
+        m_previous->activateWindow(); // where no window system tells the focus
+    m_usersFocus = 0;
+    m_previous = nullptr;
 }
 
 void DesktopOverlay::tryGrab()
 {
     QWindow *window = m_widget->windowHandle();
-    if (m_grabbed || !m_widget->isVisible() || !window || m_grabTries >= kGrabTries)
+    if (m_grabbed || !(m_options & GrabKeyboard) || !m_widget->isVisible() || !window || !window->isExposed())
         return;
-    ++m_grabTries;
-    if (window->isExposed()) {
-        // Key events go to the program's focus window even while grabbed:
-        // the overlay takes the focus too (Qt sets it itself on a window no
-        // window manager manages), also should the grab never succeed.
-        if (!m_widget->isActiveWindow())
-            m_widget->activateWindow();
-        if (window->setKeyboardGrabEnabled(true)) {
-            m_grabbed = true;
-            return;
-        }
+    // Key events go to the program's focus window even while grabbed: the
+    // overlay takes the focus too (Qt sets it itself on a window no window
+    // manager manages), also should the grab never succeed.
+    if (!m_widget->isActiveWindow())
+        m_widget->activateWindow();
+    if (window->setKeyboardGrabEnabled(true)) {
+        m_grabbed = true;
+        m_grabRetry->stop();
+        return;
     }
-    QTimer::singleShot(kGrabRetryMs, this, &DesktopOverlay::tryGrab);
+    if (m_grabRetry->isActive() || QDateTime::currentMSecsSinceEpoch() - m_grabSince > kGrabForMs)
+        return;
+    m_grabRetry->start(m_grabRetryMs);
+    m_grabRetryMs = qMin(m_grabRetryMs * 2, kGrabLongestRetryMs);
 }

@@ -8,13 +8,15 @@
 // panels and docks, no frame window around it takes the pointer, and it
 // shows without taking the keyboard focus. Where it needs the keyboard the
 // options say when: once clicked, or all the while it shows (a grab, for
-// Escape on a full-screen picker). The window manager no longer stacks it:
-// WindowStacking::stackNextTo() and QWidget::raise() do.
+// Escape on a full-screen picker); when it hides with the keyboard, the
+// window that had the keyboard before gets it back. The window manager no
+// longer stacks it: the program's stacking rule does (stackingrule.h).
 #include <QFlags>
 #include <QObject>
 #include <QPointer>
 #include <Qt>
 
+class QTimer;
 class QWidget;
 class QWindow;
 
@@ -26,8 +28,7 @@ public:
         NoFocus = 0x0,
         // A click on the window makes it the active one (typing into it).
         FocusOnClick = 0x1,
-        // The keyboard is grabbed for the window while it shows, and the
-        // window active before gets the focus back when it hides.
+        // The keyboard is grabbed for the window while it shows.
         GrabKeyboard = 0x2,
     };
     Q_DECLARE_FLAGS(Options, Option)
@@ -47,13 +48,20 @@ private:
     DesktopOverlay(QWidget *widget, Options options);
     void tryGrab();
     void watchWindow();
+    // The window that has the keyboard now, unless it is this one.
+    quint32 usersFocus() const;
+    void takeFocus();
+    void hiding();
 
     QWidget *m_widget;
     QPointer<QWindow> m_window;
     Options m_options;
     QPointer<QWidget> m_previous;
+    quint32 m_usersFocus = 0;
     bool m_grabbed = false;
-    int m_grabTries = 0;
+    QTimer *m_grabRetry = nullptr;
+    int m_grabRetryMs = 0;
+    qint64 m_grabSince = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(DesktopOverlay::Options)

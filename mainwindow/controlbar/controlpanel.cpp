@@ -15,7 +15,7 @@
 #include "historylist.h"
 #include "picturefile.h"
 #include "desktopoverlay.h"
-#include "keepabove.h"
+#include "stackingrule.h"
 #include "regiongeometry.h"
 #include "skinmanager.h"
 
@@ -93,7 +93,7 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     // Over the desktop, above its panels: it shows without taking the
     // keyboard from the program being recorded, and takes it once clicked.
     DesktopOverlay::make(this, DesktopOverlay::FocusOnClick);
-    keepabove::install(this);
+    stacking::keepAbove(this);
     setAttribute(Qt::WA_DeleteOnClose);
     m_drag = new FramelessDrag(this);
     m_drag->addHandle(this);

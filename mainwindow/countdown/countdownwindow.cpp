@@ -3,13 +3,15 @@
 #include "ui_countdown.h"
 
 #include "core/enviroment.h"
+#include "core/qxtglobalshortcut.h"
 #include "desktopoverlay.h"
-#include "keepabove.h"
 #include "skinmanager.h"
+#include "stackingrule.h"
 #include "platform/windowshape.h"
 
 #include <QBitmap>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
 
@@ -30,10 +32,13 @@ CountDownWindow::CountDownWindow(QWidget *parent) : QDialog(parent), ui(new Ui::
         label->setProperty("STYLE_KEY", QStringLiteral("COUNTDOWN_WHITELABEL"));
 
     // Over the desktop, not a window of the user's: the keyboard stays with
-    // the program the user is about to record until the countdown is
-    // clicked (Escape then ends it).
-    DesktopOverlay::make(this, DesktopOverlay::FocusOnClick);
-    keepabove::install(this);
+    // the program the user is about to record, also when the countdown is
+    // clicked. Escape ends it all the same, through a grab of that key
+    // alone while it shows.
+    DesktopOverlay::make(this);
+    stacking::keepAbove(this);
+    m_escape = new QxtGlobalShortcut(this);
+    connect(m_escape, &QxtGlobalShortcut::activated, this, &QDialog::reject);
     setAttribute(Qt::WA_TranslucentBackground);
 
     // The form's texts are only placeholders: the user's hotkeys always show.
@@ -72,10 +77,33 @@ void CountDownWindow::timerTimeout()
     updateMask();
 }
 
+int CountDownWindow::run()
+{
+    // Not exec(): Qt gives a modal window the keyboard focus when it maps.
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    return result();
+}
+
 void CountDownWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Refused when another program holds the key: the countdown then ends
+    // by itself only.
+    if (!m_escapeHeld)
+        m_escapeHeld = m_escape->setShortcut(QKeySequence(Qt::Key_Escape));
     updateMask();
+}
+
+void CountDownWindow::hideEvent(QHideEvent *event)
+{
+    if (m_escapeHeld)
+        m_escape->unsetShortcut();
+    m_escapeHeld = false;
+    QDialog::hideEvent(event);
 }
 
 // Without a compositing manager the transparent parts would show black:

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QTimer;
+class QxtGlobalShortcut;
 
 namespace Ui {
 class CountDownClass;
@@ -21,6 +22,10 @@ public:
     explicit CountDownWindow(QWidget *parent = nullptr);
     ~CountDownWindow() override;
 
+    // Shows it and waits until it ends, as exec() would, without making it
+    // modal; its result.
+    int run();
+
     int frameCounter() const { return m_frameCounter; }
     Ui::CountDownClass *form() const { return ui; }
 
@@ -30,11 +35,14 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void updateMask();
 
     Ui::CountDownClass *ui;
     QTimer *m_timer;
+    QxtGlobalShortcut *m_escape;
+    bool m_escapeHeld = false;
     int m_frameCounter = 1;
 };

@@ -31,13 +31,30 @@ void Mirelo::restoreDesktopChrome()
 
 void Mirelo::tellUnhideableChrome()
 {
-    if (m_toldUnhideableChrome || !g_enviroment || !g_enviroment->recording()->HideDesktopIcons
-        || DesktopChrome::instance()->canHide(DesktopChrome::DesktopIcons))
+    if (!g_enviroment)
+        return;
+    const DataGroupRecording *recording = g_enviroment->recording();
+    DesktopChrome *chrome = DesktopChrome::instance();
+    const bool icons = !m_toldUnhideableIcons && recording->HideDesktopIcons
+                       && !chrome->canHide(DesktopChrome::DesktopIcons);
+    const bool taskbar = !m_toldUnhideableTaskbar && recording->HideTaskbar
+                         && !chrome->canHide(DesktopChrome::Taskbar);
+    if (!icons && !taskbar)
         return;
     // Said, not pretended: the recording shows them.
-    m_toldUnhideableChrome = true;
+    m_toldUnhideableIcons = m_toldUnhideableIcons || icons;
+    m_toldUnhideableTaskbar = m_toldUnhideableTaskbar || taskbar;
+    QString text;
+    if (icons && taskbar)
+        text = tr("The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.");
+    else if (icons)
+        text = tr("The desktop icons cannot be hidden on this desktop: they stay in the recording.");
+    else
+        text = tr("The taskbar cannot be hidden on this desktop: it stays in the recording.");
     if (g_runLog)
-        g_runLog->write(0, QStringLiteral("The desktop icons cannot be hidden on this desktop"), true);
-    CommonDialog::showWarning(nullptr, tr("The desktop icons cannot be hidden on this desktop: "
-                                          "they stay in the recording."));
+        g_runLog->write(0, QStringLiteral("Cannot be hidden on this desktop:%1%2")
+                               .arg(icons ? QStringLiteral(" desktop icons") : QString(),
+                                    taskbar ? QStringLiteral(" taskbar") : QString()),
+                        true);
+    CommonDialog::showWarning(nullptr, text);
 }

@@ -191,7 +191,7 @@ void Mirelo::runCountdown()
         CountDownWindow countdown(nullptr);
         countdown.setWindowTitle(windowTitle());
         // Escape ends it early; the recording starts all the same.
-        countdown.exec();
+        countdown.run();
     }
     connect(hotkeys, &DataGroupHotkeys::shortcutActivated, this, [this](MRShortcut id) { shortcutHandled(int(id)); });
 }

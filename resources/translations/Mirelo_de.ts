@@ -1167,6 +1167,14 @@ Der bisherige Inhalt bleibt erhalten.</translation>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>Die Desktopsymbole lassen sich auf diesem Desktop nicht ausblenden: Sie bleiben in der Aufnahme.</translation>
     </message>
+    <message>
+        <source>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>Die Desktopsymbole und die Taskleiste lassen sich auf diesem Desktop nicht ausblenden: Sie bleiben in der Aufnahme.</translation>
+    </message>
+    <message>
+        <source>The taskbar cannot be hidden on this desktop: it stays in the recording.</source>
+        <translation>Die Taskleiste lässt sich auf diesem Desktop nicht ausblenden: Sie bleibt in der Aufnahme.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

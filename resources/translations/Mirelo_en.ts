@@ -1160,6 +1160,14 @@ What it held before is kept.</source>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>The desktop icons cannot be hidden on this desktop: they stay in the recording.</translation>
     </message>
+    <message>
+        <source>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</translation>
+    </message>
+    <message>
+        <source>The taskbar cannot be hidden on this desktop: it stays in the recording.</source>
+        <translation>The taskbar cannot be hidden on this desktop: it stays in the recording.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

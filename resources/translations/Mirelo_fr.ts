@@ -1167,6 +1167,14 @@ Son contenu précédent est conservé.</translation>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>Les icônes du bureau ne peuvent pas être masquées sur ce bureau : elles restent dans l’enregistrement.</translation>
     </message>
+    <message>
+        <source>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>Les icônes du bureau et la barre des tâches ne peuvent pas être masquées sur ce bureau : elles restent dans l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>The taskbar cannot be hidden on this desktop: it stays in the recording.</source>
+        <translation>La barre des tâches ne peut pas être masquée sur ce bureau : elle reste dans l’enregistrement.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1167,6 +1167,14 @@ What it held before is kept.</source>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>このデスクトップではデスクトップアイコンを非表示にできません。アイコンは録画に残ります。</translation>
     </message>
+    <message>
+        <source>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>このデスクトップではデスクトップアイコンとタスクバーを非表示にできません。これらは録画に残ります。</translation>
+    </message>
+    <message>
+        <source>The taskbar cannot be hidden on this desktop: it stays in the recording.</source>
+        <translation>このデスクトップではタスクバーを非表示にできません。タスクバーは録画に残ります。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1167,6 +1167,14 @@ What it held before is kept.</source>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>이 데스크톱에서는 바탕 화면 아이콘을 숨길 수 없습니다. 아이콘이 녹화에 그대로 남습니다.</translation>
     </message>
+    <message>
+        <source>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>이 데스크톱에서는 바탕 화면 아이콘과 작업 표시줄을 숨길 수 없습니다. 녹화에 그대로 남습니다.</translation>
+    </message>
+    <message>
+        <source>The taskbar cannot be hidden on this desktop: it stays in the recording.</source>
+        <translation>이 데스크톱에서는 작업 표시줄을 숨길 수 없습니다. 작업 표시줄이 녹화에 그대로 남습니다.</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

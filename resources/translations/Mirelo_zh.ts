@@ -1167,6 +1167,14 @@ What it held before is kept.</source>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>在此桌面上无法隐藏桌面图标：它们会保留在录制内容中。</translation>
     </message>
+    <message>
+        <source>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>在此桌面上无法隐藏桌面图标和任务栏：它们会保留在录制内容中。</translation>
+    </message>
+    <message>
+        <source>The taskbar cannot be hidden on this desktop: it stays in the recording.</source>
+        <translation>在此桌面上无法隐藏任务栏：它会保留在录制内容中。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

@@ -1167,6 +1167,14 @@ What it held before is kept.</source>
         <source>The desktop icons cannot be hidden on this desktop: they stay in the recording.</source>
         <translation>在此桌面上無法隱藏桌面圖示：它們會保留在錄製內容中。</translation>
     </message>
+    <message>
+        <source>The desktop icons and the taskbar cannot be hidden on this desktop: they stay in the recording.</source>
+        <translation>在此桌面上無法隱藏桌面圖示和工作列：它們會保留在錄製內容中。</translation>
+    </message>
+    <message>
+        <source>The taskbar cannot be hidden on this desktop: it stays in the recording.</source>
+        <translation>在此桌面上無法隱藏工作列：它會保留在錄製內容中。</translation>
+    </message>
 </context>
 <context>
     <name>MirelonClass</name>

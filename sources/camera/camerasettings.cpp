@@ -16,8 +16,10 @@ constexpr int kPositionCount = 5;
 constexpr int kAfterShowDelayMs = 100;
 } // namespace
 
+// A dialog, not a window of its own: the window manager is told whose it is
+// and keeps it above the main window, which it blocks while it shows.
 CameraSettings::CameraSettings(QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint), ui(new Ui::CarmeraSettingsClass)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::CustomizeWindowHint), ui(new Ui::CarmeraSettingsClass)
 {
     ui->setupUi(this);
     const double s = g_dscale;

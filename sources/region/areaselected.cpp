@@ -14,12 +14,15 @@
 #include "platform/windowshape.h"
 #include "platform/windowstacking.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
+#include <QScreen>
 #include <QWindow>
 
 AreaSelected *g_areaSelected = nullptr;
@@ -79,6 +82,14 @@ AreaSelected::AreaSelected(QWidget *owner)
 
     setFullScreen();
     setGeometry(m_screenRect);
+    // The tool bar keeps clear of panels that come, go or change.
+    for (QScreen *screen : QGuiApplication::screens())
+        watchScreen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
+        watchScreen(screen);
+        if (isVisible())
+            refreshFreeAreas();
+    });
 
     m_menu = new QMenu(this);
     m_actFullScreen = m_menu->addAction(QString(), this, &AreaSelected::actFullScreenTriggered);
@@ -233,7 +244,26 @@ void AreaSelected::fitToolBar()
 
 void AreaSelected::placeToolBar()
 {
-    ui->frmWindowHint->setGeometry(toLocal(region::toolBarRect(ui->frmWindowHint->size(), m_selectedRect, m_screenRect)));
+    ui->frmWindowHint->setGeometry(toLocal(
+        region::toolBarRect(ui->frmWindowHint->size(), m_selectedRect, m_screenRect, m_monitors, m_freeAreas)));
+}
+
+// Read when the frame shows and when a work area changes, not at each
+// layout pass: a drag lays out at every pointer step.
+void AreaSelected::refreshFreeAreas()
+{
+    m_monitors = region::monitors();
+    m_freeAreas = region::freeAreas();
+    if (!m_recordingMode)
+        placeToolBar();
+}
+
+void AreaSelected::watchScreen(QScreen *screen)
+{
+    connect(screen, &QScreen::availableGeometryChanged, this, [this] {
+        if (isVisible())
+            refreshFreeAreas();
+    });
 }
 
 void AreaSelected::setFullScreen()
@@ -332,8 +362,14 @@ bool AreaSelected::event(QEvent *event)
     const bool result = QDialog::event(event);
     // No window manager stacks an overlay: it goes on top when it shows
     // (the main window's part puts it back below the main window).
-    if (event->type() == QEvent::Show)
+    if (event->type() == QEvent::Show) {
+        // The program's windows are followed while the frame shows.
+        qApp->installEventFilter(this);
+        m_ownWindows = QRegion();
+        updateOwnWindows();
+        refreshFreeAreas();
         raise();
+    }
     // A new native window starts without our shape.
     if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show) {
         m_lastInput = QRegion();
@@ -425,12 +461,14 @@ void AreaSelected::updateShape()
     // Without a compositor the transparent pixels would show (and record)
     // black: the window is cut to what it paints. With one the whole window
     // shows, also after one started while it was cut.
+    // Where the program's own windows lie the frame shows nothing either:
+    // a compositing manager may paint it over them whatever the stacking.
     m_composited = shape->compositingManagerRunning();
-    if (!m_composited) {
-        const QRegion painted = paintedRegion();
-        if (!m_shaped || !m_bounded || painted != m_lastBounding) {
-            shape->setBoundingRegion(windowHandle(), painted);
-            m_lastBounding = painted;
+    if (!m_composited || !m_ownWindows.isEmpty()) {
+        const QRegion bounding = m_composited ? QRegion(rect()).subtracted(m_ownWindows) : paintedRegion();
+        if (!m_shaped || !m_bounded || bounding != m_lastBounding) {
+            shape->setBoundingRegion(windowHandle(), bounding);
+            m_lastBounding = bounding;
             m_bounded = true;
         }
     } else if (m_bounded) {
@@ -479,5 +517,54 @@ void AreaSelected::forwardPointer(QEvent::Type type, const QPoint &position, Qt:
 void AreaSelected::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
+    qApp->removeEventFilter(this);
     updatePointerLayer();
+}
+
+// The program's windows that show over the desktop: its managed windows and
+// its menus. Other overlays stack themselves.
+void AreaSelected::updateOwnWindows()
+{
+    QRegion own;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w->isMinimized() || DesktopOverlay::isOverlay(w)
+            || w->windowType() == Qt::ToolTip || w->windowType() == Qt::Desktop)
+            continue;
+        // Where Qt has it: at once where the program moves it, before the
+        // window manager has carried the move out (the program's windows
+        // that a window manager places themselves get Qt told, KeepPlace).
+        // Qt may keep frame margins it measured while the window manager
+        // was still building its frame (openbox: a frame of 1x1, so the
+        // margins swallow the window): the window itself counts then.
+        const QRect outer = w->frameGeometry();
+        own += outer.contains(w->geometry()) ? outer : w->geometry();
+    }
+    own = own.translated(-m_screenRect.topLeft()).intersected(rect());
+    if (own == m_ownWindows)
+        return;
+    m_ownWindows = own;
+    updateShape();
+}
+
+bool AreaSelected::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        if (watched != this && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            updateOwnWindows();
+        break;
+    case QEvent::Expose:
+        // A window shown is placed by the window manager by the time it
+        // is exposed (Qt may not hear of that place).
+        if (watched != windowHandle() && watched->isWindowType() && static_cast<QWindow *>(watched)->isTopLevel())
+            updateOwnWindows();
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }

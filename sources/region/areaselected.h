@@ -7,9 +7,14 @@
 // outside the recorded pixels and takes live drawing.
 //
 // A desktop overlay (no window manager manages it: it lies on the desktop's
-// own coordinates, over panels). Everything but the painted parts and the
-// pointer zones beside the edges lets the pointer through (an input shape
-// of the native window), so the desktop below stays usable. While a drawing
+// own coordinates, over panels, its tool bar inside what the panels leave
+// free). Everything but the painted parts and the pointer zones beside the
+// edges lets the pointer through (an input shape of the native window), so
+// the desktop below stays usable. Where the program's own windows lie (the
+// main window, the size panel, dialogs, menus) it shows and takes nothing,
+// so it never covers them however the desktop stacks it: some window
+// managers restack their windows as one block, some compositors paint
+// every overlay over the managed windows. While a drawing
 // tool is chosen the whole region takes the pointer and still shows the
 // desktop: through a transparent input layer where a compositing manager
 // runs, else through a pointer layer above the window, whose window is then
@@ -30,6 +35,7 @@ class PointerLayer;
 class QAction;
 class QMenu;
 class QPropertyAnimation;
+class QScreen;
 
 namespace Ui {
 class AreaSelectedClass;
@@ -80,7 +86,8 @@ public:
     QMenu *sizeMenu() const { return m_menu; }
     // What the frame paints, in its own coordinates; the input shape is this
     // less the shapes, plus the pointer zones along the edges and the input
-    // layer.
+    // layer. Both leave out the program's own windows (main window, dialogs,
+    // panels, menus), which the frame never covers nor blocks.
     QRegion paintedRegion() const;
     QRegion inputRegion() const;
 
@@ -129,12 +136,16 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setSelectedRectValue(const QRect &rect) { m_selectedRect = rect; }
     void layoutPass();
     void fitToolBar();
     void placeToolBar();
+    void refreshFreeAreas();
+    void updateOwnWindows();
+    void watchScreen(QScreen *screen);
     void applyPreset(int width, int height);
     void updateShape();
     // What the frame paints but the shapes.
@@ -168,6 +179,12 @@ private:
     int m_zone = 0;
     QPixmap m_moveIcon;
     QList<QRect> m_moveRects;
+    // The monitors and what the desktop's panels leave free of each.
+    QList<QRect> m_monitors;
+    QList<QRect> m_freeAreas;
+    // Where the program's own windows lie over the frame (its coordinates):
+    // left out of what it shows and of where it takes the pointer.
+    QRegion m_ownWindows;
     bool m_fullScreen = false;
     QMenu *m_menu = nullptr;
     QAction *m_actFullScreen = nullptr;

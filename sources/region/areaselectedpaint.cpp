@@ -232,7 +232,7 @@ void AreaSelected::paintFrame(QPainter *painter)
 
 QRegion AreaSelected::paintedRegion() const
 {
-    return (frameRegion() + m_shapesRegion).intersected(rect());
+    return (frameRegion() + m_shapesRegion).intersected(rect()).subtracted(m_ownWindows);
 }
 
 QRegion AreaSelected::frameRegion() const
@@ -267,5 +267,6 @@ QRegion AreaSelected::inputRegion() const
     }
     if (ui->clientWidget->isVisibleTo(this))
         input += ui->clientWidget->geometry();
-    return input.intersected(rect());
+    // The program's own windows take their clicks, whatever the stacking.
+    return input.intersected(rect()).subtracted(m_ownWindows);
 }

@@ -4,6 +4,7 @@
 #include "areaselected.h"
 #include "core/logfile.h"
 #include "framelessdrag.h"
+#include "keepplace.h"
 #include "regiongeometry.h"
 #include "regionowner.h"
 #include "regionscreens.h"
@@ -32,6 +33,9 @@ MyCustomAreaSelect::MyCustomAreaSelect(RegionOwner *owner, QWidget *parent, Qt::
         ui->spinBoxHeight->setValue(r.height());
     }
     m_ratioLocked = false;
+    // Beside the region, where it is put, whatever the window manager's
+    // own placement.
+    KeepPlace::watch(this);
     setUpSizes();
     applyStyle();
     fitNumbers();
@@ -106,7 +110,19 @@ void MyCustomAreaSelect::placeBesideArea()
 {
     if (!g_areaSelected)
         return;
-    move(region::panelRect(size(), g_areaSelected->selectedRect(), region::selectedScreen()).topLeft());
+    // Within what the desktop's panels leave free of the screen, so that no
+    // panel covers its caption and close button.
+    const QRect region = g_areaSelected->selectedRect();
+    QRect screen = region::selectedScreen();
+    const QList<QRect> monitors = region::monitors();
+    const QList<QRect> free = region::freeAreas();
+    for (int i = 0; i < monitors.size() && i < free.size(); ++i) {
+        if (monitors[i].contains(region.bottomRight()) && (screen & free[i]).isValid()) {
+            screen &= free[i];
+            break;
+        }
+    }
+    move(region::panelRect(size(), region, screen).topLeft());
 }
 
 void MyCustomAreaSelect::slotLockScale()

@@ -228,6 +228,63 @@ QRect toolBarRect(const QSize &bar, const QRect &region, const QRect &screen)
     return r;
 }
 
+QRect toolBarRect(const QSize &bar, const QRect &region, const QRect &screen, const QList<QRect> &monitors,
+                  const QList<QRect> &free)
+{
+    QRect r = toolBarRect(bar, region, screen);
+    // The monitor the bar lies on (its top-right corner, where the rule
+    // aims), else the one that holds the region's top-right corner.
+    int index = -1;
+    for (int i = 0; i < monitors.size() && i < free.size() && index < 0; ++i) {
+        if (monitors[i].contains(QPoint(r.right(), r.top())))
+            index = i;
+    }
+    for (int i = 0; i < monitors.size() && i < free.size() && index < 0; ++i) {
+        if (monitors[i].contains(region.topRight()))
+            index = i;
+    }
+    if (index < 0)
+        return r;
+    const QRect area = free[index];
+    if (area.isEmpty() || area.contains(r))
+        return r;
+    const QRect visible = region & area;
+    if (!visible.isEmpty())
+        r = toolBarRect(bar, visible, area);
+    // Still beyond it (a region along a panel, a bar below the screen's
+    // bottom): inside, as far as it fits.
+    if (r.width() <= area.width())
+        r.moveLeft(qBound(area.left(), r.left(), area.right() - r.width() + 1));
+    if (r.height() <= area.height())
+        r.moveTop(qBound(area.top(), r.top(), area.bottom() - r.height() + 1));
+    return r;
+}
+
+QRect freeArea(const QRect &monitor, const QRect &available, const QList<QRect> &panels)
+{
+    QRect area = available.isValid() ? (available & monitor) : monitor;
+    if (area.isEmpty())
+        area = monitor;
+    for (const QRect &panel : panels) {
+        const QRect p = panel & monitor;
+        if (p.isEmpty())
+            continue;
+        // A panel lies along the edge it is nearest to: a wide one along
+        // the top or the bottom, a tall one along a side.
+        if (p.width() >= p.height()) {
+            if (p.center().y() < monitor.center().y())
+                area.setTop(qMax(area.top(), p.bottom() + 1));
+            else
+                area.setBottom(qMin(area.bottom(), p.top() - 1));
+        } else if (p.center().x() < monitor.center().x()) {
+            area.setLeft(qMax(area.left(), p.right() + 1));
+        } else {
+            area.setRight(qMin(area.right(), p.left() - 1));
+        }
+    }
+    return area.isEmpty() ? monitor : area;
+}
+
 QRect typedRect(const QRect &region, const QSize &size, const QRect &bounds)
 {
     const int w = qBound(1, size.width(), bounds.width());

@@ -3,6 +3,7 @@
 // panel, kept apart from the windows so it can be checked on its own. All
 // rectangles are QRects with inclusive right and bottom.
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -68,6 +69,19 @@ QRect presetRect(const QSize &size, const QRect &screen);
 
 // Where the frame's tool bar goes for a region (keeps the bar's size).
 QRect toolBarRect(const QSize &bar, const QRect &region, const QRect &screen);
+// The same kept clear of the desktop's panels: where the rule above puts
+// the bar over a panel (or off the monitor), it is applied to the part of
+// the region that the free area of the bar's monitor holds, and the bar
+// is kept inside that area. `monitors` and `free` go in pairs.
+QRect toolBarRect(const QSize &bar, const QRect &region, const QRect &screen, const QList<QRect> &monitors,
+                  const QList<QRect> &free);
+
+// The part of a monitor that the desktop's panels leave free: its work
+// area (`available`, as the window manager gives it), less the strip of
+// each panel that lies on the monitor, cut from the edge the panel lies
+// along (a window manager may keep no work area, or a panel reserve no
+// strip).
+QRect freeArea(const QRect &monitor, const QRect &available, const QList<QRect> &panels);
 
 // A size typed for the region, kept on the desktop: each side is cut to the
 // bounds, and a region that would then run past their right or bottom edge

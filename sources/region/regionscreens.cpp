@@ -2,6 +2,8 @@
 
 #include "core/enviroment.h"
 #include "core/screenaccess.h"
+#include "platform/desktopchrome.h"
+#include "regiongeometry.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -57,6 +59,17 @@ QList<QRect> monitors()
     QList<QRect> out;
     for (QScreen *screen : QGuiApplication::screens())
         out << screen->geometry();
+    return out;
+}
+
+QList<QRect> freeAreas()
+{
+    if (screenHook())
+        return {screenHook()()};
+    const QList<QRect> panels = DesktopChrome::instance()->panels();
+    QList<QRect> out;
+    for (QScreen *screen : QGuiApplication::screens())
+        out << freeArea(screen->geometry(), screen->availableGeometry(), panels);
     return out;
 }
 

@@ -15,6 +15,9 @@ QRect selectedScreen();
 QRect desktop();
 // The monitors' rectangles (the screen hook's one when it is set).
 QList<QRect> monitors();
+// The part of each monitor (in the order of monitors()) that the desktop's
+// panels leave free, as far as they show now.
+QList<QRect> freeAreas();
 QPixmap grabSelectedScreen();
 // Replaces the grab (tests with a scripted picture); empty restores it.
 void setGrabHook(std::function<QPixmap()> hook);

@@ -14,6 +14,7 @@
 #include <vector>
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
 
@@ -145,6 +146,52 @@ inline StreamPackets packetsOf(const char *path, AVMediaType type)
         av_packet_unref(p);
     }
     av_packet_free(&p);
+    avformat_close_input(&in);
+    return r;
+}
+
+// The pictures a player gets from a file's video: how many decode, and the
+// presentation time of the first and the last in seconds (count 0 when none
+// does). A packet the disk cut short has no picture.
+struct DecodedPictures
+{
+    int count = 0;
+    double first = 1e9;
+    double last = -1;
+};
+inline DecodedPictures picturesOf(const char *path)
+{
+    DecodedPictures r;
+    AVFormatContext *in = nullptr;
+    if (avformat_open_input(&in, path, nullptr, nullptr) < 0)
+        return r;
+    const AVCodec *codec = nullptr;
+    const int index = av_find_best_stream(in, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
+    AVCodecContext *dec = index >= 0 && codec ? avcodec_alloc_context3(codec) : nullptr;
+    if (dec && (avcodec_parameters_to_context(dec, in->streams[index]->codecpar) < 0
+                || avcodec_open2(dec, codec, nullptr) < 0))
+        avcodec_free_context(&dec);
+    AVPacket *p = av_packet_alloc();
+    AVFrame *f = av_frame_alloc();
+    auto receive = [&] {
+        while (avcodec_receive_frame(dec, f) >= 0) {
+            const double t = f->best_effort_timestamp * av_q2d(in->streams[index]->time_base);
+            ++r.count;
+            r.first = std::min(r.first, t);
+            r.last = std::max(r.last, t);
+            av_frame_unref(f);
+        }
+    };
+    while (dec && p && f && av_read_frame(in, p) >= 0) {
+        if (p->stream_index == index && avcodec_send_packet(dec, p) >= 0)
+            receive();
+        av_packet_unref(p);
+    }
+    if (dec && avcodec_send_packet(dec, nullptr) >= 0)
+        receive();
+    av_frame_free(&f);
+    av_packet_free(&p);
+    avcodec_free_context(&dec);
     avformat_close_input(&in);
     return r;
 }

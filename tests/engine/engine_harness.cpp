@@ -175,6 +175,25 @@ QVector<double> packetTimes(const QString &file)
     return out;
 }
 
+QVector<double> pictureTimes(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("ffprobe"), {"-v", "quiet", "-select_streams", "v:0", "-show_entries", "frame=pts_time",
+                                        "-of", "csv=p=0", file});
+    QVector<double> out;
+    if (!p.waitForFinished(60000))
+        return out;
+    // A frame with side data ends its line with a separator and adds lines.
+    for (const QByteArray &l : p.readAllStandardOutput().split('\n')) {
+        bool ok = false;
+        const double t = l.split(',').first().trimmed().toDouble(&ok);
+        if (ok)
+            out.append(t);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 QByteArray frameAt(const QString &file, double seconds, int w, int h)
 {
     QProcess p;

@@ -54,6 +54,9 @@ QJsonObject probeVideo(const QString &file);
 int countFrames(const QString &file, bool *clean = nullptr);
 // The presentation times of the video packets, in seconds, sorted.
 QVector<double> packetTimes(const QString &file);
+// The presentation times of the pictures that decode, in seconds, sorted: a
+// packet cut short by a full disk has none.
+QVector<double> pictureTimes(const QString &file);
 // One decoded frame at `seconds` as packed RGB24 (w * h * 3 bytes).
 QByteArray frameAt(const QString &file, double seconds, int w, int h);
 // The RGB of a pixel of such a frame.

@@ -8,11 +8,13 @@
 #include "engine_fakes.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cerrno>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -378,6 +380,85 @@ private slots:
         QCOMPARE(v.count, 60);
         QVERIFY(v.ordered);
         QVERIFY2(qAbs(v.end - v.start - 2.0) < 0.05, qPrintable(QString::number(v.end - v.start)));
+    }
+
+    // A full disk keeps the file up to some byte. Once the cut fragment is
+    // dealt with, the file still plays all that came whole before the cut,
+    // and its length is what plays, from the first picture to the end of
+    // the last that decodes, wherever the cut falls: inside a picture,
+    // between a picture and the B-frames shown before it, at a picture's
+    // end, inside a fragment's index or the header of its data.
+    void aCutFileIsAsLongAsWhatPlays()
+    {
+        VideoEncoder encoder;
+        QCOMPARE(encoder.open(small()), 0);
+        Muxer m;
+        const QByteArray file = path("whole.mp4");
+        QCOMPARE(m.create(file.toStdString(), Muxer::Container::Mp4), 0);
+        QCOMPARE(m.addStream(encoder.context()), 0);
+        QCOMPARE(m.start(), 0);
+        feed(m, encoder, 60);
+        QCOMPARE(m.finish(), 0);
+        QFile whole(QString::fromLocal8Bit(file));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        // Where each picture's bytes start, in the order they are written.
+        QVector<qint64> starts;
+        AVFormatContext *in = nullptr;
+        QVERIFY(avformat_open_input(&in, file.constData(), nullptr, nullptr) >= 0);
+        AVPacket *p = av_packet_alloc();
+        while (av_read_frame(in, p) >= 0) {
+            starts << p->pos;
+            av_packet_unref(p);
+        }
+        av_packet_free(&p);
+        avformat_close_input(&in);
+        QCOMPARE(starts.size(), 60);
+        // Every byte of the second fragment's index and of its data's
+        // header; the others at their start and end.
+        QVector<qint64> cuts;
+        int fragments = 0;
+        for (qint64 box = 0; box + 8 <= bytes.size();) {
+            const qint64 size = qFromBigEndian<quint32>(bytes.constData() + box);
+            QVERIFY(size >= 8);
+            if (bytes.mid(int(box) + 4, 4) == "moof") {
+                ++fragments;
+                cuts << box << box + 8 << box + size << box + size + 8;
+                for (qint64 at = box; fragments == 2 && at <= box + size + 16; ++at)
+                    cuts << at;
+            }
+            box += size;
+        }
+        QVERIFY(fragments >= 3);
+        for (const qint64 start : starts)
+            cuts << start << start + 1;
+        std::sort(cuts.begin(), cuts.end());
+        cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+        const QByteArray cutFile = path("cut.mp4");
+        int reordered = 0; // cuts where more is shown than the pictures before the cut in writing order
+        int before = 0; // pictures shown at the previous cut
+        for (const qint64 cut : cuts) {
+            QFile out(QString::fromLocal8Bit(cutFile));
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(out.write(bytes.left(int(cut))), cut);
+            out.close();
+            const int fd = ::open(cutFile.constData(), O_RDWR | O_CLOEXEC);
+            QVERIFY(fd >= 0);
+            QVERIFY(dropCutFragment(fd));
+            ::close(fd);
+            const auto shown = enginefake::picturesOf(cutFile.constData());
+            QVERIFY2(shown.count >= before, qPrintable(QStringLiteral("cut at %1: %2 pictures, %3 at a cut before")
+                                                           .arg(cut).arg(shown.count).arg(before)));
+            before = shown.count;
+            const double plays = shown.count ? shown.last - shown.first + 1 / 30.0 : 0;
+            if (shown.count && plays > shown.count / 30.0 + 0.01)
+                ++reordered;
+            const int64_t length = mediaDurationUs(cutFile.toStdString());
+            QVERIFY2(length >= 0 && qAbs(length / 1e6 - plays) < 0.5 / 30,
+                     qPrintable(QStringLiteral("cut at %1: %2 s, plays %3 s (%4 pictures)")
+                                    .arg(cut).arg(length / 1e6).arg(plays).arg(shown.count)));
+        }
+        QVERIFY(reordered > 0); // the encoder made B-frames, so some cuts fall between
     }
 };
 

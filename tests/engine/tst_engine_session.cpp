@@ -246,14 +246,18 @@ private slots:
         RecordingSession s;
         const QByteArray file = path("full.mp4");
         SessionConfig c = videoJob(file, log, time);
-        std::atomic<int64_t> room{6000};
+        // A full disk takes what still fits of a write, then refuses: the
+        // file ends wherever that falls, inside a picture or inside a
+        // fragment's index (where the fragments fall depends on the load).
+        std::atomic<int64_t> room{8000};
         c.write = [&](int fd, const void *data, size_t size) -> ssize_t {
-            if (room.load() < int64_t(size)) {
+            const size_t n = size_t(std::min<int64_t>(room.load(), int64_t(size)));
+            if (n == 0) {
                 errno = ENOSPC;
                 return -1;
             }
-            room -= int64_t(size);
-            return ::write(fd, data, size);
+            room -= int64_t(n);
+            return ::write(fd, data, n);
         };
         c.video.width = 320;
         c.video.height = 240;
@@ -270,6 +274,15 @@ private slots:
         QCOMPARE(s.pause(), int(MIRELO_E_IO));
         QCOMPARE(s.stop(), int(MIRELO_E_IO));
         QVERIFY(QFile::exists(QString::fromLocal8Bit(file))); // what was written stays
+        // The file still plays what came whole, and the time after the stop
+        // is what plays: from the first picture to the end of the last that
+        // decodes, the one cut short left out, the pictures in the order
+        // they show (B-frames come after the picture they precede).
+        const auto shown = enginefake::picturesOf(file.constData());
+        QVERIFY2(shown.count >= 2, qPrintable(QString::number(shown.count)));
+        const double plays = shown.last - shown.first + 1.0 / kFps;
+        QVERIFY2(qAbs(s.recordedTime() / 1e6 - plays) < 0.5 / kFps,
+                 qPrintable(QStringLiteral("time %1 s, file %2 s").arg(s.recordedTime() / 1e6).arg(plays)));
     }
 
     void aRefusedSoundStartFailsTheStartAndLeavesNoFile()

@@ -1,11 +1,14 @@
 // The countdown before a recording by hand: the user's hotkeys, the frames
 // the skin's generator drew, the order they show in, the end on the 77th
-// tick, and the mask that keeps its clear parts from showing black.
+// tick, Escape through a grab of that key alone while it shows (never modal,
+// which would give it the keyboard), and the mask that keeps its clear parts
+// from showing black.
 #include <QtTest>
 
 #include "core/enviroment.h"
 #include "core/vocabulary.h"
 #include "countdownwindow.h"
+#include "platform/fakehotkeybackend.h"
 #include "platform/fakewindowshape.h"
 #include "skinmanager.h"
 #include "testsupport.h"
@@ -74,6 +77,51 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(window.result(), int(QDialog::Rejected));
         QVERIFY(!window.isVisible());
+    }
+
+    // The key is the program's only while the countdown shows; a press of
+    // it ends the countdown wherever the keyboard is.
+    void escapeGrabbedWhileItShows()
+    {
+        FakeHotkeyBackend keys;
+        CountDownWindow window;
+        QVERIFY(!keys.isGrabbed(27, 0));
+        window.show();
+        QVERIFY(keys.isGrabbed(27, 0));
+        FakeHotkeyBackend::press(27, 0);
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QVERIFY(!window.isVisible());
+        QVERIFY(!keys.isGrabbed(27, 0));
+
+        // Held by another program: the countdown still runs to its end.
+        keys.holdByOtherProgram(27, 0);
+        CountDownWindow held;
+        held.show();
+        QVERIFY(!keys.isGrabbed(27, 0));
+        held.hide();
+        QCOMPARE(keys.calls.count(QStringLiteral("ungrab 27 0")), 1);
+    }
+
+    // run() waits as exec() would, but nothing makes the window modal.
+    void runWaitsWithoutBeingModal()
+    {
+        FakeHotkeyBackend keys;
+        CountDownWindow window;
+        bool modal = true;
+        QTimer::singleShot(0, &window, [&] {
+            modal = window.isModal() || QGuiApplication::modalWindow();
+            FakeHotkeyBackend::press(27, 0);
+        });
+        QCOMPARE(window.run(), int(QDialog::Rejected));
+        QVERIFY(!modal);
+
+        CountDownWindow toTheEnd;
+        QTimer::singleShot(0, &toTheEnd, [&] {
+            for (int tick = 1; tick <= CountDownWindow::kLastFrame; ++tick)
+                toTheEnd.timerTimeout();
+        });
+        QCOMPARE(toTheEnd.run(), int(QDialog::Accepted));
+        QVERIFY(!toTheEnd.isVisible());
     }
 
     void maskOnlyWithoutCompositing()

@@ -238,12 +238,13 @@ private slots:
         delete mirelo;
     }
 
-    // Icons this desktop cannot hide are said once, before the first
-    // recording by hand, and not again.
-    void iconsThatCannotBeHiddenAreSaidOnce()
+    // Icons or a taskbar this desktop cannot hide are said once, before the
+    // first recording by hand that asks to hide them, and not again.
+    void chromeThatCannotBeHiddenIsSaidOnce()
     {
         FakeDesktopChrome chrome;
         chrome.iconsHideable = false;
+        chrome.taskbarHideable = false;
         ControlBarLink::setFactory(&makeBar);
         QStringList said;
         CommonDialog::setRunHook([&](CommonDialog *d) {
@@ -254,17 +255,40 @@ private slots:
         MyFrame frame(mirelo, nullptr, 0x10000005, QPixmap());
         mirelo->setFrame(&frame);
         g_enviroment->recording()->HideDesktopIcons = true;
+        g_enviroment->recording()->HideTaskbar = false;
         g_enviroment->recording()->ShowCountdown = false;
         g_enviroment->recording()->AutoOpenHistory = false;
         mirelo->setRecordMode(1);
-        for (int i = 0; i < 2; ++i) {
-            emit mirelo->systemTray()->actionActivate(TrayStart);
-            QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
-            emit mirelo->systemTray()->actionActivate(TrayStart);
-            QCOMPARE(mirelo->windowState(), int(Mirelo::StateIdle));
-        }
+        auto record = [&] {
+            for (int i = 0; i < 2; ++i) {
+                emit mirelo->systemTray()->actionActivate(TrayStart);
+                QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
+                emit mirelo->systemTray()->actionActivate(TrayStart);
+                QCOMPARE(mirelo->windowState(), int(Mirelo::StateIdle));
+            }
+        };
+        record();
         QCOMPARE(said.size(), 1);
         QVERIFY(said.first().contains(QLatin1String("icons")));
+        QVERIFY(!said.first().contains(QLatin1String("taskbar")));
+        // The taskbar asked for later is said then, the icons not again.
+        g_enviroment->recording()->HideTaskbar = true;
+        record();
+        QCOMPARE(said.size(), 2);
+        QVERIFY(said.last().contains(QLatin1String("taskbar")));
+        QVERIFY(!said.last().contains(QLatin1String("icons")));
+        delete mirelo;
+        // Both at once: one message.
+        said.clear();
+        mirelo = new Mirelo(nullptr, QString());
+        MyFrame again(mirelo, nullptr, 0x10000005, QPixmap());
+        mirelo->setFrame(&again);
+        mirelo->setRecordMode(1);
+        record();
+        QCOMPARE(said.size(), 1);
+        QVERIFY(said.first().contains(QLatin1String("icons")) && said.first().contains(QLatin1String("taskbar")));
+        g_enviroment->recording()->HideTaskbar = false;
+        g_enviroment->recording()->HideDesktopIcons = false;
         CommonDialog::setRunHook({});
         ControlBarLink::setFactory(nullptr);
         delete mirelo;

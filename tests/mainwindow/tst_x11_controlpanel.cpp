@@ -1,12 +1,17 @@
 // Recordings made through the control bar with the real engine under a
 // private X server: the bar's buttons pressed with xdotool, the files looked
-// at with ffprobe, History.xml read back; the bar's screenshot; and the
-// keyboard left with the user's program while the countdown and bar show.
+// at with ffprobe, History.xml read back; the bar's screenshot; the keyboard
+// left with the user's program while the countdown and bar show and given
+// back after them; and the bar's dialogs on top of it, on the screen and
+// answering the keyboard.
 #include <QDomDocument>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimeEdit>
+#include <QX11Info>
 #include <QtTest>
 
 #include "areaselected.h"
@@ -21,6 +26,7 @@
 #include "programrun.h"
 #include "testsupport.h"
 #include "ui_controlpanel.h"
+#include "ui_countdown.h"
 
 #include <xcb/xcb.h>
 
@@ -141,6 +147,68 @@ bool type(const QString &text)
 {
     return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("type"), text}) == 0;
 }
+
+bool key(const QString &name)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), name}) == 0;
+}
+
+// The program's requests so far are done.
+void syncWithTheServer()
+{
+    xcb_connection_t *c = QX11Info::connection();
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+// The window that has the keyboard, as the X server says.
+quint32 keyboardFocus()
+{
+    xcb_connection_t *c = QX11Info::connection();
+    xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    const quint32 focus = r ? r->focus : 0;
+    std::free(r);
+    return focus;
+}
+
+// How much of the window the screen shows as the window draws itself,
+// where the X server has it (a window manager may have moved it since Qt
+// last heard).
+double shownOnScreen(QWidget *window)
+{
+    return testsupport::screenShows(window->grab().toImage(), testsupport::screenPosition(quint32(window->winId())));
+}
+
+// The program's visible window of this class, once there is one.
+template<typename T>
+T *shownWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *t = qobject_cast<T *>(w); t && t->isVisible())
+            return t;
+    }
+    return nullptr;
+}
+
+// Ends the recording, also when a check failed.
+struct StopAtEnd {
+    QPointer<ControlPanel> &bar;
+    ~StopAtEnd()
+    {
+        if (bar)
+            bar->stopRecord();
+        (void)QTest::qWaitFor([this] { return bar.isNull(); }, 20000);
+    }
+};
+
+// Ends a dialog a check left open, so that the road under test goes on.
+struct CloseIfOpen {
+    QPointer<QDialog> dialog;
+    ~CloseIfOpen()
+    {
+        if (dialog && dialog->isVisible())
+            dialog->done(99);
+    }
+};
 
 } // namespace
 
@@ -364,8 +432,10 @@ private slots:
     }
 
     // The countdown and the bar show without taking the keyboard: what the
-    // user types goes on reaching the program being recorded. A click on
-    // the bar gives it the keyboard.
+    // user types goes on reaching the program being recorded, also after a
+    // click on the countdown; Escape ends the countdown without reaching
+    // that program. A click on the bar gives it the keyboard, and the end of
+    // the recording gives it back.
     void typingStaysWithTheUsersProgram()
     {
         KeyTarget editor;
@@ -377,21 +447,34 @@ private slots:
             // Held at its first picture: it would end itself in three seconds.
             for (QTimer *animation : countdown.findChildren<QTimer *>())
                 animation->stop();
-            countdown.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&countdown));
-            QVERIFY(type(QStringLiteral("abc")));
-            QTRY_COMPARE(editor.presses(), 3);
-            QVERIFY(editor.hasFocus());
-            QVERIFY(!countdown.isActiveWindow());
-            // Above the user's program, also once that is raised.
-            QTRY_VERIFY(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()));
-            editor.raise();
-            QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()), 15000);
+            // Checked while it runs as the main window runs it.
+            QTimer::singleShot(0, &countdown, [&] {
+                CloseIfOpen close{&countdown};
+                QVERIFY(QTest::qWaitForWindowExposed(&countdown));
+                QVERIFY(type(QStringLiteral("abc")));
+                QTRY_COMPARE(editor.presses(), 3);
+                QVERIFY(editor.hasFocus());
+                QVERIFY(!countdown.isActiveWindow());
+                // Above the user's program, also once that is raised.
+                QTRY_VERIFY(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()));
+                editor.raise();
+                QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(countdown.winId()), editor.id()), 15000);
+                click(countdown.form()->frame);
+                QVERIFY(type(QStringLiteral("d")));
+                QTRY_COMPARE(editor.presses(), 4);
+                QVERIFY(editor.hasFocus());
+                QVERIFY(key(QStringLiteral("Escape")));
+                QTRY_VERIFY(!countdown.isVisible());
+            });
+            QCOMPARE(countdown.run(), int(QDialog::Rejected));
         }
+        QCOMPARE(editor.presses(), 4);
+        QVERIFY(editor.hasFocus());
+
         QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
         QVERIFY(bar);
-        QVERIFY(type(QStringLiteral("defg")));
-        QTRY_COMPARE(editor.presses(), 7);
+        QVERIFY(type(QStringLiteral("efgh")));
+        QTRY_COMPARE(editor.presses(), 8);
         QVERIFY(editor.hasFocus());
         QVERIFY(!bar->isActiveWindow());
         editor.raise();
@@ -404,6 +487,73 @@ private slots:
         QVERIFY(!editor.hasFocus());
         bar->stopRecord();
         QTRY_VERIFY(bar.isNull());
+        QTRY_VERIFY(editor.hasFocus());
+        QVERIFY(type(QStringLiteral("i")));
+        QTRY_COMPARE(editor.presses(), 9);
+    }
+
+    // The bar's own dialogs open beside it and above it in the stacking,
+    // shown whole on the screen, answering the keyboard, and the bar does
+    // not raise itself over them while they show. It goes on top again
+    // after.
+    void barDialogsStandAboveIt()
+    {
+        KeyTarget editor;
+        QTRY_VERIFY_WITH_TIMEOUT(editor.viewable(), 10000);
+        editor.focus();
+        QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
+        QVERIFY(bar);
+        StopAtEnd stop{bar};
+        QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(bar->winId()), editor.id()), 15000);
+
+        // Checks `dialog` while it shows, then closes it with Escape.
+        auto check = [&](QDialog *dialog) {
+            CloseIfOpen close{dialog};
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(dialog->winId()), quint32(bar->winId())), 15000);
+            // Each look takes a while: waited for by the clock.
+            QVERIFY2(QTest::qWaitFor([&] { return shownOnScreen(dialog) > 0.97; }, 15000),
+                     qPrintable(QString::number(shownOnScreen(dialog))));
+            QTRY_VERIFY(dialog->isActiveWindow());
+            QTRY_COMPARE(keyboardFocus(), quint32(dialog->winId()));
+            // Raised as it used to raise itself: the bar goes back under the
+            // dialog.
+            bar->raise();
+            syncWithTheServer();
+            QTRY_VERIFY(testsupport::stackedAbove(quint32(dialog->winId()), quint32(bar->winId())));
+            const int typed = editor.presses();
+            QVERIFY(key(QStringLiteral("Escape")));
+            QTRY_VERIFY(!dialog->isVisible());
+            QCOMPARE(editor.presses(), typed);
+        };
+
+        int answer = -1;
+        CommonDialog::setRunHook([&](CommonDialog *d) {
+            QTimer::singleShot(0, d, [&check, d] { check(d); });
+            return answer = d->exec();
+        });
+        click(bar->form()->btnRecordLength);
+        QTRY_VERIFY(bar->form()->chxRecordLength->isVisible());
+        click(bar->form()->chxRecordLength);
+        QTRY_VERIFY_WITH_TIMEOUT(answer != -1, 30000);
+        CommonDialog::setRunHook({});
+        QCOMPARE(answer, int(QDialog::Rejected));
+        QVERIFY(!bar->form()->chxRecordLength->isChecked());
+
+        // A message box of the bar's.
+        g_enviroment->output()->setScreenshotsFolder(QStringLiteral("/proc/mirelo-no-folder"));
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            QMessageBox *box = nullptr;
+            QTRY_VERIFY((box = shownWindow<QMessageBox>()));
+            check(box);
+            checked = true;
+        });
+        bar->screenshot();
+        QVERIFY(checked);
+
+        editor.raise();
+        QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(bar->winId()), editor.id()), 15000);
     }
 
     void clickMarksInTheFile()

@@ -47,11 +47,14 @@ public:
         return a;
     }
 
-    // A top-level window of the given type; listed in the client list when asked.
-    xcb_window_t window(const char *type, bool mapped, bool listed = true)
+    // A window of the given type; listed in the client list when asked. A
+    // parent stands for a window manager's frame around it.
+    xcb_window_t window(const char *type, bool mapped, bool listed = true, xcb_window_t parent = 0,
+                        const QRect &rect = QRect(0, 0, 100, 30))
     {
         const xcb_window_t w = xcb_generate_id(c);
-        xcb_create_window(c, XCB_COPY_FROM_PARENT, w, root, 0, 0, 100, 30, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, w, parent ? parent : root, int16_t(rect.x()), int16_t(rect.y()),
+                          uint16_t(rect.width()), uint16_t(rect.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
                           XCB_COPY_FROM_PARENT, 0, nullptr);
         if (type) {
             const xcb_atom_t t = atom(type);
@@ -193,6 +196,10 @@ private slots:
         const xcb_window_t userHidden = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", false);
         const xcb_window_t normal = desktop.window("_NET_WM_WINDOW_TYPE_NORMAL", true);
         const xcb_window_t untyped = desktop.window(nullptr, true);
+        // A dock inside a frame that nobody lists, as i3 keeps its bar.
+        const xcb_window_t frame = desktop.window(nullptr, true, false, 0, QRect(0, 1050, 1920, 30));
+        const xcb_window_t framedDock = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", true, false, frame,
+                                                       QRect(0, 0, 1920, 30));
 
         QTemporaryDir dir;
         X11DesktopChrome chrome(dir.filePath("hidden"));
@@ -200,6 +207,9 @@ private slots:
         // desktop without a switch for its icons says it cannot hide them.
         QVERIFY(!chrome.canHide(DesktopChrome::DesktopIcons));
         QVERIFY(chrome.canHide(DesktopChrome::Taskbar));
+        // Where the tool bar of the region frame must not go.
+        QVERIFY(chrome.panels().contains(QRect(0, 1050, 1920, 30)));
+        QCOMPARE(chrome.panels().size(), 3);
         chrome.setVisible(DesktopChrome::DesktopIcons, false);
         QVERIFY(desktop.mapped(icons));
         QVERIFY(desktop.mapped(panel));
@@ -209,17 +219,21 @@ private slots:
         QVERIFY(QFile::exists(chrome.stateFile()));
         QVERIFY(!desktop.mapped(panel));
         QVERIFY(!desktop.mapped(looseDock));
+        QVERIFY(!desktop.mapped(framedDock));
+        QVERIFY(desktop.mapped(frame));
         QVERIFY(desktop.mapped(normal));
         QVERIFY(desktop.mapped(untyped));
-        QCOMPARE(chrome.hidden(DesktopChrome::Taskbar).size(), 2);
+        QCOMPARE(chrome.hidden(DesktopChrome::Taskbar).size(), 3);
+        QVERIFY(chrome.panels().isEmpty());
         // A second hide (a second recording) loses nothing.
         chrome.setVisible(DesktopChrome::Taskbar, false);
-        QCOMPARE(chrome.hidden(DesktopChrome::Taskbar).size(), 2);
+        QCOMPARE(chrome.hidden(DesktopChrome::Taskbar).size(), 3);
 
         chrome.restoreAll();
         QVERIFY(desktop.mapped(icons));
         QVERIFY(desktop.mapped(panel));
         QVERIFY(desktop.mapped(looseDock));
+        QVERIFY(desktop.mapped(framedDock));
         QVERIFY(!desktop.mapped(userHidden));
         QVERIFY(!QFile::exists(chrome.stateFile()));
     }
@@ -272,8 +286,22 @@ private slots:
         chrome.setVisible(DesktopChrome::Taskbar, true);
         chrome.recoverLeftovers(); // no file
         QVERIFY(desktop.mapped(normal));
-        // No desktop window: no icons, nothing to say.
+        // No desktop window: no icons, nothing to say; nor a bar.
         QVERIFY(chrome.canHide(DesktopChrome::DesktopIcons));
+        QVERIFY(chrome.canHide(DesktopChrome::Taskbar));
+        // A strip kept free for a bar that is no dock (a desktop shell
+        // draws it itself): that bar stays, and the user is to be told.
+        const uint32_t work[] = {0, 32, 1920, 1048};
+        xcb_change_property(desktop.c, XCB_PROP_MODE_REPLACE, desktop.root, desktop.atom("_NET_WORKAREA"),
+                            XCB_ATOM_CARDINAL, 32, 4, work);
+        desktop.sync();
+        QVERIFY(!chrome.canHide(DesktopChrome::Taskbar));
+        const xcb_window_t panel = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", true, true, 0, QRect(0, 0, 1920, 32));
+        QVERIFY(chrome.canHide(DesktopChrome::Taskbar));
+        desktop.unmap(panel);
+        xcb_delete_property(desktop.c, desktop.root, desktop.atom("_NET_WORKAREA"));
+        desktop.sync();
+        QVERIFY(chrome.canHide(DesktopChrome::Taskbar));
     }
 
     // On xfdesktop its icons are switched off, not its window unmapped:

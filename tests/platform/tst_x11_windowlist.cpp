@@ -77,6 +77,11 @@ private slots:
         QVERIFY(h && !h->visible);
         // Our own windows can be left out.
         QVERIFY(!find(WindowList::instance()->windows({quint32(lower->winId())}), quint32(lower->winId())));
+        // A window's place as the X server has it, alone or with what
+        // holds it (here the child's top-level, as a frame would).
+        QCOMPARE(WindowList::instance()->placeOf(quint32(child->winId()), false), QRect(110, 120, 60, 40));
+        QCOMPARE(WindowList::instance()->placeOf(quint32(child->winId()), true), QRect(100, 100, 300, 200));
+        QCOMPARE(WindowList::instance()->placeOf(quint32(upper->winId()), true), QRect(150, 150, 200, 120));
     }
 
     void readsTheClassOfAnotherProgram()

@@ -1,6 +1,8 @@
 // The real stacking layer on an X server: the window keeps its native window
 // (and with it the native children something draws into) across the state
-// changes and the hides and shows that follow them.
+// changes and the hides and shows that follow them; the stacking read and
+// its changes heard, also those another program makes; the keyboard focus
+// read and given.
 #include <QtTest>
 
 #include "platform/windowstacking.h"
@@ -75,6 +77,58 @@ private slots:
             QCOMPARE(hasAboveState(id), on);
         }
         QVERIFY(!window.flags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void stackingHeardAndFocusGiven()
+    {
+        QWindow a, b;
+        a.setGeometry(10, 10, 100, 100);
+        b.setGeometry(50, 50, 100, 100);
+        a.show();
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a));
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        WmWindowStacking stacking;
+        const quint32 idA = stacking.topLevelOf(&a), idB = stacking.topLevelOf(&b);
+        QCOMPARE(idA, quint32(a.winId())); // no window manager: no frame
+        QVERIFY(stacking.stackingOrder().indexOf(idB) > stacking.stackingOrder().indexOf(idA));
+
+        // Another program raises a window: heard, and read as it is.
+        int heard = 0;
+        auto *owner = new QObject;
+        stacking.watchStacking(owner, [&] { ++heard; });
+        xcb_connection_t *other = xcb_connect(nullptr, nullptr);
+        const uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(other, idA, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        xcb_flush(other);
+        QTRY_VERIFY(heard > 0);
+        QVERIFY(stacking.stackingOrder().indexOf(idA) > stacking.stackingOrder().indexOf(idB));
+        // And so is a window it maps.
+        const int before = heard;
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(other)).data;
+        const xcb_window_t mapped = xcb_generate_id(other);
+        xcb_create_window(other, XCB_COPY_FROM_PARENT, mapped, screen->root, 0, 0, 20, 20, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_map_window(other, mapped);
+        xcb_flush(other);
+        QTRY_VERIFY(heard > before);
+        QTRY_COMPARE(stacking.stackingOrder().constLast(), quint32(mapped));
+        delete owner; // no more calls
+        const int last = heard;
+        xcb_configure_window(other, idB, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        xcb_flush(other);
+        QTRY_COMPARE(stacking.stackingOrder().constLast(), idB);
+        QCOMPARE(heard, last);
+
+        // The keyboard, given to a window that shows; one that does not
+        // show cannot have it.
+        stacking.setKeyboardFocus(idA);
+        QCOMPARE(stacking.keyboardFocus(), idA);
+        b.hide();
+        QTRY_VERIFY(!b.isExposed());
+        stacking.setKeyboardFocus(idB);
+        QCOMPARE(stacking.keyboardFocus(), idA);
+        xcb_disconnect(other);
     }
 };
 

@@ -4,9 +4,11 @@
 // whole desktop and the region picker's snapshot show what lies there, with
 // the primary monitor on the left and on the right; a screenshot dragged on
 // the monitor away from the desktop's origin, with typed text, is saved with
-// what lies there.
+// what lies there. The region frame over both monitors keeps its tool bar
+// clear of each monitor's panel.
 #include <QtTest>
 
+#include "areaselected.h"
 #include "areaselecting.h"
 #include "capturepanel.h"
 #include "core/enviroment.h"
@@ -20,6 +22,11 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -76,6 +83,39 @@ bool clickOn(const QWidget *w)
 {
     return testsupport::xdotool(pointerTo(w->mapToGlobal(w->rect().center())) + QStringList{QStringLiteral("click"), QStringLiteral("1")});
 }
+
+// A panel of another program over a strip of the desktop: a window of type
+// dock that no window manager lists.
+class Dock
+{
+public:
+    explicit Dock(const QRect &rect) : c(xcb_connect(nullptr, nullptr))
+    {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        const xcb_window_t w = xcb_generate_id(c);
+        const uint32_t values[] = {0x303030u, 1};
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, w, root, int16_t(rect.x()), int16_t(rect.y()),
+                          uint16_t(rect.width()), uint16_t(rect.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                          XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+        auto atom = [this](const char *name) {
+            xcb_intern_atom_reply_t *r =
+                xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+            const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(r);
+            return a;
+        };
+        const xcb_atom_t dock = atom("_NET_WM_WINDOW_TYPE_DOCK");
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &dock);
+        xcb_map_window(c, w);
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    }
+    ~Dock() { xcb_disconnect(c); }
+    Dock(const Dock &) = delete;
+    Dock &operator=(const Dock &) = delete;
+
+private:
+    xcb_connection_t *c;
+};
 
 } // namespace
 
@@ -216,6 +256,23 @@ private slots:
             for (int x = typed.left(); x <= typed.right(); ++x)
                 red += QColor(saved.pixel(x, y)) == QColor(Qt::red);
         QVERIFY2(red > 20, qPrintable(QString::number(red)));
+    }
+
+    // The region frame over both monitors: its tool bar goes into the
+    // desktop's top-right corner, on the right monitor, below that
+    // monitor's own panel (one no window manager keeps a work area for).
+    void theFrameOverBothMonitorsKeepsItsToolBarClearOfThePanels()
+    {
+        g_enviroment->privateData->ScreenIndex = -1;
+        Dock leftPanel(QRect(0, 0, 1920, 30)), rightPanel(QRect(1920, 0, 1280, 40));
+        AreaSelected frame(nullptr);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(frame.frameGeometry(), QRect(0, 0, 3200, 1080));
+        const QRect bar =
+            frame.findChild<QWidget *>(QStringLiteral("frmWindowHint"))->geometry().translated(frame.geometry().topLeft());
+        QVERIFY(kRight.contains(bar));
+        QCOMPARE(bar.topRight(), QPoint(kRight.right() - 5, 40 + 5));
     }
 };
 

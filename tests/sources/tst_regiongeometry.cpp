@@ -181,6 +181,33 @@ void TestRegionGeometry::toolBarFlips()
     // At the left edge as well: pulled right to the region's left - 4, or 1.
     QCOMPARE(toolBarRect(bar, QRect(2, 10, 120, 300), kScreen).left(), 1);
     QCOMPARE(toolBarRect(bar, QRect(-2, 10, 120, 300), QRect(-10, 0, 1920, 1080)).left(), 1);
+
+    // Clear of the panels: the rule within the free part of the bar's
+    // monitor. Where no panel is near, nothing changes.
+    const QRect left(0, 0, 1920, 1080), right(1920, 0, 1280, 1024);
+    const QRect top(0, 0, 1920, 28), dock(672, 1031, 576, 49), side(3152, 0, 48, 1024);
+    const QList<QRect> monitors{left, right};
+    const QList<QRect> free{freeArea(left, left, {top, dock, side}), freeArea(right, right, {top, dock, side})};
+    QCOMPARE(free[0], QRect(QPoint(0, 28), QPoint(1919, 1030)));
+    QCOMPARE(free[1], QRect(QPoint(1920, 0), QPoint(3151, 1023)));
+    const QRect desktop = left | right;
+    QCOMPARE(toolBarRect(bar, QRect(100, 100, 400, 300), desktop, monitors, free),
+             toolBarRect(bar, QRect(100, 100, 400, 300), desktop));
+    // The whole left screen: inside its top-right corner, below the panel.
+    QCOMPARE(toolBarRect(bar, left, left, {left}, {free[0]}), QRect(QPoint(1919 - 5 - 169, 28 + 5), bar));
+    // The whole desktop: on the right screen, left of its side panel.
+    QCOMPARE(toolBarRect(bar, desktop, desktop, monitors, free).topRight(), QPoint(3151 - 5, 5));
+    // A narrow region just below the top panel: the bar would go above it,
+    // over the panel; below it instead.
+    QCOMPARE(toolBarRect(bar, QRect(500, 40, 120, 300), left, monitors, free).topRight(), QPoint(619 + 4, 339 + 8));
+    // A bar that would hang below the screen comes back inside.
+    QCOMPARE(toolBarRect(bar, QRect(500, 40, 120, 1040), left, monitors, free).bottom(), 1030);
+    // The work area the window manager keeps counts as well; a panel along
+    // a side cuts that side.
+    QCOMPARE(freeArea(left, QRect(0, 30, 1920, 1050), {}), QRect(0, 30, 1920, 1050));
+    QCOMPARE(freeArea(left, QRect(), {QRect(0, 0, 60, 1080)}), QRect(60, 0, 1860, 1080));
+    // A panel on another monitor leaves this one whole.
+    QCOMPARE(freeArea(right, QRect(), {top}), right);
 }
 
 void TestRegionGeometry::panelPlacement()

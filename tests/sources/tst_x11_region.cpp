@@ -13,9 +13,11 @@
 #include "graphicdrawing.h"
 #include "mycustomareaselect.h"
 #include "platform/compositingwatch.h"
+#include "platform/desktopchrome.h"
 #include "platform/pointerlayer.h"
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
+#include "byhand.h"
 #include "programrun.h"
 #include "regionowner.h"
 #include "skinmanager.h"
@@ -26,30 +28,67 @@
 #include <QScreen>
 #include <QSpinBox>
 
+#include <xcb/xcb.h>
+
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
 
 using testsupport::xdotool;
 
 namespace {
 
-// A plain window of one colour that counts the presses it gets.
-class Target : public QWidget
+// A plain window of one colour of another program (a connection of its
+// own: the frame leaves the program's own windows alone), which counts the
+// presses it gets. Placed exactly, below the frame that shows after it.
+class Target
 {
 public:
-    explicit Target(const QRect &geometry)
+    // `windowType` (e.g. "_NET_WM_WINDOW_TYPE_DOCK") makes it a panel as the
+    // program sees them.
+    explicit Target(const QRect &geometry, const char *windowType = nullptr) : c(xcb_connect(nullptr, nullptr))
     {
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        setGeometry(geometry);
-        setAutoFillBackground(true);
-        QPalette p = palette();
-        p.setColor(QPalette::Window, QColor(0, 200, 0));
-        setPalette(p);
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        window = xcb_generate_id(c);
+        const uint32_t values[] = {0x00c800u, 1, XCB_EVENT_MASK_BUTTON_PRESS};
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, window, root, int16_t(geometry.x()), int16_t(geometry.y()),
+                          uint16_t(geometry.width()), uint16_t(geometry.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                          XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK,
+                          values);
+        if (windowType) {
+            auto atom = [this](const char *name) {
+                xcb_intern_atom_reply_t *r =
+                    xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+                const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+                std::free(r);
+                return a;
+            };
+            const xcb_atom_t type = atom(windowType);
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1,
+                                &type);
+        }
+        xcb_map_window(c, window);
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     }
-    int presses = 0;
+    ~Target() { xcb_disconnect(c); }
+    Target(const Target &) = delete;
+    Target &operator=(const Target &) = delete;
 
-protected:
-    void mousePressEvent(QMouseEvent *) override { ++presses; }
+    // The presses it got so far.
+    int presses()
+    {
+        while (xcb_generic_event_t *e = xcb_poll_for_event(c)) {
+            m_presses += (e->response_type & 0x7f) == XCB_BUTTON_PRESS;
+            std::free(e);
+        }
+        return m_presses;
+    }
+
+private:
+    xcb_connection_t *c;
+    xcb_window_t window = 0;
+    int m_presses = 0;
 };
 
 class Owner : public QWidget, public RegionOwner
@@ -274,7 +313,9 @@ private slots:
 
     // With a compositor the frame shows whole and only its painted parts
     // take the pointer; a full-screen frame's border runs along the
-    // screen's own edge, over the panels.
+    // screen's own edge, over the panels, and its tool bar lies clear of
+    // them, inside the work area (also of a panel the window manager keeps
+    // out of its lists or a desktop keeps no work area for, as i3 its bar).
     void clicksGoThroughAndBracketsResize()
     {
         Compositing compositing;
@@ -282,29 +323,60 @@ private slots:
         // cannot start it).
         QVERIFY(onDesktop() || compositing.set(true));
         Target target(QRect(200, 200, 300, 200));
-        showAndWait(&target);
+        const int width = QGuiApplication::primaryScreen()->geometry().width();
+        Target bar(QRect(0, 0, width, 24), "_NET_WM_WINDOW_TYPE_DOCK");
         AreaSelected frame(nullptr);
         g_areaSelected = &frame;
         showAndWait(&frame);
         QCOMPARE(frame.frameGeometry(), QGuiApplication::primaryScreen()->geometry());
-        const int width = QGuiApplication::primaryScreen()->geometry().width();
         QTRY_VERIFY(redPixels(QRect(0, 0, width, 1)) > width / 3);
         QCOMPARE(redPixels(QRect(300, 29, width - 600, 1)), 0);
+        QWidget *toolBar = frame.findChild<QWidget *>(QStringLiteral("frmWindowHint"));
+        const QRect onScreen = toolBar->geometry().translated(frame.geometry().topLeft());
+        const QList<QRect> panels = DesktopChrome::instance()->panels();
+        QVERIFY(panels.contains(QRect(0, 0, width, 24)));
+        for (const QRect &panel : panels)
+            QVERIFY2(!onScreen.intersects(panel), "the tool bar lies over a panel");
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(onScreen));
+        // And shows there: nothing lies over it, so the screen there changes
+        // with it.
+        auto grabBar = [&] {
+            return QGuiApplication::primaryScreen()
+                ->grabWindow(0, onScreen.x(), onScreen.y(), onScreen.width(), onScreen.height())
+                .toImage();
+        };
+        const QImage withBar = grabBar();
+        frame.hide();
+        QImage without;
+        auto changedShare = [&] {
+            without = grabBar();
+            int differ = 0, all = 0;
+            for (int y = 0; y < without.height(); y += 2) {
+                for (int x = 0; x < without.width(); x += 2) {
+                    const QColor a = withBar.pixelColor(x, y), b = without.pixelColor(x, y);
+                    differ += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) > 40;
+                    ++all;
+                }
+            }
+            return double(differ) / all;
+        };
+        QTRY_VERIFY2(changedShare() > 0.5, "the tool bar does not show");
+        showAndWait(&frame);
         QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
-        QTRY_COMPARE(target.presses, 1);
+        QTRY_COMPARE(target.presses(), 1);
 
         frame.setSelectedRectImmediately(QRect(100, 100, 600, 400));
         frame.setFullScreenMode(false);
         QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
         QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
-        QTRY_COMPARE(target.presses, 2);
+        QTRY_COMPARE(target.presses(), 2);
 
         // The bottom-right bracket, dragged 50 px out.
         QVERIFY(xdotool({"mousemove", "698", "498", "sleep", "0.2", "mousemove", "699", "499", "sleep", "0.2",
                          "mousedown", "1", "sleep", "0.2", "mousemove", "720", "520", "sleep", "0.2", "mousemove",
                          "749", "549", "sleep", "0.2", "mouseup", "1"}));
         QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 650, 450));
-        QCOMPARE(target.presses, 2);
+        QCOMPARE(target.presses(), 2);
         g_areaSelected = nullptr;
     }
 
@@ -313,7 +385,6 @@ private slots:
     void recordedRegionHoldsNoBorder()
     {
         Target target(QRect(50, 50, 800, 600));
-        showAndWait(&target);
         // On the screen whole (a compositor may fade a new window in).
         QTRY_COMPARE(QColor(screenPixel(QPoint(100, 100))), QColor(0, 200, 0));
         QTRY_COMPARE(QColor(screenPixel(QPoint(699, 499))), QColor(0, 200, 0));
@@ -344,7 +415,6 @@ private slots:
         Compositing compositing;
         QVERIFY(compositing.set(true));
         Target target(QRect(50, 50, 1000, 800));
-        showAndWait(&target);
         AreaSelected frame(nullptr);
         showRegion(&frame);
         for (bool on : {false, true, false}) {
@@ -373,7 +443,7 @@ private slots:
             QVERIFY2(steady, on ? "compositor on" : "compositor off");
         }
         QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
-        QTRY_COMPARE(target.presses, 1);
+        QTRY_COMPARE(target.presses(), 1);
         QVERIFY(compositing.restore());
     }
 
@@ -384,7 +454,6 @@ private slots:
         Compositing compositing;
         QVERIFY(compositing.set(false));
         Target target(QRect(200, 200, 300, 200));
-        showAndWait(&target);
         AreaSelected frame(nullptr);
         showRegion(&frame); // the frame is painted
         // Inside the region the window below shows as it is, never black.
@@ -402,7 +471,7 @@ private slots:
                          "mousedown", "1", "sleep", "0.2", "mousemove", "720", "300", "sleep", "0.2", "mousemove",
                          "699", "300", "sleep", "0.2", "mouseup", "1"}));
         QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 600, 400));
-        QCOMPARE(target.presses, 0);
+        QCOMPARE(target.presses(), 0);
 
         // Recording with a drawing tool: the region takes the pointer.
         frame.setRecordingMode(true);
@@ -420,7 +489,7 @@ private slots:
         QVERIFY(rect);
         QCOMPARE(rect->start() + frame.geometry().topLeft(), QPoint(250, 250));
         QTRY_COMPARE(rect->end() + frame.geometry().topLeft(), QPoint(350, 320));
-        QCOMPARE(target.presses, 0);
+        QCOMPARE(target.presses(), 0);
         QTRY_COMPARE(QColor(screenPixel(QPoint(250, 280))), QColor(Qt::red));
         QCOMPARE(QColor(screenPixel(QPoint(300, 280))), QColor(0, 200, 0));
         // And more shapes after it: the pointer stays with the region.
@@ -431,7 +500,7 @@ private slots:
                              "mouseup", "1"}));
             QTRY_COMPARE(frame.drawing()->shapes().size(), 1 + i);
         }
-        QCOMPARE(target.presses, 0);
+        QCOMPARE(target.presses(), 0);
 
         // An open text box takes its own clicks: a click in it does not
         // commit it.
@@ -449,7 +518,7 @@ private slots:
         frame.setGraphicType(0);
         QVERIFY(!frame.pointerLayer()->isShown());
         QVERIFY(xdotool({"mousemove", "300", "250", "click", "1"}));
-        QTRY_COMPARE(target.presses, 1);
+        QTRY_COMPARE(target.presses(), 1);
         QVERIFY(compositing.restore());
     }
 
@@ -497,6 +566,24 @@ private slots:
         QVERIFY(xdotool({"mousemove", QString::number(box.x()), QString::number(box.y()), "click", "--repeat", "3", "1",
                          "sleep", "0.2", "key", "ctrl+a", "type", "500"}));
         QTRY_COMPARE(frame.selectedRect(), QRect(100, 100, 500, 400));
+
+        // With the whole screen as the region the panel goes above it, at
+        // the top of what the desktop's panels leave free (none covers its
+        // caption), and the frame's tool bar does not cover its close
+        // button: the button takes the click.
+        const QRect whole = QGuiApplication::primaryScreen()->geometry();
+        frame.setSelectedRectImmediately(whole);
+        frame.setFullScreenMode(true);
+        panel.placeBesideArea();
+        const QRect placed = testsupport::waitSettled([&] { return panel.frameGeometry(); });
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(placed));
+        for (const QRect &dock : DesktopChrome::instance()->panels())
+            QVERIFY2(!placed.intersects(dock), "a panel of the desktop covers the size panel");
+        auto *close = panel.findChild<QWidget *>(QStringLiteral("btnClose"));
+        const QPoint button = close->mapToGlobal(close->rect().center());
+        QVERIFY(xdotool({"mousemove", QString::number(button.x()), QString::number(button.y()), "sleep", "0.2",
+                         "click", "1"}));
+        QTRY_VERIFY(!panel.isVisible());
         g_areaSelected = nullptr;
     }
 };

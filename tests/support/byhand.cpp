@@ -234,6 +234,43 @@ bool stackedAbove(quint32 top, quint32 below)
     return a >= 0 && b >= 0 && a > b;
 }
 
+QPoint screenPosition(quint32 window)
+{
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    QPoint at;
+    if (!xcb_connection_has_error(c)) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        xcb_translate_coordinates_reply_t *r =
+            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr);
+        if (r)
+            at = QPoint(r->dst_x, r->dst_y);
+        std::free(r);
+    }
+    xcb_disconnect(c);
+    return at;
+}
+
+double screenShows(const QImage &picture, const QPoint &at, int margin)
+{
+    const QRect area = picture.rect().adjusted(margin, margin, -margin, -margin);
+    if (picture.isNull() || area.isEmpty())
+        return 0;
+    const QByteArray shown = grab(area.translated(at));
+    if (shown.size() != area.width() * area.height() * 3)
+        return 0;
+    int same = 0, all = 0;
+    for (int y = 0; y < area.height(); y += 7) {
+        for (int x = 0; x < area.width(); x += 7) {
+            const QColor a = picture.pixelColor(area.topLeft() + QPoint(x, y));
+            const int i = (y * area.width() + x) * 3;
+            ++all;
+            same += qAbs(a.red() - uchar(shown[i])) <= 8 && qAbs(a.green() - uchar(shown[i + 1])) <= 8
+                    && qAbs(a.blue() - uchar(shown[i + 2])) <= 8;
+        }
+    }
+    return double(same) / all;
+}
+
 ColourWindow::ColourWindow(const QRect &rect, QRgb colour, const char *windowType)
 {
     m_connection = xcb_connect(nullptr, nullptr);

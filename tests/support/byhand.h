@@ -83,6 +83,15 @@ bool compositorRunning();
 // manager's frame stands for the window it holds).
 bool stackedAbove(quint32 top, quint32 below);
 
+// Where the window's top left corner is on the screen, as the X server has
+// it (a window manager may have moved it since its program last heard).
+QPoint screenPosition(quint32 window);
+
+// How much of `picture` the screen shows with its top left corner at `at`:
+// the share of a grid of its points, `margin` pixels away from its edges
+// (rounded corners, shadows), where the screen's pixel is the picture's.
+double screenShows(const QImage &picture, const QPoint &at, int margin = 12);
+
 // A plain window of one colour on the test's X server, there as long as the
 // object lives. Mapped before the program starts, it lies below all of the
 // program's windows, as a desktop would. `windowType` (e.g.

@@ -1,4 +1,5 @@
-// The common dialog's factories, driven as a user would.
+// The common dialog's factories, driven as a user would; the dialog of a
+// desktop overlay, whose window it belongs to and where the overlay lies.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
@@ -12,6 +13,8 @@
 
 #include "commondialog.h"
 #include "core/enviroment.h"
+#include "desktopoverlay.h"
+#include "platform/fakewindowstacking.h"
 #include "core/vocabulary.h"
 #include "skinmanager.h"
 #include "testsupport.h"
@@ -281,6 +284,40 @@ private slots:
             clickOk(d);
         });
         CommonDialog::showResult(nullptr, false);
+    }
+
+    // Opened by an overlay (the control bar), which no window manager knows,
+    // the dialog belongs to the main window while that shows, else to the
+    // whole program; the overlay lies under the dialog while it shows.
+    void dialogOfAnOverlay()
+    {
+        FakeWindowStacking stacking;
+        QWidget main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto *bar = new QDialog(&main);
+        DesktopOverlay::make(bar, DesktopOverlay::FocusOnClick);
+        bar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(bar));
+        const quint32 mainId = stacking.topLevelOf(main.windowHandle()), barId = stacking.topLevelOf(bar->windowHandle());
+        for (bool mainShows : {true, false}) {
+            main.setVisible(mainShows);
+            bool checked = false;
+            whenShown([&](CommonDialog *d) {
+                QCOMPARE(d->windowHandle()->transientParent(), mainShows ? main.windowHandle() : nullptr);
+                // Mapped where the window manager puts a new window: under
+                // the overlay.
+                stacking.calls.clear();
+                stacking.order = {mainId, stacking.topLevelOf(d->windowHandle()), barId};
+                stacking.stackingChanged();
+                QTRY_COMPARE(stacking.calls.filter(QStringLiteral(" under ")).size(), 1);
+                checked = true;
+                clickOk(d);
+            });
+            QVERIFY(CommonDialog::showWarning(bar, QStringLiteral("!")));
+            QVERIFY(checked);
+        }
+        delete bar;
     }
 
     void sizesFollowTheDisplayScale()

@@ -280,6 +280,17 @@ int Muxer::finish()
             failed(errno);
         m_fd = -1;
     }
+    if (m_failed.load() && std::string(m_format->oformat->name) == "mp4") {
+        // A full disk can end the file inside a fragment's index, which
+        // readers refuse along with everything before it: that fragment
+        // goes. Only in the file we wrote, reached afresh for reading.
+        const int fd = ::open(m_path.c_str(), O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+        struct stat st;
+        if (fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == m_dev && st.st_ino == m_ino && !dropCutFragment(fd))
+            logLine("cannot drop the cut fragment of %s: %s", m_path.c_str(), strerror(errno));
+        if (fd >= 0)
+            ::close(fd);
+    }
     return m_failed.load() ? MIRELO_E_IO : MIRELO_OK;
 }
 

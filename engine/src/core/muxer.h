@@ -102,10 +102,18 @@ private:
     bool m_finished = false;
 };
 
-// The length of what a file holds, in microseconds (the longest stream);
-// -1 when it cannot be read. A recording that failed midway is shorter than
-// its clock says: only what reached the disk counts.
+// The length of what a file plays, in microseconds (the longest stream):
+// from its first picture to the end of the last one that decodes, in the
+// order they show; -1 when it cannot be read. A recording that failed midway
+// is shorter than its clock says: only what reached the disk whole counts.
 int64_t mediaDurationUs(const std::string &path);
+
+// Drops the last fragment of a fragmented MP4 open for reading and writing
+// as `fd` when the disk cut it short in its index or before its data began:
+// readers refuse the whole file over it. A fragment cut short in its data
+// stays (its whole pictures still play). False when the file cannot be read
+// or cut.
+bool dropCutFragment(int fd);
 
 // Rewrites a finished fragmented MP4 at `path` as a normal MP4 with its index
 // at the front, through a temporary file beside it that replaces `path` only
