@@ -3,48 +3,28 @@
 #include "keptfile.h"
 #include "privatefolder.h"
 #include "screenrepaint.h"
+#include "x11.h"
 #include "xfconfproperty.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QSet>
 #include <QX11Info>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace {
 
 DesktopChrome *s_override = nullptr;
 
-struct FreeDeleter {
-    void operator()(void *p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_connection_t *connection()
-{
-    return QX11Info::isPlatformX11() ? QX11Info::connection() : nullptr;
-}
-
-xcb_atom_t internAtom(xcb_connection_t *c, const char *name)
-{
-    Reply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr));
-    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
+using x11::connection;
 
 QVector<xcb_window_t> windowListProperty(xcb_connection_t *c, xcb_window_t w, xcb_atom_t atom)
 {
     QVector<xcb_window_t> out;
-    Reply<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, atom, XCB_ATOM_WINDOW, 0, 4096), nullptr));
+    const auto r = x11::reply(c, xcb_get_property(c, 0, w, atom, XCB_ATOM_WINDOW, 0, 4096), xcb_get_property_reply);
     if (!r || r->format != 32)
         return out;
     const int n = xcb_get_property_value_length(r.get()) / 4;
@@ -61,8 +41,7 @@ const char *typeAtomName(DesktopChrome::Kind kind)
 
 bool hasType(xcb_connection_t *c, xcb_window_t w, xcb_atom_t typeProperty, xcb_atom_t type)
 {
-    Reply<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, typeProperty, XCB_ATOM_ATOM, 0, 64), nullptr));
+    const auto r = x11::reply(c, xcb_get_property(c, 0, w, typeProperty, XCB_ATOM_ATOM, 0, 64), xcb_get_property_reply);
     if (!r || r->format != 32)
         return false;
     const int n = xcb_get_property_value_length(r.get()) / 4;
@@ -77,8 +56,7 @@ bool hasType(xcb_connection_t *c, xcb_window_t w, xcb_atom_t typeProperty, xcb_a
 // 0: no such window; 1: unmapped; 2: mapped.
 int mapState(xcb_connection_t *c, xcb_window_t w)
 {
-    Reply<xcb_get_window_attributes_reply_t> r(
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
+    const auto r = x11::reply(c, xcb_get_window_attributes(c, w), xcb_get_window_attributes_reply);
     if (!r)
         return 0;
     return r->map_state == XCB_MAP_STATE_UNMAPPED ? 1 : 2;
@@ -97,7 +75,7 @@ QVector<xcb_window_t> viewableTree(xcb_connection_t *c, xcb_window_t root, int d
             trees.append(xcb_query_tree(c, w));
         QVector<xcb_window_t> children;
         for (const xcb_query_tree_cookie_t &cookie : qAsConst(trees)) {
-            Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, cookie, nullptr));
+            const auto tree = x11::reply(c, cookie, xcb_query_tree_reply);
             if (!tree)
                 continue;
             const xcb_window_t *kids = xcb_query_tree_children(tree.get());
@@ -109,7 +87,7 @@ QVector<xcb_window_t> viewableTree(xcb_connection_t *c, xcb_window_t root, int d
             attributes.append(xcb_get_window_attributes(c, w));
         level.clear();
         for (int i = 0; i < children.size(); ++i) {
-            Reply<xcb_get_window_attributes_reply_t> a(xcb_get_window_attributes_reply(c, attributes[i], nullptr));
+            const auto a = x11::reply(c, attributes[i], xcb_get_window_attributes_reply);
             if (a && a->map_state == XCB_MAP_STATE_VIEWABLE)
                 level.append(children[i]);
         }
@@ -124,7 +102,7 @@ QVector<xcb_window_t> viewableTree(xcb_connection_t *c, xcb_window_t root, int d
 // without a window manager has no list at all.
 QVector<xcb_window_t> candidates(xcb_connection_t *c, xcb_window_t root)
 {
-    QVector<xcb_window_t> out = windowListProperty(c, root, internAtom(c, "_NET_CLIENT_LIST"));
+    QVector<xcb_window_t> out = windowListProperty(c, root, x11::atom("_NET_CLIENT_LIST"));
     for (xcb_window_t w : viewableTree(c, root, 3)) {
         if (!out.contains(w))
             out.append(w);
@@ -132,19 +110,12 @@ QVector<xcb_window_t> candidates(xcb_connection_t *c, xcb_window_t root)
     return out;
 }
 
-// Waits until the server has carried out what was sent, so another client
-// (the desktop, a test) sees the new state.
-void sync(xcb_connection_t *c)
-{
-    Reply<xcb_get_input_focus_reply_t> r(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-}
-
 // The windows of a kind that show now.
 QVector<xcb_window_t> shownOfKind(xcb_connection_t *c, DesktopChrome::Kind kind)
 {
     QVector<xcb_window_t> out;
-    const xcb_atom_t typeProperty = internAtom(c, "_NET_WM_WINDOW_TYPE");
-    const xcb_atom_t type = internAtom(c, typeAtomName(kind));
+    const xcb_atom_t typeProperty = x11::atom("_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t type = x11::atom(typeAtomName(kind));
     if (typeProperty == XCB_ATOM_NONE || type == XCB_ATOM_NONE)
         return out;
     // The type of every candidate asked at once: the tree holds many.
@@ -153,7 +124,7 @@ QVector<xcb_window_t> shownOfKind(xcb_connection_t *c, DesktopChrome::Kind kind)
     for (xcb_window_t w : all)
         types.append(xcb_get_property(c, 0, w, typeProperty, XCB_ATOM_ATOM, 0, 64));
     for (int i = 0; i < all.size(); ++i) {
-        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(c, types[i], nullptr));
+        const auto r = x11::reply(c, types[i], xcb_get_property_reply);
         if (!r || r->format != 32)
             continue;
         const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
@@ -167,8 +138,8 @@ QVector<xcb_window_t> shownOfKind(xcb_connection_t *c, DesktopChrome::Kind kind)
 // The first part of WM_CLASS (the program's instance name).
 QByteArray instanceName(xcb_connection_t *c, xcb_window_t w)
 {
-    Reply<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr));
+    const auto r = x11::reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+                              xcb_get_property_reply);
     if (!r)
         return QByteArray();
     const QByteArray text(static_cast<const char *>(xcb_get_property_value(r.get())),
@@ -179,11 +150,11 @@ QByteArray instanceName(xcb_connection_t *c, xcb_window_t w)
 // A window's place on the desktop.
 QRect rootRect(xcb_connection_t *c, xcb_window_t w)
 {
-    Reply<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    const auto g = x11::reply(c, xcb_get_geometry(c, w), xcb_get_geometry_reply);
     if (!g)
         return QRect();
-    Reply<xcb_translate_coordinates_reply_t> t(xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, w, QX11Info::appRootWindow(), 0, 0), nullptr));
+    const auto t = x11::reply(c, xcb_translate_coordinates(c, w, QX11Info::appRootWindow(), 0, 0),
+                              xcb_translate_coordinates_reply);
     return t ? QRect(t->dst_x, t->dst_y, g->width, g->height) : QRect();
 }
 
@@ -192,12 +163,14 @@ QRect rootRect(xcb_connection_t *c, xcb_window_t w)
 bool workAreaReduced(xcb_connection_t *c)
 {
     const xcb_window_t root = QX11Info::appRootWindow();
-    Reply<xcb_get_property_reply_t> area(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, internAtom(c, "_NET_WORKAREA"), XCB_ATOM_CARDINAL, 0, 4096), nullptr));
+    const auto area = x11::reply(
+        c, xcb_get_property(c, 0, root, x11::atom("_NET_WORKAREA"), XCB_ATOM_CARDINAL, 0, 4096),
+        xcb_get_property_reply);
     if (!area || area->format != 32)
         return false;
-    Reply<xcb_get_property_reply_t> current(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, internAtom(c, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    const auto current = x11::reply(
+        c, xcb_get_property(c, 0, root, x11::atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL, 0, 1),
+        xcb_get_property_reply);
     uint32_t desktop = 0;
     if (current && current->format == 32 && xcb_get_property_value_length(current.get()) >= 4)
         desktop = *static_cast<const uint32_t *>(xcb_get_property_value(current.get()));
@@ -207,7 +180,7 @@ bool workAreaReduced(xcb_connection_t *c)
         return false;
     if (int(desktop) * 4 + 4 > n)
         desktop = 0;
-    Reply<xcb_get_geometry_reply_t> g(xcb_get_geometry_reply(c, xcb_get_geometry(c, root), nullptr));
+    const auto g = x11::reply(c, xcb_get_geometry(c, root), xcb_get_geometry_reply);
     if (!g)
         return false;
     const QRect work(int(v[desktop * 4]), int(v[desktop * 4 + 1]), int(v[desktop * 4 + 2]), int(v[desktop * 4 + 3]));
@@ -392,7 +365,7 @@ void X11DesktopChrome::setDocksVisible(bool visible)
                 xcb_map_window(c, m_hidden[kind][i]);
         }
         m_hidden[kind].clear();
-        sync(c);
+        x11::roundTrip(c);
         writeState();
         return;
     }
@@ -407,17 +380,16 @@ void X11DesktopChrome::setDocksVisible(bool visible)
     m_hidden[kind] += fresh.toList();
     // The file first: a crash right after the unmapping still finds them.
     writeState();
-    QVector<QPair<QRect, QImage>> shown;
-    for (xcb_window_t w : fresh) {
-        const QRect area = rootRect(c, w);
-        shown.append({area, screenrepaint::grabArea(area)});
-        xcb_unmap_window(c, w);
-    }
-    sync(c);
-    QElapsedTimer clock;
-    clock.start();
-    for (const auto &before : qAsConst(shown))
-        screenrepaint::waitUntilRepainted(before.first, before.second, qMax(0, kDockRepaintMs - int(clock.elapsed())));
+    QVector<screenrepaint::Covered> covered;
+    for (xcb_window_t w : fresh)
+        covered.append({rootRect(c, w)});
+    screenrepaint::hideAndWait(
+        covered,
+        [&] {
+            for (xcb_window_t w : fresh)
+                xcb_unmap_window(c, w);
+        },
+        kDockRepaintMs);
 }
 
 void X11DesktopChrome::writeState() const
@@ -446,7 +418,7 @@ void X11DesktopChrome::recoverLeftovers()
     if (!c || KeptFile::read(m_stateFile, &text) != KeptFile::Read)
         return;
     const QList<QByteArray> lines = text.split('\n');
-    const xcb_atom_t typeProperty = internAtom(c, "_NET_WM_WINDOW_TYPE");
+    const xcb_atom_t typeProperty = x11::atom("_NET_WM_WINDOW_TYPE");
     for (const QByteArray &line : lines) {
         const QList<QByteArray> parts = line.trimmed().split(' ');
         if (parts.size() != 2)
@@ -474,9 +446,9 @@ void X11DesktopChrome::recoverLeftovers()
             continue;
         // An id may have gone to another window since: only a still
         // unmapped window of the same type is mapped.
-        if (mapState(c, w) == 1 && hasType(c, w, typeProperty, internAtom(c, typeAtomName(kind))))
+        if (mapState(c, w) == 1 && hasType(c, w, typeProperty, x11::atom(typeAtomName(kind))))
             xcb_map_window(c, w);
     }
-    sync(c);
+    x11::roundTrip(c);
     writeState();
 }

@@ -1,34 +1,19 @@
 #include "windowlist.h"
 
-#include <QGuiApplication>
+#include "x11.h"
+
+#include <QList>
 #include <QX11Info>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace {
 
 WindowList *s_override = nullptr;
 
-struct FreeDeleter {
-    void operator()(void *p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_atom_t internAtom(xcb_connection_t *c, const char *name)
-{
-    Reply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr));
-    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 // WM_CLASS holds "instance\0class\0"; the class is the second string.
 QString wmClass(xcb_connection_t *c, xcb_window_t w)
 {
-    Reply<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr));
+    const auto r = x11::reply(c, xcb_get_property(c, 0, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+                              xcb_get_property_reply);
     if (!r || r->format != 8)
         return QString();
     const int len = xcb_get_property_value_length(r.get());
@@ -42,8 +27,8 @@ bool hasProperty(xcb_connection_t *c, xcb_window_t w, xcb_atom_t atom)
 {
     if (atom == XCB_ATOM_NONE)
         return false;
-    Reply<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 0), nullptr));
+    const auto r = x11::reply(c, xcb_get_property(c, 0, w, atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 0),
+                              xcb_get_property_reply);
     return r && r->type != XCB_ATOM_NONE;
 }
 
@@ -58,7 +43,7 @@ struct Reader {
     QVector<xcb_window_t> children(xcb_window_t w) const
     {
         QVector<xcb_window_t> out;
-        Reply<xcb_query_tree_reply_t> r(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+        const auto r = x11::reply(c, xcb_query_tree(c, w), xcb_query_tree_reply);
         if (!r)
             return out;
         const xcb_window_t *kids = xcb_query_tree_children(r.get());
@@ -69,13 +54,11 @@ struct Reader {
 
     bool read(xcb_window_t w, WindowListEntry *entry) const
     {
-        Reply<xcb_get_window_attributes_reply_t> attr(
-            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
-        Reply<xcb_get_geometry_reply_t> geo(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+        const auto attr = x11::reply(c, xcb_get_window_attributes(c, w), xcb_get_window_attributes_reply);
+        const auto geo = x11::reply(c, xcb_get_geometry(c, w), xcb_get_geometry_reply);
         if (!attr || !geo)
             return false; // gone meanwhile
-        Reply<xcb_translate_coordinates_reply_t> pos(
-            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
+        const auto pos = x11::reply(c, xcb_translate_coordinates(c, w, root, 0, 0), xcb_translate_coordinates_reply);
         if (!pos)
             return false;
         entry->id = w;
@@ -133,7 +116,7 @@ WindowList *WindowList::instance()
         return s_override;
     static X11WindowList x11;
     static NullWindowList none;
-    if (QGuiApplication::platformName() == QLatin1String("xcb") && QX11Info::connection())
+    if (x11::connection())
         return &x11;
     return &none;
 }
@@ -146,10 +129,10 @@ void WindowList::setInstance(WindowList *list)
 QVector<WindowListEntry> X11WindowList::windows(const QVector<quint32> &skip)
 {
     QVector<WindowListEntry> out;
-    xcb_connection_t *c = QX11Info::connection();
+    xcb_connection_t *c = x11::connection();
     if (!c)
         return out;
-    Reader reader{c, static_cast<xcb_window_t>(QX11Info::appRootWindow()), internAtom(c, "WM_STATE"), skip};
+    Reader reader{c, static_cast<xcb_window_t>(QX11Info::appRootWindow()), x11::atom("WM_STATE"), skip};
     xcb_grab_server(c); // one consistent tree
     for (xcb_window_t w : reader.children(reader.root)) {
         if (skip.contains(w))
@@ -169,23 +152,22 @@ QVector<WindowListEntry> X11WindowList::windows(const QVector<quint32> &skip)
 
 QRect X11WindowList::placeOf(quint32 window, bool withFrame)
 {
-    xcb_connection_t *c = QX11Info::connection();
+    xcb_connection_t *c = x11::connection();
     if (!c || !window)
         return QRect();
     const xcb_window_t root = static_cast<xcb_window_t>(QX11Info::appRootWindow());
     xcb_window_t w = window;
     // Up to the root's child that holds it.
     for (int depth = 0; withFrame && depth < 16; ++depth) {
-        Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+        const auto tree = x11::reply(c, xcb_query_tree(c, w), xcb_query_tree_reply);
         if (!tree)
             return QRect();
         if (tree->parent == root || tree->parent == XCB_NONE)
             break;
         w = tree->parent;
     }
-    Reply<xcb_get_geometry_reply_t> geo(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
-    Reply<xcb_translate_coordinates_reply_t> pos(
-        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
+    const auto geo = x11::reply(c, xcb_get_geometry(c, w), xcb_get_geometry_reply);
+    const auto pos = x11::reply(c, xcb_translate_coordinates(c, w, root, 0, 0), xcb_translate_coordinates_reply);
     if (!geo || !pos)
         return QRect();
     return QRect(pos->dst_x, pos->dst_y, geo->width, geo->height);

@@ -1,5 +1,7 @@
 #include "windowstacking.h"
 
+#include "x11.h"
+
 #include <QEvent>
 #include <QHash>
 #include <QPointer>
@@ -8,9 +10,6 @@
 #include <QWindow>
 #include <QX11Info>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -20,25 +19,17 @@ WindowStacking *s_override = nullptr;
 // The state asked for, kept on the window itself.
 constexpr char kAbove[] = "_mirelo_stays_on_top";
 
-xcb_atom_t internAtom(xcb_connection_t *c, const char *name)
-{
-    xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
-    const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(r);
-    return atom;
-}
-
 // Puts the state on the native window: a mapped window asks the window
 // manager, an unmapped one carries it in its _NET_WM_STATE, which the xcb
 // platform keeps (and adds its own states to) when it maps the window.
 void applyState(QWindow *window, bool on, bool mapped)
 {
-    if (!QX11Info::isPlatformX11() || !window->handle())
+    xcb_connection_t *c = x11::connection();
+    if (!c || !window->handle())
         return;
-    xcb_connection_t *c = QX11Info::connection();
     const xcb_window_t id = xcb_window_t(window->winId());
-    const xcb_atom_t state = internAtom(c, "_NET_WM_STATE");
-    const xcb_atom_t above = internAtom(c, "_NET_WM_STATE_ABOVE");
+    const xcb_atom_t state = x11::atom("_NET_WM_STATE");
+    const xcb_atom_t above = x11::atom("_NET_WM_STATE_ABOVE");
     if (state == XCB_ATOM_NONE || above == XCB_ATOM_NONE)
         return;
     if (mapped) {
@@ -56,14 +47,12 @@ void applyState(QWindow *window, bool on, bool mapped)
                        reinterpret_cast<const char *>(&ev));
     } else {
         QVector<xcb_atom_t> atoms;
-        xcb_get_property_reply_t *r =
-            xcb_get_property_reply(c, xcb_get_property(c, 0, id, state, XCB_ATOM_ATOM, 0, 1024), nullptr);
+        const auto r = x11::reply(c, xcb_get_property(c, 0, id, state, XCB_ATOM_ATOM, 0, 1024), xcb_get_property_reply);
         if (r && r->format == 32 && r->type == XCB_ATOM_ATOM) {
-            const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(r));
-            for (int i = 0; i < xcb_get_property_value_length(r) / 4; ++i)
+            const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
+            for (int i = 0; i < xcb_get_property_value_length(r.get()) / 4; ++i)
                 atoms.append(data[i]);
         }
-        std::free(r);
         atoms.removeAll(above);
         if (on)
             atoms.append(above);
@@ -138,15 +127,12 @@ namespace {
 xcb_window_t rootChildOf(xcb_connection_t *c, xcb_window_t window)
 {
     for (int depth = 0; window && depth < 16; ++depth) {
-        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
+        const auto tree = x11::reply(c, xcb_query_tree(c, window), xcb_query_tree_reply);
         if (!tree)
             return XCB_NONE;
-        const xcb_window_t parent = tree->parent;
-        const xcb_window_t root = tree->root;
-        std::free(tree);
-        if (parent == root)
+        if (tree->parent == tree->root)
             return window;
-        window = parent;
+        window = tree->parent;
     }
     return XCB_NONE;
 }
@@ -172,24 +158,21 @@ QVector<quint32> WmWindowStacking::stackingOrder() const
     if (!QX11Info::isPlatformX11())
         return order;
     xcb_connection_t *c = QX11Info::connection();
-    xcb_query_tree_reply_t *tree =
-        xcb_query_tree_reply(c, xcb_query_tree(c, xcb_window_t(QX11Info::appRootWindow())), nullptr);
+    const auto tree = x11::reply(c, xcb_query_tree(c, xcb_window_t(QX11Info::appRootWindow())), xcb_query_tree_reply);
     if (!tree)
         return order;
-    const xcb_window_t *children = xcb_query_tree_children(tree);
-    const int count = xcb_query_tree_children_length(tree);
+    const xcb_window_t *children = xcb_query_tree_children(tree.get());
+    const int count = xcb_query_tree_children_length(tree.get());
     // Asked all at once: one wait for the whole list.
     QVector<xcb_get_window_attributes_cookie_t> cookies;
     cookies.reserve(count);
     for (int i = 0; i < count; ++i)
         cookies.append(xcb_get_window_attributes(c, children[i]));
     for (int i = 0; i < count; ++i) {
-        xcb_get_window_attributes_reply_t *a = xcb_get_window_attributes_reply(c, cookies[i], nullptr);
+        const auto a = x11::reply(c, cookies[i], xcb_get_window_attributes_reply);
         if (a && a->map_state == XCB_MAP_STATE_VIEWABLE)
             order.append(children[i]);
-        std::free(a);
     }
-    std::free(tree);
     return order;
 }
 
@@ -249,15 +232,12 @@ private:
         m_connection = xcb_connect(nullptr, nullptr);
         if (!m_connection || xcb_connection_has_error(m_connection))
             return false;
-        m_stackingList = internAtom(m_connection, "_NET_CLIENT_LIST_STACKING");
+        m_stackingList = x11::atom("_NET_CLIENT_LIST_STACKING");
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_generic_error_t *error = xcb_request_check(
-            m_connection, xcb_change_window_attributes_checked(m_connection, xcb_window_t(QX11Info::appRootWindow()),
-                                                               XCB_CW_EVENT_MASK, &mask));
-        if (error) {
-            std::free(error);
+        if (!x11::succeeded(m_connection,
+                            xcb_change_window_attributes_checked(m_connection, xcb_window_t(QX11Info::appRootWindow()),
+                                                                 XCB_CW_EVENT_MASK, &mask)))
             return false;
-        }
         m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, &StackingListener::readEvents);
         return true;
@@ -312,10 +292,10 @@ void StackingListener::readEvents()
         return;
     }
     bool changed = false;
-    while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+    while (const x11::Reply<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
         switch (event->response_type & 0x7f) {
         case XCB_CONFIGURE_NOTIFY: {
-            const auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event);
+            const auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event.get());
             const auto known = m_below.constFind(e->window);
             if (known == m_below.constEnd() || *known != e->above_sibling) {
                 m_below.insert(e->window, e->above_sibling);
@@ -329,15 +309,14 @@ void StackingListener::readEvents()
             changed = true;
             break;
         case XCB_DESTROY_NOTIFY:
-            m_below.remove(reinterpret_cast<xcb_destroy_notify_event_t *>(event)->window);
+            m_below.remove(reinterpret_cast<xcb_destroy_notify_event_t *>(event.get())->window);
             break;
         case XCB_PROPERTY_NOTIFY:
-            changed = changed || reinterpret_cast<xcb_property_notify_event_t *>(event)->atom == m_stackingList;
+            changed = changed || reinterpret_cast<xcb_property_notify_event_t *>(event.get())->atom == m_stackingList;
             break;
         default:
             break;
         }
-        std::free(event);
     }
     if (!changed)
         return;
@@ -364,9 +343,8 @@ quint32 WmWindowStacking::keyboardFocus() const
     if (!QX11Info::isPlatformX11())
         return 0;
     xcb_connection_t *c = QX11Info::connection();
-    xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    const auto r = x11::reply(c, xcb_get_input_focus(c), xcb_get_input_focus_reply);
     xcb_window_t focus = r ? r->focus : xcb_window_t(XCB_NONE);
-    std::free(r);
     if (focus == XCB_INPUT_FOCUS_POINTER_ROOT || focus == xcb_window_t(QX11Info::appRootWindow()))
         focus = XCB_NONE;
     return focus;
@@ -377,13 +355,9 @@ void WmWindowStacking::setKeyboardFocus(quint32 window)
     if (!window || !QX11Info::isPlatformX11())
         return;
     xcb_connection_t *c = QX11Info::connection();
-    xcb_get_window_attributes_reply_t *a =
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
-    const bool shows = a && a->map_state == XCB_MAP_STATE_VIEWABLE;
-    std::free(a);
-    if (!shows)
+    const auto a = x11::reply(c, xcb_get_window_attributes(c, window), xcb_get_window_attributes_reply);
+    if (!a || a->map_state != XCB_MAP_STATE_VIEWABLE)
         return;
     // Checked: the window may still go meanwhile, which is no error of ours.
-    std::free(xcb_request_check(
-        c, xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME)));
+    x11::succeeded(c, xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME));
 }

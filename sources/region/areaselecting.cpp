@@ -93,10 +93,10 @@ void AreaSelecting::hideForPicture(const QList<QWidget *> &windows)
         // any change there is it going.
         covered.append({w->frameGeometry(), DesktopOverlay::isOverlay(w) ? 0.0 : 0.5});
     }
+    // The wait has the server carry out the hiding before it looks.
     screenrepaint::hideAndWait(covered, [&] {
         for (QWidget *w : qAsConst(shown))
             w->hide();
-        WindowShape::instance()->sync();
     }, kRepaintDeadlineMs);
 }
 
