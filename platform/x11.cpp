@@ -33,12 +33,6 @@ bool succeeded(xcb_connection_t *c, xcb_void_cookie_t cookie)
     return !Reply<xcb_generic_error_t>(xcb_request_check(c, cookie));
 }
 
-void flush()
-{
-    if (xcb_connection_t *c = connection())
-        xcb_flush(c);
-}
-
 void roundTrip(xcb_connection_t *c)
 {
     if (c)

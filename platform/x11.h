@@ -1,7 +1,7 @@
 #pragma once
 // What every X11 layer needs of the X server besides its own requests: the
-// program's connection, atoms, replies that free themselves, a flush and a
-// round trip. Waiting for a hidden window to leave the screen is
+// program's connection, atoms, replies that free themselves and a round
+// trip. Waiting for a hidden window to leave the screen is
 // screenrepaint::hideAndWait.
 #include <QByteArray>
 
@@ -37,9 +37,6 @@ Reply<T> reply(xcb_connection_t *c, Cookie cookie, T *(*fetch)(xcb_connection_t 
 
 // Waits for a checked request; true when the server did it.
 bool succeeded(xcb_connection_t *c, xcb_void_cookie_t cookie);
-
-// Sends the program's queued requests to the server (nothing off X11).
-void flush();
 
 // One round trip on `c`: everything asked before has been done.
 void roundTrip(xcb_connection_t *c);

@@ -27,6 +27,7 @@
 #include "testsupport.h"
 #include "ui_controlpanel.h"
 #include "ui_countdown.h"
+#include "x11.h"
 
 #include <xcb/xcb.h>
 
@@ -100,11 +101,8 @@ public:
 
     bool viewable()
     {
-        xcb_get_window_attributes_reply_t *r =
-            xcb_get_window_attributes_reply(m_c, xcb_get_window_attributes(m_c, m_window), nullptr);
-        const bool on = r && r->map_state == XCB_MAP_STATE_VIEWABLE;
-        std::free(r);
-        return on;
+        const auto r = x11::reply(m_c, xcb_get_window_attributes(m_c, m_window), xcb_get_window_attributes_reply);
+        return r && r->map_state == XCB_MAP_STATE_VIEWABLE;
     }
     // As a click on it would: the keyboard focus to it.
     void focus()
@@ -121,18 +119,15 @@ public:
     }
     bool hasFocus()
     {
-        xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr);
-        const bool on = r && r->focus == m_window;
-        std::free(r);
-        return on;
+        const auto r = x11::reply(m_c, xcb_get_input_focus(m_c), xcb_get_input_focus_reply);
+        return r && r->focus == m_window;
     }
     quint32 id() const { return m_window; }
     int presses()
     {
-        while (xcb_generic_event_t *e = xcb_poll_for_event(m_c)) {
+        while (const x11::Reply<xcb_generic_event_t> e{xcb_poll_for_event(m_c)}) {
             if ((e->response_type & 0x7f) == XCB_KEY_PRESS)
                 ++m_presses;
-            std::free(e);
         }
         return m_presses;
     }
@@ -156,18 +151,15 @@ bool key(const QString &name)
 // The program's requests so far are done.
 void syncWithTheServer()
 {
-    xcb_connection_t *c = QX11Info::connection();
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    x11::roundTrip(QX11Info::connection());
 }
 
 // The window that has the keyboard, as the X server says.
 quint32 keyboardFocus()
 {
     xcb_connection_t *c = QX11Info::connection();
-    xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
-    const quint32 focus = r ? r->focus : 0;
-    std::free(r);
-    return focus;
+    const auto r = x11::reply(c, xcb_get_input_focus(c), xcb_get_input_focus_reply);
+    return r ? r->focus : 0;
 }
 
 // How much of the window the screen shows as the window draws itself,

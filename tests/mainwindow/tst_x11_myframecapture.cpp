@@ -14,6 +14,7 @@
 #include "core/edition.h"
 #include "core/enviroment.h"
 #include "core/myconfig.h"
+#include "platform/x11.h"
 #include "historylist.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
@@ -30,9 +31,6 @@
 #include <QTimer>
 #include <QX11Info>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -385,13 +383,10 @@ private:
             return QRect();
         xcb_connection_t *c = QX11Info::connection();
         const xcb_window_t id = xcb_window_t(window->winId());
-        xcb_translate_coordinates_reply_t *at = xcb_translate_coordinates_reply(
-            c, xcb_translate_coordinates(c, id, xcb_window_t(QX11Info::appRootWindow()), 0, 0), nullptr);
-        xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
-        const QRect r = at && g ? QRect(at->dst_x, at->dst_y, g->width, g->height) : QRect();
-        std::free(at);
-        std::free(g);
-        return r;
+        const auto at = x11::reply(c, xcb_translate_coordinates(c, id, xcb_window_t(QX11Info::appRootWindow()), 0, 0),
+                                   xcb_translate_coordinates_reply);
+        const auto g = x11::reply(c, xcb_get_geometry(c, id), xcb_get_geometry_reply);
+        return at && g ? QRect(at->dst_x, at->dst_y, g->width, g->height) : QRect();
     }
 
     Mirelo *m_mirelo = nullptr;

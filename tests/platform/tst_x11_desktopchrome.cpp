@@ -6,15 +6,13 @@
 #include <QtTest>
 
 #include "platform/desktopchrome.h"
+#include "platform/x11.h"
 #include "platform/xfconfproperty.h"
 #include "testsupport.h"
 
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -41,10 +39,8 @@ public:
 
     xcb_atom_t atom(const char *name)
     {
-        xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr);
-        const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(r);
-        return a;
+        const auto r = x11::reply(c, xcb_intern_atom(c, 0, strlen(name), name), xcb_intern_atom_reply);
+        return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
 
     // A window of the given type; listed in the client list when asked. A
@@ -75,11 +71,8 @@ public:
     bool mapped(xcb_window_t w)
     {
         sync();
-        xcb_get_window_attributes_reply_t *r =
-            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr);
-        const bool on = r && r->map_state != XCB_MAP_STATE_UNMAPPED;
-        std::free(r);
-        return on;
+        const auto r = x11::reply(c, xcb_get_window_attributes(c, w), xcb_get_window_attributes_reply);
+        return r && r->map_state != XCB_MAP_STATE_UNMAPPED;
     }
 
     void unmap(xcb_window_t w)
@@ -88,7 +81,7 @@ public:
         sync();
     }
 
-    void sync() { std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)); }
+    void sync() { x11::roundTrip(c); }
 
     // Every mapped dock with its place: a top-level window, or one a window
     // manager keeps inside its own frames (KWin every client, i3 its bar,
@@ -103,13 +96,10 @@ public:
                 out += docks(w);
                 continue;
             }
-            xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr);
-            xcb_translate_coordinates_reply_t *at =
-                xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr);
+            const auto g = x11::reply(c, xcb_get_geometry(c, w), xcb_get_geometry_reply);
+            const auto at = x11::reply(c, xcb_translate_coordinates(c, w, root, 0, 0), xcb_translate_coordinates_reply);
             if (g && at)
                 out.append({w, QRect(at->dst_x, at->dst_y, g->width, g->height)});
-            std::free(g);
-            std::free(at);
         }
         return out;
     }
@@ -117,23 +107,20 @@ public:
     QVector<xcb_window_t> children(xcb_window_t w)
     {
         QVector<xcb_window_t> out;
-        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr);
+        const auto tree = x11::reply(c, xcb_query_tree(c, w), xcb_query_tree_reply);
         if (tree) {
-            const xcb_window_t *kids = xcb_query_tree_children(tree);
-            out = QVector<xcb_window_t>(kids, kids + xcb_query_tree_children_length(tree));
+            const xcb_window_t *kids = xcb_query_tree_children(tree.get());
+            out = QVector<xcb_window_t>(kids, kids + xcb_query_tree_children_length(tree.get()));
         }
-        std::free(tree);
         return out;
     }
 
     bool hasType(xcb_window_t w, const char *type)
     {
-        xcb_get_property_reply_t *t = xcb_get_property_reply(
-            c, xcb_get_property(c, 0, w, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 16), nullptr);
-        const bool match = t && xcb_get_property_value_length(t) >= 4
-                           && *static_cast<const xcb_atom_t *>(xcb_get_property_value(t)) == atom(type);
-        std::free(t);
-        return match;
+        const auto t = x11::reply(c, xcb_get_property(c, 0, w, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 16),
+                                  xcb_get_property_reply);
+        return t && xcb_get_property_value_length(t.get()) >= 4
+               && *static_cast<const xcb_atom_t *>(xcb_get_property_value(t.get())) == atom(type);
     }
 
     xcb_connection_t *c;

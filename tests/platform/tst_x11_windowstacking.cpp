@@ -6,22 +6,18 @@
 #include <QtTest>
 
 #include "platform/windowstacking.h"
+#include "platform/x11.h"
 
 #include <QWindow>
 #include <QX11Info>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 bool exists(xcb_window_t id)
 {
     xcb_connection_t *c = QX11Info::connection();
-    xcb_get_geometry_reply_t *r = xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr);
-    std::free(r);
-    return r != nullptr;
+    return x11::reply(c, xcb_get_geometry(c, id), xcb_get_geometry_reply) != nullptr;
 }
 
 bool hasAboveState(xcb_window_t id)
@@ -30,20 +26,16 @@ bool hasAboveState(xcb_window_t id)
     const char *names[] = {"_NET_WM_STATE", "_NET_WM_STATE_ABOVE"};
     xcb_atom_t atoms[2];
     for (int i = 0; i < 2; ++i) {
-        xcb_intern_atom_reply_t *a =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(names[i])), names[i]), nullptr);
+        const auto a = x11::reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(names[i])), names[i]), xcb_intern_atom_reply);
         atoms[i] = a ? a->atom : 0;
-        std::free(a);
     }
-    xcb_get_property_reply_t *r =
-        xcb_get_property_reply(c, xcb_get_property(c, 0, id, atoms[0], XCB_ATOM_ATOM, 0, 64), nullptr);
+    const auto r = x11::reply(c, xcb_get_property(c, 0, id, atoms[0], XCB_ATOM_ATOM, 0, 64), xcb_get_property_reply);
     bool found = false;
     if (r && r->format == 32) {
-        const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(r));
-        for (int i = 0; i < xcb_get_property_value_length(r) / 4; ++i)
+        const auto *data = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
+        for (int i = 0; i < xcb_get_property_value_length(r.get()) / 4; ++i)
             found = found || data[i] == atoms[1];
     }
-    std::free(r);
     return found;
 }
 } // namespace

@@ -12,6 +12,7 @@
 #include "areaselecting.h"
 #include "capturepanel.h"
 #include "core/enviroment.h"
+#include "platform/x11.h"
 #include "graphicdrawing.h"
 #include "myplaintextedit.h"
 #include "programrun.h"
@@ -98,16 +99,13 @@ public:
                           uint16_t(rect.width()), uint16_t(rect.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
                           XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
         auto atom = [this](const char *name) {
-            xcb_intern_atom_reply_t *r =
-                xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
-            const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-            std::free(r);
-            return a;
+            const auto r = x11::reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), xcb_intern_atom_reply);
+            return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
         };
         const xcb_atom_t dock = atom("_NET_WM_WINDOW_TYPE_DOCK");
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &dock);
         xcb_map_window(c, w);
-        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+        x11::roundTrip(c);
     }
     ~Dock() { xcb_disconnect(c); }
     Dock(const Dock &) = delete;

@@ -21,6 +21,7 @@
 #include "cplaywidget.h"
 #include "fakehotkeybackend.h"
 #include "platform/windowstacking.h"
+#include "platform/x11.h"
 #include "skinmanager.h"
 #include "testsupport.h"
 
@@ -54,10 +55,8 @@ bool key(const QString &name)
 quint32 keyboardFocus()
 {
     xcb_connection_t *c = QX11Info::connection();
-    xcb_get_input_focus_reply_t *r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
-    const quint32 focus = r ? r->focus : 0;
-    std::free(r);
-    return focus;
+    const auto r = x11::reply(c, xcb_get_input_focus(c), xcb_get_input_focus_reply);
+    return r ? r->focus : 0;
 }
 
 // Whether the program has had a button press on the window (as Qt hears

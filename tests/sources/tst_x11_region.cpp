@@ -17,6 +17,7 @@
 #include "platform/pointerlayer.h"
 #include "platform/windowlist.h"
 #include "platform/windowshape.h"
+#include "platform/x11.h"
 #include "byhand.h"
 #include "programrun.h"
 #include "regionowner.h"
@@ -58,18 +59,15 @@ public:
                           values);
         if (windowType) {
             auto atom = [this](const char *name) {
-                xcb_intern_atom_reply_t *r =
-                    xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
-                const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-                std::free(r);
-                return a;
+                const auto r = x11::reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), xcb_intern_atom_reply);
+                return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
             };
             const xcb_atom_t type = atom(windowType);
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1,
                                 &type);
         }
         xcb_map_window(c, window);
-        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+        x11::roundTrip(c);
     }
     ~Target() { xcb_disconnect(c); }
     Target(const Target &) = delete;
@@ -78,10 +76,8 @@ public:
     // The presses it got so far.
     int presses()
     {
-        while (xcb_generic_event_t *e = xcb_poll_for_event(c)) {
+        while (const x11::Reply<xcb_generic_event_t> e{xcb_poll_for_event(c)})
             m_presses += (e->response_type & 0x7f) == XCB_BUTTON_PRESS;
-            std::free(e);
-        }
         return m_presses;
     }
 

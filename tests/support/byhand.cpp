@@ -1,5 +1,6 @@
 #include "byhand.h"
 
+#include "platform/x11.h"
 #include "programrun.h"
 
 #include <QElapsedTimer>
@@ -9,9 +10,6 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 #include <cstring>
 
 namespace testsupport {
@@ -179,15 +177,11 @@ bool compositorRunning()
     bool running = false;
     if (!xcb_connection_has_error(c)) {
         const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-        xcb_intern_atom_reply_t *atom =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, name.size(), name.constData()), nullptr);
+        const auto atom = x11::reply(c, xcb_intern_atom(c, 0, name.size(), name.constData()), xcb_intern_atom_reply);
         if (atom) {
-            xcb_get_selection_owner_reply_t *owner =
-                xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
+            const auto owner = x11::reply(c, xcb_get_selection_owner(c, atom->atom), xcb_get_selection_owner_reply);
             running = owner && owner->owner != XCB_NONE;
-            std::free(owner);
         }
-        std::free(atom);
     }
     xcb_disconnect(c);
     return running;
@@ -200,12 +194,11 @@ bool holds(xcb_connection_t *c, xcb_window_t w, xcb_window_t id)
 {
     if (w == id)
         return true;
-    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr);
+    const auto tree = x11::reply(c, xcb_query_tree(c, w), xcb_query_tree_reply);
     bool found = false;
-    const xcb_window_t *kids = tree ? xcb_query_tree_children(tree) : nullptr;
-    for (int i = 0; tree && !found && i < xcb_query_tree_children_length(tree); ++i)
+    const xcb_window_t *kids = tree ? xcb_query_tree_children(tree.get()) : nullptr;
+    for (int i = 0; tree && !found && i < xcb_query_tree_children_length(tree.get()); ++i)
         found = holds(c, kids[i], id);
-    std::free(tree);
     return found;
 }
 
@@ -220,16 +213,15 @@ bool stackedAbove(quint32 top, quint32 below)
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     // The root's children, bottom first.
-    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr);
+    const auto tree = x11::reply(c, xcb_query_tree(c, root), xcb_query_tree_reply);
     int a = -1, b = -1;
-    const xcb_window_t *kids = tree ? xcb_query_tree_children(tree) : nullptr;
-    for (int i = 0; tree && i < xcb_query_tree_children_length(tree); ++i) {
+    const xcb_window_t *kids = tree ? xcb_query_tree_children(tree.get()) : nullptr;
+    for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
         if (holds(c, kids[i], top))
             a = i;
         else if (holds(c, kids[i], below))
             b = i;
     }
-    std::free(tree);
     xcb_disconnect(c);
     return a >= 0 && b >= 0 && a > b;
 }
@@ -240,11 +232,9 @@ QPoint screenPosition(quint32 window)
     QPoint at;
     if (!xcb_connection_has_error(c)) {
         const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-        xcb_translate_coordinates_reply_t *r =
-            xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr);
+        const auto r = x11::reply(c, xcb_translate_coordinates(c, window, root, 0, 0), xcb_translate_coordinates_reply);
         if (r)
             at = QPoint(r->dst_x, r->dst_y);
-        std::free(r);
     }
     xcb_disconnect(c);
     return at;
@@ -285,11 +275,9 @@ ColourWindow::ColourWindow(const QRect &rect, QRgb colour, const char *windowTyp
                       XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
     if (windowType) {
         auto atom = [this](const char *name) {
-            xcb_intern_atom_reply_t *r = xcb_intern_atom_reply(
-                m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr);
-            const xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-            std::free(r);
-            return a;
+            const auto r = x11::reply(m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name),
+                                      xcb_intern_atom_reply);
+            return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
         };
         const xcb_atom_t type = atom(windowType);
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM,
@@ -297,18 +285,16 @@ ColourWindow::ColourWindow(const QRect &rect, QRgb colour, const char *windowTyp
     }
     xcb_map_window(m_connection, window);
     m_window = window;
-    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    x11::roundTrip(m_connection);
 }
 
 bool ColourWindow::isMapped() const
 {
     if (!m_connection || xcb_connection_has_error(m_connection))
         return false;
-    xcb_get_window_attributes_reply_t *r =
-        xcb_get_window_attributes_reply(m_connection, xcb_get_window_attributes(m_connection, m_window), nullptr);
-    const bool mapped = r && r->map_state != XCB_MAP_STATE_UNMAPPED;
-    std::free(r);
-    return mapped;
+    const auto r =
+        x11::reply(m_connection, xcb_get_window_attributes(m_connection, m_window), xcb_get_window_attributes_reply);
+    return r && r->map_state != XCB_MAP_STATE_UNMAPPED;
 }
 
 ColourWindow::~ColourWindow()
