@@ -493,8 +493,14 @@ void ScreenCapturing::pinToScreen()
     if (!hasPicture())
         return;
     m_drawing->commitTextBox();
-    auto *pin = new PinToScreenWidget(nullptr, composedPixmap());
-    pin->setGeometry(m_selection);
-    pin->show();
+    const QPixmap picture = composedPixmap();
+    const QRect place = m_selection;
+    // The tool goes first: the keyboard it gives back to the window the user
+    // had may bring that window to the front (i3 raises a floating window
+    // that takes the focus), which must not cover the picture pinned after.
+    // The tool is deleted only later, from the event loop.
     accept();
+    auto *pin = new PinToScreenWidget(nullptr, picture);
+    pin->setGeometry(place);
+    pin->show();
 }
