@@ -4,7 +4,9 @@
 #include "mirelo.h"
 #include "sourcerequests.h"
 #include "mybutton.h"
+#include "platform/compositingwatch.h"
 #include "platform/videodevicewatch.h"
+#include "platform/windowshape.h"
 #include "skinmanager.h"
 #include "titlebar.h"
 
@@ -52,6 +54,10 @@ MyFrame::MyFrame(QWidget *content, QWidget *parent, FrameTypes types, const QPix
         connectSignals();
     setStyleKeys();
     setAttribute(Qt::WA_MouseTracking);
+    connect(CompositingWatch::instance(), &CompositingWatch::changed, this, [this] {
+        shapeCorners();
+        update();
+    });
 }
 
 MyFrame::~MyFrame()
@@ -237,6 +243,25 @@ void MyFrame::clipContentCorners()
     body.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kCornerRadius - 1, kCornerRadius - 1);
     body.translate(-c->pos());
     c->setMask(QRegion(body.toFillPolygon().toPolygon()) & QRegion(c->rect()));
+}
+
+void MyFrame::resizeEvent(QResizeEvent *event)
+{
+    CCommonFrame::resizeEvent(event);
+    shapeCorners();
+}
+
+// Without a compositing manager the transparent pixels beyond the rounded
+// corners would show black: the window is then cut to its rounded body.
+void MyFrame::shapeCorners()
+{
+    if (WindowShape::instance()->compositingManagerRunning()) {
+        clearMask();
+        return;
+    }
+    QPainterPath body;
+    body.addRoundedRect(QRectF(rect()), kCornerRadius, kCornerRadius);
+    setMask(QRegion(body.toFillPolygon().toPolygon()));
 }
 
 // The frame itself neither moves nor resizes: its title bar drags it.

@@ -73,6 +73,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createTitleWidgets();
@@ -82,6 +83,7 @@ private:
     void connectSignals();
     void setStyleKeys();
     void clipContentCorners();
+    void shapeCorners();
     // The screen-capture mode: a picture of the selected region.
     void saveRegionScreenshot();
     void flyAwayScreenshot(const QPixmap &pixmap);
