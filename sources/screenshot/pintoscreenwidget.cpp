@@ -15,6 +15,9 @@ namespace {
 // A window manager that will not have the window at its place is asked no
 // more often than this.
 constexpr int kPlaceTries = 3;
+// How long after it first shows a move of the window is the window
+// manager's placing, moved back.
+constexpr int kSettleMs = 1000;
 
 QList<PinToScreenWidget *> &pins()
 {
@@ -111,10 +114,17 @@ void PinToScreenWidget::moveEvent(QMoveEvent *event)
 
 bool PinToScreenWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    // The window manager places the window before it maps it; what it
-    // decided has arrived once the window shows.
-    if (m_placing && watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
-        QTimer::singleShot(0, this, &PinToScreenWidget::placed);
+    // The window manager places the window as it maps it, but its word on
+    // where may come after the window shows (i3 on a loaded machine): the
+    // place is held a while longer, unless the user takes the window first.
+    if (m_placing && watched == windowHandle()) {
+        if (event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+            QTimer::singleShot(0, this, &PinToScreenWidget::backToPlace);
+            QTimer::singleShot(kSettleMs, this, &PinToScreenWidget::placed);
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            m_placing = false;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
