@@ -160,30 +160,20 @@ int countFrames(const QString &file, bool *clean)
     return n;
 }
 
-QVector<double> packetTimes(const QString &file)
-{
-    QProcess p;
-    p.start(QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", "v:0", "-show_entries", "packet=pts_time",
-                                        "-of", "csv=p=0", file});
-    QVector<double> out;
-    if (!p.waitForFinished(30000))
-        return out;
-    for (const QByteArray &l : p.readAllStandardOutput().split('\n'))
-        if (!l.trimmed().isEmpty())
-            out.append(l.trimmed().toDouble());
-    std::sort(out.begin(), out.end());
-    return out;
-}
+namespace {
 
-QVector<double> pictureTimes(const QString &file)
+// The sorted times ffprobe gives for one entry (packet or frame) of the
+// first video stream. A frame with side data ends its line with a separator
+// and adds lines: only what starts with a number counts.
+QVector<double> probedTimes(const QString &file, const char *entry, int timeoutMs)
 {
     QProcess p;
-    p.start(QStringLiteral("ffprobe"), {"-v", "quiet", "-select_streams", "v:0", "-show_entries", "frame=pts_time",
-                                        "-of", "csv=p=0", file});
+    p.start(QStringLiteral("ffprobe"), {"-v", "quiet", "-select_streams", "v:0", "-show_entries",
+                                        QString::fromLatin1(entry) + QStringLiteral("=pts_time"), "-of", "csv=p=0",
+                                        file});
     QVector<double> out;
-    if (!p.waitForFinished(60000))
+    if (!p.waitForFinished(timeoutMs))
         return out;
-    // A frame with side data ends its line with a separator and adds lines.
     for (const QByteArray &l : p.readAllStandardOutput().split('\n')) {
         bool ok = false;
         const double t = l.split(',').first().trimmed().toDouble(&ok);
@@ -192,6 +182,18 @@ QVector<double> pictureTimes(const QString &file)
     }
     std::sort(out.begin(), out.end());
     return out;
+}
+
+} // namespace
+
+QVector<double> packetTimes(const QString &file)
+{
+    return probedTimes(file, "packet", 30000);
+}
+
+QVector<double> pictureTimes(const QString &file)
+{
+    return probedTimes(file, "frame", 60000);
 }
 
 QByteArray frameAt(const QString &file, double seconds, int w, int h)

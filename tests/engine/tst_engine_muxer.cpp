@@ -157,6 +157,18 @@ class TestEngineMuxer : public QObject
 
     QByteArray path(const char *name) const { return QFile::encodeName(dir.filePath(name)); }
 
+    // A whole MP4 of the given number of small pictures.
+    static bool recordMp4(const QByteArray &file, int frames)
+    {
+        VideoEncoder encoder;
+        Muxer m;
+        if (encoder.open(small()) != 0 || m.create(file.toStdString(), Muxer::Container::Mp4) != 0
+            || m.addStream(encoder.context()) != 0 || m.start() != 0)
+            return false;
+        feed(m, encoder, frames);
+        return m.finish() == 0;
+    }
+
 private slots:
     void initTestCase() { av_log_set_level(AV_LOG_QUIET); }
 
@@ -367,15 +379,8 @@ private slots:
 
     void aCleanFileHasEveryPacketInOrder()
     {
-        VideoEncoder encoder;
-        QCOMPARE(encoder.open(small()), 0);
-        Muxer m;
         const QByteArray file = path("clean.mp4");
-        QCOMPARE(m.create(file.toStdString(), Muxer::Container::Mp4), 0);
-        QCOMPARE(m.addStream(encoder.context()), 0);
-        QCOMPARE(m.start(), 0);
-        feed(m, encoder, 60);
-        QCOMPARE(m.finish(), 0);
+        QVERIFY(recordMp4(file, 60));
         const auto v = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_VIDEO);
         QCOMPARE(v.count, 60);
         QVERIFY(v.ordered);
@@ -390,15 +395,8 @@ private slots:
     // end, inside a fragment's index or the header of its data.
     void aCutFileIsAsLongAsWhatPlays()
     {
-        VideoEncoder encoder;
-        QCOMPARE(encoder.open(small()), 0);
-        Muxer m;
         const QByteArray file = path("whole.mp4");
-        QCOMPARE(m.create(file.toStdString(), Muxer::Container::Mp4), 0);
-        QCOMPARE(m.addStream(encoder.context()), 0);
-        QCOMPARE(m.start(), 0);
-        feed(m, encoder, 60);
-        QCOMPARE(m.finish(), 0);
+        QVERIFY(recordMp4(file, 60));
         QFile whole(QString::fromLocal8Bit(file));
         QVERIFY(whole.open(QIODevice::ReadOnly));
         const QByteArray bytes = whole.readAll();
