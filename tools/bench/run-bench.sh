@@ -33,6 +33,7 @@
 # figure over 60 s, or S with --idle-seconds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
+. "$here/tools/bench/mainwindow.sh"
 seconds=10 rounds=3 rates="30 60" build=1 content= cycles=0 idle=0 idleSeconds=60
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -87,15 +88,7 @@ if [ "$idle" = 1 ]; then
     >"$XDG_CONFIG_HOME/Olvex/Free Mirelo.conf"
   "$here/build/bin/mirelo" >"$work/program.log" 2>&1 &
   ppid=$!
-  frame=
-  for _ in $(seq 150); do
-    for w in $(xdotool search --onlyvisible --pid "$ppid" 2>/dev/null); do
-      eval "$(xdotool getwindowgeometry --shell "$w")"
-      [ "$WIDTH" -gt 800 ] && [ "$WIDTH" -lt 1900 ] && frame=$w
-    done
-    [ -n "$frame" ] && break
-    sleep 0.2
-  done
+  frame=$(main_window "$ppid" 1900)
   [ -n "$frame" ] || { echo "the program's main window did not show" >&2; cat "$work/program.log"; exit 1; }
   measure() { # measure LABEL: the figures over $idleSeconds
     switches "$ppid" >"$work/s0"; sleep "$idleSeconds"; switches "$ppid" >"$work/s1"
@@ -274,15 +267,7 @@ HOME=$user/home XDG_CONFIG_HOME=$user/config XDG_DATA_HOME=$user/data XDG_CACHE_
   XDG_RUNTIME_DIR=$user/runtime "$here/build/bin/mirelo" >"$work/program.log" 2>&1 &
 ppid=$!
 pids+=("$ppid")
-frame=
-for _ in $(seq 150); do
-  for w in $(xdotool search --onlyvisible --pid "$ppid" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    [ "$WIDTH" -gt 800 ] && [ "$WIDTH" -lt 1900 ] && frame=$w
-  done
-  [ -n "$frame" ] && break
-  sleep 0.2
-done
+frame=$(main_window "$ppid" 1900)
 [ -n "$frame" ] || { echo "the program's main window did not show" >&2; exit 1; }
 sleep 10 # the start's own work done
 switches "$ppid" >"$work/switches0"; sleep 60; switches "$ppid" >"$work/switches1"

@@ -24,6 +24,7 @@
 # Not part of the tests: a full run (the default 600 s) takes ten minutes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
+. "$here/tools/bench/mainwindow.sh"
 seconds=600 fps=30 build=1 verbose="" pauseEvery=0 stall=0 program=0
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -82,15 +83,7 @@ start_program() {
     >"$XDG_CONFIG_HOME/Olvex/Free Mirelo.conf"
   MIRELO_ENGINE_LOG="$work/engine-diag.log" "$here/build/bin/mirelo" >"$work/program.log" 2>&1 &
   ppid=$!
-  frame=
-  for _ in $(seq 150); do
-    for w in $(xdotool search --onlyvisible --pid "$ppid" 2>/dev/null); do
-      eval "$(xdotool getwindowgeometry --shell "$w")"
-      [ "$WIDTH" -gt 800 ] && [ "$WIDTH" -lt 1270 ] && frame=$w
-    done
-    [ -n "$frame" ] && break
-    sleep 0.2
-  done
+  frame=$(main_window "$ppid" 1270)
   [ -n "$frame" ] || { echo "the program's main window did not show" >&2; cat "$work/program.log"; exit 1; }
   for _ in $(seq 20); do
     eval "$(xdotool getwindowgeometry --shell "$frame")"
