@@ -1,5 +1,6 @@
 #include "imagelimit.h"
 
+#include "imagecontainers.h"
 #include "keptfile.h"
 
 #include <QBuffer>
@@ -37,16 +38,58 @@ QString notMeasurable()
     return QCoreApplication::translate("ImageLimit", "its pictures cannot be measured before they are decoded");
 }
 
+QString drawingTooLong()
+{
+    return QCoreApplication::translate("ImageLimit", "its drawing holds more than %1 MB of text")
+        .arg(kMaxDrawingBytes / (1024 * 1024));
+}
+
+QString drawingTooManyElements()
+{
+    return QCoreApplication::translate("ImageLimit", "its drawing holds more than %1 elements").arg(kMaxDrawingElements);
+}
+
 bool fits(const QSize &size)
 {
     return size.width() <= kMaxSide && size.height() <= kMaxSide
         && qint64(size.width()) * size.height() <= kMaxPixels;
 }
 
+// A GIF from its blocks: the picture its decoder allocates (which the
+// reader's size need not tell: it believes the frames where the decoder
+// believes the screen), every frame, and with `together` all frames, each
+// decoded on a picture of its own.
+QString gifRefusal(QIODevice *device, bool together)
+{
+    const ImageContainers::GifLayout gif = ImageContainers::gifLayout(device, !together);
+    if (!gif.measured)
+        return notMeasurable();
+    if (gif.frames == 0)
+        return QString(); // nothing is decoded
+    for (const QSize &size : {gif.canvas, gif.widestFrame, gif.tallestFrame, gif.largestFrame})
+        if (!fits(size))
+            return tooLarge(size);
+    if (together && qint64(gif.frames) * gif.canvas.width() * gif.canvas.height() > kMaxPixels)
+        return tooManyTogether(gif.frames);
+    return QString();
+}
+
+// A drawing is parsed whole before it can tell its size: its text, unpacked,
+// is measured first.
+QString drawingRefusal(QIODevice *device)
+{
+    const ImageContainers::SvgText text = ImageContainers::svgText(device, kMaxDrawingBytes, kMaxDrawingElements);
+    if (text.tooLong)
+        return drawingTooLong();
+    if (text.drawing && text.elements > kMaxDrawingElements)
+        return drawingTooManyElements();
+    return text.measured ? QString() : notMeasurable();
+}
+
 // Kinds whose header gives the size of what is decoded, frame by frame or
-// page by page (a GIF's frames are cut to its screen). Any other kind may
-// hold pictures of sizes its header does not tell (as an ICNS), and is not
-// decoded.
+// page by page (a GIF and a drawing are measured from their blocks and
+// their text first). Any other kind may hold pictures of sizes its header
+// does not tell (as an ICNS), and is not decoded.
 bool isMeasuredKind(const QByteArray &format)
 {
     static const char *const kinds[] = {"png", "jpeg", "jpg", "bmp", "dib", "gif", "pbm", "pgm", "ppm", "xbm",
@@ -140,6 +183,16 @@ QString measure(QImageReader &reader, bool together)
     if (!reader.canRead())
         return QString();
     const QByteArray format = reader.format().toLower();
+    // A GIF or a packed drawing is known by what it holds: the reader takes
+    // it so whatever its name says.
+    const QByteArray head = reader.device() ? reader.device()->peek(8) : QByteArray();
+    if (ImageContainers::isGif(head))
+        return gifRefusal(reader.device(), together);
+    if (ImageContainers::isGzip(head) || format == "svg" || format == "svgz") {
+        const QString why = drawingRefusal(reader.device());
+        if (!why.isEmpty())
+            return why;
+    }
     if (format == "ico" || format == "cur")
         return iconRefusal(reader.device(), together);
     if (!isMeasuredKind(format))

@@ -17,6 +17,11 @@ namespace ImageLimit {
 constexpr int kMaxSide = 16384;
 // 256 MB at four bytes a pixel, the bound Qt 6 sets by default.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+// A drawing (SVG, packed or not) is parsed whole, slowly and with memory
+// for each element, before it tells its size: its text is held to this
+// once unpacked, and to this many elements.
+constexpr qint64 kMaxDrawingBytes = 16LL * 1024 * 1024;
+constexpr qint64 kMaxDrawingElements = 50000;
 
 // Why the reader's pictures must not be decoded (too large, alone or all
 // together, as where a file becomes an icon, or not measurable); empty when

@@ -15,6 +15,8 @@ packages=(
   # recording engine
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libswresample-dev
   libx264-dev libyuv-dev libva-dev libpulse-dev libturbojpeg0-dev libjpeg-dev linux-libc-dev
+  # packed drawings measured before they are decoded (program and engine)
+  zlib1g-dev
   # tests and benchmarks: a virtual X server, input injection, media tools,
   # a sound server of our own
   xvfb xauth x11-utils xdotool ffmpeg pulseaudio pulseaudio-utils dbus time

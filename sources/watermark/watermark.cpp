@@ -358,8 +358,11 @@ void Watermark::btnSelectImageClicked()
                                                                      tr("Images (*.png *.jpeg *.jpg *.bmp)"));
     if (path.isEmpty())
         return;
-    if (!m_editor->setImageFile(path)) {
-        CommonDialog::showWarning(this, tr("The image file cannot be read."));
+    QString why;
+    if (!m_editor->setImageFile(path, &why)) {
+        // Say why: a picture refused as too large reads as any other.
+        CommonDialog::showWarning(this, why.isEmpty() ? tr("The image file cannot be read.")
+                                                      : tr("The image file cannot be used: %1.").arg(why));
         return;
     }
     showCurrentRect();

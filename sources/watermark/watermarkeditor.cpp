@@ -91,12 +91,12 @@ WatermarkEditor::~WatermarkEditor()
     clear();
 }
 
-bool WatermarkEditor::setImageFile(const QString &path)
+bool WatermarkEditor::setImageFile(const QString &path, QString *why)
 {
     auto *image = static_cast<WatermarkItemImage *>(item(WATERMARK_IMAGE, 0));
     if (!image) {
-        auto *created = new WatermarkItemImage(path, rect());
-        if (created->image().isNull()) {
+        auto *created = new WatermarkItemImage(QString(), rect());
+        if (!created->setPath(path, why)) {
             delete created;
             return false;
         }
@@ -105,7 +105,7 @@ bool WatermarkEditor::setImageFile(const QString &path)
         update();
         return true;
     }
-    if (!image->setPath(path))
+    if (!image->setPath(path, why))
         return false;
     adjustItem(0, 0, 0, 0);
     setCurrentItem(image);

@@ -18,8 +18,8 @@ public:
 
     // Gives the image item this file (a new item when there is none) and
     // makes it current. False, with nothing changed, when the file cannot
-    // be read as a picture.
-    bool setImageFile(const QString &path);
+    // be read as a picture or its picture is refused (`why` says which).
+    bool setImageFile(const QString &path, QString *why = nullptr);
     // Gives the text item this text (a new item when there is none) and
     // makes it current.
     void setText(const QString &text);

@@ -40,9 +40,9 @@ void WatermarkItemImage::setTransparency(qint16 transparency)
     renderPixmap();
 }
 
-bool WatermarkItemImage::setPath(const QString &path)
+bool WatermarkItemImage::setPath(const QString &path, QString *why)
 {
-    const QImage image = path.isEmpty() ? QImage() : ImageLimit::read(path);
+    const QImage image = path.isEmpty() ? QImage() : ImageLimit::read(path, why);
     if (image.isNull()) {
         // Keep a picture the user already sees rather than a path that shows
         // nothing and records nothing.

@@ -29,7 +29,9 @@ public:
     // Loads the file. When it cannot be read, a previous image stays with
     // its path and false is returned; an item without an image only takes
     // the path (and stays empty).
-    bool setPath(const QString &path);
+    // False when the file cannot be read or its picture is refused; `why`
+    // then says why.
+    bool setPath(const QString &path, QString *why = nullptr);
     const QString &path() const { return m_path; }
     const QImage &image() const { return m_image; }
     const QPixmap &pixmap() const { return m_pixmap; }

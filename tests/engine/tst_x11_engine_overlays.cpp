@@ -112,6 +112,30 @@ private slots:
         const std::u16string huge16 = huge.toStdU16String();
         wp.imagePath = const_cast<char16_t *>(huge16.c_str());
         QVERIFY(setWatermark(wp) < 0);
+
+        // A GIF by what its decoder allocates (a 16000 x 16000 screen around
+        // a frame of one pixel), whatever its name; a packed drawing by its
+        // unpacked text. Small ones are taken.
+        using testsupport::gifFile;
+        using testsupport::gzipped;
+        const QByteArray drawing = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">";
+        const QList<QPair<QByteArray, int>> files = {
+            {gifFile(QSize(16000, 16000), {QRect(0, 0, 1, 1)}), -1},
+            {gifFile(QSize(16000, 16000), {QRect(0, 0, 1, 1)}).left(13 + 6 + 10), -1},
+            {gzipped(drawing + QByteArray(20 * 1024 * 1024, ' ') + "</svg>"), -1},
+            {gifFile(QSize(20, 10), {QRect(0, 0, 20, 10), QRect(5, 5, 1, 1)}, true), 0},
+            {gzipped(drawing + "<rect width=\"5\" height=\"5\"/></svg>"), 0},
+        };
+        const QString named = outDir() + "/named.png";
+        const std::u16string named16 = named.toStdU16String();
+        wp.imagePath = const_cast<char16_t *>(named16.c_str());
+        for (const auto &file : files) {
+            QFile picture(named);
+            QVERIFY(picture.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            picture.write(file.first);
+            picture.close();
+            QCOMPARE(setWatermark(wp) < 0 ? -1 : 0, file.second);
+        }
     }
 
     void aTextWatermarkIsDrawnInItsColourInsideItsRectangle()

@@ -1,5 +1,6 @@
 // Watermark items: the stored record byte for byte, geometry, placing into
 // other bounds, handles and painting.
+#include "core/imagelimit.h"
 #include "testsupport.h"
 #include "watermarkitemimage.h"
 #include "watermarkitemtext.h"
@@ -220,6 +221,73 @@ private slots:
         fits.close();
         QVERIFY(item.setPath(fits.fileName()));
         QCOMPARE(item.image().size(), QSize(32, 32));
+    }
+
+    // A GIF or a drawing is measured by what its decoder makes of it, not by
+    // the size the reader reports, and is known by what it holds whatever
+    // its name says.
+    void gifsAndDrawingsAreMeasuredByWhatTheyDecode()
+    {
+        using testsupport::gifFile;
+        using testsupport::gzipped;
+        const QString good = writeImage(m_dir, QStringLiteral("kept.png"), QSize(100, 100));
+        WatermarkItemImage item(good, m_canvas);
+        auto write = [this](const QString &name, const QByteArray &bytes) {
+            QFile file(m_dir.filePath(name));
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+                return QString();
+            return file.fileName();
+        };
+        auto drawing = [](const QByteArray &body, const QByteArray &prolog = QByteArray()) {
+            return prolog + "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
+                            " width=\"40\" height=\"30\">"
+                   + body + "</svg>";
+        };
+
+        // Some tens of bytes whose screen is 16000 x 16000 around a frame of
+        // one pixel: the reader says 1 x 1, the decoder takes a gigabyte.
+        const QByteArray screen = gifFile(QSize(16000, 16000), {QRect(0, 0, 1, 1)});
+        const QString screenPng = write(QStringLiteral("screen.png"), screen);
+        QCOMPARE(QImageReader(screenPng).size(), QSize(1, 1));
+        QString why;
+        QVERIFY(!item.setPath(screenPng, &why));
+        QVERIFY2(why.contains(QLatin1String("16000")), qPrintable(why));
+        QCOMPARE(item.path(), good);
+
+        const QByteArray manyElements = QByteArray("<g/>").repeated(int(ImageLimit::kMaxDrawingElements) + 1);
+        const QList<QPair<const char *, QByteArray>> refused = {
+            {"a huge frame in a small screen", gifFile(QSize(16, 16), {QRect(0, 0, 16000, 16000)})},
+            {"cut inside its screen", screen.left(10)},
+            {"cut after its first frame's descriptor", screen.left(13 + 6 + 10)},
+            {"a packed drawing past the text limit",
+             gzipped(drawing(QByteArray(int(ImageLimit::kMaxDrawingBytes), ' ')))},
+            {"a packed drawing in two members",
+             gzipped(drawing(QByteArray())) + gzipped(QByteArray(int(ImageLimit::kMaxDrawingBytes), ' '))},
+            {"too many elements", gzipped(drawing(manyElements))},
+            {"entities that multiply elements",
+             drawing(QByteArray("&e;").repeated(100),
+                     "<!DOCTYPE svg [<!ENTITY e \"" + QByteArray("<g/>").repeated(1000) + "\">]>")},
+            {"a picture inside a drawing", drawing("<image width=\"4\" height=\"3\" xlink:href=\"" + screenPng.toUtf8()
+                                                   + "\"/>")},
+            {"a style sheet the parser would read", drawing(QByteArray(), "<?xml-stylesheet type=\"text/css\" href=\""
+                                                                             + good.toUtf8() + "\"?>")},
+        };
+        for (const auto &file : refused) {
+            why.clear();
+            QVERIFY2(!item.setPath(write(QStringLiteral("refused.png"), file.second), &why), file.first);
+            QVERIFY2(!why.isEmpty(), file.first);
+            QCOMPARE(item.path(), good);
+        }
+
+        // Small ones are taken: an animated GIF, a packed drawing (under any
+        // name), a plain one.
+        QVERIFY(item.setPath(write(QStringLiteral("small.gif"),
+                                   gifFile(QSize(20, 10), {QRect(0, 0, 20, 10), QRect(5, 5, 1, 1)}, true))));
+        QCOMPARE(item.image().size(), QSize(20, 10));
+        QVERIFY(item.setPath(write(QStringLiteral("small.png"), gzipped(drawing("<rect width=\"5\" height=\"5\"/>")))));
+        QCOMPARE(item.image().size(), QSize(40, 30));
+        QVERIFY(item.setPath(write(QStringLiteral("plain.svg"), drawing("<g><rect width=\"5\" height=\"5\"/></g>"))));
+        QCOMPARE(item.image().size(), QSize(40, 30));
     }
 
     void fitToBoundsImage()

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
+#include <zlib.h>
+
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,6 +149,39 @@ QByteArray iconFile(const QList<QByteArray> &pictures, bool cursor)
         data += picture;
     }
     return head + data;
+}
+
+QByteArray gifFile(const QSize &screen, const QList<QRect> &frames, bool graphicControl)
+{
+    // A global colour table of two entries, black and white.
+    QByteArray gif = QByteArray("GIF89a") + littleEndian(quint32(screen.width()), 2)
+                     + littleEndian(quint32(screen.height()), 2) + QByteArray("\x80\x00\x00", 3)
+                     + QByteArray("\x00\x00\x00\xff\xff\xff", 6);
+    for (const QRect &frame : frames) {
+        if (graphicControl) // a delay of 10 ms, nothing transparent
+            gif += QByteArray("\x21\xf9\x04\x00\x01\x00\x00\x00", 8);
+        gif += ',' + littleEndian(quint32(frame.x()), 2) + littleEndian(quint32(frame.y()), 2)
+               + littleEndian(quint32(frame.width()), 2) + littleEndian(quint32(frame.height()), 2) + '\0';
+        // Code size 2; the codes clear, colour 0, end of data, three bits each.
+        gif += QByteArray("\x02\x02\x44\x01\x00", 5);
+    }
+    return gif + ';';
+}
+
+QByteArray gzipped(const QByteArray &bytes)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        return QByteArray();
+    QByteArray out(int(deflateBound(&stream, uLong(bytes.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
+    stream.avail_in = uInt(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(out.size());
+    const bool done = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    out.resize(int(stream.total_out));
+    deflateEnd(&stream);
+    return done ? out : QByteArray();
 }
 
 QByteArray iconBitmapHeader(int width, int height)

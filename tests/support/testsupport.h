@@ -2,6 +2,8 @@
 // Small helpers shared by the tests.
 #include <QByteArray>
 #include <QList>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <sys/resource.h>
@@ -55,5 +57,11 @@ QByteArray blackPng(int width, int height);
 QByteArray iconFile(const QList<QByteArray> &pictures, bool cursor = false);
 // A bitmap info header (as an icon holds it) of a picture of that size.
 QByteArray iconBitmapHeader(int width, int height);
+// A GIF whose logical screen is `screen`, with a frame at each of `frames`
+// whose data is one black pixel: some tens of bytes, whatever the sizes
+// say. `graphicControl` puts an animation's control block before each frame.
+QByteArray gifFile(const QSize &screen, const QList<QRect> &frames, bool graphicControl = false);
+// The bytes as a gzip stream, as a packed drawing (.svgz) holds them.
+QByteArray gzipped(const QByteArray &bytes);
 
 } // namespace testsupport

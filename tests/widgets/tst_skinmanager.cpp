@@ -408,6 +408,19 @@ private slots:
         // two that fit alone are too large together.
         const QByteArray large = testsupport::blackPng(6000, 6000);
         QVERIFY(writeFile(root.path() + "/Style1/image/logo.ico", testsupport::iconFile({large, large})));
+        // A GIF is measured by what its decoder allocates: the screen (the
+        // reader reports the 1 x 1 frame), every frame, and all its frames
+        // together, each decoded on a picture of the screen's size.
+        using testsupport::gifFile;
+        const QStringList gifs = {"/image/SplashScreen.gif", "/image/wide.gif", "/image/titlebar_bugreport.gif"};
+        QVERIFY(writeFile(root.path() + "/Style1" + gifs[0], gifFile(QSize(16000, 16000), {QRect(0, 0, 1, 1)})));
+        QVERIFY(writeFile(root.path() + "/Style1" + gifs[1],
+                          gifFile(QSize(16, 16), {QRect(0, 0, 16, 16), QRect(0, 0, 40000, 1)}, true)));
+        QVERIFY(writeFile(root.path() + "/Style1" + gifs[2],
+                          gifFile(QSize(512, 512), QVector<QRect>(300, QRect(0, 0, 1, 1)).toList(), true)));
+        // A small animation is taken.
+        QVERIFY(writeFile(root.path() + "/Style2" + gifs[0],
+                          gifFile(QSize(38, 38), QVector<QRect>(12, QRect(0, 0, 38, 38)).toList(), true)));
         QStringList told;
         KeptFile::resetNotices();
         KeptFile::setNoticeHandler([&told](const QString &text) { told << text; });
@@ -415,11 +428,17 @@ private slots:
         SkinManager *skin = SkinManager::instance();
         QCOMPARE(skin->skinPath(), root.path() + "/Style2/");
         QCOMPARE(skin->existingSkins(), QStringList{"Style2"});
-        QCOMPARE(told.size(), 2);
+        QCOMPARE(told.size(), 5);
         QCOMPARE(told.filter("arrow-down.png").size(), 1);
         QVERIFY(told.filter("arrow-down.png").first().contains("9000"));
         QCOMPARE(told.filter("logo.ico").size(), 1);
+        QCOMPARE(told.filter("SplashScreen.gif").size(), 1);
+        QVERIFY(told.filter("SplashScreen.gif").first().contains("16000"));
+        QVERIFY(told.filter("wide.gif").first().contains("40000"));
+        QVERIFY(told.filter("titlebar_bugreport.gif").first().contains("300"));
         QVERIFY(QFile::remove(root.path() + "/Style1/image/logo.ico"));
+        for (const QString &gif : gifs)
+            QVERIFY(QFile::remove(root.path() + "/Style1" + gif));
 
         // Switching to a skin that has come to hold one keeps the current.
         initSkin(root.path(), 0); // Style1 is still refused: Style2 again

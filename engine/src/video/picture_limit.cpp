@@ -1,6 +1,7 @@
 #include "video/picture_limit.h"
 
 #include "core/log.h"
+#include "video/picture_measure.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -17,9 +18,32 @@ bool fits(qint64 w, qint64 h)
     return w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels;
 }
 
-// Kinds whose header gives the size of what is decoded (a GIF's frames are
-// cut to its screen). Others may hold pictures of sizes their header does
-// not tell (as an ICNS) and are not decoded.
+bool fits(const QSize &size)
+{
+    return fits(size.width(), size.height());
+}
+
+// A GIF's first frame is drawn on the picture its decoder allocates, which
+// the reader's size need not tell (it believes the frame where the decoder
+// believes the screen).
+bool gifFits(QIODevice *device)
+{
+    const picture_measure::GifLayout gif = picture_measure::gifLayout(device, true);
+    return gif.measured && fits(gif.canvas) && fits(gif.largestFrame) && fits(gif.widestFrame)
+           && fits(gif.tallestFrame);
+}
+
+// A drawing is parsed whole before it can tell its size: its text, unpacked,
+// is measured first.
+bool drawingFits(QIODevice *device)
+{
+    return picture_measure::svgText(device, kMaxDrawingBytes, kMaxDrawingElements).measured;
+}
+
+// Kinds whose header gives the size of what is decoded (a GIF and a
+// drawing are measured from their blocks and text first). Others may hold
+// pictures of sizes their header does not tell (as an ICNS) and are not
+// decoded.
 bool isMeasuredKind(const QByteArray &format)
 {
     static const char *const kinds[] = {"png", "jpeg", "jpg", "bmp", "dib", "gif", "pbm", "pgm", "ppm", "xbm",
@@ -72,8 +96,15 @@ QImage decodeBounded(const QByteArray &bytes)
     if (!reader.canRead())
         return QImage();
     const QByteArray format = reader.format().toLower();
+    // A GIF or a packed drawing is known by what it holds, whatever the
+    // file is called.
+    const QByteArray head = bytes.left(8);
     bool ok;
-    if (format == "ico" || format == "cur") {
+    if (picture_measure::isGif(head)) {
+        ok = gifFits(&buffer);
+    } else if ((picture_measure::isGzip(head) || format == "svg" || format == "svgz") && !drawingFits(&buffer)) {
+        ok = false;
+    } else if (format == "ico" || format == "cur") {
         ok = iconFits(bytes);
     } else {
         const QSize size = reader.size();
