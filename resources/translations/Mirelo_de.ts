@@ -1029,6 +1029,14 @@
         <source>its pictures cannot be measured before they are decoded</source>
         <translation>seine Bilder lassen sich vor dem Dekodieren nicht vermessen</translation>
     </message>
+    <message>
+        <source>its drawing holds more than %1 MB of text</source>
+        <translation>seine Zeichnung enthält mehr als %1 MB Text</translation>
+    </message>
+    <message>
+        <source>its drawing holds more than %1 elements</source>
+        <translation>seine Zeichnung enthält mehr als %1 Elemente</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -2133,6 +2141,10 @@ Der bisherige Inhalt bleibt erhalten.</translation>
     <message>
         <source>The image file cannot be read.</source>
         <translation>Die Bilddatei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The image file cannot be used: %1.</source>
+        <translation>Die Bilddatei kann nicht verwendet werden: %1.</translation>
     </message>
 </context>
 <context>

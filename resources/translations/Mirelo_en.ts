@@ -1024,6 +1024,14 @@
         <source>its pictures cannot be measured before they are decoded</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its drawing holds more than %1 MB of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its drawing holds more than %1 elements</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -2122,6 +2130,10 @@ What it held before is kept.</source>
     </message>
     <message>
         <source>The image file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image file cannot be used: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1029,6 +1029,14 @@
         <source>its pictures cannot be measured before they are decoded</source>
         <translation>ses images ne peuvent pas être mesurées avant d&apos;être décodées</translation>
     </message>
+    <message>
+        <source>its drawing holds more than %1 MB of text</source>
+        <translation>son dessin contient plus de %1 Mo de texte</translation>
+    </message>
+    <message>
+        <source>its drawing holds more than %1 elements</source>
+        <translation>son dessin contient plus de %1 éléments</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -2133,6 +2141,10 @@ Son contenu précédent est conservé.</translation>
     <message>
         <source>The image file cannot be read.</source>
         <translation>Impossible de lire le fichier image.</translation>
+    </message>
+    <message>
+        <source>The image file cannot be used: %1.</source>
+        <translation>Le fichier image ne peut pas être utilisé : %1.</translation>
     </message>
 </context>
 <context>

@@ -1029,6 +1029,14 @@
         <source>its pictures cannot be measured before they are decoded</source>
         <translation>画像のサイズをデコード前に確認できません</translation>
     </message>
+    <message>
+        <source>its drawing holds more than %1 MB of text</source>
+        <translation>ベクター画像のテキストが %1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>its drawing holds more than %1 elements</source>
+        <translation>ベクター画像の要素が %1 個を超えています</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -2133,6 +2141,10 @@ What it held before is kept.</source>
     <message>
         <source>The image file cannot be read.</source>
         <translation>画像ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The image file cannot be used: %1.</source>
+        <translation>この画像ファイルは使用できません: %1。</translation>
     </message>
 </context>
 <context>

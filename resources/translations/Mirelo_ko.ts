@@ -1029,6 +1029,14 @@
         <source>its pictures cannot be measured before they are decoded</source>
         <translation>디코딩하기 전에 이미지 크기를 확인할 수 없습니다</translation>
     </message>
+    <message>
+        <source>its drawing holds more than %1 MB of text</source>
+        <translation>벡터 이미지의 텍스트가 %1MB를 넘습니다</translation>
+    </message>
+    <message>
+        <source>its drawing holds more than %1 elements</source>
+        <translation>벡터 이미지의 요소가 %1개를 넘습니다</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -2133,6 +2141,10 @@ What it held before is kept.</source>
     <message>
         <source>The image file cannot be read.</source>
         <translation>이미지 파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The image file cannot be used: %1.</source>
+        <translation>이미지 파일을 사용할 수 없습니다: %1.</translation>
     </message>
 </context>
 <context>

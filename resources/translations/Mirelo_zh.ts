@@ -1029,6 +1029,14 @@
         <source>its pictures cannot be measured before they are decoded</source>
         <translation>无法在解码前测量其图片的大小</translation>
     </message>
+    <message>
+        <source>its drawing holds more than %1 MB of text</source>
+        <translation>其矢量图的文本超过 %1 MB</translation>
+    </message>
+    <message>
+        <source>its drawing holds more than %1 elements</source>
+        <translation>其矢量图包含超过 %1 个元素</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -2133,6 +2141,10 @@ What it held before is kept.</source>
     <message>
         <source>The image file cannot be read.</source>
         <translation>无法读取图片文件。</translation>
+    </message>
+    <message>
+        <source>The image file cannot be used: %1.</source>
+        <translation>无法使用该图片文件：%1。</translation>
     </message>
 </context>
 <context>

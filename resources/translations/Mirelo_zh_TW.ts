@@ -1029,6 +1029,14 @@
         <source>its pictures cannot be measured before they are decoded</source>
         <translation>無法在解碼前測量其圖片的大小</translation>
     </message>
+    <message>
+        <source>its drawing holds more than %1 MB of text</source>
+        <translation>其向量圖的文字超過 %1 MB</translation>
+    </message>
+    <message>
+        <source>its drawing holds more than %1 elements</source>
+        <translation>其向量圖包含超過 %1 個元素</translation>
+    </message>
 </context>
 <context>
     <name>KeptFile</name>
@@ -2133,6 +2141,10 @@ What it held before is kept.</source>
     <message>
         <source>The image file cannot be read.</source>
         <translation>無法讀取圖片檔案。</translation>
+    </message>
+    <message>
+        <source>The image file cannot be used: %1.</source>
+        <translation>無法使用該圖片檔案：%1。</translation>
     </message>
 </context>
 <context>
