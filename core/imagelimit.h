@@ -4,8 +4,9 @@
 // may declare a huge picture (a 2 MB PNG of 23000 x 23000 pixels decodes to
 // 2 GB), and Qt 5 sets no allocation limit of its own. A file of several
 // pictures is measured picture by picture (an icon file's directory need not
-// tell the truth), and a kind of file whose pictures cannot be measured is
-// refused. Every such load goes through here.
+// tell the truth), a GIF by what its decoder allocates, a drawing by its
+// text before it is parsed, and a kind of file whose pictures cannot be
+// measured is refused. Every such load goes through here.
 
 #include <QImage>
 #include <QString>
