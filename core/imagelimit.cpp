@@ -46,7 +46,8 @@ QString drawingTooLong()
 
 QString drawingTooManyElements()
 {
-    return QCoreApplication::translate("ImageLimit", "its drawing holds more than %1 elements").arg(kMaxDrawingElements);
+    return QCoreApplication::translate("ImageLimit", "its drawing holds more than %1 elements")
+        .arg(kMaxDrawingElements);
 }
 
 bool fits(const QSize &size)
