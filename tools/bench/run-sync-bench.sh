@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The sound-and-picture sync benchmark. A stimulus flashes the screen and
-# beeps at the same instant once a second (av-stimulus.c); our engine
+# beeps at the same instant, at irregular intervals of 0.6 to 1.6 s (a fixed
+# pseudo-random sequence, av-stimulus.c); our engine
 # (through tools/bin/mirelo-rec, system sound and microphone) and the FFmpeg
 # command line (x11grab + the same two sound devices through PulseAudio)
 # record it side by side, on a private 640x360 Xvfb and a private sound
 # server (null output, clocked silent microphone). av_sync_analysis.py then
-# reports, for each file, the largest sound-to-picture offset and its drift
-# per minute.
+# tells each flash and each beep apart by the intervals that follow it, pairs
+# every flash with its own beep and reports, for each file, the offsets
+# (median, spread, largest, drift per minute), after a stall those before and
+# after it and how many of the later flashes found their beep, and the
+# lengths of the picture and the sound.
 #
 #   bash tools/bench/run-sync-bench.sh [--seconds S] [--fps N] [--pause-every S] [--stall S] [--program]
 #                                      [--no-build] [-v]
@@ -64,7 +68,7 @@ pactl set-default-source bench_mic
 
 pauses=()
 if [ "$pauseEvery" != 0 ]; then
-  # Pauses that begin and end at odd instants, between the beeps; at most
+  # Pauses that begin and end at odd instants of the seconds; at most
   # 15 (mirelo-rec takes 32 timed actions).
   for ((at = pauseEvery; at < seconds && ${#pauses[@]} < 30; at += pauseEvery)); do
     pauses+=(--pause "$at.37,0.71")
@@ -153,9 +157,7 @@ label="engine "
 [ "$program" = 0 ] || label="program"
 echo "sync benchmark: $seconds s at $fps fps, $size, system sound + microphone, $((${#pauses[@]} / 2)) pauses," \
   "a stall of $stall s, recorded by the $label"
-window=0.45
-[ "$pauseEvery" = 0 ] || window=0.2
-python3 "$here/tools/bench/av_sync_analysis.py" "$work/engine.mp4" "$label" $verbose --window $window
+python3 "$here/tools/bench/av_sync_analysis.py" "$work/engine.mp4" "$label" $verbose
 if [ "$alone" = 0 ]; then
   python3 "$here/tools/bench/av_sync_analysis.py" "$work/ffmpeg.mp4" "ffmpeg " $verbose
 fi
