@@ -18,8 +18,9 @@ seconds shows as shifted. offset = beep - flash: positive when the sound
 comes late.
 
 A stretch of more than a second without a new picture is a stall (the
-recorder was stopped): the offsets before and after it are reported apart,
-with how many of the flashes after it found their beep. The lengths of the
+recorder was stopped), more than a second of the stimulus missing between
+two flashes a long pause: the offsets before and after it are reported
+apart, with how many of the flashes after it found their beep. The lengths of the
 picture and the sound close the report (the sound's both as its track says
 and as its samples play, with the holes in its timestamps). Prints one line per pair with -v.
 """
@@ -135,19 +136,19 @@ def flashes(pictures):
 
 def identify(times, sequence):
     """For each event time (file time), its index in the sequence, or None:
-    the one index whose following intervals (else its preceding ones) all
-    match the sequence's."""
+    the one index whose following intervals (else its preceding ones, else
+    both) all match the sequence's, at least three of them."""
     def near(x):
         i = bisect.bisect_left(sequence, x - TOLERANCE)
         return i < len(sequence) and sequence[i] <= x + TOLERANCE
 
     out = []
     for i, t in enumerate(times):
-        after = [u - t for u in times[i + 1:i + 6] if u - t < 8.0]
-        before = [u - t for u in times[max(0, i - 5):i] if t - u < 8.0]
+        after = [u - t for u in times[i + 1:i + 6] if u - t < 20.0]
+        before = [u - t for u in times[max(0, i - 5):i] if t - u < 20.0]
         found = None
-        for rel in (after, before, after[:4], before[-4:]):
-            if len(rel) < 4:
+        for rel in (after, before, before + after, after[:4], before[-4:]):
+            if len(rel) < 3:
                 continue
             # The recording starts a few seconds into the stimulus; pauses
             # (and a sound seconds early) put the sequence further ahead.
@@ -196,7 +197,8 @@ def main():
     audio_s = info.get("audio", (0, 0, 0.0))[2]
     pictures = bar_pictures(path, w, h)
     flash_times, stall = flashes(pictures)
-    beeps = beep_onsets(path)
+    # A track that ends in silence reports its end as the end of a silence.
+    beeps = [t for t in beep_onsets(path) if t < audio_s - 0.05]
     if len(beeps) < 5 or len(flash_times) < 5:
         print(f"{label}: too few beeps or flashes ({len(beeps)} beeps, {len(flash_times)} flashes)")
         return 1
@@ -216,12 +218,26 @@ def main():
     print(f"{label}: {len(rows)} of {len(flash_at)} flashes paired with their beeps ({len(beep_at)} beeps known) "
           f"over {(pairs[-1][0] - pairs[0][0]) / 60:.1f} min; offset median {median:+.1f} ms, "
           f"spread {spread:.1f} ms, largest {worst:+.1f} ms, drift {drift:+.2f} ms/min (positive: sound late)")
+    # Where the file leaves out more than a second of the stimulus (a long
+    # pause): between two flashes the sequence runs on further than the file.
+    ks = sorted(flash_at)
+    cut = max(((sequence[b] - sequence[a]) - (flash_at[b] - flash_at[a]), a, b) for a, b in zip(ks, ks[1:]))
+    split = None
     if stall[1] > 1.0:
-        begin, length = stall
-        early = [r for r in pairs if r[0] < begin + 0.05]
-        late_flashes = [k for k in flash_at if flash_at[k] > begin + 0.05]
-        late = [r for r in pairs if r[0] > begin + 0.05]
-        line = f"{label}: no new picture for {length:.1f} s from {begin:.1f} s; "
+        split = stall[0] + 0.05
+        # A flash of the stall itself shows only in the bar of the first
+        # pictures after it; its beep was never recorded.
+        seen_from = stall[0] + stall[1] - 0.05
+        what = f"no new picture for {stall[1]:.1f} s from {stall[0]:.1f} s"
+    elif cut[0] > 1.0:
+        split = (flash_at[cut[1]] + flash_at[cut[2]]) / 2
+        what = f"{cut[0]:.1f} s of the stimulus left out at {split:.1f} s (a pause)"
+        seen_from = split
+    if split is not None:
+        early = [r for r in pairs if r[0] < split]
+        late_flashes = [k for k in flash_at if flash_at[k] >= seen_from or (k in beep_at and flash_at[k] >= split)]
+        late = [r for r in pairs if r[0] >= split]
+        line = f"{label}: {what}; "
         if early:
             m, s, _ = summary(early) if len(early) > 1 else (early[0][1], 0.0, 0.0)
             line += f"before: {len(early)} paired, offset median {m:+.1f} ms, spread {s:.1f} ms; "

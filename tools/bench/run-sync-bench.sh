@@ -12,14 +12,16 @@
 # after it and how many of the later flashes found their beep, and the
 # lengths of the picture and the sound.
 #
-#   bash tools/bench/run-sync-bench.sh [--seconds S] [--fps N] [--pause-every S] [--stall S] [--program]
-#                                      [--no-build] [-v]
+#   bash tools/bench/run-sync-bench.sh [--seconds S] [--fps N] [--pause-every S] [--stall S [--paused]]
+#                                      [--program] [--no-build] [-v]
 #
 # With --pause-every, our engine alone records, pausing every S seconds (at
 # most 15 times) for a little under a second (the command line cannot pause).
 # With --stall, our recorder is stopped (SIGSTOP) halfway for S seconds, as a
 # suspended laptop stops it, then goes on (SIGCONT); the command line is left
-# out. With --program, the program itself records instead of mirelo-rec, on a
+# out. With --paused too, the stall falls inside a pause of the recording
+# (paused 3 s before the stop, resumed 3 s after it goes on; for the
+# program 2 s, with its pause hotkey). With --program, the program itself records instead of mirelo-rec, on a
 # 1280x720 screen (its main window needs the room): started with a user of
 # its own, driven with xdotool through Record Screen > Full Screen and the
 # start/stop hotkey, with both sound sources on as they are by default.
@@ -29,17 +31,18 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 . "$here/tools/bench/mainwindow.sh"
-seconds=600 fps=30 build=1 verbose="" pauseEvery=0 stall=0 program=0
+seconds=600 fps=30 build=1 verbose="" pauseEvery=0 stall=0 stallPaused=0 program=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) seconds=$2; shift 2 ;;
     --fps) fps=$2; shift 2 ;;
     --pause-every) pauseEvery=$2; shift 2 ;;
     --stall) stall=$2; shift 2 ;;
+    --paused) stallPaused=1; shift ;;
     --program) program=1; shift ;;
     --no-build) build=0; shift ;;
     -v) verbose=-v; shift ;;
-    *) echo "usage: $0 [--seconds S] [--fps N] [--pause-every S] [--stall S] [--program] [--no-build] [-v]" >&2
+    *) echo "usage: $0 [--seconds S] [--fps N] [--pause-every S] [--stall S [--paused]] [--program] [--no-build] [-v]" >&2
        exit 2 ;;
   esac
 done
@@ -50,10 +53,12 @@ if [ -z "${MIRELO_SYNC_BENCH_INNER:-}" ]; then
   export MIRELO_SYNC_BENCH_INNER=1 MIRELO_TEST_SCREEN=640x360x24
   [ "$program" = 1 ] && MIRELO_TEST_SCREEN=1280x720x24
   [ "$program" = 1 ] && set -- --program
+  [ "$stallPaused" = 1 ] && set -- "$@" --paused
   exec bash "$here/tests/support/run-test.sh" pulse bash "$0" --seconds "$seconds" --fps "$fps" \
     --pause-every "$pauseEvery" --stall "$stall" "$@" $verbose
 fi
 [ "$program" = 0 ] || [ "$pauseEvery" = 0 ] || { echo "--pause-every is for mirelo-rec alone" >&2; exit 2; }
+[ "$stallPaused" = 0 ] || [ "$stall" != 0 ] || { echo "--paused goes with --stall" >&2; exit 2; }
 
 for t in av-stimulus mirelo-rec; do
   [ -x "$here/build/tools/bin/$t" ] || { echo "missing build/tools/bin/$t: build first" >&2; exit 1; }
@@ -73,6 +78,10 @@ if [ "$pauseEvery" != 0 ]; then
   for ((at = pauseEvery; at < seconds && ${#pauses[@]} < 30; at += pauseEvery)); do
     pauses+=(--pause "$at.37,0.71")
   done
+fi
+if [ "$stallPaused" = 1 ] && [ "$program" = 0 ]; then
+  # Its clock starts at its start, a moment after ours: 3 s leaves room.
+  pauses+=(--pause "$((seconds / 2 - 3)),$((stall + 6))")
 fi
 alone=0 # our recorder without the command line beside it
 [ "$pauseEvery" = 0 ] && [ "$stall" = 0 ] && [ "$program" = 0 ] || alone=1
@@ -125,14 +134,26 @@ if [ "$alone" = 0 ]; then
     >"$work/ffmpeg.log" 2>&1 &
   theirs=$!
 fi
+after=$((seconds - seconds / 2))
 if [ "$stall" != 0 ]; then
-  sleep $((seconds / 2))
+  if [ "$stallPaused" = 1 ] && [ "$program" = 1 ]; then
+    sleep $((seconds / 2 - 2))
+    xdotool key ctrl+alt+r
+    sleep 2
+  else
+    sleep $((seconds / 2))
+  fi
   kill -STOP "$ours"
   sleep "$stall"
   kill -CONT "$ours"
+  if [ "$stallPaused" = 1 ] && [ "$program" = 1 ]; then
+    sleep 2
+    xdotool key ctrl+alt+r
+    after=$((after - 2))
+  fi
 fi
 if [ "$program" = 1 ]; then
-  sleep $((seconds - seconds / 2))
+  sleep "$after"
   xdotool key ctrl+alt+s
   videos=$HOME/Documents/Olvex/Free\ Mirelo/Video
   for _ in $(seq 300); do
@@ -156,7 +177,7 @@ wait $stim 2>/dev/null || true
 label="engine "
 [ "$program" = 0 ] || label="program"
 echo "sync benchmark: $seconds s at $fps fps, $size, system sound + microphone, $((${#pauses[@]} / 2)) pauses," \
-  "a stall of $stall s, recorded by the $label"
+  "a stall of $stall s$([ "$stallPaused" = 0 ] || echo " inside a pause"), recorded by the $label"
 python3 "$here/tools/bench/av_sync_analysis.py" "$work/engine.mp4" "$label" $verbose
 if [ "$alone" = 0 ]; then
   python3 "$here/tools/bench/av_sync_analysis.py" "$work/ffmpeg.mp4" "ffmpeg " $verbose
