@@ -8,30 +8,32 @@ The stimulus flashes and beeps at irregular instants of a fixed sequence
 (stimulus_times, the same as av-stimulus.c draws). The sound gives each
 beep's onset in file time, read as a player plays it: sample after sample
 from the track's start, so a hole in the track's timestamps pulls what
-follows it earlier, as it does for the listener. Every picture shows how long after the last beep
-it was taken (the bar), so the pictures after a flash give the file time of
-that flash (their median). Flashes and beeps are then each told apart by
-the pattern of the intervals that follow them (or, before a stall or a
-pause, that precede them), matched against the sequence: a flash is paired
-with its own beep, never with the nearest one, so a sound shifted by whole
-seconds shows as shifted. offset = beep - flash: positive when the sound
-comes late.
+follows it earlier, as it does for the listener. Every picture shows how
+long after the last beep it was taken (the bar), so the pictures after a
+flash give the file time of that flash (their median). Flashes and beeps
+are then each told apart by the pattern of the intervals that follow them
+(or, before a stall or at the end, that precede them), matched against the
+sequence: a flash is paired with its own beep, never with the nearest one,
+so a sound shifted by whole seconds shows as shifted. offset = beep -
+flash: positive when the sound comes late.
 
 A stretch of more than a second without a new picture is a stall (the
 recorder was stopped), more than a second of the stimulus missing between
-two flashes a long pause: the offsets before and after it are reported
-apart, with how many of the flashes after it found their beep. The lengths of the
-picture and the sound close the report (the sound's both as its track says
-and as its samples play, with the holes in its timestamps). Prints one line per pair with -v.
+two flashes a long pause: the offsets before and after the longest of
+these are reported apart, with how many of the flashes after it found
+their beep. The lengths of the picture and the sound close the report (the
+sound's both as its track says and as its samples play, with the holes in
+its timestamps). Prints one line per pair with -v.
 """
 import bisect
+import math
 import re
 import statistics
 import subprocess
 import sys
 
 BAR_SECONDS = 2.0  # the bar's full width, as av-stimulus.c draws it
-TOLERANCE = 0.025  # how far an interval in the file may be from the sequence's
+TOLERANCE = 0.035  # how far an interval in the file may be from the sequence's
 
 
 def stimulus_times(until):
@@ -123,7 +125,7 @@ def flashes(pictures):
     implied = sorted(t - since for t, since in pictures)
     groups = []
     for x in implied:
-        if groups and x - groups[-1][-1] < 0.1:
+        if groups and x - groups[-1][-1] < 0.25:
             groups[-1].append(x)
         else:
             groups.append([x])
@@ -135,31 +137,50 @@ def flashes(pictures):
 
 
 def identify(times, sequence):
-    """For each event time (file time), its index in the sequence, or None:
-    the one index whose following intervals (else its preceding ones, else
-    both) all match the sequence's, at least three of them."""
+    """For each event time (file time), its index in the sequence, or None.
+    Each index the event may have puts the sequence against the file at one
+    offset; the events that follow it vote for the offsets at which the
+    sequence has an event where they lie (those before it, when too few
+    follow it within 20 s: before a stall, at the end). The index of the one
+    offset most of them vote for, alone at the top, is the event's: one
+    misread neighbour, or a missing one, does not hide it. It stands if two
+    of its identified neighbours put the sequence at the same offset."""
     def near(x):
         i = bisect.bisect_left(sequence, x - TOLERANCE)
         return i < len(sequence) and sequence[i] <= x + TOLERANCE
 
     out = []
     for i, t in enumerate(times):
-        after = [u - t for u in times[i + 1:i + 6] if u - t < 20.0]
-        before = [u - t for u in times[max(0, i - 5):i] if t - u < 20.0]
+        after = [u for u in times[i + 1:i + 7] if u - t < 20.0]
+        before = [u for u in times[max(0, i - 6):i] if t - u < 20.0]
+        # The recording starts a few seconds into the stimulus; pauses (and
+        # a sound seconds early) put the sequence further ahead.
+        lo = bisect.bisect_left(sequence, t - 10.0)
+        hi = bisect.bisect_right(sequence, t + 90.0)
         found = None
-        for rel in (after, before, before + after, after[:4], before[-4:]):
-            if len(rel) < 3:
+        for group in (after, before):
+            need = max(3, math.ceil(0.6 * len(group)))
+            if len(group) < need:
                 continue
-            # The recording starts a few seconds into the stimulus; pauses
-            # (and a sound seconds early) put the sequence further ahead.
-            lo = bisect.bisect_left(sequence, t - 10.0)
-            hi = bisect.bisect_right(sequence, t + 90.0)
-            ks = [k for k in range(lo, hi) if all(near(sequence[k] + r) for r in rel)]
-            if len(ks) == 1:
-                found = ks[0]
+            votes = sorted(((sum(1 for u in group if near(u + sequence[k] - t)), k) for k in range(lo, hi)),
+                           reverse=True)
+            if votes and votes[0][0] >= need and (len(votes) == 1 or votes[1][0] < votes[0][0]):
+                found = votes[0][1]
                 break
         out.append(found)
-    return out
+    # An event whose neighbours voted for an index by chance (its own time
+    # misread, so its true index had no votes) puts the sequence at an
+    # offset none of its identified neighbours share: left out.
+    kept = []
+    for i, k in enumerate(out):
+        if k is not None:
+            d = sequence[k] - times[i]
+            alike = sum(1 for j in range(max(0, i - 3), min(len(out), i + 4))
+                        if j != i and out[j] is not None and abs(sequence[out[j]] - times[j] - d) < 2 * TOLERANCE)
+            if alike < 2:
+                k = None
+        kept.append(k)
+    return kept
 
 
 def by_index(times, indices):
@@ -223,7 +244,7 @@ def main():
     ks = sorted(flash_at)
     cut = max(((sequence[b] - sequence[a]) - (flash_at[b] - flash_at[a]), a, b) for a, b in zip(ks, ks[1:]))
     split = None
-    if stall[1] > 1.0:
+    if stall[1] > 1.0 and stall[1] >= cut[0]:
         split = stall[0] + 0.05
         # A flash of the stall itself shows only in the bar of the first
         # pictures after it; its beep was never recorded.
