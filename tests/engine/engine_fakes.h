@@ -120,6 +120,11 @@ struct StreamPackets
     double start = 1e9; // the earliest presentation time
     double end = -1;
     bool ordered = true; // decoding times never go back
+    // The largest step from one packet's decoding time to the next: for
+    // sound, more than a packet's own length is a hole, which a player
+    // closes up (it plays the samples one after another), pulling what
+    // follows earlier.
+    double largestStep = 0;
 };
 inline StreamPackets packetsOf(const char *path, AVMediaType type)
 {
@@ -140,6 +145,8 @@ inline StreamPackets packetsOf(const char *path, AVMediaType type)
             r.start = std::min(r.start, p->pts * av_q2d(tb));
             if (p->dts != AV_NOPTS_VALUE) {
                 r.ordered = r.ordered && p->dts > lastDts;
+                if (lastDts != INT64_MIN)
+                    r.largestStep = std::max(r.largestStep, (p->dts - lastDts) * av_q2d(tb));
                 lastDts = p->dts;
             }
         }

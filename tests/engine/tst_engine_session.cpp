@@ -344,7 +344,8 @@ private slots:
     }
 
     // Sound written much faster than the file takes it: the oldest is
-    // dropped, and what follows keeps its place on the timeline.
+    // dropped, silence in its place, and what follows keeps its place on
+    // the timeline.
     void soundAfterABacklogKeepsItsTime()
     {
         FakeTime time;
@@ -389,11 +390,54 @@ private slots:
         QVERIFY(s.stats().audioDropped > 0);
         const auto a = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_AUDIO);
         QVERIFY(a.ordered);
-        // The file still ends where the sound ended: dropped sound leaves a
-        // hole, it does not pull what follows earlier.
+        // The file still ends where the sound ended, and dropped sound
+        // leaves silence, not a hole a player would close up.
         const double total = blocks * 0.02, priming = 1024 / 48000.0;
         const double length = a.end - a.start - priming;
         QVERIFY2(qAbs(length - total) < 0.1, qPrintable(QStringLiteral("file %1 s, sound %2 s").arg(length).arg(total)));
+        QVERIFY2(a.largestStep < 1.5 * priming, qPrintable(QString::number(a.largestStep)));
+    }
+
+    // The whole process stood still (stopped by a signal or a debugger):
+    // the sound of the stall reaches the sink as a gap in the capture
+    // instants, or as silence handed on in one piece, each longer than the
+    // sink holds. Either is silence of its whole length, and what follows
+    // plays at its time.
+    void soundAfterALongStallKeepsItsTime()
+    {
+        FakeTime time;
+        FakeSound sound;
+        RecordingSession s;
+        FakeSource::Log log;
+        const QByteArray file = path("stall.mp4");
+        SessionConfig c = videoJob(file, log, time);
+        c.params.audioSources = MIRELO_DEVICE_MICROPHONE;
+        c.params.sampleRate = 48000;
+        c.audio = &sound;
+        QCOMPARE(s.start(std::move(c)), 0);
+        AudioSink *sink = sound.sink.load();
+        QVERIFY(sink);
+        std::vector<float> block(4800 * 2, 0.25f); // 100 ms
+        const int64_t origin = time.now();
+        int64_t at = origin;
+        const auto second = [&] {
+            for (int i = 0; i < 10; ++i, at += 100000)
+                sink->writeAudio(block.data(), 4800, at);
+        };
+        second();
+        at += 12000000; // nothing for 12 s
+        second();
+        sink->writeAudio(nullptr, 20 * 48000, at); // 20 s of silence at once
+        at += 20000000;
+        second();
+        time.advance(at - origin);
+        QCOMPARE(s.stop(), 0);
+        const auto a = enginefake::packetsOf(file.constData(), AVMEDIA_TYPE_AUDIO);
+        QVERIFY(a.ordered);
+        const double priming = 1024 / 48000.0;
+        const double length = a.end - a.start - priming;
+        QVERIFY2(qAbs(length - 35.0) < 0.1, qPrintable(QStringLiteral("file %1 s, sound 35 s").arg(length)));
+        QVERIFY2(a.largestStep < 1.5 * priming, qPrintable(QString::number(a.largestStep)));
     }
 
     // Without an area() for the picture, the overlays still draw what

@@ -1,10 +1,17 @@
 /*
  * av-stimulus: the picture and the sound of the sync benchmark, from one
- * clock. Once a second, at the same monotonic instant, the top of the
- * screen flashes white for 100 ms and a 2 kHz beep of 60 ms starts on the
- * default output. Between flashes a bar along the bottom grows from the
- * left edge to the right edge, so every captured picture tells how long
- * after the last beep it was taken (to about a pixel: 1/width s).
+ * clock. At irregular instants (0.6 to 1.6 s apart, a fixed pseudo-random
+ * sequence, the same every run) the top of the screen flashes white for
+ * 100 ms and a 2 kHz beep of 60 ms starts on the default output, at the
+ * same monotonic instant. Between flashes a bar along the bottom grows from
+ * the left edge, reaching the right edge 2 s after a flash (never, as no
+ * interval is that long), so every captured picture tells how long after
+ * the last beep it was taken (to about a pixel: 2/width s).
+ *
+ * Because the intervals differ, the pattern of the intervals that follow a
+ * flash (or a beep) tells which one of the sequence it is: a sound shifted
+ * by whole seconds is not mistaken for one in step. av_sync_analysis.py
+ * draws the same sequence (stimulus_times there).
  *
  *   av-stimulus SECONDS [WxH]   (uses $DISPLAY and the default sound server)
  *
@@ -28,9 +35,43 @@
 #define RATE 48000
 #define BEEP_S 0.060
 #define FLASH_S 0.100
+#define BAR_S 2.0 /* the bar's full width, in seconds since the last beep */
+#define MAX_EVENTS 8192
 
 static double g_t0;      /* the first beep, monotonic seconds */
 static double g_seconds; /* how long to run */
+static double g_events[MAX_EVENTS]; /* beeps, in seconds after the first */
+static int g_eventCount;
+
+/* The fixed sequence: a 31-bit linear congruential generator from a fixed
+ * seed; each interval is 600 + (x >> 8) % 1001 milliseconds. */
+static void makeEvents(double seconds)
+{
+    uint32_t x = 20240611u;
+    double t = 0.0;
+    g_eventCount = 0;
+    while (g_eventCount < MAX_EVENTS && t <= seconds + 2.0) {
+        g_events[g_eventCount++] = t;
+        x = (1103515245u * x + 12345u) & 0x7fffffffu;
+        t += (600 + (x >> 8) % 1001) / 1000.0;
+    }
+}
+
+/* Seconds since the last beep at stimulus time t, or -1 before the first. */
+static double sinceBeep(double t)
+{
+    if (t < 0 || g_eventCount == 0)
+        return -1;
+    int lo = 0, hi = g_eventCount - 1;
+    while (lo < hi) { /* the last event at or before t */
+        const int mid = (lo + hi + 1) / 2;
+        if (g_events[mid] <= t)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return t - g_events[lo];
+}
 
 static double now(void)
 {
@@ -73,9 +114,8 @@ static void *sound(void *arg)
         if (playsAt > g_t0 + g_seconds + 1.0)
             break;
         for (int i = 0; i < CHUNK; ++i) {
-            const double t = playsAt + (double)i / RATE - g_t0; /* stimulus time */
-            const double phase = t - floor(t);
-            buf[i] = (t >= 0 && phase < BEEP_S) ? (float)(0.8 * sin(2 * M_PI * 2000.0 * phase)) : 0.0f;
+            const double since = sinceBeep(playsAt + (double)i / RATE - g_t0);
+            buf[i] = (since >= 0 && since < BEEP_S) ? (float)(0.8 * sin(2 * M_PI * 2000.0 * since)) : 0.0f;
         }
         pa_simple_write(s, buf, sizeof buf, &err);
     }
@@ -97,6 +137,7 @@ static void fill(xcb_connection_t *c, xcb_window_t w, xcb_gcontext_t gc, uint32_
 int main(int argc, char **argv)
 {
     g_seconds = argc > 1 ? atof(argv[1]) : 60;
+    makeEvents(g_seconds);
     xcb_connection_t *c = xcb_connect(NULL, NULL);
     if (xcb_connection_has_error(c)) {
         fprintf(stderr, "av-stimulus: no X display\n");
@@ -129,10 +170,11 @@ int main(int argc, char **argv)
     const int barTop = H * 5 / 6;
     int lastFlash = -1, lastBar = -1;
     while (now() < g_t0 + g_seconds + 1.0) {
-        const double t = now() - g_t0;
-        const double phase = t < 0 ? 0 : t - floor(t);
-        const int flash = t >= 0 && phase < FLASH_S;
-        const int bar = t < 0 ? 0 : (int)(phase * W);
+        const double since = sinceBeep(now() - g_t0);
+        const int flash = since >= 0 && since < FLASH_S;
+        int bar = since < 0 ? 0 : (int)(since / BAR_S * W);
+        if (bar > W)
+            bar = W;
         if (flash != lastFlash) {
             fill(c, w, gc, flash ? 0xffffff : 0, 0, 0, W, barTop);
             lastFlash = flash;

@@ -1,7 +1,8 @@
 #pragma once
 // Mixes the recording's sources on their common timeline and hands the
 // result on in short blocks, each stamped with the monotonic instant of
-// its first frame. The mix advances as far as every source has sound; a
+// its first frame; a stretch where no source holds any sound is handed on
+// as silence (null samples), however long. The mix advances as far as every source has sound; a
 // source that has delivered nothing for longer than the patience (a
 // suspended or removed device) is filled with silence, so the others are
 // never held up for long and the sound stays in step with the picture.

@@ -53,7 +53,13 @@ SourceAligner::~SourceAligner()
 
 void SourceAligner::appendSilence(int64_t frames)
 {
-    if (frames > 0)
+    if (frames <= 0)
+        return;
+    // What is not held mixes as silence: with nothing held, the next frame
+    // just starts later, so a gap of minutes takes no memory.
+    if (m_fifo.empty())
+        m_base += frames;
+    else
         m_fifo.insert(m_fifo.end(), size_t(frames) * 2, 0.0f);
 }
 
@@ -177,7 +183,12 @@ void SourceAligner::mixInto(float *out, int64_t from, int frames, float gain) co
 
 void SourceAligner::discardBefore(int64_t position)
 {
-    padTo(position);
+    if (position >= cursor()) {
+        // All of it is mixed; the next frame comes at `position` or later.
+        m_fifo.clear();
+        m_base = position;
+        return;
+    }
     const int64_t n = position - m_base;
     if (n <= 0)
         return;

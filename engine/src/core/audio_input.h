@@ -22,12 +22,14 @@ class AudioSink
 {
 public:
     virtual ~AudioSink() = default;
-    // Hands over `frames` sample frames (frames * channels floats).
-    // `captureUs` is the monotonicMicros() instant of the first frame; the
-    // sink places the samples on the recording's clock with it, drops what
-    // was captured while paused, and fills short gaps with silence.
-    // Thread-safe, never blocks: when the encoder falls behind by more than
-    // a few seconds the oldest sound is dropped.
+    // Hands over `frames` sample frames (frames * channels floats; null
+    // samples: that many frames of silence). `captureUs` is the
+    // monotonicMicros() instant of the first frame; the sink places the
+    // samples on the recording's clock with it, drops what was captured
+    // while paused, and fills gaps with silence, however long. Thread-safe,
+    // never blocks: when the encoder falls behind by more than a few
+    // seconds the oldest sound is replaced by silence, so what follows
+    // keeps its place.
     virtual void writeAudio(const float *samples, int frames, int64_t captureUs) = 0;
 };
 

@@ -83,7 +83,7 @@ void AudioPipeline::stop()
 
 void AudioPipeline::writeAudio(const float *samples, int frames, int64_t captureUs)
 {
-    if (!samples || frames <= 0)
+    if (frames <= 0)
         return;
     const int ch = m_format.channels;
     const int64_t rate = m_format.sampleRate;
@@ -105,7 +105,8 @@ void AudioPipeline::writeAudio(const float *samples, int frames, int64_t capture
     if (begin >= frames)
         return; // captured while paused
     const int end = paused(frames - 1) ? firstWhere(begin + 1, frames, true) : frames;
-    samples += size_t(begin) * ch;
+    if (samples)
+        samples += size_t(begin) * ch;
     frames = end - begin;
     captureUs += int64_t(begin) * 1000000 / rate;
     const int64_t rec = m_clock.toRecordingTime(captureUs);
@@ -116,26 +117,95 @@ void AudioPipeline::writeAudio(const float *samples, int frames, int64_t capture
     const int64_t at = rec * rate / 1000000;
     int skip = 0;
     if (at > m_placed + tolerance) {
-        // A gap (a device that started late or stalled): silence keeps the
-        // sound in step with the picture.
-        const int64_t gap = std::min<int64_t>(at - m_placed, rate * kMaxBufferedSeconds);
-        m_buffer.insert(m_buffer.end(), size_t(gap * ch), 0.0f);
-        m_placed += gap;
+        // A gap (a device that started late or stalled, a process that
+        // stood still): silence keeps the sound in step with the picture.
+        queueSilence(at - m_placed);
+        m_placed = at;
     } else if (at + tolerance < m_placed) {
         skip = int(std::min<int64_t>(frames, m_placed - at)); // already covered
     }
-    m_buffer.insert(m_buffer.end(), samples + size_t(skip) * ch, samples + size_t(frames) * ch);
+    if (samples)
+        queueSamples(samples + size_t(skip) * ch, frames - skip);
+    else
+        queueSilence(frames - skip);
     m_placed += frames - skip;
-    const size_t limit = size_t(rate * kMaxBufferedSeconds * ch);
-    if (m_buffer.size() > limit) {
-        const size_t excess = (m_buffer.size() - limit) / ch * ch;
-        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + long(excess));
-        m_droppedFrames += int64_t(excess / ch);
-        // The encode thread alone keeps the timestamps: it skips these
-        // frames before it takes what follows them.
-        m_droppedPending += int64_t(excess / ch);
-    }
+    limitSound(rate * kMaxBufferedSeconds);
     m_cv.notify_one();
+}
+
+void AudioPipeline::queueSilence(int64_t frames)
+{
+    if (frames <= 0)
+        return;
+    if (m_pieces.empty() || !m_pieces.back().samples.empty())
+        m_pieces.emplace_back();
+    m_pieces.back().silence += frames;
+    m_queued += frames;
+}
+
+void AudioPipeline::queueSamples(const float *samples, int frames)
+{
+    if (frames <= 0)
+        return;
+    const int ch = m_format.channels;
+    // Pieces of about a second, so what is encoded is soon given back.
+    if (m_pieces.empty() || m_pieces.back().samples.size() >= size_t(m_format.sampleRate) * ch)
+        m_pieces.emplace_back();
+    std::vector<float> &to = m_pieces.back().samples;
+    to.insert(to.end(), samples, samples + size_t(frames) * ch);
+    m_queued += frames;
+    m_queuedSound += frames;
+}
+
+void AudioPipeline::limitSound(int64_t frames)
+{
+    const int ch = m_format.channels;
+    for (Piece &p : m_pieces) {
+        if (m_queuedSound <= frames)
+            break;
+        // The oldest sound goes; silence of its length keeps what follows
+        // at its time. A piece's own silence comes before its samples, so
+        // its first samples left become part of it.
+        const int64_t left = int64_t(p.samples.size() - p.taken) / ch;
+        const int64_t n = std::min(left, m_queuedSound - frames);
+        p.silence += n;
+        p.taken += size_t(n) * ch;
+        m_queuedSound -= n;
+        m_droppedFrames += n;
+        if (p.taken == p.samples.size()) { // all silence now: its memory goes back
+            std::vector<float>().swap(p.samples);
+            p.taken = 0;
+        }
+    }
+}
+
+int AudioPipeline::take(float *out, int frames)
+{
+    const int ch = m_format.channels;
+    int got = 0;
+    while (got < frames && !m_pieces.empty()) {
+        Piece &p = m_pieces.front();
+        if (p.silence > 0) {
+            const int n = int(std::min<int64_t>(p.silence, frames - got));
+            std::fill(out + size_t(got) * ch, out + size_t(got + n) * ch, 0.0f);
+            p.silence -= n;
+            got += n;
+            continue;
+        }
+        const int left = int((p.samples.size() - p.taken) / ch);
+        if (left == 0) {
+            m_pieces.pop_front();
+            continue;
+        }
+        const int n = std::min(left, frames - got);
+        std::copy(p.samples.begin() + long(p.taken), p.samples.begin() + long(p.taken + size_t(n) * ch),
+                  out + size_t(got) * ch);
+        p.taken += size_t(n) * ch;
+        m_queuedSound -= n;
+        got += n;
+    }
+    m_queued -= got;
+    return got;
 }
 
 bool AudioPipeline::drainEncoder(bool flush)
@@ -178,19 +248,16 @@ bool AudioPipeline::encodeFrame(const float *interleaved, int frames)
 void AudioPipeline::encodeLoop()
 {
     const int ch = m_format.channels;
-    const size_t chunk = size_t(m_frame->nb_samples) * ch;
-    std::vector<float> work(chunk);
+    const int chunk = m_frame->nb_samples;
+    std::vector<float> work(size_t(chunk) * ch);
     bool ok = true;
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
-        m_cv.wait(lock, [&] { return m_stop || m_buffer.size() >= chunk; });
-        while (m_buffer.size() >= chunk) {
-            m_nextPts += m_droppedPending;
-            m_droppedPending = 0;
-            std::copy(m_buffer.begin(), m_buffer.begin() + long(chunk), work.begin());
-            m_buffer.erase(m_buffer.begin(), m_buffer.begin() + long(chunk));
+        m_cv.wait(lock, [&] { return m_stop || m_queued >= chunk; });
+        while (m_queued >= chunk) {
+            take(work.data(), chunk);
             lock.unlock();
-            if (ok && !encodeFrame(work.data(), m_frame->nb_samples)) {
+            if (ok && !encodeFrame(work.data(), chunk)) {
                 ok = false;
                 m_muxer.fail(); // no-op when the disk failed first
             }
@@ -199,14 +266,11 @@ void AudioPipeline::encodeLoop()
         if (m_stop)
             break;
     }
-    m_nextPts += m_droppedPending;
-    m_droppedPending = 0;
-    const size_t rest = m_buffer.size();
-    std::copy(m_buffer.begin(), m_buffer.end(), work.begin());
-    m_buffer.clear();
+    const int rest = take(work.data(), chunk);
+    m_pieces.clear();
     lock.unlock();
     if (ok && rest > 0)
-        ok = encodeFrame(work.data(), int(rest / ch));
+        ok = encodeFrame(work.data(), rest);
     if (ok)
         drainEncoder(true);
 }

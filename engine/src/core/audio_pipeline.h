@@ -1,12 +1,16 @@
 #pragma once
 // The sound road of a recording: the AudioSink the audio module writes to,
 // a bounded buffer of samples placed on the recording clock, and an encode
-// thread (AAC for MP4, MP3 for audio-only jobs) feeding the Muxer.
+// thread (AAC for MP4, MP3 for audio-only jobs) feeding the Muxer. The
+// track has no holes: every stretch of the recording's time is sound or
+// encoded silence, so a player, which plays the samples one after another,
+// keeps the sound where the clock put it.
 #include "core/audio_input.h"
 #include "core/clock.h"
 
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -42,6 +46,23 @@ public:
     int64_t droppedFrames() const { return m_droppedFrames.load(); }
 
 private:
+    // Sound not yet encoded: runs of silence (only counted, so a gap of
+    // minutes costs no memory) each followed by samples.
+    struct Piece
+    {
+        int64_t silence = 0;        // frames of silence before the samples
+        std::vector<float> samples; // interleaved
+        size_t taken = 0;           // floats of `samples` encoded or dropped
+    };
+    // With m_mutex held:
+    void queueSilence(int64_t frames);
+    void queueSamples(const float *samples, int frames);
+    // Replaces the oldest queued sound by silence until at most `frames`
+    // of sound are queued.
+    void limitSound(int64_t frames);
+    // Takes up to `frames` frames into `out` (silence as zeros); how many.
+    int take(float *out, int frames);
+
     void encodeLoop();
     bool encodeFrame(const float *interleaved, int frames);
     bool drainEncoder(bool flush);
@@ -56,9 +77,10 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_cv;
-    std::vector<float> m_buffer;     // interleaved samples not yet encoded
+    std::deque<Piece> m_pieces;      // in order, not yet encoded
+    int64_t m_queued = 0;            // frames in m_pieces, silence included
+    int64_t m_queuedSound = 0;       // of those, frames of samples
     int64_t m_placed = 0;            // sample frames placed so far (incl. silence)
-    int64_t m_droppedPending = 0;    // frames dropped ahead of m_buffer, not yet in m_nextPts
     bool m_stop = false;
     bool m_started = false;
     std::thread m_thread;
