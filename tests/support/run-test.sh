@@ -356,8 +356,10 @@ case "$mode" in
 esac
 
 # In a process group of its own, which its end takes along; waited for in
-# the background, so that a signal is heard at once.
-setsid -w "$@" <&0 &
+# the background, so that a signal is heard at once. A command in the
+# background ignores SIGINT and SIGQUIT: the test has them as it would in
+# the foreground (the program it starts leaves on SIGINT).
+setsid -w env --default-signal=INT,QUIT "$@" <&0 &
 test_pid=$!
 wait "$test_pid"
 status=$?
