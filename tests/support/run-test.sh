@@ -38,14 +38,20 @@ done
 # ROOT as its test's folder (but SKIP), politely first, and returns once
 # none is left or after some seconds of trying.
 end_processes() {
-  local signal list i
+  local signal files f list i
   for signal in TERM TERM TERM KILL KILL KILL; do
     for i in $(seq 20); do
-      # grep, /proc's reader here, must not count itself.
-      list=$(env -u MIRELO_TEST_ROOT grep -lzxF "MIRELO_TEST_ROOT=$1" /proc/[0-9]*/environ 2>/dev/null \
-             | cut -d/ -f3 | grep -vx "${2:-0}")
-      [ -z "$list" ] && return 0
-      [ "$i" = 1 ] && kill "-$signal" $list 2>/dev/null
+      # Only grep reads /proc here, and without the name in its own
+      # environment (a process started by this script has it from its start).
+      files=$(env -u MIRELO_TEST_ROOT grep -lzxF "MIRELO_TEST_ROOT=$1" /proc/[0-9]*/environ 2>/dev/null)
+      list=()
+      for f in $files; do
+        f=${f#/proc/}
+        f=${f%/environ}
+        [ "$f" != "${2:-0}" ] && list+=("$f")
+      done
+      [ ${#list[@]} = 0 ] && return 0
+      [ "$i" = 1 ] && kill "-$signal" "${list[@]}" 2>/dev/null
       sleep 0.05
     done
   done
@@ -118,8 +124,12 @@ cleanup() {
 # running PID: the process is there and has not ended (a child that ended
 # stays a zombie until waited for).
 running() {
-  local state
-  state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
+  local stat
+  # The state follows the name in parentheses (read without a process: ps
+  # is slow on a loaded machine).
+  read -r stat 2>/dev/null </proc/"$1"/stat || return 1
+  stat=${stat##*) }
+  [[ $stat != Z* ]]
 }
 trap cleanup EXIT
 # A signal ends the test as its end would (the EXIT trap cleans up).
