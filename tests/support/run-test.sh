@@ -101,35 +101,22 @@ pids=()
 test_pid=
 cleanup() {
   trap - EXIT TERM INT HUP
-  # The test first (with what it started in its group), then the desktop.
-  [ -n "$test_pid" ] && kill -TERM -- "-$test_pid" 2>/dev/null
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  # A part that has not ended within a few seconds (one stuck on a loaded
-  # machine) is killed, so the test's end never waits on it.
-  local p left
-  for _ in $(seq 100); do
-    left=0
-    for p in "${pids[@]}"; do running "$p" && left=1; done
-    [ "$left" = 0 ] && break
-    sleep 0.05
-  done
-  for p in "${pids[@]}"; do running "$p" && kill -KILL "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
-  # What left the tree (a daemon the bus started, a program the test
-  # started that lost its parent).
-  end_processes "$root" $$
-  [ -n "$test_pid" ] && wait "$test_pid" 2>/dev/null
+  # The test first (with what it started in its group), then the desktop's
+  # parts, each only while it is still this test's: the number of one that
+  # ended (a compositor a test stopped) may since be another process's.
+  ours "$test_pid" && kill -TERM -- "-$test_pid" 2>/dev/null
+  for p in "${pids[@]}"; do ours "$p" && kill "$p" 2>/dev/null; done
+  # Then whatever else the test started, also what left the tree (a daemon
+  # the bus started, a program whose parent ended); what does not end within
+  # a few seconds (stuck on a loaded machine) is killed.
+  end_processes "$root"
+  for p in "${pids[@]}" $test_pid; do wait "$p" 2>/dev/null; done
   rm -rf "$root"
 }
-# running PID: the process is there and has not ended (a child that ended
-# stays a zombie until waited for).
-running() {
-  local stat
-  # The state follows the name in parentheses (read without a process: ps
-  # is slow on a loaded machine).
-  read -r stat 2>/dev/null </proc/"$1"/stat || return 1
-  stat=${stat##*) }
-  [[ $stat != Z* ]]
+# ours PID: the process runs for this test (its environment names the
+# test's folder; a process that has ended has none).
+ours() {
+  [ -n "$1" ] && env -u MIRELO_TEST_ROOT grep -qzxF "MIRELO_TEST_ROOT=$root" /proc/"$1"/environ 2>/dev/null
 }
 trap cleanup EXIT
 # A signal ends the test as its end would (the EXIT trap cleans up).
