@@ -288,8 +288,14 @@ private slots:
         auto screen = [] { return QGuiApplication::primaryScreen()->grabWindow(0).toImage(); };
         // Once the window shows over the colour: a compositing manager
         // (kwin) may show the colour again for a moment while it brings a
-        // window in, so the screen is not asked twice.
-        auto windowShows = [&] { return testsupport::waitFor([&] { return share(screen(), QPoint()) < 0.5; }, 30000); };
+        // window in, so the screen is not asked twice. And once the program
+        // has heard so: until then its window is not on the screen to it,
+        // and what the screen shows there may be the last tool's picture
+        // on its way out (a loaded machine).
+        auto windowShows = [&] {
+            return testsupport::waitFor(
+                [&] { return frame->windowHandle()->isExposed() && share(screen(), QPoint()) < 0.5; }, 30000);
+        };
         QVERIFY(windowShows());
 
         QImage picture;
