@@ -284,6 +284,24 @@ private slots:
         engineShutdown();
     }
 
+    // A failed check leaves its bar (recording) or its dialog hook: ended
+    // before the next function, so that one failure stays one.
+    void cleanup()
+    {
+        CommonDialog::setRunHook({});
+        QList<QPointer<ControlPanel>> bars;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *bar = qobject_cast<ControlPanel *>(w))
+                bars << bar;
+        }
+        for (QPointer<ControlPanel> &bar : bars) {
+            {
+                const StopAtEnd stop{bar};
+            }
+            delete bar.data();
+        }
+    }
+
     void init()
     {
         g_historyList->clear();

@@ -15,7 +15,6 @@
 #include "platform/compositingwatch.h"
 #include "platform/desktopchrome.h"
 #include "platform/pointerlayer.h"
-#include "platform/windowlist.h"
 #include "platform/windowshape.h"
 #include "platform/x11.h"
 #include "byhand.h"
@@ -239,14 +238,6 @@ void showRegion(AreaSelected *frame)
     QTRY_COMPARE(QColor(screenPixel(QPoint(99, 98))), kBorderRed);
 }
 
-// The innermost window of a listed window (its drawing, inside any frame).
-QRect innermost(WindowListEntry e)
-{
-    while (!e.children.isEmpty())
-        e = e.children.first();
-    return e.rect;
-}
-
 // The red pixels of a rectangle of the screen.
 int redPixels(const QRect &r)
 {
@@ -274,19 +265,9 @@ private slots:
         QProcess xlogo;
         xlogo.start("xlogo", {"-geometry", "200x150+300+200"});
         QVERIFY(xlogo.waitForStarted());
-        auto shown = [] {
-            for (const WindowListEntry &e : WindowList::instance()->windows({}))
-                if (e.className == QLatin1String("XLogo") && e.visible)
-                    return true;
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(shown(), 10000);
         // Where it lies: a window manager places and frames it.
-        QRect drawing;
-        for (const WindowListEntry &e : WindowList::instance()->windows({}))
-            if (e.className == QLatin1String("XLogo") && e.visible)
-                drawing = innermost(e);
-        QCOMPARE(drawing.size(), QSize(200, 150));
+        const QRect drawing = testsupport::placedWindow(QStringLiteral("XLogo"), QRect(300, 200, 200, 150));
+        QVERIFY(drawing.isValid());
         const QPoint middle = drawing.center();
         {
             AreaSelecting picker(nullptr);

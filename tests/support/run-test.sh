@@ -16,10 +16,63 @@
 #   kwin               kwin_x11 compositing (OpenGL on Mesa's software
 #                      rasterizer), tint2, xfdesktop
 # Each desktop reads only the private configuration beside this script.
+#
+# Whatever ends the test (its end, its time limit, a signal, a crash),
+# everything it started ends with it and its folder goes: the test runs in a
+# process group of its own, and every process it starts, also one that left
+# the tree as a daemon, carries MIRELO_TEST_ROOT in its environment, by
+# which it is found and ended. A guard apart from the test does the same
+# should this script be killed outright (CTest ends a test past its time
+# limit with SIGKILL, which no trap sees).
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
+# The descriptors this script was handed beyond its input and output (a
+# caller's log or pipe) are not the test's: a daemon started here would hold
+# them open after the test.
+for fd in /proc/$$/fd/*; do
+  fd=${fd##*/}
+  [ "$fd" -gt 2 ] && [ "$fd" -ne 255 ] && eval "exec $fd>&-"
+done
+
+# end_processes ROOT [SKIP]: ends every process whose environment names
+# ROOT as its test's folder (but SKIP), politely first, and returns once
+# none is left or after some seconds of trying.
+end_processes() {
+  local signal files f list i
+  for signal in TERM TERM TERM KILL KILL KILL; do
+    for i in $(seq 20); do
+      # Only grep reads /proc here, and without the name in its own
+      # environment (a process started by this script has it from its start).
+      files=$(env -u MIRELO_TEST_ROOT grep -lzxF "MIRELO_TEST_ROOT=$1" /proc/[0-9]*/environ 2>/dev/null)
+      list=()
+      for f in $files; do
+        f=${f#/proc/}
+        f=${f%/environ}
+        [ "$f" != "${2:-0}" ] && list+=("$f")
+      done
+      [ ${#list[@]} = 0 ] && return 0
+      [ "$i" = 1 ] && kill "-$signal" "${list[@]}" 2>/dev/null
+      sleep 0.05
+    done
+  done
+  return 1
+}
+
+# run-test.sh --guard PID ROOT: waits for the runner PID to end, however
+# it ends, then ends what is left of its test and removes ROOT.
+if [ "${1:-}" = --guard ]; then
+  tail --pid="$2" -s 0.5 -f /dev/null
+  end_processes "$3"
+  rm -rf "$3"
+  exit 0
+fi
+
 mode=$1; shift
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/mirelo-test.XXXXXX")
+# Out of the test's tree and its output (CTest waits while anything holds
+# the test's output open).
+setsid -f env -u MIRELO_TEST_ROOT bash "$here/run-test.sh" --guard $$ "$root" </dev/null >/dev/null 2>&1
 export MIRELO_TEST_ROOT=$root
 export HOME=$root/home XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data \
        XDG_CACHE_HOME=$root/cache XDG_RUNTIME_DIR=$root/runtime
@@ -30,6 +83,10 @@ export TMPDIR=$root/tmp
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$TMPDIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER WAYLAND_DISPLAY XDG_SESSION_TYPE
+# The desktop's helpers stay unstarted: no accessibility bus, no virtual
+# file systems or volume monitors (the session bus activates only what the
+# desktops need, see start_session_bus).
+export NO_AT_BRIDGE=1 GTK_A11Y=none GIO_USE_VFS=local GIO_USE_VOLUME_MONITOR=unix GVFS_DISABLE_FUSE=1
 # Sanitizer reports (of a sanitizer build) of the test and of every program
 # it starts go to files of their own: a report fails the test whatever the
 # exit code says (a leak under halt_on_error=0 leaves it at 0) and whichever
@@ -41,28 +98,31 @@ done
 export no_proxy=127.0.0.1,localhost${no_proxy:+,$no_proxy}
 
 pids=()
+test_pid=
 cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  # A part that has not ended within a few seconds (one stuck on a loaded
-  # machine) is killed, so the test's end never waits on it.
-  local p left
-  for _ in $(seq 100); do
-    left=0
-    for p in "${pids[@]}"; do running "$p" && left=1; done
-    [ "$left" = 0 ] && break
-    sleep 0.05
-  done
-  for p in "${pids[@]}"; do running "$p" && kill -KILL "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
+  trap - EXIT TERM INT HUP
+  # The test first (with what it started in its group), then the desktop's
+  # parts, each only while it is still this test's: the number of one that
+  # ended (a compositor a test stopped) may since be another process's.
+  ours "$test_pid" && kill -TERM -- "-$test_pid" 2>/dev/null
+  for p in "${pids[@]}"; do ours "$p" && kill "$p" 2>/dev/null; done
+  # Then whatever else the test started, also what left the tree (a daemon
+  # the bus started, a program whose parent ended); what does not end within
+  # a few seconds (stuck on a loaded machine) is killed.
+  end_processes "$root"
+  for p in "${pids[@]}" $test_pid; do wait "$p" 2>/dev/null; done
   rm -rf "$root"
 }
-# running PID: the process is there and has not ended (a child that ended
-# stays a zombie until waited for).
-running() {
-  local state
-  state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
+# ours PID: the process runs for this test (its environment names the
+# test's folder; a process that has ended has none).
+ours() {
+  [ -n "$1" ] && env -u MIRELO_TEST_ROOT grep -qzxF "MIRELO_TEST_ROOT=$root" /proc/"$1"/environ 2>/dev/null
 }
 trap cleanup EXIT
+# A signal ends the test as its end would (the EXIT trap cleans up).
+trap 'exit 143' TERM
+trap 'exit 130' INT
+trap 'exit 129' HUP
 
 start_xvfb() {
   # Xvfb picks a free display itself and writes its number when it is ready.
@@ -130,16 +190,34 @@ start_pulse() {
   pactl set-default-sink mirelo_null_sink
 }
 
-here=$(cd "$(dirname "$0")" && pwd)
-
 start_session_bus() {
   # A session bus of our own: xfconf, which the desktop's parts read their
   # settings from, is started on it by D-Bus activation (on the display, so
-  # the bus starts after the X server).
+  # the bus starts after the X server). It activates nothing else: none of
+  # the system's other services (an accessibility bus, file system daemons)
+  # starts for the test, to outlive it or load the machine.
+  mkdir -p "$root/dbus-services"
+  cp /usr/share/dbus-1/services/org.xfce.Xfconf.service "$root/dbus-services/"
+  cat >"$root/dbus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <keep_umask/>
+  <listen>unix:dir=$root/runtime</listen>
+  <auth>EXTERNAL</auth>
+  <servicedir>$root/dbus-services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+EOF
   # Its output goes to a file: the services it starts (xfconfd and the like)
   # inherit it, and one that outlives the test would hold the test's output
   # open, so that CTest waits for it until the timeout.
-  dbus-daemon --session --fork --nosyslog --print-address=3 --print-pid=4 \
+  dbus-daemon --config-file="$root/dbus.conf" --fork --nosyslog --print-address=3 --print-pid=4 \
       3>"$root/dbus.address" 4>"$root/dbus.pid" >"$root/dbus.log" 2>&1 </dev/null || { echo "run-test.sh: dbus-daemon did not start" >&2; exit 1; }
   export DBUS_SESSION_BUS_ADDRESS=$(cat "$root/dbus.address")
   pids+=("$(cat "$root/dbus.pid")")
@@ -274,7 +352,13 @@ case "$mode" in
   xfwm*|openbox*|i3|kwin) export MIRELO_TEST_DESKTOP=$mode ;;
 esac
 
-"$@"
+# In a process group of its own, which its end takes along; waited for in
+# the background, so that a signal is heard at once. A command in the
+# background ignores SIGINT and SIGQUIT: the test has them as it would in
+# the foreground (the program it starts leaves on SIGINT).
+setsid -w env --default-signal=INT,QUIT "$@" <&0 &
+test_pid=$!
+wait "$test_pid"
 status=$?
 if compgen -G "$root/sanitizer.*" >/dev/null; then
   cat "$root"/sanitizer.* >&2

@@ -1,13 +1,18 @@
 #include "testsupport.h"
 
+#include "platform/windowlist.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <QTest>
 
 #include <zlib.h>
 
 #include <csignal>
+#include <functional>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +58,39 @@ bool desktopComposites()
 {
     const QByteArray mode = qgetenv("MIRELO_TEST_DESKTOP");
     return mode == "xfwm" || mode == "openbox-picom" || mode == "kwin";
+}
+
+QRect placedWindow(const QString &className, const QRect &asked, int timeoutMs)
+{
+    // The window of the asked size: the listed one itself, or inside it.
+    std::function<QRect(const WindowListEntry &)> drawing = [&](const WindowListEntry &e) {
+        if (e.rect.size() == asked.size())
+            return e.rect;
+        for (const WindowListEntry &kid : e.children) {
+            const QRect r = drawing(kid);
+            if (r.isValid())
+                return r;
+        }
+        return QRect();
+    };
+    auto find = [&] {
+        for (const WindowListEntry &e : WindowList::instance()->windows({}))
+            if (e.className == className && e.visible)
+                return drawing(e);
+        return QRect();
+    };
+    // A frame's border: a title bar at most above, a thin line left.
+    constexpr int kFrame = 64;
+    QRect found, last;
+    const bool placed = QTest::qWaitFor(
+        [&] {
+            found = find();
+            const QPoint off = found.topLeft() - asked.topLeft();
+            const bool near = found.isValid() && off.x() >= 0 && off.y() >= 0 && off.x() < kFrame && off.y() < kFrame;
+            return near && std::exchange(last, found) == found;
+        },
+        timeoutMs);
+    return placed ? found : QRect();
 }
 
 FileSizeLimit::FileSizeLimit(qint64 bytes)

@@ -29,6 +29,14 @@ Desktop desktop();
 // (xfwm4's, picom, KWin's).
 bool desktopComposites();
 
+// The drawing (inside any frame) of another program's window of X class
+// `className` that asked for the place and size `asked`, once the window
+// manager has placed it: some show a window first at the screen's corner
+// and move it only later (KWin, for long on a loaded machine), so only a
+// place at most a frame's border from the one asked counts, and only once
+// it stays. Invalid when that does not come before the deadline.
+QRect placedWindow(const QString &className, const QRect &asked, int timeoutMs = 30000);
+
 // A full disk for this process while it lives: no file it writes may grow
 // past `bytes` (the write fails with EFBIG instead of the signal).
 class FileSizeLimit
