@@ -207,6 +207,8 @@ private slots:
         QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
         QVERIFY(s_bar);
         StandInBar *bar = s_bar;
+        // It starts once the screen shows the desktop's icons and panels gone.
+        QTRY_COMPARE(bar->calls, QStringList{"start"});
         QCOMPARE(chrome.calls, (QStringList{"hide icons", "hide taskbar"}));
         QVERIFY(!frame.isVisible());
         // Screen capture, preferences and exit wait for the end.
