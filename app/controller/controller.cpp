@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QEvent>
+#include <QTimer>
 #include <QNetworkProxyFactory>
 
 #include "commondialog.h"
@@ -150,15 +151,21 @@ private:
 void Controller::showInFrame(QWidget *view, quint32 frameTypes, std::function<void()> ended)
 {
     const QPointer<QWidget> owner = mainWidget();
-    auto *frame = new MyFrame(view, owner, frameTypes, QPixmap(), 0, 0);
+    const QPointer<MyFrame> frame = new MyFrame(view, owner, frameTypes, QPixmap(), 0, 0);
     const QPointer<QWidget> kept(view);
-    new FrameEnd(frame, [frame, kept, owner, ended = std::move(ended)] {
-        // The view outlives its passing frame, however the frame ended.
-        if (kept && kept->parentWidget() == frame)
-            kept->setParent(owner, kept->windowFlags() & ~Qt::WindowType_Mask);
-        frame->deleteLater();
-        if (ended)
-            ended();
+    new FrameEnd(frame, [this, frame, kept, owner, ended = std::move(ended)] {
+        // After the hide, from the event loop: the frame may be hiding as
+        // its owner goes, and then goes with it (and the view with it).
+        QTimer::singleShot(0, this, [frame, kept, owner, ended] {
+            if (frame) {
+                // The view outlives its passing frame, however the frame ended.
+                if (kept && kept->parentWidget() == frame)
+                    kept->setParent(owner, kept->windowFlags() & ~Qt::WindowType_Mask);
+                frame->deleteLater();
+            }
+            if (ended)
+                ended();
+        });
     });
     frame->show();
 }

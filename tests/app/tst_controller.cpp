@@ -190,9 +190,9 @@ private slots:
         QCOMPARE(controller->privacyView()->deviceKind(), 1);
         QCOMPARE(frameShowing(controller->privacyView()), frame);
         controller->privacyView()->form()->btnOK->click();
-        QVERIFY(!controller->isPrivacyWidgetShown());
         QVERIFY(!frameShowing(controller->privacyView()));
-        QCOMPARE(controller->privacyView()->parentWidget(), nullptr);
+        QTRY_VERIFY(!controller->isPrivacyWidgetShown());
+        QTRY_COMPARE(controller->privacyView()->parentWidget(), nullptr);
         QTRY_COMPARE(fake.calls, QStringList{"privacyCloseCamera"});
 
         // The view is kept; Escape closes the next notice without an answer.
@@ -202,10 +202,9 @@ private slots:
         QVERIFY(frameShowing(view));
         QTest::keyClick(view, Qt::Key_Escape);
         QVERIFY(!frameShowing(view));
-        QCOMPARE(view->parentWidget(), nullptr);
-        QCoreApplication::processEvents();
+        QTRY_COMPARE(view->parentWidget(), nullptr);
+        QTRY_VERIFY(!controller->isPrivacyWidgetShown());
         QCOMPARE(fake.calls, QStringList{"privacyCloseCamera"});
-        QVERIFY(!controller->isPrivacyWidgetShown());
     }
 
     void privacyPagesOpenTheDesktopToolOrWarn()

@@ -116,13 +116,18 @@ struct NoticeAnswer {
     NoticeAnswer()
     {
         timer.setInterval(10);
+        // The notice shows in a frame of its own, which waits for nobody.
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto *frame = qobject_cast<MyFrame *>(QApplication::activeModalWidget());
-            auto *notice = frame ? qobject_cast<MySystemPrivacyWidget *>(frame->content()) : nullptr;
-            if (!notice)
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                auto *frame = qobject_cast<MyFrame *>(window);
+                auto *notice = frame && frame->isVisible() ? qobject_cast<MySystemPrivacyWidget *>(frame->content())
+                                                           : nullptr;
+                if (!notice || !notice->isVisible())
+                    continue;
+                kinds << notice->deviceKind();
+                notice->form()->btnOK->click();
                 return;
-            kinds << notice->deviceKind();
-            notice->form()->btnOK->click();
+            }
         });
         timer.start();
     }

@@ -202,6 +202,7 @@ private slots:
         g_enviroment->recording()->HideTaskbar = true;
         // The History window opening after the stop is not what is checked here.
         g_enviroment->recording()->AutoOpenHistory = false;
+        g_enviroment->recording()->ShowCountdown = false;
         mirelo->setRecordMode(1);
         emit tray->actionActivate(TrayStart);
         QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
