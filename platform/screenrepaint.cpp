@@ -187,7 +187,11 @@ bool hideAndWait(const QVector<Covered> &covered, const std::function<void()> &h
     for (const Covered &c : covered)
         shown.append(grabArea(c.area));
     hide();
+    // A caller that waits here handles the events meanwhile anyway: those
+    // the hiding brought first.
+    QCoreApplication::processEvents();
     x11::sync();
+    QCoreApplication::processEvents();
     QElapsedTimer clock;
     clock.start();
     bool all = true;
