@@ -80,8 +80,10 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
         // A device gone since the job was made: its kind's default records.
         QVector<RecordSource::DeviceChange> changes;
         m_recordSource.useDefaultDevices(&changes);
-        // Where nothing can be recorded the failed start says so instead.
-        if (m_recordSource.recordType() != RecordTypeNone)
+        // A scheduled job is told what it recorded instead (a recording by
+        // hand shows its sources in the main window); where nothing can be
+        // recorded the failed start says so instead.
+        if (!item->name().isEmpty() && m_recordSource.recordType() != RecordTypeNone)
             m_sourcesChanged = sourcesChangedText(changes);
         m_recordLength = item->recordLengthMsecs();
         if (item->stopType() == TaskScheduleItem::StopByLength && item->loop() > 0)
