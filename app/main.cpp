@@ -95,6 +95,12 @@ bool initApplication(MyApplication &app)
 
 int main(int argc, char *argv[])
 {
+    // A logout may come at any moment of a start, also before there is
+    // anything to finish: from the first instant an end signal is a request
+    // the start hears, never the default end (exit code 143). The installers'
+    // count mode keeps the default: a signal ends its visit at once.
+    if (countModeEvent(argc, argv) < 0)
+        SignalEndRequests::catchEarly();
     // Two allocator arenas, not one per core's worth of threads: each
     // recording's stage and encoder threads would otherwise leave arenas
     // behind that stay fragmented by the long-lived threads that take them
@@ -105,11 +111,6 @@ int main(int argc, char *argv[])
     createApplicationData();
     if (runCountMode(argc, argv))
         return 0;
-    // A logout may come at any moment of a start, also before there is
-    // anything to finish: from here an end signal is a request the start
-    // hears, never the default end (exit code 143). (The installers' count
-    // mode above keeps the default: a signal ends its visit at once.)
-    SignalEndRequests::catchEarly();
     // An X11 program also in a Wayland session (there on Xwayland): its
     // hotkeys, overlays and window placement are X11's, and Qt's Wayland
     // plugin would leave them without effect.
