@@ -29,13 +29,11 @@ FileNotices::~FileNotices()
 
 void FileNotices::showWaiting()
 {
-    // One message at a time: another notice may come while one is open.
-    if (m_showing)
-        return;
-    m_showing = true;
-    QPointer<FileNotices> alive(this);
-    while (alive && !m_waiting.isEmpty())
-        CommonDialog::showWarning(m_parent, m_waiting.takeFirst());
-    if (alive)
-        m_showing = false;
+    // One message at a time, the next once the user has closed it; none
+    // holds the code that gave it.
+    while (!m_open && !m_waiting.isEmpty()) {
+        m_open = CommonDialog::tell(m_parent, m_waiting.takeFirst());
+        if (m_open)
+            connect(m_open, &QObject::destroyed, this, &FileNotices::showWaiting, Qt::QueuedConnection);
+    }
 }

@@ -29,6 +29,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <optional>
 #include <malloc.h>
 
 namespace {
@@ -94,6 +95,12 @@ bool initApplication(MyApplication &app)
 
 int main(int argc, char *argv[])
 {
+    // A logout may come at any moment of a start, also before there is
+    // anything to finish: from the first instant an end signal is a request
+    // the start hears, never the default end (exit code 143). The installers'
+    // count mode keeps the default: a signal ends its visit at once.
+    if (countModeEvent(argc, argv) < 0)
+        SignalEndRequests::catchEarly();
     // Two allocator arenas, not one per core's worth of threads: each
     // recording's stage and encoder threads would otherwise leave arenas
     // behind that stay fragmented by the long-lived threads that take them
@@ -125,6 +132,22 @@ int main(int argc, char *argv[])
     // Qt has its own connection now: a server with no other client cannot
     // reset between the probe's and Qt's.
     display.release();
+    // Until the main window shows, an end asked for ends the start: there
+    // is nothing to lose yet. A start-up message does not wait for its
+    // answer then.
+    SignalEndRequests ends;
+    bool endAsked = false;
+    const QMetaObject::Connection duringStart =
+        QObject::connect(&ends, &EndRequests::endRequested, [&endAsked] {
+            endAsked = true;
+            if (QWidget *message = QApplication::activeModalWidget())
+                message->close();
+        });
+    // Looked at between the steps of the start, which has no event loop.
+    auto endRequested = [&] {
+        ends.deliverPending();
+        return endAsked;
+    };
     // The data folder and the settings store live below the home; a missing
     // one (or the root) would put them at the file-system root.
     if (usableHomeFolder().isEmpty()) {
@@ -145,6 +168,8 @@ int main(int argc, char *argv[])
     // A failed start tells its caller so (a scheduled start, a script).
     if (!initApplication(app))
         return 1;
+    if (endRequested())
+        return 0;
     // Closing the frame may only hide it to the tray; leaving is explicit.
     app.setQuitOnLastWindowClosed(false);
 
@@ -155,6 +180,8 @@ int main(int argc, char *argv[])
     splash.move(MySplashScreen::centeredPosition(splash.size()));
     splash.show();
     QCoreApplication::processEvents();
+    if (endRequested())
+        return 0;
 
     auto *mirelo = new Mirelo(nullptr, task);
     const QPixmap logo = MyFrame::logoPixmap();
@@ -169,22 +196,33 @@ int main(int argc, char *argv[])
         app.setActivationWindow(&frame, true);
         QObject::connect(&app, &QtSingleApplication::messageReceived, mirelo, &Mirelo::newInstanceMessage);
         mirelo->setFrame(&frame);
-        frame.show();
+        // Asked to end while the window was being made: it leaves as by its
+        // Exit (the settings kept) without showing.
+        const bool endedEarly = endRequested();
+        if (!endedEarly)
+            frame.show();
         splash.finish();
         // What could not be read or saved so far (options, history, skin,
         // settings store) is told now, and later failures as they come.
-        FileNotices notices(&frame);
-        mirelo->startDeferredTasks();
+        std::optional<FileNotices> notices;
+        if (!endedEarly) {
+            notices.emplace(&frame);
+            mirelo->startDeferredTasks();
+        }
 
         // A logout or shutdown asks the program to leave; a lost display
-        // ends the process under it, with one last call first. The signals
-        // stay caught after `ends` goes: the frame's end below still waits
-        // for a recording's rewrite, which a further signal must not cut.
-        SignalEndRequests ends;
+        // ends the process under it, with one last call first. After the
+        // event loop the signals stay caught and change nothing: the
+        // frame's end below still waits for a recording's rewrite, which a
+        // further signal must not cut.
+        QObject::disconnect(duringStart);
         QObject::connect(&ends, &EndRequests::endRequested, mirelo, &Mirelo::endOnRequest);
+        if (endedEarly)
+            mirelo->endOnRequest();
         setDisplayLostCall([](void *window) { static_cast<Mirelo *>(window)->finishBeforeExit(); }, mirelo);
 
         exitCode = QApplication::exec();
+        QObject::disconnect(&ends, nullptr, mirelo, nullptr);
         setDisplayLostCall(nullptr, nullptr);
         app.setActivationWindow(nullptr, false);
     } // the frame takes the main window with it

@@ -18,6 +18,7 @@
 #include "regionrequests.h"
 #include "serviceviews.h"
 #include "mycustomareaselect.h"
+#include "closeotherwindows.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
 #include "regiongeometry.h"
@@ -132,6 +133,10 @@ Mirelo::Mirelo(QWidget *parent, const QString &taskName) : QMainWindow(parent), 
 Mirelo::~Mirelo()
 {
     m_exiting = true;
+    // An open screenshot tool goes with this window: its end finds nothing
+    // left to tell.
+    if (m_screenCapturing)
+        disconnect(m_screenCapturing, nullptr, this, nullptr);
     deleteComponents();
     deleteSources();
     // The frame may have no parent (recording mode), so it goes explicitly.
@@ -247,6 +252,8 @@ bool Mirelo::confirmClose()
     m_exiting = true;
     restoreDesktopChrome();
     closeOtherWindows();
+    // Leaving, the notices go too: nobody is left to read them.
+    closeNotices();
     if (g_enviroment) {
         g_enviroment->savePrivate();
         g_enviroment->save();

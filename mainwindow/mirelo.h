@@ -4,11 +4,11 @@
 // what closing its frame means.
 
 #include <QMainWindow>
-#include <QMutex>
 #include <QDialog>
 #include <QPointer>
 
 #include <atomic>
+#include <functional>
 
 #include "core/recordkinds.h"
 #include "mainwindowcalls.h"
@@ -127,6 +127,9 @@ public:
     void setRecordMode(int mode) { m_recordMode = mode; }
     QDialog *controlPanel() const { return m_controlPanel; }
     TaskScheduleItem *currentItem() const { return m_currentItem; }
+    // Where a start is (StartIdle once it recorded, failed or was stopped).
+    enum StartStage { StartIdle = 0, StartTelling = 1, StartCountdown = 2, StartHidingChrome = 3 };
+    int startStage() const { return m_startStage; }
     bool isExiting() const { return m_exiting; }
     QProgressBar *systemSoundBar() const { return m_prgSystemSound; }
     QProgressBar *microphoneBar() const { return m_prgMicrophone; }
@@ -200,8 +203,14 @@ private:
     std::atomic<int> m_recordMode{0};
     std::atomic<bool> m_exiting{false};
     QPointer<QDialog> m_controlPanel;
+    int m_startStage = StartIdle;
+    QPointer<QDialog> m_countdown;
+    // The steps of a start: a message read, the countdown, the bar, the
+    // desktop's panels hidden, then the recording.
+    void countdownThenBar();
+    void countdownEnded();
+    void openControlBar();
     TaskScheduleItem *m_currentItem = nullptr;
-    QMutex m_deviceMutex;
     QProgressBar *m_prgSystemSound = nullptr;
     QProgressBar *m_prgMicrophone = nullptr;
     QString m_taskButtonText;
@@ -212,6 +221,8 @@ private:
     // one is on its way.
     QPointer<QDialog> m_screenCapturing;
     bool m_screenCaptureRunning = false;
+    // The tool, once the frame has left the screen when it had to.
+    void openScreenCapturing(bool frameHidden);
 
     // ---- tray icon and desktop hiding ----
 public:
@@ -225,12 +236,18 @@ public slots:
 private:
     void initSystemTray();
     void deleteSystemTray();
-    // Desktop icons and panels out of the recording, as the settings ask.
-    void hideDesktopChrome();
+    // Desktop icons and panels out of the recording, as the settings ask;
+    // `then` runs once the screen shows them gone (at once when nothing is
+    // to be hidden), from the event loop: nothing waits meanwhile. A
+    // restore drops a hide under way, and its `then`.
+    void hideDesktopChrome(std::function<void()> then);
+    void hideNextChrome(QList<int> kinds, std::function<void()> then);
     void restoreDesktopChrome();
+    QPointer<QObject> m_chromeHiding;
     // Once a run, before a recording by hand: the desktop's icons or
-    // taskbar that the settings ask to hide and this desktop cannot.
-    void tellUnhideableChrome();
+    // taskbar that the settings ask to hide and this desktop cannot. The
+    // notice shown, or null when none shows.
+    QWidget *tellUnhideableChrome();
     bool m_toldUnhideableIcons = false;
     bool m_toldUnhideableTaskbar = false;
 
@@ -251,9 +268,11 @@ public:
     PageWidgets *pageWidgets() const { return m_pageWidgets; }
     QMenu *areaMenu() const { return m_areaMenu; }
     int previousRecConfig() const { return m_previousRecConfig; }
-    // Runs the countdown before a recording by hand when the settings ask
-    // for it; hotkeys do nothing meanwhile.
-    void runCountdown();
+    // Shows the countdown before a recording by hand when the settings ask
+    // for it; true when it shows. A start goes on once it ends (it ends by
+    // itself, or on Escape); hotkeys do nothing meanwhile.
+    bool runCountdown();
+    QDialog *countdown() const { return m_countdown; }
 
 signals:
     void SigClickAudioListBtn(int id);

@@ -8,9 +8,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QSet>
+#include <QTimer>
 #include <QX11Info>
 
 #include <algorithm>
@@ -218,6 +220,15 @@ const char *kindName(DesktopChrome::Kind kind)
 
 DesktopChrome::~DesktopChrome() = default;
 
+void DesktopChrome::hide(Kind kind, QObject *context, std::function<void()> done)
+{
+    setVisible(kind, false);
+    QTimer::singleShot(0, context, [done = std::move(done)] {
+        if (done)
+            done();
+    });
+}
+
 void DesktopChrome::restoreAll()
 {
     setVisible(DesktopIcons, true);
@@ -279,10 +290,34 @@ void X11DesktopChrome::setVisible(Kind kind, bool visible)
 {
     if (!connection())
         return;
-    if (kind == DesktopIcons)
-        setIconsVisible(visible);
-    else
-        setDocksVisible(visible);
+    if (visible) {
+        if (kind == DesktopIcons)
+            showIcons();
+        else
+            showDocks();
+        return;
+    }
+    const HideWait wait = kind == DesktopIcons ? hideIcons() : hideDocks();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < wait.covered.size(); ++i) {
+        const int left = qMax(0, wait.timeoutMs - int(clock.elapsed()));
+        screenrepaint::waitUntilRepainted(wait.covered[i].area, wait.shown[i], left, wait.covered[i].share);
+    }
+}
+
+void X11DesktopChrome::hide(Kind kind, QObject *context, std::function<void()> done)
+{
+    if (!connection()) {
+        DesktopChrome::hide(kind, context, std::move(done));
+        return;
+    }
+    const HideWait wait = kind == DesktopIcons ? hideIcons() : hideDocks();
+    screenrepaint::watchRepaint(wait.covered, wait.shown, wait.timeoutMs, context,
+                                [done = std::move(done)](bool) {
+                                    if (done)
+                                        done();
+                                });
 }
 
 bool X11DesktopChrome::canHide(Kind kind)
@@ -316,59 +351,67 @@ QList<QRect> X11DesktopChrome::panels()
     return out;
 }
 
-void X11DesktopChrome::setIconsVisible(bool visible)
+void X11DesktopChrome::showIcons()
+{
+    if (!m_iconStyleSaved)
+        return;
+    const XfconfProperty style = iconStyle();
+    if (m_iconStyleWasSet)
+        style.setValue(m_iconStyle);
+    else
+        style.reset();
+    m_iconStyleSaved = false;
+    writeState();
+}
+
+X11DesktopChrome::HideWait X11DesktopChrome::hideIcons()
 {
     xcb_connection_t *c = connection();
     const XfconfProperty style = iconStyle();
-    if (visible) {
-        if (!m_iconStyleSaved)
-            return;
-        if (m_iconStyleWasSet)
-            style.setValue(m_iconStyle);
-        else
-            style.reset();
-        m_iconStyleSaved = false;
-        writeState();
-        return;
-    }
     const QVector<xcb_window_t> desktops = shownOfKind(c, DesktopIcons);
     if (m_iconStyleSaved || !xfdesktopIcons(c, desktops))
-        return;
+        return {};
     const QVariant was = style.value();
     m_iconStyleWasSet = was.isValid();
     m_iconStyle = was.toInt();
     if (m_iconStyleWasSet && m_iconStyle == 0)
-        return; // the user shows none already
+        return {}; // the user shows none already
     // The file first: a crash right after still finds the old setting.
     m_iconStyleSaved = true;
     writeState();
-    const QRect area = rootRect(c, desktops.first());
-    const QImage shown = screenrepaint::grabArea(area);
+    // Icons may be few: any change at all is them going.
+    HideWait wait;
+    wait.covered.append({rootRect(c, desktops.first()), 0.0});
+    wait.shown.append(screenrepaint::grabArea(wait.covered.first().area));
+    wait.timeoutMs = kIconRepaintMs;
     if (!style.setValue(0)) {
         m_iconStyleSaved = false;
         writeState();
-        return;
+        return {};
     }
-    screenrepaint::waitUntilRepainted(area, shown, kIconRepaintMs, 0.0);
+    return wait;
 }
 
-void X11DesktopChrome::setDocksVisible(bool visible)
+void X11DesktopChrome::showDocks()
 {
     xcb_connection_t *c = connection();
     const Kind kind = Taskbar;
-    if (visible) {
-        if (m_hidden[kind].isEmpty())
-            return;
-        // Mapped back in the reverse order, so their stacking comes back too.
-        for (int i = m_hidden[kind].size() - 1; i >= 0; --i) {
-            if (mapState(c, m_hidden[kind][i]) == 1)
-                xcb_map_window(c, m_hidden[kind][i]);
-        }
-        m_hidden[kind].clear();
-        x11::roundTrip(c);
-        writeState();
+    if (m_hidden[kind].isEmpty())
         return;
+    // Mapped back in the reverse order, so their stacking comes back too.
+    for (int i = m_hidden[kind].size() - 1; i >= 0; --i) {
+        if (mapState(c, m_hidden[kind][i]) == 1)
+            xcb_map_window(c, m_hidden[kind][i]);
     }
+    m_hidden[kind].clear();
+    x11::roundTrip(c);
+    writeState();
+}
+
+X11DesktopChrome::HideWait X11DesktopChrome::hideDocks()
+{
+    xcb_connection_t *c = connection();
+    const Kind kind = Taskbar;
     QVector<xcb_window_t> fresh;
     for (xcb_window_t w : shownOfKind(c, kind)) {
         // Only what shows now: a window the user unmapped is not ours.
@@ -376,20 +419,21 @@ void X11DesktopChrome::setDocksVisible(bool visible)
             fresh.append(w);
     }
     if (fresh.isEmpty())
-        return;
+        return {};
     m_hidden[kind] += fresh.toList();
     // The file first: a crash right after the unmapping still finds them.
     writeState();
-    QVector<screenrepaint::Covered> covered;
+    HideWait wait;
+    for (xcb_window_t w : fresh) {
+        wait.covered.append({rootRect(c, w)});
+        wait.shown.append(screenrepaint::grabArea(wait.covered.last().area));
+    }
+    wait.timeoutMs = kDockRepaintMs;
     for (xcb_window_t w : fresh)
-        covered.append({rootRect(c, w)});
-    screenrepaint::hideAndWait(
-        covered,
-        [&] {
-            for (xcb_window_t w : fresh)
-                xcb_unmap_window(c, w);
-        },
-        kDockRepaintMs);
+        xcb_unmap_window(c, w);
+    // Carried out before the screen is looked at.
+    x11::sync();
+    return wait;
 }
 
 void X11DesktopChrome::writeState() const

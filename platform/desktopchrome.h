@@ -7,16 +7,25 @@
 // desktop offers a switch for its icons (xfdesktop's setting in xfconf)
 // that is turned off and back, elsewhere they cannot be hidden.
 //
-// The calls return once the screen shows the change: a compositing
-// manager keeps showing an unmapped window until it repaints.
+// A compositing manager keeps showing an unmapped window until it repaints:
+// setVisible() returns once the screen shows the change, hide() tells then
+// and waits with no loop of its own.
 //
 // While something is hidden it is kept in a file in the user's runtime
 // folder: a program that dies mid-recording leaves the desktop without its
 // panels or icons, and the next start brings them back.
+#include <QImage>
 #include <QList>
 #include <QRect>
+#include <QVector>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+
+#include "screenrepaint.h"
+
+class QObject;
 
 class DesktopChrome
 {
@@ -29,6 +38,11 @@ public:
     // effort: with no such window, or one that cannot be hidden, nothing
     // happens (canHide() tells beforehand).
     virtual void setVisible(Kind kind, bool visible) = 0;
+    // Hides one kind as setVisible(kind, false) does, but calls `done` from
+    // the event loop once the screen shows it, and handles no event before
+    // it returns: the recording's road goes on from `done`, and a stop
+    // meanwhile is an ordinary event. Deleting `context` drops the call.
+    virtual void hide(Kind kind, QObject *context, std::function<void()> done);
     // False when this kind shows but this desktop offers no way to hide it:
     // icons of a desktop without a switch for them, a bar that is no window
     // of type dock (one a desktop shell draws itself).
@@ -60,6 +74,7 @@ public:
     explicit X11DesktopChrome(const QString &stateFile = QString());
 
     void setVisible(Kind kind, bool visible) override;
+    void hide(Kind kind, QObject *context, std::function<void()> done) override;
     bool canHide(Kind kind) override;
     QList<QRect> panels() override;
     void recoverLeftovers() override;
@@ -72,8 +87,17 @@ public:
     static QString defaultStateFile();
 
 private:
-    void setIconsVisible(bool visible);
-    void setDocksVisible(bool visible);
+    // What a hide leaves to wait for: the areas it uncovered, what each
+    // showed before, and how long the screen may take.
+    struct HideWait {
+        QVector<screenrepaint::Covered> covered;
+        QVector<QImage> shown;
+        int timeoutMs = 0;
+    };
+    void showIcons();
+    HideWait hideIcons();
+    void showDocks();
+    HideWait hideDocks();
     void writeState() const;
 
     QString m_stateFile;

@@ -23,6 +23,9 @@ bool s_installed = false;
 int s_pipe[2] = {-1, -1};
 // The write end while an object listens, else -1. Read by the handler.
 std::atomic<int> s_writeEnd{-1};
+// Caught before any object listens (catchEarly): the first one made takes
+// what the pipe holds.
+std::atomic<bool> s_early{false};
 
 extern "C" void onEndSignal(int signal)
 {
@@ -88,24 +91,18 @@ void onQtMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 GSourceFuncs s_lostFuncs = {lostPrepare, lostCheck, lostDispatch, nullptr, nullptr, nullptr};
 
-} // namespace
-
-SignalEndRequests::SignalEndRequests(QObject *parent) : EndRequests(parent)
+bool makePipe()
 {
-    if (s_writeEnd.load() >= 0)
-        return; // another one listens
-    if (s_pipe[0] < 0 && ::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        s_pipe[0] = s_pipe[1] = -1;
-        return;
-    }
-    // What a former listener left unread is not this one's to answer.
-    unsigned char stale[64];
-    while (::read(s_pipe[0], stale, sizeof stale) > 0) {
-    }
-    m_owner = true;
-    auto *notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &SignalEndRequests::readPipe);
-    s_writeEnd = s_pipe[1];
+    if (s_pipe[0] >= 0)
+        return true;
+    if (::pipe2(s_pipe, O_CLOEXEC | O_NONBLOCK) == 0)
+        return true;
+    s_pipe[0] = s_pipe[1] = -1;
+    return false;
+}
+
+void installHandler()
+{
     if (s_installed)
         return;
     s_installed = true;
@@ -120,6 +117,39 @@ SignalEndRequests::SignalEndRequests(QObject *parent) : EndRequests(parent)
         if (::sigaction(kSignals[i], nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
             ::sigaction(kSignals[i], &action, nullptr);
     }
+}
+
+} // namespace
+
+void SignalEndRequests::catchEarly()
+{
+    if (s_writeEnd.load() >= 0 || !makePipe())
+        return;
+    s_early = true;
+    s_writeEnd = s_pipe[1];
+    installHandler();
+}
+
+SignalEndRequests::SignalEndRequests(QObject *parent) : EndRequests(parent)
+{
+    // Caught early, what came meanwhile is this one's; otherwise another
+    // object listens now.
+    const bool early = s_early.exchange(false);
+    if (!early && s_writeEnd.load() >= 0)
+        return;
+    if (!makePipe())
+        return;
+    if (!early) {
+        // What a former listener left unread is not this one's to answer.
+        unsigned char stale[64];
+        while (::read(s_pipe[0], stale, sizeof stale) > 0) {
+        }
+    }
+    m_owner = true;
+    auto *notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SignalEndRequests::readPipe);
+    s_writeEnd = s_pipe[1];
+    installHandler();
 }
 
 SignalEndRequests::~SignalEndRequests()

@@ -33,6 +33,19 @@ public:
     explicit SignalEndRequests(QObject *parent = nullptr);
     ~SignalEndRequests() override;
 
+    // Catches the signals from the first instant of the process, before
+    // there is an event loop to carry them: what comes meanwhile waits for
+    // the first object made, which hears it as soon as it is asked to
+    // (deliverPending) or its event loop runs.
+    static void catchEarly();
+    // Hears at once what waits, without the event loop (a start that has
+    // none yet looks between its steps).
+    void deliverPending()
+    {
+        if (m_owner)
+            readPipe();
+    }
+
 private:
     void readPipe();
 

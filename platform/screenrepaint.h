@@ -6,6 +6,7 @@
 // windows below draw themselves only when they get to it. A grab taken
 // straight away would hold the hidden window.
 #include <QImage>
+#include <QObject>
 #include <QRect>
 #include <QVector>
 
@@ -40,7 +41,23 @@ struct Covered
 // The one wait for hidden windows to leave the screen: grabs each area,
 // runs `hide`, has the X server do it (x11::sync), and waits until every
 // area has been repainted without what it showed, all within `timeoutMs`.
-// True when every one was.
+// True when every one was. It handles events meanwhile (but the user's
+// input): only for a caller that a click of the user's brought, which
+// expects nothing else to run; elsewhere hideThen().
 bool hideAndWait(const QVector<Covered> &covered, const std::function<void()> &hide, int timeoutMs);
+
+// The same wait without a loop of its own: grabs each area and runs `hide`
+// now, then looks at the screen from the caller's event loop every few
+// milliseconds and calls `done` (true when every area was repainted) once
+// it is, or at the deadline. The watch is a child of `context`: deleting
+// it, or the context, drops the wait and the call. A watch with nothing to
+// look at calls `done` from the event loop too, never from here.
+QObject *hideThen(const QVector<Covered> &covered, const std::function<void()> &hide, int timeoutMs,
+                  QObject *context, std::function<void(bool)> done);
+
+// The waiting half of hideThen(), for areas whose pictures were grabbed
+// before something was hidden (`shown`, one per area).
+QObject *watchRepaint(const QVector<Covered> &covered, const QVector<QImage> &shown, int timeoutMs,
+                      QObject *context, std::function<void(bool)> done);
 
 } // namespace screenrepaint

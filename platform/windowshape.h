@@ -24,9 +24,9 @@ public:
     // A compositing manager runs on the program's screen, so transparent
     // pixels show what lies below.
     virtual bool compositingManagerRunning() = 0;
-    // Everything asked of the window system so far has been done: pending
-    // events are handled and the X server has answered a round trip (a
-    // window hidden before is really gone).
+    // Everything asked of the window system so far has been done: the X
+    // server has answered a round trip (a window hidden before is really
+    // gone). No event is handled meanwhile.
     virtual void sync() = 0;
 
     // The program's layer: the X server's on the xcb platform, else a null

@@ -41,9 +41,11 @@ void roundTrip(xcb_connection_t *c)
 
 void sync()
 {
-    QCoreApplication::processEvents();
+    // No events are handled here: a caller in the middle of its work would
+    // meet whatever they bring (a hotkey, a timer) before it is done. The
+    // program's requests go out on this connection, so one round trip has
+    // them all carried out.
     roundTrip(connection());
-    QCoreApplication::processEvents();
 }
 
 } // namespace x11

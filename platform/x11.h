@@ -41,8 +41,9 @@ bool succeeded(xcb_connection_t *c, xcb_void_cookie_t cookie);
 // One round trip on `c`: everything asked before has been done.
 void roundTrip(xcb_connection_t *c);
 
-// The program's pending events handled and a round trip to the server, so
-// that a window hidden before is really unmapped; off X11 the events only.
+// A round trip to the server on the program's own connection, so that a
+// window hidden before is really unmapped; off X11 nothing. It handles no
+// events, so it may be called anywhere.
 void sync();
 
 } // namespace x11

@@ -53,6 +53,7 @@ constexpr int kMessageHeight = 184;
 constexpr int kRenameWidth = 382;
 constexpr int kRenameHeight = 223;
 constexpr int kCornerRadius = 10;
+const char *const kNoticeProperty = "mireloNotice";
 
 CommonDialog::RunHook &runHook()
 {
@@ -214,6 +215,32 @@ bool CommonDialog::showWarning(QWidget *parent, const QString &text)
     const bool accepted = d->run() == QDialog::Accepted;
     delete d;
     return accepted;
+}
+
+CommonDialog *CommonDialog::tell(QWidget *parent, const QString &text)
+{
+    auto *d = new CommonDialog(parent, Message);
+    d->setupMessage(QString::fromLatin1(kRemoveWarning));
+    d->ui->lblPrompt->setText(text);
+    d->ui->btnOK->setText(tr("Ok"));
+    d->ui->btnCancel->hide();
+    d->ui->chxDeleteLocalFile->hide();
+    d->setProperty(kNoticeProperty, true);
+    d->fitHeightToText();
+    if (runHook()) {
+        runHook()(d);
+        delete d;
+        return nullptr;
+    }
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->setModal(false);
+    d->show();
+    return d;
+}
+
+bool CommonDialog::isNotice(const QWidget *window)
+{
+    return window && window->property(kNoticeProperty).toBool();
 }
 
 bool CommonDialog::showTip(QWidget *parent, const QString &text, bool *showAgain)

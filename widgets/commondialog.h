@@ -1,7 +1,8 @@
 #pragma once
-// The skinned modal dialog for messages, confirmations and short inputs.
+// The skinned dialog for messages, confirmations and short inputs.
 // Callers use only the static factories: each creates one dialog, runs it,
-// reads the answer and deletes it.
+// reads the answer and deletes it; tell() alone shows a message and
+// returns at once.
 
 #include <QBitmap>
 #include <QDialog>
@@ -27,8 +28,17 @@ public:
     int kind() const { return m_kind; }
     Ui::CommonDialogClass *form() const { return ui; }
 
-    // Message with one "Ok"; true when accepted.
+    // Message with one "Ok"; true when accepted. Modal: only for an answer
+    // to the user's own click.
     static bool showWarning(QWidget *parent, const QString &text);
+    // A notice: the same message, shown without waiting for it (the code
+    // that found what it says goes on), gone once the user closes it. What
+    // the program tells on its own (a stop it made, a file it set aside)
+    // goes this way. The dialog, or null when a run hook answered it.
+    static CommonDialog *tell(QWidget *parent, const QString &text);
+    // A notice shown by tell(): it waits for the user, also when the
+    // program closes its other windows before a recording.
+    static bool isNotice(const QWidget *window);
     // Question with Ok, Cancel and "No longer tips"; when accepted,
     // *showAgain tells whether to show the tip again.
     static bool showTip(QWidget *parent, const QString &text, bool *showAgain);
@@ -46,8 +56,9 @@ public:
     static QTime inputTime(QWidget *parent, const QTime &time);
     static void showResult(QWidget *parent, bool success);
 
-    // Runs a configured dialog instead of exec() (picture renders); returns
-    // the dialog's result. Empty restores exec().
+    // Runs a configured dialog instead of exec() (picture renders, tests);
+    // returns the dialog's result. A notice is handed to it too, and then
+    // not shown. Empty restores exec().
     using RunHook = std::function<int(CommonDialog *)>;
     static void setRunHook(RunHook hook);
 

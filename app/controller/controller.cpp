@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QEvent>
+#include <QTimer>
 #include <QNetworkProxyFactory>
 
 #include "commondialog.h"
@@ -117,6 +119,57 @@ void Controller::runInFrame(QWidget *view, quint32 frameTypes)
     }
 }
 
+namespace {
+
+// Calls `ended` once, when the frame it watches hides (done(), a close of
+// its own or of its view, or the program closing its windows).
+class FrameEnd : public QObject
+{
+public:
+    FrameEnd(QWidget *frame, std::function<void()> ended) : QObject(frame), m_ended(std::move(ended))
+    {
+        frame->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched == parent() && m_ended) {
+            auto ended = std::move(m_ended);
+            m_ended = nullptr;
+            ended();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_ended;
+};
+
+} // namespace
+
+void Controller::showInFrame(QWidget *view, quint32 frameTypes, std::function<void()> ended)
+{
+    const QPointer<QWidget> owner = mainWidget();
+    const QPointer<MyFrame> frame = new MyFrame(view, owner, frameTypes, QPixmap(), 0, 0);
+    const QPointer<QWidget> kept(view);
+    new FrameEnd(frame, [this, frame, kept, owner, ended = std::move(ended)] {
+        // After the hide, from the event loop: the frame may be hiding as
+        // its owner goes, and then goes with it (and the view with it).
+        QTimer::singleShot(0, this, [frame, kept, owner, ended] {
+            if (frame) {
+                // The view outlives its passing frame, however the frame ended.
+                if (kept && kept->parentWidget() == frame)
+                    kept->setParent(owner, kept->windowFlags() & ~Qt::WindowType_Mask);
+                frame->deleteLater();
+            }
+            if (ended)
+                ended();
+        });
+    });
+    frame->show();
+}
+
 // Region frame and custom size panel.
 void Controller::showCustomSelectArea()
 {
@@ -204,8 +257,8 @@ void Controller::showSystemPrivacyWidget(int kind)
                 &Controller::SlotPrivacyCloseDevice, Qt::QueuedConnection);
     }
     m_privacyView->setDeviceKind(kind);
-    runInFrame(m_privacyView, 0);
-    m_privacyWidgetShown = false;
+    // The engine's event brings it: shown, not waited for.
+    showInFrame(m_privacyView, 0, [this] { m_privacyWidgetShown = false; });
 }
 
 MySystemPrivacyWidget *Controller::privacyView() const

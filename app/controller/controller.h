@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
 #include <QThread>
 #include <QString>
 
@@ -102,8 +104,12 @@ private:
     explicit Controller(QObject *parent = nullptr);
     void connectSignals();
     // Runs a service view modally in a passing frame above the main window;
-    // the view survives the frame.
+    // the view survives the frame. Only for a view the user's click opens.
     void runInFrame(QWidget *view, quint32 frameTypes);
+    // Shows a service view in a passing frame without waiting for it (what
+    // the engine, a timer or the network brings up); once the frame is
+    // closed, however, the view goes back to its owner and `ended` runs.
+    void showInFrame(QWidget *view, quint32 frameTypes, std::function<void()> ended = {});
 
     MainWindowCalls *m_mainReceiver = nullptr;
     QString m_language;

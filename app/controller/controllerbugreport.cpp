@@ -174,8 +174,9 @@ void Controller::SltUpdateSendResultFun(bool ok, const QString &archivePath, voi
     // Say what went wrong: a missing account or a refused certificate is
     // not mended by trying again.
     const QString reason = BugreportThread::failureText(failure);
+    // The sending thread's end brings this: told without holding the program.
     if (QFile::exists(archivePath))
-        CommonDialog::showWarning(mainWidget(), reason.isEmpty() ? tr("Send failed, please try again.") : reason);
+        CommonDialog::tell(mainWidget(), reason.isEmpty() ? tr("Send failed, please try again.") : reason);
 }
 
 QString Controller::bugReportResultText(bool ok)

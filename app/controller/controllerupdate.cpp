@@ -134,6 +134,18 @@ void Controller::execUpdateView(bool fromStartup)
     QWidget *owner = mainWidget();
     if (!m_updateView)
         m_updateView = new MyUpdateView(owner, Qt::FramelessWindowHint);
+    // Shown already (a frame does not wait for it): it comes to the front
+    // with what it is doing.
+    if (m_updateView->isVisible() && m_updateView->window() != owner) {
+        m_updateView->window()->raise();
+        m_updateView->window()->activateWindow();
+        if (!fromStartup) {
+            m_updateView->setState(MyUpdateView::Checking);
+            m_updateView->showCheckPage(0);
+            startUpdateQuery();
+        }
+        return;
+    }
     if (fromStartup) {
         showUpdateResult(true);
     } else {
@@ -141,11 +153,8 @@ void Controller::execUpdateView(bool fromStartup)
         m_updateView->showCheckPage(0);
         startUpdateQuery();
     }
-    MyFrame frame(m_updateView, owner, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-    frame.exec();
-    // The view outlives its passing frame, however the frame ended.
-    if (m_updateView->parentWidget() == &frame)
-        m_updateView->setParent(owner, m_updateView->windowFlags() & ~Qt::WindowType_Mask);
+    // The start-up check's timer brings it too: shown, not waited for.
+    showInFrame(m_updateView, CAbstractFrame::CloseButton);
 }
 
 void Controller::retryUpdateCheck()

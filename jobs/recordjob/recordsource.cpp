@@ -90,20 +90,39 @@ RecordType RecordSource::recordType() const
     return RecordTypeNone;
 }
 
-bool RecordSource::useDefaultDevices()
+bool RecordSource::useDefaultDevices(QVector<DeviceChange> *changes)
 {
     const Live &l = currentLive();
-    const QString moved[] = {
-        useDefault("Webcam", cameraEnabled, &cameraIndex, l.cameraCount(), l.cameraCurrent()),
-        useDefault("System sound", systemsoundEnabled, &systemsoundIndex, l.systemSoundCount(),
-                   l.systemSoundCurrent()),
-        useDefault("Microphone", microphoneEnabled, &microphoneIndex, l.microphoneCount(), l.microphoneCurrent()),
+    struct Kind {
+        DeviceKind kind;
+        const char *name;
+        bool enabled;
+        int *index;
+        int count;
+        int current;
+    };
+    const Kind kinds[] = {
+        {Webcam, "Webcam", cameraEnabled, &cameraIndex, l.cameraCount(), l.cameraCurrent()},
+        {SystemSound, "System sound", systemsoundEnabled, &systemsoundIndex, l.systemSoundCount(),
+         l.systemSoundCurrent()},
+        {Microphone, "Microphone", microphoneEnabled, &microphoneIndex, l.microphoneCount(), l.microphoneCurrent()},
     };
     bool any = false;
-    for (const QString &line : moved) {
-        if (!line.isEmpty())
+    for (const Kind &k : kinds) {
+        const int wanted = *k.index;
+        const QString line = useDefault(k.name, k.enabled, k.index, k.count, k.current);
+        if (!line.isEmpty()) {
             runLog(line);
-        any = any || !line.isEmpty();
+            any = true;
+            if (changes)
+                changes->append({k.kind, wanted, *k.index});
+        } else if (k.enabled && k.count <= 0) {
+            runLog(QStringLiteral("%1 %2 is not there, nor any other: recorded without it")
+                       .arg(QLatin1String(k.name))
+                       .arg(wanted));
+            if (changes)
+                changes->append({k.kind, wanted, -1});
+        }
     }
     return any;
 }

@@ -5,6 +5,7 @@
 #include "core/recordkinds.h"
 
 #include <QRect>
+#include <QVector>
 
 #include <functional>
 
@@ -19,12 +20,25 @@ public:
     virtual ~RecordSource() = default;
 
     RecordType recordType() const;
+    // What a recording takes other than its job names: for an enabled
+    // webcam, system sound or microphone, the device of that kind taken
+    // instead of one that is gone, or none at all (no device of the kind:
+    // the recording goes on without it).
+    enum DeviceKind { Webcam = 0, SystemSound = 1, Microphone = 2 };
+    struct DeviceChange {
+        DeviceKind kind;
+        int wanted; // the job's index
+        int taken;  // the index recording instead; -1 for none
+    };
+
     // An enabled webcam, system sound or microphone whose index the machine
     // no longer has (unplugged since the job was made, or a hand-edited
     // number) is taken as the default device of its kind: the one chosen in
     // the main window, else the first. True (and a line in the run log)
     // when any index changed; a kind without any device stays as it is.
-    bool useDefaultDevices();
+    // Each change, and each enabled kind that has no device, is added to
+    // `changes` when given.
+    bool useDefaultDevices(QVector<DeviceChange> *changes = nullptr);
 
     bool screenEnabled = false;
     int screenIndex = -1;

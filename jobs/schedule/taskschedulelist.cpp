@@ -152,14 +152,14 @@ void TaskScheduleList::tellNotRun(const QStringList &unreadable, const QStringLi
                      lines.join(QLatin1Char('\n')));
 }
 
-void TaskScheduleList::tellJobFailed(const TaskScheduleItem *item, const QString &why)
+void TaskScheduleList::tellJob(const TaskScheduleItem *item, const QString &what)
 {
-    runLog(QStringLiteral("Scheduled job %1: %2").arg(item->name(), why));
+    runLog(QStringLiteral("Scheduled job %1: %2").arg(item->name(), what));
     const QString shown = item->description().isEmpty() ? item->name() : item->description();
-    // Every failure is told, also the same job's on another day.
+    // Everything is told, also the same job's on another day.
     static int told = 0;
     KeptFile::notice(QStringLiteral("job:%1:%2").arg(item->name()).arg(++told),
-                     tr("Scheduled recording \"%1\": %2").arg(shown, why));
+                     tr("Scheduled recording \"%1\": %2").arg(shown, what));
 }
 
 bool TaskScheduleList::loadTask(TaskScheduleItem *item, const QString &name,

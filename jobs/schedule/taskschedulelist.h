@@ -57,10 +57,11 @@ public:
 
     TaskScheduleItem *pending() const { return m_pending; }
 
-    // A job runs unattended: when it cannot record (or stops early), the
-    // reason goes to the run log and to the user in a message that waits
-    // for them, so that the program goes on (the next job still fires).
-    static void tellJobFailed(const TaskScheduleItem *item, const QString &why);
+    // A job runs unattended: what the user must learn of it (it could not
+    // record, stopped early, or recorded other devices than it names) goes
+    // to the run log and to the user in a message that waits for them, so
+    // that the program goes on (the next job still fires).
+    static void tellJob(const TaskScheduleItem *item, const QString &what);
     QTimer *timer() const { return m_timer; }
 
     // Longest single wait: a job further ahead is waited for in steps, each

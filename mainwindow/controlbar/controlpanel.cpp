@@ -26,7 +26,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPropertyAnimation>
@@ -79,7 +78,13 @@ ControlPanel::ControlPanel(QWidget *parent, TaskScheduleItem *item)
     if (item) {
         m_recordSource = *item->recordSource();
         // A device gone since the job was made: its kind's default records.
-        m_recordSource.useDefaultDevices();
+        QVector<RecordSource::DeviceChange> changes;
+        m_recordSource.useDefaultDevices(&changes);
+        // A scheduled job is told what it recorded instead (a recording by
+        // hand shows its sources in the main window); where nothing can be
+        // recorded the failed start says so instead.
+        if (!item->name().isEmpty() && m_recordSource.recordType() != RecordTypeNone)
+            m_sourcesChanged = sourcesChangedText(changes);
         m_recordLength = item->recordLengthMsecs();
         if (item->stopType() == TaskScheduleItem::StopByLength && item->loop() > 0)
             m_loopCount = item->loop();
@@ -468,10 +473,11 @@ void ControlPanel::screenshot()
     if (!g_enviroment || !g_areaSelected)
         return;
     DataGroupOutput *output = g_enviroment->output();
+    // The hotkey brings this too: its messages do not wait. They stand
+    // above the bar, as its dialogs do.
     if (!QDir().mkpath(output->ScreenshotsFolder)) {
-        QMessageBox::critical(this, QCoreApplication::applicationName(),
-                              tr("The location of screenshot files is not valid, please reselect it in settings."),
-                              QMessageBox::Ok);
+        CommonDialog::tell(this,
+                           tr("The location of screenshot files is not valid, please reselect it in settings."));
         return;
     }
     const QPixmap screen = g_enviroment->privateData->grabSelectedScreen();
@@ -480,7 +486,7 @@ void ControlPanel::screenshot()
     if (!PictureFile::write(picture, path, "jpg")) {
         path = pngFallbackPath(path);
         if (!PictureFile::write(picture, path, "png")) {
-            CommonDialog::showWarning(this, tr("The screenshot could not be saved."));
+            CommonDialog::tell(this, tr("The screenshot could not be saved."));
             return;
         }
     }

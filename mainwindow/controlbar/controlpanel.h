@@ -129,6 +129,10 @@ private:
     // Shows a failure once the recording has ended; the last thing a road
     // does, as the closed bar may be deleted while the message shows.
     void report(const QString &text);
+    // What the recording takes other than its job names (a device taken
+    // instead of one that is gone, a source with no device at all), for
+    // the user; empty when it takes what the job names.
+    QString sourcesChangedText(const QVector<RecordSource::DeviceChange> &changes) const;
     void sendMouseClick(const QPoint &position);
 
     Ui::ControlPanelClass *ui;
@@ -148,6 +152,7 @@ private:
     int m_state = Created;
     int m_writeError = 0; // the engine's errno once it reported a failed write
     bool m_soundLost = false; // the sound it recorded went away
+    QString m_sourcesChanged; // told once the recording has ended
     bool m_unattended = false; // failures go to the log only
     QLabel *m_flyLabel = nullptr;
     bool m_firstShow = true;

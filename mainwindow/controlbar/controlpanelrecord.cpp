@@ -7,6 +7,7 @@
 
 #include "areaselected.h"
 #include "audiodevicelist.h"
+#include "cameradevice.h"
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "clicklistener.h"
@@ -178,13 +179,15 @@ void ControlPanel::report(const QString &text)
         runLog(text);
         return;
     }
-    // A job with a name runs unattended: a dialog would hold the program
-    // for nobody, so the message waits for the user instead.
+    // A job with a name runs unattended: its message waits for the user
+    // among the program's notices (and the log keeps it).
     if (m_item && !m_item->name().isEmpty()) {
-        TaskScheduleList::tellJobFailed(m_item, text);
+        TaskScheduleList::tellJob(m_item, text);
         return;
     }
-    CommonDialog::showWarning(parentWidget(), text);
+    // Never a modal message: the stop may come from the engine, a timer or
+    // a hotkey, whose caller must go on.
+    CommonDialog::tell(parentWidget(), text);
 }
 
 QString ControlPanel::writeFailureText(int error) const
@@ -419,8 +422,50 @@ void ControlPanel::finishForExit()
     step("finishForExit", "finish");
 }
 
+QString ControlPanel::sourcesChangedText(const QVector<RecordSource::DeviceChange> &changes) const
+{
+    auto name = [](RecordSource::DeviceKind kind, int index) {
+        QString text;
+        if (kind == RecordSource::Webcam && g_cameraList && g_cameraList->device(index))
+            text = g_cameraList->device(index)->name();
+        const AudioDeviceList *list = kind == RecordSource::SystemSound ? g_systemSoundList
+                                      : kind == RecordSource::Microphone ? g_microphoneList
+                                                                         : nullptr;
+        if (list && list->device(index))
+            text = list->device(index)->name();
+        return text.isEmpty() ? tr("device %1").arg(index + 1) : text;
+    };
+    QStringList lines;
+    for (const RecordSource::DeviceChange &change : changes) {
+        if (change.taken >= 0) {
+            const QString taken = name(change.kind, change.taken);
+            if (change.kind == RecordSource::Webcam)
+                lines << tr("The webcam chosen for this recording was not there: \"%1\" recorded instead.").arg(taken);
+            else if (change.kind == RecordSource::SystemSound)
+                lines << tr("The system sound device chosen for this recording was not there: \"%1\" recorded "
+                            "instead.")
+                             .arg(taken);
+            else
+                lines << tr("The microphone chosen for this recording was not there: \"%1\" recorded instead.")
+                             .arg(taken);
+        } else if (change.kind == RecordSource::Webcam) {
+            lines << tr("There was no webcam: the recording was made without it.");
+        } else if (change.kind == RecordSource::SystemSound) {
+            lines << tr("There was no system sound device: the recording was made without system sound.");
+        } else {
+            lines << tr("There was no microphone: the recording was made without it.");
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 void ControlPanel::endRecording(int result)
 {
+    // Told once it has ended: a message on the screen would be recorded.
+    if (!m_sourcesChanged.isEmpty()) {
+        report(m_sourcesChanged);
+        m_sourcesChanged.clear();
+    }
     if (g_areaSelected) {
         g_areaSelected->setRecordingMode(false);
         g_areaSelected->hide();

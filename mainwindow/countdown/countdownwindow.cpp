@@ -11,7 +11,6 @@
 
 #include <QBitmap>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
 
@@ -75,17 +74,6 @@ void CountDownWindow::timerTimeout()
     else
         ui->lblAnimation->setPixmap(frame.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     updateMask();
-}
-
-int CountDownWindow::run()
-{
-    // Not exec(): Qt gives a modal window the keyboard focus when it maps.
-    QEventLoop loop;
-    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
-    show();
-    if (isVisible())
-        loop.exec(QEventLoop::DialogExec);
-    return result();
 }
 
 void CountDownWindow::showEvent(QShowEvent *event)

@@ -1,7 +1,10 @@
 #pragma once
 // The short countdown before a recording started by hand: about three
 // seconds of the skin's animation with the stop and pause hotkeys below it.
-// It accepts itself when the animation ends; Escape rejects it early.
+// It accepts itself when the animation ends; Escape rejects it early. It is
+// shown, never run modally (Qt gives a modal window the keyboard focus when
+// it maps, and a loop of its own would hold its caller): its end comes as
+// finished().
 #include <QDialog>
 
 class QTimer;
@@ -21,10 +24,6 @@ public:
 
     explicit CountDownWindow(QWidget *parent = nullptr);
     ~CountDownWindow() override;
-
-    // Shows it and waits until it ends, as exec() would, without making it
-    // modal; its result.
-    int run();
 
     int frameCounter() const { return m_frameCounter; }
     Ui::CountDownClass *form() const { return ui; }

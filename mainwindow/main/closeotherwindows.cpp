@@ -1,5 +1,7 @@
 #include "closeotherwindows.h"
 
+#include "commondialog.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -49,6 +51,8 @@ private:
 // while nothing happens, not polling.
 void waitForHiding(const QPointer<QWidget> &window, int msecs)
 {
+    if (msecs <= 0)
+        return;
     const QDeadlineTimer deadline(msecs);
     while (window && window->isVisible() && !deadline.hasExpired()) {
         QEventLoop loop;
@@ -70,7 +74,7 @@ int closeOtherWindows(const QList<QWidget *> &keep, int waitMsecs)
         const QList<QWidget *> windows = QApplication::topLevelWidgets();
         for (QWidget *window : windows) {
             if (window->isVisible() && !keep.contains(window) && !refused.contains(window)
-                && !isTrayIconWindow(window))
+                && !isTrayIconWindow(window) && !CommonDialog::isNotice(window))
                 open.append(window);
         }
         QWidget *target = nullptr;
@@ -92,4 +96,13 @@ int closeOtherWindows(const QList<QWidget *> &keep, int waitMsecs)
             ++closed;
     }
     return closed;
+}
+
+void closeNotices()
+{
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && CommonDialog::isNotice(window))
+            window->close();
+    }
 }

@@ -8,15 +8,39 @@
 #include "commondialog.h"
 #include "platform/desktopchrome.h"
 
-void Mirelo::hideDesktopChrome()
+void Mirelo::hideDesktopChrome(std::function<void()> then)
 {
-    if (!g_enviroment)
+    QList<int> kinds;
+    if (g_enviroment) {
+        const DataGroupRecording *recording = g_enviroment->recording();
+        if (recording->HideDesktopIcons)
+            kinds << DesktopChrome::DesktopIcons;
+        if (recording->HideTaskbar)
+            kinds << DesktopChrome::Taskbar;
+    }
+    delete m_chromeHiding;
+    if (kinds.isEmpty()) {
+        then();
         return;
-    const DataGroupRecording *recording = g_enviroment->recording();
-    if (recording->HideDesktopIcons)
-        setDesktopIconsVisible(false);
-    if (recording->HideTaskbar)
-        setTaskbarVisible(false);
+    }
+    // The waits for the screen hang on this: a restore drops them.
+    m_chromeHiding = new QObject(this);
+    hideNextChrome(kinds, std::move(then));
+}
+
+void Mirelo::hideNextChrome(QList<int> kinds, std::function<void()> then)
+{
+    if (kinds.isEmpty()) {
+        // Its last wait is still on the way out.
+        if (m_chromeHiding)
+            m_chromeHiding->deleteLater();
+        m_chromeHiding = nullptr;
+        then();
+        return;
+    }
+    const auto kind = DesktopChrome::Kind(kinds.takeFirst());
+    DesktopChrome::instance()->hide(kind, m_chromeHiding,
+                                    [this, kinds, then] { hideNextChrome(kinds, then); });
 }
 
 // Only what was hidden is mapped back, so this is safe whatever the
@@ -24,15 +48,17 @@ void Mirelo::hideDesktopChrome()
 // And what an earlier run that died mid-recording left hidden.
 void Mirelo::restoreDesktopChrome()
 {
+    // A hide under way goes no further.
+    delete m_chromeHiding;
     setDesktopIconsVisible(true);
     setTaskbarVisible(true);
     DesktopChrome::instance()->recoverLeftovers();
 }
 
-void Mirelo::tellUnhideableChrome()
+QWidget *Mirelo::tellUnhideableChrome()
 {
     if (!g_enviroment)
-        return;
+        return nullptr;
     const DataGroupRecording *recording = g_enviroment->recording();
     DesktopChrome *chrome = DesktopChrome::instance();
     const bool icons = !m_toldUnhideableIcons && recording->HideDesktopIcons
@@ -40,7 +66,7 @@ void Mirelo::tellUnhideableChrome()
     const bool taskbar = !m_toldUnhideableTaskbar && recording->HideTaskbar
                          && !chrome->canHide(DesktopChrome::Taskbar);
     if (!icons && !taskbar)
-        return;
+        return nullptr;
     // Said, not pretended: the recording shows them.
     m_toldUnhideableIcons = m_toldUnhideableIcons || icons;
     m_toldUnhideableTaskbar = m_toldUnhideableTaskbar || taskbar;
@@ -56,5 +82,6 @@ void Mirelo::tellUnhideableChrome()
                                .arg(icons ? QStringLiteral(" desktop icons") : QString(),
                                     taskbar ? QStringLiteral(" taskbar") : QString()),
                         true);
-    CommonDialog::showWarning(nullptr, text);
+    // Told, not asked: nothing waits in a loop of its own for the answer.
+    return CommonDialog::tell(nullptr, text);
 }

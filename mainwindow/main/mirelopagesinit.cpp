@@ -180,18 +180,22 @@ void Mirelo::frameScreenCaptureEnabled(bool enabled)
         m_frame->setScreenCaptureEnabled(enabled);
 }
 
-void Mirelo::runCountdown()
+bool Mirelo::runCountdown()
 {
     if (!g_enviroment || !g_enviroment->recording()->ShowCountdown)
-        return;
-    DataGroupHotkeys *hotkeys = g_enviroment->hotkeys();
-    // Hotkeys pressed meanwhile are lost, not queued.
-    disconnect(hotkeys, &DataGroupHotkeys::shortcutActivated, this, nullptr);
-    {
-        CountDownWindow countdown(nullptr);
-        countdown.setWindowTitle(windowTitle());
-        // Escape ends it early; the recording starts all the same.
-        countdown.run();
-    }
-    connect(hotkeys, &DataGroupHotkeys::shortcutActivated, this, [this](MRShortcut id) { shortcutHandled(int(id)); });
+        return false;
+    auto *countdown = new CountDownWindow(nullptr);
+    countdown->setAttribute(Qt::WA_DeleteOnClose);
+    countdown->setWindowTitle(windowTitle());
+    m_countdown = countdown;
+    // Escape ends it early; the recording starts all the same.
+    connect(countdown, &QDialog::finished, this, &Mirelo::countdownEnded);
+    countdown->show();
+    if (countdown->isVisible())
+        return true;
+    // Nowhere to show it: the start goes on without.
+    disconnect(countdown, nullptr, this, nullptr);
+    m_countdown.clear();
+    delete countdown;
+    return false;
 }

@@ -15,6 +15,7 @@
 #include "cameralist.h"
 #include "camerawindow.h"
 #include "closeotherwindows.h"
+#include "commondialog.h"
 #include "privacyrequests.h"
 #include "controlbarlink.h"
 #include "myframe.h"
@@ -22,8 +23,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QMessageBox>
-#include <QMutexLocker>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -146,11 +145,13 @@ void Mirelo::doMicrophonePlayback(int level)
         ControlBarLink::setMicrophoneLevel(m_controlPanel, level);
 }
 
+// The device slots run on this thread only (the engine's events come
+// queued), one after the other: they need no lock, and none may be held
+// across what they call, which may show a window.
 void Mirelo::doAudioDeviceChanged()
 {
     if (m_exiting)
         return;
-    QMutexLocker lock(&m_deviceMutex);
     if (g_systemSoundList)
         g_systemSoundList->rescanDevice();
     if (g_microphoneList)
@@ -161,7 +162,6 @@ void Mirelo::doCurrentAudioDeviceLost(int type)
 {
     if (m_exiting)
         return;
-    QMutexLocker lock(&m_deviceMutex);
     AudioDeviceList *list = nullptr;
     QProgressBar *bar = nullptr;
     if (type == MIRELO_DEVICE_SYSTEM_SOUND) {
@@ -193,7 +193,8 @@ void Mirelo::doOpenCameraFailed()
 {
     if (m_exiting)
         return;
-    QMessageBox::critical(this, QCoreApplication::applicationName(), tr("Failed to open the camera."));
+    // The engine found it: told without holding the program.
+    CommonDialog::tell(this, tr("Failed to open the camera."));
     if (g_cameraWindow)
         g_cameraWindow->slotWidgetHide();
     m_recordMode = RecordModeCamera;
@@ -222,14 +223,19 @@ void Mirelo::prepareToRecord()
     prepareToRecord(item);
 }
 
+// A start runs in steps that each return to the event loop: the countdown
+// and the wait for hidden panels to leave the screen are states of the
+// start, not loops of their own, so a stop, a job or the end of the program
+// meets a start in a known state, never halfway through a step.
 void Mirelo::prepareToRecord(TaskScheduleItem *item)
 {
     if (!item || m_exiting)
         return;
     // A one-time length limit is used up by now, a once job by its firing.
     refreshStateLabels();
-    // One recording at a time: a job that falls due meanwhile is skipped.
-    if (m_controlPanel) {
+    // One recording at a time, also while one starts: a job that falls due
+    // meanwhile is skipped.
+    if (m_controlPanel || m_startStage != StartIdle) {
         if (!item->name().isEmpty())
             runLogLine(QStringLiteral("Scheduled job %1 skipped: a recording runs").arg(item->name()));
         return;
@@ -248,7 +254,12 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
     }
     if (!problem.isEmpty()) {
         runLogLine(QStringLiteral("No recording: ") + why);
-        QMessageBox::critical(this, QCoreApplication::applicationName(), problem);
+        // A job's timer, a hotkey or the tray may have asked: the message
+        // does not hold them.
+        if (item->name().isEmpty())
+            CommonDialog::tell(this, problem);
+        else
+            TaskScheduleList::tellJob(item, problem);
         // The next job still fires.
         if (!item->name().isEmpty() && g_taskScheduleList)
             g_taskScheduleList->scheduleNext(QString());
@@ -269,14 +280,48 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
         m_frame->hide();
     m_windowState = StateRecording;
 
+    // What the desktop cannot hide is said before a recording by hand, and
+    // read before it starts: a message on the screen would be recorded.
     if (item->name().isEmpty()) {
-        tellUnhideableChrome();
-        runCountdown();
+        if (QWidget *told = tellUnhideableChrome()) {
+            m_startStage = StartTelling;
+            connect(told, &QObject::destroyed, this, [this] {
+                if (m_startStage == StartTelling)
+                    countdownThenBar();
+            });
+            return;
+        }
     }
+    countdownThenBar();
+}
+
+void Mirelo::countdownThenBar()
+{
+    m_startStage = StartIdle;
+    // The program began to leave while the message showed.
+    if (m_exiting)
+        return;
+    if (m_currentItem && m_currentItem->name().isEmpty() && runCountdown()) {
+        m_startStage = StartCountdown;
+        return; // on in countdownEnded()
+    }
+    openControlBar();
+}
+
+void Mirelo::countdownEnded()
+{
+    m_countdown.clear();
+    if (m_startStage == StartCountdown)
+        openControlBar();
+}
+
+void Mirelo::openControlBar()
+{
+    m_startStage = StartIdle;
     // The program began to leave during the countdown.
     if (m_exiting)
         return;
-    QDialog *bar = ControlBarLink::create(this, item);
+    QDialog *bar = ControlBarLink::create(this, m_currentItem);
     if (!bar) {
         runLogLine(QStringLiteral("No control bar: the recording does not start"));
         recordFinished(0);
@@ -287,12 +332,20 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
     connect(bar, &QDialog::finished, this, &Mirelo::recordFinished);
     if (!(g_enviroment && g_enviroment->recording()->HideFlatBar))
         bar->show();
-    hideDesktopChrome();
-    ControlBarLink::startRecord(bar);
+    // A stop meanwhile ends the bar (and the hiding with it): then nothing
+    // starts.
+    m_startStage = StartHidingChrome;
+    const QPointer<QDialog> started(bar);
+    hideDesktopChrome([this, started] {
+        m_startStage = StartIdle;
+        if (started && started == m_controlPanel && !m_exiting)
+            ControlBarLink::startRecord(started);
+    });
 }
 
 void Mirelo::recordFinished(int code)
 {
+    m_startStage = StartIdle;
     restoreDesktopChrome();
     for (int type : {MIRELO_DEVICE_SYSTEM_SOUND, MIRELO_DEVICE_MICROPHONE})
         LevelMeters::setRecording(type, false);
@@ -336,7 +389,9 @@ void Mirelo::closeOtherWindows()
         keep.append(m_frame);
     keep << g_cameraWindow << g_cameraList << g_systemSoundList << g_microphoneList;
     keep.removeAll(nullptr);
-    ::closeOtherWindows(keep);
+    // Without waiting: every window of the program goes at once, and a wait
+    // would handle events (a stop, a job) in the middle of what called this.
+    ::closeOtherWindows(keep, 0);
 }
 
 void Mirelo::queryState(int *windowState, int *recordMode, int *barState, bool *canRecord) const
@@ -362,7 +417,8 @@ bool Mirelo::isControlPanelVisible() const
 
 void Mirelo::shortcutHandled(int id)
 {
-    if (m_exiting)
+    // Hotkeys pressed during the countdown are lost, not kept for later.
+    if (m_exiting || m_countdown)
         return;
     QDialog *bar = m_controlPanel;
     switch (id) {

@@ -117,16 +117,32 @@ void Mirelo::showScreenCapturing()
     m_screenCaptureRunning = true;
     const bool hideFrame = g_enviroment && g_enviroment->recording()->HideMainWhenScreenshot && m_frame
                            && m_frame->isVisible();
+    // A hotkey brings this too: the tool is shown, not run, and the frame
+    // leaves the screen without a loop of its own; the tool's picture is
+    // taken once it has.
     if (hideFrame)
-        AreaSelecting::hideForPicture({m_frame});
+        AreaSelecting::hideForPicture({m_frame}, this, [this] { openScreenCapturing(true); });
+    else
+        openScreenCapturing(false);
+}
+
+void Mirelo::openScreenCapturing(bool frameHidden)
+{
+    if (m_exiting) {
+        m_screenCaptureRunning = false;
+        return;
+    }
     // The tool deletes itself when it closes.
-    QPointer<ScreenCapturing> tool = new ScreenCapturing(this);
-    m_screenCapturing = tool.data();
-    tool->exec();
-    m_screenCapturing.clear();
-    m_screenCaptureRunning = false;
-    if (hideFrame && m_frame && !m_exiting)
-        m_frame->show();
+    auto *tool = new ScreenCapturing(this);
+    m_screenCapturing = tool;
+    connect(tool, &QObject::destroyed, this, [this, frameHidden] {
+        m_screenCaptureRunning = false;
+        // Not over a recording that began meanwhile.
+        if (frameHidden && m_frame && !m_exiting && m_windowState != StateRecording)
+            m_frame->show();
+    });
+    tool->setModal(true);
+    tool->show();
 }
 
 void Mirelo::exclusiveWindowVisibleChanged(bool visible)

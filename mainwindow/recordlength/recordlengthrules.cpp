@@ -41,11 +41,13 @@ void storeControls(DataGroupPrivate *data, QAbstractButton *enabled, QTimeEdit *
         length->setTime(QTime(0, 0).addSecs(RecordLength::kDefaultSeconds));
         const QString text = QCoreApplication::translate("RecordLength",
                                                          "The Record length should be not less than 1 second.");
+        // Never a modal message: the popup also closes when a recording
+        // starts (and the program ends), whose road must go on.
         if (deferWarning) {
             QPointer<QWidget> parent(warningParent);
-            QTimer::singleShot(0, [parent, text] { CommonDialog::showWarning(parent, text); });
+            QTimer::singleShot(0, [parent, text] { CommonDialog::tell(parent, text); });
         } else {
-            CommonDialog::showWarning(warningParent, text);
+            CommonDialog::tell(warningParent, text);
         }
     }
     data->RecordLengthEnabled = enabled->isChecked();

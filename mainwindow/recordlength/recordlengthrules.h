@@ -16,7 +16,8 @@ void loadControls(const DataGroupPrivate *data, QAbstractButton *enabled, QTimeE
 
 // The controls into the settings. A length under one second is replaced by
 // three minutes, in the editor and in the settings, with a warning over
-// `warningParent` (shown later when `deferWarning`).
+// `warningParent` that does not wait for the user (shown later when
+// `deferWarning`).
 void storeControls(DataGroupPrivate *data, QAbstractButton *enabled, QTimeEdit *length, QAbstractButton *shutdown,
                    QAbstractButton *eachTime, QWidget *warningParent, bool deferWarning);
 

@@ -443,6 +443,34 @@
         <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
         <translation>Die Aufnahme konnte nicht gestartet werden: Keine ihrer Quellen (Bildschirmbereich, Webcam, Systemton, Mikrofon) ist vorhanden.</translation>
     </message>
+    <message>
+        <source>device %1</source>
+        <translation>Gerät %1</translation>
+    </message>
+    <message>
+        <source>The webcam chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>Die für diese Aufnahme gewählte Webcam war nicht vorhanden: Stattdessen wurde mit &quot;%1&quot; aufgenommen.</translation>
+    </message>
+    <message>
+        <source>The system sound device chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>Das für diese Aufnahme gewählte Gerät für den Systemton war nicht vorhanden: Stattdessen wurde mit &quot;%1&quot; aufgenommen.</translation>
+    </message>
+    <message>
+        <source>The microphone chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>Das für diese Aufnahme gewählte Mikrofon war nicht vorhanden: Stattdessen wurde mit &quot;%1&quot; aufgenommen.</translation>
+    </message>
+    <message>
+        <source>There was no webcam: the recording was made without it.</source>
+        <translation>Es war keine Webcam vorhanden: Die Aufnahme wurde ohne Webcam gemacht.</translation>
+    </message>
+    <message>
+        <source>There was no system sound device: the recording was made without system sound.</source>
+        <translation>Es war kein Gerät für den Systemton vorhanden: Die Aufnahme wurde ohne Systemton gemacht.</translation>
+    </message>
+    <message>
+        <source>There was no microphone: the recording was made without it.</source>
+        <translation>Es war kein Mikrofon vorhanden: Die Aufnahme wurde ohne Mikrofon gemacht.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

@@ -443,6 +443,34 @@
         <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>device %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The webcam chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system sound device chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was no webcam: the recording was made without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was no system sound device: the recording was made without system sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was no microphone: the recording was made without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

@@ -443,6 +443,34 @@
         <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
         <translation>Impossible de démarrer l’enregistrement : aucune de ses sources (zone de l’écran, webcam, son système, microphone) n’est disponible.</translation>
     </message>
+    <message>
+        <source>device %1</source>
+        <translation>périphérique %1</translation>
+    </message>
+    <message>
+        <source>The webcam chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>La webcam choisie pour cet enregistrement n’était pas là : &quot;%1&quot; a enregistré à sa place.</translation>
+    </message>
+    <message>
+        <source>The system sound device chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>Le périphérique de son système choisi pour cet enregistrement n’était pas là : &quot;%1&quot; a enregistré à sa place.</translation>
+    </message>
+    <message>
+        <source>The microphone chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>Le microphone choisi pour cet enregistrement n’était pas là : &quot;%1&quot; a enregistré à sa place.</translation>
+    </message>
+    <message>
+        <source>There was no webcam: the recording was made without it.</source>
+        <translation>Aucune webcam n’était présente : l’enregistrement a été fait sans webcam.</translation>
+    </message>
+    <message>
+        <source>There was no system sound device: the recording was made without system sound.</source>
+        <translation>Aucun périphérique de son système n’était présent : l’enregistrement a été fait sans le son système.</translation>
+    </message>
+    <message>
+        <source>There was no microphone: the recording was made without it.</source>
+        <translation>Aucun microphone n’était présent : l’enregistrement a été fait sans microphone.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

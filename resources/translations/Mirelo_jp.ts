@@ -443,6 +443,34 @@
         <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
         <translation>録画を開始できませんでした: 録画するソース（画面領域、Webカメラ、システム音、マイク）がどれも見つかりません。</translation>
     </message>
+    <message>
+        <source>device %1</source>
+        <translation>デバイス %1</translation>
+    </message>
+    <message>
+        <source>The webcam chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>この録画に選ばれたウェブカメラがありませんでした。代わりに「%1」で録画しました。</translation>
+    </message>
+    <message>
+        <source>The system sound device chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>この録画に選ばれたシステムサウンドのデバイスがありませんでした。代わりに「%1」で録音しました。</translation>
+    </message>
+    <message>
+        <source>The microphone chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>この録画に選ばれたマイクがありませんでした。代わりに「%1」で録音しました。</translation>
+    </message>
+    <message>
+        <source>There was no webcam: the recording was made without it.</source>
+        <translation>ウェブカメラがありませんでした。ウェブカメラなしで録画しました。</translation>
+    </message>
+    <message>
+        <source>There was no system sound device: the recording was made without system sound.</source>
+        <translation>システムサウンドのデバイスがありませんでした。システムサウンドなしで録画しました。</translation>
+    </message>
+    <message>
+        <source>There was no microphone: the recording was made without it.</source>
+        <translation>マイクがありませんでした。マイクなしで録画しました。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

@@ -443,6 +443,34 @@
         <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
         <translation>녹화를 시작할 수 없습니다: 녹화할 소스(화면 영역, 웹캠, 시스템 사운드, 마이크)가 하나도 없습니다.</translation>
     </message>
+    <message>
+        <source>device %1</source>
+        <translation>장치 %1</translation>
+    </message>
+    <message>
+        <source>The webcam chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>이 녹화에 선택한 웹캠이 없었습니다. 대신 &quot;%1&quot;(으)로 녹화했습니다.</translation>
+    </message>
+    <message>
+        <source>The system sound device chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>이 녹화에 선택한 시스템 사운드 장치가 없었습니다. 대신 &quot;%1&quot;(으)로 녹음했습니다.</translation>
+    </message>
+    <message>
+        <source>The microphone chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>이 녹화에 선택한 마이크가 없었습니다. 대신 &quot;%1&quot;(으)로 녹음했습니다.</translation>
+    </message>
+    <message>
+        <source>There was no webcam: the recording was made without it.</source>
+        <translation>웹캠이 없었습니다. 웹캠 없이 녹화했습니다.</translation>
+    </message>
+    <message>
+        <source>There was no system sound device: the recording was made without system sound.</source>
+        <translation>시스템 사운드 장치가 없었습니다. 시스템 사운드 없이 녹화했습니다.</translation>
+    </message>
+    <message>
+        <source>There was no microphone: the recording was made without it.</source>
+        <translation>마이크가 없었습니다. 마이크 없이 녹화했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

@@ -443,6 +443,34 @@
         <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
         <translation>无法开始录制：要录制的来源（屏幕区域、摄像头、系统声音、麦克风）均不存在。</translation>
     </message>
+    <message>
+        <source>device %1</source>
+        <translation>设备 %1</translation>
+    </message>
+    <message>
+        <source>The webcam chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>为此录制选择的摄像头不存在：改用“%1”录制。</translation>
+    </message>
+    <message>
+        <source>The system sound device chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>为此录制选择的系统声音设备不存在：改用“%1”录制。</translation>
+    </message>
+    <message>
+        <source>The microphone chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>为此录制选择的麦克风不存在：改用“%1”录制。</translation>
+    </message>
+    <message>
+        <source>There was no webcam: the recording was made without it.</source>
+        <translation>没有摄像头：录制时未包含摄像头。</translation>
+    </message>
+    <message>
+        <source>There was no system sound device: the recording was made without system sound.</source>
+        <translation>没有系统声音设备：录制时未包含系统声音。</translation>
+    </message>
+    <message>
+        <source>There was no microphone: the recording was made without it.</source>
+        <translation>没有麦克风：录制时未包含麦克风。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

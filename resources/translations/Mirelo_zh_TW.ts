@@ -443,6 +443,34 @@
         <source>Failed to start recording: none of the sources it records (screen region, webcam, system sound, microphone) is there.</source>
         <translation>無法開始錄製：要錄製的來源（螢幕區域、網路攝影機、系統音效、麥克風）皆不存在。</translation>
     </message>
+    <message>
+        <source>device %1</source>
+        <translation>裝置 %1</translation>
+    </message>
+    <message>
+        <source>The webcam chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>為此錄製選擇的網路攝影機不存在：改用「%1」錄製。</translation>
+    </message>
+    <message>
+        <source>The system sound device chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>為此錄製選擇的系統聲音裝置不存在：改用「%1」錄製。</translation>
+    </message>
+    <message>
+        <source>The microphone chosen for this recording was not there: &quot;%1&quot; recorded instead.</source>
+        <translation>為此錄製選擇的麥克風不存在：改用「%1」錄製。</translation>
+    </message>
+    <message>
+        <source>There was no webcam: the recording was made without it.</source>
+        <translation>沒有網路攝影機：錄製時未包含網路攝影機。</translation>
+    </message>
+    <message>
+        <source>There was no system sound device: the recording was made without system sound.</source>
+        <translation>沒有系統聲音裝置：錄製時未包含系統聲音。</translation>
+    </message>
+    <message>
+        <source>There was no microphone: the recording was made without it.</source>
+        <translation>沒有麥克風：錄製時未包含麥克風。</translation>
+    </message>
 </context>
 <context>
     <name>ControlPanelClass</name>

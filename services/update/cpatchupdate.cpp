@@ -1,7 +1,6 @@
 #include "cpatchupdate.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,37 +28,49 @@ CPatchUpdate::CPatchUpdate(const PatchUpdateParam &param, QObject *parent) : QOb
         removeFileOrFolder(m_taskFilePath);
 }
 
-bool CPatchUpdate::check()
+void CPatchUpdate::start(std::function<void(bool)> done)
 {
     m_showMessage = false;
     // Without a task file nothing could be handed on: do not even ask.
-    if (m_taskFilePath.isEmpty())
-        return false;
     // Nothing is made on the disk unless something is fetched; what is
     // fetched goes to a folder only this user can enter, gone afterwards.
-    if (!CDownloader::isFetchable(QUrl(m_param.updateUrl, QUrl::TolerantMode)))
-        return false;
-    if (m_param.downloadDir.isEmpty() || !QDir().mkpath(m_param.downloadDir))
-        return false;
-    const QTemporaryDir folder(m_param.downloadDir + QStringLiteral("/patch-XXXXXX"));
-    if (!folder.isValid())
-        return false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QEventLoop loop;
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&m_downloader, &CDownloader::signalFinished, &loop, &QEventLoop::quit);
-    m_downloader.download(m_param.updateUrl, folder.path());
-    timer.start(s_waitMs);
-    if (m_downloader.isBusy() || (m_downloader.finishedFiles().isEmpty() && !m_downloader.hasError()))
-        loop.exec();
+    if (m_done || m_taskFilePath.isEmpty() || !CDownloader::isFetchable(QUrl(m_param.updateUrl, QUrl::TolerantMode))
+        || m_param.downloadDir.isEmpty() || !QDir().mkpath(m_param.downloadDir)) {
+        done(false);
+        return;
+    }
+    m_folder = std::make_unique<QTemporaryDir>(m_param.downloadDir + QStringLiteral("/patch-XXXXXX"));
+    if (!m_folder->isValid()) {
+        m_folder.reset();
+        done(false);
+        return;
+    }
+    m_done = std::move(done);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CPatchUpdate::finish, Qt::UniqueConnection);
+    connect(&m_downloader, &CDownloader::signalFinished, this, &CPatchUpdate::finish, Qt::UniqueConnection);
+    m_timer.start(s_waitMs);
+    m_downloader.download(m_param.updateUrl, m_folder->path());
+    if (!m_downloader.isBusy() && (!m_downloader.finishedFiles().isEmpty() || m_downloader.hasError()))
+        finish();
+}
+
+void CPatchUpdate::finish()
+{
+    if (!m_done)
+        return;
+    m_timer.stop();
+    bool patch = false;
     if (!m_downloader.hasError() && !m_downloader.finishedFiles().isEmpty()) {
         parseUpdateFile(m_downloader.finishedFiles().first());
-        if (!m_updateList.isEmpty() && writeTaskFile(m_taskFilePath))
-            return true;
+        patch = !m_updateList.isEmpty() && writeTaskFile(m_taskFilePath);
     }
-    m_showMessage = false;
-    return false;
+    if (!patch)
+        m_showMessage = false;
+    m_folder.reset();
+    auto done = std::move(m_done);
+    m_done = nullptr;
+    done(patch);
 }
 
 void CPatchUpdate::parseUpdateFile(const QString &path)

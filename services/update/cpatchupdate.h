@@ -6,6 +6,11 @@
 #include <QList>
 #include <QNetworkProxy>
 #include <QObject>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 #include "cdownloader.h"
 #include "cpatchparser.h"
@@ -28,22 +33,32 @@ class CPatchUpdate : public QObject
 public:
     explicit CPatchUpdate(const PatchUpdateParam &param, QObject *parent = nullptr);
 
-    // True only when files need replacing and the task file was written.
-    bool check();
+    // Starts the check and returns at once: `done` gets true only when
+    // files need replacing and the task file was written. It is called
+    // once, from the event loop once the description came (or its time
+    // was up), or before this returns when there is nothing to fetch. The
+    // start-up timer begins it: it has no loop of its own to wait in.
+    void start(std::function<void(bool)> done);
     bool showMessage() const { return m_showMessage; }
     QString taskFilePath() const { return m_taskFilePath; }
     QString logFilePath() const { return m_logFilePath; }
     QList<PatchFileInfo> updateList() const { return m_updateList; }
     CDownloader *downloader() { return &m_downloader; }
 
-    // How long check() waits for the description (5 s); tests shorten it.
+    // How long the check waits for the description (5 s); tests shorten it.
     static void setWaitMs(int ms);
 
 private:
+    void finish();
     void parseUpdateFile(const QString &path);
     bool writeTaskFile(const QString &path);
 
     CDownloader m_downloader;
+    // While a check waits: its private download folder, its time limit and
+    // whom to tell.
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QTimer m_timer;
+    std::function<void(bool)> m_done;
     PatchUpdateParam m_param;
     QList<PatchFileInfo> m_updateList;
     QString m_taskFilePath;

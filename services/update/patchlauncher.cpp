@@ -57,13 +57,17 @@ bool PatchLauncher::run(const QString &programFolder, const QStringList &argumen
         return false;
     delete m_patchUpdate;
     m_patchUpdate = new CPatchUpdate(makeParam(folder));
-    if (!m_patchUpdate->check())
-        return false;
-    qDebug() << "2========" << m_patchUpdate->showMessage();
-    m_process = new QProcess(m_window);
-    connect(m_process, &QProcess::readyRead, this, &PatchLauncher::readOutput);
-    m_process->start(updater, {m_patchUpdate->taskFilePath(), g_mireloData ? g_mireloData->regName() : QString()},
-                     QIODevice::ReadWrite);
+    CPatchUpdate *check = m_patchUpdate;
+    check->start([this, check, updater](bool patch) {
+        if (!patch || check != m_patchUpdate)
+            return;
+        qDebug() << "2========" << check->showMessage();
+        m_process = new QProcess(m_window);
+        connect(m_process, &QProcess::readyRead, this, &PatchLauncher::readOutput);
+        m_process->start(updater, {check->taskFilePath(), g_mireloData ? g_mireloData->regName() : QString()},
+                         QIODevice::ReadWrite);
+        emit updaterStarted();
+    });
     return true;
 }
 
@@ -81,5 +85,6 @@ void PatchLauncher::handleOutput(const QByteArray &output)
     if (!m_window || !m_window->isVisible())
         return;
     emit restartNoticeShown();
-    CommonDialog::showWarning(m_window, tr("Please restart program to complete patching."));
+    // The updater's output brings it: told without holding the program.
+    CommonDialog::tell(m_window, tr("Please restart program to complete patching."));
 }

@@ -21,8 +21,11 @@ public:
     explicit PatchLauncher(QWidget *window);
     ~PatchLauncher() override;
 
-    // The whole road for a program folder and a command line; true when the
-    // updater was started.
+    // The whole road for a program folder and a command line; false when
+    // it ends at once (no check wanted, no updater). Otherwise the check
+    // goes on from the event loop and starts the updater when there is
+    // something to patch (process() then holds it, and updaterStarted()
+    // tells).
     bool run(const QString &programFolder, const QStringList &arguments);
     // The settings of a check from this program's edition and options.
     static PatchUpdateParam makeParam(const QString &programFolder);
@@ -38,6 +41,7 @@ public:
 
 signals:
     void restartNoticeShown();
+    void updaterStarted();
 
 private:
     void readOutput();

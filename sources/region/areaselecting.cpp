@@ -78,10 +78,12 @@ QVector<QRect> AreaSelecting::collectWindowRects(const QVector<WindowListEntry> 
     return out;
 }
 
-void AreaSelecting::hideForPicture(const QList<QWidget *> &windows)
+namespace {
+
+// The windows of `windows` that show, and what each covers on the screen.
+QList<QWidget *> shownWindows(const QList<QWidget *> &windows, QVector<screenrepaint::Covered> *covered)
 {
     QList<QWidget *> shown;
-    QVector<screenrepaint::Covered> covered;
     for (QWidget *w : windows) {
         if (!w || !w->isVisible() || shown.contains(w))
             continue;
@@ -91,13 +93,35 @@ void AreaSelecting::hideForPicture(const QList<QWidget *> &windows)
             continue;
         // An overlay paints little of its rectangle (a region's border):
         // any change there is it going.
-        covered.append({w->frameGeometry(), DesktopOverlay::isOverlay(w) ? 0.0 : 0.5});
+        covered->append({w->frameGeometry(), DesktopOverlay::isOverlay(w) ? 0.0 : 0.5});
     }
+    return shown;
+}
+
+} // namespace
+
+void AreaSelecting::hideForPicture(const QList<QWidget *> &windows)
+{
+    QVector<screenrepaint::Covered> covered;
+    const QList<QWidget *> shown = shownWindows(windows, &covered);
     // The wait has the server carry out the hiding before it looks.
     screenrepaint::hideAndWait(covered, [&] {
-        for (QWidget *w : qAsConst(shown))
+        for (QWidget *w : shown)
             w->hide();
     }, kRepaintDeadlineMs);
+}
+
+void AreaSelecting::hideForPicture(const QList<QWidget *> &windows, QObject *context, std::function<void()> then)
+{
+    QVector<screenrepaint::Covered> covered;
+    const QList<QWidget *> shown = shownWindows(windows, &covered);
+    screenrepaint::hideThen(
+        covered,
+        [&] {
+            for (QWidget *w : shown)
+                w->hide();
+        },
+        kRepaintDeadlineMs, context, [then = std::move(then)](bool) { then(); });
 }
 
 AreaSelecting::AreaSelecting(QWidget *parent) : AreaSelecting(parent, true) {}

@@ -7,6 +7,8 @@
 //
 // The screenshot tool derives from it.
 #include <QDialog>
+
+#include <functional>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -43,7 +45,13 @@ public:
     // shows a hidden window's last picture until it repaints), or after a
     // deadline. Callers use it before making the picker; null or hidden
     // windows are passed over.
+    // It handles events meanwhile: only for a road a click of the user's
+    // began; elsewhere the form below.
     static void hideForPicture(const QList<QWidget *> &windows);
+    // The same without a loop of its own: hides them now and calls `then`
+    // from the event loop once the screen no longer shows them (or after
+    // the deadline). Deleting `context` drops the call.
+    static void hideForPicture(const QList<QWidget *> &windows, QObject *context, std::function<void()> then);
 
 protected:
     // overlay: a desktop overlay; else a managed full-screen window (one

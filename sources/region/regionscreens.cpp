@@ -5,8 +5,7 @@
 #include "platform/desktopchrome.h"
 #include "regiongeometry.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
+#include "commondialog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -101,7 +100,8 @@ bool screenReadable(QWidget *parent)
 {
     if (screenaccess::readable())
         return true;
-    QMessageBox::warning(parent, QCoreApplication::applicationName(), screenaccess::refusal());
+    // Also on a hotkey's road: told without holding it.
+    CommonDialog::tell(parent, screenaccess::refusal());
     return false;
 }
 

@@ -21,8 +21,9 @@ QList<QRect> freeAreas();
 QPixmap grabSelectedScreen();
 // Replaces the grab (tests with a scripted picture); empty restores it.
 void setGrabHook(std::function<QPixmap()> hook);
-// False, after telling the user why over `parent`, when the screen cannot be
-// read (a Wayland session): every road to a picture of the screen asks first.
+// False, after telling the user why (a notice over `parent`, which does not
+// wait), when the screen cannot be read (a Wayland session): every road to
+// a picture of the screen asks first.
 bool screenReadable(QWidget *parent);
 // Replaces the screen and desktop rectangles (the gallery pictures a screen
 // larger than its own); empty restores them.

@@ -69,6 +69,12 @@ MyFrame *modalFrame()
     return qobject_cast<MyFrame *>(QApplication::activeModalWidget());
 }
 
+// The passing frame that shows a view now, modal or not.
+MyFrame *frameShowing(QWidget *view)
+{
+    return view && view->isVisible() ? qobject_cast<MyFrame *>(view->window()) : nullptr;
+}
+
 void writeScript(const QString &path, const QString &log)
 {
     QFile f(path);
@@ -169,38 +175,36 @@ private slots:
         g_taskScheduleList = nullptr;
     }
 
+    // The engine's event brings the notice: shown without waiting for it
+    // (nothing of the program is held), one at a time.
     void privacyNoticeRunsOneAtATime()
     {
-        bool secondReturned = false;
-        int kindWhileOpen = 0;
-        QTimer::singleShot(0, [&] {
-            MyFrame *frame = modalFrame();
-            QVERIFY(frame);
-            QCOMPARE(frame->frameTypes(), CAbstractFrame::FrameTypes(0));
-            QVERIFY(controller->isPrivacyWidgetShown());
-            // The engine asks again: ignored at once, the open notice keeps its kind.
-            controller->showSystemPrivacyWidget(2);
-            secondReturned = true;
-            kindWhileOpen = controller->privacyView()->deviceKind();
-            QCOMPARE(modalFrame(), frame);
-            controller->privacyView()->form()->btnOK->click();
-        });
         controller->showSystemPrivacyWidget(1);
-        QVERIFY(secondReturned);
-        QCOMPARE(kindWhileOpen, 1);
-        QVERIFY(!controller->isPrivacyWidgetShown());
+        MyFrame *frame = frameShowing(controller->privacyView());
+        QVERIFY(frame);
         QVERIFY(!modalFrame());
-        QCOMPARE(controller->privacyView()->parentWidget(), nullptr);
+        QCOMPARE(frame->frameTypes(), CAbstractFrame::FrameTypes(0));
+        QVERIFY(controller->isPrivacyWidgetShown());
+        // The engine asks again: ignored at once, the open notice keeps its kind.
+        controller->showSystemPrivacyWidget(2);
+        QCOMPARE(controller->privacyView()->deviceKind(), 1);
+        QCOMPARE(frameShowing(controller->privacyView()), frame);
+        controller->privacyView()->form()->btnOK->click();
+        QVERIFY(!frameShowing(controller->privacyView()));
+        QTRY_VERIFY(!controller->isPrivacyWidgetShown());
+        QTRY_COMPARE(controller->privacyView()->parentWidget(), nullptr);
         QTRY_COMPARE(fake.calls, QStringList{"privacyCloseCamera"});
 
         // The view is kept; Escape closes the next notice without an answer.
         MySystemPrivacyWidget *view = controller->privacyView();
-        QTimer::singleShot(0, [&] { QTest::keyClick(view, Qt::Key_Escape); });
         controller->showSystemPrivacyWidget(2);
         QCOMPARE(controller->privacyView(), view);
-        QCoreApplication::processEvents();
+        QVERIFY(frameShowing(view));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QVERIFY(!frameShowing(view));
+        QTRY_COMPARE(view->parentWidget(), nullptr);
+        QTRY_VERIFY(!controller->isPrivacyWidgetShown());
         QCOMPARE(fake.calls, QStringList{"privacyCloseCamera"});
-        QVERIFY(!controller->isPrivacyWidgetShown());
     }
 
     void privacyPagesOpenTheDesktopToolOrWarn()

@@ -299,6 +299,40 @@ private slots:
         stopProgram(again);
     }
 
+    // A logout may come in the first instant of a start, before the main
+    // window shows: the end signal is caught from before there is a window
+    // at all, and ends the start with code 0 (not the default end, 143).
+    void anEndSignalBeforeTheWindowEndsTheStartCleanly()
+    {
+        ProgramUser user;
+        QProcess p;
+        QVERIFY(startProgram(p, user, {}, kEngine));
+        const pid_t pid = pid_t(p.processId());
+        // SIGTERM's bit in the mask of caught signals, as the kernel shows it.
+        auto caught = [pid] {
+            QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+            if (!status.open(QIODevice::ReadOnly))
+                return false;
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("SigCgt:"))
+                    return ((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1) != 0;
+            }
+            return false;
+        };
+        bool frameShown = false;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                frameShown = !visibleWindows(p.processId(), kFrameTitle, isMainFrameSize).isEmpty();
+                return frameShown || caught() || p.state() != QProcess::Running;
+            },
+            kStartTimeout));
+        QVERIFY2(!frameShown, "the signal must be caught before the main window shows");
+        QCOMPARE(::kill(pid, SIGTERM), 0);
+        QVERIFY2(waitForExit(p, 30000), "the start must end");
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+    }
+
     // A desktop that asks Qt to scale windows must not scale ours a second
     // time: the skin's display scale already sizes everything.
     void qtScalingStaysOff()

@@ -272,12 +272,23 @@ private slots:
         s.systemsoundIndex = 4; // no system sound at all: nothing to take
         s.cameraIndex = 7;      // not recorded: left alone
         QCOMPARE(s.recordType(), RecordTypeNone);
-        QVERIFY(s.useDefaultDevices());
+        // What the user is told: the microphone that records instead, and
+        // the system sound it goes without.
+        QVector<RecordSource::DeviceChange> changes;
+        QVERIFY(s.useDefaultDevices(&changes));
+        QCOMPARE(changes.size(), 2);
+        QCOMPARE(int(changes[0].kind), int(RecordSource::SystemSound));
+        QCOMPARE(changes[0].taken, -1);
+        QCOMPARE(int(changes[1].kind), int(RecordSource::Microphone));
+        QCOMPARE(changes[1].wanted, 99999);
+        QCOMPARE(changes[1].taken, 2);
         QCOMPARE(s.microphoneIndex, 2);
         QCOMPARE(s.systemsoundIndex, 4);
         QCOMPARE(s.cameraIndex, 7);
         QCOMPARE(s.recordType(), RecordTypeAudio);
-        QVERIFY(!s.useDefaultDevices()); // a device that is there stays
+        changes.clear();
+        QVERIFY(!s.useDefaultDevices(&changes)); // a device that is there stays
+        QCOMPARE(changes.size(), 1);            // the system sound is still missing
         QCOMPARE(s.microphoneIndex, 2);
 
         s.cameraEnabled = true;

@@ -6,6 +6,8 @@
 // the test engine, records the default device, or says why it cannot.
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "byhand.h"
 #include "filetaskservice.h"
 #include "programrun.h"
@@ -111,13 +113,13 @@ private slots:
     }
 
     // A microphone job whose device index the machine does not have (one
-    // unplugged since, or 99999) records the default microphone; with no
-    // microphone at all it cannot record, and the user is told why in a
-    // message while the log keeps it.
+    // unplugged since, or 99999) records the default microphone, and says
+    // which once it has ended; with no microphone at all it cannot record,
+    // and the user is told why in a message while the log keeps it.
     void aJobWhoseDeviceIsGoneTakesTheDefaultOrSaysWhy()
     {
         const QString job = QStringLiteral("{5a5a5a5a-0000-4000-8000-00000000beef}");
-        auto run = [&](const QByteArray &script, QByteArray *trace, QString *told) {
+        auto run = [&](const QByteArray &script, QByteArray *trace, QString *told, const QString &toldOnceDone = {}) {
             ProgramUser user;
             FileTaskService tasks(user.dataFolder() + QStringLiteral("Tasks"));
             QVERIFY(tasks.createFolder(TaskScheduleList::folderPath()));
@@ -151,6 +153,13 @@ private slots:
                                          || readAll(log).contains("start_record fail"),
                                      60000);
             *trace = readAll(traceFile);
+            if (!toldOnceDone.isEmpty()) {
+                // The scripted clock ends it at its first look: then the user
+                // is told, and the log keeps it.
+                QTRY_VERIFY_WITH_TIMEOUT(readAll(log).contains(toldOnceDone.toUtf8()), 60000);
+                QVERIFY(!waitForWindow(p.processId(), QStringLiteral("Olvex Free Mirelo"), isMessageSize, 20000)
+                             .isEmpty());
+            }
             if (told) {
                 const QString message = waitForWindow(p.processId(), QStringLiteral("Olvex Free Mirelo"),
                                                       isMessageSize, 20000);
@@ -161,7 +170,10 @@ private slots:
         };
 
         QByteArray trace;
-        run("audio 8 \"Built-in microphone\"\naudio 4 \"Speakers\"\n", &trace, nullptr);
+        run("audio 8 \"Built-in microphone\"\naudio 4 \"Speakers\"\ntime 6000000\n", &trace, nullptr,
+            QStringLiteral("Scheduled job %1: The microphone chosen for this recording was not there: "
+                           "\"Built-in microphone\" recorded instead.")
+                .arg(job));
         const int start = trace.indexOf("startRecording");
         QVERIFY2(start > 0, trace.constData());
         QVERIFY2(trace.indexOf("audioSources=8", start) > start, trace.constData());
@@ -174,6 +186,68 @@ private slots:
         QVERIFY2(!trace.contains("startRecording"), trace.constData());
         QVERIFY2(log.contains(QStringLiteral("Scheduled job %1: Failed to start recording").arg(job)),
                  qPrintable(log));
+    }
+
+    // Task files that cannot run (a FIFO, a folder, garbage) are set aside
+    // at the start and named in one notice. The job of a "-Task" start fires
+    // 5 s later and closes the program's other windows, but not that notice:
+    // it waits for the user. The job names a webcam and there is none: it
+    // records the screen and the sound, and once it has ended says what it
+    // left out, in a notice of its own after the first.
+    void theSetAsideNoticeWaitsThroughAJob()
+    {
+        ProgramUser user;
+        FileTaskService tasks(user.dataFolder() + QStringLiteral("Tasks"));
+        QVERIFY(tasks.createFolder(TaskScheduleList::folderPath()));
+        const QString job = QStringLiteral("{6b6b6b6b-0000-4000-8000-00000000cafe}");
+        TaskDefinition task;
+        task.description = QStringLiteral("Screen and webcam");
+        task.hasData = true;
+        task.data = QStringLiteral("stopType,0;loop,0;duration,,5;screen,1,0,0,0,640,480;camera,1,0,0,0,320,240;"
+                                   "systemsound,1,0,100;microphone,0,0,100");
+        TaskTrigger trigger;
+        trigger.enabled = true;
+        trigger.startBoundary = QStringLiteral("2026-01-01T08:00:00");
+        task.triggers.append(trigger);
+        QVERIFY(tasks.registerTask(job, task));
+        const QDir folder(user.dataFolder() + QStringLiteral("Tasks/") + TaskScheduleList::folderPath());
+        const QString fifo = folder.filePath(QStringLiteral("{00000000-0000-4000-8000-000000000001}.xml"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(folder.mkdir(QStringLiteral("{00000000-0000-4000-8000-000000000002}.xml")));
+        QFile garbage(folder.filePath(QStringLiteral("{00000000-0000-4000-8000-000000000003}.xml")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("\x01\x02 not a task <<<");
+        garbage.close();
+
+        const QString scriptFile = user.root() + QStringLiteral("/engine-script");
+        const QString traceFile = user.root() + QStringLiteral("/engine-trace");
+        QFile f(scriptFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("audio 4 \"Speakers\"\ntime 6000000\n");
+        f.close();
+        QProcessEnvironment env = user.environment(QStringLiteral(MIRELO_TEST_ENGINE_PATH));
+        env.insert(QStringLiteral("MIRELO_TEST_ENGINE_SCRIPT"), scriptFile);
+        env.insert(QStringLiteral("MIRELO_TEST_ENGINE_TRACE"), traceFile);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(programPath(), {QStringLiteral("-Task"), job});
+        QVERIFY(p.waitForStarted(10000));
+        const qint64 pid = p.processId();
+        const QString title = QStringLiteral("Olvex Free Mirelo");
+        const QString notice = waitForWindow(pid, title, isMessageSize, 60000);
+        QVERIFY(!notice.isEmpty());
+        const QString log = user.dataFolder() + QStringLiteral("Log/myrun.log");
+        QTRY_VERIFY_WITH_TIMEOUT(readAll(traceFile).contains("startRecording"), 60000);
+        QVERIFY2(visibleWindows(pid, title).contains(notice), "the job closed the notice");
+        // The job ends by the scripted clock and tells what it left out;
+        // the first notice is still there, the second waits behind it.
+        QTRY_VERIFY_WITH_TIMEOUT(readAll(log).contains("There was no webcam"), 60000);
+        QVERIFY(readAll(log).contains(QStringLiteral("Scheduled job %1: There was no webcam").arg(job).toUtf8()));
+        QVERIFY(visibleWindows(pid, title).contains(notice));
+        QVERIFY(xdotool({"windowfocus", "--sync", notice}) && xdotool({"key", "Return"}));
+        QTRY_VERIFY_WITH_TIMEOUT(!visibleWindows(pid, title).contains(notice), 20000);
+        QVERIFY(!waitForWindow(pid, title, isMessageSize, 20000).isEmpty());
+        stopProgram(p);
     }
 };
 

@@ -1,14 +1,16 @@
 // Closing the program's other windows before a recording: nested dialogs go
-// innermost first, kept windows stay, a window that refuses to close ends
-// the walk instead of holding it, and one that hides in its own time is
-// waited for asleep.
+// innermost first, kept windows stay, the program's notices stay, a window
+// that refuses to close ends the walk instead of holding it, and one that
+// hides in its own time is waited for asleep.
 #include <QtTest>
 
 #include "closeotherwindows.h"
+#include "commondialog.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -96,6 +98,31 @@ private slots:
         QCOMPARE(closeOtherWindows({}, 50), 1);
         QCOMPARE(g_closed.last(), QStringLiteral("child"));
         QVERIFY(stubborn.isVisible());
+    }
+
+    // A notice the program raised for the user (a file set aside, a job's
+    // outcome) waits for the user: closing the other windows before a
+    // recording leaves it, and without a wait nothing waits at all. Only
+    // leaving closes it.
+    void noticesWaitForTheUser()
+    {
+        QPointer<CommonDialog> notice = CommonDialog::tell(nullptr, QStringLiteral("kept aside"));
+        QVERIFY(notice && notice->isVisible());
+        QVERIFY(!notice->isModal());
+        Tracked other(QStringLiteral("other"));
+        other.show();
+        int wakes = 0;
+        const int closed = [&] {
+            int n = 0;
+            wakes = wakeUps([&] { n = closeOtherWindows({}, 0); });
+            return n;
+        }();
+        QCOMPARE(closed, 1);
+        QCOMPARE(wakes, 0);
+        QVERIFY(!other.isVisible());
+        QVERIFY(notice && notice->isVisible());
+        closeNotices();
+        QTRY_VERIFY(!notice);
     }
 
     // The wait sleeps until the window hides or its time is up; polling

@@ -102,25 +102,27 @@ private slots:
         QCOMPARE(keys.calls.count(QStringLiteral("ungrab 27 0")), 1);
     }
 
-    // run() waits as exec() would, but nothing makes the window modal.
-    void runWaitsWithoutBeingModal()
+    // It shows without being modal, and tells its end (Escape, or the
+    // animation's last frame) through finished().
+    void showsWithoutBeingModal()
     {
         FakeHotkeyBackend keys;
         CountDownWindow window;
-        bool modal = true;
-        QTimer::singleShot(0, &window, [&] {
-            modal = window.isModal() || QGuiApplication::modalWindow();
-            FakeHotkeyBackend::press(27, 0);
-        });
-        QCOMPARE(window.run(), int(QDialog::Rejected));
-        QVERIFY(!modal);
+        QSignalSpy ended(&window, &QDialog::finished);
+        window.show();
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.isModal() && !QGuiApplication::modalWindow());
+        FakeHotkeyBackend::press(27, 0);
+        QTRY_COMPARE(ended.size(), 1);
+        QCOMPARE(ended.at(0).at(0).toInt(), int(QDialog::Rejected));
 
         CountDownWindow toTheEnd;
-        QTimer::singleShot(0, &toTheEnd, [&] {
-            for (int tick = 1; tick <= CountDownWindow::kLastFrame; ++tick)
-                toTheEnd.timerTimeout();
-        });
-        QCOMPARE(toTheEnd.run(), int(QDialog::Accepted));
+        QSignalSpy accepted(&toTheEnd, &QDialog::finished);
+        toTheEnd.show();
+        for (int tick = 1; tick <= CountDownWindow::kLastFrame; ++tick)
+            toTheEnd.timerTimeout();
+        QCOMPARE(accepted.size(), 1);
+        QCOMPARE(accepted.at(0).at(0).toInt(), int(QDialog::Accepted));
         QVERIFY(!toTheEnd.isVisible());
     }
 

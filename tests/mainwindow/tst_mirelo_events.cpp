@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "areaselected.h"
+#include "commondialog.h"
+#include "keptfile.h"
 #include "audiodevicelist.h"
 #include "controlbarlink.h"
 #include "core/edition.h"
@@ -24,6 +26,7 @@
 #include "taskschedulelist.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -46,8 +49,19 @@ public:
     int recordState() const override { return 0; }
     void setSystemSoundLevel(int) override {}
     void setMicrophoneLevel(int) override {}
-    void startRecord() override { calls << "start"; }
-    void stopRecord() override { calls << "stop"; }
+    bool started = false;
+    void startRecord() override
+    {
+        calls << "start";
+        started = true;
+    }
+    // Stopped before it started, it ends at once, as the program's bar.
+    void stopRecord() override
+    {
+        calls << "stop";
+        if (!started)
+            reject();
+    }
     void pauseRecord() override { calls << "pause"; }
     void screenshot() override { calls << "screenshot"; }
     void recordingFailed(int error) override { calls << QStringLiteral("failed %1").arg(error); }
@@ -103,6 +117,28 @@ QString trace()
     return QString::fromUtf8(engineFn<MireloTestEngineTraceFn>("mireloTestEngineTrace")());
 }
 
+// What the window tells the user while it lives: its messages (answered at
+// once, as none may wait for an answer) and its notices for later.
+struct Told {
+    QStringList messages;
+    QStringList notices;
+    Told()
+    {
+        CommonDialog::setRunHook([this](CommonDialog *d) {
+            if (auto *label = d->findChild<QLabel *>(QStringLiteral("lblPrompt")))
+                messages << label->text();
+            return int(QDialog::Accepted);
+        });
+        KeptFile::resetNotices();
+        KeptFile::setNoticeHandler([this](const QString &text) { notices << text; });
+    }
+    ~Told()
+    {
+        CommonDialog::setRunHook({});
+        KeptFile::setNoticeHandler({});
+    }
+};
+
 } // namespace
 
 class TestMireloEvents : public QObject
@@ -153,6 +189,7 @@ private slots:
     void lostDeviceStopsTheRecording()
     {
         Mirelo mirelo(nullptr, QString());
+        g_enviroment->recording()->ShowCountdown = false;
         loadScript("audio 4 \"Speakers\"\naudio 8 \"Mic\"\n");
         raise(4, 0);
         QTRY_COMPARE(g_systemSoundList->deviceCount(), 1);
@@ -187,6 +224,7 @@ private slots:
     void shortcutTable()
     {
         Mirelo mirelo(nullptr, QString());
+        g_enviroment->recording()->ShowCountdown = false;
         // Without a recording, pause and the bar's hotkey do nothing, and
         // start does nothing on the home page.
         mirelo.shortcutHandled(1);
@@ -212,7 +250,8 @@ private slots:
     }
 
     // Pressed again while the capture tool is open, the hotkey opens no
-    // second one over it.
+    // second one over it; the tool is shown, not run, so the hotkey's
+    // handler returns at once.
     void screenshotHotkeyOpensOneToolAtATime()
     {
         Mirelo mirelo(nullptr, QString());
@@ -224,38 +263,19 @@ private slots:
             }
             return open;
         };
-        QSet<ScreenCapturing *> seen; // every tool shown during one press
-        bool pressedAgain = false;
-        QTimer press, watch;
-        press.setInterval(10);
-        watch.setInterval(10);
-        connect(&press, &QTimer::timeout, [&] {
-            if (pressedAgain || openTools().isEmpty())
-                return;
-            pressedAgain = true;
-            mirelo.shortcutHandled(2);
-        });
-        // Notes what shows and, once the hotkey came again, closes it (a
-        // second tool's loop included).
-        connect(&watch, &QTimer::timeout, [&] {
-            const QList<ScreenCapturing *> open = openTools();
-            for (ScreenCapturing *tool : open)
-                seen.insert(tool);
-            if (pressedAgain && !open.isEmpty())
-                open.last()->close();
-        });
-        press.start();
-        watch.start();
         mirelo.shortcutHandled(2);
-        QVERIFY(pressedAgain);
-        QCOMPARE(seen.size(), 1);
-        QVERIFY(openTools().isEmpty());
+        QTRY_COMPARE(openTools().size(), 1);
+        QPointer<ScreenCapturing> first = openTools().first();
+        mirelo.shortcutHandled(2);
+        QCOMPARE(openTools(), QList<ScreenCapturing *>{first.data()});
+        first->close();
+        QTRY_VERIFY(!first);
         // Closed, the hotkey opens the tool again.
-        pressedAgain = false;
-        seen.clear();
         mirelo.shortcutHandled(2);
-        QVERIFY(pressedAgain);
-        QCOMPARE(seen.size(), 1);
+        QTRY_COMPARE(openTools().size(), 1);
+        QVERIFY(openTools().first() != first.data());
+        openTools().first()->close();
+        QTRY_VERIFY(openTools().isEmpty());
     }
 
     void recordFinishedPowersOffAndGoesOn()
@@ -265,6 +285,7 @@ private slots:
         qputenv("MIRELO_POWEROFF_COMMAND", QStringLiteral("touch \"%1\"").arg(marker).toLocal8Bit());
         Mirelo mirelo(nullptr, QString());
         g_enviroment->recording()->setAutoOpenHistory(false);
+        g_enviroment->recording()->ShowCountdown = false;
         TaskScheduleItem *later = g_taskScheduleList->createItem();
         later->setEnabled(true);
         later->setStartTime(QDateTime::currentDateTime().addSecs(3600));
@@ -293,15 +314,8 @@ private slots:
         Mirelo mirelo(nullptr, QString());
         g_enviroment->recording()->setAutoOpenHistory(true);
         g_enviroment->recording()->ShowCountdown = false;
-        QStringList messages;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                messages << box->text();
-                box->accept();
-            }
-        });
-        answer.start(10);
+        Told told;
+        QStringList &messages = told.messages;
         auto historyShown = [] { return g_history && g_history->isVisible(); };
         StandInBar::last = nullptr;
 
@@ -348,15 +362,8 @@ private slots:
         Mirelo mirelo(nullptr, QString());
         g_enviroment->recording()->ShowCountdown = false;
         g_enviroment->output()->VideoFolder = dir.path();
-        QStringList messages;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                messages << box->text();
-                box->accept();
-            }
-        });
-        answer.start(10);
+        Told told;
+        const QStringList &messages = told.messages;
         RecordSource::Live live;
         live.selectedRect = [] { return QRect(0, 0, 320, 240); };
         live.systemSoundCount = [] { return 1; };
@@ -374,7 +381,10 @@ private slots:
         job->setName(QStringLiteral("every morning"));
         mirelo.prepareToRecord(job);
         mirelo.showScreenCapturing();
-        QCOMPARE(messages, QStringList({screenaccess::refusal(), screenaccess::refusal(), screenaccess::refusal()}));
+        // The job's reason waits among the notices, for whoever comes back.
+        QCOMPARE(messages, QStringList({screenaccess::refusal(), screenaccess::refusal()}));
+        QCOMPARE(told.notices.size(), 1);
+        QVERIFY(told.notices[0].contains(screenaccess::refusal()));
         QVERIFY(!StandInBar::last);
         QCOMPARE(mirelo.windowState(), int(Mirelo::StateIdle));
         const QWidgetList windows = QApplication::topLevelWidgets();
@@ -386,7 +396,7 @@ private slots:
         QVERIFY(StandInBar::last);
         QCOMPARE(StandInBar::last->calls, QStringList{"start"});
         StandInBar::last->done(QDialog::Rejected);
-        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages.size(), 2);
         screenaccess::setWaylandSession(false);
         RecordSource::resetLive();
     }
@@ -407,8 +417,10 @@ private slots:
             g_enviroment->recording()->setShowCountdown(true);
             QTimer::singleShot(0, mirelo, &Mirelo::endOnRequest);
             mirelo->prepareToRecord(g_taskScheduleList->createItem());
-            QVERIFY(!StandInBar::last);
+            QVERIFY(mirelo->countdown());
             QTRY_VERIFY(!g_taskScheduleList);
+            QVERIFY(!StandInBar::last);
+            QVERIFY(!mirelo->countdown());
         }
         {
             Mirelo *mirelo = nullptr;
@@ -423,6 +435,66 @@ private slots:
             QTRY_VERIFY(!g_taskScheduleList && !g_historyList); // left as by Exit
             QVERIFY(!frame->isVisible());
         }
+    }
+
+    // A start is made of steps that return to the event loop: the countdown,
+    // then the bar and the wait for the hidden panels to leave the screen.
+    // During the countdown the stop hotkey is lost and a job that falls due
+    // is skipped; during the wait a stop ends the start: nothing records,
+    // the panels come back and the window is idle, ready for the next one.
+    void aStopDuringTheStartEndsItCleanly()
+    {
+        FakeDesktopChrome chrome;
+        Mirelo *mirelo = nullptr;
+        std::unique_ptr<MyFrame> frame(framedWindow(&mirelo));
+        g_enviroment->recording()->setShowCountdown(true);
+        g_enviroment->recording()->setHideTaskbar(true);
+        g_enviroment->recording()->setAutoOpenHistory(false);
+        StandInBar::last = nullptr;
+        TaskScheduleItem *byHand = g_taskScheduleList->createItem();
+        mirelo->prepareToRecord(byHand);
+        QCOMPARE(mirelo->startStage(), int(Mirelo::StartCountdown));
+        QVERIFY(mirelo->countdown() && mirelo->countdown()->isVisible());
+        QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
+        emit g_enviroment->hotkeys()->shortcutActivated(MR_SHORTCUT_STOP);
+        TaskScheduleItem *due = g_taskScheduleList->createItem();
+        due->setName(QStringLiteral("due now"));
+        mirelo->prepareToRecord(due);
+        QVERIFY(!StandInBar::last);
+        QCOMPARE(mirelo->currentItem(), byHand);
+        QVERIFY(mirelo->countdown()->isVisible());
+
+        // Escape: the bar shows at once, the panels go; it starts once the
+        // screen shows them gone.
+        mirelo->countdown()->reject();
+        QPointer<StandInBar> bar = StandInBar::last;
+        QVERIFY(bar && bar->isVisible());
+        QCOMPARE(mirelo->startStage(), int(Mirelo::StartHidingChrome));
+        QVERIFY(chrome.calls.contains("hide taskbar"));
+        QVERIFY(bar->calls.isEmpty());
+        emit g_enviroment->hotkeys()->shortcutActivated(MR_SHORTCUT_STOP);
+        QCOMPARE(bar->calls, QStringList{"stop"});
+        QVERIFY(!mirelo->controlPanel());
+        QCOMPARE(mirelo->startStage(), int(Mirelo::StartIdle));
+        QCOMPARE(mirelo->windowState(), int(Mirelo::StateIdle));
+        QCOMPARE(chrome.calls.last(), QStringLiteral("recover"));
+        QVERIFY(chrome.calls.contains("show taskbar"));
+        // The wait's end finds no start to go on with.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(!bar || bar->calls == QStringList{"stop"});
+
+        // The next start goes all the way.
+        chrome.calls.clear();
+        mirelo->prepareToRecord(g_taskScheduleList->createItem());
+        QVERIFY(mirelo->countdown());
+        mirelo->countdown()->accept();
+        QTRY_COMPARE(mirelo->startStage(), int(Mirelo::StartIdle));
+        QVERIFY(StandInBar::last && StandInBar::last != bar);
+        QCOMPARE(StandInBar::last->calls, QStringList{"start"});
+        QCOMPARE(chrome.calls, QStringList{"hide taskbar"});
+        StandInBar::last->done(QDialog::Accepted);
+        g_enviroment->recording()->setHideTaskbar(false);
     }
 
     // The display is gone: only the file is finished; nothing is asked of

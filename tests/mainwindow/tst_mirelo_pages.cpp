@@ -116,13 +116,18 @@ struct NoticeAnswer {
     NoticeAnswer()
     {
         timer.setInterval(10);
+        // The notice shows in a frame of its own, which waits for nobody.
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto *frame = qobject_cast<MyFrame *>(QApplication::activeModalWidget());
-            auto *notice = frame ? qobject_cast<MySystemPrivacyWidget *>(frame->content()) : nullptr;
-            if (!notice)
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                auto *frame = qobject_cast<MyFrame *>(window);
+                auto *notice = frame && frame->isVisible() ? qobject_cast<MySystemPrivacyWidget *>(frame->content())
+                                                           : nullptr;
+                if (!notice || !notice->isVisible())
+                    continue;
+                kinds << notice->deviceKind();
+                notice->form()->btnOK->click();
                 return;
-            kinds << notice->deviceKind();
-            notice->form()->btnOK->click();
+            }
         });
         timer.start();
     }
@@ -339,31 +344,24 @@ private slots:
             }
             return static_cast<CountDownWindow *>(nullptr);
         };
-        int countdowns = 0;
-        int tries = 0;
-        std::function<void()> during = [&] {
-            CountDownWindow *window = shownCountdown();
-            if (!window) {
-                if (++tries < 500)
-                    QTimer::singleShot(10, during);
-                return;
-            }
-            ++countdowns;
-            // A stop hotkey now would start a second recording road.
-            emit g_enviroment->hotkeys()->shortcutActivated(MR_SHORTCUT_STOP);
-            QCoreApplication::processEvents();
-            QVERIFY(!m_main->currentItem() && !m_main->controlPanel());
-            QVERIFY(window->isVisible());
-            QVERIFY(!QApplication::activeModalWidget());
-            QTest::keyClick(window, Qt::Key_Escape);
-        };
-        QTimer::singleShot(0, during);
-        m_main->runCountdown();
-        QCOMPARE(countdowns, 1);
+        // Shown, not run: the call returns with the countdown on the screen.
+        QVERIFY(m_main->runCountdown());
+        CountDownWindow *window = shownCountdown();
+        QVERIFY(window);
+        QVERIFY(!QApplication::activeModalWidget());
+        QSignalSpy ended(window, &QDialog::finished);
+        // A stop hotkey now would start a second recording road.
+        emit g_enviroment->hotkeys()->shortcutActivated(MR_SHORTCUT_STOP);
+        QVERIFY(!m_main->currentItem() && !m_main->controlPanel());
+        QVERIFY(window->isVisible());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QCOMPARE(ended.size(), 1);
+        QTRY_VERIFY(!shownCountdown());
+        QVERIFY(!m_main->countdown());
 
         // Off: no window at all.
         g_enviroment->recording()->ShowCountdown = false;
-        m_main->runCountdown();
+        QVERIFY(!m_main->runCountdown());
         QVERIFY(!shownCountdown());
     }
 

@@ -5,7 +5,8 @@
 // ends). And drawing on the region while it records, with and without a
 // compositing manager: the recording shows the desktop and the shape. And
 // the session ending it mid-recording (end signals, a lost X server): the
-// file is finished and listed all the same.
+// file is finished and listed all the same. And what must not hold the
+// program: a microphone lost while it records, a stop during the start.
 #include <QElapsedTimer>
 #include <QScopeGuard>
 #include <QtEndian>
@@ -509,6 +510,111 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
         verifyFinishedRecording(user, recorded, stopped);
         QVERIFY2(panel.isMapped(), "the panel must come back");
+    }
+
+    // The microphone goes while it records (its module unloaded from the
+    // sound server, as a USB headset pulled out): the recording stops and
+    // is listed, the user is told why in a message that holds nothing, and
+    // the program goes on answering: an end signal ends it at once.
+    void aLostMicrophoneStopsTheRecordingAndTheProgramAnswers()
+    {
+        auto pactl = [](const QStringList &arguments) {
+            QProcess run;
+            run.start(QStringLiteral("pactl"), arguments);
+            run.waitForFinished(10000);
+            return run.exitCode() == 0 ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
+        };
+        QString module;
+        for (const QString &line : pactl({"list", "short", "modules"}).split('\n')) {
+            const QStringList fields = line.split('\t');
+            if (fields.value(1) == QLatin1String("module-sine-source"))
+                module = fields.value(0);
+        }
+        QVERIFY2(!module.isEmpty(), "the test sound server has its microphone");
+        auto plugBack = qScopeGuard([&] {
+            pactl({"load-module", "module-sine-source", "source_name=mirelo_sine", "frequency=440"});
+        });
+        ProgramUser user;
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(start(p, user, false));
+        QVERIFY2(recordFullScreen(), "the record button must start a full-screen recording");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(recordUntil(clock, 3000));
+        QCOMPARE(QProcess::execute(QStringLiteral("pactl"), {"unload-module", module}), 0);
+        QVERIFY2(waitFor([&] { return bar().id.isEmpty() && !frame().id.isEmpty(); }, 30000),
+                 "the lost microphone must stop the recording");
+        const QString history = user.dataFolder() + "History.xml";
+        QVERIFY2(waitFor([&] { return historyFiles(history).size() == 1; }, 30000), "the recording is listed");
+        QVERIFY2(!waitForWindow(m_pid, kTitle, isMessageSize, 30000).isEmpty(), "the user is told why");
+        QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        QVERIFY2(waitForExit(p, 30000), "the program must go on answering, and leave");
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(historyFiles(history).size(), 1);
+    }
+
+    // The stop hotkey pressed at any moment of a start that hides the panels
+    // (the record hotkey, then the same key again soon after): the start
+    // ends or the recording stops, never a crash, never a bar left behind,
+    // and the panel comes back each time.
+    void aStopAtAnyMomentOfTheStartLeavesNothingBehind()
+    {
+        ColourWindow panel(QRect(0, 1040, 1920, 40), qRgb(40, 40, 40), "_NET_WM_WINDOW_TYPE_DOCK");
+        ProgramUser user;
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(start(p, user, false, "HideTaskbar=true\nHideDesktopIcons=true\n"));
+        QVERIFY(openRegionPage({{"Down", "Return"}}));
+        // What the program shows, once it has stayed so a moment: 1 idle
+        // (its frame, no bar, the panel back), 2 recording, 0 neither yet.
+        auto state = [&] {
+            if (!bar().id.isEmpty())
+                return 2;
+            return !frame().id.isEmpty() && panel.isMapped() ? 1 : 0;
+        };
+        auto settled = [&] {
+            int last = -1;
+            QElapsedTimer since;
+            bool ok = waitFor(
+                [&] {
+                    const int now = state();
+                    if (now != last) {
+                        last = now;
+                        since.start();
+                    }
+                    return now != 0 && since.elapsed() >= 1500;
+                },
+                60000);
+            return ok ? last : 0;
+        };
+        const QString history = user.dataFolder() + "History.xml";
+        int recorded = 0;
+        for (const char *gap : {"0", "0.05", "0.1", "0.2", "0.35", "0.6", "1"}) {
+            QVERIFY(xdotool({"key", "ctrl+alt+s", "sleep", gap, "key", "ctrl+alt+s"}));
+            int now = settled();
+            QVERIFY2(now != 0, gap);
+            if (now == 2) {
+                QVERIFY(key({"ctrl+alt+s"}));
+                QVERIFY2(waitFor([&] { return state() == 1; }, 30000), gap);
+            }
+            QCOMPARE(p.state(), QProcess::Running);
+            // Whatever recorded is finished and listed.
+            const QDir videos(user.root() + "/home/Documents/Olvex/Free Mirelo/Video");
+            QVERIFY(waitFor(
+                [&] {
+                    const QStringList files = videos.entryList(QDir::Files | QDir::Hidden);
+                    recorded = files.size();
+                    return historyFiles(history).size() == files.size();
+                },
+                30000));
+        }
+        QVERIFY(panel.isMapped());
+        QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        QVERIFY2(waitForExit(p, 30000), "the program must leave");
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(historyFiles(history).size(), recorded);
     }
 
     // Without a recording an end signal leaves as the tray's Exit does.

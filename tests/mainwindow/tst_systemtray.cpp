@@ -202,11 +202,14 @@ private slots:
         g_enviroment->recording()->HideTaskbar = true;
         // The History window opening after the stop is not what is checked here.
         g_enviroment->recording()->AutoOpenHistory = false;
+        g_enviroment->recording()->ShowCountdown = false;
         mirelo->setRecordMode(1);
         emit tray->actionActivate(TrayStart);
         QCOMPARE(mirelo->windowState(), int(Mirelo::StateRecording));
         QVERIFY(s_bar);
         StandInBar *bar = s_bar;
+        // It starts once the screen shows the desktop's icons and panels gone.
+        QTRY_COMPARE(bar->calls, QStringList{"start"});
         QCOMPARE(chrome.calls, (QStringList{"hide icons", "hide taskbar"}));
         QVERIFY(!frame.isVisible());
         // Screen capture, preferences and exit wait for the end.

@@ -457,8 +457,10 @@ private slots:
             // Held at its first picture: it would end itself in three seconds.
             for (QTimer *animation : countdown.findChildren<QTimer *>())
                 animation->stop();
-            // Checked while it runs as the main window runs it.
-            QTimer::singleShot(0, &countdown, [&] {
+            // Shown as the main window shows it.
+            QSignalSpy ended(&countdown, &QDialog::finished);
+            countdown.show();
+            {
                 CloseIfOpen close{&countdown};
                 QVERIFY(QTest::qWaitForWindowExposed(&countdown));
                 QVERIFY(type(QStringLiteral("abc")));
@@ -475,8 +477,9 @@ private slots:
                 QVERIFY(editor.hasFocus());
                 QVERIFY(key(QStringLiteral("Escape")));
                 QTRY_VERIFY(!countdown.isVisible());
-            });
-            QCOMPARE(countdown.run(), int(QDialog::Rejected));
+            }
+            QCOMPARE(ended.size(), 1);
+            QCOMPARE(ended.at(0).at(0).toInt(), int(QDialog::Rejected));
         }
         QCOMPARE(editor.presses(), 4);
         QVERIFY(editor.hasFocus());
@@ -550,17 +553,22 @@ private slots:
         QCOMPARE(answer, int(QDialog::Rejected));
         QVERIFY(!bar->form()->chxRecordLength->isChecked());
 
-        // A message box of the bar's.
+        // A notice of the bar's (the screenshot hotkey brings it): it does
+        // not wait for an answer, and stands above the bar, whole.
         g_enviroment->output()->setScreenshotsFolder(QStringLiteral("/proc/mirelo-no-folder"));
-        bool checked = false;
-        QTimer::singleShot(0, this, [&] {
-            QMessageBox *box = nullptr;
-            QTRY_VERIFY((box = shownWindow<QMessageBox>()));
-            check(box);
-            checked = true;
-        });
         bar->screenshot();
-        QVERIFY(checked);
+        CommonDialog *notice = shownWindow<CommonDialog>();
+        QVERIFY(notice && CommonDialog::isNotice(notice));
+        {
+            CloseIfOpen close{notice};
+            QVERIFY(QTest::qWaitForWindowExposed(notice));
+            QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(notice->winId()), quint32(bar->winId())), 15000);
+            QVERIFY2(QTest::qWaitFor([&] { return shownOnScreen(notice) > 0.97; }, 15000),
+                     qPrintable(QString::number(shownOnScreen(notice))));
+            bar->raise();
+            syncWithTheServer();
+            QTRY_VERIFY(testsupport::stackedAbove(quint32(notice->winId()), quint32(bar->winId())));
+        }
 
         editor.raise();
         QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(bar->winId()), editor.id()), 15000);

@@ -455,6 +455,8 @@ private slots:
         showAndWait(&frame);
         frame.setGraphicType(1);
         QTRY_VERIFY(frame.pointerLayer() && frame.pointerLayer()->isShown());
+        // The layer's shape and stacking carried out before the pointer moves.
+        QCoreApplication::processEvents();
         WindowShape::instance()->sync();
 
         // A drag over the window below draws on the region instead; the
