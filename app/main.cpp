@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
                      qPrintable(QCoreApplication::translate("MyApplication", "cannot open the display")));
         return 1;
     }
-    screenaccess::setWaylandSession(display.isXwayland());
+    screenaccess::setWaylandSession(!display.screenReadable());
 
     // The skin's display scale sizes every window; Qt scaling them as well
     // (asked for by the desktop's environment) would do it twice.
