@@ -113,7 +113,7 @@ void Controller::runInFrame(QWidget *view, quint32 frameTypes)
         frame.exec();
         // The view outlives its passing frame, however the frame ended.
         if (view->parentWidget() == &frame)
-            view->setParent(owner, view->windowFlags() & ~Qt::WindowType_Mask);
+            CAbstractFrame::handBack(view, owner);
     }
 }
 

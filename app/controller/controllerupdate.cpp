@@ -145,7 +145,7 @@ void Controller::execUpdateView(bool fromStartup)
     frame.exec();
     // The view outlives its passing frame, however the frame ended.
     if (m_updateView->parentWidget() == &frame)
-        m_updateView->setParent(owner, m_updateView->windowFlags() & ~Qt::WindowType_Mask);
+        CAbstractFrame::handBack(m_updateView, owner);
 }
 
 void Controller::retryUpdateCheck()
