@@ -122,6 +122,15 @@ void Mirelo::showScreenCapturing()
     // The tool deletes itself when it closes.
     QPointer<ScreenCapturing> tool = new ScreenCapturing(this);
     m_screenCapturing = tool.data();
+    // The main window comes back as the tool closes, before a picture the
+    // tool pins shows: the pin maps last and lies above it (i3 puts the
+    // window mapped last over the others, whatever either asks).
+    if (hideFrame) {
+        connect(tool, &QDialog::finished, this, [this] {
+            if (m_frame && !m_exiting)
+                m_frame->show();
+        });
+    }
     tool->exec();
     m_screenCapturing.clear();
     m_screenCaptureRunning = false;
