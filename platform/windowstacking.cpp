@@ -337,10 +337,12 @@ void StackingListener::readEvents()
             changed = restack(e->window, e->above_sibling) || changed;
             break;
         }
-        case XCB_CREATE_NOTIFY: // on top, unmapped: nothing shows yet
-            if (!m_order.contains(reinterpret_cast<xcb_create_notify_event_t *>(event.get())->window))
-                m_order.append(reinterpret_cast<xcb_create_notify_event_t *>(event.get())->window);
+        case XCB_CREATE_NOTIFY: { // on top, unmapped: nothing shows yet
+            const xcb_window_t window = reinterpret_cast<xcb_create_notify_event_t *>(event.get())->window;
+            if (!m_order.contains(window))
+                m_order.append(window);
             break;
+        }
         case XCB_CIRCULATE_NOTIFY: {
             const auto *e = reinterpret_cast<xcb_circulate_notify_event_t *>(event.get());
             m_order.removeAll(e->window);
