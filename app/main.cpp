@@ -123,11 +123,18 @@ int main(int argc, char *argv[])
                      qPrintable(QCoreApplication::translate("MyApplication", "cannot open the display")));
         return 1;
     }
-    screenaccess::setWaylandSession(display.isXwayland());
+    screenaccess::setWaylandSession(!display.screenReadable());
 
     // The skin's display scale sizes every window; Qt scaling them as well
     // (asked for by the desktop's environment) would do it twice.
     SkinManager::keepQtScalingOff();
+    // A widget given a native window of its own (a webcam preview, an
+    // overlay reparented below the main window) would otherwise make every
+    // sibling native too: Qt then shows again any such child hidden only by
+    // a change of parent (a service view handed back after its dialog
+    // closed, drawn inside the main window), and a view moved on into a
+    // dialog of another depth is no longer painted.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     MyApplication app(g_mireloData ? g_mireloData->regName() : QString(), argc, argv);
     // Qt has its own connection now: a server with no other client cannot
     // reset between the probe's and Qt's.

@@ -3,12 +3,17 @@
 #include "x11.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
+#include <QThread>
 
 #include <cstring>
 #include <xcb/randr.h>
 
 namespace {
+
+// The side of the square of the root that is read.
+constexpr uint16_t kCorner = 8;
 
 // The value following `option` ("-platform", "-display"), or null.
 const char *optionValue(int argc, char **argv, const char *option)
@@ -67,6 +72,51 @@ bool serverIsXwayland(xcb_connection_t *c)
     return false;
 }
 
+// The pixels of a small square at the top left of `window`, as the server
+// gives them to a client; null when it refuses.
+QByteArray cornerPixels(xcb_connection_t *c, xcb_window_t window)
+{
+    const auto image = x11::reply(
+        c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, kCorner, kCorner, ~0u), xcb_get_image_reply);
+    if (!image)
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(xcb_get_image_data(image.get())),
+                      xcb_get_image_data_length(image.get()));
+}
+
+// Whether a client that reads the root window gets what the screen shows.
+// Rootless Xwayland refuses (BadMatch: it keeps no picture of the root) or
+// gives black; a rootful one, like any X server, gives the screen. A root
+// all black proves nothing (a bare server's is), so then a small window of
+// known pixels is mapped over its corner and looked for there, for a while
+// (a compositing manager shows it only once it has drawn).
+bool rootReadable(xcb_connection_t *c)
+{
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    if (!screen)
+        return false;
+    const QByteArray before = cornerPixels(c, screen->root);
+    if (before.isNull())
+        return false;
+    if (before.count('\0') != before.size())
+        return true;
+    const xcb_window_t window = xcb_generate_id(c);
+    const uint32_t values[] = {screen->white_pixel, 1};
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, kCorner, kCorner, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT,
+                      values);
+    xcb_map_window(c, window);
+    // Its own pixels, as the server keeps them: painted when it mapped.
+    const QByteArray own = cornerPixels(c, window);
+    bool shown = false;
+    const QDeadlineTimer deadline(1000);
+    while (!own.isNull() && !(shown = cornerPixels(c, screen->root) == own) && !deadline.hasExpired())
+        QThread::msleep(20);
+    xcb_destroy_window(c, window);
+    xcb_flush(c);
+    return shown;
+}
+
 } // namespace
 
 DisplayProbe::DisplayProbe(int argc, char **argv)
@@ -80,10 +130,12 @@ DisplayProbe::DisplayProbe(int argc, char **argv)
         return;
     m_connection = xcb_connect(optionValue(argc, argv, "-display"), nullptr);
     m_canOpen = m_connection && xcb_connection_has_error(m_connection) == 0;
-    if (!m_canOpen)
+    if (!m_canOpen) {
         release();
-    else
-        m_xwayland = serverIsXwayland(m_connection);
+        return;
+    }
+    m_xwayland = serverIsXwayland(m_connection);
+    m_screenReadable = !m_xwayland || rootReadable(m_connection);
 }
 
 DisplayProbe::~DisplayProbe()

@@ -22,12 +22,16 @@ public:
 
     // False only when the display is X11 and could not be reached.
     bool canOpen() const { return m_canOpen; }
-    // True when the X server is Xwayland, the X server of a Wayland session:
-    // it shows X clients only black where they read the screen. Its RandR
-    // outputs are named "XWAYLAND<n>" (later versions also list an
-    // extension of that name); a server without RandR is taken for one when
-    // the environment names a Wayland session.
+    // True when the X server names itself Xwayland, the X server of a
+    // Wayland session: its RandR outputs are named "XWAYLAND<n>" (later
+    // versions also list an extension of that name); a server without RandR
+    // is taken for one when the environment names a Wayland session.
     bool isXwayland() const { return m_xwayland; }
+    // False only where the server is taken for Xwayland and a client that
+    // reads the root window does not get the screen (rootless Xwayland, which
+    // shows X clients only black there). A rootful Xwayland, or an X server
+    // of its own started from a Wayland session, can be read and recorded.
+    bool screenReadable() const { return m_screenReadable; }
     // Closes the probe's connection.
     void release();
 
@@ -35,4 +39,5 @@ private:
     xcb_connection_t *m_connection = nullptr;
     bool m_canOpen = true;
     bool m_xwayland = false;
+    bool m_screenReadable = true;
 };

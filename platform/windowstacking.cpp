@@ -3,7 +3,6 @@
 #include "x11.h"
 
 #include <QEvent>
-#include <QHash>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QVariant>
@@ -238,20 +237,59 @@ private:
                             xcb_change_window_attributes_checked(m_connection, xcb_window_t(QX11Info::appRootWindow()),
                                                                  XCB_CW_EVENT_MASK, &mask)))
             return false;
+        readOrder();
         m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, &StackingListener::readEvents);
         return true;
     }
 
     void readEvents();
+    // The order as the server has it now (events already queued that it
+    // holds too change nothing when applied again).
+    void readOrder()
+    {
+        m_order.clear();
+        const auto tree = x11::reply(m_connection, xcb_query_tree(m_connection, xcb_window_t(QX11Info::appRootWindow())),
+                                     xcb_query_tree_reply);
+        if (!tree)
+            return;
+        const xcb_window_t *children = xcb_query_tree_children(tree.get());
+        m_order = QVector<xcb_window_t>(children, children + xcb_query_tree_children_length(tree.get()));
+    }
+    // Puts `window` directly above `sibling` (at the bottom for none);
+    // true when that moved it. A sibling not heard of means the order was
+    // missed: it is read again.
+    bool restack(xcb_window_t window, xcb_window_t sibling)
+    {
+        const int at = m_order.indexOf(window);
+        const int below = sibling == XCB_NONE ? -1 : m_order.indexOf(sibling);
+        if (sibling != XCB_NONE && below < 0) {
+            readOrder();
+            return true;
+        }
+        if (at >= 0 && at == below + 1)
+            return false;
+        if (at >= 0)
+            m_order.remove(at);
+        m_order.insert(sibling == XCB_NONE ? 0 : m_order.indexOf(sibling) + 1, window);
+        return true;
+    }
+    void putOnTop(xcb_window_t window)
+    {
+        m_order.removeAll(window);
+        m_order.append(window);
+    }
 
     static StackingListener *s_listener;
     xcb_connection_t *m_connection = nullptr;
     QSocketNotifier *m_notifier = nullptr;
     xcb_atom_t m_stackingList = XCB_ATOM_NONE;
-    // The sibling each window was last seen above: a ConfigureNotify that
-    // keeps it is a move or a resize, no restacking.
-    QHash<xcb_window_t, xcb_window_t> m_below;
+    // The root's children, bottom to top, as this connection last heard
+    // them: a ConfigureNotify that leaves a window where it was in this
+    // order is a move or a resize, no restacking. Another window's sibling
+    // is no proof (raising A, B, then A again names the same sibling
+    // twice).
+    QVector<xcb_window_t> m_order;
     QList<StackingWatcher *> m_watchers;
     int m_users = 0;
 };
@@ -296,20 +334,39 @@ void StackingListener::readEvents()
         switch (event->response_type & 0x7f) {
         case XCB_CONFIGURE_NOTIFY: {
             const auto *e = reinterpret_cast<xcb_configure_notify_event_t *>(event.get());
-            const auto known = m_below.constFind(e->window);
-            if (known == m_below.constEnd() || *known != e->above_sibling) {
-                m_below.insert(e->window, e->above_sibling);
-                changed = true;
-            }
+            changed = restack(e->window, e->above_sibling) || changed;
+            break;
+        }
+        case XCB_CREATE_NOTIFY: { // on top, unmapped: nothing shows yet
+            const xcb_window_t window = reinterpret_cast<xcb_create_notify_event_t *>(event.get())->window;
+            if (!m_order.contains(window))
+                m_order.append(window);
+            break;
+        }
+        case XCB_CIRCULATE_NOTIFY: {
+            const auto *e = reinterpret_cast<xcb_circulate_notify_event_t *>(event.get());
+            m_order.removeAll(e->window);
+            if (e->place == XCB_PLACE_ON_TOP)
+                m_order.append(e->window);
+            else
+                m_order.prepend(e->window);
+            changed = true;
+            break;
+        }
+        case XCB_REPARENT_NOTIFY: {
+            const auto *e = reinterpret_cast<xcb_reparent_notify_event_t *>(event.get());
+            if (e->parent == e->event)
+                putOnTop(e->window);
+            else
+                m_order.removeAll(e->window);
+            changed = true;
             break;
         }
         case XCB_MAP_NOTIFY:
-        case XCB_CIRCULATE_NOTIFY:
-        case XCB_REPARENT_NOTIFY:
             changed = true;
             break;
         case XCB_DESTROY_NOTIFY:
-            m_below.remove(reinterpret_cast<xcb_destroy_notify_event_t *>(event.get())->window);
+            m_order.removeAll(reinterpret_cast<xcb_destroy_notify_event_t *>(event.get())->window);
             break;
         case XCB_PROPERTY_NOTIFY:
             changed = changed || reinterpret_cast<xcb_property_notify_event_t *>(event.get())->atom == m_stackingList;

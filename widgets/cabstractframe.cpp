@@ -19,6 +19,12 @@ void CAbstractFrame::setCloseCallback(CloseCallback callback, void *argument)
     m_closeArgument = argument;
 }
 
+void CAbstractFrame::handBack(QWidget *content, QWidget *owner)
+{
+    content->setParent(owner, content->windowFlags() & ~Qt::WindowType_Mask);
+    content->hide();
+}
+
 QWidget *CAbstractFrame::frameWidget() { return this; }
 void CAbstractFrame::setTitleAnimation(bool) {}
 void CAbstractFrame::setGpuButtonsEnabled(bool) {}
@@ -71,7 +77,7 @@ void CAbstractFrame::closeEvent(QCloseEvent *event)
     // A view shown in a passing frame goes back to its owner.
     if (m_content && !hasType(MainFrame) && !m_content->testAttribute(Qt::WA_DeleteOnClose)) {
         m_content->removeEventFilter(this);
-        m_content->setParent(m_parent, m_content->windowFlags() & ~Qt::WindowType_Mask);
+        handBack(m_content, m_parent);
     }
     event->accept();
 }

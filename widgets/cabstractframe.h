@@ -39,6 +39,13 @@ public:
 
     void setCloseCallback(CloseCallback callback, void *argument);
 
+    // Gives a view shown in a passing frame back to `owner` as a child,
+    // hidden for good. A child hidden only by its change of parent shows
+    // again with the owner once Qt has made the owner's children native
+    // windows (a native window reparented below the owner makes them so): the
+    // view would then lie inside the owner, over what it shows.
+    static void handBack(QWidget *content, QWidget *owner);
+
     virtual QWidget *frameWidget();
     virtual void setTitleAnimation(bool on);
     virtual void setGpuButtonsEnabled(bool enabled);

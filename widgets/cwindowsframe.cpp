@@ -77,8 +77,11 @@ void CWindowsFrame::init()
         row->addStretch();
         m_layout->addLayout(row);
     }
-    if (m_content)
+    if (m_content) {
         m_layout->addWidget(m_content);
+        // A view shown here before was hidden when it went back.
+        m_content->show();
+    }
 
     showTitleButtons();
 

@@ -4,7 +4,9 @@
 #include "platform/windowstacking.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QHash>
 #include <QPointer>
 #include <QScreen>
 #include <QSet>
@@ -20,6 +22,16 @@ namespace {
 
 // Set on a dialog this rule placed.
 constexpr char kPlaced[] = "_mirelo_placed_beside";
+
+// A window that covers an overlay kept above again this soon after the
+// overlay was raised over it raises itself (a screen locker, another
+// program kept on top): after a few such rounds the overlay waits before
+// it goes back up, twice as long each round, so the two do not take turns
+// as fast as the X server lets them.
+constexpr qint64 kCoveredSoonMs = 250;
+constexpr int kFreeRounds = 2;
+constexpr int kFirstWaitMs = 125;
+constexpr int kLongestWaitMs = 2000;
 
 bool isDialog(const QWidget *w)
 {
@@ -197,6 +209,13 @@ private:
             delete m_watch;
             m_watch = nullptr;
         }
+        // An overlay that hid starts afresh.
+        for (auto it = m_fights.begin(); it != m_fights.end();) {
+            if (overlays.contains(it.key()) && m_kept.contains(it.key()))
+                ++it;
+            else
+                it = m_fights.erase(it);
+        }
         if (overlays.isEmpty())
             return;
         const QVector<quint32> order = stacking->stackingOrder();
@@ -209,13 +228,16 @@ private:
             if (free && w->isVisible() && w->windowHandle())
                 ours.insert(stacking->topLevelOf(w->windowHandle()));
         }
-        const auto coveredAt = [&](int at) {
-            for (int i = at + 1; i < order.size(); ++i) {
+        // The topmost window over position `at` that is not left above, 0
+        // for none.
+        const auto covererOf = [&](int at) -> quint32 {
+            for (int i = order.size() - 1; i > at; --i) {
                 if (!ours.contains(order.at(i)))
-                    return true;
+                    return order.at(i);
             }
-            return false;
+            return 0;
         };
+        const auto coveredAt = [&](int at) { return covererOf(at) != 0; };
 
         // The lowest first: overlays that step below the same dialog keep
         // their order among themselves.
@@ -266,9 +288,44 @@ private:
                 continue;
             }
             const bool restore = m_restore.removeAll(overlay) > 0;
-            if ((kept || restore) && coveredAt(at))
+            if (kept && coveredAt(at))
+                raiseKept(overlay, covererOf(at));
+            else if (restore && coveredAt(at))
                 overlay->raise();
         }
+        for (Fight &fight : m_fights)
+            fight.due = false;
+    }
+
+    // Raises an overlay kept above over `coverer`, the topmost window over
+    // it, unless the two have been taking turns (see kCoveredSoonMs).
+    void raiseKept(QWidget *overlay, quint32 coverer)
+    {
+        Fight &fight = m_fights[overlay];
+        if (fight.held)
+            return; // its wait ends it
+        if (!fight.due) {
+            const bool again = coverer == fight.coverer && fight.raised.isValid()
+                               && fight.raised.elapsed() < kCoveredSoonMs;
+            fight.rounds = again ? fight.rounds + 1 : 0;
+            fight.coverer = coverer;
+            if (fight.rounds >= kFreeRounds) {
+                fight.held = true;
+                const int wait = qMin(kLongestWaitMs, kFirstWaitMs << qMin(fight.rounds - kFreeRounds, 8));
+                QTimer::singleShot(wait, this, [this, guard = QPointer<QWidget>(overlay)] {
+                    const auto it = guard ? m_fights.find(guard) : m_fights.end();
+                    if (it == m_fights.end())
+                        return;
+                    it->held = false;
+                    it->due = true;
+                    schedule();
+                });
+                return;
+            }
+        }
+        fight.due = false;
+        overlay->raise();
+        fight.raised.start();
     }
 
     QList<QPointer<QWidget>> m_kept;
@@ -277,6 +334,15 @@ private:
     QPointer<QWidget> m_placingBeside;
     // Overlays that lay on top and stepped below a dialog.
     QList<QPointer<QWidget>> m_restore;
+    // Overlays kept above that lie covered, or lay covered lately.
+    struct Fight {
+        quint32 coverer = 0;   // the window that covered it last
+        int rounds = 0;        // it covered it again soon after a raise
+        QElapsedTimer raised;  // since the overlay was raised over it
+        bool held = false;     // a wait runs before the next raise
+        bool due = false;      // the wait has run: raised if still covered
+    };
+    QHash<QWidget *, Fight> m_fights;
     // Hears the desktop's stacking while something may need restacking.
     QObject *m_watch = nullptr;
     bool m_pending = false;

@@ -115,7 +115,7 @@ void Controller::runInFrame(QWidget *view, quint32 frameTypes)
         frame.exec();
         // The view outlives its passing frame, however the frame ended.
         if (view->parentWidget() == &frame)
-            view->setParent(owner, view->windowFlags() & ~Qt::WindowType_Mask);
+            CAbstractFrame::handBack(view, owner);
     }
 }
 
@@ -160,7 +160,7 @@ void Controller::showInFrame(QWidget *view, quint32 frameTypes, std::function<vo
             if (frame) {
                 // The view outlives its passing frame, however the frame ended.
                 if (kept && kept->parentWidget() == frame)
-                    kept->setParent(owner, kept->windowFlags() & ~Qt::WindowType_Mask);
+                    CAbstractFrame::handBack(kept, owner);
                 frame->deleteLater();
             }
             if (ended)

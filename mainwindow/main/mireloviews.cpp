@@ -135,11 +135,18 @@ void Mirelo::openScreenCapturing(bool frameHidden)
     // The tool deletes itself when it closes.
     auto *tool = new ScreenCapturing(this);
     m_screenCapturing = tool;
-    connect(tool, &QObject::destroyed, this, [this, frameHidden] {
-        m_screenCaptureRunning = false;
+    // The main window comes back as the tool closes, before a picture the
+    // tool pins shows: the pin maps last and lies above it (i3 puts the
+    // window mapped last over the others, whatever either asks).
+    const auto showFrame = [this, frameHidden] {
         // Not over a recording that began meanwhile.
         if (frameHidden && m_frame && !m_exiting && m_windowState != StateRecording)
             m_frame->show();
+    };
+    connect(tool, &QDialog::finished, this, showFrame);
+    connect(tool, &QObject::destroyed, this, [this, showFrame] {
+        m_screenCaptureRunning = false;
+        showFrame();
     });
     tool->setModal(true);
     tool->show();

@@ -2,7 +2,8 @@
 // from outside with xdotool: pick a fixed region, record with a pause, stop
 // by hotkey, find the file; then a one-time length limit that stops the next
 // recording by itself and is off for the one after (whose countdown Escape
-// ends). And drawing on the region while it records, with and without a
+// ends). The menu's dialogs, once closed, gone for good from the main window
+// after a recording and History. And drawing on the region while it records, with and without a
 // compositing manager: the recording shows the desktop and the shape. And
 // the session ending it mid-recording (end signals, a lost X server): the
 // file is finished and listed all the same. And what must not hold the
@@ -76,13 +77,15 @@ class TestRecordByHand : public QObject
     // Starts the program for `user`, with or without the countdown (and
     // these further lines of its Recording settings); false when its main
     // frame does not show.
-    bool start(QProcess &p, const ProgramUser &user, bool showCountdown, const QByteArray &recording = {})
+    bool start(QProcess &p, const ProgramUser &user, bool showCountdown, const QByteArray &recording = {},
+               bool autoOpenHistory = false)
     {
         QDir().mkpath(user.root() + "/config/Olvex");
         QFile f(user.root() + "/config/Olvex/Free Mirelo.conf");
         if (!f.open(QIODevice::WriteOnly))
             return false;
-        f.write(QByteArray("[Recording]\nAutoOpenHistory=false\nShowCountdown=") + (showCountdown ? "true" : "false")
+        f.write(QByteArray("[Recording]\nAutoOpenHistory=") + (autoOpenHistory ? "true" : "false")
+                + "\nShowCountdown=" + (showCountdown ? "true" : "false")
                 + "\n" + recording + "[Others]\nExitWhenCloseTip=false\nExitWhenClose=true\n");
         f.close();
         if (!startProgram(p, user, {})) // the engine next to the program
@@ -299,6 +302,98 @@ private slots:
             QVERIFY2(green(c.red(), c.green(), c.blue()),
                      qPrintable(QString("%1,%2 shows %3").arg(inside.x()).arg(inside.y()).arg(c.name())));
         }
+    }
+
+    // A dialog of the menu closed by its X (About, Check for update, Bug
+    // Report) leaves nothing in the main window, also once a recording and
+    // the History window that opens after it have hidden the window and
+    // shown it again: it shows what it showed before. And a dialog opened
+    // again is whole.
+    void closedDialogsLeaveNothingInTheMainWindow()
+    {
+        ProgramUser user;
+        QProcess p;
+        Kill guard{p};
+        QVERIFY(start(p, user, false, {}, true));
+        QVERIFY2(openRegionPage({{"Down", "Return"}}), "the full-screen page must show");
+        const Win main = frame();
+        const QImage before = screenPicture(main.rect);
+        QVERIFY(!before.isNull());
+        // Any window of the program but the main frame and the full-screen
+        // region frame, as high as a dialog.
+        auto dialog = [&] {
+            for (const Win &w : windows(m_pid, QString()))
+                if (w.id != main.id && w.rect.width() < 1900 && w.rect.height() > 250 * m_scale)
+                    return w;
+            return Win{};
+        };
+        // Its close button, in the top right corner of its title bar.
+        auto closeButton = [&](const QRect &r) {
+            return QPoint(r.x() + r.width() - qRound(27 * m_scale), r.y() + qRound(24 * m_scale));
+        };
+        // The dialog of a menu entry, counted from the menu's end, once it
+        // shows and stands still.
+        auto open = [&](const QStringList &entry) {
+            const bool shown = waitFor(
+                [&] {
+                    const int before = visibleWindows(m_pid).size();
+                    click(at(main.rect, 768, 26));
+                    if (!waitFor([&] { return visibleWindows(m_pid).size() > before; }, 3000))
+                        return false;
+                    key(entry);
+                    return waitFor([&] { return !dialog().id.isEmpty(); }, 5000);
+                },
+                30000);
+            return shown && waitStill(dialog().rect) ? dialog() : Win{};
+        };
+        const QStringList about{"Up", "Up", "Return"};
+        QImage aboutPicture;
+        for (const QStringList &entry : {about, QStringList{"Up", "Return"}, QStringList{"Up", "Up", "Up", "Return"}}) {
+            const Win shown = open(entry);
+            QVERIFY2(!shown.id.isEmpty(), qPrintable(entry.join(' ')));
+            if (entry == about)
+                aboutPicture = screenPicture(shown.rect);
+            QVERIFY(click(closeButton(shown.rect)));
+            QVERIFY2(waitFor([&] { return dialog().id.isEmpty(); }, 15000), qPrintable(entry.join(' ')));
+        }
+        QVERIFY(!aboutPicture.isNull());
+
+        // A recording by the hotkey; the History window opens after it.
+        QVERIFY(key({"ctrl+alt+s"}));
+        QVERIFY2(waitFor([&] { return !bar().id.isEmpty(); }, 30000), "the hotkey must start a recording");
+        const QDir videos(user.root() + "/home/Documents/Olvex/Free Mirelo/Video");
+        QVERIFY2(waitFor(
+                     [&] {
+                         for (const QFileInfo &f : videos.entryInfoList(QDir::Files | QDir::Hidden))
+                             if (f.size() > 0)
+                                 return true;
+                         return false;
+                     },
+                     30000),
+                 "the recording must write its file");
+        QVERIFY(key({"ctrl+alt+s"}));
+        auto history = [&] {
+            for (const Win &w : windows(m_pid, kTitle))
+                if (w.rect.width() > 950 * m_scale && w.rect.width() < 1600)
+                    return w;
+            return Win{};
+        };
+        QVERIFY2(waitFor([&] { return bar().id.isEmpty() && !history().id.isEmpty(); }, 30000),
+                 "the History window must open after the recording");
+        const Win list = history();
+        QVERIFY(waitStill(list.rect));
+        QVERIFY(click(QPoint(list.rect.x() + list.rect.width() - qRound(30 * m_scale), list.rect.y() + qRound(18 * m_scale))));
+        QVERIFY2(waitFor([&] { return history().id.isEmpty() && !frame().id.isEmpty(); }, 15000),
+                 "closing History must bring the main window back");
+        const QPoint back = frame().rect.topLeft();
+        double shows = 0;
+        QVERIFY2(waitFor([&] { return (shows = screenShows(before, back)) > 0.98; }, 15000),
+                 qPrintable(QString("the main window shows %1 of what it showed").arg(shows)));
+        // And About, opened again, shows all it showed the first time.
+        const Win again = open(about);
+        QVERIFY(!again.id.isEmpty());
+        QVERIFY2(waitFor([&] { return (shows = screenShows(aboutPicture, again.rect.topLeft())) > 0.98; }, 15000),
+                 qPrintable(QString("About shows %1 of what it showed").arg(shows)));
     }
 
     void recordPauseResumeStopThenOneTimeLimit()

@@ -2,14 +2,16 @@
 // private X server: the bar's buttons pressed with xdotool, the files looked
 // at with ffprobe, History.xml read back; the bar's screenshot; the keyboard
 // left with the user's program while the countdown and bar show and given
-// back after them; and the bar's dialogs on top of it, on the screen and
-// answering the keyboard.
+// back after them; the bar above windows raised over it, without fighting
+// one that raises itself; and the bar's dialogs on top of it, on the screen
+// and answering the keyboard.
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTimeEdit>
 #include <QX11Info>
 #include <QtTest>
@@ -136,6 +138,88 @@ private:
     xcb_connection_t *m_c;
     xcb_window_t m_window;
     int m_presses = 0;
+};
+
+// Windows of another program that no window manager stacks (as a bare
+// server has only): raised where asked, at once. One of them may raise
+// itself whenever anything covers it, as a screen locker or another program
+// kept on top does; the bar's own restacks are counted meanwhile.
+class OtherWindows
+{
+public:
+    OtherWindows() : m_c(xcb_connect(nullptr, nullptr)), m_notifier(xcb_get_file_descriptor(m_c), QSocketNotifier::Read)
+    {
+        m_screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_c, m_screen->root, XCB_CW_EVENT_MASK, &mask);
+        QObject::connect(&m_notifier, &QSocketNotifier::activated, [this] { answer(); });
+    }
+    ~OtherWindows() { xcb_disconnect(m_c); }
+
+    quint32 map(const QRect &r)
+    {
+        const xcb_window_t w = xcb_generate_id(m_c);
+        const uint32_t values[] = {m_screen->white_pixel, 1};
+        xcb_create_window(m_c, XCB_COPY_FROM_PARENT, w, m_screen->root, int16_t(r.x()), int16_t(r.y()),
+                          uint16_t(r.width()), uint16_t(r.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                          XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+        xcb_map_window(m_c, w);
+        sync();
+        return w;
+    }
+    // Raised, and the X server has done it.
+    void raise(quint32 w)
+    {
+        const uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(m_c, w, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        sync();
+    }
+    // From now on `w` raises itself whenever covered (0: none does); the
+    // restacks of `bar` are counted.
+    void keepRaising(quint32 w, quint32 bar)
+    {
+        // What was heard before is not counted.
+        m_selfRaising = m_bar = 0;
+        answer();
+        m_barRestacks = m_selfRaises = 0;
+        m_selfRaising = w;
+        m_bar = bar;
+        answer();
+    }
+    int barRestacks() const { return m_barRestacks; }
+    int selfRaises() const { return m_selfRaises; }
+
+private:
+    void sync() { x11::roundTrip(m_c); }
+    void answer()
+    {
+        bool heard = true;
+        while (heard) {
+            heard = false;
+            while (const x11::Reply<xcb_generic_event_t> e{xcb_poll_for_event(m_c)}) {
+                heard = true;
+                const auto *configure = reinterpret_cast<const xcb_configure_notify_event_t *>(e.get());
+                if ((e->response_type & 0x7f) == XCB_CONFIGURE_NOTIFY && m_bar && configure->window == m_bar)
+                    ++m_barRestacks;
+            }
+            if (!m_selfRaising)
+                continue;
+            const auto tree = x11::reply(m_c, xcb_query_tree(m_c, m_screen->root), xcb_query_tree_reply);
+            const int count = tree ? xcb_query_tree_children_length(tree.get()) : 0;
+            if (count && xcb_query_tree_children(tree.get())[count - 1] != m_selfRaising) {
+                const uint32_t above = XCB_STACK_MODE_ABOVE;
+                xcb_configure_window(m_c, m_selfRaising, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+                xcb_flush(m_c);
+                ++m_selfRaises;
+            }
+        }
+    }
+
+    xcb_connection_t *m_c;
+    const xcb_screen_t *m_screen = nullptr;
+    QSocketNotifier m_notifier;
+    xcb_window_t m_selfRaising = 0, m_bar = 0;
+    int m_barRestacks = 0, m_selfRaises = 0;
 };
 
 bool type(const QString &text)
@@ -572,6 +656,38 @@ private slots:
 
         editor.raise();
         QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(bar->winId()), editor.id()), 15000);
+    }
+
+    // Windows raised over the bar in turn, one after the other again and
+    // again: the bar goes back above each. A window that raises itself
+    // whenever covered is not fought: the bar goes back up less and less
+    // often, and goes above the next window raised at once again.
+    void barStaysAboveRaisedWindowsWithoutFighting()
+    {
+        QPointer<ControlPanel> bar = startBar(job(TaskScheduleItem::StopByHand));
+        QVERIFY(bar);
+        StopAtEnd stop{bar};
+        const quint32 barId = quint32(bar->winId());
+        OtherWindows others;
+        const quint32 a = others.map(QRect(1000, 10, 400, 300)), b = others.map(QRect(1300, 20, 400, 300));
+        for (int i = 0; i < 8; ++i) {
+            const quint32 raised = i % 2 ? b : a;
+            others.raise(raised);
+            QVERIFY2(QTest::qWaitFor([&] { return testsupport::stackedAbove(barId, raised); }, 15000),
+                     qPrintable(QStringLiteral("raise %1 of 8").arg(i + 1)));
+        }
+
+        const quint32 locker = others.map(QRect(1100, 0, 600, 200));
+        QElapsedTimer clock;
+        clock.start();
+        others.keepRaising(locker, barId);
+        QTRY_VERIFY_WITH_TIMEOUT(others.barRestacks() >= 6, 30000);
+        const double perSecond = others.barRestacks() * 1000.0 / qMax<qint64>(1, clock.elapsed());
+        QVERIFY2(perSecond < 10, qPrintable(QStringLiteral("%1 raises a second").arg(perSecond)));
+        QVERIFY(others.selfRaises() >= others.barRestacks());
+        others.keepRaising(0, 0);
+        others.raise(a);
+        QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(barId, a), 15000);
     }
 
     void clickMarksInTheFile()

@@ -3,7 +3,8 @@
 // the history with the region's size; a folder that cannot be made or a
 // picture that cannot be saved (a full disk) shows a message, keeps no part
 // of it and lists nothing. Its place above the region frame, out of a
-// screenshot that hides it, and back where it was once shown again.
+// screenshot that hides it, below a picture pinned from that screenshot, and
+// back where it was once shown again.
 #include <QtTest>
 
 #include "areaselected.h"
@@ -18,6 +19,7 @@
 #include "historylist.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
+#include "pintoscreenwidget.h"
 #include "programrun.h"
 #include "screencapturing.h"
 #include "byhand.h"
@@ -353,6 +355,45 @@ private slots:
             QVERIFY2(windowShows(), road.first);
         }
 
+        m_mirelo->setFrame(nullptr);
+        m_mirelo->setParent(nullptr);
+        delete frame;
+    }
+
+    // A picture pinned from the screenshot tool that hid the main window
+    // lies above the main window, which came back before it (i3 puts the
+    // window mapped last on top, whatever either asks).
+    void aPinnedPictureLiesAboveTheMainWindow()
+    {
+        g_enviroment->recording()->setHideMainWhenScreenshot(true);
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        m_mirelo->setFrame(frame);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        const QString misplaced = placed(frame);
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
+        // A picture of the middle of the window, pinned.
+        const QRect region(outline(frame).center() - QPoint(150, 80), QSize(300, 160));
+        QTimer look;
+        connect(&look, &QTimer::timeout, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *tool = qobject_cast<ScreenCapturing *>(w);
+                if (tool && tool->isVisible()) {
+                    look.stop();
+                    tool->setSelection(region);
+                    tool->pinToScreen();
+                }
+            }
+        });
+        look.start(20);
+        m_mirelo->showScreenCapturing();
+        QCOMPARE(PinToScreenWidget::pinnedWidgets().size(), 1);
+        PinToScreenWidget *pin = PinToScreenWidget::pinnedWidgets().first();
+        QVERIFY(QTest::qWaitForWindowExposed(pin, 30000));
+        QVERIFY(frame->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(quint32(pin->winId()), quint32(frame->winId())), 15000);
+        PinToScreenWidget::closeAll();
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);
         delete frame;

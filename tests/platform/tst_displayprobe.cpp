@@ -31,6 +31,33 @@ quint32 newClientBase(const QByteArray &display)
     return base;
 }
 
+// Starts an X server with `command` (its display number written to fd 3)
+// in `server`; its display name once it listens, empty if it does not.
+QByteArray startServer(QProcess &server, const QString &command, const QString &numberFile)
+{
+    server.setProcessChannelMode(QProcess::ForwardedChannels);
+    server.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec ") + command + QStringLiteral(" 3>\"$0\""),
+                                             numberFile});
+    if (!server.waitForStarted())
+        return QByteArray();
+    QFile file(numberFile);
+    if (!QTest::qWaitFor([&] { return QFileInfo(numberFile).size() > 0; }, 20000) || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return ":" + file.readLine().trimmed();
+}
+
+// What the probe says of `display`.
+struct Probed {
+    bool open = false, xwayland = false, readable = false;
+};
+Probed probeOf(QByteArray display)
+{
+    QByteArray program("mirelo"), platformOption("-platform"), xcb("xcb"), displayOption("-display");
+    char *argv[] = {program.data(), platformOption.data(), xcb.data(), displayOption.data(), display.data(), nullptr};
+    DisplayProbe probe(5, argv);
+    return {probe.canOpen(), probe.isXwayland(), probe.screenReadable()};
+}
+
 } // namespace
 
 class TestDisplayProbe : public QObject
@@ -87,7 +114,8 @@ private slots:
     }
 
     // The X server of a Wayland session gives black for the screen: the probe
-    // tells it from a real X server, whatever the environment says.
+    // tells it from a real X server, whatever the environment says, and the
+    // screen is refused only where it cannot be read.
     void tellsXwaylandFromAnXServer()
     {
         qputenv("WAYLAND_DISPLAY", "wayland-0");
@@ -114,9 +142,28 @@ private slots:
             DisplayProbe probe(5, argv);
             QVERIFY(probe.canOpen());
             QVERIFY(!probe.isXwayland());
+            QVERIFY(probe.screenReadable());
         }
         xcb_disconnect(keep);
+
+        // An X server without RandR started from a Wayland session (a nested
+        // one): taken for Xwayland by the environment, but its screen reads
+        // as any X server's, so it is recorded.
+        QProcess bare;
+        const QByteArray bareDisplay = startServer(
+            bare, QStringLiteral("Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp -noreset -extension RANDR"),
+            m_dir.filePath(QStringLiteral("bare")));
+        QVERIFY(!bareDisplay.isEmpty());
+        Probed seen = probeOf(bareDisplay);
+        QVERIFY(seen.open);
+        QVERIFY(seen.xwayland);
+        QVERIFY(seen.readable);
         qunsetenv("WAYLAND_DISPLAY");
+        seen = probeOf(bareDisplay);
+        QVERIFY(!seen.xwayland);
+        QVERIFY(seen.readable);
+        bare.terminate();
+        QVERIFY(bare.waitForFinished(10000));
 
         // A Wayland compositor of our own, without a screen, with Xwayland.
         const QString log = m_dir.filePath(QStringLiteral("weston.log"));
@@ -141,10 +188,30 @@ private slots:
             20000);
         argv[4] = xwayland.data();
         {
+            // Rootless, as a Wayland session runs it: the root cannot be read.
             DisplayProbe probe(5, argv);
             QVERIFY(probe.canOpen());
             QVERIFY(probe.isXwayland());
+            QVERIFY(!probe.screenReadable());
         }
+        // A rootful Xwayland, a window of the Wayland session that holds a
+        // whole X screen: named Xwayland too, but its root reads as the
+        // screen, black as it is at first or not.
+        QProcess rootful;
+        rootful.setProcessEnvironment([] {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("mirelo-probe-test"));
+            return env;
+        }());
+        const QByteArray rootfulDisplay = startServer(rootful, QStringLiteral("Xwayland -displayfd 3 -nolisten tcp -noreset"),
+                                                      m_dir.filePath(QStringLiteral("rootful")));
+        QVERIFY(!rootfulDisplay.isEmpty());
+        seen = probeOf(rootfulDisplay);
+        QVERIFY(seen.open);
+        QVERIFY(seen.xwayland);
+        QVERIFY(seen.readable);
+        rootful.terminate();
+        QVERIFY(rootful.waitForFinished(10000));
         weston.terminate();
         QVERIFY(weston.waitForFinished(10000));
     }

@@ -1,8 +1,8 @@
 // The real stacking layer on an X server: the window keeps its native window
 // (and with it the native children something draws into) across the state
 // changes and the hides and shows that follow them; the stacking read and
-// its changes heard, also those another program makes; the keyboard focus
-// read and given.
+// its changes heard, also those another program makes, each restack of a
+// window raised again and again; the keyboard focus read and given.
 #include <QtTest>
 
 #include "platform/windowstacking.h"
@@ -105,6 +105,16 @@ private slots:
         xcb_flush(other);
         QTRY_VERIFY(heard > before);
         QTRY_COMPARE(stacking.stackingOrder().constLast(), quint32(mapped));
+        // Windows raised in turn over one that raises itself back after
+        // each, as over the control bar: every raise is heard, also the one
+        // that puts a window above the same sibling as its last raise did.
+        for (const quint32 raised : {idA, quint32(mapped), idB, quint32(mapped), idA, quint32(mapped), idB}) {
+            const int was = heard;
+            xcb_configure_window(other, raised, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+            xcb_flush(other);
+            QTRY_VERIFY(heard > was);
+            QCOMPARE(stacking.stackingOrder().constLast(), raised);
+        }
         delete owner; // no more calls
         const int last = heard;
         xcb_configure_window(other, idB, XCB_CONFIG_WINDOW_STACK_MODE, &above);

@@ -55,6 +55,16 @@ static QByteArray grab(const QRect &area)
     return ff.readAllStandardOutput();
 }
 
+QImage screenPicture(const QRect &area)
+{
+    const QByteArray rgb = grab(area);
+    if (rgb.size() != area.width() * area.height() * 3)
+        return QImage();
+    return QImage(reinterpret_cast<const uchar *>(rgb.constData()), area.width(), area.height(), area.width() * 3,
+                  QImage::Format_RGB888)
+        .copy();
+}
+
 bool colourAt(const QPoint &p, const std::function<bool(int r, int g, int b)> &test)
 {
     const QByteArray px = grab(QRect(p - QPoint(3, 3), QSize(7, 7)));

@@ -72,6 +72,9 @@ struct MediaInfo {
 };
 MediaInfo probeMedia(const QString &file);
 
+// What the screen shows inside `area`; null when it could not be read.
+QImage screenPicture(const QRect &area);
+
 // The last picture of a video file of this size, decoded by ffmpeg; null
 // when there is none.
 QImage lastFrame(const QString &file, const QSize &size);
