@@ -18,6 +18,7 @@
 #include "historylist.h"
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
+#include "titlebar.h"
 #include "programrun.h"
 #include "screencapturing.h"
 #include "byhand.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -390,6 +392,63 @@ private slots:
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);
         delete frame;
+    }
+
+    // A drag of the title bar hands the move to the window manager from
+    // where the title bar was pressed: Qt's own call starts it from the
+    // last place its window saw the pointer (the button that opened a page
+    // before a recording, long gone), and the window manager moves the
+    // window by the difference at the first motion. The test stands in for
+    // the window manager: it lists the move as supported and hears what
+    // the program asks of it.
+    void aTitleBarDragStartsWhereItIsPressed()
+    {
+        if (testsupport::desktop() != testsupport::Desktop::None)
+            QSKIP("stands in for a window manager, which the desktop has");
+        xcb_connection_t *wm = xcb_connect(nullptr, nullptr);
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(wm)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(wm, root, XCB_CW_EVENT_MASK, &mask);
+        const xcb_atom_t moveResize = x11::atom("_NET_WM_MOVERESIZE");
+        xcb_change_property(wm, XCB_PROP_MODE_REPLACE, root, x11::atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 32, 1,
+                            &moveResize);
+        x11::roundTrip(wm);
+
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        QWidget *title = frame->titleBar();
+        const QPoint local(title->width() / 3, title->height() / 2);
+        const QPoint pressedAt = title->mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, pressedAt, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(title, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, pressedAt, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(title, &release);
+
+        QPoint asked(-1, -1);
+        quint32 what = 0;
+        const bool heard = testsupport::waitFor(
+            [&] {
+                while (x11::Reply<xcb_generic_event_t> e{xcb_poll_for_event(wm)}) {
+                    if ((e->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+                        continue;
+                    const auto *m = reinterpret_cast<const xcb_client_message_event_t *>(e.get());
+                    if (m->type == moveResize && m->window == xcb_window_t(frame->winId())) {
+                        asked = QPoint(int(m->data.data32[0]), int(m->data.data32[1]));
+                        what = m->data.data32[2];
+                    }
+                }
+                return asked != QPoint(-1, -1);
+            },
+            10000);
+        xcb_delete_property(wm, root, x11::atom("_NET_SUPPORTED"));
+        x11::roundTrip(wm);
+        xcb_disconnect(wm);
+        m_mirelo->setParent(nullptr);
+        delete frame;
+        QVERIFY(heard);
+        QCOMPARE(asked, pressedAt);
+        QCOMPARE(what, quint32(8)); // a move
     }
 
 private:
