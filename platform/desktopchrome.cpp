@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QSet>
+#include <QThread>
 #include <QTimer>
 #include <QX11Info>
 
@@ -216,6 +217,21 @@ const char *kindName(DesktopChrome::Kind kind)
     return kind == DesktopChrome::DesktopIcons ? "desktop" : "dock";
 }
 
+// How long a window manager is given to let an unmapped window go.
+constexpr int kWithdrawMs = 1000;
+
+// Waits until the window manager has let each window go (at once after a
+// recording; a hide and show in quick succession may come before it has).
+void waitWithdrawn(xcb_connection_t *c, const QList<quint32> &windows)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (quint32 w : windows) {
+        while (mapState(c, w) == 1 && WithdrawnProperties::managed(c, w) && clock.elapsed() < kWithdrawMs)
+            QThread::msleep(5);
+    }
+}
+
 } // namespace
 
 DesktopChrome::~DesktopChrome() = default;
@@ -398,12 +414,18 @@ void X11DesktopChrome::showDocks()
     const Kind kind = Taskbar;
     if (m_hidden[kind].isEmpty())
         return;
+    waitWithdrawn(c, m_managed);
     // Mapped back in the reverse order, so their stacking comes back too.
     for (int i = m_hidden[kind].size() - 1; i >= 0; --i) {
-        if (mapState(c, m_hidden[kind][i]) == 1)
-            xcb_map_window(c, m_hidden[kind][i]);
+        const xcb_window_t w = m_hidden[kind][i];
+        if (mapState(c, w) == 1) {
+            m_kept.value(w).putBack(c, w);
+            xcb_map_window(c, w);
+        }
     }
     m_hidden[kind].clear();
+    m_kept.clear();
+    m_managed.clear();
     x11::roundTrip(c);
     writeState();
 }
@@ -421,6 +443,11 @@ X11DesktopChrome::HideWait X11DesktopChrome::hideDocks()
     if (fresh.isEmpty())
         return {};
     m_hidden[kind] += fresh.toList();
+    for (xcb_window_t w : fresh) {
+        m_kept.insert(w, WithdrawnProperties::read(c, w));
+        if (WithdrawnProperties::managed(c, w))
+            m_managed.append(w);
+    }
     // The file first: a crash right after the unmapping still finds them.
     writeState();
     HideWait wait;
@@ -449,6 +476,12 @@ void X11DesktopChrome::writeState() const
         for (quint32 w : m_hidden[kind])
             text += QByteArray(kindName(Kind(kind))) + ' ' + QByteArray::number(w) + '\n';
     }
+    // What the window manager deletes from them, on lines of their own: an
+    // id's line stays as an earlier version reads it.
+    for (auto it = m_kept.cbegin(); it != m_kept.cend(); ++it) {
+        if (!it->isEmpty())
+            text += "dock-kept " + QByteArray::number(it.key()) + ' ' + it->toText() + '\n';
+    }
     if (m_iconStyleSaved)
         text += "icon-style " + (m_iconStyleWasSet ? QByteArray::number(m_iconStyle) : QByteArray("unset")) + '\n';
     KeptFile::write(m_stateFile, text);
@@ -463,6 +496,16 @@ void X11DesktopChrome::recoverLeftovers()
         return;
     const QList<QByteArray> lines = text.split('\n');
     const xcb_atom_t typeProperty = x11::atom("_NET_WM_WINDOW_TYPE");
+    QHash<quint32, WithdrawnProperties> kept;
+    for (const QByteArray &line : lines) {
+        if (!line.startsWith("dock-kept "))
+            continue;
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        bool ok = false;
+        const quint32 w = parts.value(1).toUInt(&ok);
+        if (ok)
+            kept.insert(w, WithdrawnProperties::fromText(parts.mid(2).join(' ')));
+    }
     for (const QByteArray &line : lines) {
         const QList<QByteArray> parts = line.trimmed().split(' ');
         if (parts.size() != 2)
@@ -490,8 +533,11 @@ void X11DesktopChrome::recoverLeftovers()
             continue;
         // An id may have gone to another window since: only a still
         // unmapped window of the same type is mapped.
-        if (mapState(c, w) == 1 && hasType(c, w, typeProperty, x11::atom(typeAtomName(kind))))
+        if (mapState(c, w) == 1 && hasType(c, w, typeProperty, x11::atom(typeAtomName(kind)))) {
+            if (kind == Taskbar)
+                kept.value(w).putBack(c, w);
             xcb_map_window(c, w);
+        }
     }
     x11::roundTrip(c);
     writeState();

@@ -11,9 +11,17 @@
 // setVisible() returns once the screen shows the change, hide() tells then
 // and waits with no loop of its own.
 //
+// A dock comes back as it was: on every desktop it was on, out of the task
+// bar and pager if it was, keeping its strip free on each desktop (what a
+// window manager deletes from a window it lets go is set back before the
+// dock is mapped).
+//
 // While something is hidden it is kept in a file in the user's runtime
 // folder: a program that dies mid-recording leaves the desktop without its
 // panels or icons, and the next start brings them back.
+#include "withdrawnproperties.h"
+
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -102,6 +110,10 @@ private:
 
     QString m_stateFile;
     QList<quint32> m_hidden[2];
+    // What the window manager takes from each unmapped dock, to be set back
+    // before it is mapped; and which ones a window manager managed.
+    QHash<quint32, WithdrawnProperties> m_kept;
+    QList<quint32> m_managed;
     // The icon setting as it was: set to `m_iconStyle` or not set at all.
     bool m_iconStyleSaved = false;
     bool m_iconStyleWasSet = false;

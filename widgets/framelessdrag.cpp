@@ -1,5 +1,7 @@
 #include "framelessdrag.h"
 
+#include "platform/systemmove.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -33,7 +35,13 @@ bool FramelessDrag::handleEvent(QEvent *event)
         QWindow *handle = m_window->isWindow() && !(m_window->windowFlags() & Qt::X11BypassWindowManagerHint)
                               ? m_window->windowHandle()
                               : nullptr;
-        if (m_systemMoveAllowed && handle && handle->startSystemMove()) {
+        // From where it was pressed; a press that came from a touch, through
+        // Qt's own call.
+        const bool started =
+            m_systemMoveAllowed && handle
+            && (e->source() == Qt::MouseEventNotSynthesized ? systemmove::start(handle, e->globalPos())
+                                                             : handle->startSystemMove());
+        if (started) {
             m_dragging = false;
             return true;
         }

@@ -3,9 +3,10 @@
 // user drags one of its handle widgets (a caption, a title bar) with the
 // left button.
 //
-// The window manager does the move when it can (QWindow::startSystemMove:
-// it then snaps, keeps the window on screen and so on); where none answers
-// (no window manager, offscreen) the window follows the pointer by hand.
+// The window manager does the move when it can (it then snaps, keeps the
+// window on screen and so on), from where the handle was pressed
+// (systemmove::start); where none answers (no window manager, offscreen)
+// the window follows the pointer by hand.
 
 #include <QObject>
 #include <QPoint>

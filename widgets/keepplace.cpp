@@ -38,11 +38,22 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
             // A window minimised by the user is the window manager's
             // business (a spontaneous hide).
             if (!event->spontaneous() && m_widget->isWindow() && m_window) {
-                // Where the X server has it: a window manager that placed
-                // the window itself may never have told Qt.
                 m_shownAt = m_widget->geometry().topLeft();
-                const QRect onScreen = WindowList::instance()->placeOf(quint32(m_widget->internalWinId()), false);
-                m_place = onScreen.isValid() ? onScreen.topLeft() : m_shownAt;
+                if (m_putBack) {
+                    // Hidden again before it was put back, or before the
+                    // window manager carried the move out (shown and at
+                    // once hidden by another window): it still belongs at
+                    // its target, wherever the window manager put it
+                    // meanwhile (i3 shifts it by its decoration's size at
+                    // each showing).
+                    m_place = m_target;
+                } else {
+                    // Where the X server has it: a window manager that
+                    // placed the window itself may never have told Qt.
+                    const QRect onScreen =
+                        WindowList::instance()->placeOf(quint32(m_widget->internalWinId()), false);
+                    m_place = onScreen.isValid() ? onScreen.topLeft() : m_shownAt;
+                }
                 m_hidden = true;
                 m_pending = false;
             }
@@ -64,6 +75,13 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
                 m_hidden = false;
             }
             break;
+        case QEvent::Move:
+            // The window manager's word on a place of the window's before
+            // it was hidden, come late (i3 tells of the place it gave the
+            // window when mapped): no move of the program's.
+            if (m_hidden && event->spontaneous())
+                m_shownAt = m_widget->geometry().topLeft();
+            break;
         case QEvent::WinIdChange:
             watchWindow();
             break;
@@ -75,6 +93,8 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window && m_pending
         && (event->type() == QEvent::Expose || event->type() == QEvent::Move) && m_window->isExposed())
         putBack();
+    else if (watched == m_window && m_putBack && !m_pending && !m_hidden && event->type() == QEvent::Move)
+        confirmPutBack();
     return false;
 }
 
@@ -93,6 +113,21 @@ void KeepPlace::putBack()
         m_window->setPosition(now);
     // The window's own pixels there: the window manager adds its frame
     // around them.
-    if (m_putBack && now != m_target)
+    if (m_putBack && now != m_target) {
         m_window->setPosition(m_target);
+        m_from = now;
+    } else {
+        m_putBack = false;
+    }
+}
+
+void KeepPlace::confirmPutBack()
+{
+    // Done once the X server has it there; or moved on since (the user
+    // dragged it): either way where it is now is the X server's business.
+    // Qt hears of the place it was told first on the way.
+    const QPoint qtHasIt = m_window->position();
+    if ((qtHasIt != m_target && qtHasIt != m_from)
+        || WindowList::instance()->placeOf(quint32(m_window->winId()), false).topLeft() == m_target)
+        m_putBack = false;
 }

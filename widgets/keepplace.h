@@ -30,6 +30,7 @@ private:
     explicit KeepPlace(QWidget *widget);
     void watchWindow();
     void putBack();
+    void confirmPutBack();
 
     QWidget *m_widget;
     QPointer<QWindow> m_window;
@@ -37,11 +38,14 @@ private:
     // where Qt had it then.
     QPoint m_place;
     QPoint m_shownAt;
-    // Where the window goes once shown.
+    // Where the window goes once shown, and where it was then.
     QPoint m_target;
+    QPoint m_from;
     bool m_hidden = false;
     // Shown: once the window manager has placed it, Qt is told where it
     // lies, and it goes to its target when it has one.
     bool m_pending = false;
+    // It goes, or is on its way, to its target: set when shown, cleared
+    // once the X server has it there or it moved elsewhere since.
     bool m_putBack = false;
 };

@@ -17,6 +17,7 @@
 #include "desktopoverlay.h"
 #include "stackingrule.h"
 #include "regiongeometry.h"
+#include "regionscreens.h"
 #include "skinmanager.h"
 
 #include <QBitmap>
@@ -542,7 +543,11 @@ void ControlPanel::placeBesideRegion()
         region = g_cameraWindow->geometry();
     if (!region.isValid() || !g_enviroment)
         return;
-    setGeometry(placeBeside(geometry(), region, g_enviroment->privateData->selectedScreenGeometry()));
+    // Off the desktop's panels, so that none of them is covered (a top
+    // panel's tray, which stops the recording too), as the custom size
+    // panel keeps beside the region.
+    setGeometry(placeBeside(geometry(), region,
+                            region::roomBeside(region, g_enviroment->privateData->selectedScreenGeometry())));
 }
 
 void ControlPanel::resizeEvent(QResizeEvent *event)

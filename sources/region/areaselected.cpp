@@ -386,6 +386,10 @@ void AreaSelected::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || m_pressed)
         return;
     m_animation->stop();
+    // What lies under the press, whatever moves came before: after the
+    // window manager moved another window of the program, Qt sends the
+    // pointer's moves to that window until the next release.
+    updateZone(toDesktop(event->pos()));
     m_pressed = true;
     m_lastPoint = toDesktop(event->pos());
     if (m_zone != region::ZoneNone)
@@ -415,17 +419,16 @@ void AreaSelected::mouseMoveEvent(QMouseEvent *event)
         layoutPass();
         return;
     }
-    if (graphicType() != 0) {
-        if (m_zone != region::ZoneNone) {
-            m_zone = region::ZoneNone;
-            setCursor(Qt::ArrowCursor);
-            if (m_pointerLayer)
-                m_pointerLayer->setCursorShape(Qt::ArrowCursor);
-        }
-        return;
-    }
+    updateZone(p);
+}
+
+void AreaSelected::updateZone(const QPoint &p)
+{
     int zone = region::ZoneNone;
-    if (!m_recordingMode || m_allowMoveRegion) {
+    // A drawing tool takes the pointer away from the edges; a full-screen
+    // region has none to drag.
+    if (graphicType() == 0 && m_selectedRect != m_screenRect && !m_fullScreen
+        && (!m_recordingMode || m_allowMoveRegion)) {
         zone = region::frameZone(m_selectedRect, p, m_ratioLocked, m_recordingMode);
         for (const QRect &r : qAsConst(m_moveRects)) {
             if (r.contains(p))

@@ -145,6 +145,8 @@ private:
     void placeToolBar();
     void refreshFreeAreas();
     void updateOwnWindows();
+    // The pointer zone at `p` (desktop coordinates) and its cursor.
+    void updateZone(const QPoint &p);
     void watchScreen(QScreen *screen);
     void applyPreset(int width, int height);
     void updateShape();

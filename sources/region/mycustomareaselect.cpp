@@ -113,16 +113,7 @@ void MyCustomAreaSelect::placeBesideArea()
     // Within what the desktop's panels leave free of the screen, so that no
     // panel covers its caption and close button.
     const QRect region = g_areaSelected->selectedRect();
-    QRect screen = region::selectedScreen();
-    const QList<QRect> monitors = region::monitors();
-    const QList<QRect> free = region::freeAreas();
-    for (int i = 0; i < monitors.size() && i < free.size(); ++i) {
-        if (monitors[i].contains(region.bottomRight()) && (screen & free[i]).isValid()) {
-            screen &= free[i];
-            break;
-        }
-    }
-    move(region::panelRect(size(), region, screen).topLeft());
+    move(region::panelRect(size(), region, region::roomBeside(region, region::selectedScreen())).topLeft());
 }
 
 void MyCustomAreaSelect::slotLockScale()

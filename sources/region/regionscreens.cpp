@@ -72,6 +72,17 @@ QList<QRect> freeAreas()
     return out;
 }
 
+QRect roomBeside(const QRect &region, const QRect &screen)
+{
+    const QList<QRect> all = monitors();
+    const QList<QRect> free = freeAreas();
+    for (int i = 0; i < all.size() && i < free.size(); ++i) {
+        if (all[i].contains(region.bottomRight()) && (screen & free[i]).isValid())
+            return screen & free[i];
+    }
+    return screen;
+}
+
 void setGrabHook(std::function<QPixmap()> hook)
 {
     grabHook() = std::move(hook);

@@ -18,6 +18,10 @@ QList<QRect> monitors();
 // The part of each monitor (in the order of monitors()) that the desktop's
 // panels leave free, as far as they show now.
 QList<QRect> freeAreas();
+// What a window placed beside `region` keeps within: `screen`, less what
+// the desktop's panels take of the monitor that holds the region's bottom
+// right corner (all of `screen` when that leaves nothing of it).
+QRect roomBeside(const QRect &region, const QRect &screen);
 QPixmap grabSelectedScreen();
 // Replaces the grab (tests with a scripted picture); empty restores it.
 void setGrabHook(std::function<QPixmap()> hook);

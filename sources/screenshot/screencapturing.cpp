@@ -6,12 +6,15 @@
 #include "regionscreens.h"
 
 #include "commondialog.h"
+#include "desktopoverlay.h"
 #include "core/datagroupoutput.h"
 #include "core/enviroment.h"
 #include "core/fileutils.h"
 #include "historyitem.h"
 #include "historylist.h"
 #include "picturefile.h"
+#include "platform/windowlist.h"
+#include "platform/windowshape.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,7 +38,11 @@ ScreenCapturing::SaveFileHook &saveFileHook()
 // keyboard: a dialog it opens (a managed window) would open below it and
 // get no keys. While one is open the tool goes to the bottom and lets the
 // keyboard go; it comes back above all afterwards, still modal and whole.
-class StepAside
+// A compositing manager that paints the windows no window manager manages
+// above all others (KWin) would still paint the tool over the dialog,
+// wherever the X server stacks them: meanwhile the tool shows nothing
+// where the program's other windows lie.
+class StepAside : public QObject
 {
 public:
     explicit StepAside(QWidget *tool) : m_tool(tool)
@@ -43,11 +50,16 @@ public:
         if (QWindow *w = tool->windowHandle())
             w->setKeyboardGrabEnabled(false);
         tool->lower();
+        qApp->installEventFilter(this);
+        cutOut();
     }
-    ~StepAside()
+    ~StepAside() override
     {
+        qApp->removeEventFilter(this);
         if (!m_tool)
             return;
+        if (!m_cut.isEmpty() && m_tool->windowHandle())
+            WindowShape::instance()->clearBoundingRegion(m_tool->windowHandle());
         m_tool->raise();
         m_tool->activateWindow();
         if (QWindow *w = m_tool->windowHandle())
@@ -56,8 +68,57 @@ public:
     StepAside(const StepAside &) = delete;
     StepAside &operator=(const StepAside &) = delete;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (watched != m_tool && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+                cutOut();
+            break;
+        case QEvent::Expose:
+            // Placed by the window manager by the time it is exposed, which
+            // Qt may not hear of otherwise.
+            if (watched->isWindowType() && static_cast<QWindow *>(watched)->isTopLevel())
+                cutOut();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
 private:
+    void cutOut()
+    {
+        if (!m_tool || !m_tool->windowHandle())
+            return;
+        QRegion others;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w == m_tool || !w->isVisible() || w->isMinimized() || DesktopOverlay::isOverlay(w)
+                || w->windowType() == Qt::ToolTip || w->windowType() == Qt::Desktop)
+                continue;
+            // With the window manager's frame, as the X server has it (Qt
+            // may not have heard of its title bar yet).
+            others += w->geometry();
+            if (w->testAttribute(Qt::WA_WState_Created))
+                others += WindowList::instance()->placeOf(quint32(w->winId()), true);
+        }
+        others = others.translated(-m_tool->geometry().topLeft()) & m_tool->rect();
+        if (others == m_cut)
+            return;
+        m_cut = others;
+        if (others.isEmpty())
+            WindowShape::instance()->clearBoundingRegion(m_tool->windowHandle());
+        else
+            WindowShape::instance()->setBoundingRegion(m_tool->windowHandle(), QRegion(m_tool->rect()) - others);
+    }
+
     QPointer<QWidget> m_tool;
+    QRegion m_cut;
 };
 
 } // namespace

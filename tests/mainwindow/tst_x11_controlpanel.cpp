@@ -21,6 +21,7 @@
 #include "commondialog.h"
 #include "controlpanel.h"
 #include "countdownwindow.h"
+#include "desktopchrome.h"
 #include "enginebinding.h"
 #include "enviroment.h"
 #include "historylist.h"
@@ -688,6 +689,34 @@ private slots:
         others.keepRaising(0, 0);
         others.raise(a);
         QTRY_VERIFY_WITH_TIMEOUT(testsupport::stackedAbove(barId, a), 15000);
+    }
+
+    // A full-screen recording's bar lies at the top right of what the
+    // desktop's panels leave free: inside the work area and off every dock
+    // (a top panel's tray, whose Stop ends the recording too, stays in
+    // reach; i3 keeps no work area, its bar is a dock).
+    void fullScreenBarLeavesThePanelsFree()
+    {
+        TaskScheduleItem *item = job(TaskScheduleItem::StopByHand);
+        QScreen *screen = QGuiApplication::primaryScreen();
+        item->recordSource()->screenRect = screen->geometry();
+        QPointer<ControlPanel> bar = startBar(item);
+        QVERIFY(bar);
+        StopAtEnd stop{bar};
+        const QRect at(testsupport::screenPosition(quint32(bar->winId())), bar->size());
+        const QRect work = screen->availableGeometry();
+        QVERIFY2(work.contains(at), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())));
+        const QList<QRect> panels = DesktopChrome::instance()->panels();
+        for (const QRect &panel : panels)
+            QVERIFY2(!panel.intersects(at), qPrintable(QStringLiteral("bar at %1,%2 over a panel at %3,%4")
+                                                           .arg(at.x()).arg(at.y()).arg(panel.x()).arg(panel.y())));
+        QRect free = work;
+        for (const QRect &panel : panels) {
+            if (panel.width() >= panel.height() && panel.center().y() < work.center().y())
+                free.setTop(qMax(free.top(), panel.bottom() + 1));
+        }
+        QVERIFY2(at.top() - free.top() < 12, qPrintable(QString::number(at.top())));
+        QVERIFY(at.right() > work.center().x());
     }
 
     void clickMarksInTheFile()

@@ -20,16 +20,20 @@
 #include "mainwindow/mirelo.h"
 #include "myframe.h"
 #include "pintoscreenwidget.h"
+#include "titlebar.h"
 #include "programrun.h"
 #include "screencapturing.h"
 #include "byhand.h"
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QX11Info>
 
@@ -433,9 +437,86 @@ private slots:
                      m_mirelo->setFrameVisible(true);
                  }),
                  start);
+        // Shown and hidden again before it was put back (the History
+        // window that opens after a recording hides it), then shown once
+        // that closes: where the window manager put the window for that
+        // moment (KWin at 0,0, i3 shifted by the size of its decoration),
+        // whether it says so before or while the window is hidden, moves
+        // it nowhere.
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(cycle([&] {
+                         frame->hide();
+                         frame->show();
+                         if (i % 3 == 1)
+                             QVERIFY(mappedUnheard(frame));
+                         else if (i % 3 == 2)
+                             QVERIFY(windowManagerCaughtUp());
+                         frame->hide();
+                         QVERIFY(windowManagerCaughtUp());
+                         frame->show();
+                     }),
+                     start);
+        }
         m_mirelo->setFrame(nullptr);
         m_mirelo->setParent(nullptr);
         delete frame;
+    }
+
+    // A drag of the title bar hands the move to the window manager from
+    // where the title bar was pressed: Qt's own call starts it from the
+    // last place its window saw the pointer (the button that opened a page
+    // before a recording, long gone), and the window manager moves the
+    // window by the difference at the first motion. The test stands in for
+    // the window manager: it lists the move as supported and hears what
+    // the program asks of it.
+    void aTitleBarDragStartsWhereItIsPressed()
+    {
+        if (testsupport::desktop() != testsupport::Desktop::None)
+            QSKIP("stands in for a window manager, which the desktop has");
+        xcb_connection_t *wm = xcb_connect(nullptr, nullptr);
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(wm)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(wm, root, XCB_CW_EVENT_MASK, &mask);
+        const xcb_atom_t moveResize = x11::atom("_NET_WM_MOVERESIZE");
+        xcb_change_property(wm, XCB_PROP_MODE_REPLACE, root, x11::atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 32, 1,
+                            &moveResize);
+        x11::roundTrip(wm);
+
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        QWidget *title = frame->titleBar();
+        const QPoint local(title->width() / 3, title->height() / 2);
+        const QPoint pressedAt = title->mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, pressedAt, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(title, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, pressedAt, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(title, &release);
+
+        QPoint asked(-1, -1);
+        quint32 what = 0;
+        const bool heard = testsupport::waitFor(
+            [&] {
+                while (x11::Reply<xcb_generic_event_t> e{xcb_poll_for_event(wm)}) {
+                    if ((e->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+                        continue;
+                    const auto *m = reinterpret_cast<const xcb_client_message_event_t *>(e.get());
+                    if (m->type == moveResize && m->window == xcb_window_t(frame->winId())) {
+                        asked = QPoint(int(m->data.data32[0]), int(m->data.data32[1]));
+                        what = m->data.data32[2];
+                    }
+                }
+                return asked != QPoint(-1, -1);
+            },
+            10000);
+        xcb_delete_property(wm, root, x11::atom("_NET_SUPPORTED"));
+        x11::roundTrip(wm);
+        xcb_disconnect(wm);
+        m_mirelo->setParent(nullptr);
+        delete frame;
+        QVERIFY(heard);
+        QCOMPARE(asked, pressedAt);
+        QCOMPARE(what, quint32(8)); // a move
     }
 
 private:
@@ -449,6 +530,46 @@ private:
             for (int x = 0; x < image.width(); ++x)
                 n += QColor(image.pixel(x, y)) == QColor(235, 51, 36);
         return n;
+    }
+
+    // Waits until the window manager has mapped the window, without the
+    // program hearing of it yet (no event handled meanwhile): it is where
+    // the window manager placed it, not yet put back.
+    static bool mappedUnheard(QWidget *window)
+    {
+        xcb_connection_t *c = QX11Info::connection();
+        const xcb_window_t id = xcb_window_t(window->winId());
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 30000) {
+            const auto a = x11::reply(c, xcb_get_window_attributes(c, id), xcb_get_window_attributes_reply);
+            if (a && a->map_state == XCB_MAP_STATE_VIEWABLE)
+                return true;
+            QThread::msleep(5);
+        }
+        return false;
+    }
+
+    // The window manager has done all that was asked of it before (and
+    // the program heard what it said of it): it maps a window only after
+    // it has handled what came before.
+    static bool windowManagerCaughtUp()
+    {
+        xcb_connection_t *c = QX11Info::connection();
+        const xcb_window_t w = xcb_generate_id(c);
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, w, xcb_window_t(QX11Info::appRootWindow()), 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_map_window(c, w);
+        const bool mapped = testsupport::waitFor(
+            [&] {
+                const auto a = x11::reply(c, xcb_get_window_attributes(c, w), xcb_get_window_attributes_reply);
+                return a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+            },
+            30000);
+        xcb_destroy_window(c, w);
+        x11::roundTrip(c);
+        QCoreApplication::processEvents();
+        return mapped;
     }
 
     // Where the window's own pixels lie on the screen, as the X server

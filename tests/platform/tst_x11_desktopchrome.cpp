@@ -83,6 +83,63 @@ public:
 
     void sync() { x11::roundTrip(c); }
 
+    void setCardinals(xcb_window_t w, const char *property, const QVector<uint32_t> &values)
+    {
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom(property), XCB_ATOM_CARDINAL, 32,
+                            uint32_t(values.size()), values.constData());
+        sync();
+    }
+    QVector<uint32_t> cardinals(xcb_window_t w, const char *property)
+    {
+        const auto r = x11::reply(c, xcb_get_property(c, 0, w, atom(property), XCB_ATOM_CARDINAL, 0, 4096),
+                                  xcb_get_property_reply);
+        if (!r || r->format != 32)
+            return {};
+        const auto *v = static_cast<const uint32_t *>(xcb_get_property_value(r.get()));
+        return QVector<uint32_t>(v, v + xcb_get_property_value_length(r.get()) / 4);
+    }
+    void setStates(xcb_window_t w, const QList<QByteArray> &names)
+    {
+        QVector<xcb_atom_t> atoms;
+        for (const QByteArray &name : names)
+            atoms.append(atom(name.constData()));
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 32,
+                            uint32_t(atoms.size()), atoms.constData());
+        sync();
+    }
+    // A window's desktop and its states (the window manager's own left out,
+    // in no order): what a panel is to get back.
+    QString placing(xcb_window_t w)
+    {
+        QStringList states;
+        const auto r = x11::reply(c, xcb_get_property(c, 0, w, atom("_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 64),
+                                  xcb_get_property_reply);
+        if (r && r->format == 32) {
+            const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(r.get()));
+            for (int i = 0; i < xcb_get_property_value_length(r.get()) / 4; ++i) {
+                const auto name = x11::reply(c, xcb_get_atom_name(c, atoms[i]), xcb_get_atom_name_reply);
+                const QString text = name ? QString::fromLatin1(xcb_get_atom_name_name(name.get()),
+                                                                xcb_get_atom_name_name_length(name.get()))
+                                          : QString();
+                if (text != QLatin1String("_NET_WM_STATE_FOCUSED") && text != QLatin1String("_NET_WM_STATE_HIDDEN"))
+                    states << text;
+            }
+        }
+        states.sort();
+        const QVector<uint32_t> d = cardinals(w, "_NET_WM_DESKTOP");
+        return QStringLiteral("desktop %1; %2")
+            .arg(d.isEmpty() ? QStringLiteral("none") : QString::number(d.first()), states.join(QLatin1Char(' ')));
+    }
+    // The window manager has let a window go (ICCCM: no WM_STATE, or
+    // withdrawn), or manages it.
+    bool managed(xcb_window_t w)
+    {
+        const auto r = x11::reply(c, xcb_get_property(c, 0, w, atom("WM_STATE"), atom("WM_STATE"), 0, 1),
+                                  xcb_get_property_reply);
+        return r && xcb_get_property_value_length(r.get()) >= 4
+               && *static_cast<const uint32_t *>(xcb_get_property_value(r.get())) != 0;
+    }
+
     // Every mapped dock with its place: a top-level window, or one a window
     // manager keeps inside its own frames (KWin every client, i3 its bar,
     // outside its client list).
@@ -178,6 +235,10 @@ private slots:
         Desktop desktop;
         const xcb_window_t icons = desktop.window("_NET_WM_WINDOW_TYPE_DESKTOP", true);
         const xcb_window_t panel = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", true);
+        // On every desktop, out of the task bar and pager.
+        desktop.setCardinals(panel, "_NET_WM_DESKTOP", {0xFFFFFFFF});
+        desktop.setStates(panel, {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE_FOCUSED"});
+        const QString placing = desktop.placing(panel);
         // A dock outside the client list, as without a window manager.
         const xcb_window_t looseDock = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", true, false);
         const xcb_window_t userHidden = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", false);
@@ -215,10 +276,15 @@ private slots:
         // A second hide (a second recording) loses nothing.
         chrome.setVisible(DesktopChrome::Taskbar, false);
         QCOMPARE(chrome.hidden(DesktopChrome::Taskbar).size(), 3);
+        // A window manager deletes them from a window it lets go.
+        xcb_delete_property(desktop.c, panel, desktop.atom("_NET_WM_DESKTOP"));
+        xcb_delete_property(desktop.c, panel, desktop.atom("_NET_WM_STATE"));
+        desktop.sync();
 
         chrome.restoreAll();
         QVERIFY(desktop.mapped(icons));
         QVERIFY(desktop.mapped(panel));
+        QCOMPARE(desktop.placing(panel), placing);
         QVERIFY(desktop.mapped(looseDock));
         QVERIFY(desktop.mapped(framedDock));
         QVERIFY(!desktop.mapped(userHidden));
@@ -232,6 +298,9 @@ private slots:
         Desktop desktop;
         const xcb_window_t icons = desktop.window("_NET_WM_WINDOW_TYPE_DESKTOP", true);
         const xcb_window_t panel = desktop.window("_NET_WM_WINDOW_TYPE_DOCK", true);
+        desktop.setCardinals(panel, "_NET_WM_DESKTOP", {0xFFFFFFFF});
+        desktop.setStates(panel, {"_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR"});
+        const QString placing = desktop.placing(panel);
         const xcb_window_t other = desktop.window("_NET_WM_WINDOW_TYPE_NORMAL", false);
         QTemporaryDir dir;
         const QString file = dir.filePath("hidden");
@@ -242,6 +311,8 @@ private slots:
         } // gone without mapping back, as in a crash
         QVERIFY(desktop.mapped(icons));
         QVERIFY(!desktop.mapped(panel));
+        xcb_delete_property(desktop.c, panel, desktop.atom("_NET_WM_DESKTOP"));
+        xcb_delete_property(desktop.c, panel, desktop.atom("_NET_WM_STATE"));
         // A desktop window an earlier version unmapped comes back too; a
         // stale id that now names an ordinary window is left alone.
         desktop.unmap(icons);
@@ -255,6 +326,7 @@ private slots:
         next.recoverLeftovers();
         QVERIFY(desktop.mapped(icons));
         QVERIFY(desktop.mapped(panel));
+        QCOMPARE(desktop.placing(panel), placing);
         QVERIFY(!desktop.mapped(other));
         QVERIFY(!QFile::exists(file));
     }
@@ -366,6 +438,78 @@ private slots:
             QTRY_VERIFY(desktop.mapped(dock.first));
         QVERIFY(!QFile::exists(file));
         QTRY_VERIFY_WITH_TIMEOUT(changed(before, screen(), icons) < 0.01, 10000);
+    }
+
+    // A panel comes back as it was: on every desktop, out of the task bar
+    // and pager, its strip kept free on each desktop. A window manager
+    // deletes a withdrawn window's desktop and state, and places a window
+    // mapped without them on the current desktop only (openbox), with the
+    // desktop's own panels as with one made as lxpanel makes its own.
+    void aPanelComesBackOnEveryDesktop()
+    {
+        if (!realDesktop())
+            QSKIP("needs a real desktop");
+        Desktop desktop;
+        if (testsupport::desktop() == testsupport::Desktop::Openbox) {
+            // Four desktops, as a user of workspaces has them.
+            xcb_client_message_event_t ask = {};
+            ask.response_type = XCB_CLIENT_MESSAGE;
+            ask.format = 32;
+            ask.window = desktop.root;
+            ask.type = desktop.atom("_NET_NUMBER_OF_DESKTOPS");
+            ask.data.data32[0] = 4;
+            xcb_send_event(desktop.c, 0, desktop.root,
+                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                           reinterpret_cast<const char *>(&ask));
+            QTRY_COMPARE(desktop.cardinals(desktop.root, "_NET_NUMBER_OF_DESKTOPS"), QVector<uint32_t>{4});
+        }
+        // A panel along the left edge, keeping its strip free.
+        const QRect strip(0, 300, 48, 400);
+        const xcb_window_t panel = xcb_generate_id(desktop.c);
+        xcb_create_window(desktop.c, XCB_COPY_FROM_PARENT, panel, desktop.root, int16_t(strip.x()),
+                          int16_t(strip.y()), uint16_t(strip.width()), uint16_t(strip.height()), 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        desktop.windows.append(panel);
+        const xcb_atom_t dock = desktop.atom("_NET_WM_WINDOW_TYPE_DOCK");
+        xcb_change_property(desktop.c, XCB_PROP_MODE_REPLACE, panel, desktop.atom("_NET_WM_WINDOW_TYPE"),
+                            XCB_ATOM_ATOM, 32, 1, &dock);
+        desktop.setCardinals(panel, "_NET_WM_DESKTOP", {0xFFFFFFFF});
+        desktop.setStates(panel, {"_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+        desktop.setCardinals(panel, "_NET_WM_STRUT", {uint32_t(strip.width()), 0, 0, 0});
+        desktop.setCardinals(panel, "_NET_WM_STRUT_PARTIAL",
+                             {uint32_t(strip.width()), 0, 0, 0, uint32_t(strip.top()), uint32_t(strip.bottom()), 0,
+                              0, 0, 0, 0, 0});
+        xcb_map_window(desktop.c, panel);
+        desktop.sync();
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.managed(panel) && desktop.mapped(panel), 10000);
+        // As the window manager keeps them once it has taken the panel in.
+        const auto docks = desktop.docks();
+        QVERIFY(docks.size() >= 2);
+        QMap<xcb_window_t, QString> placings;
+        auto settled = [&] {
+            QMap<xcb_window_t, QString> now;
+            for (const auto &d : docks)
+                now.insert(d.first, desktop.placing(d.first));
+            const bool same = now == placings;
+            placings = now;
+            return same;
+        };
+        QTRY_VERIFY(settled());
+        QVERIFY2(placings.value(panel).startsWith(QLatin1String("desktop 4294967295"))
+                     || testsupport::desktop() == testsupport::Desktop::I3,
+                 qPrintable(placings.value(panel)));
+        const QVector<uint32_t> workArea = desktop.cardinals(desktop.root, "_NET_WORKAREA");
+
+        QTemporaryDir dir;
+        X11DesktopChrome chrome(dir.filePath("hidden"));
+        chrome.setVisible(DesktopChrome::Taskbar, false);
+        QVERIFY(!desktop.mapped(panel));
+        chrome.restoreAll();
+        for (const auto &d : docks) {
+            QTRY_VERIFY(desktop.mapped(d.first));
+            QTRY_COMPARE(desktop.placing(d.first), placings.value(d.first));
+        }
+        QTRY_COMPARE(desktop.cardinals(desktop.root, "_NET_WORKAREA"), workArea);
     }
 
     // The list of windows to map back is the user's own: without a runtime

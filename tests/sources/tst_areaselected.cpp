@@ -161,6 +161,18 @@ void TestAreaSelected::dragsResizeAndMove()
     release(frame, QPoint(700, 200));
     QCOMPARE(frame->selectedRect().width(), 100);
     QCOMPARE(frame->selectedRect().right(), 459);
+    // A press with no move before it where it lands: Qt sends the pointer's
+    // moves to the main window until the next release once the window
+    // manager has moved that window. The press takes what lies under it:
+    // the icon moves the region, no edge last hovered follows.
+    const QRect before = frame->selectedRect();
+    move(frame, QPoint(before.right(), before.center().y()));
+    QCOMPARE(frame->zone(), int(ZoneRight));
+    const QPoint at = frame->moveRects().first().center();
+    press(frame, at);
+    move(frame, at + QPoint(30, 10));
+    release(frame, at + QPoint(30, 10));
+    QCOMPARE(frame->selectedRect(), before.translated(30, 10));
 }
 
 void TestAreaSelected::recordingModeZones()

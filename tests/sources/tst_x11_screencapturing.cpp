@@ -22,6 +22,7 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -162,6 +163,40 @@ double shareDiffering(const QImage &a, const QImage &b, const QRect &skip = QRec
 
 bool isRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100; }
 
+// Opens a plain dialog of the tool's, as the file dialog opens where the
+// tool covers the screen, and waits until the screen shows it (its whole
+// outline with the window manager's frame: the title bar too, where the
+// X server has it) before it closes.
+bool showsADialog(QWidget *tool)
+{
+    QDialog dialog(tool);
+    dialog.setWindowTitle(QStringLiteral("Save File"));
+    QPalette palette = dialog.palette();
+    palette.setColor(QPalette::Window, QColor(255, 0, 255));
+    dialog.setPalette(palette);
+    dialog.setAutoFillBackground(true);
+    dialog.resize(320, 200);
+    dialog.show();
+    const auto shows = [&] {
+        if (!dialog.isVisible())
+            return false;
+        const QRect r = dialog.geometry();
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+        int magenta = 0, all = 0;
+        for (int y = 4; y < screen.height() - 4; y += 6) {
+            for (int x = 4; x < screen.width() - 4; x += 6) {
+                const QRgb p = screen.pixel(x, y);
+                magenta += qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) > 200;
+                ++all;
+            }
+        }
+        return all && magenta == all;
+    };
+    const bool seen = QTest::qWaitFor(shows, 15000);
+    dialog.close();
+    return seen;
+}
+
 // The pixels of `picture` within `area` drawn in red where `before` was not.
 int redInk(const QImage &picture, const QImage &before, const QRect &area)
 {
@@ -226,6 +261,10 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_proposed;
     QString m_saveAs;
+    // The save asks through a dialog of the tool's (as the file dialog is),
+    // and whether the screen showed it.
+    bool m_askWithDialog = false;
+    bool m_dialogSeen = false;
 };
 
 void TestX11ScreenCapturing::initTestCase()
@@ -241,8 +280,10 @@ void TestX11ScreenCapturing::initTestCase()
     // Where the window manager (if any) has put it.
     s_logo = testsupport::placedWindow(QStringLiteral("XLogo"), kLogoGeometry);
     QVERIFY(s_logo.isValid());
-    ScreenCapturing::setSaveFileHook([this](QWidget *, const QString &proposed) {
+    ScreenCapturing::setSaveFileHook([this](QWidget *tool, const QString &proposed) {
         m_proposed = proposed;
+        if (m_askWithDialog)
+            m_dialogSeen = showsADialog(tool);
         return m_saveAs.isEmpty() ? proposed : m_saveAs;
     });
 }
@@ -264,6 +305,7 @@ void TestX11ScreenCapturing::init()
     g_historyList = m_history.get();
     m_proposed.clear();
     m_saveAs.clear();
+    m_askWithDialog = m_dialogSeen = false;
 }
 
 void TestX11ScreenCapturing::cleanup()
@@ -453,8 +495,13 @@ void TestX11ScreenCapturing::saveWritesTheProposedJpegWithTheRedoneArrow()
         return;
     QVERIFY(typeInto(tool, QStringLiteral("ctrl+y")));
     QTRY_COMPARE(tool->drawing()->shapes().size(), 1);
+    // The dialog that asks where shows above the tool, which covers the
+    // whole screen: also where the compositing manager paints the windows
+    // no window manager manages above all others (KWin).
+    m_askWithDialog = true;
     QString path;
     const QImage saved = savedPicture(tool, &path);
+    QVERIFY(m_dialogSeen);
 
     const QFileInfo file(path);
     QCOMPARE(file.absolutePath(), folder);
