@@ -86,14 +86,17 @@ double longestSilence(const QString &file)
 
 // The sync benchmark's reading of a recording of its stimulus: (file time
 // of each beep, sound-to-picture offset in ms), in order.
-QVector<QPair<double, double>> beepOffsets(const QString &file)
+QVector<QPair<double, double>> beepOffsets(const QString &file, QString *report)
 {
     QProcess p;
     p.start("python3", {testsupport::sourceDir() + "/tools/bench/av_sync_analysis.py", file, "file", "-v"});
     p.waitForFinished(60000);
     QVector<QPair<double, double>> out;
     const QRegularExpression line("beep at +([0-9.]+) s: offset +([-+0-9.]+) ms");
-    for (auto it = line.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+    // What the analysis says besides its pairs (why it paired none).
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    *report = text.split('\n').filter(QRegularExpression("^(?!.*beep at)")).join(' ') + QString::fromUtf8(p.readAllStandardError());
+    for (auto it = line.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         out.append({m.captured(1).toDouble(), m.captured(2).toDouble()});
     }
@@ -332,7 +335,8 @@ private slots:
 
         // The stall is one gap in the beeps (a still picture and silence);
         // after it the sound is in step again within a second.
-        const auto beeps = beepOffsets(file);
+        QString report;
+        const auto beeps = beepOffsets(file, &report);
         int after = -1;
         for (int i = 1; i < beeps.size(); ++i)
             if (beeps[i].first - beeps[i - 1].first > 2.5
@@ -341,7 +345,7 @@ private slots:
         QStringList seen;
         for (const auto &b : beeps)
             seen << QStringLiteral("%1 s %2 ms").arg(b.first).arg(b.second);
-        QVERIFY2(after > 0, qPrintable("no gap in the beeps: " + seen.join(", ")));
+        QVERIFY2(after > 0, qPrintable("no gap in the beeps: " + seen.join(", ") + "; " + report));
         QVERIFY2(beeps.size() - after >= 3, qPrintable(QString::number(beeps.size() - after)));
         for (int i = after + 1; i < beeps.size(); ++i)
             QVERIFY2(qAbs(beeps[i].second) < 45.0, qPrintable("sound out of step: " + seen.join(", ")));
