@@ -1,6 +1,6 @@
 #include "imagelimit.h"
 
-#include "imagecontainers.h"
+#include "picture_measure.h"
 #include "keptfile.h"
 
 #include <QBuffer>
@@ -62,7 +62,7 @@ bool fits(const QSize &size)
 // decoded on a picture of its own.
 QString gifRefusal(QIODevice *device, bool together)
 {
-    const ImageContainers::GifLayout gif = ImageContainers::gifLayout(device, !together);
+    const mirelo::picture_measure::GifLayout gif = mirelo::picture_measure::gifLayout(device, !together);
     if (!gif.measured)
         return notMeasurable();
     if (gif.frames == 0)
@@ -79,7 +79,7 @@ QString gifRefusal(QIODevice *device, bool together)
 // is measured first.
 QString drawingRefusal(QIODevice *device)
 {
-    const ImageContainers::SvgText text = ImageContainers::svgText(device, kMaxDrawingBytes, kMaxDrawingElements);
+    const mirelo::picture_measure::SvgText text = mirelo::picture_measure::svgText(device, kMaxDrawingBytes, kMaxDrawingElements);
     if (text.tooLong)
         return drawingTooLong();
     if (text.drawing && text.elements > kMaxDrawingElements)
@@ -187,9 +187,9 @@ QString measure(QImageReader &reader, bool together)
     // A GIF or a packed drawing is known by what it holds: the reader takes
     // it so whatever its name says.
     const QByteArray head = reader.device() ? reader.device()->peek(8) : QByteArray();
-    if (ImageContainers::isGif(head))
+    if (mirelo::picture_measure::isGif(head))
         return gifRefusal(reader.device(), together);
-    if (ImageContainers::isGzip(head) || format == "svg" || format == "svgz") {
+    if (mirelo::picture_measure::isGzip(head) || format == "svg" || format == "svgz") {
         const QString why = drawingRefusal(reader.device());
         if (!why.isEmpty())
             return why;

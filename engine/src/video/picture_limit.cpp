@@ -1,7 +1,7 @@
 #include "video/picture_limit.h"
 
 #include "core/log.h"
-#include "video/picture_measure.h"
+#include "picture_measure.h"
 
 #include <QBuffer>
 #include <QImageReader>

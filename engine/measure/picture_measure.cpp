@@ -1,4 +1,4 @@
-#include "imagecontainers.h"
+#include "picture_measure.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -6,7 +6,7 @@
 
 #include <zlib.h>
 
-namespace ImageContainers {
+namespace mirelo::picture_measure {
 
 namespace {
 
@@ -262,4 +262,4 @@ SvgText svgText(QIODevice *device, qint64 maxBytes, qint64 maxElements)
     return scan.finish();
 }
 
-} // namespace ImageContainers
+} // namespace mirelo::picture_measure
