@@ -55,6 +55,24 @@ QByteArray readAll(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+// A job of the user's task store with one trigger, as the task form makes
+// it, holding the record job's `data`.
+bool registerJob(const ProgramUser &user, const QString &job, const QString &description, const QString &data)
+{
+    FileTaskService tasks(user.dataFolder() + QStringLiteral("Tasks"));
+    if (!tasks.createFolder(TaskScheduleList::folderPath()))
+        return false;
+    TaskDefinition task;
+    task.description = description;
+    task.hasData = true;
+    task.data = data;
+    TaskTrigger trigger;
+    trigger.enabled = true;
+    trigger.startBoundary = QStringLiteral("2026-01-01T08:00:00");
+    task.triggers.append(trigger);
+    return tasks.registerTask(job, task);
+}
+
 } // namespace
 
 class TestTaskRun : public QObject
@@ -121,18 +139,9 @@ private slots:
         const QString job = QStringLiteral("{5a5a5a5a-0000-4000-8000-00000000beef}");
         auto run = [&](const QByteArray &script, QByteArray *trace, QString *told, const QString &toldOnceDone = {}) {
             ProgramUser user;
-            FileTaskService tasks(user.dataFolder() + QStringLiteral("Tasks"));
-            QVERIFY(tasks.createFolder(TaskScheduleList::folderPath()));
-            TaskDefinition task;
-            task.description = QStringLiteral("Voice memo");
-            task.hasData = true;
-            task.data = QStringLiteral("stopType,0;loop,0;duration,,5;screen,0,-1,0,0,0,0;camera,0,-1,0,0,0,0;"
-                                       "systemsound,0,0,100;microphone,1,99999,100");
-            TaskTrigger trigger;
-            trigger.enabled = true;
-            trigger.startBoundary = QStringLiteral("2026-01-01T08:00:00");
-            task.triggers.append(trigger);
-            QVERIFY(tasks.registerTask(job, task));
+            QVERIFY(registerJob(user, job, QStringLiteral("Voice memo"),
+                                QStringLiteral("stopType,0;loop,0;duration,,5;screen,0,-1,0,0,0,0;camera,0,-1,0,0,0,0;"
+                                               "systemsound,0,0,100;microphone,1,99999,100")));
             const QString scriptFile = user.root() + QStringLiteral("/engine-script");
             const QString traceFile = user.root() + QStringLiteral("/engine-trace");
             QFile f(scriptFile);
@@ -197,19 +206,10 @@ private slots:
     void theSetAsideNoticeWaitsThroughAJob()
     {
         ProgramUser user;
-        FileTaskService tasks(user.dataFolder() + QStringLiteral("Tasks"));
-        QVERIFY(tasks.createFolder(TaskScheduleList::folderPath()));
         const QString job = QStringLiteral("{6b6b6b6b-0000-4000-8000-00000000cafe}");
-        TaskDefinition task;
-        task.description = QStringLiteral("Screen and webcam");
-        task.hasData = true;
-        task.data = QStringLiteral("stopType,0;loop,0;duration,,5;screen,1,0,0,0,640,480;camera,1,0,0,0,320,240;"
-                                   "systemsound,1,0,100;microphone,0,0,100");
-        TaskTrigger trigger;
-        trigger.enabled = true;
-        trigger.startBoundary = QStringLiteral("2026-01-01T08:00:00");
-        task.triggers.append(trigger);
-        QVERIFY(tasks.registerTask(job, task));
+        QVERIFY(registerJob(user, job, QStringLiteral("Screen and webcam"),
+                            QStringLiteral("stopType,0;loop,0;duration,,5;screen,1,0,0,0,640,480;camera,1,0,0,0,320,240;"
+                                           "systemsound,1,0,100;microphone,0,0,100")));
         const QDir folder(user.dataFolder() + QStringLiteral("Tasks/") + TaskScheduleList::folderPath());
         const QString fifo = folder.filePath(QStringLiteral("{00000000-0000-4000-8000-000000000001}.xml"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);

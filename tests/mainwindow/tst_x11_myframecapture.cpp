@@ -206,11 +206,8 @@ private slots:
     // but on what it paints.
     void windowStaysAboveTheRegionFrame()
     {
-        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        m_mirelo->setFrame(frame);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
-        const QString misplaced = placed(frame);
+        MyFrame *frame = showFrame();
+        const QString misplaced = frame ? placed(frame) : QStringLiteral("not shown");
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
         // Beyond its rounded corner the screen shows what lies behind the
         // window, not the black of pixels no compositor blended.
@@ -288,11 +285,8 @@ private slots:
         below.setGeometry(QGuiApplication::primaryScreen()->availableGeometry().adjusted(40, 40, -40, -40));
         below.show();
         QVERIFY(QTest::qWaitForWindowExposed(&below, 30000));
-        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        m_mirelo->setFrame(frame);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
-        const QString misplaced = placed(frame);
+        MyFrame *frame = showFrame();
+        const QString misplaced = frame ? placed(frame) : QStringLiteral("not shown");
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
         frame->raise();
         frame->activateWindow();
@@ -370,11 +364,8 @@ private slots:
     void aPinnedPictureLiesAboveTheMainWindow()
     {
         g_enviroment->recording()->setHideMainWhenScreenshot(true);
-        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        m_mirelo->setFrame(frame);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
-        const QString misplaced = placed(frame);
+        MyFrame *frame = showFrame();
+        const QString misplaced = frame ? placed(frame) : QStringLiteral("not shown");
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
         // A picture of the middle of the window, pinned.
         const QRect region(outline(frame).center() - QPoint(150, 80), QSize(300, 160));
@@ -409,10 +400,8 @@ private slots:
     // the screen, however the window manager places a window it maps anew.
     void hiddenWindowComesBackToItsPlace()
     {
-        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
-        m_mirelo->setFrame(frame);
-        frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame, 30000));
+        MyFrame *frame = showFrame();
+        QVERIFY(frame);
         const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
         frame->move(work.topLeft() + QPoint(300, 200));
         auto place = [&] { return onScreen(frame); };
@@ -521,6 +510,15 @@ private slots:
     }
 
 private:
+    // The main window as the program shows it; null when it is not shown.
+    MyFrame *showFrame()
+    {
+        auto *frame = new MyFrame(m_mirelo, nullptr, CAbstractFrame::CloseButton, QPixmap(), 0, 0);
+        m_mirelo->setFrame(frame);
+        frame->show();
+        return QTest::qWaitForWindowExposed(frame, 30000) ? frame : nullptr;
+    }
+
     // The pixels of a rectangle of the screen in the region frame's red.
     static int redPixels(const QRect &r)
     {
