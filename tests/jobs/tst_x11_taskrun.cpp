@@ -73,6 +73,25 @@ bool registerJob(const ProgramUser &user, const QString &job, const QString &des
     return tasks.registerTask(job, task);
 }
 
+// Starts the program for `job` of `user`'s task store (a "-Task" start)
+// against the test engine, which plays `script`; answers the file the
+// engine writes its trace to, empty when the program did not start.
+QString startJob(QProcess &p, const ProgramUser &user, const QString &job, const QByteArray &script)
+{
+    const QString scriptFile = user.root() + QStringLiteral("/engine-script");
+    const QString traceFile = user.root() + QStringLiteral("/engine-trace");
+    QFile f(scriptFile);
+    if (!f.open(QIODevice::WriteOnly) || f.write(script) != script.size())
+        return QString();
+    f.close();
+    QProcessEnvironment env = user.environment(QStringLiteral(MIRELO_TEST_ENGINE_PATH));
+    env.insert(QStringLiteral("MIRELO_TEST_ENGINE_SCRIPT"), scriptFile);
+    env.insert(QStringLiteral("MIRELO_TEST_ENGINE_TRACE"), traceFile);
+    p.setProcessEnvironment(env);
+    p.start(programPath(), {QStringLiteral("-Task"), job});
+    return p.waitForStarted(10000) ? traceFile : QString();
+}
+
 } // namespace
 
 class TestTaskRun : public QObject
@@ -142,19 +161,9 @@ private slots:
             QVERIFY(registerJob(user, job, QStringLiteral("Voice memo"),
                                 QStringLiteral("stopType,0;loop,0;duration,,5;screen,0,-1,0,0,0,0;camera,0,-1,0,0,0,0;"
                                                "systemsound,0,0,100;microphone,1,99999,100")));
-            const QString scriptFile = user.root() + QStringLiteral("/engine-script");
-            const QString traceFile = user.root() + QStringLiteral("/engine-trace");
-            QFile f(scriptFile);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(script);
-            f.close();
-            QProcessEnvironment env = user.environment(QStringLiteral(MIRELO_TEST_ENGINE_PATH));
-            env.insert(QStringLiteral("MIRELO_TEST_ENGINE_SCRIPT"), scriptFile);
-            env.insert(QStringLiteral("MIRELO_TEST_ENGINE_TRACE"), traceFile);
             QProcess p;
-            p.setProcessEnvironment(env);
-            p.start(programPath(), {QStringLiteral("-Task"), job});
-            QVERIFY(p.waitForStarted(10000));
+            const QString traceFile = startJob(p, user, job, script);
+            QVERIFY(!traceFile.isEmpty());
             const QString log = user.dataFolder() + QStringLiteral("Log/myrun.log");
             // The job starts 5 s after the program; then it records, or it
             // fails and says so.
@@ -219,19 +228,9 @@ private slots:
         garbage.write("\x01\x02 not a task <<<");
         garbage.close();
 
-        const QString scriptFile = user.root() + QStringLiteral("/engine-script");
-        const QString traceFile = user.root() + QStringLiteral("/engine-trace");
-        QFile f(scriptFile);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("audio 4 \"Speakers\"\ntime 6000000\n");
-        f.close();
-        QProcessEnvironment env = user.environment(QStringLiteral(MIRELO_TEST_ENGINE_PATH));
-        env.insert(QStringLiteral("MIRELO_TEST_ENGINE_SCRIPT"), scriptFile);
-        env.insert(QStringLiteral("MIRELO_TEST_ENGINE_TRACE"), traceFile);
         QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(programPath(), {QStringLiteral("-Task"), job});
-        QVERIFY(p.waitForStarted(10000));
+        const QString traceFile = startJob(p, user, job, "audio 4 \"Speakers\"\ntime 6000000\n");
+        QVERIFY(!traceFile.isEmpty());
         const qint64 pid = p.processId();
         const QString title = QStringLiteral("Olvex Free Mirelo");
         const QString notice = waitForWindow(pid, title, isMessageSize, 60000);
