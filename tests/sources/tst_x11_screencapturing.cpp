@@ -105,16 +105,39 @@ double hiddenShare(ScreenCapturing *tool)
 }
 
 // Someone holds the pointer: the window being pressed, or the window
-// manager that moves it. A grab of another client's would fail.
+// manager that moves it. Asked for with a time still to come, which the
+// server never grants: a probe that held the pointer even for an instant
+// could take it from a window manager starting its move, which then drops
+// the move (xfwm4).
 bool pointerHeld()
 {
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    const auto r = x11::reply(
-        c, xcb_grab_pointer(c, 0, root, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
-        xcb_grab_pointer_reply);
-    const bool held = r && r->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
-    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    // The server's time now: that of a property change on a window of our own.
+    const xcb_window_t w = xcb_generate_id(c);
+    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(c, 0, w, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
+                      XCB_CW_EVENT_MASK, &events);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_flush(c);
+    xcb_timestamp_t now = 0;
+    bool seen = false;
+    while (!seen) {
+        xcb_generic_event_t *event = xcb_wait_for_event(c);
+        if (!event)
+            break;
+        if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+            now = reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
+            seen = true;
+        }
+        free(event);
+    }
+    // A grab held by another client is told before the time is checked.
+    const auto r = x11::reply(c,
+                              xcb_grab_pointer(c, 0, screen->root, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                                               XCB_NONE, XCB_NONE, now + (1u << 30)),
+                              xcb_grab_pointer_reply);
+    const bool held = seen && r && r->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
     xcb_disconnect(c);
     return held;
 }
