@@ -62,6 +62,18 @@ bool CAbstractFrame::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+// An Escape that reaches the frame itself, not its content: the main frame
+// holds the keyboard while a view shown beside it has none (a bare server
+// activates no new window), and a dialog's Escape would hide it for good.
+void CAbstractFrame::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && hasType(MainFrame)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void CAbstractFrame::closeEvent(QCloseEvent *event)
 {
     // The callback is asked first: a refused close keeps the frame whole,

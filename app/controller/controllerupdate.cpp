@@ -155,6 +155,10 @@ void Controller::execUpdateView(bool fromStartup)
     }
     // The start-up check's timer brings it too: shown, not waited for.
     showInFrame(m_updateView, CAbstractFrame::CloseButton);
+    // Asked for: it takes the keyboard (its Escape closes it) also where no
+    // window manager activates a new window.
+    if (!fromStartup)
+        m_updateView->window()->activateWindow();
 }
 
 void Controller::retryUpdateCheck()
