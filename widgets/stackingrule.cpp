@@ -302,8 +302,14 @@ private:
     void raiseKept(QWidget *overlay, quint32 coverer)
     {
         Fight &fight = m_fights[overlay];
-        if (fight.held)
-            return; // its wait ends it
+        if (fight.held) {
+            if (coverer == fight.coverer)
+                return; // its wait ends it
+            // Another window came over it: raised over that one at once,
+            // and the wait for the last one is void.
+            fight.held = false;
+            ++fight.holds;
+        }
         if (!fight.due) {
             const bool again = coverer == fight.coverer && fight.raised.isValid()
                                && fight.raised.elapsed() < kCoveredSoonMs;
@@ -312,9 +318,9 @@ private:
             if (fight.rounds >= kFreeRounds) {
                 fight.held = true;
                 const int wait = qMin(kLongestWaitMs, kFirstWaitMs << qMin(fight.rounds - kFreeRounds, 8));
-                QTimer::singleShot(wait, this, [this, guard = QPointer<QWidget>(overlay)] {
+                QTimer::singleShot(wait, this, [this, guard = QPointer<QWidget>(overlay), hold = ++fight.holds] {
                     const auto it = guard ? m_fights.find(guard) : m_fights.end();
-                    if (it == m_fights.end())
+                    if (it == m_fights.end() || it->holds != hold)
                         return;
                     it->held = false;
                     it->due = true;
@@ -341,6 +347,7 @@ private:
         QElapsedTimer raised;  // since the overlay was raised over it
         bool held = false;     // a wait runs before the next raise
         bool due = false;      // the wait has run: raised if still covered
+        int holds = 0;         // which wait is the one that counts
     };
     QHash<QWidget *, Fight> m_fights;
     // Hears the desktop's stacking while something may need restacking.

@@ -1,5 +1,6 @@
 // The common dialog's factories, driven as a user would; the dialog of a
-// desktop overlay, whose window it belongs to and where the overlay lies.
+// desktop overlay, whose window it belongs to and where the overlay lies;
+// an overlay kept above another program's windows.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "platform/fakewindowstacking.h"
 #include "core/vocabulary.h"
 #include "skinmanager.h"
+#include "stackingrule.h"
 #include "testsupport.h"
 #include "ui_commondialog.h"
 
@@ -318,6 +320,44 @@ private slots:
             QVERIFY(checked);
         }
         delete bar;
+        // Nothing left to restack: the desktop's stacking is no longer heard.
+        QTRY_COMPARE(stacking.watchers(), 0);
+    }
+
+    // A window that raises itself whenever the overlay goes over it is
+    // soon no longer fought; another window raised meanwhile is, at once.
+    void overlayKeptAboveBacksOffOnlyFromTheWindowThatFights()
+    {
+        FakeWindowStacking stacking;
+        QWidget bar;
+        DesktopOverlay::make(&bar);
+        stacking::keepAbove(&bar);
+        // Each raise of the overlay.
+        struct Raises : QObject {
+            int count = 0;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                count += e->type() == QEvent::ZOrderChange;
+                return false;
+            }
+        } zOrder;
+        bar.installEventFilter(&zOrder);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        const quint32 barId = stacking.topLevelOf(bar.windowHandle()), locker = barId + 1, other = barId + 2;
+        const auto covered = [&](const QVector<quint32> &order) {
+            const int before = zOrder.count;
+            stacking.order = order;
+            stacking.stackingChanged();
+            QCoreApplication::processEvents();
+            return zOrder.count > before;
+        };
+        int rounds = 0;
+        while (rounds < 10 && covered({barId, locker}))
+            ++rounds;
+        QVERIFY2(rounds < 10, "the overlay fought the self-raising window");
+        QVERIFY(rounds > 0);
+        QVERIFY(covered({barId, locker, other}));
     }
 
     void sizesFollowTheDisplayScale()
