@@ -29,6 +29,22 @@ QString windowOfSize(qint64 pid, const QSize &size, int timeoutMs)
     }
     return QString();
 }
+// What the process shows, for a failure to say: each window's title and
+// place.
+QString shownWindows(qint64 pid)
+{
+    QString text = QStringLiteral("windows shown:\n");
+    for (const QString &id : visibleWindows(pid)) {
+        const QRect g = windowGeometry(id);
+        text += QStringLiteral("  %1 \"%2\" %3,%4 %5x%6\n")
+                    .arg(id, windowName(id))
+                    .arg(g.x())
+                    .arg(g.y())
+                    .arg(g.width())
+                    .arg(g.height());
+    }
+    return text;
+}
 bool clickAt(const QString &window, int x, int y)
 {
     const QRect g = windowGeometry(window);
@@ -234,8 +250,8 @@ private slots:
         const qint64 pid = p.processId();
         const QString title = QStringLiteral("Olvex Free Mirelo");
         const QString notice = waitForWindow(pid, title, isMessageSize, 60000);
-        QVERIFY(!notice.isEmpty());
         const QString log = user.dataFolder() + QStringLiteral("Log/myrun.log");
+        QVERIFY2(!notice.isEmpty(), qPrintable(shownWindows(pid) + QString::fromUtf8(readAll(log))));
         QTRY_VERIFY_WITH_TIMEOUT(readAll(traceFile).contains("startRecording"), 60000);
         QVERIFY2(visibleWindows(pid, title).contains(notice), "the job closed the notice");
         // The job ends by the scripted clock and tells what it left out;
