@@ -10,6 +10,8 @@ namespace mirelo::picture_measure {
 
 namespace {
 
+const int kPiece = 64 * 1024; // what is read or inflated at a time
+
 // Puts the device back where it stood.
 struct Back {
     QIODevice *device;
@@ -80,20 +82,31 @@ public:
     {
         if (m_tooLong || size <= 0)
             return !m_tooLong;
-        m_bytes += size;
-        if (m_bytes > m_maxBytes) {
+        if (m_bytes + size > m_maxBytes) {
+            // What came before is read first: it may end the reading short
+            // of the limit, as it would have read piece by piece.
+            tokenize();
+            if (m_stop && !(m_whole && !m_unreadable))
+                return false;
             m_tooLong = true;
             return false;
         }
+        m_bytes += size;
         if (!m_stop) {
-            m_xml.addData(QByteArray(data, int(size)));
-            readTokens();
+            // The tokenizer reads a token it has not seen the end of again
+            // from its start with each piece handed to it (one long comment
+            // would cost the square of its length): the text goes to it each
+            // time it has doubled.
+            m_pending.append(data, int(size));
+            if (m_pending.size() >= m_nextTokenize)
+                tokenize();
         }
         return !m_stop || (m_whole && !m_unreadable);
     }
 
-    SvgText finish() const
+    SvgText finish()
     {
+        tokenize();
         SvgText text;
         text.drawing = m_root != Other;
         text.tooLong = m_tooLong;
@@ -105,6 +118,16 @@ public:
 
 private:
     enum Root { Unknown, Svg, Other };
+
+    void tokenize()
+    {
+        if (!m_stop && !m_pending.isEmpty()) {
+            m_xml.addData(m_pending);
+            readTokens();
+        }
+        m_pending.clear();
+        m_nextTokenize = qMax<qint64>(kPiece, m_bytes);
+    }
 
     void readTokens()
     {
@@ -138,20 +161,21 @@ private:
     const qint64 m_maxBytes, m_maxElements;
     const bool m_whole;
     QXmlStreamReader m_xml;
-    qint64 m_bytes = 0, m_elements = 0;
+    qint64 m_bytes = 0, m_elements = 0, m_nextTokenize = kPiece;
+    QByteArray m_pending;
     Root m_root = Unknown;
     bool m_tooLong = false, m_unreadable = false, m_drawingUnmeasurable = false, m_stop = false;
 };
 
 // Every member of a gzip stream inflated through the scan, never held
-// whole. A stream that breaks off ends the text there, as it ends the
-// decoder's.
+// past the limit. A stream that breaks off ends the text there, as it ends
+// the decoder's.
 void inflateInto(QIODevice *device, TextScan *scan)
 {
     z_stream stream{};
     if (inflateInit2(&stream, 15 + 16) != Z_OK)
         return;
-    QByteArray in(64 * 1024, Qt::Uninitialized), out(64 * 1024, Qt::Uninitialized);
+    QByteArray in(kPiece, Qt::Uninitialized), out(kPiece, Qt::Uninitialized);
     bool going = true;
     while (going) {
         const qint64 got = device->read(in.data(), in.size());
@@ -254,7 +278,7 @@ SvgText svgText(QIODevice *device, qint64 maxBytes, qint64 maxElements)
     if (packed) {
         inflateInto(device, &scan);
     } else {
-        QByteArray chunk(64 * 1024, Qt::Uninitialized);
+        QByteArray chunk(kPiece, Qt::Uninitialized);
         qint64 got;
         while ((got = device->read(chunk.data(), chunk.size())) > 0 && scan.feed(chunk.constData(), got))
             ;

@@ -255,6 +255,8 @@ private slots:
         QCOMPARE(item.path(), good);
 
         const QByteArray manyElements = QByteArray("<g/>").repeated(int(ImageLimit::kMaxDrawingElements) + 1);
+        // Longer than a piece of what is read at a time.
+        const QByteArray longComment = "<!--" + QByteArray(200 * 1024, 'c') + "-->";
         const QList<QPair<const char *, QByteArray>> refused = {
             {"a huge frame in a small screen", gifFile(QSize(16, 16), {QRect(0, 0, 16000, 16000)})},
             {"cut inside its screen", screen.left(10)},
@@ -267,6 +269,7 @@ private slots:
             {"entities that multiply elements",
              drawing(QByteArray("&e;").repeated(100),
                      "<!DOCTYPE svg [<!ENTITY e \"" + QByteArray("<g/>").repeated(1000) + "\">]>")},
+            {"a picture after a long comment", drawing(longComment + "<image width=\"4\" height=\"3\"/>")},
             {"a picture inside a drawing", drawing("<image width=\"4\" height=\"3\" xlink:href=\"" + screenPng.toUtf8()
                                                    + "\"/>")},
             {"a style sheet the parser would read", drawing(QByteArray(), "<?xml-stylesheet type=\"text/css\" href=\""
@@ -287,6 +290,8 @@ private slots:
         QVERIFY(item.setPath(write(QStringLiteral("small.png"), gzipped(drawing("<rect width=\"5\" height=\"5\"/>")))));
         QCOMPARE(item.image().size(), QSize(40, 30));
         QVERIFY(item.setPath(write(QStringLiteral("plain.svg"), drawing("<g><rect width=\"5\" height=\"5\"/></g>"))));
+        QCOMPARE(item.image().size(), QSize(40, 30));
+        QVERIFY(item.setPath(write(QStringLiteral("comment.svg"), drawing(longComment + "<rect width=\"5\" height=\"5\"/>"))));
         QCOMPARE(item.image().size(), QSize(40, 30));
     }
 
