@@ -25,6 +25,7 @@ public:
     QObject *watchStacking(QObject *owner, std::function<void()> changed) override;
     quint32 keyboardFocus() const override { return focus; }
     void setKeyboardFocus(quint32 window) override;
+    void letFocusFallToRoot() override {}
 
     // Calls every live watcher.
     void stackingChanged();

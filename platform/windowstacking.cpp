@@ -3,6 +3,7 @@
 #include "x11.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QVariant>
@@ -417,4 +418,24 @@ void WmWindowStacking::setKeyboardFocus(quint32 window)
         return;
     // Checked: the window may still go meanwhile, which is no error of ours.
     x11::succeeded(c, xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME));
+}
+
+void WmWindowStacking::letFocusFallToRoot()
+{
+    if (!QX11Info::isPlatformX11())
+        return;
+    xcb_connection_t *c = QX11Info::connection();
+    const auto r = x11::reply(c, xcb_get_input_focus(c), xcb_get_input_focus_reply);
+    if (!r || r->revert_to == XCB_INPUT_FOCUS_POINTER_ROOT)
+        return;
+    bool ours = false;
+    const QWindowList windows = QGuiApplication::allWindows();
+    for (const QWindow *window : windows)
+        ours = ours || (window->handle() && xcb_window_t(window->winId()) == r->focus);
+    if (!ours)
+        return;
+    // The same window, only its reverting changed; at the program's last
+    // time, as Qt gave it, so that no later focus change is held up.
+    x11::succeeded(c, xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_POINTER_ROOT, r->focus,
+                                                  xcb_timestamp_t(QX11Info::appTime())));
 }

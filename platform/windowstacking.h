@@ -51,6 +51,12 @@ public:
     // Gives the keyboard focus to `window` (an id keyboardFocus() gave),
     // when it still shows.
     virtual void setKeyboardFocus(quint32 window) = 0;
+    // When a window of the program's has the keyboard focus, lets the focus
+    // fall to the desktop's root once that window hides, rather than to its
+    // window manager's frame, which goes with it and leaves no focus at all
+    // (Qt gives the focus so), where a window manager may leave it: then the
+    // X server hands no key to anyone, not even a global hotkey.
+    virtual void letFocusFallToRoot() = 0;
 
     // The program's layer (the window manager's, made on first use).
     static WindowStacking *instance();
@@ -72,4 +78,5 @@ public:
     QObject *watchStacking(QObject *owner, std::function<void()> changed) override;
     quint32 keyboardFocus() const override;
     void setKeyboardFocus(quint32 window) override;
+    void letFocusFallToRoot() override;
 };

@@ -20,6 +20,7 @@
 #include "controlbarlink.h"
 #include "myframe.h"
 #include "taskschedulelist.h"
+#include "windowstacking.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -269,6 +270,9 @@ void Mirelo::prepareToRecord(TaskScheduleItem *item)
     if (g_taskScheduleList)
         g_taskScheduleList->stopTimer();
     closeOtherWindows();
+    // The main window hidden next may hold the keyboard: the stop's hotkey
+    // must still reach the program once it is gone.
+    WindowStacking::instance()->letFocusFallToRoot();
     // While recording, device changes are not written to the settings.
     if (g_systemSoundList)
         g_systemSoundList->setPersistent(false);

@@ -2,7 +2,8 @@
 // (and with it the native children something draws into) across the state
 // changes and the hides and shows that follow them; the stacking read and
 // its changes heard, also those another program makes, each restack of a
-// window raised again and again; the keyboard focus read and given.
+// window raised again and again; the keyboard focus read and given, and
+// where it falls when the window that has it hides.
 #include <QtTest>
 
 #include "platform/windowstacking.h"
@@ -131,6 +132,46 @@ private slots:
         stacking.setKeyboardFocus(idB);
         QCOMPARE(stacking.keyboardFocus(), idA);
         xcb_disconnect(other);
+    }
+
+    // A window manager frames a window; Qt gives the window the keyboard so
+    // that it reverts to its parent, the frame, which goes when the window
+    // hides. The focus then falls to the root, never to no window at all:
+    // with none the X server delivers no key, not even a global hotkey.
+    void focusOfAHiddenWindowFallsToTheRoot()
+    {
+        QWindow window;
+        window.setGeometry(20, 20, 120, 90);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const xcb_window_t id = xcb_window_t(window.winId());
+        xcb_connection_t *wm = xcb_connect(nullptr, nullptr);
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(wm)).data;
+        const xcb_window_t frame = xcb_generate_id(wm);
+        xcb_create_window(wm, XCB_COPY_FROM_PARENT, frame, screen->root, 10, 10, 200, 150, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_map_window(wm, frame);
+        xcb_reparent_window(wm, id, frame, 0, 0);
+        xcb_map_window(wm, id);
+        x11::roundTrip(wm);
+        const auto focus = [] {
+            xcb_connection_t *c = QX11Info::connection();
+            const auto r = x11::reply(c, xcb_get_input_focus(c), xcb_get_input_focus_reply);
+            return r ? quint32(r->focus) : quint32(0xffffffff);
+        };
+        window.requestActivate(); // no window manager to ask: Qt sets it itself
+        QTRY_COMPARE(focus(), quint32(id));
+
+        WmWindowStacking stacking;
+        stacking.letFocusFallToRoot();
+        window.hide();
+        QTRY_VERIFY(focus() != quint32(id));
+        xcb_unmap_window(wm, frame);
+        x11::roundTrip(wm);
+        QCOMPARE(focus(), quint32(XCB_INPUT_FOCUS_POINTER_ROOT));
+        xcb_reparent_window(wm, id, screen->root, 0, 0);
+        x11::roundTrip(wm);
+        xcb_disconnect(wm);
     }
 };
 
