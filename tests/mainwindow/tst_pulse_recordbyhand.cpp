@@ -690,9 +690,15 @@ private slots:
             QVERIFY(xdotool({"key", "ctrl+alt+s", "sleep", gap, "key", "ctrl+alt+s"}));
             int now = settled();
             QVERIFY2(now != 0, gap);
+            // What of "idle" is missing, for a failure to say.
+            auto shown = [&] {
+                return QStringLiteral("%1: bar %2, main window %3, panel %4")
+                    .arg(QLatin1String(gap), bar().id.isEmpty() ? "gone" : "shown",
+                         frame().id.isEmpty() ? "hidden" : "shown", panel.isMapped() ? "shown" : "hidden");
+            };
             if (now == 2) {
                 QVERIFY(key({"ctrl+alt+s"}));
-                QVERIFY2(waitFor([&] { return state() == 1; }, 30000), gap);
+                QVERIFY2(waitFor([&] { return state() == 1; }, 30000), qPrintable(shown()));
             }
             QCOMPARE(p.state(), QProcess::Running);
             // Whatever recorded is finished and listed.
