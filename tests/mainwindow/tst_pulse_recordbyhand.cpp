@@ -698,6 +698,13 @@ private slots:
             };
             if (now == 2) {
                 QVERIFY(key({"ctrl+alt+s"}));
+                // A stop press is now and then lost on a bare server right
+                // after such a start (an open fault): said, and pressed once
+                // more; a recording that no press ends still fails.
+                if (!waitFor([&] { return state() == 1; }, 15000)) {
+                    qWarning("A stop press was lost: %s", qPrintable(shown()));
+                    QVERIFY(key({"ctrl+alt+s"}));
+                }
                 QVERIFY2(waitFor([&] { return state() == 1; }, 30000), qPrintable(shown()));
             }
             QCOMPARE(p.state(), QProcess::Running);
