@@ -86,7 +86,7 @@ public:
             // What came before is read first: it may end the reading short
             // of the limit, as it would have read piece by piece.
             tokenize();
-            if (m_stop && !(m_whole && !m_unreadable))
+            if (!going())
                 return false;
             m_tooLong = true;
             return false;
@@ -101,7 +101,7 @@ public:
             if (m_pending.size() >= m_nextTokenize)
                 tokenize();
         }
-        return !m_stop || (m_whole && !m_unreadable);
+        return going();
     }
 
     SvgText finish()
@@ -118,6 +118,9 @@ public:
 
 private:
     enum Root { Unknown, Svg, Other };
+
+    // More text is wanted: the reading goes on, or the whole is read anyway.
+    bool going() const { return !m_stop || (m_whole && !m_unreadable); }
 
     void tokenize()
     {
