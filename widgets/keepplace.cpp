@@ -6,6 +6,13 @@
 #include <QWidget>
 #include <QWindow>
 
+namespace {
+// How long after it shows a move of the window that nobody asked for is
+// the window manager's late placing, and how often it is undone.
+constexpr int kSettleMs = 1000;
+constexpr int kSettleTries = 2;
+} // namespace
+
 void KeepPlace::watch(QWidget *widget)
 {
     if (!widget || widget->findChild<KeepPlace *>(QString(), Qt::FindDirectChildrenOnly))
@@ -73,6 +80,8 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
                     m_putBack = false;
                 m_pending = true;
                 m_hidden = false;
+                m_settling.start();
+                m_settleTries = 0;
             }
             break;
         case QEvent::Move:
@@ -81,6 +90,9 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
             // window when mapped): no move of the program's.
             if (m_hidden && event->spontaneous())
                 m_shownAt = m_widget->geometry().topLeft();
+            // The program put the shown window somewhere: its place now.
+            if (!m_hidden && !event->spontaneous())
+                m_settling.invalidate();
             break;
         case QEvent::WinIdChange:
             watchWindow();
@@ -90,6 +102,8 @@ bool KeepPlace::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
+    if (watched == m_window && event->type() == QEvent::MouseButtonPress)
+        m_settling.invalidate(); // the user's to move from now on
     if (watched == m_window && m_pending
         && (event->type() == QEvent::Expose || event->type() == QEvent::Move) && m_window->isExposed())
         putBack();
@@ -116,8 +130,10 @@ void KeepPlace::putBack()
     if (m_putBack && now != m_target) {
         m_window->setPosition(m_target);
         m_from = now;
-    } else {
-        m_putBack = false;
+    } else if (m_putBack) {
+        // There already, as far as the X server knows yet: the window
+        // manager's word may still come.
+        m_from = now;
     }
 }
 
@@ -127,6 +143,14 @@ void KeepPlace::confirmPutBack()
     // dragged it): either way where it is now is the X server's business.
     // Qt hears of the place it was told first on the way.
     const QPoint qtHasIt = m_window->position();
+    const bool settling = m_settling.isValid() && m_settling.elapsed() < kSettleMs;
+    if (settling && qtHasIt != m_target && qtHasIt != m_from && m_settleTries < kSettleTries) {
+        // Placed anew by the window manager since it showed: back again.
+        ++m_settleTries;
+        m_from = qtHasIt;
+        m_window->setPosition(m_target);
+        return;
+    }
     if ((qtHasIt != m_target && qtHasIt != m_from)
         || WindowList::instance()->placeOf(quint32(m_window->winId()), false).topLeft() == m_target)
         m_putBack = false;

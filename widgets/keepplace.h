@@ -9,6 +9,7 @@
 // the program put it. And whenever it shows, Qt is told where it lies,
 // should the window manager have placed it without saying so (openbox, at
 // times).
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -48,4 +49,9 @@ private:
     // It goes, or is on its way, to its target: set when shown, cleared
     // once the X server has it there or it moved elsewhere since.
     bool m_putBack = false;
+    // Since it showed: a window manager may still place it anew meanwhile
+    // (i3 on a loaded machine, after the window has shown), and it is put
+    // back again, unless the user or the program takes it first.
+    QElapsedTimer m_settling;
+    int m_settleTries = 0;
 };
