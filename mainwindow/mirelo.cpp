@@ -238,10 +238,14 @@ bool Mirelo::confirmClose()
         // Without a tray a hidden frame could not be found again: it goes
         // to the task bar instead.
         if (m_frame) {
-            if (QSystemTrayIcon::isSystemTrayAvailable())
+            if (QSystemTrayIcon::isSystemTrayAvailable()) {
+                // As at a recording's start: the hotkeys must still reach
+                // the program once the window that had the keyboard is gone.
+                WindowStacking::instance()->letFocusFallToRoot();
                 m_frame->hide();
-            else
+            } else {
                 m_frame->showMinimized();
+            }
         }
         return false;
     }

@@ -698,9 +698,11 @@ private slots:
             };
             if (now == 2) {
                 QVERIFY(key({"ctrl+alt+s"}));
-                // A stop press is now and then lost on a bare server right
-                // after such a start (an open fault): said, and pressed once
-                // more; a recording that no press ends still fails.
+                // Under load a press injected right after such a start on a
+                // bare server now and then never becomes a key event: the
+                // program is idle with its hotkey grabbed, and the X server
+                // reports no key at all, not even a raw one. Said, and
+                // pressed once more; a recording no press ends still fails.
                 if (!waitFor([&] { return state() == 1; }, 15000)) {
                     qWarning("A stop press was lost: %s", qPrintable(shown()));
                     QVERIFY(key({"ctrl+alt+s"}));
