@@ -65,10 +65,14 @@ bool CAbstractFrame::eventFilter(QObject *watched, QEvent *event)
 // An Escape that reaches the frame itself, not its content: the main frame
 // holds the keyboard while a view shown beside it has none (a bare server
 // activates no new window), and a dialog's Escape would hide it for good.
+// Any other frame closes as for its content's Escape: a dialog's own reject
+// would hide it past its close callback and keep the view it holds.
 void CAbstractFrame::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && hasType(MainFrame)) {
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
+        if (!hasType(MainFrame))
+            closeFrame();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -146,13 +146,17 @@ private slots:
         QCOMPARE(asked, 1);
         QVERIFY(frame.isVisible());
         QCOMPARE(content->parentWidget(), static_cast<QWidget *>(&frame)); // still inside
+        // An Escape on the frame itself asks too, rather than hiding it.
+        QTest::keyClick(&frame, Qt::Key_Escape);
+        QCOMPARE(asked, 2);
+        QVERIFY(frame.isVisible());
 
         frame.setCloseCallback(&allow, &asked);
         QVERIFY(frame.close());
-        QCOMPARE(asked, 2);
+        QCOMPARE(asked, 3);
         frame.show();
         QVERIFY(frame.close());
-        QCOMPARE(asked, 2); // asked once only
+        QCOMPARE(asked, 3); // asked once only
     }
 
     void doubleClickMaximisesOnlyWhenAsked()
