@@ -276,7 +276,17 @@ private slots:
         QVERIFY(!blueAt(countdownBox));
         QVERIFY(xdotool({"mousemove", QString::number(countdownBox.x()), QString::number(countdownBox.y()), "sleep",
                          "0.2", "click", "1"}));
-        QVERIFY2(waitFor([&] { return blueAt(countdownBox); }, 10000), "the countdown box must tick");
+        if (!waitFor([&] { return blueAt(countdownBox); }, 10000)) {
+            // Whether the dialog left the place the click was aimed at.
+            QRect now;
+            for (const Win &w : windows(pid, kTitle))
+                now = w.id == settings.id ? w.rect : now;
+            QFAIL(qPrintable(QStringLiteral("the countdown box must tick: the settings dialog was at %1,%2 %3x%4, is at "
+                                            "%5,%6 %7x%8")
+                                 .arg(settings.rect.x()).arg(settings.rect.y()).arg(settings.rect.width())
+                                 .arg(settings.rect.height()).arg(now.x()).arg(now.y()).arg(now.width())
+                                 .arg(now.height())));
+        }
         QVERIFY(conf.open(QIODevice::ReadOnly));
         QCOMPARE(conf.readAll(), before);
         conf.close();
