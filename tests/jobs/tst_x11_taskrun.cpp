@@ -258,7 +258,7 @@ private slots:
         // the first notice is still there, the second waits behind it.
         QTRY_VERIFY_WITH_TIMEOUT(readAll(log).contains("There was no webcam"), 60000);
         QVERIFY(readAll(log).contains(QStringLiteral("Scheduled job %1: There was no webcam").arg(job).toUtf8()));
-        QVERIFY(visibleWindows(pid, title).contains(notice));
+        QVERIFY2(visibleWindows(pid, title).contains(notice), qPrintable(notice + " is gone; " + shownWindows(pid)));
         QVERIFY(xdotool({"windowfocus", "--sync", notice}) && xdotool({"key", "Return"}));
         QTRY_VERIFY_WITH_TIMEOUT(!visibleWindows(pid, title).contains(notice), 20000);
         QVERIFY(!waitForWindow(pid, title, isMessageSize, 20000).isEmpty());
