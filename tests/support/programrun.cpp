@@ -67,12 +67,22 @@ void stopProgram(QProcess &process)
 
 static QString runXdotool(const QStringList &arguments, bool *ok = nullptr)
 {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), arguments);
-    const bool done = p.waitForFinished(10000);
-    if (ok)
-        *ok = done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
+    // A search walks every top-level window; one the program destroys
+    // during the walk makes xdotool die of BadWindow with nothing listed,
+    // as if no window were shown. Only a search is asked again: it changes
+    // nothing, and the walk after finds the windows that stayed.
+    const bool search = arguments.value(0) == QLatin1String("search");
+    for (int attempt = 0;; ++attempt) {
+        QProcess p;
+        p.start(QStringLiteral("xdotool"), arguments);
+        const bool done = p.waitForFinished(10000);
+        const bool fine = done && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+        if (!fine && search && attempt < 4 && p.readAllStandardError().contains("X Error of failed request"))
+            continue;
+        if (ok)
+            *ok = fine;
+        return QString::fromLocal8Bit(p.readAllStandardOutput());
+    }
 }
 
 QStringList visibleWindows(qint64 pid, const QString &name)
