@@ -494,12 +494,9 @@ void TestX11ScreenCapturing::drawArrowAndUndo(ScreenCapturing *tool, QImage *pla
     // not show it.
     m_arrowSeen.clear();
     if (auto *arrow = dynamic_cast<const GraphicRectangle *>(tool->drawing()->shapes().first()))
-        m_arrowSeen = QStringLiteral("arrow from %1,%2 to %3,%4 (dragged from %5,%6 to %7,%8 on the screen), "
-                                     "tool at %9,%10, its screen at %11,%12")
-                          .arg(arrow->start().x()).arg(arrow->start().y()).arg(arrow->end().x())
-                          .arg(arrow->end().y()).arg(from.x()).arg(from.y()).arg(to.x()).arg(to.y())
-                          .arg(tool->geometry().x()).arg(tool->geometry().y())
-                          .arg(tool->screenRect().x()).arg(tool->screenRect().y());
+        QDebug(&m_arrowSeen).nospace() << "arrow " << arrow->start() << "-" << arrow->end() << " dragged on the screen "
+                                       << from << "-" << to << ", tool at " << tool->geometry().topLeft()
+                                       << ", its screen at " << tool->screenRect().topLeft();
     // The palette's buttons hold the keys.
     QVERIFY(typeInto(tool, QStringLiteral("ctrl+z")));
     QTRY_COMPARE(tool->drawing()->shapes().size(), 0);
